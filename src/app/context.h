@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace velmira {
+
+class SettingsStore;
+class Prompts;
+class Desktop;
+class HelpViewer;
+class ProcessRunner;
+class ErrorReporter;
+
+// The services the program's procedures use, handed down from start-up (real ones) or from a
+// test (scripted ones).
+struct Services {
+    SettingsStore& settings;
+    Prompts& prompts;
+    Desktop& desktop;
+    HelpViewer& help;
+    ProcessRunner& runner;
+    ErrorReporter& errors;
+    QString programFolder;  // the folder that holds the program and its compiler
+};
+
+}  // namespace velmira

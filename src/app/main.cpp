@@ -1,0 +1,61 @@
+// Velmira's start-up: the services, the main window, and the event loop.
+
+#include "app/context.h"
+#include "app/errorreport.h"
+#include "app/state.h"
+#include "app/windows.h"
+#include "platform/desktop.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/prompts.h"
+#include "platform/settings.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QScreen>
+
+int main(int argc, char* argv[]) {
+    Q_INIT_RESOURCE(velmira);
+    QApplication app(argc, argv);
+    // The windows are laid out in fixed pixels for a small dialog font.
+    QFont font = QApplication::font();
+    font.setPointSizeF(8.0);
+    QApplication::setFont(font);
+    QApplication::setOrganizationName(QStringLiteral("Velmira"));
+    QApplication::setApplicationName(QStringLiteral("Velmira"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmira"));
+    QIcon icon;
+    for (const char* size : {"16", "32", "48"})
+        icon.addFile(QStringLiteral(":/velmira/icon%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
+
+    using namespace velmira;
+    const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    QtSettingsStore settings;
+    MessageBoxPrompts prompts;
+    QtDesktop desktop;
+    HtmlHelpViewer help(joinPath(programFolder, QStringLiteral("Velmr04.html")), desktop, prompts);
+    QtProcessRunner runner;
+    ImmediateExit exit;
+    ErrorReporter errors(prompts, exit);
+    Services services{settings, prompts, desktop, help, runner, errors, programFolder};
+    AppState state;
+    LoadedWindows windows;
+
+    // Start-up failures are ignored: without a main window the program simply ends.
+    auto window = std::make_unique<MainWindow>(state, services, windows);
+    prompts.setOwner(window.get());
+    window->Form_Load();
+    if (window->isUnloaded())
+        return 0;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window->adjustSize();
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+    window->show();
+    return QApplication::exec();
+}

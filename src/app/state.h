@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace velmira {
+
+// One mod of the mod list and the spray assigned to it.
+struct ModEntry {
+    QString ModFolder;
+    QString SprayFile;
+    QString SprayCategory;
+    QString SprayFolder;
+    QString SprayKind;
+};
+
+// The mod table: entry k belongs to row k of the mod list. It holds one entry per listed mod.
+class ModTable {
+public:
+    // The entry of a row; a row the table does not hold is failure 9.
+    ModEntry& at(int row);
+    const ModEntry& at(int row) const;
+    int size() const { return static_cast<int>(m_entries.size()); }
+    // Starts a new listing: every earlier assignment is dropped.
+    void reset(int rows);
+
+private:
+    std::vector<ModEntry> m_entries;
+};
+
+// The state shared by the whole program while it runs.
+struct AppState {
+    QString HalfLifeDir;
+    QString SprayRootDir;
+    QString CurrentSprayDir;
+    bool ShowPreviewFlag = false;
+    QString SelectedSprayKind;
+    ModTable Mods;
+};
+
+// Settings sections, keys and values.
+namespace Setting {
+inline const QString FileLocations = QStringLiteral("File Locations");
+inline const QString Preferences = QStringLiteral("Preferences");
+inline const QString HLDir = QStringLiteral("HLDir");
+inline const QString BMPDir = QStringLiteral("BMPDir");
+inline const QString ShowPreview = QStringLiteral("ShowPreview");
+inline const QString True = QStringLiteral("True");
+inline const QString False = QStringLiteral("False");
+}  // namespace Setting
+
+// The list's tag while it holds no mod folder (the hint rows, or nothing).
+inline const QString kEmptyTag = QStringLiteral("Empty");
+
+}  // namespace velmira

@@ -1,0 +1,117 @@
+#include "categories.h"
+
+#include "app/controls.h"
+#include "app/errorreport.h"
+#include "app/state.h"
+#include "game/mods.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace velmira {
+
+void ListCats(const AppState& state, CategoryRows& categories, ErrorReporter& errors) {
+    errors.run("Module1.ListCats()", AfterReport::EndProgram, [&](Procedure& p) {
+        p.step(2);
+        if (!folderExists(state.SprayRootDir))
+            return;
+        p.step(3);
+        const QDir folder(state.SprayRootDir);
+        if (!folder.isReadable())
+            raisePermissionDenied();
+        p.step(4);
+        const QStringList subFolders =
+            folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        p.step(5);
+        categories.clear();
+        p.step(6);
+        categories.addPinned(kFavorites);
+        p.step(7);
+        for (const QString& name : subFolders) {
+            p.step(8);
+            p.step(9);
+            categories.addSorted(name);
+        }
+        categories.select(0);
+    });
+}
+
+void refreshLibrary(AppState& state, MainControls& controls, Prompts& prompts,
+                    ErrorReporter& errors) {
+    const QChar cr(13);
+    errors.run("frmMain.cmdRefresh_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
+        p.step(2);
+        if (folderExists(state.SprayRootDir)) {
+            p.step(3);
+            if (folderExists(state.SprayRootDir)) {
+                p.step(4);
+                controls.files.setFolder(state.SprayRootDir);
+            } else {
+                p.step(5);
+                prompts.show(Message{QStringLiteral("WARNING: Spray folder does not exist:") + cr +
+                                         state.SprayRootDir + cr + cr +
+                                         QStringLiteral("Please verify your spray folder."),
+                                     QString(), Message::Icon::Critical, Message::Buttons::Ok});
+            }
+            p.step(6);
+            controls.folderLabel.setCaption(state.SprayRootDir);
+            p.step(7);
+            controls.files.reread();
+            p.step(8);
+            ListCats(state, controls.categories, errors);
+            p.step(9);
+            if (controls.categories.selected() != 0 && controls.categories.count() > 0)
+                controls.categories.select(0);
+        } else {
+            p.step(10);
+            if (state.SprayRootDir.isEmpty()) {
+                p.step(11);
+                controls.folderLabel.setCaption(QStringLiteral("Please set your Spray folder."));
+            } else {
+                p.step(12);
+                controls.folderLabel.setCaption(QStringLiteral("Invalid spray folder!"));
+            }
+        }
+        p.step(13);
+        p.step(14);
+        controls.preview.clear();
+        p.step(15);
+        ListModDirectories(state, controls.mods, errors);
+    });
+}
+
+void chooseCategory(AppState& state, MainControls& controls, Prompts& prompts,
+                    ErrorReporter& errors) {
+    const QChar cr(13);
+    errors.run("frmMain.comboCats_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
+        p.step(1);
+        const int position = controls.categories.selected();
+        if (position > -1) {
+            if (position == 0) {
+                p.step(2);
+                state.CurrentSprayDir = state.SprayRootDir + separator();
+            } else {
+                p.step(3);
+                state.CurrentSprayDir =
+                    state.SprayRootDir + separator() + controls.categories.text();
+            }
+        } else {
+            p.step(4);
+            if (controls.categories.count() > 0)
+                controls.categories.select(0);
+        }
+        p.step(5);
+        if (folderExists(state.CurrentSprayDir)) {
+            controls.files.setFolder(state.CurrentSprayDir);
+        } else {
+            prompts.show(Message{QStringLiteral("WARNING: Folder does not exist:") + cr +
+                                     state.CurrentSprayDir + cr + cr +
+                                     QStringLiteral("Try hitting refresh or varify your spray folder."),
+                                 QString(), Message::Icon::Critical, Message::Buttons::Ok});
+        }
+    });
+}
+
+}  // namespace velmira

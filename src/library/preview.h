@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace velmira {
+
+// The picture of a spray file for the preview: a bitmap as it is. A null image when the file
+// cannot be shown.
+QImage loadPreviewPicture(const QString& path);
+
+}  // namespace velmira

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace velmira {
+
+struct AppState;
+struct MainControls;
+class Desktop;
+class ErrorReporter;
+
+// A spray file was chosen: previews it when the preview is on, and records its kind.
+void chooseSprayFile(AppState& state, MainControls& controls, ErrorReporter& errors);
+
+// The "Show Preview" box changed: switches the preview on or off, then handles the chosen file.
+void setPreviewShown(AppState& state, MainControls& controls, bool checked,
+                     ErrorReporter& errors);
+
+// The kind of a spray file: its extension in upper case ("BMP", "WAD", or empty).
+QString sprayKindOf(const QString& fileName);
+
+// Opens the spray folder itself in the desktop's file manager, never waiting on it.
+void openSprayFolder(const AppState& state, Desktop& desktop, ErrorReporter& errors);
+
+}  // namespace velmira

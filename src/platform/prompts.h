@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace velmira {
+
+// What a message box looks like; texts use CR (character 13) between lines.
+struct Message {
+    enum class Icon { None, Critical, Information };
+    enum class Buttons { Ok, YesNo };
+    QString text;
+    QString title;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+};
+
+enum class Answer { Ok, Yes, No };
+
+// Message boxes and the default beep. The program shows real boxes; tests script the answers.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // Blocks until the user answers. For Yes/No boxes Yes is the default button.
+    virtual Answer show(const Message& message) = 0;
+    virtual void beep() = 0;
+};
+
+// Turns the program's CR line separators into line breaks for display.
+QString displayText(const QString& text);
+
+class MessageBoxPrompts : public Prompts {
+public:
+    explicit MessageBoxPrompts(QWidget* owner = nullptr) : m_owner(owner) {}
+    void setOwner(QWidget* owner) { m_owner = owner; }
+    Answer show(const Message& message) override;
+    void beep() override;
+
+private:
+    QWidget* m_owner;
+};
+
+}  // namespace velmira

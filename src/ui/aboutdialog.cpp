@@ -1,0 +1,104 @@
+#include "aboutdialog.h"
+
+#include "app/errorreport.h"
+#include "app/version.h"
+#include "app/windows.h"
+#include "ui/geometry.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace velmira {
+
+QString aboutVersionText() {
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(VELMIRA_VERSION_MAJOR)
+        .arg(VELMIRA_VERSION_MINOR)
+        .arg(VELMIRA_VERSION_REVISION);
+}
+
+namespace {
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(fromTwips(left), fromTwips(top));
+    label->adjustSize();
+    return label;
+}
+}  // namespace
+
+AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget* parent)
+    : QDialog(parent), m_errors(errors), m_windows(windows) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Velmira"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(fromTwips(5865), fromTwips(3630));
+
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("imageVELMR"));
+    logo->setPixmap(QPixmap(QStringLiteral(":/velmira/logo.bmp")));
+    placeTwips(logo, 2062, 120, 1740, 660);
+
+    m_lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), 2587, 840);
+    QFont versionFont(QStringLiteral("MS Sans Serif"));
+    versionFont.setPointSizeF(9.75);
+    m_lblVersion->setFont(versionFont);
+    m_lblVersion->adjustSize();
+
+    QPalette black = palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    QLabel* description = addLabel(this, "lblDescription",
+                                   QStringLiteral("The easiest way to switch between color Half-Life sprays!"),
+                                   900, 1200);
+    description->setPalette(black);
+    addLabel(this, "lblBy", QStringLiteral("Written by the Velmira developers"), 1560, 1560);
+    addLabel(this, "lblEmail", QStringLiteral("Comments and problems: see ReadMe.txt"), 840, 1920);
+    addLabel(this, "lblVELMRPage", QStringLiteral("Velmira: colour sprays for every Half-Life mod"),
+             750, 2160);
+    addLabel(this, "lblClanPage", QStringLiteral("Made by players, for players"), 1395, 2400);
+
+    auto* disclaimer = new QLabel(
+        QStringLiteral("Copyright (C) the Velmira developers. Free software under the GNU GPL, "
+                       "version 3 or later, with NO WARRANTY. See ReadMe.txt for details."),
+        this);
+    disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    disclaimer->setWordWrap(true);
+    disclaimer->setPalette(black);
+    placeTwips(disclaimer, 240, 2880, 3870, 585);
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setDefault(true);
+    placeTwips(m_cmdOK, 4245, 3000, 1467, 345);
+    connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+
+    m_windows.loaded(this);
+    Form_Load();
+    m_cmdOK->setFocus();
+}
+
+AboutDialog::~AboutDialog() { m_windows.unloaded(this); }
+
+void AboutDialog::Form_Load() {
+    m_lblVersion->setText(aboutVersionText());
+    m_lblVersion->adjustSize();
+    // Centred on the dialog's outer width, as measured from the client area's left edge.
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int outerWidth = width() + 2 * frame;
+    m_lblVersion->move((outerWidth - m_lblVersion->width()) / 2, m_lblVersion->y());
+}
+
+void AboutDialog::cmdOK_Click() {
+    m_errors.run(
+        "frmAbout.cmdOK_Click()", AfterReport::CloseDialog,
+        [&](Procedure& p) {
+            p.step(1);
+            accept();
+        },
+        [this] { accept(); });
+}
+
+}  // namespace velmira

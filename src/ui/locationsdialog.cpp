@@ -1,0 +1,103 @@
+#include "locationsdialog.h"
+
+#include "app/context.h"
+#include "app/errorreport.h"
+#include "app/locations.h"
+#include "app/state.h"
+#include "app/windows.h"
+#include "ui/geometry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmira {
+
+LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const Services& services,
+                                 LoadedWindows& windows, QWidget* parent)
+    : QDialog(parent), m_state(state), m_controls(controls), m_services(services), m_windows(windows) {
+    setObjectName(QStringLiteral("frmLoc"));
+    setWindowTitle(QStringLiteral("File Locations"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(fromTwips(5505), fromTwips(2430));
+
+    auto* lblHLDir = new QLabel(QStringLiteral("Half-Life Folder:"), this);
+    lblHLDir->setObjectName(QStringLiteral("lblHLDir"));
+    placeTwips(lblHLDir, 240, 240, 1110, 195);
+    lblHLDir->adjustSize();
+    m_txtHLDir = new QLineEdit(this);
+    m_txtHLDir->setObjectName(QStringLiteral("txtHLDir"));
+    placeTwips(m_txtHLDir, 345, 600, 4815, 285);
+    lblHLDir->setBuddy(m_txtHLDir);
+
+    auto* lblBMPLoc = new QLabel(QStringLiteral("Spray Folder:"), this);
+    lblBMPLoc->setObjectName(QStringLiteral("lblBMPLoc"));
+    placeTwips(lblBMPLoc, 240, 1080, 930, 195);
+    lblBMPLoc->adjustSize();
+    m_txtBMPDir = new QLineEdit(this);
+    m_txtBMPDir->setObjectName(QStringLiteral("txtBMPDir"));
+    placeTwips(m_txtBMPDir, 345, 1440, 4815, 285);
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    placeTwips(m_cmdOK, 1065, 1920, 1095, 375);
+    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    placeTwips(m_cmdCancel, 3345, 1920, 1095, 375);
+
+    // No default button: Enter in a text box does not press OK.
+    for (QPushButton* button : {m_cmdOK, m_cmdCancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    setTabOrder(m_cmdOK, m_cmdCancel);
+    setTabOrder(m_cmdCancel, m_txtHLDir);
+    setTabOrder(m_txtHLDir, m_txtBMPDir);
+
+    connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(m_cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    m_windows.loaded(this);
+    Form_Load();
+    m_cmdOK->setFocus();
+}
+
+LocationsDialog::~LocationsDialog() { m_windows.unloaded(this); }
+
+void LocationsDialog::unloadDialog() { done(QDialog::Rejected); }
+
+void LocationsDialog::Form_Load() {
+    m_services.errors.run(
+        "frmLoc.Form_Load()", AfterReport::CloseDialog,
+        [&](Procedure& p) {
+            p.step(1);
+            m_txtHLDir->setText(m_state.HalfLifeDir);
+            p.step(2);
+            m_txtBMPDir->setText(m_state.SprayRootDir);
+        },
+        [this] { unloadDialog(); });
+}
+
+void LocationsDialog::cmdOK_Click() {
+    m_services.errors.run(
+        "frmLoc.cmdOK_Click()", AfterReport::CloseDialog,
+        [&](Procedure& p) {
+            if (acceptLocations(m_txtHLDir->text(), m_txtBMPDir->text(), m_state, m_controls,
+                                m_services, p))
+                done(QDialog::Accepted);
+        },
+        [this] { unloadDialog(); });
+}
+
+void LocationsDialog::cmdCancel_Click() {
+    m_services.errors.run(
+        "frmLoc.cmdCancel_Click()", AfterReport::CloseDialog,
+        [&](Procedure& p) {
+            p.step(1);
+            unloadDialog();
+        },
+        [this] { unloadDialog(); });
+}
+
+}  // namespace velmira

@@ -1,0 +1,303 @@
+#include "mainwindow.h"
+
+#include "app/context.h"
+#include "app/errorreport.h"
+#include "app/state.h"
+#include "app/windows.h"
+#include "build/assign.h"
+#include "build/create.h"
+#include "library/categories.h"
+#include "library/sprays.h"
+#include "platform/desktop.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "platform/settings.h"
+#include "ui/aboutdialog.h"
+#include "ui/geometry.h"
+#include "ui/locationsdialog.h"
+#include "ui/widgets.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QBitmap>
+#include <QPushButton>
+
+namespace velmira {
+
+MainWindow::MainWindow(AppState& state, const Services& services, LoadedWindows& windows,
+                       QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_services(services), m_windows(windows) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Velmira v0.4.1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    buildControls();
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_controls.reset(new MainControls{*m_listMods, *m_comboCats, *m_fileBMPs, *m_olePicture,
+                                      *m_lblBMPDir, *m_pBar});
+    m_services.errors.setMainWindowCloser([this] { unload(); });
+    m_windows.loaded(this);
+}
+
+MainWindow::~MainWindow() { m_windows.unloaded(this); }
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(fromTwips(5295), fromTwips(4350));
+    setCentralWidget(client);
+
+    m_cmdOpenBMPDir = new QPushButton(client);
+    m_cmdOpenBMPDir->setObjectName(QStringLiteral("cmdOpenBMPDir"));
+    QPixmap folder(QStringLiteral(":/velmira/folder.bmp"));
+    folder.setMask(folder.createMaskFromColor(QColor(128, 0, 0)));
+    m_cmdOpenBMPDir->setIcon(QIcon(folder));
+    m_cmdOpenBMPDir->setToolTip(tr("Open the spray folder"));
+    placeTwips(m_cmdOpenBMPDir, 240, 60, 375, 255);
+
+    m_lblBMPDir = new FolderLabel(client);
+    m_lblBMPDir->setObjectName(QStringLiteral("lblBMPDir"));
+    placeTwips(m_lblBMPDir, 720, 120, 4335, 255);
+
+    m_comboCats = new CategoryCombo(client);
+    m_comboCats->setObjectName(QStringLiteral("comboCats"));
+    placeTwips(m_comboCats, 240, 360, 2655, 315);
+
+    m_fileBMPs = new SprayFileList(client);
+    m_fileBMPs->setObjectName(QStringLiteral("fileBMPs"));
+    placeTwips(m_fileBMPs, 240, 720, 2655, 1455);
+
+    m_cmdRefresh = new QPushButton(QStringLiteral("Refresh"), client);
+    m_cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
+    placeTwips(m_cmdRefresh, 1080, 2280, 975, 255);
+
+    m_listMods = new ModListWidget(client);
+    m_listMods->setObjectName(QStringLiteral("listMods"));
+    m_listMods->addItem(QStringLiteral("Click on the help menu if you have"));
+    m_listMods->addItem(QStringLiteral("not used VELMR before."));
+    m_listMods->setTag(kEmptyTag);
+    placeTwips(m_listMods, 240, 2640, 2655, 1425);
+
+    m_pBar = new SprayProgressBar(client);
+    m_pBar->setObjectName(QStringLiteral("PBar"));
+    m_pBar->setRange(0, 100);
+    m_pBar->setValue(0);
+    m_pBar->setTextVisible(false);
+    m_pBar->setFocusPolicy(Qt::NoFocus);
+    placeTwips(m_pBar, 240, 4140, 2655, 135);
+
+    m_olePicture = new PreviewWidget(client);
+    m_olePicture->setObjectName(QStringLiteral("OLEpicture"));
+    placeTwips(m_olePicture, 3240, 360, 1815, 1815);
+
+    m_checkShowPreview = new QCheckBox(QStringLiteral("Show Preview"), client);
+    m_checkShowPreview->setObjectName(QStringLiteral("checkShowPreview"));
+    placeTwips(m_checkShowPreview, 3480, 2280, 1335, 195);
+
+    m_cmdApply = new QPushButton(QStringLiteral("Apply to Selected"), client);
+    m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
+    placeTwips(m_cmdApply, 3360, 2640, 1575, 375);
+
+    m_cmdClear = new QPushButton(QStringLiteral("Clear Selected"), client);
+    m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    placeTwips(m_cmdClear, 3360, 3120, 1575, 375);
+
+    m_cmdCreate = new QPushButton(QStringLiteral("Create Sprays"), client);
+    m_cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
+    placeTwips(m_cmdCreate, 3360, 3720, 1575, 495);
+
+    for (QPushButton* button : {m_cmdOpenBMPDir, m_cmdRefresh, m_cmdApply, m_cmdClear, m_cmdCreate}) {
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    m_checkShowPreview->setFocusPolicy(Qt::StrongFocus);
+
+    setTabOrder(m_listMods, m_fileBMPs);
+    setTabOrder(m_fileBMPs, m_cmdApply);
+    setTabOrder(m_cmdApply, m_olePicture);
+    setTabOrder(m_olePicture, m_cmdCreate);
+    setTabOrder(m_cmdCreate, m_cmdClear);
+    setTabOrder(m_cmdClear, m_cmdRefresh);
+    setTabOrder(m_cmdRefresh, m_comboCats);
+    setTabOrder(m_comboCats, m_checkShowPreview);
+    setTabOrder(m_checkShowPreview, m_cmdOpenBMPDir);
+    m_listMods->setFocus();
+
+    connect(m_cmdRefresh, &QPushButton::clicked, this, [this] { cmdRefresh_Click(); });
+    connect(m_cmdOpenBMPDir, &QPushButton::clicked, this, [this] { cmdOpenBMPDir_Click(); });
+    connect(m_cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+    connect(m_cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(m_cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
+    connect(m_checkShowPreview, &QCheckBox::clicked, this, [this] { checkShowPreview_Click(); });
+    m_comboCats->setChosenHandler([this] { comboCats_Click(); });
+    m_fileBMPs->setChosenHandler([this] { fileBMPs_Click(); });
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* loc = file->addAction(QStringLiteral("&File Locations..."));
+    loc->setObjectName(QStringLiteral("mnuFileLoc"));
+    QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
+    exitAction->setObjectName(QStringLiteral("mnuFileExit"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* contents = help->addAction(QStringLiteral("&Contents..."));
+    contents->setObjectName(QStringLiteral("mnuHelpContents"));
+    QAction* readMe = help->addAction(QStringLiteral("&View ReadMe.txt ..."));
+    readMe->setObjectName(QStringLiteral("mnuHelpViewReadMe"));
+    QAction* about = help->addAction(QStringLiteral("&About VELMR ..."));
+    about->setObjectName(QStringLiteral("mnuHelpAbout"));
+
+    connect(loc, &QAction::triggered, this, [this] { mnuFileLoc_Click(); });
+    connect(exitAction, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
+    connect(contents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
+    connect(readMe, &QAction::triggered, this, [this] { mnuHelpViewReadMe_Click(); });
+    connect(about, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+}
+
+void MainWindow::Form_Load() {
+    m_services.errors.run("frmMain.Form_Load()", AfterReport::CloseMainWindow, [&](Procedure& p) {
+        SettingsStore& settings = m_services.settings;
+        p.step(1);
+        m_state.HalfLifeDir = settings.read(Setting::FileLocations, Setting::HLDir, QString());
+        p.step(3);
+        m_state.SprayRootDir = settings.read(Setting::FileLocations, Setting::BMPDir, QString());
+        p.step(4);
+        m_state.CurrentSprayDir = m_state.SprayRootDir;
+        p.step(5);
+        m_state.ShowPreviewFlag =
+            settings.read(Setting::Preferences, Setting::ShowPreview, Setting::False) == Setting::True;
+        p.step(6);
+        if (m_state.ShowPreviewFlag)
+            setShowPreviewChecked(true);
+        p.step(7);
+        cmdRefresh_Click();
+    });
+}
+
+void MainWindow::setShowPreviewChecked(bool checked) {
+    if (m_checkShowPreview->isChecked() == checked)
+        return;
+    m_checkShowPreview->setChecked(checked);
+    checkShowPreview_Click();
+}
+
+void MainWindow::unload() {
+    if (!m_unloaded)
+        close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_unloaded) {
+        m_unloaded = true;
+        m_services.errors.modal([this] { Form_Unload(); });
+    }
+    event->accept();
+}
+
+void MainWindow::Form_Unload() {
+    m_services.errors.run("frmMain.Form_Unload()", AfterReport::CloseMainWindow, [&](Procedure& p) {
+        p.step(1);
+        const auto last = static_cast<qint16>(m_windows.count() - 1);
+        for (qint16 i = last; i >= 1; --i) {
+            p.step(2);
+            if (QWidget* window = m_windows.at(i))
+                window->close();
+        }
+        p.step(3);
+        m_services.settings.write(Setting::Preferences, Setting::ShowPreview,
+                                  m_state.ShowPreviewFlag ? Setting::True : Setting::False);
+    });
+}
+
+void MainWindow::cmdRefresh_Click() {
+    refreshLibrary(m_state, *m_controls, m_services.prompts, m_services.errors);
+}
+
+void MainWindow::comboCats_Click() {
+    chooseCategory(m_state, *m_controls, m_services.prompts, m_services.errors);
+}
+
+void MainWindow::fileBMPs_Click() { chooseSprayFile(m_state, *m_controls, m_services.errors); }
+
+void MainWindow::checkShowPreview_Click() {
+    setPreviewShown(m_state, *m_controls, m_checkShowPreview->isChecked(), m_services.errors);
+}
+
+void MainWindow::cmdOpenBMPDir_Click() {
+    openSprayFolder(m_state, m_services.desktop, m_services.errors);
+}
+
+void MainWindow::cmdApply_Click() {
+    applyToSelected(m_state, *m_controls, m_services.prompts, m_services.errors);
+}
+
+void MainWindow::cmdClear_Click() {
+    clearSelected(m_state, *m_controls, m_services.prompts, m_services.errors);
+}
+
+void MainWindow::cmdCreate_Click() { createSprays(m_state, *m_controls, m_services); }
+
+void MainWindow::mnuFileLoc_Click() {
+    m_services.errors.run("frmMain.mnuFileLoc_Click()", AfterReport::CloseMainWindow,
+                          [&](Procedure& p) {
+                              p.step(1);
+                              LocationsDialog dialog(m_state, *m_controls, m_services, m_windows, this);
+                              m_services.errors.modal([&] { return dialog.exec(); });
+                          });
+}
+
+void MainWindow::mnuHelpAbout_Click() {
+    m_services.errors.run("frmMain.mnuHelpAbout_Click()", AfterReport::CloseMainWindow,
+                          [&](Procedure& p) {
+                              p.step(1);
+                              AboutDialog dialog(m_services.errors, m_windows, this);
+                              m_services.errors.modal([&] { return dialog.exec(); });
+                          });
+}
+
+void MainWindow::mnuFileExit_Click() {
+    m_services.errors.run("frmMain.mnuFileExit_Click()", AfterReport::CloseMainWindow,
+                          [&](Procedure& p) {
+                              p.step(1);
+                              unload();
+                          });
+}
+
+void MainWindow::mnuHelpContents_Click() {
+    // Help has no error report: a failure is told by its own description.
+    try {
+        m_services.help.showContents();
+    } catch (const VelmiraError& error) {
+        m_services.prompts.show(Message{error.failure().description, QStringLiteral("Velmira"),
+                                        Message::Icon::None, Message::Buttons::Ok});
+    }
+}
+
+void MainWindow::mnuHelpViewReadMe_Click() {
+    m_services.errors.run("frmMain.mnuHelpViewReadMe_Click()", AfterReport::CloseMainWindow,
+                          [&](Procedure& p) {
+                              p.step(1);
+                              p.step(2);
+                              const QString readMe =
+                                  joinPath(m_services.programFolder, QStringLiteral("ReadMe.txt"));
+                              if (fileExists(readMe)) {
+                                  p.step(3);
+                                  m_services.errors.recordSystemError(m_services.desktop.open(readMe));
+                              } else {
+                                  p.step(4);
+                                  m_services.prompts.show(Message{
+                                      QStringLiteral("Could not find ReadMe.txt!"),
+                                      QStringLiteral("File Not Found!"), Message::Icon::Critical,
+                                      Message::Buttons::Ok});
+                              }
+                          });
+}
+
+}  // namespace velmira

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "app/controls.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QCheckBox;
+class QPushButton;
+class QAction;
+
+namespace velmira {
+
+struct AppState;
+struct Services;
+class LoadedWindows;
+class ModListWidget;
+class CategoryCombo;
+class SprayFileList;
+class PreviewWidget;
+class FolderLabel;
+class SprayProgressBar;
+
+// The main window: the spray library above, the mods and the action buttons below. Its
+// handlers read the controls, call the procedures that do the work and show what they return.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppState& state, const Services& services, LoadedWindows& windows,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Loads the window: the settings into the state, then Refresh.
+    void Form_Load();
+    // Closes the window as its close box does (the unload handler runs once).
+    void unload();
+    bool isUnloaded() const { return m_unloaded; }
+
+    void cmdRefresh_Click();
+    void comboCats_Click();
+    void fileBMPs_Click();
+    void checkShowPreview_Click();
+    void cmdOpenBMPDir_Click();
+    void cmdApply_Click();
+    void cmdClear_Click();
+    void cmdCreate_Click();
+    void mnuFileLoc_Click();
+    void mnuFileExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpViewReadMe_Click();
+    void mnuHelpAbout_Click();
+
+    // Sets the "Show Preview" box from code, which runs its handler as a click does.
+    void setShowPreviewChecked(bool checked);
+
+    MainControls& controls() { return *m_controls; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Unload();
+    void buildControls();
+    void buildMenus();
+
+    AppState& m_state;
+    const Services& m_services;
+    LoadedWindows& m_windows;
+
+    QPushButton* m_cmdOpenBMPDir = nullptr;
+    FolderLabel* m_lblBMPDir = nullptr;
+    CategoryCombo* m_comboCats = nullptr;
+    SprayFileList* m_fileBMPs = nullptr;
+    QPushButton* m_cmdRefresh = nullptr;
+    ModListWidget* m_listMods = nullptr;
+    SprayProgressBar* m_pBar = nullptr;
+    PreviewWidget* m_olePicture = nullptr;
+    QCheckBox* m_checkShowPreview = nullptr;
+    QPushButton* m_cmdApply = nullptr;
+    QPushButton* m_cmdClear = nullptr;
+    QPushButton* m_cmdCreate = nullptr;
+    std::unique_ptr<MainControls> m_controls;
+    bool m_unloaded = false;
+};
+
+}  // namespace velmira

@@ -1,0 +1,150 @@
+#include "widgets.h"
+
+#include "app/failure.h"
+#include "app/sorting.h"
+#include "library/preview.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QSignalBlocker>
+
+namespace velmira {
+
+ModListWidget::ModListWidget(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void ModListWidget::addSorted(const QString& text) {
+    const int row = sortedPosition(0, count(), text, [this](int r) { return item(r)->text(); });
+    insertItem(row, text);
+}
+
+QString ModListWidget::text(int row) const {
+    const QListWidgetItem* it = item(row);
+    if (!it)
+        raiseIndexOutOfRange();
+    return it->text();
+}
+
+void ModListWidget::setText(int row, const QString& text) {
+    QListWidgetItem* it = item(row);
+    if (!it)
+        raiseIndexOutOfRange();
+    it->setText(text);
+}
+
+bool ModListWidget::isSelected(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it && it->isSelected();
+}
+
+CategoryCombo::CategoryCombo(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // Only the user's choice arrives here; code selects through select(), which runs the
+    // handler itself.
+    connect(this, &QComboBox::activated, this, [this](int) {
+        if (m_chosen)
+            m_chosen();
+    });
+}
+
+void CategoryCombo::clear() {
+    const QSignalBlocker blocker(this);
+    QComboBox::clear();
+    m_pinned = 0;
+}
+
+void CategoryCombo::addPinned(const QString& text) {
+    const QSignalBlocker blocker(this);
+    insertItem(m_pinned++, text);
+    setCurrentIndex(-1);
+}
+
+void CategoryCombo::addSorted(const QString& text) {
+    const QSignalBlocker blocker(this);
+    const int row = sortedPosition(m_pinned, count(), text, [this](int r) { return itemText(r); });
+    const int current = currentIndex();
+    insertItem(row, text);
+    setCurrentIndex(current >= row ? current + 1 : current);
+}
+
+void CategoryCombo::select(int row) {
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(row);
+    }
+    if (m_chosen)
+        m_chosen();
+}
+
+SprayFileList::SprayFileList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
+        if (m_chosen)
+            m_chosen();
+    });
+}
+
+void SprayFileList::setFolder(const QString& folder) {
+    if (!folderExists(folder))
+        raisePathNotFound();
+    m_folder = folder;
+    reread();
+}
+
+void SprayFileList::reread() {
+    const QSignalBlocker blocker(this);
+    QListWidget::clear();
+    if (m_folder.isEmpty())
+        return;
+    QDir dir(m_folder);
+    dir.setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.wad")});
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    addItems(dir.entryList());
+    setCurrentRow(-1);
+}
+
+QString SprayFileList::fileName() const {
+    const QListWidgetItem* it = currentRow() >= 0 ? item(currentRow()) : nullptr;
+    return it ? it->text() : QString();
+}
+
+PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PreviewWidget::clear() {
+    m_picture = QImage();
+    update();
+}
+
+bool PreviewWidget::load(const QString& path) {
+    QImage picture = loadPreviewPicture(path);
+    if (picture.isNull())
+        return false;
+    m_picture = std::move(picture);
+    update();
+    return true;
+}
+
+void PreviewWidget::paintEvent(QPaintEvent*) {
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    const QSize fitted = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
+                       fitted);
+    const bool enlarged = fitted.width() >= m_picture.width();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !enlarged);
+    painter.drawImage(target, m_picture);
+}
+
+void FolderLabel::setCaption(const QString& text) { setText(displayText(text)); }
+
+}  // namespace velmira

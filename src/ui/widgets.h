@@ -1,0 +1,106 @@
+#pragma once
+
+#include "app/controls.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QWidget>
+
+#include <functional>
+
+namespace velmira {
+
+// The mod list: sorted rows with extended selection and a tag text.
+class ModListWidget : public QListWidget, public ModRows {
+    Q_OBJECT
+public:
+    explicit ModListWidget(QWidget* parent = nullptr);
+    void clear() override { QListWidget::clear(); }
+    void addSorted(const QString& text) override;
+    int count() const override { return QListWidget::count(); }
+    QString text(int row) const override;
+    void setText(int row, const QString& text) override;
+    bool isSelected(int row) const override;
+    QString tag() const override { return m_tag; }
+    void setTag(const QString& tag) override { m_tag = tag; }
+
+private:
+    QString m_tag;
+};
+
+// The category list: "<Favorites>" pinned first, the categories sorted after it. A choice by
+// the user or a selection from code runs the chosen-handler.
+class CategoryCombo : public QComboBox, public CategoryRows {
+    Q_OBJECT
+public:
+    explicit CategoryCombo(QWidget* parent = nullptr);
+    void setChosenHandler(std::function<void()> handler) { m_chosen = std::move(handler); }
+    void clear() override;
+    void addPinned(const QString& text) override;
+    void addSorted(const QString& text) override;
+    int count() const override { return QComboBox::count(); }
+    int selected() const override { return currentIndex(); }
+    void select(int row) override;
+    QString text() const override { return currentText(); }
+
+private:
+    int m_pinned = 0;
+    std::function<void()> m_chosen;
+};
+
+// The spray file list: the files of one folder matching "*.bmp;*.wad", any case.
+class SprayFileList : public QListWidget, public SprayFiles {
+    Q_OBJECT
+public:
+    explicit SprayFileList(QWidget* parent = nullptr);
+    void setChosenHandler(std::function<void()> handler) { m_chosen = std::move(handler); }
+    void setFolder(const QString& folder) override;
+    QString folder() const override { return m_folder; }
+    void reread() override;
+    int selected() const override { return currentRow(); }
+    QString fileName() const override;
+
+private:
+    QString m_folder;
+    std::function<void()> m_chosen;
+};
+
+// The preview area: the chosen spray picture fitted into the square, aspect kept, pixels sharp
+// when enlarged.
+class PreviewWidget : public QWidget, public PreviewArea {
+    Q_OBJECT
+public:
+    explicit PreviewWidget(QWidget* parent = nullptr);
+    void clear() override;
+    bool load(const QString& path) override;
+    const QImage& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_picture;
+};
+
+class FolderLabel : public QLabel, public TextLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setCaption(const QString& text) override;
+};
+
+class SprayProgressBar : public QProgressBar, public ProgressView {
+    Q_OBJECT
+public:
+    using QProgressBar::QProgressBar;
+    void setRange(int minimum, int maximum) override { QProgressBar::setRange(minimum, maximum); }
+    int maximum() const override { return QProgressBar::maximum(); }
+    int value() const override { return QProgressBar::value(); }
+    void setValue(int value) override { QProgressBar::setValue(value); }
+    void repaintNow() override { repaint(); }
+};
+
+}  // namespace velmira

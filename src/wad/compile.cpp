@@ -1,0 +1,93 @@
+#include "compile.h"
+
+#include "wad/palette.h"
+#include "wad/wad.h"
+#include "wad/layout.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <cstring>
+
+namespace velmira::wad {
+
+Result<QImage> readBitmap(const QString& path) {
+    QImageReader reader(path);
+    reader.setAllocationLimit(kImageAllocationLimitMb);
+    reader.setAutoTransform(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        return Result<QImage>::failure(
+            QStringLiteral("cannot read the bitmap %1: %2").arg(path, reader.errorString()));
+    return image;
+}
+
+namespace {
+
+Result<IndexedPicture> indexedFrom(const QImage& image) {
+    using Fail = Result<IndexedPicture>;
+    if (image.format() != QImage::Format_Indexed8 || image.colorCount() > 256)
+        return Fail::failure(QStringLiteral("the bitmap is not an 8-bit paletted picture"));
+    IndexedPicture picture;
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.pixels.resize(static_cast<qsizetype>(picture.width) * picture.height);
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(picture.pixels.data() + static_cast<qsizetype>(y) * picture.width,
+                    image.constScanLine(y), static_cast<size_t>(picture.width));
+    picture.palette.fill(qRgb(0, 0, 0));
+    const QVector<QRgb> table = image.colorTable();
+    for (qsizetype i = 0; i < table.size(); ++i)
+        picture.palette[static_cast<std::size_t>(i)] =
+            qRgb(qRed(table[i]), qGreen(table[i]), qBlue(table[i]));
+    return picture;
+}
+
+}  // namespace
+
+Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump,
+                                      bool transparentBlue) {
+    using Fail = Result<SprayPicture>;
+    QImage region = bitmap;
+    if (lump.x != -1) {
+        const QRect area(lump.x, lump.y, lump.width, lump.height);
+        if (!bitmap.rect().contains(area))
+            return Fail::failure(QStringLiteral("the lump's area lies outside the bitmap"));
+        region = bitmap.copy(area);
+    }
+    if (!spraySizeAllowed(region.width(), region.height()))
+        return Fail::failure(
+            QStringLiteral("the picture is %1 x %2: its sides must be multiples of 16, at most "
+                           "256, and its area at most 14336 pixels")
+                .arg(region.width())
+                .arg(region.height()));
+    auto indexed = indexedFrom(region);
+    if (!indexed)
+        return Fail::failure(indexed.error());
+    SprayPicture spray{indexed.value(), QStringLiteral("kept")};
+    makeColourSpray(spray.picture, transparentBlue);
+    return spray;
+}
+
+Result<QByteArray> compileScript(const LumpScript& script, QString* note) {
+    std::vector<Lump> lumps;
+    QStringList notes;
+    for (const LumpLine& line : script.lumps) {
+        const auto bitmap = readBitmap(line.bitmap);
+        if (!bitmap)
+            return Result<QByteArray>::failure(bitmap.error());
+        const bool transparentBlue = QFileInfo(line.bitmap).fileName().startsWith(QLatin1Char('{'));
+        const auto spray = makeSprayPicture(bitmap.value(), line, transparentBlue);
+        if (!spray)
+            return Result<QByteArray>::failure(
+                QStringLiteral("%1: %2").arg(QFileInfo(line.bitmap).fileName(), spray.error()));
+        notes << QStringLiteral("%1: %2").arg(line.name, spray->note);
+        lumps.push_back(Lump{line.name, WadLayout::TypeMipTexture,
+                             encodeMipTexture(spray->picture, line.name)});
+    }
+    if (note)
+        *note = notes.join(QStringLiteral("; "));
+    return encodeWad(lumps);
+}
+
+}  // namespace velmira::wad

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "wad/lumpscript.h"
+#include "wad/picture.h"
+#include "wad/result.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace velmira::wad {
+
+// The most memory a bitmap may take when it is read.
+constexpr int kImageAllocationLimitMb = 64;
+
+// A spray picture made from a bitmap, and a line saying what was done to it.
+struct SprayPicture {
+    IndexedPicture picture;
+    QString note;
+};
+
+// Reads a bitmap file with Qt's image reader, within the allocation limit.
+Result<QImage> readBitmap(const QString& path);
+
+// Makes a spray picture from a bitmap (or the part of it a lump line names), with palette
+// entry 255 pure blue. transparentBlue: pure-blue pixels become transparent.
+Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump,
+                                      bool transparentBlue);
+
+// Compiles a whole lump script into the bytes of its WAD.
+Result<QByteArray> compileScript(const LumpScript& script, QString* note);
+
+}  // namespace velmira::wad

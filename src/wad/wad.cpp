@@ -1,0 +1,187 @@
+#include "wad.h"
+
+#include "wad/bytes.h"
+#include "wad/layout.h"
+#include "wad/palette.h"
+
+#include <QIODevice>
+
+#include <cstring>
+
+namespace velmira::wad {
+
+bool spraySizeAllowed(int width, int height) {
+    return width > 0 && height > 0 && width % kSprayGrain == 0 && height % kSprayGrain == 0 &&
+           width <= kSprayMaxSide && height <= kSprayMaxSide &&
+           static_cast<qint64>(width) * height <= kSprayMaxArea;
+}
+
+namespace {
+
+void appendName(QByteArray& out, const QString& name, qint64 size) {
+    QByteArray bytes = name.toLatin1().left(static_cast<qsizetype>(size - 1));
+    bytes.append(QByteArray(static_cast<qsizetype>(size) - bytes.size(), '\0'));
+    out.append(bytes);
+}
+
+QString nameAt(const QByteArray& bytes, qint64 offset, qint64 size) {
+    const char* start = bytes.constData() + offset;
+    const auto length = static_cast<qsizetype>(strnlen(start, static_cast<size_t>(size)));
+    return QString::fromLatin1(start, length);
+}
+
+}  // namespace
+
+QByteArray encodeMipTexture(const IndexedPicture& picture, const QString& name) {
+    const qint64 area = static_cast<qint64>(picture.width) * picture.height;
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(MipLayout::HeaderSize + area * 85 / 64 + 2 + 768 + 4));
+    appendName(out, name.toLower(), MipLayout::NameSize);
+    appendU32(out, static_cast<quint32>(picture.width));
+    appendU32(out, static_cast<quint32>(picture.height));
+    qint64 offset = MipLayout::HeaderSize;
+    for (int level = 0; level < MipLayout::MipLevels; ++level) {
+        appendU32(out, static_cast<quint32>(offset));
+        offset += area >> (2 * level);
+    }
+    out.append(picture.pixels);
+    for (int level = 1; level < MipLayout::MipLevels; ++level)
+        out.append(reduceMip(picture, level));
+    appendU16(out, MipLayout::PaletteColours);
+    for (QRgb colour : picture.palette) {
+        out.append(static_cast<char>(qRed(colour)));
+        out.append(static_cast<char>(qGreen(colour)));
+        out.append(static_cast<char>(qBlue(colour)));
+    }
+    out.append(QByteArray(static_cast<qsizetype>(pad4(out.size()) - out.size()), '\0'));
+    return out;
+}
+
+QByteArray encodeWad(const std::vector<Lump>& lumps) {
+    QByteArray out("WAD3", 4);
+    appendU32(out, static_cast<quint32>(lumps.size()));
+    appendU32(out, 0);  // the directory's offset, known once the lumps are in
+    std::vector<quint32> positions;
+    std::vector<quint32> sizes;
+    for (const Lump& lump : lumps) {
+        positions.push_back(static_cast<quint32>(out.size()));
+        out.append(lump.data);
+        out.append(QByteArray(static_cast<qsizetype>(pad4(lump.data.size()) - lump.data.size()), '\0'));
+        sizes.push_back(static_cast<quint32>(out.size()) - positions.back());
+    }
+    qToLittleEndian(static_cast<quint32>(out.size()), out.data() + WadLayout::DirectoryOffsetOffset);
+    for (std::size_t i = 0; i < lumps.size(); ++i) {
+        appendU32(out, positions[i]);
+        appendU32(out, sizes[i]);
+        appendU32(out, sizes[i]);
+        out.append(static_cast<char>(lumps[i].type));
+        out.append('\0');  // no compression
+        appendU16(out, 0);
+        appendName(out, lumps[i].name.toUpper(), WadLayout::NameSize);
+    }
+    return out;
+}
+
+bool writeWad(QIODevice& device, const std::vector<Lump>& lumps, QString* errorString) {
+    const QByteArray bytes = encodeWad(lumps);
+    if (device.write(bytes) != bytes.size()) {
+        if (errorString)
+            *errorString = device.errorString();
+        return false;
+    }
+    return true;
+}
+
+Result<std::vector<Lump>> readWad(const QByteArray& bytes) {
+    using Fail = Result<std::vector<Lump>>;
+    if (bytes.size() < WadLayout::HeaderSize)
+        return Fail::failure(QStringLiteral("the file is too small to be a WAD"));
+    if (!bytes.startsWith("WAD3"))
+        return Fail::failure(QStringLiteral("the file is not a WAD3 file"));
+    const quint32 count = *readU32(bytes, WadLayout::LumpCountOffset);
+    const quint32 directory = *readU32(bytes, WadLayout::DirectoryOffsetOffset);
+    const qint64 size = bytes.size();
+    if (directory < WadLayout::HeaderSize || directory > size)
+        return Fail::failure(QStringLiteral("the directory lies outside the file"));
+    if (static_cast<qint64>(count) > (size - directory) / WadLayout::DirEntrySize)
+        return Fail::failure(QStringLiteral("the directory runs past the end of the file"));
+    std::vector<Lump> lumps;
+    lumps.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        const qint64 entry = directory + static_cast<qint64>(i) * WadLayout::DirEntrySize;
+        const quint32 position = *readU32(bytes, entry + WadLayout::EntryPositionOffset);
+        const quint32 diskSize = *readU32(bytes, entry + WadLayout::EntryDiskSizeOffset);
+        const quint32 fullSize = *readU32(bytes, entry + WadLayout::EntrySizeOffset);
+        const auto compression = static_cast<quint8>(bytes[entry + WadLayout::EntryCompressionOffset]);
+        if (compression != 0)
+            return Fail::failure(QStringLiteral("lump %1 is compressed").arg(i));
+        if (fullSize > diskSize || position < WadLayout::HeaderSize ||
+            static_cast<qint64>(position) + diskSize > size)
+            return Fail::failure(QStringLiteral("lump %1 lies outside the file").arg(i));
+        Lump lump;
+        lump.type = static_cast<quint8>(bytes[entry + WadLayout::EntryTypeOffset]);
+        lump.name = nameAt(bytes, entry + WadLayout::EntryNameOffset, WadLayout::NameSize);
+        lump.data = bytes.mid(position, fullSize);
+        lumps.push_back(std::move(lump));
+    }
+    return lumps;
+}
+
+Result<IndexedPicture> readMipTexture(const QByteArray& lump) {
+    using Fail = Result<IndexedPicture>;
+    const auto width = readU32(lump, MipLayout::WidthOffset);
+    const auto height = readU32(lump, MipLayout::HeightOffset);
+    const auto mip0 = readU32(lump, MipLayout::MipOffsetsOffset);
+    if (!width || !height || !mip0)
+        return Fail::failure(QStringLiteral("the picture's header is cut short"));
+    if (*width == 0 || *height == 0 || *width > kSprayMaxSide || *height > kSprayMaxSide)
+        return Fail::failure(QStringLiteral("the picture's size %1 x %2 is not allowed")
+                                 .arg(*width)
+                                 .arg(*height));
+    const qint64 area = static_cast<qint64>(*width) * *height;
+    // The palette sits right after the four mip levels.
+    const qint64 paletteAt = static_cast<qint64>(*mip0) + area * 85 / 64;
+    const auto colours = readU16(lump, paletteAt);
+    if (static_cast<qint64>(*mip0) + area > lump.size() || !colours)
+        return Fail::failure(QStringLiteral("the picture runs past the end of its lump"));
+    if (*colours > MipLayout::PaletteColours ||
+        paletteAt + MipLayout::PaletteCountSize + qint64{*colours} * 3 > lump.size())
+        return Fail::failure(QStringLiteral("the palette is damaged"));
+    IndexedPicture picture;
+    picture.width = static_cast<int>(*width);
+    picture.height = static_cast<int>(*height);
+    picture.pixels = lump.mid(static_cast<qsizetype>(*mip0), static_cast<qsizetype>(area));
+    picture.palette.fill(qRgb(0, 0, 0));
+    const char* rgb = lump.constData() + paletteAt + MipLayout::PaletteCountSize;
+    for (int i = 0; i < *colours; ++i)
+        picture.palette[static_cast<std::size_t>(i)] =
+            qRgb(static_cast<uchar>(rgb[3 * i]), static_cast<uchar>(rgb[3 * i + 1]),
+                 static_cast<uchar>(rgb[3 * i + 2]));
+    return picture;
+}
+
+Result<bool> checkSprayFile(const QByteArray& bytes) {
+    using Fail = Result<bool>;
+    if (bytes.size() < kSprayMinFileSize || bytes.size() > kSprayMaxFileSize)
+        return Fail::failure(QStringLiteral("the file's size %1 is outside 1024 to 20480 bytes")
+                                 .arg(bytes.size()));
+    const auto lumps = readWad(bytes);
+    if (!lumps)
+        return Fail::failure(lumps.error());
+    if (lumps->size() != 1)
+        return Fail::failure(QStringLiteral("the file holds %1 lumps, not one").arg(lumps->size()));
+    const quint32 directory = *readU32(bytes, WadLayout::DirectoryOffsetOffset);
+    if (directory + WadLayout::DirEntrySize != bytes.size())
+        return Fail::failure(QStringLiteral("the directory is not at the end of the file"));
+    const quint32 position = *readU32(bytes, directory + WadLayout::EntryPositionOffset);
+    const quint32 size = *readU32(bytes, directory + WadLayout::EntrySizeOffset);
+    const quint32 diskSize = *readU32(bytes, directory + WadLayout::EntryDiskSizeOffset);
+    if (size != diskSize || size < 1 || position + size > directory)
+        return Fail::failure(QStringLiteral("the lump's sizes are wrong"));
+    const auto picture = readMipTexture(lumps->front().data);
+    if (!picture)
+        return Fail::failure(picture.error());
+    return true;
+}
+
+}  // namespace velmira::wad
