@@ -21,6 +21,7 @@ struct Services {
     ProcessRunner& runner;
     ErrorReporter& errors;
     QString programFolder;  // the folder that holds the program and its compiler
+    int compileTimeoutMs = 30000;  // how long one compile may run before it is killed
 };
 
 }  // namespace velmira

@@ -128,7 +128,7 @@ QString MakeWad(const QString& bitmapPath, const Services& services) {
         const QString shortScript = shortPath(paths.ScriptPath);
         p.step(7);
         p.step(8);
-        if (!ExecCmd(compiler, shortScript, services.runner, errors)) {
+        if (!ExecCmd(compiler, shortScript, services.runner, errors, services.compileTimeoutMs)) {
             // A compiler that hung was killed: whatever it left is not a finished WAD.
             QFile::remove(paths.WadPath);
         }

@@ -16,8 +16,6 @@ struct LumpPaths {
 
 inline const QString kQlumpyMissing = QStringLiteral("Qlumpy Missing");
 inline const QString kLumpName = QStringLiteral("VELMR");
-// How long one compile may take before the compiler is killed.
-constexpr int kCompileTimeoutMs = 30000;
 
 // The compiler's file name in the program folder.
 QString compilerFileName();
@@ -35,7 +33,7 @@ LumpPaths Makels(const QString& bitmapPath, const QString& workFolder, ErrorRepo
 // Runs one program with one argument hidden and waits for it (bounded). Returns whether it
 // ended by itself within the wait.
 bool ExecCmd(const QString& program, const QString& argument, ProcessRunner& runner,
-             ErrorReporter& errors, int timeoutMs = kCompileTimeoutMs);
+             ErrorReporter& errors, int timeoutMs);
 
 // Compiles one bitmap into a temporary WAD; returns its path, or "Qlumpy Missing" when the
 // compiler is not in the program folder.

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "app/context.h"
+#include "app/errorreport.h"
+#include "app/state.h"
+#include "app/windows.h"
+#include "platform/desktop.h"
+#include "platform/process.h"
+#include "platform/prompts.h"
+#include "platform/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <vector>
+
+namespace velmira::test {
+
+// Message boxes answered from a script, every box recorded.
+class ScriptedPrompts : public Prompts {
+public:
+    Answer show(const Message& message) override {
+        shown.push_back(message);
+        if (message.buttons == Message::Buttons::YesNo) {
+            if (answers.empty())
+                return Answer::Yes;
+            const Answer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return Answer::Ok;
+    }
+    void beep() override { ++beeps; }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const Message& m : shown)
+            out << m.text;
+        return out;
+    }
+
+    std::vector<Message> shown;
+    std::deque<Answer> answers;
+    int beeps = 0;
+};
+
+class RecordingDesktop : public Desktop {
+public:
+    int open(const QString& path) override {
+        opened << path;
+        return 0;
+    }
+    QStringList opened;
+};
+
+class RecordingHelp : public HelpViewer {
+public:
+    void showContents() override { ++shown; }
+    int shown = 0;
+};
+
+// Ending the program is observable: the exit is counted, and the reporter then abandons every
+// running procedure.
+class RecordingExit : public ProgramExit {
+public:
+    void endProgram() override { ++ended; }
+    int ended = 0;
+};
+
+// A real temporary folder with helpers to lay out files.
+class Scratch {
+public:
+    Scratch() { dir.setAutoRemove(true); }
+    QString path(const QString& relative = QString()) const {
+        return relative.isEmpty() ? QDir::toNativeSeparators(dir.path())
+                                  : QDir::toNativeSeparators(dir.filePath(relative));
+    }
+    QString mkdir(const QString& relative) const {
+        QDir(dir.path()).mkpath(relative);
+        return path(relative);
+    }
+    QString write(const QString& relative, const QByteArray& bytes) const {
+        const QString file = dir.filePath(relative);
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path(relative);
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+// Everything a window or a procedure needs, with scripted services and a settings file of its own.
+struct TestEnv {
+    Scratch scratch;
+    QtSettingsStore settings{scratch.path(QStringLiteral("config/Velmira.conf"))};
+    ScriptedPrompts prompts;
+    RecordingDesktop desktop;
+    RecordingHelp help;
+    QtProcessRunner runner;
+    RecordingExit exit;
+    ErrorReporter errors{prompts, exit};
+    Services services{settings,
+                      prompts,
+                      desktop,
+                      help,
+                      runner,
+                      errors,
+                      scratch.mkdir(QStringLiteral("program")),
+                      5000};
+    AppState state;
+    LoadedWindows windows;
+};
+
+// The folder of the test programs (the real qlumpy and the fake compilers lie there).
+QString binaryFolder();
+
+// A valid 8-bit bitmap file of the given size, pixels i = (x + y) % colours.
+QByteArray bitmap8(int width, int height, int colours = 16);
+
+}  // namespace velmira::test
