@@ -15,7 +15,11 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace velmira::test {
 

@@ -1,0 +1,183 @@
+#include "game/folders.h"
+#include "game/mods.h"
+#include "helpers/testenv.h"
+#include "ui/widgets.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+const QString kHlMissing = QStringLiteral("WARNING: Half-Life folder does not exist!");
+const QString kSprayMissing = QStringLiteral("WARNING: Spray folder does not exist!");
+
+class CheckDirectoriesTest : public ::testing::Test {
+protected:
+    Scratch scratch;
+    ScriptedPrompts prompts;
+    RecordingExit exit;
+    ErrorReporter errors{prompts, exit};
+    QString hl = scratch.mkdir(QStringLiteral("Half-Life"));
+    QString sprays = scratch.mkdir(QStringLiteral("My Sprays"));
+
+    FolderVerdict check(const QString& h, const QString& s) { return CheckDirectories(h, s, prompts, errors); }
+};
+
+TEST_F(CheckDirectoriesTest, BothMissingWarnsForHalfLifeFirstThenSprays) {
+    const FolderVerdict v = check(scratch.path(QStringLiteral("nohl")), scratch.path(QStringLiteral("nosprays")));
+    EXPECT_FALSE(v.hlOK);
+    EXPECT_FALSE(v.sprayOK);
+    EXPECT_EQ(prompts.texts(), QStringList({kHlMissing, kSprayMissing}));
+    for (const Message& m : prompts.shown) {
+        EXPECT_EQ(m.icon, Message::Icon::Critical);
+        EXPECT_EQ(m.title, QString());
+        EXPECT_EQ(m.buttons, Message::Buttons::Ok);
+    }
+}
+
+TEST_F(CheckDirectoriesTest, BothValidSaysNothing) {
+    scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
+    const FolderVerdict v = check(hl, sprays);
+    EXPECT_TRUE(v.hlOK);
+    EXPECT_TRUE(v.sprayOK);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(CheckDirectoriesTest, WithoutTheGameTheUserMayForceTheFolder) {
+    prompts.answers = {Answer::No};
+    FolderVerdict v = check(hl, sprays);
+    EXPECT_FALSE(v.hlOK);
+    EXPECT_TRUE(v.sprayOK) << "the spray folder is still judged";
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    const Message& q = prompts.shown[0];
+    EXPECT_EQ(q.buttons, Message::Buttons::YesNo);
+    EXPECT_EQ(q.icon, Message::Icon::None);
+    EXPECT_EQ(q.text, QStringLiteral("WARNING: Cannot find Half-Life in that folder!\rYou might just have some "
+                                     "different version I don't know about.\rDo you want to force VELMR to use "
+                                     "the path you entered?"));
+    prompts.answers = {Answer::Yes};
+    v = check(hl, scratch.path(QStringLiteral("gone")));
+    EXPECT_TRUE(v.hlOK);
+    EXPECT_FALSE(v.sprayOK);
+    EXPECT_EQ(prompts.shown.back().text, kSprayMissing);
+}
+
+TEST_F(CheckDirectoriesTest, TheLinuxGameCountsAsTheGame) {
+#ifdef Q_OS_LINUX
+    scratch.write(QStringLiteral("Half-Life/hl_linux"), "\x7f" "ELF");
+    EXPECT_TRUE(check(hl, sprays).hlOK);
+    EXPECT_TRUE(prompts.shown.empty());
+#else
+    GTEST_SKIP();
+#endif
+}
+
+TEST_F(CheckDirectoriesTest, AFolderNamedHlExeIsNotTheGame) {
+    scratch.mkdir(QStringLiteral("Half-Life/hl.exe"));
+    prompts.answers = {Answer::No};
+    EXPECT_FALSE(check(hl, sprays).hlOK);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+TEST_F(CheckDirectoriesTest, EmptyTextsAreTheRootFolder) {
+    prompts.answers = {Answer::No};
+    const FolderVerdict v = check(QString(), QString());
+    EXPECT_TRUE(v.sprayOK);
+    EXPECT_FALSE(v.hlOK);
+    EXPECT_EQ(prompts.shown.size(), 1u) << "the root exists; only the game question is asked";
+}
+
+// The mod list as a plain widget, filled by the real procedure.
+class ModDiscoveryTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    ModListWidget list;
+    QString hl = env.scratch.mkdir(QStringLiteral("Half Life ünï"));
+
+    void SetUp() override {
+        list.addItem(QStringLiteral("hint 1"));
+        list.addItem(QStringLiteral("hint 2"));
+        list.setTag(QStringLiteral("Empty"));
+        env.state.HalfLifeDir = hl;
+    }
+    void mod(const QString& name) { env.scratch.mkdir(QStringLiteral("Half Life ünï/") + name + QStringLiteral("/dlls")); }
+    QStringList rows() const {
+        QStringList out;
+        for (int i = 0; i < list.count(); ++i)
+            out << list.text(i);
+        return out;
+    }
+    void listMods() { ListModDirectories(env.state, list, env.errors); }
+};
+
+TEST_F(ModDiscoveryTest, ListsModsSortedAndGivesEachRowItsEntry) {
+    for (const char* name : {"valve", "cstrike", "Zeta mod", "alpha", "Beta", ".hidden"})
+        mod(QString::fromUtf8(name));
+    env.scratch.mkdir(QStringLiteral("Half Life ünï/nodlls/maps"));
+    listMods();
+    EXPECT_EQ(rows(), QStringList({".hidden", "alpha", "Beta", "cstrike", "valve", "Zeta mod"}));
+    ASSERT_EQ(env.state.Mods.size(), 6);
+    for (int i = 0; i < list.count(); ++i)
+        EXPECT_EQ(env.state.Mods.at(i).ModFolder, list.text(i));
+    EXPECT_EQ(list.tag(), QString());
+}
+
+TEST_F(ModDiscoveryTest, ExcludedNamesAreExactAndCaseSensitive) {
+    for (const char* name : {"logos", "gldrv", "auth", "Logos", "GLDRV", "auth2", "valve"})
+        mod(QString::fromLatin1(name));
+    listMods();
+    EXPECT_EQ(rows(), QStringList({"auth2", "GLDRV", "Logos", "valve"}));
+}
+
+TEST_F(ModDiscoveryTest, AFileNamedDllsIsNotAModMarker) {
+    env.scratch.write(QStringLiteral("Half Life ünï/fake/dlls"), "not a folder");
+    mod(QStringLiteral("real"));
+    listMods();
+    EXPECT_EQ(rows(), QStringList({"real"}));
+}
+
+TEST_F(ModDiscoveryTest, AMissingOrEmptyFolderLeavesListAndTableAlone) {
+    env.state.HalfLifeDir = env.scratch.path(QStringLiteral("nowhere"));
+    listMods();
+    env.state.HalfLifeDir.clear();
+    listMods();
+    EXPECT_EQ(rows(), QStringList({"hint 1", "hint 2"}));
+    EXPECT_EQ(list.tag(), QStringLiteral("Empty"));
+    EXPECT_EQ(env.state.Mods.size(), 0);
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+TEST_F(ModDiscoveryTest, NoModAtAllEmptiesTheListAndMarksItEmpty) {
+    env.scratch.mkdir(QStringLiteral("Half Life ünï/logos/dlls"));
+    listMods();
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(list.tag(), QStringLiteral("Empty"));
+}
+
+TEST_F(ModDiscoveryTest, MoreThanFiftyOneModsAreAllListedAndRecorded) {
+    for (int i = 0; i < 120; ++i)
+        mod(QStringLiteral("mod%1").arg(i, 3, 10, QLatin1Char('0')));
+    listMods();
+    EXPECT_EQ(list.count(), 120);
+    EXPECT_EQ(env.state.Mods.size(), 120);
+    EXPECT_EQ(env.state.Mods.at(119).ModFolder, QStringLiteral("mod119"));
+    EXPECT_EQ(env.exit.ended, 0);
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+TEST_F(ModDiscoveryTest, ANewListingDropsEarlierAssignments) {
+    mod(QStringLiteral("valve"));
+    mod(QStringLiteral("cstrike"));
+    listMods();
+    env.state.Mods.at(1).SprayFile = QStringLiteral("logo.bmp");
+    list.setText(1, QStringLiteral("valve -- logo.bmp"));
+    mod(QStringLiteral("bshift"));
+    listMods();
+    EXPECT_EQ(rows(), QStringList({"bshift", "cstrike", "valve"}));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(env.state.Mods.at(i).SprayFile.isEmpty()) << i;
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+#include "helpers/testenv.h"
+#include "library/sprays.h"
+#include "ui/mainwindow.h"
+#include "ui/widgets.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+const QChar SEP = QDir::separator();
+
+// The main window over a spray library and a Half-Life folder built by the test.
+class LibraryTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    QString sprays = env.scratch.mkdir(QStringLiteral("Spray Library"));
+    QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        env.scratch.write(QStringLiteral("Spray Library/logo.bmp"), bitmap8(32, 16));
+        env.scratch.write(QStringLiteral("Spray Library/Clan.Wad"), "WAD3");
+        env.scratch.write(QStringLiteral("Spray Library/readme.txt"), "x");
+        env.scratch.mkdir(QStringLiteral("Spray Library/folder.bmp"));
+        for (const char* c : {"Zeta", "alpha", "Beta"})
+            env.scratch.mkdir(QStringLiteral("Spray Library/") + QString::fromLatin1(c));
+        env.scratch.mkdir(QStringLiteral("Spray Library/Beta/Old"));
+        env.scratch.write(QStringLiteral("Spray Library/Beta/b.BMP"), bitmap8(16, 16));
+        env.scratch.mkdir(QStringLiteral("Half-Life/valve/dlls"));
+    }
+    void open(bool withFolders = true) {
+        if (withFolders) {
+            env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
+            env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), sprays);
+        }
+        window = std::make_unique<MainWindow>(env.state, env.services, env.windows);
+        window->Form_Load();
+    }
+    CategoryCombo* cats() { return window->findChild<CategoryCombo*>(QStringLiteral("comboCats")); }
+    SprayFileList* files() { return window->findChild<SprayFileList*>(QStringLiteral("fileBMPs")); }
+    PreviewWidget* preview() { return window->findChild<PreviewWidget*>(QStringLiteral("OLEpicture")); }
+    QString label() { return window->findChild<QLabel*>(QStringLiteral("lblBMPDir"))->text(); }
+    QStringList fileRows() {
+        QStringList out;
+        for (int i = 0; i < files()->count(); ++i)
+            out << files()->item(i)->text();
+        return out;
+    }
+    QStringList catRows() {
+        QStringList out;
+        for (int i = 0; i < cats()->count(); ++i)
+            out << cats()->itemText(i);
+        return out;
+    }
+    void chooseFile(const QString& name) {
+        const auto found = files()->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << qPrintable(name);
+        files()->setCurrentItem(found[0]);
+    }
+};
+
+TEST_F(LibraryTest, StartShowsTheLibraryWithFavoritesChosen) {
+    open();
+    EXPECT_EQ(label(), sprays);
+    EXPECT_EQ(catRows(), QStringList({"<Favorites>", "alpha", "Beta", "folder.bmp", "Zeta"}));
+    EXPECT_EQ(cats()->currentIndex(), 0);
+    EXPECT_EQ(env.state.CurrentSprayDir, sprays + SEP);
+    EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo.bmp"})) << "either pattern, any case, files only";
+    EXPECT_EQ(files()->currentRow(), -1);
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+TEST_F(LibraryTest, ChoosingACategoryShowsItsFolderOnly) {
+    open();
+    cats()->setCurrentIndex(2);
+    emit cats()->activated(2);
+    EXPECT_EQ(env.state.CurrentSprayDir, sprays + SEP + QStringLiteral("Beta"));
+    EXPECT_EQ(fileRows(), QStringList({"b.BMP"}));
+    EXPECT_EQ(label(), sprays) << "the label still shows the spray folder";
+}
+
+TEST_F(LibraryTest, AVanishedCategoryWarnsAndKeepsTheFileList) {
+    open();
+    QDir(sprays + SEP + QStringLiteral("Zeta")).removeRecursively();
+    cats()->setCurrentIndex(4);
+    emit cats()->activated(4);
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("WARNING: Folder does not exist:\r") + sprays + SEP +
+                                             QStringLiteral("Zeta\r\rTry hitting refresh or varify your spray folder."));
+    EXPECT_EQ(env.prompts.shown[0].icon, Message::Icon::Critical);
+    EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo.bmp"}));
+    EXPECT_EQ(env.state.CurrentSprayDir, sprays + SEP + QStringLiteral("Zeta"));
+}
+
+TEST_F(LibraryTest, RefreshRereadsEverythingAndForgetsTheCategory) {
+    open();
+    cats()->setCurrentIndex(1);
+    emit cats()->activated(1);
+    env.scratch.mkdir(QStringLiteral("Spray Library/New"));
+    env.scratch.write(QStringLiteral("Spray Library/fresh.wad"), "WAD3");
+    env.scratch.mkdir(QStringLiteral("Half-Life/cstrike/dlls"));
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRefresh")), Qt::LeftButton);
+    EXPECT_EQ(catRows(), QStringList({"<Favorites>", "alpha", "Beta", "folder.bmp", "New", "Zeta"}));
+    EXPECT_EQ(cats()->currentIndex(), 0);
+    EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "fresh.wad", "logo.bmp"}));
+    EXPECT_EQ(window->controls().mods.count(), 2);
+}
+
+TEST_F(LibraryTest, MissingSprayFolderIsToldInTheLabelOnly) {
+    env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), sprays + QStringLiteral("-gone"));
+    env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
+    open(false);
+    EXPECT_EQ(label(), QStringLiteral("Invalid spray folder!"));
+    EXPECT_EQ(cats()->count(), 0);
+    EXPECT_EQ(window->controls().mods.text(0), QStringLiteral("valve")) << "mods are listed all the same";
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+TEST_F(LibraryTest, ThePreviewShowsTheChosenBitmapAndRecordsItsKind) {
+    open();
+    window->setShowPreviewChecked(true);
+    chooseFile(QStringLiteral("logo.bmp"));
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("BMP"));
+    EXPECT_EQ(preview()->picture().size(), QSize(32, 16));
+    chooseFile(QStringLiteral("Clan.Wad"));
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
+    EXPECT_TRUE(env.prompts.shown.empty()) << "a picture that cannot be shown is passed over silently";
+}
+
+TEST_F(LibraryTest, WithThePreviewOffOnlyTheKindIsRecorded) {
+    open();
+    chooseFile(QStringLiteral("logo.bmp"));
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("BMP"));
+    EXPECT_TRUE(preview()->picture().isNull());
+    QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("checkShowPreview")), Qt::LeftButton);
+    EXPECT_FALSE(preview()->picture().isNull()) << "checking the box shows the chosen file at once";
+    QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("checkShowPreview")), Qt::LeftButton);
+    EXPECT_TRUE(preview()->picture().isNull());
+    EXPECT_FALSE(env.state.ShowPreviewFlag);
+}
+
+TEST_F(LibraryTest, RefreshClearsThePreviewAndACategoryChangeKeepsTheKind) {
+    open();
+    window->setShowPreviewChecked(true);
+    chooseFile(QStringLiteral("logo.bmp"));
+    cats()->setCurrentIndex(2);
+    emit cats()->activated(2);
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("BMP"));
+    EXPECT_FALSE(preview()->picture().isNull());
+    window->cmdRefresh_Click();
+    EXPECT_TRUE(preview()->picture().isNull());
+}
+
+TEST_F(LibraryTest, ABrokenBitmapPreviewFailsSilently) {
+    env.scratch.write(QStringLiteral("Spray Library/broken.bmp"), bitmap8(32, 32).left(200));
+    env.scratch.write(QStringLiteral("Spray Library/text.bmp"), "hello, not a picture");
+    open();
+    window->setShowPreviewChecked(true);
+    chooseFile(QStringLiteral("broken.bmp"));
+    chooseFile(QStringLiteral("text.bmp"));
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("BMP"));
+    EXPECT_TRUE(env.prompts.shown.empty());
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+TEST_F(LibraryTest, TheFolderButtonOpensTheSprayFolderItselfWithoutAWord) {
+    open();
+    cats()->setCurrentIndex(2);
+    emit cats()->activated(2);
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdOpenBMPDir")), Qt::LeftButton);
+    EXPECT_EQ(env.desktop.opened, QStringList({sprays}));
+    env.state.SprayRootDir.clear();
+    window->cmdOpenBMPDir_Click();
+    EXPECT_EQ(env.desktop.opened.last(), QString());
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+TEST(SprayKind, IsTheLastExtensionInCapitals) {
+    EXPECT_EQ(sprayKindOf(QStringLiteral("logo.bmp")), QStringLiteral("BMP"));
+    EXPECT_EQ(sprayKindOf(QStringLiteral("Clan.Wad")), QStringLiteral("WAD"));
+    EXPECT_EQ(sprayKindOf(QStringLiteral("a.b.wad")), QStringLiteral("WAD"));
+    EXPECT_EQ(sprayKindOf(QStringLiteral("noext")), QString());
+    EXPECT_EQ(sprayKindOf(QString()), QString());
+}
+
+}  // namespace
