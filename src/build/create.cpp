@@ -61,6 +61,9 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                         p.step(15);
                         copyingCompiled = false;
                         p.step(16);
+                        // A bitmap gone since it was applied is told like a gone WAD spray.
+                        if (!fileExists(source))
+                            raiseFileNotFound();
                         const QString compiled = MakeWad(source, services);
                         p.step(17);
                         if (compiled == kQlumpyMissing) {

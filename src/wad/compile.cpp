@@ -2,16 +2,46 @@
 
 #include "wad/palette.h"
 #include "wad/wad.h"
+#include "wad/bytes.h"
 #include "wad/layout.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace velmira::wad {
 
+namespace {
+// The image reader fills a cut-short bitmap with black instead of failing; an uncompressed
+// bitmap's pixels must all be in the file.
+bool cutShort(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(BmpLayout::InfoOffset + BmpLayout::CoreHeaderSize + 20);
+    const auto magic = head.left(2);
+    const auto pixelsAt = readU32(head, BmpLayout::PixelOffsetOffset);
+    const auto infoSize = readU32(head, BmpLayout::InfoOffset);
+    if (magic != "BM" || !pixelsAt || !infoSize || *infoSize < BmpLayout::InfoHeaderSize)
+        return false;
+    const auto width = readU32(head, BmpLayout::InfoOffset + 4);
+    const auto height = readU32(head, BmpLayout::InfoOffset + 8);
+    const auto bits = readU16(head, BmpLayout::InfoOffset + 14);
+    const auto compression = readU32(head, BmpLayout::InfoOffset + 16);
+    if (!width || !height || !bits || !compression || (*compression != 0 && *compression != 3))
+        return false;
+    const qint64 rows = std::abs(static_cast<qint64>(static_cast<qint32>(*height)));
+    const qint64 stride = ((static_cast<qint64>(static_cast<qint32>(*width)) * *bits + 31) / 32) * 4;
+    return *pixelsAt + stride * rows > file.size();
+}
+}  // namespace
+
 Result<QImage> readBitmap(const QString& path) {
+    if (cutShort(path))
+        return Result<QImage>::failure(QStringLiteral("the bitmap %1 is cut short").arg(path));
     QImageReader reader(path);
     reader.setAllocationLimit(kImageAllocationLimitMb);
     reader.setAutoTransform(false);

@@ -35,3 +35,11 @@ constexpr qint64 PaletteCountSize = 2;
 constexpr qint64 PaletteSize = 768;
 constexpr int PaletteColours = 256;
 }  // namespace velmira::wad::MipLayout
+
+// The few fields of a bitmap's headers that are checked before Qt's reader reads it.
+namespace velmira::wad::BmpLayout {
+constexpr qint64 PixelOffsetOffset = 10;
+constexpr qint64 InfoOffset = 14;
+constexpr qint64 CoreHeaderSize = 12;
+constexpr qint64 InfoHeaderSize = 40;
+}  // namespace velmira::wad::BmpLayout

@@ -1,0 +1,323 @@
+#include "build/compiler.h"
+#include "helpers/enginecheck.h"
+#include "helpers/testenv.h"
+#include "platform/files.h"
+#include "ui/mainwindow.h"
+#include "ui/widgets.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+const QChar SEP = QDir::separator();
+
+void installProgram(const QString& from, const QString& folder) {
+    const QString to = joinPath(folder, compilerFileName());
+    QFile::remove(to);
+    ASSERT_TRUE(QFile::copy(from, to));
+    QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::ExeOwner);
+}
+
+void useFakeCompiler(const TestEnv& env, const QByteArray& mode) {
+    installProgram(QStringLiteral(VELMIRA_FAKE_COMPILER), env.services.programFolder);
+    env.scratch.write(QStringLiteral("program/mode"), mode);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+QStringList tempFilesIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("rad*")}, QDir::Files);
+}
+
+TEST(Makels, WritesTheFiveLineScriptByteForByte) {
+    TestEnv env;
+    const QString bmp = env.scratch.write(QStringLiteral("Spray Dir/my logo.bmp"), bitmap8(16, 16));
+    const QString work = env.scratch.mkdir(QStringLiteral("Work Folder"));
+    const LumpPaths paths = Makels(bmp, work, env.errors);
+    ASSERT_FALSE(paths.ScriptPath.isEmpty());
+    EXPECT_TRUE(paths.ScriptPath.startsWith(work + SEP));
+    EXPECT_TRUE(paths.WadPath.startsWith(work + SEP));
+    EXPECT_FALSE(QFileInfo::exists(paths.WadPath));
+    const QString wadName = QFileInfo(paths.WadPath).fileName();
+    EXPECT_EQ(readFile(paths.ScriptPath),
+              ("$DEST    \"" + work + SEP + wadName + "\"\r\n\r\n$loadbmp    \"" + bmp +
+               "\"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n")
+                  .toLocal8Bit());
+    const LumpPaths again = Makels(bmp, work, env.errors);
+    EXPECT_NE(again.ScriptPath, paths.ScriptPath);
+    EXPECT_NE(again.WadPath, paths.WadPath);
+    EXPECT_NE(again.ScriptPath, again.WadPath);
+}
+
+TEST(Makels, AMissingBitmapIsReportedAtStep7AfterTheFirstLines) {
+    TestEnv env;
+    int closed = 0;
+    env.errors.setMainWindowCloser([&] { ++closed; });
+    const QString work = env.scratch.mkdir(QStringLiteral("work"));
+    const LumpPaths paths = Makels(env.scratch.path(QStringLiteral("gone.bmp")), work, env.errors);
+    EXPECT_TRUE(paths.ScriptPath.isEmpty());
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.endsWith(QStringLiteral("Sub: frmMain.Makels()-7")));
+    EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("File not found"));
+    EXPECT_EQ(closed, 1);
+    const QStringList left = tempFilesIn(work);
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_TRUE(readFile(joinPath(work, left[0])).endsWith("\"\r\n\r\n")) << "line 1 and the empty line 2";
+}
+
+TEST(MakeWad, AnswersQlumpyMissingWithoutWritingAnything) {
+    TestEnv env;
+    const QString bmp = env.scratch.write(QStringLiteral("a.bmp"), bitmap8(16, 16));
+    env.scratch.write(QStringLiteral("hl/") + compilerFileName(), "elsewhere");
+    EXPECT_EQ(MakeWad(bmp, env.services), QStringLiteral("Qlumpy Missing"));
+    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
+}
+
+TEST(MakeWad, RunsTheCompilerOnTheScriptAndDeletesTheScript) {
+    TestEnv env;
+    useFakeCompiler(env, "record");
+    const QString bmp = env.scratch.write(QStringLiteral("a.bmp"), bitmap8(16, 16));
+    const QString wad = MakeWad(bmp, env.services);
+    EXPECT_TRUE(wad.startsWith(env.services.programFolder + SEP));
+    const QStringList args = QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt")))).split('\n');
+    ASSERT_EQ(args.size(), 1) << "one argument, passed as it is";
+    EXPECT_TRUE(args[0].startsWith(env.services.programFolder + SEP + QStringLiteral("rad")));
+    EXPECT_FALSE(QFileInfo::exists(args[0])) << "the script is deleted";
+    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
+}
+
+TEST(MakeWad, AHangingCompilerIsKilledAndLeavesNoWad) {
+    TestEnv env;
+    env.services.compileTimeoutMs = 300;
+    useFakeCompiler(env, "hang");
+    const QString bmp = env.scratch.write(QStringLiteral("a.bmp"), bitmap8(16, 16));
+    const QString wad = MakeWad(bmp, env.services);
+    EXPECT_FALSE(wad.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(wad));
+    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
+    EXPECT_EQ(env.exit.ended, 0);
+}
+
+TEST(MakeWad, APathThatWouldBreakTheScriptIsCompiledFromAPlainCopy) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "such names cannot exist here";
+#else
+    TestEnv env;
+    useFakeCompiler(env, "record");
+    const QString bmp = env.scratch.write(QStringLiteral("say \"hi\"\nnow.bmp"), bitmap8(16, 16));
+    MakeWad(bmp, env.services);
+    const QString arg = QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt"))));
+    EXPECT_FALSE(arg.contains(QLatin1Char('\n')));
+    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty()) << "script and copy are gone";
+#endif
+}
+
+// Apply, Clear and Create Sprays in the window over a Half-Life tree and a spray library.
+class CreateSpraysTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
+    QString sprays = env.scratch.mkdir(QStringLiteral("Sprays"));
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        env.scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
+        for (const char* mod : {"cstrike", "dmc", "tfc", "valve"})
+            env.scratch.mkdir(QStringLiteral("Half-Life/") + QString::fromLatin1(mod) + QStringLiteral("/dlls"));
+        env.scratch.write(QStringLiteral("Sprays/logo.bmp"), bitmap8(112, 128));
+        env.scratch.write(QStringLiteral("Sprays/bad.bmp"), bitmap8(20, 20));
+        env.scratch.write(QStringLiteral("Sprays/Clan/team.wad"), QByteArray("WAD3 ready-made"));
+        env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
+        env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), sprays);
+        installProgram(QStringLiteral(VELMIRA_QLUMPY), env.services.programFolder);
+        window = std::make_unique<MainWindow>(env.state, env.services, env.windows);
+        window->Form_Load();
+    }
+    ModListWidget* mods() { return window->findChild<ModListWidget*>(QStringLiteral("listMods")); }
+    QProgressBar* bar() { return window->findChild<QProgressBar*>(QStringLiteral("PBar")); }
+    void selectMods(std::initializer_list<int> rows) {
+        mods()->clearSelection();
+        for (int r : rows)
+            mods()->item(r)->setSelected(true);
+    }
+    void chooseCategory(int index) {
+        auto* cats = window->findChild<CategoryCombo*>(QStringLiteral("comboCats"));
+        cats->setCurrentIndex(index);
+        emit cats->activated(index);
+    }
+    void chooseFile(const QString& name) {
+        auto* files = window->findChild<SprayFileList*>(QStringLiteral("fileBMPs"));
+        files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
+    }
+    void apply(std::initializer_list<int> rows, int category, const QString& file) {
+        chooseCategory(category);
+        chooseFile(file);
+        selectMods(rows);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdApply")), Qt::LeftButton);
+    }
+    void create() { QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdCreate")), Qt::LeftButton); }
+    QString installed(const QString& mod) { return hl + SEP + mod + SEP + QStringLiteral("pldecal.wad"); }
+};
+
+TEST_F(CreateSpraysTest, ApplyWritesTheEntryAndTheRowText) {
+    apply({0, 3}, 0, QStringLiteral("logo.bmp"));
+    EXPECT_EQ(mods()->text(0), QStringLiteral("cstrike -- logo.bmp"));
+    EXPECT_EQ(mods()->text(1), QStringLiteral("dmc"));
+    EXPECT_EQ(mods()->text(3), QStringLiteral("valve -- logo.bmp"));
+    const ModEntry& e = env.state.Mods.at(3);
+    EXPECT_EQ(e.SprayFile, QStringLiteral("logo.bmp"));
+    EXPECT_EQ(e.SprayCategory, QStringLiteral("<Favorites>"));
+    EXPECT_EQ(e.SprayFolder, sprays + SEP);
+    EXPECT_EQ(e.SprayKind, QStringLiteral("BMP"));
+    apply({3}, 1, QStringLiteral("team.wad"));
+    EXPECT_EQ(mods()->text(3), QStringLiteral("valve -- team.wad"));
+    EXPECT_EQ(env.state.Mods.at(3).SprayFolder, sprays + SEP + QStringLiteral("Clan"));
+    EXPECT_EQ(env.state.Mods.at(0).SprayFile, QStringLiteral("logo.bmp")) << "unselected rows keep theirs";
+}
+
+TEST_F(CreateSpraysTest, ApplyWithoutAChosenFileOrOnHintRowsBeeps) {
+    selectMods({0});
+    window->cmdApply_Click();
+    EXPECT_EQ(env.prompts.beeps, 1);
+    EXPECT_EQ(mods()->text(0), QStringLiteral("cstrike"));
+    mods()->clearSelection();
+    window->cmdClear_Click();
+    EXPECT_EQ(env.prompts.beeps, 1) << "no rows selected: nothing, no beep";
+    mods()->setTag(QStringLiteral("Empty"));
+    window->cmdClear_Click();
+    EXPECT_EQ(env.prompts.beeps, 2);
+}
+
+TEST_F(CreateSpraysTest, ClearTakesTheSprayAway) {
+    apply({1, 2}, 0, QStringLiteral("logo.bmp"));
+    selectMods({1});
+    window->cmdClear_Click();
+    EXPECT_EQ(mods()->text(1), QStringLiteral("dmc"));
+    EXPECT_TRUE(env.state.Mods.at(1).SprayFile.isEmpty());
+    EXPECT_TRUE(env.state.Mods.at(1).SprayFolder.isEmpty());
+    EXPECT_EQ(mods()->text(2), QStringLiteral("tfc -- logo.bmp"));
+}
+
+TEST_F(CreateSpraysTest, CreateInstallsBitmapsAndWadsAndCleansUp) {
+    env.scratch.write(QStringLiteral("Half-Life/valve/pldecal.wad"), "old spray");
+    apply({0, 3}, 0, QStringLiteral("logo.bmp"));
+    apply({2}, 1, QStringLiteral("team.wad"));
+    create();
+    EXPECT_EQ(env.prompts.texts(), QStringList({"Spray(s) Created!"}));
+    EXPECT_EQ(env.prompts.shown.back().title, QStringLiteral("Velmira"));
+    EXPECT_EQ(env.prompts.shown.back().icon, Message::Icon::Information);
+    EXPECT_EQ(engineRead(readFile(installed(QStringLiteral("cstrike")))).problem, QString());
+    EXPECT_EQ(readFile(installed(QStringLiteral("valve"))), readFile(installed(QStringLiteral("cstrike"))));
+    EXPECT_EQ(readFile(installed(QStringLiteral("tfc"))), QByteArray("WAD3 ready-made"));
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("dmc"))));
+    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
+    EXPECT_EQ(bar()->value(), bar()->maximum());
+    EXPECT_EQ(bar()->maximum(), 4);
+}
+
+TEST_F(CreateSpraysTest, NothingAssignedStillFillsTheBarAndSaysCreated) {
+    create();
+    EXPECT_EQ(env.prompts.texts(), QStringList({"Spray(s) Created!"}));
+    EXPECT_EQ(bar()->value(), 4);
+    for (const char* mod : {"cstrike", "dmc", "tfc", "valve"})
+        EXPECT_FALSE(QFileInfo::exists(installed(QString::fromLatin1(mod))));
+}
+
+TEST_F(CreateSpraysTest, WithNoModRowsTheBarRunsToOneAndIsFull) {
+    QDir(hl).removeRecursively();
+    env.scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
+    window->cmdRefresh_Click();
+    ASSERT_EQ(mods()->count(), 0);
+    create();
+    EXPECT_EQ(bar()->minimum(), 0);
+    EXPECT_EQ(bar()->maximum(), 1);
+    EXPECT_EQ(bar()->value(), 1);
+    EXPECT_EQ(env.prompts.texts(), QStringList({"Spray(s) Created!"}));
+}
+
+TEST_F(CreateSpraysTest, AFolderCheckThatSaysNoStopsSilently) {
+    apply({0}, 0, QStringLiteral("logo.bmp"));
+    QFile::remove(hl + SEP + QStringLiteral("hl.exe"));
+    env.prompts.answers = {Answer::No};
+    create();
+    EXPECT_EQ(env.prompts.shown.size(), 1u) << "only the folder check's question";
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("cstrike"))));
+}
+
+TEST_F(CreateSpraysTest, AMissingCompilerStopsAfterTheWadsBeforeIt) {
+    QFile::remove(joinPath(env.services.programFolder, compilerFileName()));
+    apply({0}, 1, QStringLiteral("team.wad"));
+    apply({1, 2}, 0, QStringLiteral("logo.bmp"));
+    create();
+    ASSERT_EQ(env.prompts.texts(), QStringList({"Could not find Qlumpy.exe!"}));
+    EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("Error creating spray!"));
+    EXPECT_EQ(env.prompts.shown[0].icon, Message::Icon::Critical);
+    EXPECT_TRUE(QFileInfo::exists(installed(QStringLiteral("cstrike"))));
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("dmc"))));
+    EXPECT_EQ(bar()->value(), 1);
+}
+
+TEST_F(CreateSpraysTest, ABitmapThatDoesNotCompileNamesItsPathAndStops) {
+    apply({0}, 0, QStringLiteral("bad.bmp"));
+    apply({1}, 0, QStringLiteral("logo.bmp"));
+    create();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Error compiling. Check BMP format and dimentions.\rFile: ") +
+                                             sprays + SEP + SEP + QStringLiteral("bad.bmp"));
+    EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("Error creating spray!"));
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("dmc"))));
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+TEST_F(CreateSpraysTest, CompilersThatCrashOrWriteNothingFailAsNotCompiled) {
+    for (const QByteArray mode : {"crash", "nothing"}) {
+        env.prompts.shown.clear();
+        useFakeCompiler(env, mode);
+        apply({0}, 0, QStringLiteral("logo.bmp"));
+        create();
+        ASSERT_EQ(env.prompts.shown.size(), 1u) << mode.constData();
+        EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("Error compiling."))) << mode.constData();
+        EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
+    }
+}
+
+TEST_F(CreateSpraysTest, AVanishedSprayIsNamedAndTheWindowStays) {
+    apply({0}, 1, QStringLiteral("team.wad"));
+    apply({1}, 0, QStringLiteral("logo.bmp"));
+    QFile::remove(sprays + SEP + QStringLiteral("Clan") + SEP + QStringLiteral("team.wad"));
+    create();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Could not find ") + sprays + SEP + QStringLiteral("Clan") +
+                                             SEP + QStringLiteral("team.wad"));
+    EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("File not found"));
+    QFile::remove(sprays + SEP + QStringLiteral("logo.bmp"));
+    selectMods({0});
+    window->cmdClear_Click();
+    create();
+    EXPECT_EQ(env.prompts.shown.back().text, QStringLiteral("Could not find ") + sprays + SEP + SEP + QStringLiteral("logo.bmp"));
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+TEST_F(CreateSpraysTest, AModFolderGoneIsAnErrorReportAndAnEarlierSprayStaysWhole) {
+    env.scratch.write(QStringLiteral("Half-Life/dmc/pldecal.wad"), "kept");
+    apply({1, 2}, 1, QStringLiteral("team.wad"));
+    QDir(hl + SEP + QStringLiteral("tfc")).removeRecursively();
+    create();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.contains(QStringLiteral("Sub: frmMain.cmdCreate_Click()-13")));
+    EXPECT_TRUE(window->isUnloaded());
+    EXPECT_EQ(readFile(installed(QStringLiteral("dmc"))), QByteArray("WAD3 ready-made"));
+}
+
+}  // namespace

@@ -1,0 +1,210 @@
+#include "helpers/enginecheck.h"
+#include "helpers/testenv.h"
+#include "wad/lumpscript.h"
+#include "wad/palette.h"
+#include "wad/wad.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace velmira;
+using namespace velmira::test;
+using namespace velmira::wad;
+
+namespace {
+
+QByteArray fixture(const QString& name) {
+    QFile f(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/") + name);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+    return f.readAll();
+}
+
+IndexedPicture picture(int w, int h, int colours = 16) {
+    IndexedPicture p;
+    p.width = w;
+    p.height = h;
+    p.pixels.resize(w * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            p.pixels[y * w + x] = static_cast<char>((x / 4 + y / 4) % colours);
+    for (int i = 0; i < 256; ++i)
+        p.palette[static_cast<std::size_t>(i)] = qRgb(i, 255 - i, (i * 7) & 0xff);
+    return p;
+}
+
+QByteArray sprayWad(const IndexedPicture& p) {
+    return encodeWad({Lump{QStringLiteral("VELMR"), 0x43, encodeMipTexture(p, QStringLiteral("VELMR"))}});
+}
+
+TEST(WadWriter, WritesFilesTheEngineTakesAtEveryAllowedShape) {
+    for (const QSize size : {QSize(16, 16), QSize(112, 128), QSize(128, 112), QSize(256, 48), QSize(48, 256),
+                             QSize(96, 144)}) {
+        const IndexedPicture p = picture(size.width(), size.height());
+        const QByteArray file = sprayWad(p);
+        const EngineView view = engineRead(file);
+        EXPECT_EQ(view.problem, QString()) << size.width() << "x" << size.height();
+        EXPECT_EQ(view.mip[0], p.pixels);
+        EXPECT_EQ(file.size(), 12 + ((40 + size.width() * size.height() * 85 / 64 + 2 + 768 + 3) & ~3) + 32);
+    }
+}
+
+TEST(WadWriter, NamesTheLumpUpperInTheDirectoryAndLowerInTheTexture) {
+    const QByteArray file = sprayWad(picture(16, 16));
+    EXPECT_EQ(file.mid(file.size() - 16, 6), QByteArray("VELMR\0", 6));
+    EXPECT_EQ(file.mid(12, 6), QByteArray("velmr\0", 6));
+    EXPECT_EQ(static_cast<quint8>(file[file.size() - 32 + 12]), 0x43);
+}
+
+TEST(WadWriter, MipLevelsAverageBlocksInLinearLight) {
+    IndexedPicture p = picture(16, 16);
+    p.palette.fill(qRgb(0, 0, 0));
+    p.palette[1] = qRgb(255, 255, 255);
+    p.palette[2] = qRgb(186, 186, 186);  // ~ half of white in linear light
+    p.palette[3] = qRgb(128, 128, 128);  // half of white by value
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            p.pixels[y * 16 + x] = static_cast<char>((x + y) % 2);  // a black and white checkerboard
+    const EngineView view = engineRead(sprayWad(p));
+    ASSERT_EQ(view.problem, QString());
+    for (int level = 1; level < 4; ++level)
+        for (char index : view.mip[level])
+            EXPECT_EQ(index, 2) << "level " << level;
+}
+
+TEST(WadWriter, AFailedWriteSaysWhy) {
+    QBuffer closed;
+    QString error;
+    EXPECT_FALSE(writeWad(closed, {Lump{QStringLiteral("A"), 0x43, QByteArray(100, 'x')}}, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(WadReader, ReadsWhatTheWriterWrote) {
+    const IndexedPicture p = picture(32, 48);
+    const auto lumps = readWad(sprayWad(p));
+    ASSERT_TRUE(lumps) << lumps.error().toStdString();
+    ASSERT_EQ(lumps->size(), 1u);
+    EXPECT_EQ(lumps->front().name, QStringLiteral("VELMR"));
+    const auto back = readMipTexture(lumps->front().data);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->pixels, p.pixels);
+    EXPECT_EQ(back->palette, p.palette);
+    EXPECT_TRUE(checkSprayFile(sprayWad(p)));
+}
+
+class MalformedWad : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(MalformedWad, IsRefusedWithAReason) {
+    const QByteArray bytes = fixture(QStringLiteral("wad/") + QString::fromLatin1(GetParam()));
+    const auto result = checkSprayFile(bytes);
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.error().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, MalformedWad,
+                         ::testing::Values("too_small.wad", "bad_magic.wad", "directory_out_of_bounds.wad",
+                                           "huge_lump_count.wad", "entry_out_of_bounds.wad", "compressed_lump.wad",
+                                           "huge_dimensions.wad", "zero_width.wad", "truncated_palette.wad",
+                                           "palette_count_too_big.wad", "two_lumps.wad"));
+
+TEST(WadReader, SurvivesEveryTruncationAndByteFlipOfAGoodFile) {
+    const QByteArray good = sprayWad(picture(16, 32));
+    for (qsizetype cut = 0; cut < good.size(); cut += 7)
+        (void)checkSprayFile(good.left(cut));
+    for (qsizetype at = 0; at < good.size(); at += 3) {
+        QByteArray bad = good;
+        bad[at] = static_cast<char>(~bad[at]);
+        const auto lumps = readWad(bad);
+        if (lumps)
+            for (const Lump& l : lumps.value())
+                (void)readMipTexture(l.data);
+    }
+}
+
+TEST(PaletteRules, KeepsAPictureWhoseEntry255IsAlreadyBlue) {
+    IndexedPicture p = picture(16, 16);
+    p.palette[255] = kPureBlue;
+    p.pixels[0] = static_cast<char>(255);
+    const IndexedPicture before = p;
+    makeColourSpray(p, false);
+    EXPECT_EQ(p.pixels, before.pixels);
+    EXPECT_EQ(p.palette, before.palette);
+}
+
+TEST(PaletteRules, SetsBlueWhenEntry255IsUnused) {
+    IndexedPicture p = picture(16, 16);
+    const IndexedPicture before = p;
+    makeColourSpray(p, false);
+    EXPECT_EQ(p.palette[255], kPureBlue);
+    EXPECT_EQ(p.pixels, before.pixels);
+}
+
+TEST(PaletteRules, MovesAUsedColourAt255ToAFreeEntry) {
+    IndexedPicture p = picture(16, 16);
+    p.pixels[5] = static_cast<char>(255);
+    const QRgb moved = p.palette[255];
+    makeColourSpray(p, false);
+    const auto index = static_cast<uchar>(p.pixels[5]);
+    EXPECT_NE(index, 255);
+    EXPECT_EQ(p.palette[index], moved) << "the picture looks the same";
+    EXPECT_EQ(p.palette[255], kPureBlue);
+}
+
+TEST(PaletteRules, UsesTheNearestTwinWhenNoEntryIsFree) {
+    IndexedPicture p = picture(16, 16);
+    for (int i = 0; i < 256; ++i)
+        p.pixels[i] = static_cast<char>(i);
+    p.palette[255] = qRgb(10, 200, 30);
+    p.palette[17] = qRgb(11, 200, 30);
+    makeColourSpray(p, false);
+    EXPECT_EQ(static_cast<uchar>(p.pixels[255]), 17);
+    EXPECT_EQ(p.palette[255], kPureBlue);
+}
+
+TEST(PaletteRules, BraceNamedBitmapsMakeTheirBluePixelsTransparent) {
+    IndexedPicture p = picture(16, 16);
+    p.palette[3] = kPureBlue;
+    p.pixels[0] = 3;
+    IndexedPicture plain = p;
+    makeColourSpray(p, true);
+    EXPECT_EQ(static_cast<uchar>(p.pixels[0]), 255);
+    makeColourSpray(plain, false);
+    EXPECT_EQ(static_cast<uchar>(plain.pixels[0]), 3) << "without the brace, blue stays a colour";
+}
+
+TEST(LumpScriptReader, ReadsTheProgramsOwnScript) {
+    const auto script = parseLumpScript(fixture(QStringLiteral("script/valid.ls")));
+    ASSERT_TRUE(script) << script.error().toStdString();
+    EXPECT_EQ(script->destination, QStringLiteral("C:\\TOOLS\\SPRAYK~1\\rad1.tmp"));
+    ASSERT_EQ(script->lumps.size(), 1u);
+    EXPECT_EQ(script->lumps[0].name, QStringLiteral("VELMR"));
+    EXPECT_EQ(script->lumps[0].x, -1);
+    EXPECT_EQ(script->lumps[0].bitmap, QStringLiteral("C:\\SPRAYS\\LOGO~1.BMP"));
+}
+
+TEST(LumpScriptReader, ReadsAnyWellFormedScript) {
+    const auto script = parseLumpScript(
+        "$dest out.wad # comment\n$LOADBMP \"one pic.bmp\"\nA miptex 0 0 16 16 ; note\nB MIPTEX 16 0 32 16\n"
+        "$loadbmp two.bmp\nC miptex -1 -1 -1 -1");
+    ASSERT_TRUE(script) << script.error().toStdString();
+    ASSERT_EQ(script->lumps.size(), 3u);
+    EXPECT_EQ(script->lumps[1].width, 32);
+    EXPECT_EQ(script->lumps[1].bitmap, QStringLiteral("one pic.bmp"));
+    EXPECT_EQ(script->lumps[2].bitmap, QStringLiteral("two.bmp"));
+}
+
+class MalformedScript : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(MalformedScript, IsRefusedWithAReason) {
+    const auto script = parseLumpScript(fixture(QStringLiteral("script/") + QString::fromLatin1(GetParam())));
+    EXPECT_FALSE(script);
+    EXPECT_FALSE(script.error().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, MalformedScript,
+                         ::testing::Values("no_dest.ls", "no_loadbmp.ls", "unterminated_quote.ls", "long_name.ls",
+                                           "bad_number.ls", "missing_numbers.ls", "negative_size.ls",
+                                           "unknown_type.ls", "dest_without_file.ls", "no_lumps.ls"));
+
+}  // namespace
