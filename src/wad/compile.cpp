@@ -43,6 +43,8 @@ Result<QImage> readBitmap(const QString& path) {
     if (cutShort(path))
         return Result<QImage>::failure(QStringLiteral("the bitmap %1 is cut short").arg(path));
     QImageReader reader(path);
+    // Bitmaps are read by Qt's own reader, without looking through the format plugins.
+    reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(kImageAllocationLimitMb);
     reader.setAutoTransform(false);
     QImage image = reader.read();

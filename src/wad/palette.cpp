@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <unordered_map>
 
 namespace velmira::wad {
 
@@ -51,6 +52,7 @@ QByteArray reduceMip(const IndexedPicture& picture, int level) {
     const auto& linear = linearTable();
     const float cells = static_cast<float>(block * block);
     QByteArray out(static_cast<qsizetype>(width) * height, '\0');
+    std::unordered_map<QRgb, int> nearest;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             float r = 0, g = 0, b = 0;
@@ -63,8 +65,11 @@ QByteArray reduceMip(const IndexedPicture& picture, int level) {
                 }
             }
             const QRgb average = qRgb(toGamma(r / cells), toGamma(g / cells), toGamma(b / cells));
-            out[static_cast<qsizetype>(y) * width + x] =
-                static_cast<char>(nearestIndex(picture.palette, average));
+            // Neighbouring blocks often average to the same colour: match each colour once.
+            auto found = nearest.find(average);
+            if (found == nearest.end())
+                found = nearest.emplace(average, nearestIndex(picture.palette, average)).first;
+            out[static_cast<qsizetype>(y) * width + x] = static_cast<char>(found->second);
         }
     }
     return out;

@@ -1,0 +1,94 @@
+// Compiling sprays: one in-process compile, and a whole "Create Sprays" pass against its floor.
+
+#include "build/compiler.h"
+#include "helpers/testenv.h"
+#include "platform/files.h"
+#include "ui/mainwindow.h"
+#include "ui/widgets.h"
+#include "wad/compile.h"
+#include "wad/wad.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+#include <benchmark/benchmark.h>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+void CompileOneSpray112x128(benchmark::State& state) {
+    Scratch scratch;
+    const QString bmp = scratch.write(QStringLiteral("logo.bmp"), bitmap8(112, 128, 256));
+    wad::LumpLine line;
+    line.name = QStringLiteral("VELMR");
+    for (auto _ : state) {
+        const auto image = wad::readBitmap(bmp);
+        const auto spray = wad::makeSprayPicture(image.value(), line, false);
+        benchmark::DoNotOptimize(wad::encodeWad(
+            {wad::Lump{line.name, 0x43, wad::encodeMipTexture(spray->picture, line.name)}}));
+    }
+}
+BENCHMARK(CompileOneSpray112x128)->Unit(benchmark::kMicrosecond);
+
+constexpr int kMods = 51;
+
+// 51 mods, each assigned its own bitmap spray.
+struct PassFixture {
+    TestEnv env;
+    QString hl = env.scratch.mkdir(QStringLiteral("hl"));
+    QString sprays = env.scratch.mkdir(QStringLiteral("sprays"));
+    std::unique_ptr<MainWindow> window;
+    PassFixture() {
+        env.scratch.write(QStringLiteral("hl/hl.exe"), "MZ");
+        for (int i = 0; i < kMods; ++i) {
+            env.scratch.mkdir(QStringLiteral("hl/mod%1/dlls").arg(i, 2, 10, QLatin1Char('0')));
+            env.scratch.write(QStringLiteral("sprays/s%1.bmp").arg(i, 2, 10, QLatin1Char('0')), bitmap8(112, 128, 256));
+        }
+        const QString qlumpy = joinPath(QCoreApplication::applicationDirPath(), compilerFileName());
+        QFile::copy(qlumpy, joinPath(env.services.programFolder, compilerFileName()));
+        env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
+        env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), sprays);
+        window = std::make_unique<MainWindow>(env.state, env.services, env.windows);
+        window->Form_Load();
+        auto* files = window->findChild<SprayFileList*>(QStringLiteral("fileBMPs"));
+        auto* mods = window->findChild<ModListWidget*>(QStringLiteral("listMods"));
+        for (int i = 0; i < kMods; ++i) {
+            files->setCurrentRow(i);
+            mods->clearSelection();
+            mods->item(i)->setSelected(true);
+            window->cmdApply_Click();
+        }
+    }
+};
+
+void CreateSpraysPass51Mods(benchmark::State& state) {
+    PassFixture fixture;
+    for (auto _ : state) {
+        fixture.window->cmdCreate_Click();
+        if (fixture.env.prompts.texts().last() != QStringLiteral("Spray(s) Created!"))
+            state.SkipWithError("the pass did not succeed");
+    }
+}
+BENCHMARK(CreateSpraysPass51Mods)->Unit(benchmark::kMillisecond);
+
+// The floor of a pass: 51 starts of a trivial program, and copying the same bytes.
+void FloorOf51StartsAndCopies(benchmark::State& state) {
+    Scratch scratch;
+    QByteArray wad(14000, 'w');
+    const QString source = scratch.write(QStringLiteral("s.wad"), wad);
+    for (int i = 0; i < kMods; ++i)
+        scratch.mkdir(QStringLiteral("mod%1").arg(i));
+    for (auto _ : state) {
+        for (int i = 0; i < kMods; ++i) {
+            QProcess p;
+            p.start(QStringLiteral("/bin/true"), {});
+            p.waitForFinished();
+            replaceFileWithCopy(source, scratch.path(QStringLiteral("mod%1/pldecal.wad").arg(i)));
+        }
+    }
+}
+BENCHMARK(FloorOf51StartsAndCopies)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,82 @@
+// Start-up to the first shown main window, and Refresh over a large library.
+
+#include "game/mods.h"
+#include "helpers/testenv.h"
+#include "platform/files.h"
+#include "ui/mainwindow.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+void StartupToShownWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        TestEnv env;  // an empty configuration
+        MainWindow window(env.state, env.services, env.windows);
+        window.Form_Load();
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            state.SkipWithError("the window was never shown");
+        window.close();
+    }
+}
+BENCHMARK(StartupToShownWindow)->Unit(benchmark::kMillisecond);
+
+// A spray library of 2,000 sprays at its root and 200 categories, and a Half-Life folder of
+// 300 sub-folders of which 60 are mods.
+struct BigTree {
+    Scratch scratch;
+    QString sprays = scratch.mkdir(QStringLiteral("sprays"));
+    QString hl = scratch.mkdir(QStringLiteral("hl"));
+    BigTree() {
+        for (int i = 0; i < 2000; ++i)
+            scratch.write(QStringLiteral("sprays/spray%1.%2").arg(i).arg(i % 3 ? QStringLiteral("bmp") : QStringLiteral("wad")), "x");
+        for (int i = 0; i < 200; ++i)
+            scratch.mkdir(QStringLiteral("sprays/category %1").arg(i));
+        for (int i = 0; i < 300; ++i)
+            scratch.mkdir(QStringLiteral("hl/folder%1").arg(i) + (i % 5 == 0 ? QStringLiteral("/dlls") : QString()));
+    }
+};
+
+BigTree& bigTree() {
+    static BigTree tree;
+    return tree;
+}
+
+void RefreshLargeLibrary(benchmark::State& state) {
+    BigTree& tree = bigTree();
+    TestEnv env;
+    env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), tree.hl);
+    env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), tree.sprays);
+    MainWindow window(env.state, env.services, env.windows);
+    window.Form_Load();
+    if (window.controls().mods.count() != 60 || window.controls().categories.count() != 201)
+        state.SkipWithError("the tree was not listed as expected");
+    for (auto _ : state)
+        window.cmdRefresh_Click();
+}
+BENCHMARK(RefreshLargeLibrary)->Unit(benchmark::kMillisecond);
+
+// The bare file-system work Refresh needs: list the spray folder's files and sub-folders, list
+// the Half-Life folder and test each sub-folder's "dlls".
+void BareFileSystemWork(benchmark::State& state) {
+    BigTree& tree = bigTree();
+    for (auto _ : state) {
+        QDir sprays(tree.sprays);
+        benchmark::DoNotOptimize(sprays.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.wad")}, QDir::Files));
+        benchmark::DoNotOptimize(sprays.entryList(QDir::Dirs | QDir::NoDotAndDotDot));
+        int mods = 0;
+        for (const QString& name : QDir(tree.hl).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            mods += folderExists(tree.hl + QDir::separator() + name + QDir::separator() + QStringLiteral("dlls"));
+        benchmark::DoNotOptimize(mods);
+    }
+}
+BENCHMARK(BareFileSystemWork)->Unit(benchmark::kMillisecond);
+
+}  // namespace
