@@ -20,11 +20,14 @@ QString aboutVersionText() {
 }
 
 namespace {
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+// A label sized to its text. The lines are laid out centred on the dialog, so a label keeps
+// its centre when the desktop's font makes it wider or narrower than designed.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->move(fromTwips(left), fromTwips(top));
     label->adjustSize();
+    const int centre = fromTwips(left + width / 2);
+    label->move(std::max(0, centre - label->width() / 2), fromTwips(top));
     return label;
 }
 }  // namespace
@@ -42,7 +45,7 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     logo->setPixmap(QPixmap(QStringLiteral(":/velmira/logo.bmp")));
     placeTwips(logo, 2062, 120, 1740, 660);
 
-    m_lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), 2587, 840);
+    m_lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), 2587, 840, 690);
     QFont versionFont(QStringLiteral("MS Sans Serif"));
     versionFont.setPointSizeF(9.75);
     m_lblVersion->setFont(versionFont);
@@ -52,17 +55,17 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     black.setColor(QPalette::WindowText, Qt::black);
     QLabel* description = addLabel(this, "lblDescription",
                                    QStringLiteral("The easiest way to switch between color Half-Life sprays!"),
-                                   900, 1200);
+                                   900, 1200, 4050);
     description->setPalette(black);
-    addLabel(this, "lblBy", QStringLiteral("Written by the Velmira developers"), 1560, 1560);
-    addLabel(this, "lblEmail", QStringLiteral("Comments and problems: see ReadMe.txt"), 840, 1920);
+    addLabel(this, "lblBy", QStringLiteral("Written by the Velmira developers"), 1560, 1560, 2730);
+    addLabel(this, "lblEmail", QStringLiteral("Comments and problems: see ReadMe.txt"), 840, 1920, 4185);
     addLabel(this, "lblVELMRPage", QStringLiteral("Velmira: colour sprays for every Half-Life mod"),
-             750, 2160);
-    addLabel(this, "lblClanPage", QStringLiteral("Made by players, for players"), 1395, 2400);
+             750, 2160, 4365);
+    addLabel(this, "lblClanPage", QStringLiteral("Made by players, for players"), 1395, 2400, 3075);
 
     auto* disclaimer = new QLabel(
-        QStringLiteral("Copyright (C) the Velmira developers. Free software under the GNU GPL, "
-                       "version 3 or later, with NO WARRANTY. See ReadMe.txt for details."),
+        QStringLiteral("(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. "
+                       "See ReadMe.txt for details."),
         this);
     disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     disclaimer->setWordWrap(true);

@@ -97,6 +97,9 @@ void MainWindow::buildControls() {
     m_checkShowPreview = new QCheckBox(QStringLiteral("Show Preview"), client);
     m_checkShowPreview->setObjectName(QStringLiteral("checkShowPreview"));
     placeTwips(m_checkShowPreview, 3480, 2280, 1335, 195);
+    // The caption stays readable where the desktop's font is wider than the layout assumes.
+    m_checkShowPreview->resize(std::max(m_checkShowPreview->width(), m_checkShowPreview->sizeHint().width()),
+                               std::max(m_checkShowPreview->height(), m_checkShowPreview->sizeHint().height()));
 
     m_cmdApply = new QPushButton(QStringLiteral("Apply to Selected"), client);
     m_cmdApply->setObjectName(QStringLiteral("cmdApply"));

@@ -1,0 +1,201 @@
+#include "app/locations.h"
+#include "helpers/testenv.h"
+#include "ui/aboutdialog.h"
+#include "ui/locationsdialog.h"
+#include "ui/mainwindow.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+const QChar SEP = QDir::separator();
+
+TEST(TrailingSeparator, ExactlyOneIsRemoved) {
+    EXPECT_EQ(withoutTrailingSeparator(QStringLiteral("games") + SEP + "Half-Life" + SEP),
+              QStringLiteral("games") + SEP + "Half-Life");
+    EXPECT_EQ(withoutTrailingSeparator(QStringLiteral("games") + SEP + SEP), QStringLiteral("games") + SEP);
+    EXPECT_EQ(withoutTrailingSeparator(QString(SEP)), QString());
+    EXPECT_EQ(withoutTrailingSeparator(QStringLiteral(" spaced ")), QStringLiteral(" spaced "));
+}
+
+class LocationsTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
+    QString sprays = env.scratch.mkdir(QStringLiteral("Sprays"));
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<LocationsDialog> dialog;
+
+    void SetUp() override {
+        env.scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
+        env.scratch.mkdir(QStringLiteral("Half-Life/valve/dlls"));
+        env.scratch.mkdir(QStringLiteral("Sprays/Funny"));
+        env.scratch.write(QStringLiteral("Sprays/a.bmp"), bitmap8(16, 16));
+        window = std::make_unique<MainWindow>(env.state, env.services, env.windows);
+        window->Form_Load();
+        openDialog();
+    }
+    void openDialog() {
+        dialog = std::make_unique<LocationsDialog>(env.state, window->controls(), env.services, env.windows,
+                                                   window.get());
+        dialog->show();
+    }
+    void type(const QString& h, const QString& s) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtHLDir"))->setText(h);
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtBMPDir"))->setText(s);
+    }
+    QString stored(const QString& key) {
+        return env.settings.read(QStringLiteral("File Locations"), key, QStringLiteral("<absent>"));
+    }
+};
+
+TEST_F(LocationsTest, ShowsTheCurrentFoldersWithOkFocusedAndNoDefault) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("File Locations"));
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtHLDir"))->text(), QString());
+    auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    EXPECT_FALSE(ok->isDefault());
+    EXPECT_FALSE(ok->autoDefault());
+    EXPECT_EQ(dialog->size(), QSize(367, 162));
+    EXPECT_EQ(env.windows.count(), 2) << "the dialog counts as a loaded window";
+}
+
+TEST_F(LocationsTest, OkStoresBothFoldersLessOneSeparatorAndFillsTheWindow) {
+    type(hl + SEP, sprays + SEP);
+    dialog->cmdOK_Click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(stored(QStringLiteral("HLDir")), hl);
+    EXPECT_EQ(stored(QStringLiteral("BMPDir")), sprays);
+    EXPECT_EQ(env.state.HalfLifeDir, hl);
+    EXPECT_EQ(window->controls().mods.text(0), QStringLiteral("valve"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblBMPDir"))->text(), sprays);
+    EXPECT_EQ(window->controls().categories.count(), 2);
+    EXPECT_EQ(window->controls().files.folder(), sprays);
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+TEST_F(LocationsTest, AHalfAcceptedEntryStoresTheGoodFolderAndStaysOpen) {
+    type(hl, sprays + QStringLiteral("-missing"));
+    dialog->cmdOK_Click();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(env.prompts.texts(), QStringList({"WARNING: Spray folder does not exist!"}));
+    EXPECT_EQ(stored(QStringLiteral("HLDir")), hl);
+    EXPECT_EQ(stored(QStringLiteral("BMPDir")), QStringLiteral("<absent>"));
+    EXPECT_EQ(window->controls().mods.text(0), QStringLiteral("valve"));
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtBMPDir"))->text(), sprays + QStringLiteral("-missing"));
+}
+
+TEST_F(LocationsTest, CancelEscapeAndTheCloseBoxStoreNothing) {
+    type(hl, sprays);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    openDialog();
+    type(hl, sprays);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    openDialog();
+    type(hl, sprays);
+    dialog->close();
+    EXPECT_EQ(stored(QStringLiteral("HLDir")), QStringLiteral("<absent>"));
+    EXPECT_EQ(stored(QStringLiteral("BMPDir")), QStringLiteral("<absent>"));
+    openDialog();
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtHLDir"))->text(), QString()) << "loaded afresh";
+}
+
+TEST_F(LocationsTest, EnterInATextBoxDoesNotPressOk) {
+    type(hl, sprays);
+    QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("txtHLDir")), Qt::Key_Return);
+    EXPECT_EQ(stored(QStringLiteral("HLDir")), QStringLiteral("<absent>"));
+}
+
+TEST(About, ShowsTheVersionFromTheBuildCentred) {
+    TestEnv env;
+    AboutDialog about(env.errors, env.windows);
+    EXPECT_EQ(aboutVersionText(), QStringLiteral("Version 0.4.1"));
+    auto* version = about.findChild<QLabel*>(QStringLiteral("lblVersion"));
+    EXPECT_EQ(version->text(), QStringLiteral("Version 0.4.1"));
+    const int centre = version->x() + version->width() / 2;
+    EXPECT_NEAR(centre, about.width() / 2, 4);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Velmira"));
+    EXPECT_TRUE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("imageVELMR"))->pixmap().size(), QSize(116, 44));
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+}
+
+class MenuTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    std::unique_ptr<MainWindow> window;
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(env.state, env.services, env.windows);
+        window->Form_Load();
+    }
+};
+
+TEST_F(MenuTest, ReadMeIsOpenedOrItsAbsenceTold) {
+    window->mnuHelpViewReadMe_Click();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Could not find ReadMe.txt!"));
+    EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("File Not Found!"));
+    EXPECT_EQ(env.prompts.shown[0].icon, Message::Icon::Critical);
+    EXPECT_TRUE(env.desktop.opened.isEmpty());
+    const QString readMe = env.scratch.write(QStringLiteral("program/ReadMe.txt"), "hello");
+    window->mnuHelpViewReadMe_Click();
+    EXPECT_EQ(env.desktop.opened, QStringList({readMe}));
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+TEST_F(MenuTest, ContentsGoesToTheHelpViewer) {
+    window->findChild<QAction*>(QStringLiteral("mnuHelpContents"))->trigger();
+    EXPECT_EQ(env.help.shown, 1);
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+TEST_F(MenuTest, ExitSavesThePreferenceLikeTheCloseBox) {
+    window->setShowPreviewChecked(true);
+    window->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+    EXPECT_TRUE(window->isUnloaded());
+    EXPECT_EQ(env.settings.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QString()),
+              QStringLiteral("True"));
+}
+
+TEST_F(MenuTest, TheDialogsOpenModallyFromTheirMenus) {
+    QTimer::singleShot(0, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    window->mnuHelpAbout_Click();
+    QTimer::singleShot(0, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    window->mnuFileLoc_Click();
+    EXPECT_EQ(env.windows.count(), 1) << "each dialog was unloaded on close";
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+TEST(HelpViewer, AMissingHelpFileIsToldByTheHelpItself) {
+    TestEnv env;
+    HtmlHelpViewer help(env.scratch.path(QStringLiteral("program/Velmr04.html")), env.desktop, env.prompts);
+    help.showContents();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.desktop.opened.isEmpty());
+    env.scratch.write(QStringLiteral("program/Velmr04.html"), "<html></html>");
+    help.showContents();
+    EXPECT_EQ(env.desktop.opened.size(), 1);
+}
+
+}  // namespace
