@@ -136,7 +136,7 @@ protected:
         for (const char* mod : {"cstrike", "dmc", "tfc", "valve"})
             env.scratch.mkdir(QStringLiteral("Half-Life/") + QString::fromLatin1(mod) + QStringLiteral("/dlls"));
         env.scratch.write(QStringLiteral("Sprays/logo.bmp"), bitmap8(112, 128));
-        env.scratch.write(QStringLiteral("Sprays/bad.bmp"), bitmap8(20, 20));
+        env.scratch.write(QStringLiteral("Sprays/bad.bmp"), "not a bitmap at all");
         env.scratch.write(QStringLiteral("Sprays/Clan/team.wad"), QByteArray("WAD3 ready-made"));
         env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
         env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), sprays);

@@ -3,6 +3,8 @@
 
 #include <QProcess>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 using namespace velmira::test;
@@ -55,15 +57,80 @@ TEST_F(QlumpyTest, CompilesAValid8BitBitmapPixelForPixel) {
     EXPECT_TRUE(run.out.contains(QStringLiteral("kept")));
 }
 
-TEST_F(QlumpyTest, RefusesSizesTheGameWouldNotUseAndWritesNothing) {
-    for (const QSize size : {QSize(120, 128), QSize(128, 128), QSize(272, 16), QSize(16, 8)}) {
-        const QString bmp = scratch.write(QStringLiteral("odd.bmp"), bitmap8(size.width(), size.height()));
-        const QString wad = scratch.path(QStringLiteral("odd.wad"));
+// A smooth colourful picture, the kind players keep as photos and drawings.
+QRgb photo(int x, int y) {
+    return qRgb((x * 255) / 300, (y * 255) / 300, ((x + y) * 97) & 0xff);
+}
+
+TEST_F(QlumpyTest, EveryBitDepthAndSizeBecomesAValidSprayKeepingItsShape) {
+    struct Case {
+        int bits, w, h;
+    };
+    for (const Case c : {Case{1, 100, 60}, Case{4, 40, 40}, Case{8, 120, 128}, Case{8, 30, 20}, Case{24, 512, 512},
+                         Case{24, 300, 100}, Case{32, 64, 256}, Case{24, 1000, 10}, Case{24, 7, 3}}) {
+        const QString bmp = scratch.write(QStringLiteral("pic.bmp"), bitmapOfDepth(c.bits, c.w, c.h, photo));
+        const QString wad = scratch.path(QStringLiteral("pic%1-%2x%3.wad").arg(c.bits).arg(c.w).arg(c.h));
         const Outcome run = compile(scriptFor(bmp, wad));
-        EXPECT_NE(run.exitCode, 0) << size.width() << "x" << size.height();
-        EXPECT_FALSE(QFileInfo::exists(wad));
-        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+        ASSERT_EQ(run.exitCode, 0) << c.bits << " " << c.w << "x" << c.h << run.err.toStdString();
+        const EngineView view = engineRead(read(wad));
+        ASSERT_EQ(view.problem, QString());
+        EXPECT_TRUE(entry255IsPureBlue(view));
+        EXPECT_EQ(view.width % 16, 0u);
+        EXPECT_EQ(view.height % 16, 0u);
+        EXPECT_LE(view.width * view.height, 14336u);
+        EXPECT_LE(view.width, static_cast<quint32>((c.w + 15) / 16 * 16)) << "never enlarged past the picture";
+        EXPECT_LE(view.height, static_cast<quint32>((c.h + 15) / 16 * 16));
+        if (view.width < 256 && view.height < 256 && c.w >= 16 && c.h >= 16) {
+            const double idealHeight = static_cast<double>(view.width) * c.h / c.w;
+            EXPECT_LE(std::abs(idealHeight - view.height), 16.0) << c.w << "x" << c.h << " became "
+                                                                 << view.width << "x" << view.height;
+        }
+        EXPECT_FALSE(run.out.trimmed().isEmpty());
+        EXPECT_EQ(run.out.count(QLatin1Char('\n')), 1);
     }
+}
+
+TEST_F(QlumpyTest, TrueColourIsReducedWithASmallColourError) {
+    const QString bmp = scratch.write(QStringLiteral("photo.bmp"), bitmapOfDepth(24, 112, 128, photo));
+    const QString wad = scratch.path(QStringLiteral("photo.wad"));
+    const Outcome run = compile(scriptFor(bmp, wad));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("reduced from true colour")));
+    const EngineView view = engineRead(read(wad));
+    ASSERT_EQ(view.problem, QString());
+    ASSERT_EQ(view.width, 112u);
+    double squared = 0;
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 112; ++x) {
+            const int i = static_cast<uchar>(view.mip[0][y * 112 + x]);
+            ASSERT_NE(i, 255) << "no pixel of an opaque picture is transparent";
+            const QRgb want = photo(x, y);
+            const int dr = static_cast<uchar>(view.palette[3 * i]) - qRed(want);
+            const int dg = static_cast<uchar>(view.palette[3 * i + 1]) - qGreen(want);
+            const int db = static_cast<uchar>(view.palette[3 * i + 2]) - qBlue(want);
+            squared += (dr * dr + dg * dg + db * db) / 3.0;
+        }
+    }
+    const double psnr = 10 * std::log10(255.0 * 255.0 / (squared / (112 * 128)));
+    EXPECT_GT(psnr, 30.0);
+}
+
+TEST_F(QlumpyTest, SeeThroughPixelsAndBraceBlueBecomeTransparent) {
+    const auto halfClear = [](int x, int y) { return x < 8 ? qRgba(0, 0, 0, 0) : qRgba(200, (y * 8) & 0xff, 40, 255); };
+    const QString bmp = scratch.write(QStringLiteral("alpha.bmp"), bitmapOfDepth(32, 16, 16, halfClear));
+    const QString wad = scratch.path(QStringLiteral("alpha.wad"));
+    ASSERT_EQ(compile(scriptFor(bmp, wad)).exitCode, 0);
+    EngineView view = engineRead(read(wad));
+    ASSERT_EQ(view.problem, QString());
+    EXPECT_EQ(static_cast<uchar>(view.mip[0][3]), 255);
+    EXPECT_NE(static_cast<uchar>(view.mip[0][12]), 255);
+
+    const auto blueBack = [](int x, int) { return x < 8 ? qRgb(0, 0, 255) : qRgb(250, 250, 0); };
+    const QString brace = scratch.write(QStringLiteral("{logo.bmp"), bitmapOfDepth(24, 16, 16, blueBack));
+    ASSERT_EQ(compile(scriptFor(brace, wad)).exitCode, 0);
+    view = engineRead(read(wad));
+    EXPECT_EQ(static_cast<uchar>(view.mip[0][0]), 255);
+    EXPECT_NE(static_cast<uchar>(view.mip[0][15]), 255);
 }
 
 TEST_F(QlumpyTest, RefusesBrokenInputWithOneLineAndNoFile) {
@@ -83,7 +150,7 @@ TEST_F(QlumpyTest, RefusesBrokenInputWithOneLineAndNoFile) {
 
 TEST_F(QlumpyTest, AFailedCompileLeavesAnEarlierWadWhole) {
     const QString wad = scratch.write(QStringLiteral("keep.wad"), "earlier contents");
-    const QString bmp = scratch.write(QStringLiteral("bad.bmp"), bitmap8(20, 20));
+    const QString bmp = scratch.write(QStringLiteral("bad.bmp"), bitmap8(64, 64).left(400));
     EXPECT_NE(compile(scriptFor(bmp, wad)).exitCode, 0);
     EXPECT_EQ(read(wad), QByteArray("earlier contents"));
 }

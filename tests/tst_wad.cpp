@@ -1,5 +1,6 @@
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
+#include "wad/convert.h"
 #include "wad/lumpscript.h"
 #include "wad/palette.h"
 #include "wad/wad.h"
@@ -171,6 +172,21 @@ TEST(PaletteRules, BraceNamedBitmapsMakeTheirBluePixelsTransparent) {
     EXPECT_EQ(static_cast<uchar>(p.pixels[0]), 255);
     makeColourSpray(plain, false);
     EXPECT_EQ(static_cast<uchar>(plain.pixels[0]), 3) << "without the brace, blue stays a colour";
+}
+
+TEST(SpraySize, IsTheLargestAllowedSizeOfTheSameShape) {
+    const std::pair<QSize, QSize> table[] = {
+        {QSize(112, 128), QSize(112, 128)},  // allowed: kept
+        {QSize(512, 512), QSize(112, 112)},  // square stays square
+        {QSize(1024, 768), QSize(128, 96)},  //
+        {QSize(64, 256), QSize(48, 208)},    // 64 x 224 would squash it
+        {QSize(30, 20), QSize(32, 16)},      // small: up to the next multiple of 16 only
+        {QSize(7, 3), QSize(16, 16)},        // tiny: the smallest spray
+        {QSize(1000, 10), QSize(256, 16)},   // too thin to keep its shape: the largest that fits
+        {QSize(128, 128), QSize(112, 112)},  // over the area
+    };
+    for (const auto& [source, expected] : table)
+        EXPECT_EQ(spraySizeFor(source), expected) << source.width() << "x" << source.height();
 }
 
 TEST(LumpScriptReader, ReadsTheProgramsOwnScript) {

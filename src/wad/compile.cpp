@@ -3,6 +3,7 @@
 #include "wad/palette.h"
 #include "wad/wad.h"
 #include "wad/bytes.h"
+#include "wad/convert.h"
 #include "wad/layout.h"
 
 #include <QFile>
@@ -87,18 +88,52 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump
             return Fail::failure(QStringLiteral("the lump's area lies outside the bitmap"));
         region = bitmap.copy(area);
     }
-    if (!spraySizeAllowed(region.width(), region.height()))
-        return Fail::failure(
-            QStringLiteral("the picture is %1 x %2: its sides must be multiples of 16, at most "
-                           "256, and its area at most 14336 pixels")
-                .arg(region.width())
-                .arg(region.height()));
-    auto indexed = indexedFrom(region);
-    if (!indexed)
-        return Fail::failure(indexed.error());
-    SprayPicture spray{indexed.value(), QStringLiteral("kept")};
-    makeColourSpray(spray.picture, transparentBlue);
-    return spray;
+    if (region.isNull() || region.width() <= 0 || region.height() <= 0)
+        return Fail::failure(QStringLiteral("the picture is empty"));
+    if (region.format() == QImage::Format_Mono || region.format() == QImage::Format_MonoLSB)
+        region = region.convertToFormat(QImage::Format_Indexed8);
+
+    const QSize source = region.size();
+    const QSize target = spraySizeFor(source);
+    const bool paletted = region.format() == QImage::Format_Indexed8;
+    if (paletted && target == source) {
+        // A paletted picture of an allowed size goes through pixel for pixel.
+        auto indexed = indexedFrom(region);
+        if (!indexed)
+            return Fail::failure(indexed.error());
+        SprayPicture spray{indexed.value(), QStringLiteral("kept")};
+        makeColourSpray(spray.picture, transparentBlue);
+        return spray;
+    }
+
+    QImage colour = region.convertToFormat(QImage::Format_ARGB32);
+    if (transparentBlue) {
+        for (int y = 0; y < colour.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(colour.scanLine(y));
+            for (int x = 0; x < colour.width(); ++x)
+                if ((line[x] & 0x00ffffffu) == (kPureBlue & 0x00ffffffu))
+                    line[x] = 0;
+        }
+    }
+    QStringList done;
+    const bool scaled = target != source;
+    if (scaled) {
+        colour = colour.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        done << QStringLiteral("scaled from %1x%2 to %3x%4")
+                    .arg(source.width())
+                    .arg(source.height())
+                    .arg(target.width())
+                    .arg(target.height());
+    }
+    if (!paletted)
+        done << QStringLiteral("reduced from true colour");
+    else
+        done << QStringLiteral("colours reduced again");
+    // Scaling blends edges: a pixel more than half see-through counts as transparent.
+    auto reduced = quantize(colour, scaled ? 128 : 1);
+    if (!reduced)
+        return Fail::failure(reduced.error());
+    return SprayPicture{reduced.value(), done.join(QStringLiteral(", "))};
 }
 
 Result<QByteArray> compileScript(const LumpScript& script, QString* note) {

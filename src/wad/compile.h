@@ -23,7 +23,9 @@ struct SprayPicture {
 Result<QImage> readBitmap(const QString& path);
 
 // Makes a spray picture from a bitmap (or the part of it a lump line names), with palette
-// entry 255 pure blue. transparentBlue: pure-blue pixels become transparent.
+// entry 255 pure blue. A paletted bitmap of an allowed size is kept pixel for pixel; any other
+// is scaled to an allowed size and reduced to 255 colours. transparentBlue: pure-blue pixels
+// become transparent.
 Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump,
                                       bool transparentBlue);
 

@@ -20,6 +20,72 @@ void put16(QByteArray& b, quint16 v) {
 }
 }  // namespace
 
+QByteArray bitmapOfDepth(int bits, int width, int height, const std::function<QRgb(int, int)>& pattern) {
+    const bool alpha = bits == 32;
+    const quint32 infoSize = alpha ? 108 : 40;
+    const int colours = bits <= 8 ? (1 << bits) : 0;
+    const int stride = ((width * bits + 31) / 32) * 4;
+    // The palette of a paletted bitmap: the pattern's colours, in order of first use.
+    QVector<QRgb> palette;
+    QByteArray pixels;
+    for (int row = height - 1; row >= 0; --row) {
+        QByteArray line(stride, '\0');
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = pattern(x, row);
+            if (bits <= 8) {
+                qsizetype index = palette.indexOf(c);
+                if (index < 0) {
+                    index = palette.size() < colours ? palette.size() : 0;
+                    if (palette.size() < colours)
+                        palette << c;
+                }
+                const int bit = x * bits;
+                line[bit / 8] = static_cast<char>(line[bit / 8] | (index << (8 - bits - bit % 8)));
+            } else {
+                const int at = x * (bits / 8);
+                line[at] = static_cast<char>(qBlue(c));
+                line[at + 1] = static_cast<char>(qGreen(c));
+                line[at + 2] = static_cast<char>(qRed(c));
+                if (alpha)
+                    line[at + 3] = static_cast<char>(qAlpha(c));
+            }
+        }
+        pixels.append(line);
+    }
+    palette.resize(colours);
+    const quint32 pixelsAt = 14 + infoSize + 4 * static_cast<quint32>(colours);
+    QByteArray b("BM");
+    put32(b, pixelsAt + static_cast<quint32>(pixels.size()));
+    put32(b, 0);
+    put32(b, pixelsAt);
+    put32(b, infoSize);
+    put32(b, static_cast<quint32>(width));
+    put32(b, static_cast<quint32>(height));
+    put16(b, 1);
+    put16(b, static_cast<quint16>(bits));
+    put32(b, alpha ? 3 : 0);
+    put32(b, static_cast<quint32>(pixels.size()));
+    put32(b, 2835);
+    put32(b, 2835);
+    put32(b, static_cast<quint32>(colours));
+    put32(b, 0);
+    if (alpha) {
+        put32(b, 0x00ff0000);
+        put32(b, 0x0000ff00);
+        put32(b, 0x000000ff);
+        put32(b, 0xff000000);
+        b.append(QByteArray(108 - 56, '\0'));
+    }
+    for (QRgb c : palette) {
+        b.append(static_cast<char>(qBlue(c)));
+        b.append(static_cast<char>(qGreen(c)));
+        b.append(static_cast<char>(qRed(c)));
+        b.append('\0');
+    }
+    b.append(pixels);
+    return b;
+}
+
 QByteArray bitmap8(int width, int height, int colours) {
     const int stride = (width + 3) & ~3;
     const quint32 pixelsAt = 14 + 40 + 4 * 256;

@@ -10,11 +10,13 @@
 #include "platform/settings.h"
 
 #include <QDir>
+#include <QRgb>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -123,6 +125,10 @@ struct TestEnv {
 
 // The folder of the test programs (the real qlumpy and the fake compilers lie there).
 QString binaryFolder();
+
+// A bitmap file of any bit depth (1, 4, 8, 24 or 32; 32 with alpha uses a V4 header), whose
+// pixel (x, y) has the colour pattern(x, y).
+QByteArray bitmapOfDepth(int bits, int width, int height, const std::function<QRgb(int, int)>& pattern);
 
 // A valid 8-bit bitmap file of the given size, pixels i = (x + y) % colours.
 QByteArray bitmap8(int width, int height, int colours = 16);
