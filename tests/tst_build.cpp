@@ -220,7 +220,12 @@ TEST_F(CreateSpraysTest, CreateInstallsBitmapsAndWadsAndCleansUp) {
     EXPECT_EQ(engineRead(readFile(installed(QStringLiteral("cstrike")))).problem, QString());
     EXPECT_EQ(readFile(installed(QStringLiteral("valve"))), readFile(installed(QStringLiteral("cstrike"))));
     EXPECT_EQ(readFile(installed(QStringLiteral("tfc"))), QByteArray("WAD3 ready-made"));
+    for (const char* mod : {"cstrike", "tfc", "valve"})
+        EXPECT_EQ(readFile(hl + SEP + QString::fromLatin1(mod) + SEP + QStringLiteral("tempdecal.wad")),
+                  readFile(installed(QString::fromLatin1(mod))))
+            << "today's game reads the same spray";
     EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("dmc"))));
+    EXPECT_FALSE(QFileInfo::exists(hl + SEP + QStringLiteral("dmc") + SEP + QStringLiteral("tempdecal.wad")));
     EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
     EXPECT_EQ(bar()->value(), bar()->maximum());
     EXPECT_EQ(bar()->maximum(), 4);

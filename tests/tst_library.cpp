@@ -159,6 +159,31 @@ TEST_F(LibraryTest, RefreshClearsThePreviewAndACategoryChangeKeepsTheKind) {
     EXPECT_TRUE(preview()->picture().isNull());
 }
 
+TEST_F(LibraryTest, AWadSprayPreviewsItsPictureWithTransparency) {
+    QFile fixture(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/wad/valid_16x16.wad"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    QByteArray wad = fixture.readAll();
+    // Make the fixture a colour spray: entry 255 pure blue, pixel 255 of mip 0 uses it.
+    const qsizetype palette = 12 + 40 + 16 * 16 * 85 / 64 + 2;
+    wad[palette + 765] = 0;
+    wad[palette + 766] = 0;
+    wad[palette + 767] = static_cast<char>(255);
+    env.scratch.write(QStringLiteral("Spray Library/colour.wad"), wad);
+    env.scratch.write(QStringLiteral("Spray Library/broken.wad"), wad.left(300));
+    open();
+    window->setShowPreviewChecked(true);
+    chooseFile(QStringLiteral("colour.wad"));
+    const QImage shown = preview()->picture();
+    ASSERT_EQ(shown.size(), QSize(16, 16));
+    EXPECT_EQ(qAlpha(shown.pixel(15, 15)), 0) << "index 255 is see-through";
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 255);
+    chooseFile(QStringLiteral("broken.wad"));
+    chooseFile(QStringLiteral("Clan.Wad"));
+    EXPECT_EQ(preview()->picture().size(), QSize(16, 16)) << "a WAD that cannot be shown changes nothing";
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
 TEST_F(LibraryTest, ABrokenBitmapPreviewFailsSilently) {
     env.scratch.write(QStringLiteral("Spray Library/broken.bmp"), bitmap8(32, 32).left(200));
     env.scratch.write(QStringLiteral("Spray Library/text.bmp"), "hello, not a picture");

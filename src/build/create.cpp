@@ -16,6 +16,7 @@ const QString kErrorTitle = QStringLiteral("Error creating spray!");
 
 void installSpray(const QString& wad, const QString& modFolder) {
     replaceFileWithCopy(wad, modFolder + separator() + kSprayFileName);
+    replaceFileWithCopy(wad, modFolder + separator() + kCurrentSprayFileName);
 }
 }  // namespace
 

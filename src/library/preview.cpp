@@ -1,10 +1,47 @@
 #include "preview.h"
 
+#include "platform/files.h"
 #include "wad/compile.h"
+#include "wad/wad.h"
+
+#include <QFile>
+
+#include <cstring>
 
 namespace velmira {
 
+namespace {
+
+// A spray WAD is small; a file far larger is not read for a preview.
+constexpr qint64 kMaxPreviewWadSize = 4 * 1024 * 1024;
+
+QImage wadPicture(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPreviewWadSize)
+        return QImage();
+    const auto lumps = wad::readWad(file.readAll());
+    if (!lumps || lumps->empty())
+        return QImage();
+    const auto picture = wad::readMipTexture(lumps->front().data);
+    if (!picture)
+        return QImage();
+    QImage image(picture->width, picture->height, QImage::Format_Indexed8);
+    QVector<QRgb> table(picture->palette.begin(), picture->palette.end());
+    // Entry 255 in pure blue marks a colour spray's transparent pixels.
+    if (table[wad::kTransparentIndex] == wad::kPureBlue)
+        table[wad::kTransparentIndex] = qRgba(0, 0, 0, 0);
+    image.setColorTable(table);
+    for (int y = 0; y < picture->height; ++y)
+        std::memcpy(image.scanLine(y), picture->pixels.constData() + static_cast<qsizetype>(y) * picture->width,
+                    static_cast<size_t>(picture->width));
+    return image;
+}
+
+}  // namespace
+
 QImage loadPreviewPicture(const QString& path) {
+    if (extensionOf(path).compare(QLatin1String("wad"), Qt::CaseInsensitive) == 0)
+        return wadPicture(path);
     const auto bitmap = wad::readBitmap(path);
     return bitmap ? bitmap.value() : QImage();
 }
