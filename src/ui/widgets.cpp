@@ -97,15 +97,24 @@ void SprayFileList::setFolder(const QString& folder) {
 
 void SprayFileList::reread() {
     const QSignalBlocker blocker(this);
-    QListWidget::clear();
-    if (m_folder.isEmpty())
-        return;
-    QDir dir(m_folder);
-    dir.setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.wad")});
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    addItems(dir.entryList());
+    QStringList names;
+    if (!m_folder.isEmpty()) {
+        QDir dir(m_folder);
+        dir.setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.wad")});
+        dir.setFilter(QDir::Files);
+        dir.setSorting(QDir::Name | QDir::IgnoreCase);
+        names = dir.entryList();
+    }
+    // Refresh reads the same folder several times over: rows already showing it stay.
+    bool same = names.size() == QListWidget::count();
+    for (int row = 0; same && row < names.size(); ++row)
+        same = item(row)->text() == names[row];
+    if (!same) {
+        QListWidget::clear();
+        addItems(names);
+    }
     setCurrentRow(-1);
+    clearSelection();
 }
 
 QString SprayFileList::fileName() const {

@@ -35,8 +35,12 @@ bool cutShort(const QString& path) {
     if (!width || !height || !bits || !compression || (*compression != 0 && *compression != 3))
         return false;
     const qint64 rows = std::abs(static_cast<qint64>(static_cast<qint32>(*height)));
-    const qint64 stride = ((static_cast<qint64>(static_cast<qint32>(*width)) * *bits + 31) / 32) * 4;
-    return *pixelsAt + stride * rows > file.size();
+    const qint64 columns = std::abs(static_cast<qint64>(static_cast<qint32>(*width)));
+    const qint64 stride = ((columns * *bits + 31) / 32) * 4;
+    const qint64 available = file.size() - *pixelsAt;
+    if (rows == 0 || stride == 0)
+        return false;
+    return available < 0 || stride > available / rows;
 }
 }  // namespace
 
