@@ -44,7 +44,8 @@ struct PassFixture {
         env.scratch.write(QStringLiteral("hl/hl.exe"), "MZ");
         for (int i = 0; i < kMods; ++i) {
             env.scratch.mkdir(QStringLiteral("hl/mod%1/dlls").arg(i, 2, 10, QLatin1Char('0')));
-            env.scratch.write(QStringLiteral("sprays/s%1.bmp").arg(i, 2, 10, QLatin1Char('0')), bitmap8(112, 128, 256));
+            env.scratch.write(QStringLiteral("sprays/s%1.bmp").arg(i, 2, 10, QLatin1Char('0')),
+                              bitmap8(112, 128, 256));
         }
         const QString qlumpy = joinPath(QCoreApplication::applicationDirPath(), compilerFileName());
         QFile::copy(qlumpy, joinPath(env.services.programFolder, compilerFileName()));

@@ -20,12 +20,14 @@ using namespace velmira::test;
 namespace {
 
 QRgb photo(int x, int y) {
-    return qRgb((x * 255) / 512, (y * 255) / 512, static_cast<int>(127 + 127 * std::sin((x + 2 * y) / 40.0)));
+    return qRgb((x * 255) / 512, (y * 255) / 512,
+                static_cast<int>(127 + 127 * std::sin((x + 2 * y) / 40.0)));
 }
 
 void CompileTrueColour512x512EndToEnd(benchmark::State& state) {
     Scratch scratch;
-    const QString bmp = scratch.write(QStringLiteral("photo.bmp"), bitmapOfDepth(24, 512, 512, photo));
+    const QString bmp =
+        scratch.write(QStringLiteral("photo.bmp"), bitmapOfDepth(24, 512, 512, photo));
     wad::LumpLine line;
     line.name = QStringLiteral("VELMR");
     for (auto _ : state) {
@@ -33,8 +35,8 @@ void CompileTrueColour512x512EndToEnd(benchmark::State& state) {
         const auto spray = wad::makeSprayPicture(image.value(), line, false);
         if (!spray)
             state.SkipWithError("the bitmap did not compile");
-        benchmark::DoNotOptimize(
-            wad::encodeWad({wad::Lump{line.name, 0x43, wad::encodeMipTexture(spray->picture, line.name)}}));
+        benchmark::DoNotOptimize(wad::encodeWad(
+            {wad::Lump{line.name, 0x43, wad::encodeMipTexture(spray->picture, line.name)}}));
     }
 }
 BENCHMARK(CompileTrueColour512x512EndToEnd)->Unit(benchmark::kMillisecond);
@@ -50,7 +52,9 @@ double deltaE(QRgb a, QRgb b) {
         const double X = (0.4124 * r + 0.3576 * g + 0.1805 * bl) / 0.95047;
         const double Y = 0.2126 * r + 0.7152 * g + 0.0722 * bl;
         const double Z = (0.0193 * r + 0.1192 * g + 0.9505 * bl) / 1.08883;
-        const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+        const auto f = [](double t) {
+            return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0;
+        };
         *L = 116 * f(Y) - 16;
         *A = 500 * (f(X) - f(Y));
         *B = 200 * (f(Y) - f(Z));
@@ -116,7 +120,8 @@ void ColourErrorQtConversion(benchmark::State& state) {
     for (auto _ : state) {
         error = 0;
         for (const QImage& picture : pictures())
-            error += meanDeltaE(picture, picture.convertToFormat(QImage::Format_Indexed8).convertToFormat(QImage::Format_RGB32));
+            error += meanDeltaE(picture, picture.convertToFormat(QImage::Format_Indexed8)
+                                             .convertToFormat(QImage::Format_RGB32));
     }
     state.counters["meanDeltaE"] = error / 2;
 }

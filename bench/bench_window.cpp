@@ -36,11 +36,15 @@ struct BigTree {
     QString hl = scratch.mkdir(QStringLiteral("hl"));
     BigTree() {
         for (int i = 0; i < 2000; ++i)
-            scratch.write(QStringLiteral("sprays/spray%1.%2").arg(i).arg(i % 3 ? QStringLiteral("bmp") : QStringLiteral("wad")), "x");
+            scratch.write(QStringLiteral("sprays/spray%1.%2")
+                              .arg(i)
+                              .arg(i % 3 ? QStringLiteral("bmp") : QStringLiteral("wad")),
+                          "x");
         for (int i = 0; i < 200; ++i)
             scratch.mkdir(QStringLiteral("sprays/category %1").arg(i));
         for (int i = 0; i < 300; ++i)
-            scratch.mkdir(QStringLiteral("hl/folder%1").arg(i) + (i % 5 == 0 ? QStringLiteral("/dlls") : QString()));
+            scratch.mkdir(QStringLiteral("hl/folder%1").arg(i) +
+                          (i % 5 == 0 ? QStringLiteral("/dlls") : QString()));
     }
 };
 
@@ -69,11 +73,13 @@ void BareFileSystemWork(benchmark::State& state) {
     BigTree& tree = bigTree();
     for (auto _ : state) {
         QDir sprays(tree.sprays);
-        benchmark::DoNotOptimize(sprays.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.wad")}, QDir::Files));
+        benchmark::DoNotOptimize(
+            sprays.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.wad")}, QDir::Files));
         benchmark::DoNotOptimize(sprays.entryList(QDir::Dirs | QDir::NoDotAndDotDot));
         int mods = 0;
         for (const QString& name : QDir(tree.hl).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            mods += folderExists(tree.hl + QDir::separator() + name + QDir::separator() + QStringLiteral("dlls"));
+            mods += folderExists(tree.hl + QDir::separator() + name + QDir::separator() +
+                                 QStringLiteral("dlls"));
         benchmark::DoNotOptimize(mods);
     }
 }

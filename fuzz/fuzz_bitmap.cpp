@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     line.name = QStringLiteral("VELMR");
     const auto spray = velmira::wad::makeSprayPicture(image.value(), line, size % 2 == 0);
     if (spray) {
-        const QByteArray wad = velmira::wad::encodeWad(
-            {velmira::wad::Lump{line.name, 0x43, velmira::wad::encodeMipTexture(spray->picture, line.name)}});
+        const QByteArray wad = velmira::wad::encodeWad({velmira::wad::Lump{
+            line.name, 0x43, velmira::wad::encodeMipTexture(spray->picture, line.name)}});
         if (!velmira::wad::checkSprayFile(wad))
             __builtin_trap();  // the compiler must never write a WAD the engine refuses
     }

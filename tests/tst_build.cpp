@@ -73,7 +73,8 @@ TEST(Makels, AMissingBitmapIsReportedAtStep7AfterTheFirstLines) {
     EXPECT_EQ(closed, 1);
     const QStringList left = tempFilesIn(work);
     ASSERT_EQ(left.size(), 1);
-    EXPECT_TRUE(readFile(joinPath(work, left[0])).endsWith("\"\r\n\r\n")) << "line 1 and the empty line 2";
+    EXPECT_TRUE(readFile(joinPath(work, left[0])).endsWith("\"\r\n\r\n"))
+        << "line 1 and the empty line 2";
 }
 
 TEST(MakeWad, AnswersQlumpyMissingWithoutWritingAnything) {
@@ -90,7 +91,9 @@ TEST(MakeWad, RunsTheCompilerOnTheScriptAndDeletesTheScript) {
     const QString bmp = env.scratch.write(QStringLiteral("a.bmp"), bitmap8(16, 16));
     const QString wad = MakeWad(bmp, env.services);
     EXPECT_TRUE(wad.startsWith(env.services.programFolder + SEP));
-    const QStringList args = QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt")))).split('\n');
+    const QStringList args =
+        QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt"))))
+            .split('\n');
     ASSERT_EQ(args.size(), 1) << "one argument, passed as it is";
     EXPECT_TRUE(args[0].startsWith(env.services.programFolder + SEP + QStringLiteral("rad")));
     EXPECT_FALSE(QFileInfo::exists(args[0])) << "the script is deleted";
@@ -117,7 +120,8 @@ TEST(MakeWad, APathThatWouldBreakTheScriptIsCompiledFromAPlainCopy) {
     useFakeCompiler(env, "record");
     const QString bmp = env.scratch.write(QStringLiteral("say \"hi\"\nnow.bmp"), bitmap8(16, 16));
     MakeWad(bmp, env.services);
-    const QString arg = QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt"))));
+    const QString arg =
+        QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt"))));
     EXPECT_FALSE(arg.contains(QLatin1Char('\n')));
     EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty()) << "script and copy are gone";
 #endif
@@ -125,7 +129,7 @@ TEST(MakeWad, APathThatWouldBreakTheScriptIsCompiledFromAPlainCopy) {
 
 // Apply, Clear and Create Sprays in the window over a Half-Life tree and a spray library.
 class CreateSpraysTest : public ::testing::Test {
-protected:
+  protected:
     TestEnv env;
     QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
     QString sprays = env.scratch.mkdir(QStringLiteral("Sprays"));
@@ -134,7 +138,8 @@ protected:
     void SetUp() override {
         env.scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
         for (const char* mod : {"cstrike", "dmc", "tfc", "valve"})
-            env.scratch.mkdir(QStringLiteral("Half-Life/") + QString::fromLatin1(mod) + QStringLiteral("/dlls"));
+            env.scratch.mkdir(QStringLiteral("Half-Life/") + QString::fromLatin1(mod) +
+                              QStringLiteral("/dlls"));
         env.scratch.write(QStringLiteral("Sprays/logo.bmp"), bitmap8(112, 128));
         env.scratch.write(QStringLiteral("Sprays/bad.bmp"), "not a bitmap at all");
         env.scratch.write(QStringLiteral("Sprays/Clan/team.wad"), QByteArray("WAD3 ready-made"));
@@ -164,10 +169,16 @@ protected:
         chooseCategory(category);
         chooseFile(file);
         selectMods(rows);
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdApply")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdApply")),
+                          Qt::LeftButton);
     }
-    void create() { QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdCreate")), Qt::LeftButton); }
-    QString installed(const QString& mod) { return hl + SEP + mod + SEP + QStringLiteral("pldecal.wad"); }
+    void create() {
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdCreate")),
+                          Qt::LeftButton);
+    }
+    QString installed(const QString& mod) {
+        return hl + SEP + mod + SEP + QStringLiteral("pldecal.wad");
+    }
 };
 
 TEST_F(CreateSpraysTest, ApplyWritesTheEntryAndTheRowText) {
@@ -183,7 +194,8 @@ TEST_F(CreateSpraysTest, ApplyWritesTheEntryAndTheRowText) {
     apply({3}, 1, QStringLiteral("team.wad"));
     EXPECT_EQ(mods()->text(3), QStringLiteral("valve -- team.wad"));
     EXPECT_EQ(env.state.Mods.at(3).SprayFolder, sprays + SEP + QStringLiteral("Clan"));
-    EXPECT_EQ(env.state.Mods.at(0).SprayFile, QStringLiteral("logo.bmp")) << "unselected rows keep theirs";
+    EXPECT_EQ(env.state.Mods.at(0).SprayFile, QStringLiteral("logo.bmp"))
+        << "unselected rows keep theirs";
 }
 
 TEST_F(CreateSpraysTest, ApplyWithoutAChosenFileOrOnHintRowsBeeps) {
@@ -218,14 +230,17 @@ TEST_F(CreateSpraysTest, CreateInstallsBitmapsAndWadsAndCleansUp) {
     EXPECT_EQ(env.prompts.shown.back().title, QStringLiteral("Velmira"));
     EXPECT_EQ(env.prompts.shown.back().icon, Message::Icon::Information);
     EXPECT_EQ(engineRead(readFile(installed(QStringLiteral("cstrike")))).problem, QString());
-    EXPECT_EQ(readFile(installed(QStringLiteral("valve"))), readFile(installed(QStringLiteral("cstrike"))));
+    EXPECT_EQ(readFile(installed(QStringLiteral("valve"))),
+              readFile(installed(QStringLiteral("cstrike"))));
     EXPECT_EQ(readFile(installed(QStringLiteral("tfc"))), QByteArray("WAD3 ready-made"));
     for (const char* mod : {"cstrike", "tfc", "valve"})
-        EXPECT_EQ(readFile(hl + SEP + QString::fromLatin1(mod) + SEP + QStringLiteral("tempdecal.wad")),
-                  readFile(installed(QString::fromLatin1(mod))))
+        EXPECT_EQ(
+            readFile(hl + SEP + QString::fromLatin1(mod) + SEP + QStringLiteral("tempdecal.wad")),
+            readFile(installed(QString::fromLatin1(mod))))
             << "today's game reads the same spray";
     EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("dmc"))));
-    EXPECT_FALSE(QFileInfo::exists(hl + SEP + QStringLiteral("dmc") + SEP + QStringLiteral("tempdecal.wad")));
+    EXPECT_FALSE(QFileInfo::exists(hl + SEP + QStringLiteral("dmc") + SEP +
+                                   QStringLiteral("tempdecal.wad")));
     EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
     EXPECT_EQ(bar()->value(), bar()->maximum());
     EXPECT_EQ(bar()->maximum(), 4);
@@ -278,8 +293,9 @@ TEST_F(CreateSpraysTest, ABitmapThatDoesNotCompileNamesItsPathAndStops) {
     apply({1}, 0, QStringLiteral("logo.bmp"));
     create();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
-    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Error compiling. Check BMP format and dimentions.\rFile: ") +
-                                             sprays + SEP + SEP + QStringLiteral("bad.bmp"));
+    EXPECT_EQ(env.prompts.shown[0].text,
+              QStringLiteral("Error compiling. Check BMP format and dimentions.\rFile: ") + sprays +
+                  SEP + SEP + QStringLiteral("bad.bmp"));
     EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("Error creating spray!"));
     EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("dmc"))));
     EXPECT_FALSE(window->isUnloaded());
@@ -292,7 +308,8 @@ TEST_F(CreateSpraysTest, CompilersThatCrashOrWriteNothingFailAsNotCompiled) {
         apply({0}, 0, QStringLiteral("logo.bmp"));
         create();
         ASSERT_EQ(env.prompts.shown.size(), 1u) << mode.constData();
-        EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("Error compiling."))) << mode.constData();
+        EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("Error compiling.")))
+            << mode.constData();
         EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
     }
 }
@@ -303,14 +320,16 @@ TEST_F(CreateSpraysTest, AVanishedSprayIsNamedAndTheWindowStays) {
     QFile::remove(sprays + SEP + QStringLiteral("Clan") + SEP + QStringLiteral("team.wad"));
     create();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
-    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Could not find ") + sprays + SEP + QStringLiteral("Clan") +
-                                             SEP + QStringLiteral("team.wad"));
+    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Could not find ") + sprays + SEP +
+                                             QStringLiteral("Clan") + SEP +
+                                             QStringLiteral("team.wad"));
     EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("File not found"));
     QFile::remove(sprays + SEP + QStringLiteral("logo.bmp"));
     selectMods({0});
     window->cmdClear_Click();
     create();
-    EXPECT_EQ(env.prompts.shown.back().text, QStringLiteral("Could not find ") + sprays + SEP + SEP + QStringLiteral("logo.bmp"));
+    EXPECT_EQ(env.prompts.shown.back().text,
+              QStringLiteral("Could not find ") + sprays + SEP + SEP + QStringLiteral("logo.bmp"));
     EXPECT_FALSE(window->isUnloaded());
 }
 
@@ -320,7 +339,8 @@ TEST_F(CreateSpraysTest, AModFolderGoneIsAnErrorReportAndAnEarlierSprayStaysWhol
     QDir(hl + SEP + QStringLiteral("tfc")).removeRecursively();
     create();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
-    EXPECT_TRUE(env.prompts.shown[0].text.contains(QStringLiteral("Sub: frmMain.cmdCreate_Click()-13")));
+    EXPECT_TRUE(
+        env.prompts.shown[0].text.contains(QStringLiteral("Sub: frmMain.cmdCreate_Click()-13")));
     EXPECT_TRUE(window->isUnloaded());
     EXPECT_EQ(readFile(installed(QStringLiteral("dmc"))), QByteArray("WAD3 ready-made"));
 }

@@ -24,13 +24,14 @@ const QChar SEP = QDir::separator();
 TEST(TrailingSeparator, ExactlyOneIsRemoved) {
     EXPECT_EQ(withoutTrailingSeparator(QStringLiteral("games") + SEP + "Half-Life" + SEP),
               QStringLiteral("games") + SEP + "Half-Life");
-    EXPECT_EQ(withoutTrailingSeparator(QStringLiteral("games") + SEP + SEP), QStringLiteral("games") + SEP);
+    EXPECT_EQ(withoutTrailingSeparator(QStringLiteral("games") + SEP + SEP),
+              QStringLiteral("games") + SEP);
     EXPECT_EQ(withoutTrailingSeparator(QString(SEP)), QString());
     EXPECT_EQ(withoutTrailingSeparator(QStringLiteral(" spaced ")), QStringLiteral(" spaced "));
 }
 
 class LocationsTest : public ::testing::Test {
-protected:
+  protected:
     TestEnv env;
     QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
     QString sprays = env.scratch.mkdir(QStringLiteral("Sprays"));
@@ -47,8 +48,8 @@ protected:
         openDialog();
     }
     void openDialog() {
-        dialog = std::make_unique<LocationsDialog>(env.state, window->controls(), env.services, env.windows,
-                                                   window.get());
+        dialog = std::make_unique<LocationsDialog>(env.state, window->controls(), env.services,
+                                                   env.windows, window.get());
         dialog->show();
     }
     void type(const QString& h, const QString& s) {
@@ -93,7 +94,8 @@ TEST_F(LocationsTest, AHalfAcceptedEntryStoresTheGoodFolderAndStaysOpen) {
     EXPECT_EQ(stored(QStringLiteral("HLDir")), hl);
     EXPECT_EQ(stored(QStringLiteral("BMPDir")), QStringLiteral("<absent>"));
     EXPECT_EQ(window->controls().mods.text(0), QStringLiteral("valve"));
-    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtBMPDir"))->text(), sprays + QStringLiteral("-missing"));
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtBMPDir"))->text(),
+              sprays + QStringLiteral("-missing"));
 }
 
 TEST_F(LocationsTest, CancelEscapeAndTheCloseBoxStoreNothing) {
@@ -110,7 +112,8 @@ TEST_F(LocationsTest, CancelEscapeAndTheCloseBoxStoreNothing) {
     EXPECT_EQ(stored(QStringLiteral("HLDir")), QStringLiteral("<absent>"));
     EXPECT_EQ(stored(QStringLiteral("BMPDir")), QStringLiteral("<absent>"));
     openDialog();
-    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtHLDir"))->text(), QString()) << "loaded afresh";
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtHLDir"))->text(), QString())
+        << "loaded afresh";
 }
 
 TEST_F(LocationsTest, EnterInATextBoxDoesNotPressOk) {
@@ -129,14 +132,15 @@ TEST(About, ShowsTheVersionFromTheBuildCentred) {
     EXPECT_NEAR(centre, about.width() / 2, 4);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Velmira"));
     EXPECT_TRUE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("imageVELMR"))->pixmap().size(), QSize(116, 44));
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("imageVELMR"))->pixmap().size(),
+              QSize(116, 44));
     about.show();
     QTest::keyClick(&about, Qt::Key_Escape);
     EXPECT_FALSE(about.isVisible());
 }
 
 class MenuTest : public ::testing::Test {
-protected:
+  protected:
     TestEnv env;
     std::unique_ptr<MainWindow> window;
     void SetUp() override {
@@ -168,8 +172,9 @@ TEST_F(MenuTest, ExitSavesThePreferenceLikeTheCloseBox) {
     window->setShowPreviewChecked(true);
     window->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
     EXPECT_TRUE(window->isUnloaded());
-    EXPECT_EQ(env.settings.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QString()),
-              QStringLiteral("True"));
+    EXPECT_EQ(
+        env.settings.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QString()),
+        QStringLiteral("True"));
 }
 
 TEST_F(MenuTest, TheDialogsOpenModallyFromTheirMenus) {
@@ -189,7 +194,8 @@ TEST_F(MenuTest, TheDialogsOpenModallyFromTheirMenus) {
 
 TEST(HelpViewer, AMissingHelpFileIsToldByTheHelpItself) {
     TestEnv env;
-    HtmlHelpViewer help(env.scratch.path(QStringLiteral("program/Velmr04.html")), env.desktop, env.prompts);
+    HtmlHelpViewer help(env.scratch.path(QStringLiteral("program/Velmr04.html")), env.desktop,
+                        env.prompts);
     help.showContents();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
     EXPECT_TRUE(env.desktop.opened.isEmpty());

@@ -11,11 +11,14 @@ namespace {
 const QChar CR(13);
 
 TEST(ReportText, ShowsTheFieldsInTheirFixedOrderWithCrSeparators) {
-    const QString text = reportText(Failure{53, QStringLiteral("VelmiraProject"), QStringLiteral("File not found")},
-                                    5, QStringLiteral("frmMain.cmdCreate_Click()"), 21);
-    EXPECT_EQ(text, QStringLiteral("If this happens repeatedly, please let me know exactly what it says below.") + CR +
-                        "Error # 53" + CR + "Source: VelmiraProject" + CR + "Dll: 5" + CR +
-                        "Sub: frmMain.cmdCreate_Click()-21");
+    const QString text =
+        reportText(Failure{53, QStringLiteral("VelmiraProject"), QStringLiteral("File not found")},
+                   5, QStringLiteral("frmMain.cmdCreate_Click()"), 21);
+    EXPECT_EQ(text,
+              QStringLiteral(
+                  "If this happens repeatedly, please let me know exactly what it says below.") +
+                  CR + "Error # 53" + CR + "Source: VelmiraProject" + CR + "Dll: 5" + CR +
+                  "Sub: frmMain.cmdCreate_Click()-21");
     EXPECT_FALSE(text.contains(QLatin1Char('\n')));
     EXPECT_FALSE(text.endsWith(CR));
 }
@@ -30,12 +33,14 @@ TEST(ReportText, KeepsMinusSignsAndEmptySource) {
 }
 
 class AfterReportTest : public ::testing::Test {
-protected:
+  protected:
     ScriptedPrompts prompts;
     RecordingExit exit;
     ErrorReporter errors{prompts, exit};
     int windowClosed = 0;
-    void SetUp() override { errors.setMainWindowCloser([this] { ++windowClosed; }); }
+    void SetUp() override {
+        errors.setMainWindowCloser([this] { ++windowClosed; });
+    }
 };
 
 TEST_F(AfterReportTest, ReportBoxHasDescriptionAsTitleAndOkOnly) {
@@ -49,7 +54,8 @@ TEST_F(AfterReportTest, ReportBoxHasDescriptionAsTitleAndOkOnly) {
     EXPECT_EQ(box.title, QStringLiteral("Subscript out of range"));
     EXPECT_EQ(box.buttons, Message::Buttons::Ok);
     EXPECT_EQ(box.icon, Message::Icon::None);
-    EXPECT_TRUE(box.text.endsWith(QStringLiteral("Dll: 87") + CR + "Sub: frmMain.cmdApply_Click()-5"));
+    EXPECT_TRUE(
+        box.text.endsWith(QStringLiteral("Dll: 87") + CR + "Sub: frmMain.cmdApply_Click()-5"));
 }
 
 TEST_F(AfterReportTest, EndProgramStopsEveryCallerAtOnce) {
@@ -70,11 +76,10 @@ TEST_F(AfterReportTest, CloseMainWindowFromANestedProcedureStopsTheCallers) {
     int statementsAfter = 0;
     errors.run("frmMain.cmdCreate_Click()", AfterReport::CloseMainWindow, [&](Procedure&) {
         errors.run("frmMain.MakeWad()", AfterReport::CloseMainWindow, [&](Procedure&) {
-            errors.run("frmMain.Makels()", AfterReport::CloseMainWindow,
-                       [](Procedure& p) {
-                           p.step(7);
-                           raiseFileNotFound();
-                       });
+            errors.run("frmMain.Makels()", AfterReport::CloseMainWindow, [](Procedure& p) {
+                p.step(7);
+                raiseFileNotFound();
+            });
             ++statementsAfter;
         });
         ++statementsAfter;
@@ -126,11 +131,10 @@ TEST_F(AfterReportTest, HandlersOfAModalLoopAreOutermostAgain) {
 }
 
 TEST_F(AfterReportTest, OutOfMemoryIsReportedLikeAnyFailure) {
-    errors.run("frmMain.fileBMPs_Click()", AfterReport::Return,
-               [](Procedure& p) {
-                   p.step(3);
-                   throw std::bad_alloc();
-               });
+    errors.run("frmMain.fileBMPs_Click()", AfterReport::Return, [](Procedure& p) {
+        p.step(3);
+        throw std::bad_alloc();
+    });
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_TRUE(prompts.shown[0].text.contains(QStringLiteral("Error # 7")));
 }

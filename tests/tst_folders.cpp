@@ -14,7 +14,7 @@ const QString kHlMissing = QStringLiteral("WARNING: Half-Life folder does not ex
 const QString kSprayMissing = QStringLiteral("WARNING: Spray folder does not exist!");
 
 class CheckDirectoriesTest : public ::testing::Test {
-protected:
+  protected:
     Scratch scratch;
     ScriptedPrompts prompts;
     RecordingExit exit;
@@ -22,11 +22,14 @@ protected:
     QString hl = scratch.mkdir(QStringLiteral("Half-Life"));
     QString sprays = scratch.mkdir(QStringLiteral("My Sprays"));
 
-    FolderVerdict check(const QString& h, const QString& s) { return CheckDirectories(h, s, prompts, errors); }
+    FolderVerdict check(const QString& h, const QString& s) {
+        return CheckDirectories(h, s, prompts, errors);
+    }
 };
 
 TEST_F(CheckDirectoriesTest, BothMissingWarnsForHalfLifeFirstThenSprays) {
-    const FolderVerdict v = check(scratch.path(QStringLiteral("nohl")), scratch.path(QStringLiteral("nosprays")));
+    const FolderVerdict v =
+        check(scratch.path(QStringLiteral("nohl")), scratch.path(QStringLiteral("nosprays")));
     EXPECT_FALSE(v.hlOK);
     EXPECT_FALSE(v.sprayOK);
     EXPECT_EQ(prompts.texts(), QStringList({kHlMissing, kSprayMissing}));
@@ -54,9 +57,11 @@ TEST_F(CheckDirectoriesTest, WithoutTheGameTheUserMayForceTheFolder) {
     const Message& q = prompts.shown[0];
     EXPECT_EQ(q.buttons, Message::Buttons::YesNo);
     EXPECT_EQ(q.icon, Message::Icon::None);
-    EXPECT_EQ(q.text, QStringLiteral("WARNING: Cannot find Half-Life in that folder!\rYou might just have some "
-                                     "different version I don't know about.\rDo you want to force VELMR to use "
-                                     "the path you entered?"));
+    EXPECT_EQ(
+        q.text,
+        QStringLiteral("WARNING: Cannot find Half-Life in that folder!\rYou might just have some "
+                       "different version I don't know about.\rDo you want to force VELMR to use "
+                       "the path you entered?"));
     prompts.answers = {Answer::Yes};
     v = check(hl, scratch.path(QStringLiteral("gone")));
     EXPECT_TRUE(v.hlOK);
@@ -66,7 +71,9 @@ TEST_F(CheckDirectoriesTest, WithoutTheGameTheUserMayForceTheFolder) {
 
 TEST_F(CheckDirectoriesTest, TheLinuxGameCountsAsTheGame) {
 #ifdef Q_OS_LINUX
-    scratch.write(QStringLiteral("Half-Life/hl_linux"), "\x7f" "ELF");
+    scratch.write(QStringLiteral("Half-Life/hl_linux"),
+                  "\x7f"
+                  "ELF");
     EXPECT_TRUE(check(hl, sprays).hlOK);
     EXPECT_TRUE(prompts.shown.empty());
 #else
@@ -91,7 +98,7 @@ TEST_F(CheckDirectoriesTest, EmptyTextsAreTheRootFolder) {
 
 // The mod list as a plain widget, filled by the real procedure.
 class ModDiscoveryTest : public ::testing::Test {
-protected:
+  protected:
     TestEnv env;
     ModListWidget list;
     QString hl = env.scratch.mkdir(QStringLiteral("Half Life ünï"));
@@ -102,7 +109,9 @@ protected:
         list.setTag(QStringLiteral("Empty"));
         env.state.HalfLifeDir = hl;
     }
-    void mod(const QString& name) { env.scratch.mkdir(QStringLiteral("Half Life ünï/") + name + QStringLiteral("/dlls")); }
+    void mod(const QString& name) {
+        env.scratch.mkdir(QStringLiteral("Half Life ünï/") + name + QStringLiteral("/dlls"));
+    }
     QStringList rows() const {
         QStringList out;
         for (int i = 0; i < list.count(); ++i)

@@ -19,7 +19,7 @@ const QChar SEP = QDir::separator();
 
 // The main window over a spray library and a Half-Life folder built by the test.
 class LibraryTest : public ::testing::Test {
-protected:
+  protected:
     TestEnv env;
     QString sprays = env.scratch.mkdir(QStringLiteral("Spray Library"));
     QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
@@ -46,7 +46,9 @@ protected:
     }
     CategoryCombo* cats() { return window->findChild<CategoryCombo*>(QStringLiteral("comboCats")); }
     SprayFileList* files() { return window->findChild<SprayFileList*>(QStringLiteral("fileBMPs")); }
-    PreviewWidget* preview() { return window->findChild<PreviewWidget*>(QStringLiteral("OLEpicture")); }
+    PreviewWidget* preview() {
+        return window->findChild<PreviewWidget*>(QStringLiteral("OLEpicture"));
+    }
     QString label() { return window->findChild<QLabel*>(QStringLiteral("lblBMPDir"))->text(); }
     QStringList fileRows() {
         QStringList out;
@@ -73,7 +75,8 @@ TEST_F(LibraryTest, StartShowsTheLibraryWithFavoritesChosen) {
     EXPECT_EQ(catRows(), QStringList({"<Favorites>", "alpha", "Beta", "folder.bmp", "Zeta"}));
     EXPECT_EQ(cats()->currentIndex(), 0);
     EXPECT_EQ(env.state.CurrentSprayDir, sprays + SEP);
-    EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo.bmp"})) << "either pattern, any case, files only";
+    EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo.bmp"}))
+        << "either pattern, any case, files only";
     EXPECT_EQ(files()->currentRow(), -1);
     EXPECT_TRUE(env.prompts.shown.empty());
 }
@@ -93,8 +96,9 @@ TEST_F(LibraryTest, AVanishedCategoryWarnsAndKeepsTheFileList) {
     cats()->setCurrentIndex(4);
     emit cats()->activated(4);
     ASSERT_EQ(env.prompts.shown.size(), 1u);
-    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("WARNING: Folder does not exist:\r") + sprays + SEP +
-                                             QStringLiteral("Zeta\r\rTry hitting refresh or varify your spray folder."));
+    EXPECT_EQ(env.prompts.shown[0].text,
+              QStringLiteral("WARNING: Folder does not exist:\r") + sprays + SEP +
+                  QStringLiteral("Zeta\r\rTry hitting refresh or varify your spray folder."));
     EXPECT_EQ(env.prompts.shown[0].icon, Message::Icon::Critical);
     EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo.bmp"}));
     EXPECT_EQ(env.state.CurrentSprayDir, sprays + SEP + QStringLiteral("Zeta"));
@@ -107,20 +111,24 @@ TEST_F(LibraryTest, RefreshRereadsEverythingAndForgetsTheCategory) {
     env.scratch.mkdir(QStringLiteral("Spray Library/New"));
     env.scratch.write(QStringLiteral("Spray Library/fresh.wad"), "WAD3");
     env.scratch.mkdir(QStringLiteral("Half-Life/cstrike/dlls"));
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRefresh")), Qt::LeftButton);
-    EXPECT_EQ(catRows(), QStringList({"<Favorites>", "alpha", "Beta", "folder.bmp", "New", "Zeta"}));
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRefresh")),
+                      Qt::LeftButton);
+    EXPECT_EQ(catRows(),
+              QStringList({"<Favorites>", "alpha", "Beta", "folder.bmp", "New", "Zeta"}));
     EXPECT_EQ(cats()->currentIndex(), 0);
     EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "fresh.wad", "logo.bmp"}));
     EXPECT_EQ(window->controls().mods.count(), 2);
 }
 
 TEST_F(LibraryTest, MissingSprayFolderIsToldInTheLabelOnly) {
-    env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), sprays + QStringLiteral("-gone"));
+    env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"),
+                       sprays + QStringLiteral("-gone"));
     env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
     open(false);
     EXPECT_EQ(label(), QStringLiteral("Invalid spray folder!"));
     EXPECT_EQ(cats()->count(), 0);
-    EXPECT_EQ(window->controls().mods.text(0), QStringLiteral("valve")) << "mods are listed all the same";
+    EXPECT_EQ(window->controls().mods.text(0), QStringLiteral("valve"))
+        << "mods are listed all the same";
     EXPECT_TRUE(env.prompts.shown.empty());
 }
 
@@ -132,7 +140,8 @@ TEST_F(LibraryTest, ThePreviewShowsTheChosenBitmapAndRecordsItsKind) {
     EXPECT_EQ(preview()->picture().size(), QSize(32, 16));
     chooseFile(QStringLiteral("Clan.Wad"));
     EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
-    EXPECT_TRUE(env.prompts.shown.empty()) << "a picture that cannot be shown is passed over silently";
+    EXPECT_TRUE(env.prompts.shown.empty())
+        << "a picture that cannot be shown is passed over silently";
 }
 
 TEST_F(LibraryTest, WithThePreviewOffOnlyTheKindIsRecorded) {
@@ -140,9 +149,11 @@ TEST_F(LibraryTest, WithThePreviewOffOnlyTheKindIsRecorded) {
     chooseFile(QStringLiteral("logo.bmp"));
     EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("BMP"));
     EXPECT_TRUE(preview()->picture().isNull());
-    QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("checkShowPreview")), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("checkShowPreview")),
+                      Qt::LeftButton);
     EXPECT_FALSE(preview()->picture().isNull()) << "checking the box shows the chosen file at once";
-    QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("checkShowPreview")), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("checkShowPreview")),
+                      Qt::LeftButton);
     EXPECT_TRUE(preview()->picture().isNull());
     EXPECT_FALSE(env.state.ShowPreviewFlag);
 }
@@ -179,7 +190,8 @@ TEST_F(LibraryTest, AWadSprayPreviewsItsPictureWithTransparency) {
     EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 255);
     chooseFile(QStringLiteral("broken.wad"));
     chooseFile(QStringLiteral("Clan.Wad"));
-    EXPECT_EQ(preview()->picture().size(), QSize(16, 16)) << "a WAD that cannot be shown changes nothing";
+    EXPECT_EQ(preview()->picture().size(), QSize(16, 16))
+        << "a WAD that cannot be shown changes nothing";
     EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
     EXPECT_TRUE(env.prompts.shown.empty());
 }
@@ -200,7 +212,8 @@ TEST_F(LibraryTest, TheFolderButtonOpensTheSprayFolderItselfWithoutAWord) {
     open();
     cats()->setCurrentIndex(2);
     emit cats()->activated(2);
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdOpenBMPDir")), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdOpenBMPDir")),
+                      Qt::LeftButton);
     EXPECT_EQ(env.desktop.opened, QStringList({sprays}));
     env.state.SprayRootDir.clear();
     window->cmdOpenBMPDir_Click();

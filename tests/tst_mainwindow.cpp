@@ -16,7 +16,7 @@ using namespace velmira::test;
 namespace {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     TestEnv env;
     std::unique_ptr<MainWindow> window;
 
@@ -45,8 +45,9 @@ TEST_F(MainWindowTest, HasTheCaptionSizeAndEveryNamedControl) {
     EXPECT_EQ(window->centralWidget()->size(), QSize(353, 290));
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-    for (const char* name : {"cmdOpenBMPDir", "lblBMPDir", "comboCats", "fileBMPs", "cmdRefresh", "listMods",
-                             "PBar", "OLEpicture", "checkShowPreview", "cmdApply", "cmdClear", "cmdCreate"})
+    for (const char* name :
+         {"cmdOpenBMPDir", "lblBMPDir", "comboCats", "fileBMPs", "cmdRefresh", "listMods", "PBar",
+          "OLEpicture", "checkShowPreview", "cmdApply", "cmdClear", "cmdCreate"})
         EXPECT_NE(window->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(control<QWidget>("listMods")->geometry(), QRect(16, 176, 177, 95));
     EXPECT_EQ(control<QWidget>("cmdCreate")->geometry(), QRect(224, 248, 105, 33));
@@ -62,9 +63,10 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
         for (QAction* item : top->menu()->actions())
             captions << item->objectName() + QLatin1Char('=') + item->text();
     }
-    EXPECT_EQ(captions, QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "&Help",
-                                     "mnuHelpContents=&Contents...", "mnuHelpViewReadMe=&View ReadMe.txt ...",
-                                     "mnuHelpAbout=&About VELMR ..."}));
+    EXPECT_EQ(captions,
+              QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "&Help",
+                           "mnuHelpContents=&Contents...", "mnuHelpViewReadMe=&View ReadMe.txt ...",
+                           "mnuHelpAbout=&About VELMR ..."}));
 }
 
 TEST_F(MainWindowTest, FocusOrderFollowsTheTable) {
@@ -75,11 +77,12 @@ TEST_F(MainWindowTest, FocusOrderFollowsTheTable) {
         order << w->objectName();
         do
             w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty() || !w->isVisibleTo(window.get()) ||
-               w->objectName().startsWith(QLatin1String("qt_")));
+        while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty() ||
+               !w->isVisibleTo(window.get()) || w->objectName().startsWith(QLatin1String("qt_")));
     }
-    EXPECT_EQ(order, QStringList({"listMods", "fileBMPs", "cmdApply", "OLEpicture", "cmdCreate", "cmdClear",
-                                  "cmdRefresh", "comboCats", "checkShowPreview", "cmdOpenBMPDir"}));
+    EXPECT_EQ(order, QStringList({"listMods", "fileBMPs", "cmdApply", "OLEpicture", "cmdCreate",
+                                  "cmdClear", "cmdRefresh", "comboCats", "checkShowPreview",
+                                  "cmdOpenBMPDir"}));
 }
 
 TEST_F(MainWindowTest, FirstRunKeepsTheHintRowsAndTheEmptyTag) {
@@ -92,7 +95,8 @@ TEST_F(MainWindowTest, FirstRunKeepsTheHintRowsAndTheEmptyTag) {
     EXPECT_EQ(env.state.HalfLifeDir, QString());
     EXPECT_FALSE(env.state.ShowPreviewFlag);
     EXPECT_FALSE(control<QCheckBox>("checkShowPreview")->isChecked());
-    EXPECT_EQ(control<QLabel>("lblBMPDir")->text(), QStringLiteral("Please set your Spray folder."));
+    EXPECT_EQ(control<QLabel>("lblBMPDir")->text(),
+              QStringLiteral("Please set your Spray folder."));
     EXPECT_TRUE(env.prompts.shown.empty());
 }
 
@@ -113,12 +117,14 @@ TEST_F(MainWindowTest, LoadReadsTheThreeSettings) {
 TEST_F(MainWindowTest, OnlyTheExactWordTrueTurnsThePreviewOn) {
     for (const char* value : {"true", "TRUE", "1", " True", "True "}) {
         TestEnv local;
-        local.settings.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QString::fromLatin1(value));
+        local.settings.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                             QString::fromLatin1(value));
         MainWindow w(local.state, local.services, local.windows);
         w.Form_Load();
         EXPECT_FALSE(local.state.ShowPreviewFlag) << value;
         w.close();
-        EXPECT_EQ(local.settings.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QString()),
+        EXPECT_EQ(local.settings.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                                      QString()),
                   QStringLiteral("False"))
             << value;
     }
@@ -137,29 +143,34 @@ TEST_F(MainWindowTest, SettingTheBoxFromCodeRunsItsHandler) {
 TEST_F(MainWindowTest, ClosingWritesThePreferenceEveryTimeAndNeverTheFolders) {
     open();
     window->close();
-    EXPECT_EQ(stored(QStringLiteral("Preferences"), QStringLiteral("ShowPreview")), QStringLiteral("False"));
-    EXPECT_EQ(stored(QStringLiteral("File Locations"), QStringLiteral("HLDir")), QStringLiteral("<absent>"));
-    EXPECT_EQ(stored(QStringLiteral("File Locations"), QStringLiteral("BMPDir")), QStringLiteral("<absent>"));
+    EXPECT_EQ(stored(QStringLiteral("Preferences"), QStringLiteral("ShowPreview")),
+              QStringLiteral("False"));
+    EXPECT_EQ(stored(QStringLiteral("File Locations"), QStringLiteral("HLDir")),
+              QStringLiteral("<absent>"));
+    EXPECT_EQ(stored(QStringLiteral("File Locations"), QStringLiteral("BMPDir")),
+              QStringLiteral("<absent>"));
     EXPECT_TRUE(window->isUnloaded());
 
     TestEnv second;
-    second.settings.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QStringLiteral("True"));
+    second.settings.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                          QStringLiteral("True"));
     MainWindow w(second.state, second.services, second.windows);
     w.Form_Load();
     w.close();
-    EXPECT_EQ(second.settings.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QString()),
+    EXPECT_EQ(second.settings.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                                   QString()),
               QStringLiteral("True"));
 }
 
 // A window that notes when it is closed.
 class NotingWindow : public QWidget {
-public:
+  public:
     NotingWindow(QString name, QStringList& log) : m_name(std::move(name)), m_log(log) {}
 
-protected:
+  protected:
     void closeEvent(QCloseEvent*) override { m_log << m_name; }
 
-private:
+  private:
     QString m_name;
     QStringList& m_log;
 };
@@ -191,9 +202,11 @@ TEST_F(MainWindowTest, AnErrorReportInAHandlerClosesTheWindowAndSavesThePreferen
     window->cmdApply_Click();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
     EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("Subscript out of range"));
-    EXPECT_TRUE(env.prompts.shown[0].text.endsWith(QStringLiteral("Sub: frmMain.cmdApply_Click()-5")));
+    EXPECT_TRUE(
+        env.prompts.shown[0].text.endsWith(QStringLiteral("Sub: frmMain.cmdApply_Click()-5")));
     EXPECT_TRUE(window->isUnloaded());
-    EXPECT_EQ(stored(QStringLiteral("Preferences"), QStringLiteral("ShowPreview")), QStringLiteral("False"));
+    EXPECT_EQ(stored(QStringLiteral("Preferences"), QStringLiteral("ShowPreview")),
+              QStringLiteral("False"));
 }
 
 TEST(SortedRows, SortWithoutRegardToCaseAndKeepEqualsInArrivalOrder) {

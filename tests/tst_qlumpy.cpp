@@ -18,7 +18,7 @@ struct Outcome {
 
 // Runs the real compiler on a script in a scratch folder.
 class QlumpyTest : public ::testing::Test {
-protected:
+  protected:
     Scratch scratch;
 
     Outcome compile(const QByteArray& script) {
@@ -27,10 +27,11 @@ protected:
         p.start(QStringLiteral(VELMIRA_QLUMPY), {file});
         EXPECT_TRUE(p.waitForFinished(30000));
         return Outcome{p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
-                   QString::fromLocal8Bit(p.readAllStandardError())};
+                       QString::fromLocal8Bit(p.readAllStandardError())};
     }
     QByteArray scriptFor(const QString& bitmap, const QString& wad) {
-        return ("$DEST    \"" + wad + "\"\r\n\r\n$loadbmp    \"" + bitmap + "\"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n")
+        return ("$DEST    \"" + wad + "\"\r\n\r\n$loadbmp    \"" + bitmap +
+                "\"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n")
             .toLocal8Bit();
     }
     QByteArray read(const QString& path) {
@@ -53,7 +54,8 @@ TEST_F(QlumpyTest, CompilesAValid8BitBitmapPixelForPixel) {
     // Rows come out top to bottom with the bitmap's own indices.
     EXPECT_EQ(static_cast<uchar>(view.mip[0][0]), 0);
     EXPECT_EQ(static_cast<uchar>(view.mip[0][1 * 112 + 5]), 6);
-    EXPECT_EQ(static_cast<uchar>(view.palette[3 * 7 + 0]), (7 * 7) & 0xff) << "the colour table is kept";
+    EXPECT_EQ(static_cast<uchar>(view.palette[3 * 7 + 0]), (7 * 7) & 0xff)
+        << "the colour table is kept";
     EXPECT_TRUE(run.out.contains(QStringLiteral("kept")));
 }
 
@@ -66,10 +68,13 @@ TEST_F(QlumpyTest, EveryBitDepthAndSizeBecomesAValidSprayKeepingItsShape) {
     struct Case {
         int bits, w, h;
     };
-    for (const Case c : {Case{1, 100, 60}, Case{4, 40, 40}, Case{8, 120, 128}, Case{8, 30, 20}, Case{24, 512, 512},
-                         Case{24, 300, 100}, Case{32, 64, 256}, Case{24, 1000, 10}, Case{24, 7, 3}}) {
-        const QString bmp = scratch.write(QStringLiteral("pic.bmp"), bitmapOfDepth(c.bits, c.w, c.h, photo));
-        const QString wad = scratch.path(QStringLiteral("pic%1-%2x%3.wad").arg(c.bits).arg(c.w).arg(c.h));
+    for (const Case c :
+         {Case{1, 100, 60}, Case{4, 40, 40}, Case{8, 120, 128}, Case{8, 30, 20}, Case{24, 512, 512},
+          Case{24, 300, 100}, Case{32, 64, 256}, Case{24, 1000, 10}, Case{24, 7, 3}}) {
+        const QString bmp =
+            scratch.write(QStringLiteral("pic.bmp"), bitmapOfDepth(c.bits, c.w, c.h, photo));
+        const QString wad =
+            scratch.path(QStringLiteral("pic%1-%2x%3.wad").arg(c.bits).arg(c.w).arg(c.h));
         const Outcome run = compile(scriptFor(bmp, wad));
         ASSERT_EQ(run.exitCode, 0) << c.bits << " " << c.w << "x" << c.h << run.err.toStdString();
         const EngineView view = engineRead(read(wad));
@@ -78,12 +83,13 @@ TEST_F(QlumpyTest, EveryBitDepthAndSizeBecomesAValidSprayKeepingItsShape) {
         EXPECT_EQ(view.width % 16, 0u);
         EXPECT_EQ(view.height % 16, 0u);
         EXPECT_LE(view.width * view.height, 14336u);
-        EXPECT_LE(view.width, static_cast<quint32>((c.w + 15) / 16 * 16)) << "never enlarged past the picture";
+        EXPECT_LE(view.width, static_cast<quint32>((c.w + 15) / 16 * 16))
+            << "never enlarged past the picture";
         EXPECT_LE(view.height, static_cast<quint32>((c.h + 15) / 16 * 16));
         if (view.width < 256 && view.height < 256 && c.w >= 16 && c.h >= 16) {
             const double idealHeight = static_cast<double>(view.width) * c.h / c.w;
-            EXPECT_LE(std::abs(idealHeight - view.height), 16.0) << c.w << "x" << c.h << " became "
-                                                                 << view.width << "x" << view.height;
+            EXPECT_LE(std::abs(idealHeight - view.height), 16.0)
+                << c.w << "x" << c.h << " became " << view.width << "x" << view.height;
         }
         EXPECT_FALSE(run.out.trimmed().isEmpty());
         EXPECT_EQ(run.out.count(QLatin1Char('\n')), 1);
@@ -91,7 +97,8 @@ TEST_F(QlumpyTest, EveryBitDepthAndSizeBecomesAValidSprayKeepingItsShape) {
 }
 
 TEST_F(QlumpyTest, TrueColourIsReducedWithASmallColourError) {
-    const QString bmp = scratch.write(QStringLiteral("photo.bmp"), bitmapOfDepth(24, 112, 128, photo));
+    const QString bmp =
+        scratch.write(QStringLiteral("photo.bmp"), bitmapOfDepth(24, 112, 128, photo));
     const QString wad = scratch.path(QStringLiteral("photo.wad"));
     const Outcome run = compile(scriptFor(bmp, wad));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -116,8 +123,11 @@ TEST_F(QlumpyTest, TrueColourIsReducedWithASmallColourError) {
 }
 
 TEST_F(QlumpyTest, SeeThroughPixelsAndBraceBlueBecomeTransparent) {
-    const auto halfClear = [](int x, int y) { return x < 8 ? qRgba(0, 0, 0, 0) : qRgba(200, (y * 8) & 0xff, 40, 255); };
-    const QString bmp = scratch.write(QStringLiteral("alpha.bmp"), bitmapOfDepth(32, 16, 16, halfClear));
+    const auto halfClear = [](int x, int y) {
+        return x < 8 ? qRgba(0, 0, 0, 0) : qRgba(200, (y * 8) & 0xff, 40, 255);
+    };
+    const QString bmp =
+        scratch.write(QStringLiteral("alpha.bmp"), bitmapOfDepth(32, 16, 16, halfClear));
     const QString wad = scratch.path(QStringLiteral("alpha.wad"));
     ASSERT_EQ(compile(scriptFor(bmp, wad)).exitCode, 0);
     EngineView view = engineRead(read(wad));
@@ -126,7 +136,8 @@ TEST_F(QlumpyTest, SeeThroughPixelsAndBraceBlueBecomeTransparent) {
     EXPECT_NE(static_cast<uchar>(view.mip[0][12]), 255);
 
     const auto blueBack = [](int x, int) { return x < 8 ? qRgb(0, 0, 255) : qRgb(250, 250, 0); };
-    const QString brace = scratch.write(QStringLiteral("{logo.bmp"), bitmapOfDepth(24, 16, 16, blueBack));
+    const QString brace =
+        scratch.write(QStringLiteral("{logo.bmp"), bitmapOfDepth(24, 16, 16, blueBack));
     ASSERT_EQ(compile(scriptFor(brace, wad)).exitCode, 0);
     view = engineRead(read(wad));
     EXPECT_EQ(static_cast<uchar>(view.mip[0][0]), 255);
@@ -135,9 +146,11 @@ TEST_F(QlumpyTest, SeeThroughPixelsAndBraceBlueBecomeTransparent) {
 
 TEST_F(QlumpyTest, RefusesBrokenInputWithOneLineAndNoFile) {
     const QString fixtures = QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/bmp/");
-    for (const char* name : {"truncated.bmp", "lying_pixel_offset.bmp", "huge_dimensions.bmp", "zero_size.bmp", "overflowing_row_size.bmp",
-                             "not_a_bitmap.bmp", "missing.bmp"}) {
-        const QString wad = scratch.path(QStringLiteral("broken-%1.wad").arg(QString::fromLatin1(name)));
+    for (const char* name :
+         {"truncated.bmp", "lying_pixel_offset.bmp", "huge_dimensions.bmp", "zero_size.bmp",
+          "overflowing_row_size.bmp", "not_a_bitmap.bmp", "missing.bmp"}) {
+        const QString wad =
+            scratch.path(QStringLiteral("broken-%1.wad").arg(QString::fromLatin1(name)));
         const Outcome run = compile(scriptFor(fixtures + QString::fromLatin1(name), wad));
         EXPECT_NE(run.exitCode, 0) << name;
         EXPECT_FALSE(QFileInfo::exists(wad)) << name;
@@ -158,7 +171,9 @@ TEST_F(QlumpyTest, AFailedCompileLeavesAnEarlierWadWhole) {
 TEST_F(QlumpyTest, CutsALumpFromPartOfTheBitmap) {
     const QString bmp = scratch.write(QStringLiteral("sheet.bmp"), bitmap8(64, 32, 256));
     const QString wad = scratch.path(QStringLiteral("part.wad"));
-    const Outcome run = compile(("$DEST \"" + wad + "\"\n$loadbmp \"" + bmp + "\"\nPART miptex 16 0 32 32\n").toLocal8Bit());
+    const Outcome run =
+        compile(("$DEST \"" + wad + "\"\n$loadbmp \"" + bmp + "\"\nPART miptex 16 0 32 32\n")
+                    .toLocal8Bit());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const EngineView view = engineRead(read(wad));
     ASSERT_EQ(view.problem, QString());

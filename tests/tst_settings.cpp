@@ -1,5 +1,5 @@
-#include "platform/settings.h"
 #include "helpers/testenv.h"
+#include "platform/settings.h"
 
 #include <QFile>
 #include <QSettings>
@@ -12,7 +12,7 @@ using namespace velmira::test;
 namespace {
 
 class SettingsTest : public ::testing::TestWithParam<QString> {
-protected:
+  protected:
     Scratch scratch;
     QString file = scratch.path(QStringLiteral("Velmira/Velmira.conf"));
 };
@@ -23,20 +23,25 @@ TEST_P(SettingsTest, FolderValuesSurviveARoundTripVerbatim) {
         store.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), GetParam());
     }
     QtSettingsStore again(file);
-    EXPECT_EQ(again.read(QStringLiteral("File Locations"), QStringLiteral("HLDir"), QString()), GetParam());
+    EXPECT_EQ(again.read(QStringLiteral("File Locations"), QStringLiteral("HLDir"), QString()),
+              GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SettingsTest,
-    ::testing::Values(QStringLiteral("/home/me/Half-Life"), QStringLiteral("C:\\Games\\Half Life\\"),
-                      QStringLiteral("/a,b/c,d"), QStringLiteral("/x#y;z=w"), QStringLiteral("/\"quoted\" 'too'"),
-                      QStringLiteral(" leading blank"), QStringLiteral("trailing blank "),
-                      QStringLiteral("/Spiele/Ünïcödé/スプレー"), QStringLiteral("@Variant(x)"), QString()));
+INSTANTIATE_TEST_SUITE_P(Paths, SettingsTest,
+                         ::testing::Values(QStringLiteral("/home/me/Half-Life"),
+                                           QStringLiteral("C:\\Games\\Half Life\\"),
+                                           QStringLiteral("/a,b/c,d"), QStringLiteral("/x#y;z=w"),
+                                           QStringLiteral("/\"quoted\" 'too'"),
+                                           QStringLiteral(" leading blank"),
+                                           QStringLiteral("trailing blank "),
+                                           QStringLiteral("/Spiele/Ünïcödé/スプレー"),
+                                           QStringLiteral("@Variant(x)"), QString()));
 
 TEST(Settings, AbsentValuesReadAsTheDefault) {
     Scratch scratch;
     QtSettingsStore store(scratch.path(QStringLiteral("none.conf")));
-    EXPECT_EQ(store.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QStringLiteral("False")),
+    EXPECT_EQ(store.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                         QStringLiteral("False")),
               QStringLiteral("False"));
 }
 
@@ -44,10 +49,12 @@ TEST(Settings, AWriteIsOnDiskBeforeItReturns) {
     Scratch scratch;
     const QString file = scratch.path(QStringLiteral("Velmira.conf"));
     QtSettingsStore store(file);
-    store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QStringLiteral("True"));
+    store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                QStringLiteral("True"));
     // Read the file behind the store's back, as a program started after an abrupt end would.
     QSettings raw(file, QSettings::IniFormat);
-    EXPECT_EQ(raw.value(QStringLiteral("Preferences/ShowPreview")).toString(), QStringLiteral("True"));
+    EXPECT_EQ(raw.value(QStringLiteral("Preferences/ShowPreview")).toString(),
+              QStringLiteral("True"));
     QFile text(file);
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     EXPECT_TRUE(text.readAll().contains("[Preferences]"));
@@ -55,7 +62,8 @@ TEST(Settings, AWriteIsOnDiskBeforeItReturns) {
 
 TEST(Settings, AHandEditedValueWithCommasReadsBackAsWritten) {
     Scratch scratch;
-    const QString file = scratch.write(QStringLiteral("Velmira.conf"), "[File%20Locations]\nBMPDir=/a,b,c\n");
+    const QString file =
+        scratch.write(QStringLiteral("Velmira.conf"), "[File%20Locations]\nBMPDir=/a,b,c\n");
     QtSettingsStore store(file);
     EXPECT_EQ(store.read(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), QString()),
               QStringLiteral("/a,b,c"));
@@ -64,11 +72,13 @@ TEST(Settings, AHandEditedValueWithCommasReadsBackAsWritten) {
 TEST(Settings, AnUnwritableStoreIsAFailureNotSilence) {
     Scratch scratch;
     scratch.mkdir(QStringLiteral("ro"));
-    QFile::setPermissions(scratch.path(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(scratch.path(QStringLiteral("ro")),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (QFileInfo(scratch.path(QStringLiteral("ro"))).isWritable())
         GTEST_SKIP() << "running with rights that ignore folder permissions";
     QtSettingsStore store(scratch.path(QStringLiteral("ro/Velmira.conf")));
-    EXPECT_THROW(store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QStringLiteral("True")),
+    EXPECT_THROW(store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                             QStringLiteral("True")),
                  VelmiraError);
 }
 

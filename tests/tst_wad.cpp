@@ -36,18 +36,20 @@ IndexedPicture picture(int w, int h, int colours = 16) {
 }
 
 QByteArray sprayWad(const IndexedPicture& p) {
-    return encodeWad({Lump{QStringLiteral("VELMR"), 0x43, encodeMipTexture(p, QStringLiteral("VELMR"))}});
+    return encodeWad(
+        {Lump{QStringLiteral("VELMR"), 0x43, encodeMipTexture(p, QStringLiteral("VELMR"))}});
 }
 
 TEST(WadWriter, WritesFilesTheEngineTakesAtEveryAllowedShape) {
-    for (const QSize size : {QSize(16, 16), QSize(112, 128), QSize(128, 112), QSize(256, 48), QSize(48, 256),
-                             QSize(96, 144)}) {
+    for (const QSize size : {QSize(16, 16), QSize(112, 128), QSize(128, 112), QSize(256, 48),
+                             QSize(48, 256), QSize(96, 144)}) {
         const IndexedPicture p = picture(size.width(), size.height());
         const QByteArray file = sprayWad(p);
         const EngineView view = engineRead(file);
         EXPECT_EQ(view.problem, QString()) << size.width() << "x" << size.height();
         EXPECT_EQ(view.mip[0], p.pixels);
-        EXPECT_EQ(file.size(), 12 + ((40 + size.width() * size.height() * 85 / 64 + 2 + 768 + 3) & ~3) + 32);
+        EXPECT_EQ(file.size(),
+                  12 + ((40 + size.width() * size.height() * 85 / 64 + 2 + 768 + 3) & ~3) + 32);
     }
 }
 
@@ -66,7 +68,8 @@ TEST(WadWriter, MipLevelsAverageBlocksInLinearLight) {
     p.palette[3] = qRgb(128, 128, 128);  // half of white by value
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            p.pixels[y * 16 + x] = static_cast<char>((x + y) % 2);  // a black and white checkerboard
+            p.pixels[y * 16 + x] =
+                static_cast<char>((x + y) % 2);  // a black and white checkerboard
     const EngineView view = engineRead(sprayWad(p));
     ASSERT_EQ(view.problem, QString());
     for (int level = 1; level < 4; ++level)
@@ -104,10 +107,12 @@ TEST_P(MalformedWad, IsRefusedWithAReason) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, MalformedWad,
-                         ::testing::Values("too_small.wad", "bad_magic.wad", "directory_out_of_bounds.wad",
-                                           "huge_lump_count.wad", "entry_out_of_bounds.wad", "compressed_lump.wad",
-                                           "huge_dimensions.wad", "zero_width.wad", "truncated_palette.wad",
-                                           "palette_count_too_big.wad", "two_lumps.wad"));
+                         ::testing::Values("too_small.wad", "bad_magic.wad",
+                                           "directory_out_of_bounds.wad", "huge_lump_count.wad",
+                                           "entry_out_of_bounds.wad", "compressed_lump.wad",
+                                           "huge_dimensions.wad", "zero_width.wad",
+                                           "truncated_palette.wad", "palette_count_too_big.wad",
+                                           "two_lumps.wad"));
 
 TEST(WadReader, SurvivesEveryTruncationAndByteFlipOfAGoodFile) {
     const QByteArray good = sprayWad(picture(16, 32));
@@ -201,7 +206,8 @@ TEST(LumpScriptReader, ReadsTheProgramsOwnScript) {
 
 TEST(LumpScriptReader, ReadsAnyWellFormedScript) {
     const auto script = parseLumpScript(
-        "$dest out.wad # comment\n$LOADBMP \"one pic.bmp\"\nA miptex 0 0 16 16 ; note\nB MIPTEX 16 0 32 16\n"
+        "$dest out.wad # comment\n$LOADBMP \"one pic.bmp\"\nA miptex 0 0 16 16 ; note\nB MIPTEX 16 "
+        "0 32 16\n"
         "$loadbmp two.bmp\nC miptex -1 -1 -1 -1");
     ASSERT_TRUE(script) << script.error().toStdString();
     ASSERT_EQ(script->lumps.size(), 3u);
@@ -213,14 +219,16 @@ TEST(LumpScriptReader, ReadsAnyWellFormedScript) {
 class MalformedScript : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MalformedScript, IsRefusedWithAReason) {
-    const auto script = parseLumpScript(fixture(QStringLiteral("script/") + QString::fromLatin1(GetParam())));
+    const auto script =
+        parseLumpScript(fixture(QStringLiteral("script/") + QString::fromLatin1(GetParam())));
     EXPECT_FALSE(script);
     EXPECT_FALSE(script.error().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, MalformedScript,
-                         ::testing::Values("no_dest.ls", "no_loadbmp.ls", "unterminated_quote.ls", "long_name.ls",
-                                           "bad_number.ls", "missing_numbers.ls", "negative_size.ls",
-                                           "unknown_type.ls", "dest_without_file.ls", "no_lumps.ls"));
+                         ::testing::Values("no_dest.ls", "no_loadbmp.ls", "unterminated_quote.ls",
+                                           "long_name.ls", "bad_number.ls", "missing_numbers.ls",
+                                           "negative_size.ls", "unknown_type.ls",
+                                           "dest_without_file.ls", "no_lumps.ls"));
 
 }  // namespace

@@ -20,7 +20,7 @@ struct Services {
     HelpViewer& help;
     ProcessRunner& runner;
     ErrorReporter& errors;
-    QString programFolder;  // the folder that holds the program and its compiler
+    QString programFolder;         // the folder that holds the program and its compiler
     int compileTimeoutMs = 30000;  // how long one compile may run before it is killed
 };
 

@@ -9,7 +9,7 @@ namespace velmira {
 
 // A list kept in case-insensitive alphabetical order, with a free tag text.
 class ModRows {
-public:
+  public:
     virtual ~ModRows() = default;
     virtual void clear() = 0;
     virtual void addSorted(const QString& text) = 0;
@@ -24,7 +24,7 @@ public:
 // The category list: pinned rows first, then sorted rows. Selecting a row from code runs the
 // category handler at once, as the user's choice does.
 class CategoryRows {
-public:
+  public:
     virtual ~CategoryRows() = default;
     virtual void clear() = 0;
     virtual void addPinned(const QString& text) = 0;
@@ -37,7 +37,7 @@ public:
 
 // The spray file list: the spray files of one folder.
 class SprayFiles {
-public:
+  public:
     virtual ~SprayFiles() = default;
     // Points the list at a folder and lists it, with no file chosen and no handler run.
     // A folder that does not exist is a "Path not found" failure.
@@ -50,7 +50,7 @@ public:
 
 // The preview area: empty, or the last picture loaded into it.
 class PreviewArea {
-public:
+  public:
     virtual ~PreviewArea() = default;
     virtual void clear() = 0;
     // Shows the picture of a spray file; false when it cannot be shown.
@@ -58,13 +58,13 @@ public:
 };
 
 class TextLabel {
-public:
+  public:
     virtual ~TextLabel() = default;
     virtual void setCaption(const QString& text) = 0;
 };
 
 class ProgressView {
-public:
+  public:
     virtual ~ProgressView() = default;
     virtual void setRange(int minimum, int maximum) = 0;
     virtual int maximum() const = 0;

@@ -8,7 +8,8 @@ namespace velmira {
 QString reportText(const Failure& failure, qint32 systemError, const QString& procedure,
                    qint16 step) {
     const QChar cr(13);
-    return QStringLiteral("If this happens repeatedly, please let me know exactly what it says below.") +
+    return QStringLiteral(
+               "If this happens repeatedly, please let me know exactly what it says below.") +
            cr + QStringLiteral("Error # ") + QString::number(failure.number) + cr +
            QStringLiteral("Source: ") + failure.source + cr + QStringLiteral("Dll: ") +
            QString::number(systemError) + cr + QStringLiteral("Sub: ") + procedure +
@@ -16,9 +17,9 @@ QString reportText(const Failure& failure, qint32 systemError, const QString& pr
 }
 
 void ErrorReporter::show(const Failure& failure, const Procedure& procedure) {
-    m_prompts.show(Message{
-        reportText(failure, m_systemError, procedure.name(), procedure.currentStep()),
-        failure.description, Message::Icon::None, Message::Buttons::Ok});
+    m_prompts.show(
+        Message{reportText(failure, m_systemError, procedure.name(), procedure.currentStep()),
+                failure.description, Message::Icon::None, Message::Buttons::Ok});
 }
 
 void ErrorReporter::fail(const Failure& failure, const Procedure& procedure, AfterReport action,

@@ -22,13 +22,13 @@ enum class AfterReport { EndProgram, CloseMainWindow, CloseDialog, Return };
 // The running procedure as its error report names it: its fixed name and the number of the
 // numbered statement last begun (0 before the first).
 class Procedure {
-public:
+  public:
     explicit Procedure(const char* name) : m_name(QString::fromLatin1(name)) {}
     void step(qint16 number) { m_step = number; }
     qint16 currentStep() const { return m_step; }
     const QString& name() const { return m_name; }
 
-private:
+  private:
     QString m_name;
     qint16 m_step = 0;
 };
@@ -40,10 +40,12 @@ QString reportText(const Failure& failure, qint32 systemError, const QString& pr
 // Runs procedures under the one error report: a failure shows the report and then carries out
 // the procedure's after-report action.
 class ErrorReporter {
-public:
+  public:
     ErrorReporter(Prompts& prompts, ProgramExit& exit) : m_prompts(prompts), m_exit(exit) {}
 
-    void setMainWindowCloser(std::function<void()> closer) { m_closeMainWindow = std::move(closer); }
+    void setMainWindowCloser(std::function<void()> closer) {
+        m_closeMainWindow = std::move(closer);
+    }
 
     // The system error code of the most recent direct call of a system service.
     void recordSystemError(qint32 code) { m_systemError = code; }
@@ -89,14 +91,14 @@ public:
     // Shows the report box for a failure, without any after-report action.
     void show(const Failure& failure, const Procedure& procedure);
 
-private:
+  private:
     class Depth {
-    public:
+      public:
         explicit Depth(int& depth) : m_depth(depth) { ++m_depth; }
         ~Depth() { --m_depth; }
         bool outermost() const { return m_depth == 1; }
 
-    private:
+      private:
         int& m_depth;
     };
 

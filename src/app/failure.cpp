@@ -9,8 +9,12 @@ void raise(qint32 number, const QString& description) {
     throw VelmiraError(Failure{number, kProjectSource, description});
 }
 
-void raiseFileNotFound() { raise(ErrorNumber::FileNotFound, QStringLiteral("File not found")); }
-void raisePathNotFound() { raise(ErrorNumber::PathNotFound, QStringLiteral("Path not found")); }
+void raiseFileNotFound() {
+    raise(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+}
+void raisePathNotFound() {
+    raise(ErrorNumber::PathNotFound, QStringLiteral("Path not found"));
+}
 void raisePermissionDenied() {
     raise(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied"));
 }

@@ -30,13 +30,13 @@ struct Failure {
 
 // A failure raised by the program's code; the procedure that catches it shows the report.
 class VelmiraError : public std::exception {
-public:
+  public:
     explicit VelmiraError(Failure failure);
     const Failure& failure() const { return m_failure; }
     qint32 number() const { return m_failure.number; }
     const char* what() const noexcept override { return m_what.constData(); }
 
-private:
+  private:
     Failure m_failure;
     QByteArray m_what;
 };

@@ -17,7 +17,7 @@ struct ModEntry {
 
 // The mod table: entry k belongs to row k of the mod list. It holds one entry per listed mod.
 class ModTable {
-public:
+  public:
     // The entry of a row; a row the table does not hold is failure 9.
     ModEntry& at(int row);
     const ModEntry& at(int row) const;
@@ -25,7 +25,7 @@ public:
     // Starts a new listing: every earlier assignment is dropped.
     void reset(int rows);
 
-private:
+  private:
     std::vector<ModEntry> m_entries;
 };
 

@@ -97,9 +97,11 @@ namespace {
 // A bitmap whose path cannot stand in the script is compiled from a copy under a plain name;
 // the copy keeps a leading "{" (which marks a transparent spray).
 QString plainCopyOf(const QString& bitmapPath, const QString& workFolder) {
-    const QString prefix =
-        QFileInfo(bitmapPath).fileName().startsWith(QLatin1Char('{')) ? QStringLiteral("{") : QString();
-    const QString copy = joinPath(workFolder, prefix + temporaryName(workFolder) + QStringLiteral(".bmp"));
+    const QString prefix = QFileInfo(bitmapPath).fileName().startsWith(QLatin1Char('{'))
+                               ? QStringLiteral("{")
+                               : QString();
+    const QString copy =
+        joinPath(workFolder, prefix + temporaryName(workFolder) + QStringLiteral(".bmp"));
     replaceFileWithCopy(bitmapPath, copy);
     return copy;
 }

@@ -33,8 +33,10 @@ FolderVerdict CheckDirectories(const QString& hlDir, const QString& sprayDir, Pr
                 p.step(6);
                 const Answer answer = prompts.show(Message{
                     QStringLiteral("WARNING: Cannot find Half-Life in that folder!") + cr +
-                        QStringLiteral("You might just have some different version I don't know about.") +
-                        cr + QStringLiteral("Do you want to force VELMR to use the path you entered?"),
+                        QStringLiteral(
+                            "You might just have some different version I don't know about.") +
+                        cr +
+                        QStringLiteral("Do you want to force VELMR to use the path you entered?"),
                     QString(), Message::Icon::None, Message::Buttons::YesNo});
                 verdict.hlOK = answer == Answer::Yes;
             }

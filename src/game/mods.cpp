@@ -12,7 +12,8 @@ namespace velmira {
 
 bool isModFolder(const QString& hlDir, const QString& name) {
     // The "dlls" test is made for every sub-folder, the excluded names too.
-    const bool hasDlls = folderExists(hlDir + separator() + name + separator() + QStringLiteral("dlls"));
+    const bool hasDlls =
+        folderExists(hlDir + separator() + name + separator() + QStringLiteral("dlls"));
     return name != QLatin1String("logos") && name != QLatin1String("gldrv") &&
            name != QLatin1String("auth") && hasDlls;
 }

@@ -106,10 +106,10 @@ void chooseCategory(AppState& state, MainControls& controls, Prompts& prompts,
         if (folderExists(state.CurrentSprayDir)) {
             controls.files.setFolder(state.CurrentSprayDir);
         } else {
-            prompts.show(Message{QStringLiteral("WARNING: Folder does not exist:") + cr +
-                                     state.CurrentSprayDir + cr + cr +
-                                     QStringLiteral("Try hitting refresh or varify your spray folder."),
-                                 QString(), Message::Icon::Critical, Message::Buttons::Ok});
+            prompts.show(Message{
+                QStringLiteral("WARNING: Folder does not exist:") + cr + state.CurrentSprayDir +
+                    cr + cr + QStringLiteral("Try hitting refresh or varify your spray folder."),
+                QString(), Message::Icon::Critical, Message::Buttons::Ok});
         }
     });
 }

@@ -32,7 +32,8 @@ QImage wadPicture(const QString& path) {
         table[wad::kTransparentIndex] = qRgba(0, 0, 0, 0);
     image.setColorTable(table);
     for (int y = 0; y < picture->height; ++y)
-        std::memcpy(image.scanLine(y), picture->pixels.constData() + static_cast<qsizetype>(y) * picture->width,
+        std::memcpy(image.scanLine(y),
+                    picture->pixels.constData() + static_cast<qsizetype>(y) * picture->width,
                     static_cast<size_t>(picture->width));
     return image;
 }

@@ -8,7 +8,9 @@
 
 namespace velmira {
 
-QString sprayKindOf(const QString& fileName) { return extensionOf(fileName).toUpper(); }
+QString sprayKindOf(const QString& fileName) {
+    return extensionOf(fileName).toUpper();
+}
 
 void chooseSprayFile(AppState& state, MainControls& controls, ErrorReporter& errors) {
     errors.run("frmMain.fileBMPs_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
@@ -25,32 +27,29 @@ void chooseSprayFile(AppState& state, MainControls& controls, ErrorReporter& err
     });
 }
 
-void setPreviewShown(AppState& state, MainControls& controls, bool checked,
-                     ErrorReporter& errors) {
-    errors.run("frmMain.checkShowPreview_Click()", AfterReport::CloseMainWindow,
-               [&](Procedure& p) {
-                   p.step(1);
-                   if (checked) {
-                       p.step(2);
-                       state.ShowPreviewFlag = true;
-                   } else {
-                       p.step(3);
-                       state.ShowPreviewFlag = false;
-                       p.step(4);
-                       p.step(5);
-                       controls.preview.clear();
-                   }
-                   p.step(6);
-                   chooseSprayFile(state, controls, errors);
-               });
+void setPreviewShown(AppState& state, MainControls& controls, bool checked, ErrorReporter& errors) {
+    errors.run("frmMain.checkShowPreview_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
+        p.step(1);
+        if (checked) {
+            p.step(2);
+            state.ShowPreviewFlag = true;
+        } else {
+            p.step(3);
+            state.ShowPreviewFlag = false;
+            p.step(4);
+            p.step(5);
+            controls.preview.clear();
+        }
+        p.step(6);
+        chooseSprayFile(state, controls, errors);
+    });
 }
 
 void openSprayFolder(const AppState& state, Desktop& desktop, ErrorReporter& errors) {
     const QString folder = state.SprayRootDir;
     errors.run("frmMain.cmdOpenBMPDir_Click()", AfterReport::CloseMainWindow, [&](Procedure&) {
-        errors.run("Module1.EOpenDirecotry()", AfterReport::Return, [&](Procedure&) {
-            errors.recordSystemError(desktop.open(folder));
-        });
+        errors.run("Module1.EOpenDirecotry()", AfterReport::Return,
+                   [&](Procedure&) { errors.recordSystemError(desktop.open(folder)); });
     });
 }
 

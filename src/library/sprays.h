@@ -13,8 +13,7 @@ class ErrorReporter;
 void chooseSprayFile(AppState& state, MainControls& controls, ErrorReporter& errors);
 
 // The "Show Preview" box changed: switches the preview on or off, then handles the chosen file.
-void setPreviewShown(AppState& state, MainControls& controls, bool checked,
-                     ErrorReporter& errors);
+void setPreviewShown(AppState& state, MainControls& controls, bool checked, ErrorReporter& errors);
 
 // The kind of a spray file: its extension in upper case ("BMP", "WAD", or empty).
 QString sprayKindOf(const QString& fileName);

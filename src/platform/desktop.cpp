@@ -26,6 +26,8 @@ void HtmlHelpViewer::showContents() {
     m_desktop.open(m_helpFile);
 }
 
-void ImmediateExit::endProgram() { std::_Exit(1); }
+void ImmediateExit::endProgram() {
+    std::_Exit(1);
+}
 
 }  // namespace velmira

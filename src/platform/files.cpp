@@ -14,15 +14,21 @@
 
 namespace velmira {
 
-QChar separator() { return QDir::separator(); }
+QChar separator() {
+    return QDir::separator();
+}
 
 QString joinPath(const QString& folder, const QString& name) {
     return folder + separator() + name;
 }
 
-bool folderExists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
+bool folderExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
 
-bool fileExists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+bool fileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
 
 QString shortPath(const QString& path) {
     if (path.isEmpty() || !QFileInfo::exists(path))
@@ -55,8 +61,8 @@ QString temporaryName(const QString& folder) {
 }
 
 QString extensionOf(const QString& fileName) {
-    const qsizetype slash = std::max(fileName.lastIndexOf(QLatin1Char('/')),
-                                     fileName.lastIndexOf(separator()));
+    const qsizetype slash =
+        std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(separator()));
     const QString last = fileName.mid(slash + 1);
     const qsizetype dot = last.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : last.mid(dot + 1);

@@ -15,9 +15,8 @@ RunResult QtProcessRunner::run(const QString& program, const QStringList& argume
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(QProcess::nullDevice());
 #ifdef Q_OS_WIN
-    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
-        args->flags |= CREATE_NO_WINDOW;
-    });
+    process.setCreateProcessArgumentsModifier(
+        [](QProcess::CreateProcessArguments* args) { args->flags |= CREATE_NO_WINDOW; });
 #endif
     process.start(program, arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(timeoutMs)) {

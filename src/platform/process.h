@@ -15,13 +15,13 @@ struct RunResult {
 // Runs a program hidden, with its arguments passed separately (never through a shell), and
 // waits for it to end, at most timeoutMs.
 class ProcessRunner {
-public:
+  public:
     virtual ~ProcessRunner() = default;
     virtual RunResult run(const QString& program, const QStringList& arguments, int timeoutMs) = 0;
 };
 
 class QtProcessRunner : public ProcessRunner {
-public:
+  public:
     RunResult run(const QString& program, const QStringList& arguments, int timeoutMs) override;
 };
 

@@ -37,6 +37,8 @@ Answer MessageBoxPrompts::show(const Message& message) {
     return Answer::Ok;
 }
 
-void MessageBoxPrompts::beep() { QApplication::beep(); }
+void MessageBoxPrompts::beep() {
+    QApplication::beep();
+}
 
 }  // namespace velmira

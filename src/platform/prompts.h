@@ -20,7 +20,7 @@ enum class Answer { Ok, Yes, No };
 
 // Message boxes and the default beep. The program shows real boxes; tests script the answers.
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     // Blocks until the user answers. For Yes/No boxes Yes is the default button.
     virtual Answer show(const Message& message) = 0;
@@ -31,13 +31,13 @@ public:
 QString displayText(const QString& text);
 
 class MessageBoxPrompts : public Prompts {
-public:
+  public:
     explicit MessageBoxPrompts(QWidget* owner = nullptr) : m_owner(owner) {}
     void setOwner(QWidget* owner) { m_owner = owner; }
     Answer show(const Message& message) override;
     void beep() override;
 
-private:
+  private:
     QWidget* m_owner;
 };
 

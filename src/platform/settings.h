@@ -6,7 +6,7 @@ namespace velmira {
 
 // The per-user settings store: text values by section and key under the application title.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual QString read(const QString& section, const QString& key,
                          const QString& defaultValue) const = 0;
@@ -17,7 +17,7 @@ public:
 // The store kept by QSettings: organisation and application "Velmira", or an explicit
 // INI file (used by the demo and the tests).
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     QtSettingsStore();
     explicit QtSettingsStore(QString iniFile);
     QString read(const QString& section, const QString& key,
@@ -25,7 +25,7 @@ public:
     void write(const QString& section, const QString& key, const QString& value) override;
     QString fileName() const;
 
-private:
+  private:
     QString m_iniFile;
 };
 

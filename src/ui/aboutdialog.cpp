@@ -22,7 +22,8 @@ QString aboutVersionText() {
 namespace {
 // A label sized to its text. The lines are laid out centred on the dialog, so a label keeps
 // its centre when the desktop's font makes it wider or narrower than designed.
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                 int width) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->adjustSize();
@@ -53,20 +54,22 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
 
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
-    QLabel* description = addLabel(this, "lblDescription",
-                                   QStringLiteral("The easiest way to switch between color Half-Life sprays!"),
-                                   900, 1200, 4050);
+    QLabel* description =
+        addLabel(this, "lblDescription",
+                 QStringLiteral("The easiest way to switch between color Half-Life sprays!"), 900,
+                 1200, 4050);
     description->setPalette(black);
     addLabel(this, "lblBy", QStringLiteral("Written by the Velmira developers"), 1560, 1560, 2730);
-    addLabel(this, "lblEmail", QStringLiteral("Comments and problems: see ReadMe.txt"), 840, 1920, 4185);
+    addLabel(this, "lblEmail", QStringLiteral("Comments and problems: see ReadMe.txt"), 840, 1920,
+             4185);
     addLabel(this, "lblVELMRPage", QStringLiteral("Velmira: colour sprays for every Half-Life mod"),
              750, 2160, 4365);
     addLabel(this, "lblClanPage", QStringLiteral("Made by players, for players"), 1395, 2400, 3075);
 
-    auto* disclaimer = new QLabel(
-        QStringLiteral("(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. "
-                       "See ReadMe.txt for details."),
-        this);
+    auto* disclaimer =
+        new QLabel(QStringLiteral("(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. "
+                                  "See ReadMe.txt for details."),
+                   this);
     disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     disclaimer->setWordWrap(true);
     disclaimer->setPalette(black);
@@ -83,7 +86,9 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     m_cmdOK->setFocus();
 }
 
-AboutDialog::~AboutDialog() { m_windows.unloaded(this); }
+AboutDialog::~AboutDialog() {
+    m_windows.unloaded(this);
+}
 
 void AboutDialog::Form_Load() {
     m_lblVersion->setText(aboutVersionText());

@@ -16,14 +16,14 @@ QString aboutVersionText();
 // About: the logo, the version, what the program is for, who made it.
 class AboutDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget* parent = nullptr);
     ~AboutDialog() override;
 
     void Form_Load();
     void cmdOK_Click();
 
-private:
+  private:
     ErrorReporter& m_errors;
     LoadedWindows& m_windows;
     QLabel* m_lblVersion = nullptr;

@@ -5,7 +5,9 @@
 namespace velmira {
 
 // Window layouts are given in twips, 15 to a pixel.
-constexpr int fromTwips(int twips) { return (twips + 7) / 15; }
+constexpr int fromTwips(int twips) {
+    return (twips + 7) / 15;
+}
 
 inline void placeTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));

@@ -15,7 +15,11 @@ namespace velmira {
 
 LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const Services& services,
                                  LoadedWindows& windows, QWidget* parent)
-    : QDialog(parent), m_state(state), m_controls(controls), m_services(services), m_windows(windows) {
+    : QDialog(parent),
+      m_state(state),
+      m_controls(controls),
+      m_services(services),
+      m_windows(windows) {
     setObjectName(QStringLiteral("frmLoc"));
     setWindowTitle(QStringLiteral("File Locations"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -63,9 +67,13 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     m_cmdOK->setFocus();
 }
 
-LocationsDialog::~LocationsDialog() { m_windows.unloaded(this); }
+LocationsDialog::~LocationsDialog() {
+    m_windows.unloaded(this);
+}
 
-void LocationsDialog::unloadDialog() { done(QDialog::Rejected); }
+void LocationsDialog::unloadDialog() {
+    done(QDialog::Rejected);
+}
 
 void LocationsDialog::Form_Load() {
     m_services.errors.run(

@@ -15,7 +15,7 @@ class LoadedWindows;
 // File Locations: the Half-Life folder and the spray folder, typed or pasted.
 class LocationsDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     LocationsDialog(AppState& state, MainControls& controls, const Services& services,
                     LoadedWindows& windows, QWidget* parent = nullptr);
     ~LocationsDialog() override;
@@ -24,7 +24,7 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-private:
+  private:
     void unloadDialog();
 
     AppState& m_state;

@@ -17,11 +17,11 @@
 #include "ui/locationsdialog.h"
 #include "ui/widgets.h"
 
+#include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QBitmap>
 #include <QPushButton>
 
 namespace velmira {
@@ -43,7 +43,9 @@ MainWindow::MainWindow(AppState& state, const Services& services, LoadedWindows&
     m_windows.loaded(this);
 }
 
-MainWindow::~MainWindow() { m_windows.unloaded(this); }
+MainWindow::~MainWindow() {
+    m_windows.unloaded(this);
+}
 
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
@@ -98,8 +100,9 @@ void MainWindow::buildControls() {
     m_checkShowPreview->setObjectName(QStringLiteral("checkShowPreview"));
     placeTwips(m_checkShowPreview, 3480, 2280, 1335, 195);
     // The caption stays readable where the desktop's font is wider than the layout assumes.
-    m_checkShowPreview->resize(std::max(m_checkShowPreview->width(), m_checkShowPreview->sizeHint().width()),
-                               std::max(m_checkShowPreview->height(), m_checkShowPreview->sizeHint().height()));
+    m_checkShowPreview->resize(
+        std::max(m_checkShowPreview->width(), m_checkShowPreview->sizeHint().width()),
+        std::max(m_checkShowPreview->height(), m_checkShowPreview->sizeHint().height()));
 
     m_cmdApply = new QPushButton(QStringLiteral("Apply to Selected"), client);
     m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
@@ -113,7 +116,8 @@ void MainWindow::buildControls() {
     m_cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
     placeTwips(m_cmdCreate, 3360, 3720, 1575, 495);
 
-    for (QPushButton* button : {m_cmdOpenBMPDir, m_cmdRefresh, m_cmdApply, m_cmdClear, m_cmdCreate}) {
+    for (QPushButton* button :
+         {m_cmdOpenBMPDir, m_cmdRefresh, m_cmdApply, m_cmdClear, m_cmdCreate}) {
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);
     }
@@ -174,8 +178,8 @@ void MainWindow::Form_Load() {
         p.step(4);
         m_state.CurrentSprayDir = m_state.SprayRootDir;
         p.step(5);
-        m_state.ShowPreviewFlag =
-            settings.read(Setting::Preferences, Setting::ShowPreview, Setting::False) == Setting::True;
+        m_state.ShowPreviewFlag = settings.read(Setting::Preferences, Setting::ShowPreview,
+                                                Setting::False) == Setting::True;
         p.step(6);
         if (m_state.ShowPreviewFlag)
             setShowPreviewChecked(true);
@@ -227,7 +231,9 @@ void MainWindow::comboCats_Click() {
     chooseCategory(m_state, *m_controls, m_services.prompts, m_services.errors);
 }
 
-void MainWindow::fileBMPs_Click() { chooseSprayFile(m_state, *m_controls, m_services.errors); }
+void MainWindow::fileBMPs_Click() {
+    chooseSprayFile(m_state, *m_controls, m_services.errors);
+}
 
 void MainWindow::checkShowPreview_Click() {
     setPreviewShown(m_state, *m_controls, m_checkShowPreview->isChecked(), m_services.errors);
@@ -245,15 +251,17 @@ void MainWindow::cmdClear_Click() {
     clearSelected(m_state, *m_controls, m_services.prompts, m_services.errors);
 }
 
-void MainWindow::cmdCreate_Click() { createSprays(m_state, *m_controls, m_services); }
+void MainWindow::cmdCreate_Click() {
+    createSprays(m_state, *m_controls, m_services);
+}
 
 void MainWindow::mnuFileLoc_Click() {
-    m_services.errors.run("frmMain.mnuFileLoc_Click()", AfterReport::CloseMainWindow,
-                          [&](Procedure& p) {
-                              p.step(1);
-                              LocationsDialog dialog(m_state, *m_controls, m_services, m_windows, this);
-                              m_services.errors.modal([&] { return dialog.exec(); });
-                          });
+    m_services.errors.run(
+        "frmMain.mnuFileLoc_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
+            p.step(1);
+            LocationsDialog dialog(m_state, *m_controls, m_services, m_windows, this);
+            m_services.errors.modal([&] { return dialog.exec(); });
+        });
 }
 
 void MainWindow::mnuHelpAbout_Click() {
@@ -284,23 +292,21 @@ void MainWindow::mnuHelpContents_Click() {
 }
 
 void MainWindow::mnuHelpViewReadMe_Click() {
-    m_services.errors.run("frmMain.mnuHelpViewReadMe_Click()", AfterReport::CloseMainWindow,
-                          [&](Procedure& p) {
-                              p.step(1);
-                              p.step(2);
-                              const QString readMe =
-                                  joinPath(m_services.programFolder, QStringLiteral("ReadMe.txt"));
-                              if (fileExists(readMe)) {
-                                  p.step(3);
-                                  m_services.errors.recordSystemError(m_services.desktop.open(readMe));
-                              } else {
-                                  p.step(4);
-                                  m_services.prompts.show(Message{
-                                      QStringLiteral("Could not find ReadMe.txt!"),
-                                      QStringLiteral("File Not Found!"), Message::Icon::Critical,
-                                      Message::Buttons::Ok});
-                              }
-                          });
+    m_services.errors.run(
+        "frmMain.mnuHelpViewReadMe_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
+            p.step(1);
+            p.step(2);
+            const QString readMe = joinPath(m_services.programFolder, QStringLiteral("ReadMe.txt"));
+            if (fileExists(readMe)) {
+                p.step(3);
+                m_services.errors.recordSystemError(m_services.desktop.open(readMe));
+            } else {
+                p.step(4);
+                m_services.prompts.show(Message{QStringLiteral("Could not find ReadMe.txt!"),
+                                                QStringLiteral("File Not Found!"),
+                                                Message::Icon::Critical, Message::Buttons::Ok});
+            }
+        });
 }
 
 }  // namespace velmira

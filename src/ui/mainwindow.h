@@ -26,7 +26,7 @@ class SprayProgressBar;
 // handlers read the controls, call the procedures that do the work and show what they return.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     MainWindow(AppState& state, const Services& services, LoadedWindows& windows,
                QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -56,10 +56,10 @@ public:
 
     MainControls& controls() { return *m_controls; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Unload();
     void buildControls();
     void buildMenus();

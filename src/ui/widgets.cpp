@@ -154,6 +154,8 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(target, m_picture);
 }
 
-void FolderLabel::setCaption(const QString& text) { setText(displayText(text)); }
+void FolderLabel::setCaption(const QString& text) {
+    setText(displayText(text));
+}
 
 }  // namespace velmira

@@ -16,7 +16,7 @@ namespace velmira {
 // The mod list: sorted rows with extended selection and a tag text.
 class ModListWidget : public QListWidget, public ModRows {
     Q_OBJECT
-public:
+  public:
     explicit ModListWidget(QWidget* parent = nullptr);
     void clear() override { QListWidget::clear(); }
     void addSorted(const QString& text) override;
@@ -27,7 +27,7 @@ public:
     QString tag() const override { return m_tag; }
     void setTag(const QString& tag) override { m_tag = tag; }
 
-private:
+  private:
     QString m_tag;
 };
 
@@ -35,7 +35,7 @@ private:
 // the user or a selection from code runs the chosen-handler.
 class CategoryCombo : public QComboBox, public CategoryRows {
     Q_OBJECT
-public:
+  public:
     explicit CategoryCombo(QWidget* parent = nullptr);
     void setChosenHandler(std::function<void()> handler) { m_chosen = std::move(handler); }
     void clear() override;
@@ -46,7 +46,7 @@ public:
     void select(int row) override;
     QString text() const override { return currentText(); }
 
-private:
+  private:
     int m_pinned = 0;
     std::function<void()> m_chosen;
 };
@@ -54,7 +54,7 @@ private:
 // The spray file list: the files of one folder matching "*.bmp;*.wad", any case.
 class SprayFileList : public QListWidget, public SprayFiles {
     Q_OBJECT
-public:
+  public:
     explicit SprayFileList(QWidget* parent = nullptr);
     void setChosenHandler(std::function<void()> handler) { m_chosen = std::move(handler); }
     void setFolder(const QString& folder) override;
@@ -63,7 +63,7 @@ public:
     int selected() const override { return currentRow(); }
     QString fileName() const override;
 
-private:
+  private:
     QString m_folder;
     std::function<void()> m_chosen;
 };
@@ -72,29 +72,29 @@ private:
 // when enlarged.
 class PreviewWidget : public QWidget, public PreviewArea {
     Q_OBJECT
-public:
+  public:
     explicit PreviewWidget(QWidget* parent = nullptr);
     void clear() override;
     bool load(const QString& path) override;
     const QImage& picture() const { return m_picture; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage m_picture;
 };
 
 class FolderLabel : public QLabel, public TextLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
     void setCaption(const QString& text) override;
 };
 
 class SprayProgressBar : public QProgressBar, public ProgressView {
     Q_OBJECT
-public:
+  public:
     using QProgressBar::QProgressBar;
     void setRange(int minimum, int maximum) override { QProgressBar::setRange(minimum, maximum); }
     int maximum() const override { return QProgressBar::maximum(); }

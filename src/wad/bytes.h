@@ -32,6 +32,8 @@ inline void appendU16(QByteArray& out, quint16 value) {
     out.append(buffer, 2);
 }
 
-inline qint64 pad4(qint64 size) { return (size + 3) & ~qint64{3}; }
+inline qint64 pad4(qint64 size) {
+    return (size + 3) & ~qint64{3};
+}
 
 }  // namespace velmira::wad

@@ -1,10 +1,10 @@
 #include "compile.h"
 
-#include "wad/palette.h"
-#include "wad/wad.h"
 #include "wad/bytes.h"
 #include "wad/convert.h"
 #include "wad/layout.h"
+#include "wad/palette.h"
+#include "wad/wad.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -26,7 +26,9 @@ struct LiqDelete {
 template <class T>
 using LiqPtr = std::unique_ptr<T, LiqDelete>;
 
-int ceilTo16(int value) { return (value + kSprayGrain - 1) / kSprayGrain * kSprayGrain; }
+int ceilTo16(int value) {
+    return (value + kSprayGrain - 1) / kSprayGrain * kSprayGrain;
+}
 
 }  // namespace
 
@@ -74,12 +76,14 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff) {
     if (rgba.isNull() || w <= 0 || h <= 0)
         return Fail::failure(QStringLiteral("the picture is empty"));
 
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4);
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) *
+                                      4);
     std::vector<bool> transparent(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
     for (int y = 0; y < h; ++y) {
         const uchar* line = rgba.constScanLine(y);
         for (int x = 0; x < w; ++x) {
-            const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
+            const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
+                                   static_cast<std::size_t>(x);
             unsigned char* out = &pixels[at * 4];
             std::memcpy(out, line + 4 * x, 4);
             transparent[at] = out[3] < alphaCutoff;

@@ -38,7 +38,7 @@ Result<std::vector<Token>> tokenize(const QByteArray& text) {
             i = end + 1;
         } else {
             const qsizetype start = i;
-            while (i < n && static_cast<uchar>(text[i]) > 32 && text[i] != '"')
+            while (i<n&& static_cast<uchar>(text[i])> 32 && text[i] != '"')
                 ++i;
             tokens.push_back(Token{text.mid(start, i - start), line});
         }
@@ -65,8 +65,9 @@ Result<LumpScript> parseLumpScript(const QByteArray& text) {
     std::size_t i = 0;
     const auto argument = [&](const char* directive) -> Result<QString> {
         if (i + 1 >= t.size())
-            return Result<QString>::failure(
-                QStringLiteral("line %1: %2 needs a file name").arg(t[i].line).arg(QLatin1String(directive)));
+            return Result<QString>::failure(QStringLiteral("line %1: %2 needs a file name")
+                                                .arg(t[i].line)
+                                                .arg(QLatin1String(directive)));
         return QString::fromLocal8Bit(t[i + 1].text);
     };
     while (i < t.size()) {
@@ -96,7 +97,9 @@ Result<LumpScript> parseLumpScript(const QByteArray& text) {
             lump.type = QString::fromLatin1(t[i + 1].text).toLower();
             if (lump.name.size() >= MipLayout::NameSize)
                 return Fail::failure(
-                    QStringLiteral("line %1: the lump name %2 is 16 characters or more").arg(line).arg(lump.name));
+                    QStringLiteral("line %1: the lump name %2 is 16 characters or more")
+                        .arg(line)
+                        .arg(lump.name));
             if (lump.type != QLatin1String("miptex"))
                 return Fail::failure(QStringLiteral("line %1: lumps of type %2 are not supported")
                                          .arg(line)
@@ -106,13 +109,16 @@ Result<LumpScript> parseLumpScript(const QByteArray& text) {
             for (int* field : fields) {
                 if (i >= t.size() || t[i].line != line || !toInt(t[i].text, field))
                     return Fail::failure(
-                        QStringLiteral("line %1: a miptex lump needs x, y, width and height").arg(line));
+                        QStringLiteral("line %1: a miptex lump needs x, y, width and height")
+                            .arg(line));
                 ++i;
             }
             if (lump.x != -1 && (lump.x < 0 || lump.y < 0 || lump.width <= 0 || lump.height <= 0))
-                return Fail::failure(QStringLiteral("line %1: the lump's area is not valid").arg(line));
+                return Fail::failure(
+                    QStringLiteral("line %1: the lump's area is not valid").arg(line));
             if (bitmap.isEmpty())
-                return Fail::failure(QStringLiteral("line %1: no $loadbmp before this lump").arg(line));
+                return Fail::failure(
+                    QStringLiteral("line %1: no $loadbmp before this lump").arg(line));
             lump.bitmap = bitmap;
             script.lumps.push_back(lump);
         }

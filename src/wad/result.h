@@ -10,7 +10,7 @@ namespace velmira::wad {
 // A value, or the reason there is none.
 template <class T>
 class Result {
-public:
+  public:
     Result(T value) : m_value(std::move(value)) {}  // NOLINT: implicit by design
     static Result failure(QString error) {
         Result r;
@@ -23,7 +23,7 @@ public:
     const T* operator->() const { return &*m_value; }
     const QString& error() const { return m_error; }
 
-private:
+  private:
     Result() = default;
     std::optional<T> m_value;
     QString m_error;

@@ -66,10 +66,12 @@ QByteArray encodeWad(const std::vector<Lump>& lumps) {
     for (const Lump& lump : lumps) {
         positions.push_back(static_cast<quint32>(out.size()));
         out.append(lump.data);
-        out.append(QByteArray(static_cast<qsizetype>(pad4(lump.data.size()) - lump.data.size()), '\0'));
+        out.append(
+            QByteArray(static_cast<qsizetype>(pad4(lump.data.size()) - lump.data.size()), '\0'));
         sizes.push_back(static_cast<quint32>(out.size()) - positions.back());
     }
-    qToLittleEndian(static_cast<quint32>(out.size()), out.data() + WadLayout::DirectoryOffsetOffset);
+    qToLittleEndian(static_cast<quint32>(out.size()),
+                    out.data() + WadLayout::DirectoryOffsetOffset);
     for (std::size_t i = 0; i < lumps.size(); ++i) {
         appendU32(out, positions[i]);
         appendU32(out, sizes[i]);
@@ -112,7 +114,8 @@ Result<std::vector<Lump>> readWad(const QByteArray& bytes) {
         const quint32 position = *readU32(bytes, entry + WadLayout::EntryPositionOffset);
         const quint32 diskSize = *readU32(bytes, entry + WadLayout::EntryDiskSizeOffset);
         const quint32 fullSize = *readU32(bytes, entry + WadLayout::EntrySizeOffset);
-        const auto compression = static_cast<quint8>(bytes[entry + WadLayout::EntryCompressionOffset]);
+        const auto compression =
+            static_cast<quint8>(bytes[entry + WadLayout::EntryCompressionOffset]);
         if (compression != 0)
             return Fail::failure(QStringLiteral("lump %1 is compressed").arg(i));
         if (fullSize > diskSize || position < WadLayout::HeaderSize ||
@@ -135,9 +138,8 @@ Result<IndexedPicture> readMipTexture(const QByteArray& lump) {
     if (!width || !height || !mip0)
         return Fail::failure(QStringLiteral("the picture's header is cut short"));
     if (*width == 0 || *height == 0 || *width > kSprayMaxSide || *height > kSprayMaxSide)
-        return Fail::failure(QStringLiteral("the picture's size %1 x %2 is not allowed")
-                                 .arg(*width)
-                                 .arg(*height));
+        return Fail::failure(
+            QStringLiteral("the picture's size %1 x %2 is not allowed").arg(*width).arg(*height));
     const qint64 area = static_cast<qint64>(*width) * *height;
     // The palette sits right after the four mip levels.
     const qint64 paletteAt = static_cast<qint64>(*mip0) + area * 85 / 64;
@@ -163,8 +165,8 @@ Result<IndexedPicture> readMipTexture(const QByteArray& lump) {
 Result<bool> checkSprayFile(const QByteArray& bytes) {
     using Fail = Result<bool>;
     if (bytes.size() < kSprayMinFileSize || bytes.size() > kSprayMaxFileSize)
-        return Fail::failure(QStringLiteral("the file's size %1 is outside 1024 to 20480 bytes")
-                                 .arg(bytes.size()));
+        return Fail::failure(
+            QStringLiteral("the file's size %1 is outside 1024 to 20480 bytes").arg(bytes.size()));
     const auto lumps = readWad(bytes);
     if (!lumps)
         return Fail::failure(lumps.error());

@@ -5,7 +5,9 @@
 
 namespace velmira::test {
 
-QString binaryFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+QString binaryFolder() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
 
 namespace {
 void put32(QByteArray& b, quint32 v) {
@@ -20,7 +22,8 @@ void put16(QByteArray& b, quint16 v) {
 }
 }  // namespace
 
-QByteArray bitmapOfDepth(int bits, int width, int height, const std::function<QRgb(int, int)>& pattern) {
+QByteArray bitmapOfDepth(int bits, int width, int height,
+                         const std::function<QRgb(int, int)>& pattern) {
     const bool alpha = bits == 32;
     const quint32 infoSize = alpha ? 108 : 40;
     const int colours = bits <= 8 ? (1 << bits) : 0;

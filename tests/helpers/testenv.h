@@ -10,8 +10,8 @@
 #include "platform/settings.h"
 
 #include <QDir>
-#include <QRgb>
 #include <QFile>
+#include <QRgb>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -21,13 +21,15 @@
 #include <vector>
 
 // Readable QStrings in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace velmira::test {
 
 // Message boxes answered from a script, every box recorded.
 class ScriptedPrompts : public Prompts {
-public:
+  public:
     Answer show(const Message& message) override {
         shown.push_back(message);
         if (message.buttons == Message::Buttons::YesNo) {
@@ -54,7 +56,7 @@ public:
 };
 
 class RecordingDesktop : public Desktop {
-public:
+  public:
     int open(const QString& path) override {
         opened << path;
         return 0;
@@ -63,7 +65,7 @@ public:
 };
 
 class RecordingHelp : public HelpViewer {
-public:
+  public:
     void showContents() override { ++shown; }
     int shown = 0;
 };
@@ -71,14 +73,14 @@ public:
 // Ending the program is observable: the exit is counted, and the reporter then abandons every
 // running procedure.
 class RecordingExit : public ProgramExit {
-public:
+  public:
     void endProgram() override { ++ended; }
     int ended = 0;
 };
 
 // A real temporary folder with helpers to lay out files.
 class Scratch {
-public:
+  public:
     Scratch() { dir.setAutoRemove(true); }
     QString path(const QString& relative = QString()) const {
         return relative.isEmpty() ? QDir::toNativeSeparators(dir.path())
@@ -97,7 +99,7 @@ public:
         return path(relative);
     }
 
-private:
+  private:
     QTemporaryDir dir;
 };
 
@@ -111,14 +113,9 @@ struct TestEnv {
     QtProcessRunner runner;
     RecordingExit exit;
     ErrorReporter errors{prompts, exit};
-    Services services{settings,
-                      prompts,
-                      desktop,
-                      help,
-                      runner,
-                      errors,
-                      scratch.mkdir(QStringLiteral("program")),
-                      5000};
+    Services services{
+        settings, prompts, desktop, help, runner, errors, scratch.mkdir(QStringLiteral("program")),
+        5000};
     AppState state;
     LoadedWindows windows;
 };
@@ -128,7 +125,8 @@ QString binaryFolder();
 
 // A bitmap file of any bit depth (1, 4, 8, 24 or 32; 32 with alpha uses a V4 header), whose
 // pixel (x, y) has the colour pattern(x, y).
-QByteArray bitmapOfDepth(int bits, int width, int height, const std::function<QRgb(int, int)>& pattern);
+QByteArray bitmapOfDepth(int bits, int width, int height,
+                         const std::function<QRgb(int, int)>& pattern);
 
 // A valid 8-bit bitmap file of the given size, pixels i = (x + y) % colours.
 QByteArray bitmap8(int width, int height, int colours = 16);

@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
 
     QFile scriptFile(args[1]);
     if (!scriptFile.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot open the script %1: %2").arg(args[1], scriptFile.errorString()));
+        return fail(
+            QStringLiteral("cannot open the script %1: %2").arg(args[1], scriptFile.errorString()));
     if (scriptFile.size() > kMaxScriptSize)
         return fail(QStringLiteral("the script %1 is too large").arg(args[1]));
     const auto script = velmira::wad::parseLumpScript(scriptFile.readAll());
@@ -45,7 +46,8 @@ int main(int argc, char* argv[]) {
 
     QSaveFile out(script->destination);
     if (!out.open(QIODevice::WriteOnly) || out.write(wad.value()) != wad->size() || !out.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(script->destination, out.errorString()));
+        return fail(
+            QStringLiteral("cannot write %1: %2").arg(script->destination, out.errorString()));
     std::printf("qlumpy: %s: %s\n", qPrintable(script->destination), qPrintable(note));
     return 0;
 }
