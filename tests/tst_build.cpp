@@ -60,6 +60,18 @@ TEST(Makels, WritesTheFiveLineScriptByteForByte) {
     EXPECT_NE(again.ScriptPath, again.WadPath);
 }
 
+TEST(WorkFolder, IsTheProgramFolderUnlessItCannotServe) {
+    TestEnv env;
+    EXPECT_EQ(workFolderFor(env.services.programFolder), env.services.programFolder);
+    EXPECT_EQ(workFolderFor(env.scratch.path(QStringLiteral("no such folder"))),
+              QDir::toNativeSeparators(QDir::tempPath()));
+#ifndef Q_OS_WIN
+    const QString quoted = env.scratch.mkdir(QStringLiteral("a \"quoted\" folder"));
+    EXPECT_EQ(workFolderFor(quoted), QDir::toNativeSeparators(QDir::tempPath()))
+        << "a quote cannot stand in the script";
+#endif
+}
+
 TEST(Makels, AMissingBitmapIsReportedAtStep7AfterTheFirstLines) {
     TestEnv env;
     int closed = 0;

@@ -7,6 +7,20 @@
 
 namespace velmira {
 
+namespace {
+// Visits the mod rows once, in order, and changes the selected ones.
+template <class Change>
+void changeSelectedRows(Procedure& p, ModRows& mods, Change&& change) {
+    p.step(3);
+    const int rows = mods.count();
+    for (int row = 0; row < rows; ++row) {
+        p.step(4);
+        if (mods.isSelected(row))
+            change(row);
+    }
+}
+}  // namespace
+
 void applyToSelected(AppState& state, MainControls& controls, Prompts& prompts,
                      ErrorReporter& errors) {
     errors.run("frmMain.cmdApply_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
@@ -16,12 +30,7 @@ void applyToSelected(AppState& state, MainControls& controls, Prompts& prompts,
             prompts.beep();
             return;
         }
-        p.step(3);
-        const int rows = controls.mods.count();
-        for (int row = 0; row < rows; ++row) {
-            p.step(4);
-            if (!controls.mods.isSelected(row))
-                continue;
+        changeSelectedRows(p, controls.mods, [&](int row) {
             p.step(5);
             ModEntry& entry = state.Mods.at(row);
             entry.SprayFile = controls.files.fileName();
@@ -33,7 +42,7 @@ void applyToSelected(AppState& state, MainControls& controls, Prompts& prompts,
             entry.SprayKind = state.SelectedSprayKind;
             p.step(9);
             controls.mods.setText(row, entry.ModFolder + QStringLiteral(" -- ") + entry.SprayFile);
-        }
+        });
     });
 }
 
@@ -46,12 +55,7 @@ void clearSelected(AppState& state, MainControls& controls, Prompts& prompts,
             prompts.beep();
             return;
         }
-        p.step(3);
-        const int rows = controls.mods.count();
-        for (int row = 0; row < rows; ++row) {
-            p.step(4);
-            if (!controls.mods.isSelected(row))
-                continue;
+        changeSelectedRows(p, controls.mods, [&](int row) {
             p.step(5);
             ModEntry& entry = state.Mods.at(row);
             entry.SprayFile.clear();
@@ -63,7 +67,7 @@ void clearSelected(AppState& state, MainControls& controls, Prompts& prompts,
             entry.SprayKind.clear();
             p.step(9);
             controls.mods.setText(row, entry.ModFolder);
-        }
+        });
     });
 }
 
