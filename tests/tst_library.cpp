@@ -3,6 +3,7 @@
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -142,6 +143,19 @@ TEST_F(LibraryTest, ThePreviewShowsTheChosenBitmapAndRecordsItsKind) {
     EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
     EXPECT_TRUE(env.prompts.shown.empty())
         << "a picture that cannot be shown is passed over silently";
+}
+
+TEST_F(LibraryTest, TakingTheFocusChoosesNoFileAndTheArrowKeysChooseFromTheTop) {
+    open();
+    env.state.SelectedSprayKind = QStringLiteral("unchanged");
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(files(), &focusIn);
+    EXPECT_EQ(files()->selected(), -1);
+    EXPECT_EQ(files()->fileName(), QString());
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("unchanged"));
+    QTest::keyClick(files(), Qt::Key_Down);
+    EXPECT_EQ(files()->fileName(), QStringLiteral("Clan.Wad"));
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
 }
 
 TEST_F(LibraryTest, WithThePreviewOffOnlyTheKindIsRecorded) {

@@ -82,10 +82,29 @@ void CategoryCombo::select(int row) {
 
 SprayFileList::SprayFileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
+    // A file is chosen when it is selected, by mouse or keyboard; the list's current row alone
+    // (which Qt sets when the list takes the focus) chooses nothing.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (m_chosen)
             m_chosen();
     });
+}
+
+int SprayFileList::selected() const {
+    const QList<QListWidgetItem*> items = selectedItems();
+    return items.isEmpty() ? -1 : row(items.first());
+}
+
+void SprayFileList::focusInEvent(QFocusEvent* event) {
+    // Taking the focus must not make a file current unseen: the arrow keys then start from the
+    // top, and Apply still sees no file until one is chosen.
+    const bool none = currentRow() < 0;
+    {
+        const QSignalBlocker blocker(this);
+        QListWidget::focusInEvent(event);
+        if (none && selectedItems().isEmpty())
+            setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    }
 }
 
 void SprayFileList::setFolder(const QString& folder) {
@@ -118,8 +137,8 @@ void SprayFileList::reread() {
 }
 
 QString SprayFileList::fileName() const {
-    const QListWidgetItem* it = currentRow() >= 0 ? item(currentRow()) : nullptr;
-    return it ? it->text() : QString();
+    const QList<QListWidgetItem*> items = selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
 }
 
 PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {

@@ -60,8 +60,11 @@ class SprayFileList : public QListWidget, public SprayFiles {
     void setFolder(const QString& folder) override;
     QString folder() const override { return m_folder; }
     void reread() override;
-    int selected() const override { return currentRow(); }
+    int selected() const override;
     QString fileName() const override;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     QString m_folder;
