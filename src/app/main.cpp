@@ -25,7 +25,6 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(font);
     QApplication::setOrganizationName(QStringLiteral("Velmira"));
     QApplication::setApplicationName(QStringLiteral("Velmira"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmira"));
     QIcon icon;
     for (const char* size : {"16", "32", "48"})
         icon.addFile(QStringLiteral(":/velmira/icon%1.png").arg(QLatin1String(size)));
