@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace velmira {
 
 LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const Services& services,
@@ -49,6 +51,10 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     placeTwips(m_cmdCancel, 3345, 1920, 1095, 375);
+
+    // Folders are typed or pasted, of any length.
+    for (QLineEdit* box : {m_txtHLDir, m_txtBMPDir})
+        box->setMaxLength(std::numeric_limits<int>::max());
 
     // No default button: Enter in a text box does not press OK.
     for (QPushButton* button : {m_cmdOK, m_cmdCancel}) {
