@@ -235,6 +235,28 @@ TEST_F(LibraryTest, TheFolderButtonOpensTheSprayFolderItselfWithoutAWord) {
     EXPECT_TRUE(env.prompts.shown.empty());
 }
 
+TEST(SprayFileListWidget, ListsBothPatternsInAnyCaseAndRefusesAMissingFolder) {
+    Scratch scratch;
+    for (const char* name : {"b.BMP", "a.bmp", "C.wAd", "x.bmpx", "y.wad.txt", "noext"})
+        scratch.write(QStringLiteral("f/") + QString::fromLatin1(name), "x");
+    SprayFileList list;
+    int handled = 0;
+    list.setChosenHandler([&] { ++handled; });
+    list.setFolder(scratch.path(QStringLiteral("f")));
+    QStringList rows;
+    for (int i = 0; i < list.count(); ++i)
+        rows << list.item(i)->text();
+    EXPECT_EQ(rows, QStringList({"a.bmp", "b.BMP", "C.wAd"}));
+    EXPECT_EQ(handled, 0) << "setting the folder from code runs no handler";
+    try {
+        list.setFolder(scratch.path(QStringLiteral("gone")));
+        ADD_FAILURE() << "a missing folder must fail";
+    } catch (const VelmiraError& error) {
+        EXPECT_EQ(error.number(), 76);
+    }
+    EXPECT_EQ(list.folder(), scratch.path(QStringLiteral("f")));
+}
+
 TEST(SprayKind, IsTheLastExtensionInCapitals) {
     EXPECT_EQ(sprayKindOf(QStringLiteral("logo.bmp")), QStringLiteral("BMP"));
     EXPECT_EQ(sprayKindOf(QStringLiteral("Clan.Wad")), QStringLiteral("WAD"));
