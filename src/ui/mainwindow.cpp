@@ -44,6 +44,7 @@ MainWindow::MainWindow(AppState& state, const Services& services, LoadedWindows&
 }
 
 MainWindow::~MainWindow() {
+    m_services.errors.setMainWindowCloser({});
     m_windows.unloaded(this);
 }
 
