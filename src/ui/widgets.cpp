@@ -162,15 +162,20 @@ bool PreviewWidget::load(const QString& path) {
 }
 
 void PreviewWidget::paintEvent(QPaintEvent*) {
-    if (m_picture.isNull())
-        return;
     QPainter painter(this);
-    const QSize fitted = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
-                       fitted);
-    const bool enlarged = fitted.width() >= m_picture.width();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, !enlarged);
-    painter.drawImage(target, m_picture);
+    if (!m_picture.isNull()) {
+        const QSize fitted = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
+        const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
+                           fitted);
+        const bool enlarged = fitted.width() >= m_picture.width();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, !enlarged);
+        painter.drawImage(target, m_picture);
+    }
+    // The preview is in the focus order: show where the keyboard is.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void FolderLabel::setCaption(const QString& text) {
