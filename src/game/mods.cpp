@@ -6,7 +6,6 @@
 #include "platform/files.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace velmira {
 
@@ -26,7 +25,7 @@ void ListModDirectories(AppState& state, ModRows& list, ErrorReporter& errors) {
             return;
         p.step(3);
         const QDir folder(state.HalfLifeDir);
-        if (!QFileInfo(state.HalfLifeDir).isReadable() || !folder.isReadable())
+        if (!folder.isReadable())
             raisePermissionDenied();
         p.step(4);
         const QStringList subFolders =

@@ -34,7 +34,6 @@ class HtmlHelpViewer : public HelpViewer {
     HtmlHelpViewer(QString helpFile, Desktop& desktop, Prompts& prompts)
         : m_helpFile(std::move(helpFile)), m_desktop(desktop), m_prompts(prompts) {}
     void showContents() override;
-    const QString& helpFile() const { return m_helpFile; }
 
   private:
     QString m_helpFile;

@@ -41,8 +41,4 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
               QStringLiteral("Could not save the settings to %1").arg(settings->fileName()));
 }
 
-QString QtSettingsStore::fileName() const {
-    return open(m_iniFile)->fileName();
-}
-
 }  // namespace velmira

@@ -23,7 +23,6 @@ class QtSettingsStore : public SettingsStore {
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
-    QString fileName() const;
 
   private:
     QString m_iniFile;

@@ -19,7 +19,6 @@ constexpr qint64 EntryNameOffset = 16;
 constexpr qint64 NameSize = 16;
 
 constexpr quint8 TypeMipTexture = 0x43;
-constexpr quint8 TypeDecal = 0x40;
 }  // namespace velmira::wad::WadLayout
 
 // Offsets and sizes of a mip texture lump.
