@@ -1,6 +1,6 @@
 // Compiling sprays: one in-process compile, and a whole "Create Sprays" pass against its floor.
 
-#include "build/compiler.h"
+#include "install/compiler.h"
 #include "helpers/testenv.h"
 #include "platform/files.h"
 #include "ui/mainwindow.h"

@@ -1,4 +1,4 @@
-#include "build/compiler.h"
+#include "install/compiler.h"
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
 #include "platform/files.h"

@@ -1,4 +1,4 @@
-#include "app/locations.h"
+#include "library/locations.h"
 #include "helpers/testenv.h"
 #include "ui/aboutdialog.h"
 #include "ui/locationsdialog.h"

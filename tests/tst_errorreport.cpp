@@ -1,4 +1,4 @@
-#include "app/errorreport.h"
+#include "core/errorreport.h"
 #include "helpers/testenv.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Velmira's start-up: the services, the main window, and the event loop.
 
-#include "app/context.h"
-#include "app/errorreport.h"
-#include "app/state.h"
-#include "app/windows.h"
+#include "core/context.h"
+#include "core/errorreport.h"
+#include "core/state.h"
+#include "core/windows.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/process.h"

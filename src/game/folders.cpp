@@ -1,6 +1,6 @@
 #include "folders.h"
 
-#include "app/errorreport.h"
+#include "core/errorreport.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 

@@ -1,8 +1,8 @@
 #include "categories.h"
 
-#include "app/controls.h"
-#include "app/errorreport.h"
-#include "app/state.h"
+#include "core/controls.h"
+#include "core/errorreport.h"
+#include "core/state.h"
 #include "game/mods.h"
 #include "platform/files.h"
 #include "platform/prompts.h"

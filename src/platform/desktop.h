@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/prompts.h"
+
 #include <QString>
 
 namespace velmira {
 
-class Prompts;
 
 // Hands folders and files to the desktop: the file manager, a file's associated application,
 // and the help viewer. None of these calls waits for what they start.
@@ -39,13 +40,6 @@ class HtmlHelpViewer : public HelpViewer {
     QString m_helpFile;
     Desktop& m_desktop;
     Prompts& m_prompts;
-};
-
-// Ends the program at once: no window's unload handler runs.
-class ProgramExit {
-  public:
-    virtual ~ProgramExit() = default;
-    virtual void endProgram() = 0;
 };
 
 class ImmediateExit : public ProgramExit {

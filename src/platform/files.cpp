@@ -1,6 +1,6 @@
 #include "files.h"
 
-#include "app/failure.h"
+#include "core/failure.h"
 
 #include <QDir>
 #include <QFile>

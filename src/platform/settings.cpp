@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "app/failure.h"
+#include "core/failure.h"
 
 #include <QSettings>
 

@@ -1,8 +1,8 @@
 #include "aboutdialog.h"
 
-#include "app/errorreport.h"
-#include "app/version.h"
-#include "app/windows.h"
+#include "core/errorreport.h"
+#include "core/version.h"
+#include "core/windows.h"
 #include "ui/geometry.h"
 
 #include <QFont>

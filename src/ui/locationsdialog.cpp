@@ -1,10 +1,10 @@
 #include "locationsdialog.h"
 
-#include "app/context.h"
-#include "app/errorreport.h"
-#include "app/locations.h"
-#include "app/state.h"
-#include "app/windows.h"
+#include "core/context.h"
+#include "core/errorreport.h"
+#include "library/locations.h"
+#include "core/state.h"
+#include "core/windows.h"
 #include "ui/geometry.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/controls.h"
+#include "core/controls.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 #include "widgets.h"
 
-#include "app/failure.h"
-#include "app/sorting.h"
+#include "core/failure.h"
+#include "core/sorting.h"
 #include "library/preview.h"
 #include "platform/files.h"
 #include "platform/prompts.h"

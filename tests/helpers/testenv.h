@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/context.h"
-#include "app/errorreport.h"
-#include "app/state.h"
-#include "app/windows.h"
+#include "core/context.h"
+#include "core/errorreport.h"
+#include "core/state.h"
+#include "core/windows.h"
 #include "platform/desktop.h"
 #include "platform/process.h"
 #include "platform/prompts.h"

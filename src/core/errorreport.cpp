@@ -1,7 +1,6 @@
 #include "errorreport.h"
 
-#include "platform/desktop.h"
-#include "platform/prompts.h"
+#include "core/prompts.h"
 
 namespace velmira {
 

@@ -1,6 +1,6 @@
 #include "state.h"
 
-#include "app/failure.h"
+#include "core/failure.h"
 
 namespace velmira {
 

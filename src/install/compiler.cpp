@@ -1,7 +1,7 @@
 #include "compiler.h"
 
-#include "app/context.h"
-#include "app/errorreport.h"
+#include "core/context.h"
+#include "core/errorreport.h"
 #include "platform/files.h"
 #include "platform/process.h"
 

@@ -1,9 +1,9 @@
 #include "locations.h"
 
-#include "app/context.h"
-#include "app/controls.h"
-#include "app/errorreport.h"
-#include "app/state.h"
+#include "core/context.h"
+#include "core/controls.h"
+#include "core/errorreport.h"
+#include "core/state.h"
 #include "game/folders.h"
 #include "game/mods.h"
 #include "library/categories.h"
