@@ -1,7 +1,7 @@
 // Compiling sprays: one in-process compile, and a whole "Create Sprays" pass against its floor.
 
-#include "install/compiler.h"
 #include "helpers/testenv.h"
+#include "install/compiler.h"
 #include "platform/files.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"

@@ -1,6 +1,6 @@
-#include "install/compiler.h"
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
+#include "install/compiler.h"
 #include "platform/files.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"

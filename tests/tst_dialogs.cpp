@@ -1,5 +1,5 @@
-#include "library/locations.h"
 #include "helpers/testenv.h"
+#include "library/locations.h"
 #include "ui/aboutdialog.h"
 #include "ui/locationsdialog.h"
 #include "ui/mainwindow.h"

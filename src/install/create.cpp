@@ -4,8 +4,8 @@
 #include "core/controls.h"
 #include "core/errorreport.h"
 #include "core/state.h"
-#include "install/compiler.h"
 #include "game/folders.h"
+#include "install/compiler.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 

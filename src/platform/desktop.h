@@ -6,7 +6,6 @@
 
 namespace velmira {
 
-
 // Hands folders and files to the desktop: the file manager, a file's associated application,
 // and the help viewer. None of these calls waits for what they start.
 class Desktop {

@@ -2,9 +2,9 @@
 
 #include "core/context.h"
 #include "core/errorreport.h"
-#include "library/locations.h"
 #include "core/state.h"
 #include "core/windows.h"
+#include "library/locations.h"
 #include "ui/geometry.h"
 
 #include <QLabel>
