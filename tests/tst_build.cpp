@@ -60,16 +60,46 @@ TEST(Makels, WritesTheFiveLineScriptByteForByte) {
     EXPECT_NE(again.ScriptPath, again.WadPath);
 }
 
-TEST(WorkFolder, IsTheProgramFolderUnlessItCannotServe) {
+TEST(WorkFolder, IsMadeInTheProgramFolderUnlessItCannotServe) {
     TestEnv env;
     EXPECT_EQ(workFolderFor(env.services.programFolder), env.services.programFolder);
-    EXPECT_EQ(workFolderFor(env.scratch.path(QStringLiteral("no such folder"))),
-              QDir::toNativeSeparators(QDir::tempPath()));
+    const QString runtime = env.scratch.mkdir(QStringLiteral("runtime"));
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    EXPECT_EQ(workFolderFor(env.scratch.path(QStringLiteral("no such folder"))), runtime)
+        << "the user's own runtime folder";
 #ifndef Q_OS_WIN
     const QString quoted = env.scratch.mkdir(QStringLiteral("a \"quoted\" folder"));
-    EXPECT_EQ(workFolderFor(quoted), QDir::toNativeSeparators(QDir::tempPath()))
-        << "a quote cannot stand in the script";
+    EXPECT_EQ(workFolderFor(quoted), runtime) << "a quote cannot stand in the script";
 #endif
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(workFolderFor(env.scratch.path(QStringLiteral("no such folder"))),
+              QDir::toNativeSeparators(QDir::tempPath()));
+    qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+TEST(WorkFolder, IsPrivateNewForEachPassAndGoesAwayWithItsFiles) {
+    TestEnv env;
+    QString first;
+    {
+        const WorkFolder work(env.services.programFolder);
+        first = work.path();
+        ASSERT_FALSE(first.isEmpty()) << work.problem().toStdString();
+        EXPECT_EQ(QFileInfo(first).absolutePath(),
+                  QDir::fromNativeSeparators(env.services.programFolder));
+#ifndef Q_OS_WIN
+        const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                            QFileDevice::WriteOther | QFileDevice::ExeOther;
+        EXPECT_EQ(QFileInfo(first).permissions() & others, QFileDevice::Permissions())
+            << "nobody but the owner may look in or plant files";
+#endif
+        const WorkFolder second(env.services.programFolder);
+        EXPECT_NE(second.path(), first);
+        QFile left(QDir(first).filePath(QStringLiteral("left.tmp")));
+        ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    }
+    EXPECT_FALSE(QFileInfo::exists(first)) << "removed with what was left in it";
 }
 
 TEST(Makels, AMissingBitmapIsReportedAtStep7AfterTheFirstLines) {
@@ -93,23 +123,25 @@ TEST(MakeWad, AnswersQlumpyMissingWithoutWritingAnything) {
     TestEnv env;
     const QString bmp = env.scratch.write(QStringLiteral("a.bmp"), bitmap8(16, 16));
     env.scratch.write(QStringLiteral("hl/") + compilerFileName(), "elsewhere");
-    EXPECT_EQ(MakeWad(bmp, env.services), QStringLiteral("Qlumpy Missing"));
-    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
+    const WorkFolder work(env.services.programFolder);
+    EXPECT_EQ(MakeWad(bmp, env.services, work.path()), QStringLiteral("Qlumpy Missing"));
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
 }
 
 TEST(MakeWad, RunsTheCompilerOnTheScriptAndDeletesTheScript) {
     TestEnv env;
     useFakeCompiler(env, "record");
     const QString bmp = env.scratch.write(QStringLiteral("a.bmp"), bitmap8(16, 16));
-    const QString wad = MakeWad(bmp, env.services);
-    EXPECT_TRUE(wad.startsWith(env.services.programFolder + SEP));
+    const WorkFolder work(env.services.programFolder);
+    const QString wad = MakeWad(bmp, env.services, work.path());
+    EXPECT_TRUE(wad.startsWith(work.path() + SEP));
     const QStringList args =
         QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt"))))
             .split('\n');
     ASSERT_EQ(args.size(), 1) << "one argument, passed as it is";
-    EXPECT_TRUE(args[0].startsWith(env.services.programFolder + SEP + QStringLiteral("rad")));
+    EXPECT_TRUE(args[0].startsWith(work.path() + SEP + QStringLiteral("rad")));
     EXPECT_FALSE(QFileInfo::exists(args[0])) << "the script is deleted";
-    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
 }
 
 TEST(MakeWad, AHangingCompilerIsKilledAndLeavesNoWad) {
@@ -117,10 +149,11 @@ TEST(MakeWad, AHangingCompilerIsKilledAndLeavesNoWad) {
     env.services.compileTimeoutMs = 300;
     useFakeCompiler(env, "hang");
     const QString bmp = env.scratch.write(QStringLiteral("a.bmp"), bitmap8(16, 16));
-    const QString wad = MakeWad(bmp, env.services);
+    const WorkFolder work(env.services.programFolder);
+    const QString wad = MakeWad(bmp, env.services, work.path());
     EXPECT_FALSE(wad.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(wad));
-    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty());
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
     EXPECT_EQ(env.exit.ended, 0);
 }
 
@@ -131,11 +164,12 @@ TEST(MakeWad, APathThatWouldBreakTheScriptIsCompiledFromAPlainCopy) {
     TestEnv env;
     useFakeCompiler(env, "record");
     const QString bmp = env.scratch.write(QStringLiteral("say \"hi\"\nnow.bmp"), bitmap8(16, 16));
-    MakeWad(bmp, env.services);
+    const WorkFolder work(env.services.programFolder);
+    MakeWad(bmp, env.services, work.path());
     const QString arg =
         QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt"))));
     EXPECT_FALSE(arg.contains(QLatin1Char('\n')));
-    EXPECT_TRUE(tempFilesIn(env.services.programFolder).isEmpty()) << "script and copy are gone";
+    EXPECT_TRUE(QDir(work.path()).isEmpty()) << "script and copy are gone";
 #endif
 }
 
@@ -146,6 +180,7 @@ class CreateSpraysTest : public ::testing::Test {
     QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
     QString sprays = env.scratch.mkdir(QStringLiteral("Sprays"));
     std::unique_ptr<MainWindow> window;
+    const QByteArray teamWad = sprayWad(64, 64);
 
     void SetUp() override {
         env.scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
@@ -154,7 +189,7 @@ class CreateSpraysTest : public ::testing::Test {
                               QStringLiteral("/dlls"));
         env.scratch.write(QStringLiteral("Sprays/logo.bmp"), bitmap8(112, 128));
         env.scratch.write(QStringLiteral("Sprays/bad.bmp"), "not a bitmap at all");
-        env.scratch.write(QStringLiteral("Sprays/Clan/team.wad"), QByteArray("WAD3 ready-made"));
+        env.scratch.write(QStringLiteral("Sprays/Clan/team.wad"), teamWad);
         env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
         env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), sprays);
         installProgram(QStringLiteral(VELMIRA_QLUMPY), env.services.programFolder);
@@ -244,7 +279,7 @@ TEST_F(CreateSpraysTest, CreateInstallsBitmapsAndWadsAndCleansUp) {
     EXPECT_EQ(engineRead(readFile(installed(QStringLiteral("cstrike")))).problem, QString());
     EXPECT_EQ(readFile(installed(QStringLiteral("valve"))),
               readFile(installed(QStringLiteral("cstrike"))));
-    EXPECT_EQ(readFile(installed(QStringLiteral("tfc"))), QByteArray("WAD3 ready-made"));
+    EXPECT_EQ(readFile(installed(QStringLiteral("tfc"))), teamWad);
     for (const char* mod : {"cstrike", "tfc", "valve"})
         EXPECT_EQ(
             readFile(hl + SEP + QString::fromLatin1(mod) + SEP + QStringLiteral("tempdecal.wad")),
@@ -354,7 +389,109 @@ TEST_F(CreateSpraysTest, AModFolderGoneIsAnErrorReportAndAnEarlierSprayStaysWhol
     EXPECT_TRUE(
         env.prompts.shown[0].text.contains(QStringLiteral("Sub: frmMain.cmdCreate_Click()-13")));
     EXPECT_TRUE(window->isUnloaded());
-    EXPECT_EQ(readFile(installed(QStringLiteral("dmc"))), QByteArray("WAD3 ready-made"));
+    EXPECT_EQ(readFile(installed(QStringLiteral("dmc"))), teamWad);
 }
+
+TEST_F(CreateSpraysTest, AFailedCompileInstallsNothing) {
+    env.scratch.write(QStringLiteral("program/good.wad"), sprayWad(32, 32));
+    env.scratch.write(QStringLiteral("Half-Life/cstrike/pldecal.wad"), "old");
+    apply({0}, 0, QStringLiteral("logo.bmp"));
+    for (const QByteArray mode : {"exit3", "half", "garbage", "crash"}) {
+        env.prompts.shown.clear();
+        useFakeCompiler(env, mode);
+        create();
+        ASSERT_EQ(env.prompts.shown.size(), 1u) << mode.constData();
+        EXPECT_TRUE(env.prompts.shown[0].text.startsWith(
+            QStringLiteral("Error compiling. Check BMP format and dimentions.\rFile: ")))
+            << mode.constData();
+        EXPECT_EQ(readFile(installed(QStringLiteral("cstrike"))), QByteArray("old"))
+            << mode.constData();
+        EXPECT_FALSE(QFileInfo::exists(hl + SEP + QStringLiteral("cstrike") + SEP +
+                                       QStringLiteral("tempdecal.wad")));
+        EXPECT_TRUE(QDir(env.services.programFolder)
+                        .entryList({QStringLiteral("velmira-*")}, QDir::AllEntries | QDir::Hidden)
+                        .isEmpty())
+            << "the work folder is gone";
+    }
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+TEST_F(CreateSpraysTest, AReadyMadeWadTheGameWouldRefuseIsNamedAndNotInstalled) {
+    QByteArray broken = teamWad;
+    broken[12 + 28] = static_cast<char>(broken[12 + 28] + 1);  // mip 1 one byte off
+    const QString team = env.scratch.write(QStringLiteral("Sprays/Clan/team.wad"), broken);
+    apply({0}, 1, QStringLiteral("team.wad"));
+    apply({1}, 0, QStringLiteral("logo.bmp"));
+    create();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.startsWith(
+        QStringLiteral("The game would not use this spray, so it was not installed:\r") + team))
+        << env.prompts.shown[0].text.toStdString();
+    EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("Error creating spray!"));
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("cstrike"))));
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("dmc")))) << "the pass ends there";
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+TEST_F(CreateSpraysTest, EachPictureIsCompiledOnceAndEveryModGetsTheSameBytes) {
+    const QByteArray good = sprayWad(48, 48, 7);
+    env.scratch.write(QStringLiteral("program/good.wad"), good);
+    useFakeCompiler(env, "good");
+    apply({0, 1, 3}, 0, QStringLiteral("logo.bmp"));
+    apply({2}, 1, QStringLiteral("team.wad"));
+    create();
+    EXPECT_EQ(env.prompts.texts(), QStringList({"Spray(s) Created!"}));
+    EXPECT_EQ(readFile(env.scratch.path(QStringLiteral("program/runs.txt"))), QByteArray("run\n"));
+    for (const char* mod : {"cstrike", "dmc", "valve"})
+        EXPECT_EQ(readFile(installed(QString::fromLatin1(mod))), good) << mod;
+    EXPECT_EQ(readFile(installed(QStringLiteral("tfc"))), teamWad);
+    EXPECT_EQ(bar()->value(), 4);
+}
+
+TEST_F(CreateSpraysTest, AReadOnlyTempdecalIsReplacedAndStaysReadOnly) {
+    const QString temp = env.scratch.write(QStringLiteral("Half-Life/tfc/tempdecal.wad"), "mine");
+    QFile::setPermissions(temp, QFileDevice::ReadOwner | QFileDevice::ReadUser |
+                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    apply({2}, 1, QStringLiteral("team.wad"));
+    create();
+    EXPECT_EQ(env.prompts.texts(), QStringList({"Spray(s) Created!"}));
+    EXPECT_EQ(readFile(temp), teamWad);
+    EXPECT_EQ(readFile(installed(QStringLiteral("tfc"))), teamWad);
+    EXPECT_FALSE(QFileInfo(temp).permissions() & QFileDevice::WriteOwner) << "still read-only";
+    EXPECT_EQ(QDir(hl + SEP + QStringLiteral("tfc")).entryList(QDir::Files).size(), 2)
+        << "no staged or kept-aside files are left";
+}
+
+TEST_F(CreateSpraysTest, AnInstallThatCannotFinishLeavesBothOldFilesAndTheWindowOpen) {
+    const QString pl = env.scratch.write(QStringLiteral("Half-Life/tfc/pldecal.wad"), "old pl");
+    env.scratch.write(QStringLiteral("Half-Life/tfc/tempdecal.wad/inside"), "a folder");
+    apply({2}, 1, QStringLiteral("team.wad"));
+    create();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.startsWith(
+        QStringLiteral("Could not install the spray in ") + hl + SEP + QStringLiteral("tfc\r")))
+        << env.prompts.shown[0].text.toStdString();
+    EXPECT_EQ(readFile(pl), QByteArray("old pl")) << "the pair ends as it began";
+    EXPECT_EQ(QDir(hl + SEP + QStringLiteral("tfc")).entryList(QDir::Files),
+              QStringList({"pldecal.wad"}));
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+#ifndef Q_OS_WIN
+TEST_F(CreateSpraysTest, AHungCompilerIsEndedTogetherWithWhatItStarted) {
+    env.services.compileTimeoutMs = 500;
+    useFakeCompiler(env, "spawn");
+    apply({0}, 0, QStringLiteral("logo.bmp"));
+    create();
+    const QByteArray pid = readFile(env.scratch.path(QStringLiteral("program/child.pid")));
+    ASSERT_FALSE(pid.isEmpty());
+    // The child is gone, or a zombie waiting for a parent that reaps it.
+    const QByteArray stat =
+        readFile(QStringLiteral("/proc/") + QString::fromLatin1(pid) + QStringLiteral("/stat"));
+    const qsizetype close = stat.lastIndexOf(')');
+    EXPECT_TRUE(stat.isEmpty() || (close > 0 && stat.mid(close + 2, 1) == "Z")) << stat.constData();
+    EXPECT_TRUE(env.prompts.shown.back().text.startsWith(QStringLiteral("Error compiling.")));
+}
+#endif
 
 }  // namespace

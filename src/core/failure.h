@@ -13,6 +13,7 @@ constexpr qint32 IndexOutOfRange = 9;
 constexpr qint32 InternalError = 51;
 constexpr qint32 FileNotFound = 53;
 constexpr qint32 DeviceIoError = 57;
+constexpr qint32 FileAlreadyExists = 58;
 constexpr qint32 PermissionDenied = 70;
 constexpr qint32 PathFileAccessError = 75;
 constexpr qint32 PathNotFound = 76;

@@ -25,8 +25,16 @@ void ListModDirectories(AppState& state, ModRows& list, ErrorReporter& errors) {
             return;
         p.step(3);
         const QDir folder(state.HalfLifeDir);
-        if (!folder.isReadable())
-            raisePermissionDenied();
+        if (!folder.isReadable()) {
+            // Reported, but the window stays: File Locations must still be reachable.
+            list.clear();
+            list.setTag(kEmptyTag);
+            state.Mods.reset(0);
+            errors.show(Failure{ErrorNumber::PermissionDenied, kProjectSource,
+                                QStringLiteral("Permission denied")},
+                        p);
+            return;
+        }
         p.step(4);
         const QStringList subFolders =
             folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);

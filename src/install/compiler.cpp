@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace velmira {
 
@@ -31,7 +32,39 @@ QString workFolderFor(const QString& programFolder) {
     const QFileInfo info(programFolder);
     if (info.isDir() && info.isWritable() && safeInScript(programFolder))
         return programFolder;
+    // The runtime folder is the user's own; the temporary folder is shared, but the private
+    // folder made inside it is not.
+    const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
+        return QDir::toNativeSeparators(runtime);
     return QDir::toNativeSeparators(QDir::tempPath());
+}
+
+WorkFolder::WorkFolder(const QString& programFolder) {
+    const QString parent = workFolderFor(programFolder);
+    QTemporaryDir dir(joinPath(parent, QStringLiteral("velmira-XXXXXX")));
+    dir.setAutoRemove(false);
+    if (!dir.isValid()) {
+        m_problem = QStringLiteral("Could not make a private folder for the compiler's files in ") +
+                    parent + QChar(13) + dir.errorString();
+        return;
+    }
+    const QString path = QDir::toNativeSeparators(dir.path());
+    if (!safeInScript(path)) {
+        QDir(path).removeRecursively();
+        m_problem = QStringLiteral(
+                        "The folder for the compiler's files cannot be written into a lump "
+                        "script (its name has quotes, line breaks or characters outside the "
+                        "system's code page):") +
+                    QChar(13) + path;
+        return;
+    }
+    m_path = path;
+}
+
+WorkFolder::~WorkFolder() {
+    if (!m_path.isEmpty())
+        QDir(m_path).removeRecursively();
 }
 
 LumpPaths Makels(const QString& bitmapPath, const QString& workFolder, ErrorReporter& errors) {
@@ -45,8 +78,9 @@ LumpPaths Makels(const QString& bitmapPath, const QString& workFolder, ErrorRepo
         while (joinPath(workFolder, wadName) == scriptPath)
             wadName = temporaryName(workFolder);
         p.step(4);
+        // Created new, never through a file or a link that is already there.
         QFile script(scriptPath);
-        if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        if (!script.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             raisePermissionDenied();
         const auto writeLine = [&](const QString& line) {
             const QByteArray bytes = (line + crlf).toLocal8Bit();
@@ -78,7 +112,7 @@ LumpPaths Makels(const QString& bitmapPath, const QString& workFolder, ErrorRepo
 
 bool ExecCmd(const QString& program, const QString& argument, ProcessRunner& runner,
              ErrorReporter& errors, int timeoutMs) {
-    bool endedInTime = false;
+    bool succeeded = false;
     errors.run("Module1.ExecCmd()", AfterReport::EndProgram, [&](Procedure& p) {
         p.step(3);
         p.step(4);
@@ -88,9 +122,9 @@ bool ExecCmd(const QString& program, const QString& argument, ProcessRunner& run
         p.step(7);
         errors.recordSystemError(run.systemError);
         p.step(8);
-        endedInTime = run.started && !run.timedOut;
+        succeeded = run.started && !run.timedOut && run.exitCode == 0;
     });
-    return endedInTime;
+    return succeeded;
 }
 
 namespace {
@@ -107,7 +141,7 @@ QString plainCopyOf(const QString& bitmapPath, const QString& workFolder) {
 }
 }  // namespace
 
-QString MakeWad(const QString& bitmapPath, const Services& services) {
+QString MakeWad(const QString& bitmapPath, const Services& services, const QString& workFolder) {
     QString result;
     ErrorReporter& errors = services.errors;
     errors.run("frmMain.MakeWad()", AfterReport::CloseMainWindow, [&](Procedure& p) {
@@ -120,7 +154,6 @@ QString MakeWad(const QString& bitmapPath, const Services& services) {
             return;
         }
         p.step(5);
-        const QString workFolder = workFolderFor(services.programFolder);
         QString source = bitmapPath;
         QString plainCopy;
         if (!safeInScript(bitmapPath) && fileExists(bitmapPath))
@@ -131,7 +164,7 @@ QString MakeWad(const QString& bitmapPath, const Services& services) {
         p.step(7);
         p.step(8);
         if (!ExecCmd(compiler, shortScript, services.runner, errors, services.compileTimeoutMs)) {
-            // A compiler that hung was killed: whatever it left is not a finished WAD.
+            // A compiler that failed, hung or crashed: whatever it left is not a finished WAD.
             QFile::remove(paths.WadPath);
         }
         if (!plainCopy.isEmpty())

@@ -19,11 +19,18 @@ void ListCats(const AppState& state, CategoryRows& categories, ErrorReporter& er
             return;
         p.step(3);
         const QDir folder(state.SprayRootDir);
-        if (!folder.isReadable())
-            raisePermissionDenied();
+        if (!folder.isReadable()) {
+            // Reported, but the window stays: File Locations must still be reachable.
+            categories.clear();
+            errors.show(Failure{ErrorNumber::PermissionDenied, kProjectSource,
+                                QStringLiteral("Permission denied")},
+                        p);
+            return;
+        }
         p.step(4);
+        // Sub-folders only: special files and broken links are no categories.
         const QStringList subFolders =
-            folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+            folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
         p.step(5);
         categories.clear();
         p.step(6);

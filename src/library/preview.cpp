@@ -2,9 +2,8 @@
 
 #include "platform/files.h"
 #include "wad/compile.h"
+#include "wad/readfile.h"
 #include "wad/wad.h"
-
-#include <QFile>
 
 #include <cstring>
 
@@ -16,10 +15,10 @@ namespace {
 constexpr qint64 kMaxPreviewWadSize = 4 * 1024 * 1024;
 
 QImage wadPicture(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPreviewWadSize)
+    const auto bytes = wad::readRegularFile(path, kMaxPreviewWadSize);
+    if (!bytes)
         return QImage();
-    const auto lumps = wad::readWad(file.readAll());
+    const auto lumps = wad::readWad(bytes.value());
     if (!lumps || lumps->empty())
         return QImage();
     const auto picture = wad::readMipTexture(lumps->front().data);

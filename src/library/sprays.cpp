@@ -5,8 +5,24 @@
 #include "core/state.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "wad/readfile.h"
+
+#include <QDir>
 
 namespace velmira {
+
+QStringList sprayFilesIn(const QString& folder) {
+    QDir dir(folder);
+    dir.setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.wad")});
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    // The listing counts a link to a device as a file; the file itself is looked at.
+    for (const QString& name : dir.entryList())
+        if (wad::isRegularFile(dir.filePath(name)))
+            names << name;
+    return names;
+}
 
 QString sprayKindOf(const QString& fileName) {
     return extensionOf(fileName).toUpper();

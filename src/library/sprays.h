@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace velmira {
 
@@ -14,6 +15,11 @@ void chooseSprayFile(AppState& state, MainControls& controls, ErrorReporter& err
 
 // The "Show Preview" box changed: switches the preview on or off, then handles the chosen file.
 void setPreviewShown(AppState& state, MainControls& controls, bool checked, ErrorReporter& errors);
+
+// The spray files directly in a folder, sorted without regard to case: regular files only
+// (links are followed; a link to a device or a FIFO is no spray), matched by extension in any
+// case.
+QStringList sprayFilesIn(const QString& folder);
 
 // The kind of a spray file: its extension in upper case ("BMP", "WAD", or empty).
 QString sprayKindOf(const QString& fileName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace velmira {
 
@@ -16,7 +17,11 @@ bool fileExists(const QString& path);
 // A path that does not exist is a "File not found" failure.
 QString shortPath(const QString& path);
 
-// A fresh file name, without a folder, that does not exist yet in the folder.
+// How many fresh names temporaryName tries before it gives up.
+constexpr int kTemporaryNameAttempts = 4096;
+
+// A fresh file name, without a folder, that does not exist yet in the folder. A folder where
+// every name tried is taken is a "File already exists" failure.
 QString temporaryName(const QString& folder);
 
 // The extension of the last path component after its last dot, without the dot.
@@ -26,6 +31,19 @@ QString extensionOf(const QString& fileName);
 // the copy is written beside it and renamed over it only when complete. Failures raise the
 // program's file failures (53 for a missing source).
 void replaceFileWithCopy(const QString& source, const QString& destination);
+
+// Renames a file over another in the same folder in one step, a read-only target included.
+// Returns the system's reason on failure, empty on success.
+QString renameOver(const QString& from, const QString& to);
+
+// The system's text for an error code (errno here, GetLastError on Windows).
+QString systemErrorText(int code);
+
+// Writes the same bytes to several files so that they end all new or all as they were: each
+// new file is written in full beside its destination first, and a replace that fails puts back
+// the ones already replaced. A read-only file is replaced and stays read-only. Returns the
+// reason of a failure, empty on success.
+QString replaceFilesTogether(const QStringList& destinations, const QByteArray& bytes);
 
 // Deletes a file, read-only or not. A file that is not there is a "File not found" failure.
 void deleteFileForced(const QString& path);

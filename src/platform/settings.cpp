@@ -36,7 +36,9 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
     auto settings = open(m_iniFile);
     settings->setValue(section + QLatin1Char('/') + key, value);
     settings->sync();
-    if (settings->status() != QSettings::NoError)
+    // A file that did not parse is rewritten whole by the sync: only an access error means
+    // the value did not reach the disk.
+    if (settings->status() == QSettings::AccessError)
         raise(ErrorNumber::PathFileAccessError,
               QStringLiteral("Could not save the settings to %1").arg(settings->fileName()));
 }

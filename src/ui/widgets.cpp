@@ -3,6 +3,7 @@
 #include "core/failure.h"
 #include "core/sorting.h"
 #include "library/preview.h"
+#include "library/sprays.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 
@@ -116,14 +117,7 @@ void SprayFileList::setFolder(const QString& folder) {
 
 void SprayFileList::reread() {
     const QSignalBlocker blocker(this);
-    QStringList names;
-    if (!m_folder.isEmpty()) {
-        QDir dir(m_folder);
-        dir.setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.wad")});
-        dir.setFilter(QDir::Files);
-        dir.setSorting(QDir::Name | QDir::IgnoreCase);
-        names = dir.entryList();
-    }
+    const QStringList names = m_folder.isEmpty() ? QStringList() : sprayFilesIn(m_folder);
     // Refresh reads the same folder several times over: rows already showing it stay.
     bool same = names.size() == QListWidget::count();
     for (int row = 0; same && row < names.size(); ++row)

@@ -1,61 +1,51 @@
 #include "compile.h"
 
+#include "wad/bitmap.h"
 #include "wad/bytes.h"
 #include "wad/convert.h"
 #include "wad/layout.h"
 #include "wad/palette.h"
+#include "wad/readfile.h"
 #include "wad/wad.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace velmira::wad {
 
-namespace {
-// The image reader fills a cut-short bitmap with black instead of failing; an uncompressed
-// bitmap's pixels must all be in the file.
-bool cutShort(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(BmpLayout::InfoOffset + BmpLayout::CoreHeaderSize + 20);
-    const auto magic = head.left(2);
-    const auto pixelsAt = readU32(head, BmpLayout::PixelOffsetOffset);
-    const auto infoSize = readU32(head, BmpLayout::InfoOffset);
-    if (magic != "BM" || !pixelsAt || !infoSize || *infoSize < BmpLayout::InfoHeaderSize)
-        return false;
-    const auto width = readU32(head, BmpLayout::InfoOffset + 4);
-    const auto height = readU32(head, BmpLayout::InfoOffset + 8);
-    const auto bits = readU16(head, BmpLayout::InfoOffset + 14);
-    const auto compression = readU32(head, BmpLayout::InfoOffset + 16);
-    if (!width || !height || !bits || !compression || (*compression != 0 && *compression != 3))
-        return false;
-    const qint64 rows = std::abs(static_cast<qint64>(static_cast<qint32>(*height)));
-    const qint64 columns = std::abs(static_cast<qint64>(static_cast<qint32>(*width)));
-    const qint64 stride = ((columns * *bits + 31) / 32) * 4;
-    const qint64 available = file.size() - *pixelsAt;
-    if (rows == 0 || stride == 0)
-        return false;
-    return available < 0 || stride > available / rows;
-}
-}  // namespace
-
-Result<QImage> readBitmap(const QString& path) {
-    if (cutShort(path))
-        return Result<QImage>::failure(QStringLiteral("the bitmap %1 is cut short").arg(path));
-    QImageReader reader(path);
-    // Bitmaps are read by Qt's own reader, without looking through the format plugins.
+Result<QImage> decodeBitmap(const QByteArray& bytes) {
+    using Fail = Result<QImage>;
+    // Paletted bitmaps are read by our own decoder: Qt's leaves the pixels that RLE escapes
+    // skip undefined and fills cut-short files with black.
+    if (isPalettedBmp(bytes))
+        return decodePalettedBmp(bytes);
+    if (bmpCutShort(bytes))
+        return Fail::failure(QStringLiteral("the bitmap is cut short"));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // The picture's kind is decided by its content, whatever its name says.
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(kImageAllocationLimitMb);
     reader.setAutoTransform(false);
     QImage image = reader.read();
     if (image.isNull())
+        return Fail::failure(reader.errorString());
+    return image;
+}
+
+Result<QImage> readBitmap(const QString& path) {
+    const auto bytes = readRegularFile(path, kMaxBitmapFileSize);
+    if (!bytes)
+        return Result<QImage>::failure(bytes.error());
+    auto image = decodeBitmap(bytes.value());
+    if (!image)
         return Result<QImage>::failure(
-            QStringLiteral("cannot read the bitmap %1: %2").arg(path, reader.errorString()));
+            QStringLiteral("cannot read the bitmap %1: %2").arg(path, image.error()));
     return image;
 }
 

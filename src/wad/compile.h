@@ -19,7 +19,14 @@ struct SprayPicture {
     QString note;
 };
 
-// Reads a bitmap file with Qt's image reader, within the allocation limit.
+// The largest picture file that is read at all.
+constexpr qint64 kMaxBitmapFileSize = qint64{kImageAllocationLimitMb} * 1024 * 1024;
+
+// Reads a picture from its bytes: paletted bitmaps by our own decoder, anything else by Qt's
+// image readers (decided by content), within the allocation limit.
+Result<QImage> decodeBitmap(const QByteArray& bytes);
+
+// Reads a picture file (a regular file only, bounded by what is read).
 Result<QImage> readBitmap(const QString& path);
 
 // Makes a spray picture from a bitmap (or the part of it a lump line names), with palette

@@ -164,25 +164,51 @@ Result<IndexedPicture> readMipTexture(const QByteArray& lump) {
 
 Result<bool> checkSprayFile(const QByteArray& bytes) {
     using Fail = Result<bool>;
+    // The game engine's own checks of a player's spray file, in its order.
     if (bytes.size() < kSprayMinFileSize || bytes.size() > kSprayMaxFileSize)
         return Fail::failure(
             QStringLiteral("the file's size %1 is outside 1024 to 20480 bytes").arg(bytes.size()));
-    const auto lumps = readWad(bytes);
-    if (!lumps)
-        return Fail::failure(lumps.error());
-    if (lumps->size() != 1)
-        return Fail::failure(QStringLiteral("the file holds %1 lumps, not one").arg(lumps->size()));
-    const quint32 directory = *readU32(bytes, WadLayout::DirectoryOffsetOffset);
-    if (directory + WadLayout::DirEntrySize != bytes.size())
+    if (!bytes.startsWith("WAD3"))
+        return Fail::failure(QStringLiteral("the file is not a WAD3 file"));
+    const qint64 count = *readU32(bytes, WadLayout::LumpCountOffset);
+    if (count != 1)
+        return Fail::failure(QStringLiteral("the file holds %1 lumps, not one").arg(count));
+    const qint64 directory = *readU32(bytes, WadLayout::DirectoryOffsetOffset);
+    if (directory < 1 || directory + WadLayout::DirEntrySize != bytes.size())
         return Fail::failure(QStringLiteral("the directory is not at the end of the file"));
-    const quint32 position = *readU32(bytes, directory + WadLayout::EntryPositionOffset);
-    const quint32 size = *readU32(bytes, directory + WadLayout::EntrySizeOffset);
-    const quint32 diskSize = *readU32(bytes, directory + WadLayout::EntryDiskSizeOffset);
-    if (size != diskSize || size < 1 || position + size > directory)
+    const qint64 position = *readU32(bytes, directory + WadLayout::EntryPositionOffset);
+    const qint64 diskSize = *readU32(bytes, directory + WadLayout::EntryDiskSizeOffset);
+    const qint64 size = *readU32(bytes, directory + WadLayout::EntrySizeOffset);
+    if (size != diskSize || size < 1 || position < WadLayout::HeaderSize ||
+        position + size > directory)
         return Fail::failure(QStringLiteral("the lump's sizes are wrong"));
-    const auto picture = readMipTexture(lumps->front().data);
-    if (!picture)
-        return Fail::failure(picture.error());
+    const QByteArray lump =
+        bytes.mid(static_cast<qsizetype>(position), static_cast<qsizetype>(size));
+    const auto width = readU32(lump, MipLayout::WidthOffset);
+    const auto height = readU32(lump, MipLayout::HeightOffset);
+    if (!width || !height || !readU32(lump, MipLayout::MipOffsetsOffset + 12))
+        return Fail::failure(QStringLiteral("the picture's header is cut short"));
+    if (*width < 1 || *height < 1 || *width > kSprayMaxSide || *height > kSprayMaxSide)
+        return Fail::failure(
+            QStringLiteral("the picture's size %1 x %2 is not allowed").arg(*width).arg(*height));
+    const qint64 pixels = qint64{*width} * *height;
+    const qint64 offset[4] = {*readU32(lump, MipLayout::MipOffsetsOffset),
+                              *readU32(lump, MipLayout::MipOffsetsOffset + 4),
+                              *readU32(lump, MipLayout::MipOffsetsOffset + 8),
+                              *readU32(lump, MipLayout::MipOffsetsOffset + 12)};
+    if (offset[1] != offset[0] + pixels || offset[2] != offset[1] + pixels / 4 ||
+        offset[3] != offset[2] + pixels / 16)
+        return Fail::failure(QStringLiteral("the mip levels' offsets do not follow each other"));
+    const qint64 mipBytes = pixels + pixels / 4 + pixels / 16 + pixels / 64;
+    // The engine reads the colour count at a fixed place, the colours after offset[0].
+    const auto colours = readU16(lump, MipLayout::HeaderSize + mipBytes);
+    if (!colours)
+        return Fail::failure(QStringLiteral("the palette lies outside the lump"));
+    if (*colours < 1 || *colours > MipLayout::PaletteColours)
+        return Fail::failure(
+            QStringLiteral("the palette's colour count %1 is not 1 to 256").arg(*colours));
+    if (offset[0] + mipBytes + MipLayout::PaletteCountSize + 3 * qint64{*colours} > lump.size())
+        return Fail::failure(QStringLiteral("the palette lies outside the lump"));
     return true;
 }
 

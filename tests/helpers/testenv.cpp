@@ -1,5 +1,7 @@
 #include "testenv.h"
 
+#include "wad/wad.h"
+
 #include <QCoreApplication>
 #include <QtEndian>
 
@@ -121,6 +123,22 @@ QByteArray bitmap8(int width, int height, int colours) {
         b.append(line);
     }
     return b;
+}
+
+QByteArray sprayWad(int width, int height, int seed) {
+    wad::IndexedPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.resize(static_cast<qsizetype>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.pixels[static_cast<qsizetype>(y) * width + x] =
+                static_cast<char>((x + y + seed) % 200);
+    for (int i = 0; i < 256; ++i)
+        picture.palette[static_cast<std::size_t>(i)] = qRgb(i, 255 - i, (i * 7) % 256);
+    picture.palette[255] = wad::kPureBlue;
+    return wad::encodeWad({wad::Lump{QStringLiteral("{LOGO"), 0x43,
+                                     wad::encodeMipTexture(picture, QStringLiteral("{LOGO"))}});
 }
 
 }  // namespace velmira::test

@@ -131,4 +131,7 @@ QByteArray bitmapOfDepth(int bits, int width, int height,
 // A valid 8-bit bitmap file of the given size, pixels i = (x + y) % colours.
 QByteArray bitmap8(int width, int height, int colours = 16);
 
+// A spray WAD the game takes: one 8-bit picture of the given size, pixels (x + y + seed) % 200.
+QByteArray sprayWad(int width, int height, int seed = 0);
+
 }  // namespace velmira::test

@@ -1,10 +1,16 @@
 // qlumpy: the lump compiler. Reads a lump script, cuts each miptex lump from its bitmap and
 // writes the WAD the script names. On any problem it says why on one line and writes nothing.
+//
+//   qlumpy [--many-lumps] SCRIPT
+//
+// A spray file holds exactly one lump, so a script with more is refused unless --many-lumps
+// says that a WAD of several lumps is wanted.
 
 #include "wad/compile.h"
 #include "wad/lumpscript.h"
+#include "wad/readfile.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -18,26 +24,46 @@ int fail(const QString& message) {
     return 1;
 }
 
+// Qt's image readers warn on stderr; the compiler says what went wrong on its one line.
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// The WAD is written only to a new file or over a regular file: never through a link, into a
+// device or over a folder.
+QString destinationProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return QStringLiteral("%1 is a link; the WAD is not written through it").arg(path);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("%1 is not a regular file").arg(path);
+    return QString();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     // No application object: the compiler starts once per spray, and every millisecond of
     // start-up counts in a pass over many mods.
+    qInstallMessageHandler(quiet);
     QStringList args;
-    for (int i = 0; i < argc; ++i)
+    for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    if (args.size() != 2)
-        return fail(QStringLiteral("usage: qlumpy SCRIPT"));
+    const bool manyLumps = args.removeAll(QStringLiteral("--many-lumps")) > 0;
+    if (args.size() != 1)
+        return fail(QStringLiteral("usage: qlumpy [--many-lumps] SCRIPT"));
 
-    QFile scriptFile(args[1]);
-    if (!scriptFile.open(QIODevice::ReadOnly))
-        return fail(
-            QStringLiteral("cannot open the script %1: %2").arg(args[1], scriptFile.errorString()));
-    if (scriptFile.size() > kMaxScriptSize)
-        return fail(QStringLiteral("the script %1 is too large").arg(args[1]));
-    const auto script = velmira::wad::parseLumpScript(scriptFile.readAll());
+    const auto text = velmira::wad::readRegularFile(args[0], kMaxScriptSize);
+    if (!text)
+        return fail(QStringLiteral("cannot read the script: %1").arg(text.error()));
+    const auto script = velmira::wad::parseLumpScript(text.value());
     if (!script)
-        return fail(QStringLiteral("%1: %2").arg(args[1], script.error()));
+        return fail(QStringLiteral("%1: %2").arg(args[0], script.error()));
+    if (script->lumps.size() > 1 && !manyLumps)
+        return fail(QStringLiteral("%1: the script names %2 lumps; a spray holds one")
+                        .arg(args[0])
+                        .arg(script->lumps.size()));
+    const QString problem = destinationProblem(script->destination);
+    if (!problem.isEmpty())
+        return fail(QStringLiteral("cannot write %1").arg(problem));
 
     QString note;
     const auto wad = velmira::wad::compileScript(script.value(), &note);
@@ -45,9 +71,19 @@ int main(int argc, char* argv[]) {
         return fail(wad.error());
 
     QSaveFile out(script->destination);
-    if (!out.open(QIODevice::WriteOnly) || out.write(wad.value()) != wad->size() || !out.commit())
-        return fail(
-            QStringLiteral("cannot write %1: %2").arg(script->destination, out.errorString()));
+    out.setDirectWriteFallback(false);
+    const bool written =
+        out.open(QIODevice::WriteOnly) && out.write(wad.value()) == wad->size() && out.flush();
+    if (!written) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return fail(QStringLiteral("cannot write %1: %2").arg(script->destination, reason));
+    }
+    if (!out.commit())
+        return fail(QStringLiteral("cannot write %1: %2")
+                        .arg(script->destination, out.errorString().isEmpty()
+                                                      ? QStringLiteral("the disk may be full")
+                                                      : out.errorString()));
     std::printf("qlumpy: %s: %s\n", qPrintable(script->destination), qPrintable(note));
     return 0;
 }
