@@ -1,4 +1,5 @@
 #include "helpers/testenv.h"
+#include "library/categories.h"
 #include "library/sprays.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"
@@ -10,6 +11,10 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 using namespace velmira;
 using namespace velmira::test;
@@ -256,6 +261,37 @@ TEST(SprayFileListWidget, ListsBothPatternsInAnyCaseAndRefusesAMissingFolder) {
     }
     EXPECT_EQ(list.folder(), scratch.path(QStringLiteral("f")));
 }
+
+#ifndef Q_OS_WIN
+TEST(SprayFileListWidget, ListsRegularFilesOnlyAndCategoriesOnlyFolders) {
+    Scratch scratch;
+    scratch.write(QStringLiteral("f/real.bmp"), "x");
+    scratch.mkdir(QStringLiteral("f/Clan"));
+    QFile::link(QStringLiteral("/dev/zero"), scratch.path(QStringLiteral("f/zero.wad")));
+    QFile::link(scratch.path(QStringLiteral("nowhere")),
+                scratch.path(QStringLiteral("f/broken.bmp")));
+    QFile::link(scratch.path(QStringLiteral("nowhere")), scratch.path(QStringLiteral("f/Broken")));
+    mkfifo(QFile::encodeName(scratch.path(QStringLiteral("f/pipe.bmp"))).constData(), 0600);
+    mkfifo(QFile::encodeName(scratch.path(QStringLiteral("f/Pipe"))).constData(), 0600);
+    EXPECT_EQ(sprayFilesIn(scratch.path(QStringLiteral("f"))), QStringList({"real.bmp"}));
+
+    TestEnv env;
+    AppState state;
+    state.SprayRootDir = scratch.path(QStringLiteral("f"));
+    struct Rows : CategoryRows {
+        QStringList rows;
+        void clear() override { rows.clear(); }
+        void addPinned(const QString& t) override { rows << t; }
+        void addSorted(const QString& t) override { rows << t; }
+        int count() const override { return static_cast<int>(rows.size()); }
+        int selected() const override { return 0; }
+        void select(int) override {}
+        QString text() const override { return rows.value(0); }
+    } categories;
+    ListCats(state, categories, env.errors);
+    EXPECT_EQ(categories.rows, QStringList({"<Favorites>", "Clan"}));
+}
+#endif
 
 TEST(SprayKind, IsTheLastExtensionInCapitals) {
     EXPECT_EQ(sprayKindOf(QStringLiteral("logo.bmp")), QStringLiteral("BMP"));

@@ -161,6 +161,56 @@ TEST_F(QlumpyTest, RefusesBrokenInputWithOneLineAndNoFile) {
     EXPECT_TRUE(noDest.err.contains(QStringLiteral("$DEST")));
 }
 
+TEST_F(QlumpyTest, WritesOnlyToANewOrRegularFileNeverThroughALink) {
+    const QString bmp = scratch.write(QStringLiteral("logo.bmp"), bitmap8(32, 32));
+    const QString victim = scratch.write(QStringLiteral("victim.txt"), "precious");
+    const QString link = scratch.path(QStringLiteral("planted.tmp"));
+    ASSERT_TRUE(QFile::link(victim, link));
+    const Outcome linked = compile(scriptFor(bmp, link));
+    EXPECT_NE(linked.exitCode, 0);
+    EXPECT_EQ(read(victim), QByteArray("precious"));
+    EXPECT_TRUE(linked.err.contains(QStringLiteral("is a link"))) << linked.err.toStdString();
+    const QString folder = scratch.mkdir(QStringLiteral("a folder.wad"));
+    EXPECT_NE(compile(scriptFor(bmp, folder)).exitCode, 0);
+#ifndef Q_OS_WIN
+    const Outcome full = compile(scriptFor(bmp, QStringLiteral("/dev/full")));
+    EXPECT_NE(full.exitCode, 0) << "a device is no place for a WAD";
+    EXPECT_EQ(full.err.count(QLatin1Char('\n')), 1);
+#endif
+}
+
+TEST_F(QlumpyTest, ASprayHoldsOneLumpUnlessMoreAreAskedFor) {
+    const QString bmp = scratch.write(QStringLiteral("logo.bmp"), bitmap8(64, 64));
+    const QString wad = scratch.path(QStringLiteral("two.wad"));
+    const QByteArray script = ("$DEST \"" + wad + "\"\n$loadbmp \"" + bmp +
+                               "\"\nONE miptex 0 0 32 32\nTWO miptex 32 32 32 32\n")
+                                  .toLocal8Bit();
+    const Outcome refused = compile(script);
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("2 lumps"))) << refused.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(wad));
+    QProcess p;
+    p.start(QStringLiteral(VELMIRA_QLUMPY),
+            {QStringLiteral("--many-lumps"), scratch.path(QStringLiteral("script.ls"))});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(read(wad).mid(4, 1), QByteArray("\x02"));
+}
+
+TEST_F(QlumpyTest, SaysWhyAPictureCannotBeReadOnOneLine) {
+    const QString folder = scratch.mkdir(QStringLiteral("folder.bmp"));
+    const QString wad = scratch.path(QStringLiteral("out.wad"));
+    const Outcome run = compile(scriptFor(folder, wad));
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("is not a regular file"))) << run.err.toStdString();
+    // Qt's readers would warn on stderr about this one; the compiler says one line.
+    QByteArray png = "\x89PNG\r\n\x1a\n";
+    png += QByteArray(200, 'z');
+    const Outcome broken = compile(scriptFor(scratch.write(QStringLiteral("b.png"), png), wad));
+    EXPECT_NE(broken.exitCode, 0);
+    EXPECT_EQ(broken.err.count(QLatin1Char('\n')), 1) << broken.err.toStdString();
+}
+
 TEST_F(QlumpyTest, AFailedCompileLeavesAnEarlierWadWhole) {
     const QString wad = scratch.write(QStringLiteral("keep.wad"), "earlier contents");
     const QString bmp = scratch.write(QStringLiteral("bad.bmp"), bitmap8(64, 64).left(400));

@@ -69,14 +69,25 @@ TEST(Settings, AHandEditedValueWithCommasReadsBackAsWritten) {
               QStringLiteral("/a,b,c"));
 }
 
+TEST(Settings, AStoreOfRandomBytesIsRewrittenWithoutAFailure) {
+    Scratch scratch;
+    QByteArray noise;
+    for (int i = 0; i < 4096; ++i)
+        noise.append(static_cast<char>((i * 131 + 7) % 256));
+    const QString file = scratch.write(QStringLiteral("Velmira.conf"), noise);
+    QtSettingsStore store(file);
+    EXPECT_NO_THROW(store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                                QStringLiteral("True")));
+    EXPECT_EQ(QtSettingsStore(file).read(QStringLiteral("Preferences"),
+                                         QStringLiteral("ShowPreview"), QString()),
+              QStringLiteral("True"));
+}
+
 TEST(Settings, AnUnwritableStoreIsAFailureNotSilence) {
     Scratch scratch;
-    scratch.mkdir(QStringLiteral("ro"));
-    QFile::setPermissions(scratch.path(QStringLiteral("ro")),
-                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFileInfo(scratch.path(QStringLiteral("ro"))).isWritable())
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    QtSettingsStore store(scratch.path(QStringLiteral("ro/Velmira.conf")));
+    // A store whose folder is a plain file cannot be written, whatever the user's rights.
+    scratch.write(QStringLiteral("not-a-folder"), "x");
+    QtSettingsStore store(scratch.path(QStringLiteral("not-a-folder/Velmira.conf")));
     EXPECT_THROW(store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
                              QStringLiteral("True")),
                  VelmiraError);

@@ -39,7 +39,9 @@ void ListCats(const AppState& state, CategoryRows& categories, ErrorReporter& er
         for (const QString& name : subFolders) {
             p.step(8);
             p.step(9);
-            categories.addSorted(name);
+            // The listing takes a link to a device for a folder; the link's target is judged.
+            if (folderExists(folder.filePath(name)))
+                categories.addSorted(name);
         }
         categories.select(0);
     });

@@ -15,16 +15,41 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr qint64 kMaxScriptSize = 1 << 20;
 
+// The compiler's own stderr. The image libraries under Qt's readers print their complaints on
+// stderr themselves; those go to the null device, and the compiler says what went wrong on
+// its one line.
+FILE* g_errors = stderr;
+
+void silenceLibraries() {
+    const int own = dup(fileno(stderr));
+    if (own < 0)
+        return;
+    if (FILE* kept = fdopen(own, "w")) {
+        g_errors = kept;
+#ifdef Q_OS_WIN
+        (void)std::freopen("NUL", "w", stderr);
+#else
+        (void)std::freopen("/dev/null", "w", stderr);
+#endif
+    }
+}
+
 int fail(const QString& message) {
-    std::fprintf(stderr, "qlumpy: %s\n", qPrintable(message));
+    std::fprintf(g_errors, "qlumpy: %s\n", qPrintable(message));
+    std::fflush(g_errors);
     return 1;
 }
 
-// Qt's image readers warn on stderr; the compiler says what went wrong on its one line.
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // The WAD is written only to a new file or over a regular file: never through a link, into a
@@ -44,6 +69,7 @@ int main(int argc, char* argv[]) {
     // No application object: the compiler starts once per spray, and every millisecond of
     // start-up counts in a pass over many mods.
     qInstallMessageHandler(quiet);
+    silenceLibraries();
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
