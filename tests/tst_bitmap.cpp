@@ -68,8 +68,8 @@ std::vector<int> indices(const QImage& image) {
 TEST(PalettedBitmap, Rle8RunsLiteralsAndSkippedPixelsAreExact) {
     // 4 x 3, bottom row first: a run of 7s; a literal 1 2 3 then an early end of line; a move
     // right by 2 and up by 0, then one 9; end of bitmap.
-    const QByteArray rle = bytes({4, 7, 0, 0,            // row 2 (bottom): 7 7 7 7
-                                  0, 3, 1, 2, 3, 0, 0, 0,  // row 1: 1 2 3, then skipped
+    const QByteArray rle = bytes({4, 7, 0, 0,                // row 2 (bottom): 7 7 7 7
+                                  0, 3, 1, 2, 3, 0, 0, 0,    // row 1: 1 2 3, then skipped
                                   0, 2, 2, 0, 1, 9, 0, 1});  // row 0: skipped, skipped, 9
     const QByteArray file = bmp(8, 1, 4, 3, rle);
     const auto image = decodePalettedBmp(file);
@@ -84,7 +84,7 @@ TEST(PalettedBitmap, Rle8RunsLiteralsAndSkippedPixelsAreExact) {
 }
 
 TEST(PalettedBitmap, Rle4AlternatesNibblesAndPadsLiterals) {
-    const QByteArray rle = bytes({5, 0x12, 0, 0,           // bottom: 1 2 1 2 1
+    const QByteArray rle = bytes({5, 0x12, 0, 0,             // bottom: 1 2 1 2 1
                                   0, 3, 0x34, 0x50, 0, 1});  // top: 3 4 5, rest skipped
     const auto image = decodePalettedBmp(bmp(4, 2, 5, 2, rle, 16, 16));
     ASSERT_TRUE(image) << image.error().toStdString();
@@ -147,8 +147,8 @@ TEST(PalettedBitmap, TopDownRowsAndOneBitPixelsReadInPlace) {
 }
 
 TEST(PalettedBitmap, SurvivesEveryTruncationAndByteFlip) {
-    const QByteArray good = bmp(8, 1, 6, 4,
-                                bytes({3, 1, 0, 4, 1, 2, 3, 4, 0, 0, 0, 2, 1, 1, 2, 5, 0, 1}));
+    const QByteArray good =
+        bmp(8, 1, 6, 4, bytes({3, 1, 0, 4, 1, 2, 3, 4, 0, 0, 0, 2, 1, 1, 2, 5, 0, 1}));
     for (qsizetype cut = 0; cut < good.size(); ++cut)
         (void)decodePalettedBmp(good.left(cut));
     for (qsizetype at = 0; at < good.size(); ++at) {

@@ -13,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #ifndef Q_OS_WIN
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace velmira;
@@ -109,6 +111,24 @@ TEST_F(LibraryTest, AVanishedCategoryWarnsAndKeepsTheFileList) {
     EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo.bmp"}));
     EXPECT_EQ(env.state.CurrentSprayDir, sprays + SEP + QStringLiteral("Zeta"));
 }
+
+#ifndef Q_OS_WIN
+TEST_F(LibraryTest, SprayFilesWhoseNamesAreNotTextAreToldOfOnce) {
+    const QByteArray bad = QFile::encodeName(sprays) + "/bad\xff.bmp";
+    ASSERT_EQ(::close(::open(bad.constData(), O_CREAT | O_WRONLY, 0644)), 0);
+    open();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.contains(QStringLiteral("bad\uFFFD.bmp")))
+        << env.prompts.shown[0].text.toStdString();
+    EXPECT_TRUE(
+        env.prompts.shown[0].text.startsWith(QStringLiteral("These spray files in ") + sprays));
+    EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo.bmp"}));
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRefresh")),
+                      Qt::LeftButton);
+    EXPECT_EQ(env.prompts.shown.size(), 1u) << "once a run";
+    ::unlink(bad.constData());
+}
+#endif
 
 TEST_F(LibraryTest, RefreshRereadsEverythingAndForgetsTheCategory) {
     open();

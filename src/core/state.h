@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -37,6 +38,8 @@ struct AppState {
     bool ShowPreviewFlag = false;
     QString SelectedSprayKind;
     ModTable Mods;
+    // Folders whose unlistable spray files the user has been told of in this run.
+    QStringList ToldUnlistable;
 };
 
 // Settings sections, keys and values.

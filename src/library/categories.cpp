@@ -4,6 +4,7 @@
 #include "core/errorreport.h"
 #include "core/state.h"
 #include "game/mods.h"
+#include "library/sprays.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 
@@ -68,6 +69,7 @@ void refreshLibrary(AppState& state, MainControls& controls, Prompts& prompts,
             controls.folderLabel.setCaption(state.SprayRootDir);
             p.step(7);
             controls.files.reread();
+            tellUnlistableSprays(state, controls.files.folder(), prompts);
             p.step(8);
             ListCats(state, controls.categories, errors);
             p.step(9);
@@ -114,6 +116,7 @@ void chooseCategory(AppState& state, MainControls& controls, Prompts& prompts,
         p.step(5);
         if (folderExists(state.CurrentSprayDir)) {
             controls.files.setFolder(state.CurrentSprayDir);
+            tellUnlistableSprays(state, state.CurrentSprayDir, prompts);
         } else {
             prompts.show(Message{
                 QStringLiteral("WARNING: Folder does not exist:") + cr + state.CurrentSprayDir +

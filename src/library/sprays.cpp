@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/prompts.h"
 #include "wad/readfile.h"
 
 #include <QDir>
@@ -22,6 +23,25 @@ QStringList sprayFilesIn(const QString& folder) {
         if (wad::isRegularFile(dir.filePath(name)))
             names << name;
     return names;
+}
+
+void tellUnlistableSprays(AppState& state, const QString& listed, Prompts& prompts) {
+    // "<Favorites>" names the spray folder with a trailing separator: one folder either way.
+    const QString folder = QDir::toNativeSeparators(QDir::cleanPath(listed));
+    if (state.ToldUnlistable.contains(folder))
+        return;
+    const QStringList names =
+        unreadableNames(folder, {QStringLiteral("bmp"), QStringLiteral("wad")});
+    if (names.isEmpty())
+        return;
+    state.ToldUnlistable << folder;
+    const QChar cr(13);
+    prompts.show(
+        Message{QStringLiteral("These spray files in ") + folder +
+                    QStringLiteral(" are not listed: their names are not valid text, so "
+                                   "they cannot be opened.") +
+                    cr + names.join(cr) + cr + cr + QStringLiteral("Rename them to use them."),
+                QStringLiteral("Velmira"), Message::Icon::Information, Message::Buttons::Ok});
 }
 
 QString sprayKindOf(const QString& fileName) {

@@ -8,6 +8,7 @@ namespace velmira {
 struct AppState;
 struct MainControls;
 class Desktop;
+class Prompts;
 class ErrorReporter;
 
 // A spray file was chosen: previews it when the preview is on, and records its kind.
@@ -20,6 +21,10 @@ void setPreviewShown(AppState& state, MainControls& controls, bool checked, Erro
 // (links are followed; a link to a device or a FIFO is no spray), matched by extension in any
 // case.
 QStringList sprayFilesIn(const QString& folder);
+
+// Tells the user, once a run for each folder, of spray files in it that cannot be listed
+// because their names are not valid text.
+void tellUnlistableSprays(AppState& state, const QString& folder, Prompts& prompts);
 
 // The kind of a spray file: its extension in upper case ("BMP", "WAD", or empty).
 QString sprayKindOf(const QString& fileName);

@@ -15,6 +15,8 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include <dirent.h>
 #endif
 
 namespace velmira {
@@ -261,6 +263,33 @@ QString replaceFilesTogether(const QStringList& destinations, const QByteArray& 
     }
     cleanUp();
     return QString();
+}
+
+QStringList unreadableNames(const QString& folder, const QStringList& extensions) {
+    QStringList names;
+#ifndef Q_OS_WIN
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        const QString name = QFile::decodeName(raw);
+        if (QFile::encodeName(name) == raw)
+            continue;
+        for (const QString& extension : extensions) {
+            if (name.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive)) {
+                names << name;
+                break;
+            }
+        }
+    }
+    ::closedir(dir);
+    names.sort(Qt::CaseInsensitive);
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(extensions);
+#endif
+    return names;
 }
 
 void deleteFileForced(const QString& path) {

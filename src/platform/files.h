@@ -45,6 +45,11 @@ QString systemErrorText(int code);
 // reason of a failure, empty on success.
 QString replaceFilesTogether(const QStringList& destinations, const QByteArray& bytes);
 
+// The names in a folder that end in one of the extensions (any case) but are not valid text in
+// the file system's encoding, so that no path can be made to open them; each shown with its
+// bad bytes replaced. Always empty where file names are text (Windows).
+QStringList unreadableNames(const QString& folder, const QStringList& extensions);
+
 // Deletes a file, read-only or not. A file that is not there is a "File not found" failure.
 void deleteFileForced(const QString& path);
 
