@@ -479,7 +479,7 @@ TEST_F(CreateSpraysTest, AnInstallThatCannotFinishLeavesBothOldFilesAndTheWindow
 
 #ifndef Q_OS_WIN
 TEST_F(CreateSpraysTest, AHungCompilerIsEndedTogetherWithWhatItStarted) {
-    env.services.compileTimeoutMs = 500;
+    env.services.compileTimeoutMs = 1500;
     useFakeCompiler(env, "spawn");
     apply({0}, 0, QStringLiteral("logo.bmp"));
     create();

@@ -3,6 +3,7 @@
 #include "library/sprays.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"
+#include "wad/wad.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -233,6 +234,37 @@ TEST_F(LibraryTest, AWadSprayPreviewsItsPictureWithTransparency) {
         << "a WAD that cannot be shown changes nothing";
     EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
     EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+TEST_F(LibraryTest, AOneColourLogoPreviewsInItsColourWithItsIndexAsOpacity) {
+    // The game's own logo: type 0x40, a black palette but for entry 255, a ramp of indices;
+    // and the older kind whose palette is a grey ramp.
+    for (const bool greyRamp : {false, true}) {
+        wad::IndexedPicture logo;
+        logo.width = 16;
+        logo.height = 16;
+        logo.pixels.resize(256);
+        for (int i = 0; i < 256; ++i) {
+            logo.pixels[i] = static_cast<char>(i);
+            logo.palette[static_cast<std::size_t>(i)] = greyRamp ? qRgb(i, i, i) : qRgb(0, 0, 0);
+        }
+        if (!greyRamp)
+            logo.palette[255] = qRgb(30, 200, 90);
+        env.scratch.write(
+            QStringLiteral("Spray Library/tempdecal.wad"),
+            wad::encodeWad({wad::Lump{QStringLiteral("LOGO"), 0x40,
+                                      wad::encodeMipTexture(logo, QStringLiteral("LOGO"))}}));
+        open();
+        window->setShowPreviewChecked(true);
+        chooseFile(QStringLiteral("tempdecal.wad"));
+        const QImage shown = preview()->picture().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(shown.isNull());
+        const QRgb ink = greyRamp ? qRgb(255, 255, 255) : qRgb(30, 200, 90);
+        EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0) << "index 0 is clear";
+        EXPECT_EQ(shown.pixel(15, 15), ink) << "index 255 is solid ink";
+        EXPECT_EQ(qAlpha(shown.pixel(0, 8)), 128);
+        EXPECT_EQ(qRed(shown.pixel(0, 8)), qRed(ink));
+    }
 }
 
 TEST_F(LibraryTest, ABrokenBitmapPreviewFailsSilently) {

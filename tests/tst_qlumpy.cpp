@@ -211,6 +211,45 @@ TEST_F(QlumpyTest, SaysWhyAPictureCannotBeReadOnOneLine) {
     EXPECT_EQ(broken.err.count(QLatin1Char('\n')), 1) << broken.err.toStdString();
 }
 
+TEST_F(QlumpyTest, AOneColourDesignStaysOneColour) {
+    // An 8-bit grey ramp with entry 255 in the player's colour: index = opacity.
+    QByteArray file = bitmap8(64, 64, 256);
+    const qsizetype palette = 14 + 40;
+    for (int i = 0; i < 256; ++i) {
+        file[palette + 4 * i] = static_cast<char>(i);
+        file[palette + 4 * i + 1] = static_cast<char>(i);
+        file[palette + 4 * i + 2] = static_cast<char>(i);
+    }
+    file[palette + 4 * 255] = 0;                            // B
+    file[palette + 4 * 255 + 1] = 0x40;                     // G
+    file[palette + 4 * 255 + 2] = static_cast<char>(0xe0);  // R
+    const QString wad = scratch.path(QStringLiteral("logo.wad"));
+    const Outcome run = compile(scriptFor(scratch.write(QStringLiteral("logo.bmp"), file), wad));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("one-colour decal"))) << run.out.toStdString();
+    const QByteArray bytes = read(wad);
+    const EngineView view = engineRead(bytes);
+    ASSERT_EQ(view.problem, QString());
+    EXPECT_EQ(static_cast<quint8>(bytes[bytes.size() - 32 + 12]), 0x40) << "the type says so too";
+    EXPECT_EQ(view.palette.mid(765, 3), QByteArray("\xe0\x40\x00", 3));
+    EXPECT_EQ(view.palette.mid(3 * 9, 3), QByteArray("\x09\x09\x09", 3)) << "palette kept";
+    EXPECT_EQ(static_cast<uchar>(view.mip[0][1 * 64 + 5]), 6) << "pixels kept";
+
+    // Named as a transparent spray, or with a colour in the palette, it is a colour spray.
+    const QString brace = scratch.path(QStringLiteral("brace.wad"));
+    const Outcome colour =
+        compile(scriptFor(scratch.write(QStringLiteral("{logo.bmp"), file), brace));
+    ASSERT_EQ(colour.exitCode, 0);
+    EXPECT_TRUE(colour.out.contains(QStringLiteral("colour spray")));
+    EXPECT_TRUE(entry255IsPureBlue(engineRead(read(brace))));
+    file[palette + 4 * 3] = 1;
+    const Outcome tinted =
+        compile(scriptFor(scratch.write(QStringLiteral("tinted.bmp"), file), brace));
+    ASSERT_EQ(tinted.exitCode, 0);
+    const QByteArray tintedWad = read(brace);
+    EXPECT_EQ(static_cast<quint8>(tintedWad[tintedWad.size() - 32 + 12]), 0x43);
+}
+
 TEST_F(QlumpyTest, AFailedCompileLeavesAnEarlierWadWhole) {
     const QString wad = scratch.write(QStringLiteral("keep.wad"), "earlier contents");
     const QString bmp = scratch.write(QStringLiteral("bad.bmp"), bitmap8(64, 64).left(400));

@@ -66,6 +66,7 @@ TEST(WadWriter, MipLevelsAverageBlocksInLinearLight) {
     p.palette[1] = qRgb(255, 255, 255);
     p.palette[2] = qRgb(186, 186, 186);  // ~ half of white in linear light
     p.palette[3] = qRgb(128, 128, 128);  // half of white by value
+    p.palette[255] = kPureBlue;
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             p.pixels[y * 16 + x] =
@@ -75,6 +76,88 @@ TEST(WadWriter, MipLevelsAverageBlocksInLinearLight) {
     for (int level = 1; level < 4; ++level)
         for (char index : view.mip[level])
             EXPECT_EQ(index, 2) << "level " << level;
+}
+
+TEST(WadWriter, TransparentCellsStayTransparentInEveryMip) {
+    // A picture whose left half is transparent (index 255) and whose right half is solid, with
+    // a stripe of 3 transparent texels in 8 (37.5 %) and one of 5 in 8 (62.5 %).
+    IndexedPicture p = picture(64, 64);
+    for (int i = 0; i < 255; ++i)
+        p.palette[static_cast<std::size_t>(i)] = qRgb(i, 0, 255 - i);
+    p.palette[20] = kPureBlue;  // a second pure blue, which must never come back opaque
+    p.palette[255] = kPureBlue;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            p.pixels[y * 64 + x] = static_cast<char>(x < 32 ? 255 : 100 + (x + y) % 20);
+    makeColourSpray(p, true);
+    const EngineView view = engineRead(sprayWad(p));
+    ASSERT_EQ(view.problem, QString());
+    for (int level = 1; level < 4; ++level) {
+        const int side = 64 >> level;
+        int clear = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const auto index = static_cast<uchar>(view.mip[level][y * side + x]);
+                EXPECT_EQ(index == 255, x < side / 2) << "level " << level << " at " << x;
+                clear += index == 255;
+            }
+        }
+        EXPECT_EQ(clear, side * side / 2) << "level " << level;
+    }
+    for (int i = 0; i < 255; ++i)
+        EXPECT_NE(qRgb(static_cast<uchar>(view.palette[3 * i]),
+                       static_cast<uchar>(view.palette[3 * i + 1]),
+                       static_cast<uchar>(view.palette[3 * i + 2])),
+                  kPureBlue)
+            << "entry " << i;
+
+    // 40 % or fewer solid texels make a transparent cell; more make a solid one.
+    IndexedPicture q = picture(16, 16);
+    q.palette[255] = kPureBlue;
+    q.palette[7] = qRgb(200, 10, 10);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            q.pixels[y * 16 + x] = static_cast<char>(((y < 8) ? x % 8 < 3 : x % 8 < 4) ? 7 : 255);
+    const QByteArray mip3 = reduceMip(q, 3);
+    EXPECT_EQ(static_cast<uchar>(mip3[0]), 255) << "37.5 % solid";
+    EXPECT_EQ(static_cast<uchar>(mip3[2]), 7) << "50 % solid, in the solid colour";
+}
+
+TEST(WadWriter, OneColourMipsAverageTheOpacities) {
+    IndexedPicture p = picture(16, 16);
+    for (int i = 0; i < 256; ++i)
+        p.palette[static_cast<std::size_t>(i)] = qRgb(0, 0, 0);
+    p.palette[255] = qRgb(255, 0, 0);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            p.pixels[y * 16 + x] = static_cast<char>((x + y) % 2 ? 200 : 100);
+    EXPECT_EQ(reduceMip(p, 1), QByteArray(64, static_cast<char>(150)));
+}
+
+TEST(SprayCheck, IsTheEnginesOwnRules) {
+    const QByteArray good = sprayWad(picture(32, 32));
+    ASSERT_TRUE(checkSprayFile(good));
+    const qsizetype lump = 12;
+    const auto withU32 = [&](qsizetype at, quint32 value) {
+        QByteArray b = good;
+        qToLittleEndian(value, b.data() + at);
+        return b;
+    };
+    const quint32 mip1 = qFromLittleEndian<quint32>(good.constData() + lump + 28);
+    EXPECT_FALSE(checkSprayFile(withU32(lump + 28, mip1 + 1))) << "mip 1 one byte off";
+    const qsizetype count = lump + 40 + 32 * 32 * 85 / 64;
+    QByteArray noColours = good;
+    noColours[count] = 0;
+    noColours[count + 1] = 0;
+    EXPECT_FALSE(checkSprayFile(noColours)) << "a colour count of 0";
+    QByteArray fewColours = good;
+    fewColours[count] = 16;
+    fewColours[count + 1] = 0;
+    EXPECT_TRUE(checkSprayFile(fewColours)) << "1 to 256 colours";
+    EXPECT_FALSE(checkSprayFile(withU32(4, 2))) << "two lumps";
+    EXPECT_FALSE(checkSprayFile(withU32(lump + 16, 257))) << "wider than 256";
+    EXPECT_FALSE(checkSprayFile(good + QByteArray(4, '\0'))) << "directory not last";
+    EXPECT_FALSE(checkSprayFile(good.left(1000))) << "under 1,024 bytes";
 }
 
 TEST(WadWriter, AFailedWriteSaysWhy) {

@@ -24,11 +24,22 @@ QImage wadPicture(const QString& path) {
     const auto picture = wad::readMipTexture(lumps->front().data);
     if (!picture)
         return QImage();
+    if (picture->palette[wad::kTransparentIndex] != wad::kPureBlue) {
+        // A one-colour logo, as the game draws it: every pixel in the colour of entry 255,
+        // with its index as the opacity.
+        const QRgb ink = picture->palette[wad::kTransparentIndex];
+        QImage logo(picture->width, picture->height, QImage::Format_ARGB32);
+        for (int y = 0; y < picture->height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(logo.scanLine(y));
+            for (int x = 0; x < picture->width; ++x)
+                line[x] = qRgba(qRed(ink), qGreen(ink), qBlue(ink), picture->at(x, y));
+        }
+        return logo;
+    }
     QImage image(picture->width, picture->height, QImage::Format_Indexed8);
     QVector<QRgb> table(picture->palette.begin(), picture->palette.end());
     // Entry 255 in pure blue marks a colour spray's transparent pixels.
-    if (table[wad::kTransparentIndex] == wad::kPureBlue)
-        table[wad::kTransparentIndex] = qRgba(0, 0, 0, 0);
+    table[wad::kTransparentIndex] = qRgba(0, 0, 0, 0);
     image.setColorTable(table);
     for (int y = 0; y < picture->height; ++y)
         std::memcpy(image.scanLine(y),

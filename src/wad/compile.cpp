@@ -72,6 +72,53 @@ Result<IndexedPicture> indexedFrom(const QImage& image) {
 
 }  // namespace
 
+bool isOneColourDesign(const QImage& bitmap, bool transparentBlue) {
+    if (transparentBlue || bitmap.format() != QImage::Format_Indexed8 ||
+        bitmap.text(kBitsKey) != QLatin1String("8"))
+        return false;
+    const QVector<QRgb> table = bitmap.colorTable();
+    if (table.size() != 256 || (table[kTransparentIndex] | 0xff000000u) == kPureBlue)
+        return false;
+    for (int i = 0; i < kTransparentIndex; ++i)
+        if (qRed(table[i]) != qGreen(table[i]) || qGreen(table[i]) != qBlue(table[i]))
+            return false;
+    return true;
+}
+
+namespace {
+
+// A one-colour design keeps its palette and its indices (its opacities); a picture of another
+// size has its opacities scaled smoothly.
+Result<SprayPicture> oneColourSpray(const QImage& region, QSize target) {
+    QImage opacity(region.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < region.height(); ++y)
+        std::memcpy(opacity.scanLine(y), region.constScanLine(y),
+                    static_cast<size_t>(region.width()));
+    QString note = QStringLiteral("one-colour decal, kept");
+    if (target != region.size()) {
+        opacity = opacity.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        note = QStringLiteral("one-colour decal, scaled from %1x%2 to %3x%4")
+                   .arg(region.width())
+                   .arg(region.height())
+                   .arg(target.width())
+                   .arg(target.height());
+    }
+    IndexedPicture picture;
+    picture.width = opacity.width();
+    picture.height = opacity.height();
+    picture.pixels.resize(static_cast<qsizetype>(picture.width) * picture.height);
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(picture.pixels.data() + static_cast<qsizetype>(y) * picture.width,
+                    opacity.constScanLine(y), static_cast<size_t>(picture.width));
+    const QVector<QRgb> table = region.colorTable();
+    for (int i = 0; i < 256; ++i)
+        picture.palette[static_cast<std::size_t>(i)] =
+            qRgb(qRed(table[i]), qGreen(table[i]), qBlue(table[i]));
+    return SprayPicture{picture, note, true};
+}
+
+}  // namespace
+
 Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump,
                                       bool transparentBlue) {
     using Fail = Result<SprayPicture>;
@@ -89,13 +136,15 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump
 
     const QSize source = region.size();
     const QSize target = spraySizeFor(source);
+    if (isOneColourDesign(region, transparentBlue))
+        return oneColourSpray(region, target);
     const bool paletted = region.format() == QImage::Format_Indexed8;
     if (paletted && target == source) {
         // A paletted picture of an allowed size goes through pixel for pixel.
         auto indexed = indexedFrom(region);
         if (!indexed)
             return Fail::failure(indexed.error());
-        SprayPicture spray{indexed.value(), QStringLiteral("kept")};
+        SprayPicture spray{indexed.value(), QStringLiteral("colour spray, kept")};
         makeColourSpray(spray.picture, transparentBlue);
         return spray;
     }
@@ -109,7 +158,7 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump
                     line[x] = 0;
         }
     }
-    QStringList done;
+    QStringList done{QStringLiteral("colour spray")};
     const bool scaled = target != source;
     if (scaled) {
         colour = colour.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -143,7 +192,9 @@ Result<QByteArray> compileScript(const LumpScript& script, QString* note) {
             return Result<QByteArray>::failure(
                 QStringLiteral("%1: %2").arg(QFileInfo(line.bitmap).fileName(), spray.error()));
         notes << QStringLiteral("%1: %2").arg(line.name, spray->note);
-        lumps.push_back(Lump{line.name, WadLayout::TypeMipTexture,
+        // The type byte and entry 255 say the same: 0x40 one-colour, 0x43 colour.
+        lumps.push_back(Lump{line.name,
+                             spray->oneColour ? WadLayout::TypeDecal : WadLayout::TypeMipTexture,
                              encodeMipTexture(spray->picture, line.name)});
     }
     if (note)

@@ -17,7 +17,14 @@ constexpr int kImageAllocationLimitMb = 64;
 struct SprayPicture {
     IndexedPicture picture;
     QString note;
+    // A one-colour decal (index = opacity, drawn in the colour of entry 255) rather than a
+    // colour spray (entry 255 pure blue and transparent).
+    bool oneColour = false;
 };
+
+// Whether a picture is designed as a one-colour decal: an 8-bit bitmap whose palette entries 0
+// to 254 are grey and whose entry 255 is not pure blue, not named as a transparent spray.
+bool isOneColourDesign(const QImage& bitmap, bool transparentBlue);
 
 // The largest picture file that is read at all.
 constexpr qint64 kMaxBitmapFileSize = qint64{kImageAllocationLimitMb} * 1024 * 1024;

@@ -114,8 +114,12 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff) {
         return Fail::failure(QStringLiteral("the picture's colours could not be reduced"));
     const liq_palette* palette = liq_get_palette(result.get());
     out.palette.fill(qRgb(0, 0, 0));
-    for (unsigned i = 0; i < palette->count && i < kTransparentIndex; ++i)
+    for (unsigned i = 0; i < palette->count && i < kTransparentIndex; ++i) {
         out.palette[i] = qRgb(palette->entries[i].r, palette->entries[i].g, palette->entries[i].b);
+        // Pure blue is entry 255's alone (the transparent colour).
+        if (out.palette[i] == kPureBlue)
+            out.palette[i] = kNearlyPureBlue;
+    }
     out.palette[kTransparentIndex] = kPureBlue;
     for (std::size_t i = 0; i < transparent.size(); ++i)
         if (transparent[i])

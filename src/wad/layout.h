@@ -18,7 +18,8 @@ constexpr qint64 EntryCompressionOffset = 13;
 constexpr qint64 EntryNameOffset = 16;
 constexpr qint64 NameSize = 16;
 
-constexpr quint8 TypeMipTexture = 0x43;
+constexpr quint8 TypeMipTexture = 0x43;  // a colour spray
+constexpr quint8 TypeDecal = 0x40;       // a one-colour decal, as the game writes its logos
 }  // namespace velmira::wad::WadLayout
 
 // Offsets and sizes of a mip texture lump.

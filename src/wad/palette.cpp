@@ -49,27 +49,57 @@ QByteArray reduceMip(const IndexedPicture& picture, int level) {
     const int block = 1 << level;
     const int width = picture.width / block;
     const int height = picture.height / block;
-    const auto& linear = linearTable();
-    const float cells = static_cast<float>(block * block);
+    const int cells = block * block;
     QByteArray out(static_cast<qsizetype>(width) * height, '\0');
+    if (picture.palette[kTransparentIndex] != kPureBlue) {
+        // A one-colour decal: the index is the opacity, and opacities are averaged.
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                int sum = 0;
+                for (int dy = 0; dy < block; ++dy)
+                    for (int dx = 0; dx < block; ++dx)
+                        sum += picture.at(x * block + dx, y * block + dy);
+                out[static_cast<qsizetype>(y) * width + x] =
+                    static_cast<char>((sum + cells / 2) / cells);
+            }
+        }
+        return out;
+    }
+    // A colour spray: index 255 is transparent. It is never averaged in and never the answer
+    // for a solid cell; a cell 40 % solid or less stays transparent.
+    const auto& linear = linearTable();
     std::unordered_map<QRgb, int> nearest;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             float r = 0, g = 0, b = 0;
+            int solid = 0;
             for (int dy = 0; dy < block; ++dy) {
                 for (int dx = 0; dx < block; ++dx) {
-                    const QRgb c = picture.palette[picture.at(x * block + dx, y * block + dy)];
+                    const uchar index = picture.at(x * block + dx, y * block + dy);
+                    if (index == kTransparentIndex)
+                        continue;
+                    const QRgb c = picture.palette[index];
                     r += linear[static_cast<std::size_t>(qRed(c))];
                     g += linear[static_cast<std::size_t>(qGreen(c))];
                     b += linear[static_cast<std::size_t>(qBlue(c))];
+                    ++solid;
                 }
             }
-            const QRgb average = qRgb(toGamma(r / cells), toGamma(g / cells), toGamma(b / cells));
+            char& cell = out[static_cast<qsizetype>(y) * width + x];
+            if (solid * 10 <= cells * 4) {
+                cell = static_cast<char>(kTransparentIndex);
+                continue;
+            }
+            const float n = static_cast<float>(solid);
+            const QRgb average = qRgb(toGamma(r / n), toGamma(g / n), toGamma(b / n));
             // Neighbouring blocks often average to the same colour: match each colour once.
             auto found = nearest.find(average);
             if (found == nearest.end())
-                found = nearest.emplace(average, nearestIndex(picture.palette, average)).first;
-            out[static_cast<qsizetype>(y) * width + x] = static_cast<char>(found->second);
+                found =
+                    nearest
+                        .emplace(average, nearestIndex(picture.palette, average, kTransparentIndex))
+                        .first;
+            cell = static_cast<char>(found->second);
         }
     }
     return out;
@@ -107,6 +137,11 @@ void makeColourSpray(IndexedPicture& picture, bool transparentBlue) {
     }
     for (char& index : picture.pixels)
         index = static_cast<char>(remap[static_cast<uchar>(index)]);
+    // Pure blue belongs to entry 255 alone: any other entry that holds it is nudged off it, so
+    // no solid pixel or averaged mip cell can show the transparent colour.
+    for (std::size_t i = 0; i < kTransparentIndex; ++i)
+        if (palette[i] == kPureBlue)
+            palette[i] = kNearlyPureBlue;
 }
 
 }  // namespace velmira::wad

@@ -22,6 +22,7 @@ struct IndexedPicture {
 };
 
 constexpr QRgb kPureBlue = 0xff0000ffu;
+constexpr QRgb kNearlyPureBlue = 0xff0000feu;  // what a solid pure-blue colour becomes
 constexpr int kTransparentIndex = 255;
 
 // The limits of a spray the game uses.

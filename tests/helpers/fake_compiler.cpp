@@ -91,9 +91,11 @@ int main(int argc, char* argv[]) {
     }
 #ifndef Q_OS_WIN
     if (mode == "spawn") {
+        const QString pidFile = folder.filePath(QStringLiteral("child.pid"));
         if (fork() == 0) {
-            writeAll(folder.filePath(QStringLiteral("child.pid")),
+            writeAll(pidFile + QStringLiteral(".part"),
                      QByteArray::number(static_cast<qint64>(getpid())));
+            QFile::rename(pidFile + QStringLiteral(".part"), pidFile);
             hang();
         }
         hang();
