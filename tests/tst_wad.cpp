@@ -128,10 +128,15 @@ TEST(WadWriter, OneColourMipsAverageTheOpacities) {
     for (int i = 0; i < 256; ++i)
         p.palette[static_cast<std::size_t>(i)] = qRgb(0, 0, 0);
     p.palette[255] = qRgb(255, 0, 0);
+    // Opacity 100 and 200 in a checkerboard, and a ramp down the rows: each cell is the mean.
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            p.pixels[y * 16 + x] = static_cast<char>((x + y) % 2 ? 200 : 100);
-    EXPECT_EQ(reduceMip(p, 1), QByteArray(64, static_cast<char>(150)));
+            p.pixels[y * 16 + x] = static_cast<char>(x < 8 ? ((x + y) % 2 ? 200 : 100) : y * 10);
+    const QByteArray mip1 = reduceMip(p, 1);
+    for (int y = 0; y < 8; ++y) {
+        EXPECT_EQ(static_cast<uchar>(mip1[y * 8 + 1]), 150) << y;
+        EXPECT_EQ(static_cast<uchar>(mip1[y * 8 + 6]), 20 * y + 5) << y;
+    }
 }
 
 TEST(SprayCheck, IsTheEnginesOwnRules) {
