@@ -84,11 +84,15 @@ TEST(PalettedBitmap, Rle8RunsLiteralsAndSkippedPixelsAreExact) {
 }
 
 TEST(PalettedBitmap, Rle4AlternatesNibblesAndPadsLiterals) {
-    const QByteArray rle = bytes({5, 0x12, 0, 0,             // bottom: 1 2 1 2 1
-                                  0, 3, 0x34, 0x50, 0, 1});  // top: 3 4 5, rest skipped
-    const auto image = decodePalettedBmp(bmp(4, 2, 5, 2, rle, 16, 16));
+    const QByteArray rle =
+        bytes({8, 0x12, 0, 0,  // bottom: 1 2 1 2 1 2 1 2
+                               // middle: a literal 3 4 5 6 7 (padded to 4 bytes), then 3 x 11
+               0, 5, 0x34, 0x56, 0x70, 0, 3, 0xbb, 0, 0, 0, 3, 0x89, 0xa0, 0,
+               1});  // top: 8 9 10, rest skipped
+    const auto image = decodePalettedBmp(bmp(4, 2, 8, 3, rle, 16, 16));
     ASSERT_TRUE(image) << image.error().toStdString();
-    EXPECT_EQ(indices(image.value()), std::vector<int>({3, 4, 5, 0, 0, 1, 2, 1, 2, 1}));
+    EXPECT_EQ(indices(image.value()), std::vector<int>({8, 9,  10, 0,  0, 0, 0, 0, 3, 4, 5, 6,
+                                                        7, 11, 11, 11, 1, 2, 1, 2, 1, 2, 1, 2}));
     EXPECT_EQ(image->colorTable().size(), 16);
 }
 
