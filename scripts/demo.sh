@@ -4,7 +4,7 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 scratch="${1:-$top/build/demo}"
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" demo
 cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMIRA_TESTS=OFF -DVELMIRA_BENCH=OFF
 cmake --build "$top/build" --target velmira qlumpy
 "$top/scripts/make-sample.sh" "$scratch" "$top/build/bin/qlumpy"

@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and the demo need.
+# Installs the Debian packages a task needs, and only those.
+#   scripts/install-deps.sh run       building and running Velmira
+#   scripts/install-deps.sh test      the above, and what the tests, benchmarks and demo need
+#   scripts/install-deps.sh demo      "run", and ImageMagick for the sample pictures
+#   scripts/install-deps.sh package   "run", and what cpack needs for the .deb
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev libgtest-dev
-          libbenchmark-dev clang libclang-rt-14-dev xvfb xauth imagemagick)
+run=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev)
+case "${1:-test}" in
+  run) packages=("${run[@]}") ;;
+  test) packages=("${run[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
+                  imagemagick) ;;
+  demo) packages=("${run[@]}" imagemagick) ;;
+  package) packages=("${run[@]}" file dpkg-dev) ;;
+  *) echo "usage: $0 run|test|demo|package" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# sudo resets the environment: the non-interactive front end is passed through env.
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo env)
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}"

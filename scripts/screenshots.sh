@@ -5,9 +5,9 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$top/build/screenshots}"
-"$top/scripts/install-deps.sh"
-command -v xdotool >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo;
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq xdotool; }
+"$top/scripts/install-deps.sh" test
+command -v xdotool >/dev/null || { as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo env);
+  "${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool; }
 cmake -S "$top" -B "$top/build" -G Ninja >/dev/null
 cmake --build "$top/build" --target velmira qlumpy >/dev/null
 scratch="$(mktemp -d)"

@@ -4,7 +4,7 @@
 #   scripts/test.sh --sanitize   the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" test
 build="$top/build-test"
 options=(-DCMAKE_BUILD_TYPE=Debug -DVELMIRA_WERROR=ON -DVELMIRA_BENCH=ON)
 if [ "${1:-}" = "--sanitize" ]; then

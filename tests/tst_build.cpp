@@ -6,8 +6,10 @@
 #include "ui/widgets.h"
 
 #include <QProgressBar>
+
 #include <QPushButton>
 #include <QTest>
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,22 @@ TEST(Makels, AMissingBitmapIsReportedAtStep7AfterTheFirstLines) {
     ASSERT_EQ(left.size(), 1);
     EXPECT_TRUE(readFile(joinPath(work, left[0])).endsWith("\"\r\n\r\n"))
         << "line 1 and the empty line 2";
+}
+
+TEST(ProcessRunner, AFailedStartRecordsTheSystemsErrorCode) {
+    TestEnv env;
+    const RunResult missing = env.runner.run(env.scratch.path(QStringLiteral("no such program")),
+                                             {QStringLiteral("x")}, 5000);
+    EXPECT_FALSE(missing.started);
+#ifdef Q_OS_WIN
+    EXPECT_EQ(missing.systemError, 2) << "ERROR_FILE_NOT_FOUND";
+#else
+    EXPECT_EQ(missing.systemError, ENOENT);
+    const QString plain = env.scratch.write(QStringLiteral("not a program"), "text");
+    const RunResult notProgram = env.runner.run(plain, {}, 5000);
+    EXPECT_FALSE(notProgram.started);
+    EXPECT_EQ(notProgram.systemError, EACCES);
+#endif
 }
 
 TEST(MakeWad, AnswersQlumpyMissingWithoutWritingAnything) {
@@ -255,6 +273,12 @@ TEST_F(CreateSpraysTest, ApplyWithoutAChosenFileOrOnHintRowsBeeps) {
     mods()->setTag(QStringLiteral("Empty"));
     window->cmdClear_Click();
     EXPECT_EQ(env.prompts.beeps, 2);
+    chooseFile(QStringLiteral("logo.bmp"));
+    selectMods({0});
+    window->cmdApply_Click();
+    EXPECT_EQ(env.prompts.beeps, 3) << "nothing is applied to an empty list";
+    EXPECT_TRUE(env.state.Mods.at(0).SprayFile.isEmpty());
+    EXPECT_EQ(mods()->text(0), QStringLiteral("cstrike"));
 }
 
 TEST_F(CreateSpraysTest, ClearTakesTheSprayAway) {
@@ -264,6 +288,9 @@ TEST_F(CreateSpraysTest, ClearTakesTheSprayAway) {
     EXPECT_EQ(mods()->text(1), QStringLiteral("dmc"));
     EXPECT_TRUE(env.state.Mods.at(1).SprayFile.isEmpty());
     EXPECT_TRUE(env.state.Mods.at(1).SprayFolder.isEmpty());
+    EXPECT_TRUE(env.state.Mods.at(1).SprayCategory.isEmpty());
+    EXPECT_TRUE(env.state.Mods.at(1).SprayKind.isEmpty());
+    EXPECT_EQ(env.state.Mods.at(1).ModFolder, QStringLiteral("dmc")) << "the mod stays";
     EXPECT_EQ(mods()->text(2), QStringLiteral("tfc -- logo.bmp"));
 }
 

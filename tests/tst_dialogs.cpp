@@ -1,3 +1,4 @@
+#include "core/version.h"
 #include "helpers/testenv.h"
 #include "library/locations.h"
 #include "ui/aboutdialog.h"
@@ -63,12 +64,25 @@ class LocationsTest : public ::testing::Test {
 
 TEST_F(LocationsTest, ShowsTheCurrentFoldersWithOkFocusedAndNoDefault) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("File Locations"));
-    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtHLDir"))->text(), QString());
+    env.state.HalfLifeDir = hl;
+    env.state.SprayRootDir = sprays;
+    openDialog();  // loaded afresh: it shows the folders in force now
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtHLDir"))->text(), hl);
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtBMPDir"))->text(), sprays);
     auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    EXPECT_EQ(dialog->focusWidget(), ok);
+    // Centred on the screen, wherever the main window is.
+    window->move(0, 0);
+    openDialog();
+    const QRect screen = dialog->screen()->availableGeometry();
+    EXPECT_NEAR(dialog->frameGeometry().center().x(), screen.center().x(), 2);
+    EXPECT_NEAR(dialog->frameGeometry().center().y(), screen.center().y(), 2);
     EXPECT_FALSE(ok->isDefault());
     EXPECT_FALSE(ok->autoDefault());
     EXPECT_EQ(dialog->size(), QSize(367, 162));
     EXPECT_EQ(env.windows.count(), 2) << "the dialog counts as a loaded window";
+    dialog.reset();
+    EXPECT_EQ(env.windows.count(), 1);
 }
 
 TEST_F(LocationsTest, OkStoresBothFoldersLessOneSeparatorAndFillsTheWindow) {
@@ -131,6 +145,12 @@ TEST(About, ShowsTheVersionFromTheBuildCentred) {
     const int centre = version->x() + version->width() / 2;
     EXPECT_NEAR(centre, about.width() / 2, 4);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Velmira"));
+    const auto text = [&](const char* name) {
+        return about.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
+    EXPECT_EQ(text("lblDescription"),
+              QStringLiteral("The easiest way to switch between color Half-Life sprays!"));
+    EXPECT_EQ(text("lblEmail"), QStringLiteral("Comments and problems: see ReadMe.txt"));
     EXPECT_TRUE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("imageVELMR"))->pixmap().size(),
               QSize(116, 44));
@@ -148,6 +168,12 @@ class MenuTest : public ::testing::Test {
         window->Form_Load();
     }
 };
+
+TEST(ReadMe, CarriesTheProgramsVersion) {
+    QFile readMe(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/ReadMe.txt"));
+    ASSERT_TRUE(readMe.open(QIODevice::ReadOnly));
+    EXPECT_EQ(readMe.readLine().trimmed(), QByteArray("Velmira " VELMIRA_DISPLAY_VERSION));
+}
 
 TEST_F(MenuTest, ReadMeIsOpenedOrItsAbsenceTold) {
     window->mnuHelpViewReadMe_Click();

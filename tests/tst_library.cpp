@@ -345,6 +345,23 @@ TEST(SprayFileListWidget, ListsRegularFilesOnlyAndCategoriesOnlyFolders) {
 }
 #endif
 
+TEST_F(LibraryTest, TheChosenFileCannotBeUnchosenAndTheFolderShowsAsNamed) {
+    const QString odd = env.scratch.mkdir(QStringLiteral("h<b>x</b>"));
+    env.scratch.write(QStringLiteral("h<b>x</b>/a.bmp"), bitmap8(16, 16));
+    env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), odd);
+    open(false);
+    auto* label = window->findChild<QLabel*>(QStringLiteral("lblBMPDir"));
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), odd);
+    chooseFile(QStringLiteral("a.bmp"));
+    ASSERT_EQ(files()->fileName(), QStringLiteral("a.bmp"));
+    const QRect row = files()->visualItemRect(files()->item(0));
+    QTest::mouseClick(files()->viewport(), Qt::LeftButton, Qt::ControlModifier, row.center());
+    EXPECT_EQ(files()->fileName(), QStringLiteral("a.bmp")) << "Ctrl+click keeps the choice";
+    QTest::keyClick(files(), Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(files()->fileName(), QStringLiteral("a.bmp")) << "so does Ctrl+Space";
+}
+
 TEST(SprayKind, IsTheLastExtensionInCapitals) {
     EXPECT_EQ(sprayKindOf(QStringLiteral("logo.bmp")), QStringLiteral("BMP"));
     EXPECT_EQ(sprayKindOf(QStringLiteral("Clan.Wad")), QStringLiteral("WAD"));

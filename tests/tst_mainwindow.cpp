@@ -8,6 +8,10 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QScrollBar>
+
 #include <gtest/gtest.h>
 
 using namespace velmira;
@@ -98,6 +102,14 @@ TEST_F(MainWindowTest, FirstRunKeepsTheHintRowsAndTheEmptyTag) {
     EXPECT_EQ(control<QLabel>("lblBMPDir")->text(),
               QStringLiteral("Please set your Spray folder."));
     EXPECT_TRUE(env.prompts.shown.empty());
+    // Both hint rows fit the list at the desktop's font: no scroll bar, nothing cut off.
+    window->show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(mods->horizontalScrollBar()->isVisible());
+    const int room = mods->viewport()->width();
+    for (int row = 0; row < 2; ++row)
+        EXPECT_LE(QFontMetrics(mods->item(row)->font()).horizontalAdvance(mods->text(row)), room)
+            << row;
 }
 
 TEST_F(MainWindowTest, LoadReadsTheThreeSettings) {

@@ -9,12 +9,12 @@
 #include "platform/process.h"
 #include "platform/prompts.h"
 #include "platform/settings.h"
+#include "ui/geometry.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QScreen>
 
 int main(int argc, char* argv[]) {
     Q_INIT_RESOURCE(velmira);
@@ -49,12 +49,8 @@ int main(int argc, char* argv[]) {
     window->Form_Load();
     if (window->isUnloaded())
         return 0;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        window->adjustSize();
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    window->adjustSize();
+    centreOnScreen(window.get());
     window->show();
     return QApplication::exec();
 }

@@ -13,10 +13,7 @@
 namespace velmira {
 
 QString aboutVersionText() {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(VELMIRA_VERSION_MAJOR)
-        .arg(VELMIRA_VERSION_MINOR)
-        .arg(VELMIRA_VERSION_REVISION);
+    return QStringLiteral("Version " VELMIRA_DISPLAY_VERSION);
 }
 
 namespace {

@@ -13,4 +13,8 @@ inline void placeTwips(QWidget* widget, int left, int top, int width, int height
     widget->setGeometry(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));
 }
 
+// Moves a window so that its frame is centred on the screen it is on (the primary screen
+// before it is shown).
+void centreOnScreen(QWidget* window);
+
 }  // namespace velmira

@@ -71,6 +71,8 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     m_windows.loaded(this);
     Form_Load();
     m_cmdOK->setFocus();
+    // Centred on the screen, not on the main window.
+    centreOnScreen(this);
 }
 
 LocationsDialog::~LocationsDialog() {

@@ -3,6 +3,7 @@
 #include "core/context.h"
 #include "core/errorreport.h"
 #include "core/state.h"
+#include "core/version.h"
 #include "core/windows.h"
 #include "install/assign.h"
 #include "install/create.h"
@@ -20,6 +21,7 @@
 #include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -30,7 +32,7 @@ MainWindow::MainWindow(AppState& state, const Services& services, LoadedWindows&
                        QWidget* parent)
     : QMainWindow(parent), m_state(state), m_services(services), m_windows(windows) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Velmira v0.4.1"));
+    setWindowTitle(QStringLiteral("Velmira v" VELMIRA_DISPLAY_VERSION));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -84,6 +86,21 @@ void MainWindow::buildControls() {
     m_listMods->addItem(QStringLiteral("not used VELMR before."));
     m_listMods->setTag(kEmptyTag);
     placeTwips(m_listMods, 240, 2640, 2655, 1425);
+    // The hint rows stay whole at any desktop font: a row wider than the list gets a smaller
+    // font rather than a scroll bar.
+    const int room = m_listMods->width() - 2 * m_listMods->frameWidth() - 16;
+    for (int row = 0; row < m_listMods->count(); ++row) {
+        QListWidgetItem* item = m_listMods->item(row);
+        QFont font = m_listMods->font();
+        const int wide = QFontMetrics(font).horizontalAdvance(item->text());
+        if (wide <= room)
+            continue;
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(std::max(6.0, font.pointSizeF() * room / wide));
+        else
+            font.setPixelSize(std::max(8, font.pixelSize() * room / wide));
+        item->setFont(font);
+    }
 
     m_pBar = new SprayProgressBar(client);
     m_pBar->setObjectName(QStringLiteral("PBar"));

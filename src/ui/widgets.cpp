@@ -108,6 +108,26 @@ void SprayFileList::focusInEvent(QFocusEvent* event) {
     }
 }
 
+void SprayFileList::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    // With no file chosen there is no current row to carry the focus cue: the list shows it.
+    if (hasFocus() && currentRow() < 0) {
+        QPainter painter(viewport());
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+QItemSelectionModel::SelectionFlags SprayFileList::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    // One file is chosen at a time and the user cannot unchoose it: Ctrl+click or Ctrl+Space
+    // on the chosen file keeps it chosen.
+    const auto flags = QListWidget::selectionCommand(index, event);
+    if (index.isValid() && (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
+        return QItemSelectionModel::ClearAndSelect;
+    return flags;
+}
+
 void SprayFileList::setFolder(const QString& folder) {
     if (!folderExists(folder))
         raisePathNotFound();

@@ -65,6 +65,9 @@ class SprayFileList : public QListWidget, public SprayFiles {
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
   private:
     QString m_folder;
@@ -88,10 +91,13 @@ class PreviewWidget : public QWidget, public PreviewArea {
     QImage m_picture;
 };
 
+// Shows a folder or a message as plain text: a folder named like markup shows as it is named.
 class FolderLabel : public QLabel, public TextLabel {
     Q_OBJECT
   public:
-    using QLabel::QLabel;
+    explicit FolderLabel(QWidget* parent = nullptr) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+    }
     void setCaption(const QString& text) override;
 };
 

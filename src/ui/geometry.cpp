@@ -1,0 +1,17 @@
+#include "geometry.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace velmira {
+
+void centreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace velmira
