@@ -53,8 +53,8 @@ TEST(Makels, WritesTheFiveLineScriptByteForByte) {
     EXPECT_FALSE(QFileInfo::exists(paths.WadPath));
     const QString wadName = QFileInfo(paths.WadPath).fileName();
     EXPECT_EQ(readFile(paths.ScriptPath),
-              ("$DEST    \"" + work + SEP + wadName + "\"\r\n\r\n$loadbmp    \"" + bmp +
-               "\"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n")
+              ("$DEST    \"" + shortPath(work) + SEP + wadName + "\"\r\n\r\n$loadbmp    \"" +
+               shortPath(bmp) + "\"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n")
                   .toLocal8Bit());
     const LumpPaths again = Makels(bmp, work, env.errors);
     EXPECT_NE(again.ScriptPath, paths.ScriptPath);
@@ -157,7 +157,8 @@ TEST(MakeWad, RunsTheCompilerOnTheScriptAndDeletesTheScript) {
         QString::fromUtf8(readFile(env.scratch.path(QStringLiteral("program/args.txt"))))
             .split('\n');
     ASSERT_EQ(args.size(), 1) << "one argument, passed as it is";
-    EXPECT_TRUE(args[0].startsWith(work.path() + SEP + QStringLiteral("rad")));
+    EXPECT_TRUE(args[0].startsWith(shortPath(work.path()) + SEP + QStringLiteral("rad")))
+        << "the script by its short path";
     EXPECT_FALSE(QFileInfo::exists(args[0])) << "the script is deleted";
     EXPECT_TRUE(QDir(work.path()).isEmpty());
 }
@@ -189,6 +190,27 @@ TEST(MakeWad, APathThatWouldBreakTheScriptIsCompiledFromAPlainCopy) {
     EXPECT_TRUE(QDir(work.path()).isEmpty()) << "script and copy are gone";
 #endif
 }
+
+#ifdef Q_OS_WIN
+TEST(MakeWad, OnWindowsTheScriptNamesShortPathsAndTheCompilerIsTheExe) {
+    EXPECT_EQ(compilerFileName(), QStringLiteral("qlumpy.exe"));
+    TestEnv env;
+    installProgram(QStringLiteral(VELMIRA_QLUMPY), env.services.programFolder);
+    const QString bmp = env.scratch.write(QStringLiteral("Spray D\u00e9p\u00f4t/my l\u00f6go.bmp"),
+                                          bitmap8(32, 32));
+    EXPECT_FALSE(shortPath(bmp).contains(QLatin1Char(' '))) << shortPath(bmp).toStdString();
+    EXPECT_TRUE(bmp.contains(QLatin1Char('\\')));
+    const WorkFolder work(env.services.programFolder);
+    const LumpPaths paths = Makels(bmp, work.path(), env.errors);
+    QFile script(paths.ScriptPath);
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(script.readAll().contains(shortPath(bmp).toLocal8Bit()));
+    script.close();
+    const QString wad = MakeWad(bmp, env.services, work.path());
+    EXPECT_EQ(engineRead(readFile(wad)).problem, QString()) << "compiled through its short path";
+    EXPECT_TRUE(wad.contains(QLatin1Char('\\')) && !wad.contains(QLatin1Char('/')));
+}
+#endif
 
 // Apply, Clear and Create Sprays in the window over a Half-Life tree and a spray library.
 class CreateSpraysTest : public ::testing::Test {

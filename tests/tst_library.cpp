@@ -346,8 +346,9 @@ TEST(SprayFileListWidget, ListsRegularFilesOnlyAndCategoriesOnlyFolders) {
 #endif
 
 TEST_F(LibraryTest, TheChosenFileCannotBeUnchosenAndTheFolderShowsAsNamed) {
-    const QString odd = env.scratch.mkdir(QStringLiteral("h<b>x</b>"));
-    env.scratch.write(QStringLiteral("h<b>x</b>/a.bmp"), bitmap8(16, 16));
+    // As rich text this name would show as "h<b>x"; "<" and ">" cannot be in Windows names.
+    const QString odd = env.scratch.mkdir(QStringLiteral("h&lt;b&gt;x"));
+    env.scratch.write(QStringLiteral("h&lt;b&gt;x/a.bmp"), bitmap8(16, 16));
     env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), odd);
     open(false);
     auto* label = window->findChild<QLabel*>(QStringLiteral("lblBMPDir"));

@@ -163,6 +163,8 @@ TEST_F(QlumpyTest, RefusesBrokenInputWithOneLineAndNoFile) {
 
 TEST_F(QlumpyTest, WritesOnlyToANewOrRegularFileNeverThroughALink) {
     const QString bmp = scratch.write(QStringLiteral("logo.bmp"), bitmap8(32, 32));
+#ifndef Q_OS_WIN
+    // (Windows has shortcuts, not links, for a user without special rights.)
     const QString victim = scratch.write(QStringLiteral("victim.txt"), "precious");
     const QString link = scratch.path(QStringLiteral("planted.tmp"));
     ASSERT_TRUE(QFile::link(victim, link));
@@ -170,6 +172,7 @@ TEST_F(QlumpyTest, WritesOnlyToANewOrRegularFileNeverThroughALink) {
     EXPECT_NE(linked.exitCode, 0);
     EXPECT_EQ(read(victim), QByteArray("precious"));
     EXPECT_TRUE(linked.err.contains(QStringLiteral("is a link"))) << linked.err.toStdString();
+#endif
     const QString folder = scratch.mkdir(QStringLiteral("a folder.wad"));
     EXPECT_NE(compile(scriptFor(bmp, folder)).exitCode, 0);
 #ifndef Q_OS_WIN

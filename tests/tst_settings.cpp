@@ -4,7 +4,13 @@
 #include <QFile>
 #include <QSettings>
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 using namespace velmira;
 using namespace velmira::test;
@@ -82,6 +88,39 @@ TEST(Settings, AStoreOfRandomBytesIsRewrittenWithoutAFailure) {
                                          QStringLiteral("ShowPreview"), QString()),
               QStringLiteral("True"));
 }
+
+#ifdef Q_OS_WIN
+TEST(Settings, OnWindowsTheStoreIsTheRegistryKeyEarlierReleasesUsed) {
+    EXPECT_TRUE(userStoreLocation().endsWith(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Velmira"),
+        Qt::CaseInsensitive))
+        << userStoreLocation().toStdString();
+    // A key of the same shape, of this test's own.
+    const QString sub = QStringLiteral("Software\\VB and VBA Program Settings\\VelmiraTest%1")
+                            .arg(QCoreApplication::applicationPid());
+    QtSettingsStore store =
+        QtSettingsStore::registryKey(QStringLiteral("HKEY_CURRENT_USER\\") + sub);
+    store.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"),
+                QStringLiteral("C:\\Games\\Half-Life"));
+    wchar_t value[512] = {};
+    DWORD size = sizeof value;
+    const std::wstring section = (sub + QStringLiteral("\\File Locations")).toStdWString();
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, section.c_str(), L"HLDir", RRF_RT_REG_SZ, nullptr,
+                           value, &size),
+              ERROR_SUCCESS)
+        << "a string value under the section's own key, written before write() returned";
+    EXPECT_EQ(QString::fromWCharArray(value), QStringLiteral("C:\\Games\\Half-Life"));
+    // What an earlier release stored is read.
+    const std::wstring preferences = (sub + QStringLiteral("\\Preferences")).toStdWString();
+    const wchar_t yes[] = L"True";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, preferences.c_str(), L"ShowPreview", REG_SZ, yes,
+                              sizeof yes),
+              ERROR_SUCCESS);
+    EXPECT_EQ(store.read(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"), QString()),
+              QStringLiteral("True"));
+    RegDeleteTreeW(HKEY_CURRENT_USER, sub.toStdWString().c_str());
+}
+#endif
 
 TEST(Settings, AnUnwritableStoreIsAFailureNotSilence) {
     Scratch scratch;

@@ -156,7 +156,8 @@ QString MakeWad(const QString& bitmapPath, const Services& services, const QStri
         p.step(5);
         QString source = bitmapPath;
         QString plainCopy;
-        if (!safeInScript(bitmapPath) && fileExists(bitmapPath))
+        // The script names the bitmap by its short form: that is what must fit in it.
+        if (fileExists(bitmapPath) && !safeInScript(shortPath(bitmapPath)))
             source = plainCopy = plainCopyOf(bitmapPath, workFolder);
         const LumpPaths paths = Makels(source, workFolder, errors);
         p.step(6);

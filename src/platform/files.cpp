@@ -216,9 +216,14 @@ QString replaceFilesTogether(const QStringList& destinations, const QByteArray& 
     QStringList staged;
     QStringList backups;  // one per destination; empty where there was no file
     const auto cleanUp = [&] {
-        for (const QString& path : staged + backups)
-            if (!path.isEmpty())
-                QFile::remove(path);
+        // A kept-aside copy of a read-only file is read-only too; Windows removes it only
+        // once it is writable.
+        for (const QString& path : staged + backups) {
+            if (path.isEmpty())
+                continue;
+            QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+            QFile::remove(path);
+        }
     };
     QString error;
     // Every new file is written in full before any old one is touched: a full disk fails here.

@@ -8,21 +8,41 @@
 
 namespace velmira {
 namespace {
-const QString kTitle = QStringLiteral("Velmira");
+#ifdef Q_OS_WIN
+const QString kWindowsStore =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Velmira");
+#endif
 
-std::unique_ptr<QSettings> open(const QString& iniFile) {
-    if (iniFile.isEmpty())
-        return std::make_unique<QSettings>(QSettings::UserScope, kTitle, kTitle);
-    return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+std::unique_ptr<QSettings> open(const QString& iniFile, const QString& registryKey) {
+    if (!iniFile.isEmpty())
+        return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    if (!registryKey.isEmpty())
+        return std::make_unique<QSettings>(registryKey, QSettings::NativeFormat);
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(kWindowsStore, QSettings::NativeFormat);
+#else
+    const QString title = QStringLiteral("Velmira");
+    return std::make_unique<QSettings>(QSettings::UserScope, title, title);
+#endif
 }
 }  // namespace
+
+QString userStoreLocation() {
+    return open(QString(), QString())->fileName();
+}
 
 QtSettingsStore::QtSettingsStore() = default;
 QtSettingsStore::QtSettingsStore(QString iniFile) : m_iniFile(std::move(iniFile)) {}
 
+QtSettingsStore QtSettingsStore::registryKey(QString key) {
+    QtSettingsStore store;
+    store.m_registryKey = std::move(key);
+    return store;
+}
+
 QString QtSettingsStore::read(const QString& section, const QString& key,
                               const QString& defaultValue) const {
-    auto settings = open(m_iniFile);
+    auto settings = open(m_iniFile, m_registryKey);
     const QVariant value = settings->value(section + QLatin1Char('/') + key);
     if (!value.isValid())
         return defaultValue;
@@ -33,7 +53,7 @@ QString QtSettingsStore::read(const QString& section, const QString& key,
 }
 
 void QtSettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    auto settings = open(m_iniFile);
+    auto settings = open(m_iniFile, m_registryKey);
     settings->setValue(section + QLatin1Char('/') + key, value);
     settings->sync();
     // A file that did not parse is rewritten whole by the sync: only an access error means

@@ -14,18 +14,28 @@ class SettingsStore {
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
 };
 
-// The store kept by QSettings: organisation and application "Velmira", or an explicit
-// INI file (used by the demo and the tests).
+// Where the user's own store lies: on Windows the registry key where a Windows program keeps
+// its per-user text settings by application name ("HKEY_CURRENT_USER\Software\VB and VBA
+// Program Settings\Velmira", one sub-key a section), so that the folders a player stored with
+// an earlier Windows release carry over; elsewhere QSettings' file for organisation and
+// application "Velmira".
+QString userStoreLocation();
+
+// The store kept by QSettings: the user's own store, an explicit INI file (used by the demo
+// and the tests), or on Windows an explicit registry key.
 class QtSettingsStore : public SettingsStore {
   public:
     QtSettingsStore();
     explicit QtSettingsStore(QString iniFile);
+    // A registry key, as a "HKEY_CURRENT_USER\..." path (Windows only).
+    static QtSettingsStore registryKey(QString key);
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
 
   private:
     QString m_iniFile;
+    QString m_registryKey;
 };
 
 }  // namespace velmira
