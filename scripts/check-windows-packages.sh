@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Checks the Windows downloads under Wine on a virtual X display (after package-windows.sh):
+#  - velmira.exe from the zip starts and shows its main window "Velmira v<version>"; a
+#    screenshot of it with a sample Half-Life folder and spray library is saved;
+#  - qlumpy.exe from the zip writes byte for byte the WADs that the Linux build writes for the
+#    same pictures (kept, scaled and reduced, one-colour);
+#  - the installer installs silently with its Start-menu entry, and its uninstaller removes
+#    what it installed;
+#  - the start-up time of velmira.exe against a bare Qt window under Wine.
+# Usage: check-windows-packages.sh [OUTPUT_FOLDER]   (default build-windows/check)
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
+out="${1:-$top/build-windows/check}"
+packages="$top/build-windows/packages"
+zip="$(ls "$packages"/velmira-*-win64.zip)"
+setup="$(ls "$packages"/velmira-*-win64-setup.exe)"
+linux_qlumpy="${VELMIRA_LINUX_QLUMPY:-$top/build-test/bin/qlumpy}"
+[ -x "$linux_qlumpy" ] || { echo "check: build the Linux qlumpy first (scripts/test.sh)"; exit 1; }
+for tool in xdotool:xdotool convert:imagemagick unzip:unzip; do
+  command -v "${tool%%:*}" >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    --no-install-recommends "${tool#*:}" >/dev/null
+done
+export WINEPREFIX="$cache/wineprefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+rm -rf "$out" && mkdir -p "$out"
+unzip -q "$zip" -d "$out"
+program="$(ls -d "$out"/velmira-*-win64)"
+version="$(basename "$program" | sed 's/velmira-\(.*\)-win64/\1/')"
+
+# The same pictures through both compilers.
+"$top/scripts/make-sample.sh" "$out/sample" "$linux_qlumpy" >/dev/null
+pictures="$out/pictures"
+mkdir -p "$pictures"
+cp "$out/sample/Sprays/sunset.bmp" "$pictures/kept.bmp"
+convert -size 300x200 plasma:red-blue -type TrueColor BMP3:"$pictures/photo.bmp"
+convert -size 64x64 gradient:white-black -colors 256 -type Palette BMP3:"$pictures/logo.bmp"
+
+cat > "$out/run.sh" <<RUN
+set -e
+cd "$pictures"
+for p in kept photo logo; do
+  printf '\$DEST "%s.linux.wad"\r\n\r\n\$loadbmp "%s.bmp"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n' \$p \$p > \$p.linux.ls
+  printf '\$DEST "%s.windows.wad"\r\n\r\n\$loadbmp "%s.bmp"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n' \$p \$p > \$p.windows.ls
+  "$linux_qlumpy" \$p.linux.ls >/dev/null
+  wine "$program/qlumpy.exe" \$p.windows.ls >/dev/null
+  cmp \$p.linux.wad \$p.windows.wad
+  echo "check: \$p: qlumpy.exe wrote the same bytes as the Linux build"
+done
+
+# The sample folders, stored where the Windows program keeps its settings.
+key='HKCU\\Software\\VB and VBA Program Settings\\Velmira'
+wine reg add "\$key\\File Locations" /v HLDir /d "\$(winepath -w "$out/sample/Half-Life")" /f >/dev/null
+wine reg add "\$key\\File Locations" /v BMPDir /d "\$(winepath -w "$out/sample/Sprays")" /f >/dev/null
+wine reg add "\$key\\Preferences" /v ShowPreview /d True /f >/dev/null
+
+# Start-up: time to the first shown window, the program against a bare Qt window.
+time_to_window() {
+  local title=\$1; shift
+  local start=\$(date +%s%N)
+  wine "\$@" >/dev/null 2>&1 &
+  for i in \$(seq 600); do
+    xdotool search --name "^\$title\\\$" >/dev/null 2>&1 && break
+    sleep 0.02
+  done
+  echo \$(( (\$(date +%s%N) - start) / 1000000 ))
+}
+for run in 1 2 3; do
+  bare=\$(time_to_window "bare window" "$top/build-windows/tests/bare_window.exe")
+  wineserver -k; sleep 0.5
+  main=\$(time_to_window "Velmira v$version" "$program/velmira.exe")
+  if [ \$run -lt 3 ]; then wineserver -k; sleep 0.5; fi
+  echo "check: start-up under Wine, run \$run: velmira.exe \$main ms, bare Qt window \$bare ms"
+done
+win=\$(xdotool search --name "^Velmira v$version\\\$" | head -1)
+[ -n "\$win" ] || { echo "check: no window captioned Velmira v$version"; exit 1; }
+echo "check: velmira.exe shows its main window \"Velmira v$version\""
+xdotool key --window "\$win" Tab; sleep 0.3; xdotool key --window "\$win" Down; sleep 1
+import -window root "$out/main-window-wine.png"
+wineserver -k; sleep 0.5
+
+# The installer, silently, then its uninstaller.
+wine "$setup" /S
+wineserver -w
+installed="\$WINEPREFIX/drive_c/Program Files/Velmira"
+menu="\$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmira"
+(cd "$program" && find . -type f | sort) > "$out/zip-files.txt"
+(cd "\$installed" && find . -type f ! -name Uninstall.exe | sort) > "$out/installed-files.txt"
+cmp "$out/zip-files.txt" "$out/installed-files.txt"
+[ -f "\$menu/Velmira.lnk" ]
+echo "check: the installer put every file of the program and a Start-menu entry in place"
+wine "\$installed/Uninstall.exe" /S
+wineserver -w
+for i in \$(seq 50); do [ -e "\$installed" ] || break; sleep 0.2; done
+[ ! -e "\$installed" ] && [ ! -e "\$menu" ]
+echo "check: the uninstaller removed everything it installed"
+RUN
+xvfb-run -a -s "-screen 0 800x600x24" bash "$out/run.sh"
+echo "check: screenshot in $out/main-window-wine.png"
