@@ -1,6 +1,7 @@
 // Start-up to the first shown main window, and Refresh over a large library.
 
 #include "game/mods.h"
+#include "game/steam.h"
 #include "helpers/testenv.h"
 #include "platform/files.h"
 #include "ui/mainwindow.h"
@@ -84,5 +85,27 @@ void BareFileSystemWork(benchmark::State& state) {
     }
 }
 BENCHMARK(BareFileSystemWork)->Unit(benchmark::kMillisecond);
+
+// Finding the game among 20 Steam library folders, the game in the last (goal: under 10 ms).
+void FindGameAmong20SteamLibraries(benchmark::State& state) {
+    Scratch home;
+    home.mkdir(QStringLiteral(".local/share/Steam/steamapps"));
+    QByteArray vdf = "\"libraryfolders\"\n{\n";
+    for (int i = 0; i < 20; ++i) {
+        home.mkdir(QStringLiteral("Library%1/steamapps/common").arg(i));
+        vdf += "\t\"" + QByteArray::number(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" +
+               home.path(QStringLiteral("Library%1").arg(i)).toUtf8() + "\"\n\t}\n";
+        if (i == 19)
+            home.write(QStringLiteral("Library19/steamapps/common/Half-Life/hl.exe"), "MZ");
+    }
+    vdf += "}\n";
+    home.write(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf"), vdf);
+    const QStringList roots = steamRoots(home.path());
+    for (auto _ : state) {
+        if (findSteamHalfLife(roots).isEmpty())
+            state.SkipWithError("the game was not found");
+    }
+}
+BENCHMARK(FindGameAmong20SteamLibraries)->Unit(benchmark::kMillisecond);
 
 }  // namespace

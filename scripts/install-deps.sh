@@ -5,7 +5,8 @@
 #   scripts/install-deps.sh demo      "run", and ImageMagick for the sample pictures
 #   scripts/install-deps.sh package   "run", and what cpack needs for the .deb
 set -euo pipefail
-run=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev)
+# qt6-image-formats-plugins: Qt reads TGA, WebP and TIFF pictures with it.
+run=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev qt6-image-formats-plugins)
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth

@@ -71,6 +71,8 @@ TEST_F(LocationsTest, ShowsTheCurrentFoldersWithOkFocusedAndNoDefault) {
     EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtBMPDir"))->text(), sprays);
     auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"));
     EXPECT_EQ(dialog->focusWidget(), ok);
+    EXPECT_FALSE(ok->isDefault());
+    EXPECT_FALSE(ok->autoDefault());
     // Centred on the screen, wherever the main window is.
     window->move(0, 0);
     openDialog();
@@ -78,8 +80,6 @@ TEST_F(LocationsTest, ShowsTheCurrentFoldersWithOkFocusedAndNoDefault) {
     // Within a title bar's height: without a window manager the frame is only estimated.
     EXPECT_NEAR(dialog->frameGeometry().center().x(), screen.center().x(), 2);
     EXPECT_NEAR(dialog->frameGeometry().center().y(), screen.center().y(), 16);
-    EXPECT_FALSE(ok->isDefault());
-    EXPECT_FALSE(ok->autoDefault());
     EXPECT_EQ(dialog->size(), QSize(367, 162));
     EXPECT_EQ(env.windows.count(), 2) << "the dialog counts as a loaded window";
     dialog.reset();

@@ -85,6 +85,33 @@ TEST_F(CheckDirectoriesTest, TheLinuxGameCountsAsTheGame) {
 #endif
 }
 
+#ifdef Q_OS_WIN
+TEST_F(CheckDirectoriesTest, WindowsPathsOfEveryShapeWorkOrAreToldClearly) {
+    scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
+    // A drive letter, and a folder of more than 260 characters.
+    EXPECT_TRUE(check(hl, sprays).hlOK);
+    QString deep = sprays;
+    for (int i = 0; deep.size() < 300; ++i)
+        deep += QStringLiteral("\\a long folder name %1").arg(i);
+    ASSERT_TRUE(QDir().mkpath(deep));
+    EXPECT_TRUE(check(hl, deep).sprayOK) << "past 260 characters";
+    EXPECT_TRUE(prompts.shown.empty());
+    // A share that is not there, and names with a trailing dot or space: a clear warning or the
+    // folder itself, never a crash.
+    prompts.answers = {Answer::No};
+    const FolderVerdict unc = check(QStringLiteral("\\\\nosuchserver\\share\\Half-Life"), sprays);
+    EXPECT_FALSE(unc.hlOK);
+    ASSERT_FALSE(prompts.shown.empty());
+    EXPECT_EQ(prompts.shown.front().text, kHlMissing);
+    prompts.shown.clear();
+    for (const QString& odd : {hl + QStringLiteral("."), hl + QStringLiteral(" ")}) {
+        const FolderVerdict verdict = check(odd, sprays);
+        EXPECT_TRUE(verdict.hlOK || !prompts.shown.empty()) << odd.toStdString();
+        prompts.shown.clear();
+    }
+}
+#endif
+
 TEST_F(CheckDirectoriesTest, AFolderNamedHlExeIsNotTheGame) {
     scratch.mkdir(QStringLiteral("Half-Life/hl.exe"));
     prompts.answers = {Answer::No};

@@ -1,5 +1,6 @@
 #include "helpers/testenv.h"
 #include "library/categories.h"
+#include "library/preview.h"
 #include "library/sprays.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"
@@ -361,6 +362,30 @@ TEST_F(LibraryTest, TheChosenFileCannotBeUnchosenAndTheFolderShowsAsNamed) {
     EXPECT_EQ(files()->fileName(), QStringLiteral("a.bmp")) << "Ctrl+click keeps the choice";
     QTest::keyClick(files(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(files()->fileName(), QStringLiteral("a.bmp")) << "so does Ctrl+Space";
+}
+
+TEST(SprayFileListWidget, ListsEveryPictureKindQtReadsHere) {
+    Scratch scratch;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 40, 10));
+    ASSERT_TRUE(picture.save(scratch.path(QStringLiteral("p.PNG")), "PNG"));
+    ASSERT_TRUE(picture.save(scratch.path(QStringLiteral("j.jpeg")), "JPEG"));
+    scratch.write(QStringLiteral("notes.txt"), "x");
+    scratch.write(QStringLiteral("g.gif"), "GIF89a");
+    const QStringList listed = sprayFilesIn(scratch.path());
+    EXPECT_TRUE(listed.contains(QStringLiteral("p.PNG")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("j.jpeg")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("g.gif")));
+    EXPECT_FALSE(listed.contains(QStringLiteral("notes.txt")));
+    EXPECT_EQ(sprayKindOf(QStringLiteral("p.PNG")), QStringLiteral("PNG"));
+    for (const char* format : {"png", "jpg", "jpeg", "gif"})
+        EXPECT_TRUE(sprayExtensions().contains(QLatin1String(format))) << format;
+#ifndef Q_OS_WIN
+    // Debian's image-format plugins add these.
+    for (const char* format : {"tga", "webp"})
+        EXPECT_TRUE(sprayExtensions().contains(QLatin1String(format))) << format;
+#endif
+    EXPECT_FALSE(loadPreviewPicture(scratch.path(QStringLiteral("p.PNG"))).isNull());
 }
 
 TEST(SprayKind, IsTheLastExtensionInCapitals) {

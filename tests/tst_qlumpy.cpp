@@ -1,6 +1,7 @@
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
 
+#include <QImage>
 #include <QProcess>
 
 #include <cmath>
@@ -251,6 +252,22 @@ TEST_F(QlumpyTest, AOneColourDesignStaysOneColour) {
     ASSERT_EQ(tinted.exitCode, 0);
     const QByteArray tintedWad = read(brace);
     EXPECT_EQ(static_cast<quint8>(tintedWad[tintedWad.size() - 32 + 12]), 0x43);
+}
+
+TEST_F(QlumpyTest, ReadsAPictureByItsContentWhateverItsName) {
+    QImage picture(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            picture.setPixel(x, y, qRgb(x % 256, y, 90));
+    const QString named = scratch.path(QStringLiteral("really a png.jpg"));
+    ASSERT_TRUE(picture.save(named, "PNG"));
+    const QString wad = scratch.path(QStringLiteral("png.wad"));
+    const Outcome run = compile(scriptFor(named, wad));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const EngineView view = engineRead(read(wad));
+    EXPECT_EQ(view.problem, QString());
+    EXPECT_EQ(view.width, 144u);
+    EXPECT_EQ(view.height, 96u);
 }
 
 TEST_F(QlumpyTest, AFailedCompileLeavesAnEarlierWadWhole) {

@@ -4,6 +4,7 @@
 #include "core/errorreport.h"
 #include "core/state.h"
 #include "core/windows.h"
+#include "game/steam.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/process.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     ImmediateExit exit;
     ErrorReporter errors(prompts, exit);
     Services services{settings, prompts, desktop, help, runner, errors, programFolder};
+    services.steamRoots = steamRoots(QDir::homePath());
     AppState state;
     LoadedWindows windows;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace velmira {
 
@@ -22,6 +23,9 @@ struct Services {
     ErrorReporter& errors;
     QString programFolder;         // the folder that holds the program and its compiler
     int compileTimeoutMs = 30000;  // how long one compile may run before it is killed
+    // The Steam folders searched for the game when no Half-Life folder is stored (none: no
+    // search).
+    QStringList steamRoots = {};
 };
 
 }  // namespace velmira

@@ -9,12 +9,28 @@
 #include "wad/readfile.h"
 
 #include <QDir>
+#include <QImageReader>
 
 namespace velmira {
 
+QStringList sprayExtensions() {
+    static const QStringList extensions = [] {
+        QStringList found{QStringLiteral("bmp"), QStringLiteral("wad")};
+        const QList<QByteArray> readable = QImageReader::supportedImageFormats();
+        for (const char* format : {"png", "jpg", "jpeg", "gif", "tga", "webp", "tif", "tiff"})
+            if (readable.contains(QByteArray(format)))
+                found << QString::fromLatin1(format);
+        return found;
+    }();
+    return extensions;
+}
+
 QStringList sprayFilesIn(const QString& folder) {
     QDir dir(folder);
-    dir.setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.wad")});
+    QStringList patterns;
+    for (const QString& extension : sprayExtensions())
+        patterns << QStringLiteral("*.") + extension;
+    dir.setNameFilters(patterns);
     dir.setFilter(QDir::Files);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     QStringList names;
@@ -30,8 +46,7 @@ void tellUnlistableSprays(AppState& state, const QString& listed, Prompts& promp
     const QString folder = QDir::toNativeSeparators(QDir::cleanPath(listed));
     if (state.ToldUnlistable.contains(folder))
         return;
-    const QStringList names =
-        unreadableNames(folder, {QStringLiteral("bmp"), QStringLiteral("wad")});
+    const QStringList names = unreadableNames(folder, sprayExtensions());
     if (names.isEmpty())
         return;
     state.ToldUnlistable << folder;

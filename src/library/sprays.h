@@ -17,6 +17,10 @@ void chooseSprayFile(AppState& state, MainControls& controls, ErrorReporter& err
 // The "Show Preview" box changed: switches the preview on or off, then handles the chosen file.
 void setPreviewShown(AppState& state, MainControls& controls, bool checked, ErrorReporter& errors);
 
+// The extensions of spray files, lower case: "bmp", "wad", and every picture format that Qt can
+// read here among PNG, JPEG, GIF, TGA, WebP and TIFF.
+QStringList sprayExtensions();
+
 // The spray files directly in a folder, sorted without regard to case: regular files only
 // (links are followed; a link to a device or a FIFO is no spray), matched by extension in any
 // case.

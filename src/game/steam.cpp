@@ -1,0 +1,142 @@
+#include "steam.h"
+
+#include "game/folders.h"
+#include "platform/files.h"
+#include "wad/readfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
+
+namespace velmira {
+
+namespace {
+
+// A library list is small; a larger file is not read.
+constexpr qint64 kMaxLibraryList = 1024 * 1024;
+
+struct Token {
+    enum Kind { String, Open, Close } kind;
+    QString text;
+};
+
+// The tokens of the KeyValues text: quoted strings (with \\ and \" escapes), bare words, and
+// braces; "//" comments run to the end of the line.
+std::vector<Token> tokenize(const QByteArray& text) {
+    std::vector<Token> tokens;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const char c = text[i];
+        if (static_cast<uchar>(c) <= 32) {
+            ++i;
+        } else if (c == '/' && i + 1 < n && text[i + 1] == '/') {
+            while (i < n && text[i] != '\n')
+                ++i;
+        } else if (c == '{' || c == '}') {
+            tokens.push_back(Token{c == '{' ? Token::Open : Token::Close, QString()});
+            ++i;
+        } else if (c == '"') {
+            QByteArray value;
+            ++i;
+            while (i < n && text[i] != '"') {
+                if (text[i] == '\\' && i + 1 < n && (text[i + 1] == '\\' || text[i + 1] == '"'))
+                    ++i;
+                value.append(text[i]);
+                ++i;
+            }
+            ++i;  // the closing quote, if there is one
+            tokens.push_back(Token{Token::String, QString::fromUtf8(value)});
+        } else {
+            const qsizetype start = i;
+            while (i<n&& static_cast<uchar>(text[i])> 32 && text[i] != '"' && text[i] != '{' &&
+                   text[i] != '}')
+                ++i;
+            tokens.push_back(Token{Token::String, QString::fromUtf8(text.mid(start, i - start))});
+        }
+    }
+    return tokens;
+}
+
+bool isNumber(const QString& text) {
+    bool ok = false;
+    text.toUInt(&ok);
+    return ok;
+}
+
+}  // namespace
+
+QStringList parseLibraryFolders(const QByteArray& vdf) {
+    const std::vector<Token> tokens = tokenize(vdf);
+    QStringList folders;
+    int depth = 0;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const Token& token = tokens[i];
+        if (token.kind == Token::Open) {
+            ++depth;
+            continue;
+        }
+        if (token.kind == Token::Close) {
+            depth = std::max(0, depth - 1);
+            continue;
+        }
+        // A key followed by a string value: "path" at any depth (today's format), or a number
+        // directly inside the outer block (the older format).
+        if (i + 1 >= tokens.size() || tokens[i + 1].kind != Token::String)
+            continue;
+        const QString& value = tokens[i + 1].text;
+        const bool path = token.text.compare(QLatin1String("path"), Qt::CaseInsensitive) == 0;
+        if ((path || (depth == 1 && isNumber(token.text))) && !value.isEmpty() &&
+            !folders.contains(value))
+            folders << value;
+        ++i;  // the value is no key
+    }
+    return folders;
+}
+
+QStringList steamRoots(const QString& home) {
+    QStringList roots;
+#ifdef Q_OS_WIN
+    Q_UNUSED(home);
+    const QSettings steam(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
+                          QSettings::NativeFormat);
+    const QString recorded = steam.value(QStringLiteral("SteamPath")).toString();
+    if (!recorded.isEmpty())
+        roots << QDir::toNativeSeparators(recorded);
+    roots << QStringLiteral("C:\\Program Files (x86)\\Steam");
+#else
+    for (const char* place : {".steam/steam", ".local/share/Steam",
+                              ".var/app/com.valvesoftware.Steam/.local/share/Steam"})
+        roots << QDir(home).filePath(QString::fromLatin1(place));
+#endif
+    return roots;
+}
+
+QString findSteamHalfLife(const QStringList& roots) {
+    QStringList libraries;
+    for (const QString& root : roots) {
+        if (!QFileInfo(root).isDir())
+            continue;
+        libraries << root;
+        const auto list = wad::readRegularFile(
+            QDir(root).filePath(QStringLiteral("steamapps/libraryfolders.vdf")), kMaxLibraryList);
+        if (list)
+            libraries << parseLibraryFolders(list.value());
+    }
+    QStringList seen;
+    for (const QString& library : libraries) {
+        const QString game = QDir::toNativeSeparators(
+            QDir::cleanPath(QDir(library).filePath(QStringLiteral("steamapps/common/Half-Life"))));
+        if (seen.contains(game))
+            continue;
+        seen << game;
+        if (gameExecutablePresent(game))
+            return game;
+    }
+    return QString();
+}
+
+}  // namespace velmira
