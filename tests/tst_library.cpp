@@ -8,9 +8,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -386,6 +389,53 @@ TEST(SprayFileListWidget, ListsEveryPictureKindQtReadsHere) {
         EXPECT_TRUE(sprayExtensions().contains(QLatin1String(format))) << format;
 #endif
     EXPECT_FALSE(loadPreviewPicture(scratch.path(QStringLiteral("p.PNG"))).isNull());
+}
+
+TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything) {
+    open();
+    window->setShowPreviewChecked(true);
+    Scratch elsewhere;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 40));
+    const QString png = elsewhere.path(QStringLiteral("new one.png"));
+    ASSERT_TRUE(picture.save(png, "PNG"));
+    const QString logo = elsewhere.write(QStringLiteral("logo.bmp"), bitmap8(16, 16));
+    const QString text = elsewhere.write(QStringLiteral("readme.txt"), "x");
+    const QString folder = elsewhere.mkdir(QStringLiteral("a folder"));
+    const auto drop = [&](const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(files()->viewport(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(files()->viewport(), &event);
+    };
+    drop({logo, png, text, folder});
+    EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo (2).bmp", "logo.bmp", "new one.png"}));
+    EXPECT_EQ(files()->fileName(), QStringLiteral("logo (2).bmp")) << "the first copied is chosen";
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("BMP"));
+    EXPECT_FALSE(preview()->picture().isNull());
+    EXPECT_EQ(QFile(sprays + SEP + QStringLiteral("logo.bmp")).size(), bitmap8(32, 16).size())
+        << "the file already there is untouched";
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_EQ(env.prompts.shown[0].text,
+              QStringLiteral("Only pictures and WAD files join the spray library; these were not "
+                             "added:\rreadme.txt\ra folder"));
+    EXPECT_TRUE(QDir(sprays)
+                    .entryList({QStringLiteral(".velmira-copy-*")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+    // Into the chosen category, and again under the next free name.
+    cats()->setCurrentIndex(2);
+    emit cats()->activated(2);
+    drop({png});
+    drop({png});
+    EXPECT_TRUE(QFileInfo::exists(sprays + SEP + cats()->currentText() + SEP +
+                                  QStringLiteral("new one (2).png")));
 }
 
 TEST(SprayKind, IsTheLastExtensionInCapitals) {

@@ -46,6 +46,8 @@ class SprayFiles {
     virtual void reread() = 0;
     virtual int selected() const = 0;
     virtual QString fileName() const = 0;
+    // Chooses the listed file of that name, as the user's choice does (its handler runs).
+    virtual void choose(const QString& name) = 0;
 };
 
 // The preview area: empty, or the last picture loaded into it.

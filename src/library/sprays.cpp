@@ -9,7 +9,9 @@
 #include "wad/readfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QTemporaryFile>
 
 namespace velmira {
 
@@ -57,6 +59,120 @@ void tellUnlistableSprays(AppState& state, const QString& listed, Prompts& promp
                                    "they cannot be opened.") +
                     cr + names.join(cr) + cr + cr + QStringLiteral("Rename them to use them."),
                 QStringLiteral("Velmira"), Message::Icon::Information, Message::Buttons::Ok});
+}
+
+namespace {
+
+// A name in the folder that is not taken: the file's own, else with " (2)", " (3)", ... before
+// its extension.
+QString freeNameIn(const QDir& folder, const QString& name) {
+    if (!QFileInfo::exists(folder.filePath(name)) && !QFileInfo(folder.filePath(name)).isSymLink())
+        return name;
+    const QString extension = extensionOf(name);
+    const QString base = extension.isEmpty() ? name : name.left(name.size() - extension.size() - 1);
+    const QString suffix = extension.isEmpty() ? QString() : QLatin1Char('.') + extension;
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(suffix);
+        if (!QFileInfo::exists(folder.filePath(candidate)) &&
+            !QFileInfo(folder.filePath(candidate)).isSymLink())
+            return candidate;
+    }
+}
+
+// Copies a file into the folder under a free name: written in full under a hidden temporary
+// name first, then given its name without replacing anything. Returns the name, or empty with
+// the reason.
+QString copyInto(const QString& source, const QDir& folder, QString* reason) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *reason = in.errorString();
+        return QString();
+    }
+    QTemporaryFile out(folder.filePath(QStringLiteral(".velmira-copy-XXXXXX")));
+    if (!out.open()) {
+        *reason = out.errorString();
+        return QString();
+    }
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0) {
+            *reason = in.errorString();
+            return QString();
+        }
+        if (got == 0)
+            break;
+        if (out.write(buffer, got) != got) {
+            *reason = out.errorString();
+            return QString();
+        }
+    }
+    if (!out.flush()) {
+        *reason = out.errorString();
+        return QString();
+    }
+    out.close();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = freeNameIn(folder, QFileInfo(source).fileName());
+        // rename never replaces a file: a name taken meanwhile is tried again.
+        if (QFile::rename(out.fileName(), folder.filePath(name))) {
+            out.setAutoRemove(false);
+            QFile::setPermissions(folder.filePath(name),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ReadGroup | QFileDevice::ReadOther);
+            return name;
+        }
+    }
+    *reason = QStringLiteral("no free name");
+    return QString();
+}
+
+}  // namespace
+
+void addDroppedSprays(AppState& state, MainControls& controls, const QStringList& paths,
+                      Prompts& prompts) {
+    const QChar cr(13);
+    const QString target =
+        state.CurrentSprayDir.isEmpty() ? state.SprayRootDir : state.CurrentSprayDir;
+    if (!folderExists(target)) {
+        prompts.show(Message{QStringLiteral("Set your spray folder first: dropped files are "
+                                            "copied into it."),
+                             QStringLiteral("Velmira"), Message::Icon::Critical,
+                             Message::Buttons::Ok});
+        return;
+    }
+    const QDir folder(target);
+    const QStringList extensions = sprayExtensions();
+    QStringList skipped;
+    QString first;
+    for (const QString& path : paths) {
+        const QString name = QFileInfo(path).fileName();
+        if (!wad::isRegularFile(path) || !extensions.contains(extensionOf(name).toLower())) {
+            skipped << name;
+            continue;
+        }
+        QString reason;
+        const QString copied = copyInto(path, folder, &reason);
+        if (copied.isEmpty()) {
+            prompts.show(Message{QStringLiteral("Could not copy ") + path +
+                                     QStringLiteral(" into ") + target + cr + reason,
+                                 QStringLiteral("Velmira"), Message::Icon::Critical,
+                                 Message::Buttons::Ok});
+            continue;
+        }
+        if (first.isEmpty())
+            first = copied;
+    }
+    if (!first.isEmpty()) {
+        controls.files.reread();
+        controls.files.choose(first);
+    }
+    if (!skipped.isEmpty())
+        prompts.show(Message{QStringLiteral("Only pictures and WAD files join the spray library; "
+                                            "these were not added:") +
+                                 cr + skipped.join(cr),
+                             QStringLiteral("Velmira"), Message::Icon::Information,
+                             Message::Buttons::Ok});
 }
 
 QString sprayKindOf(const QString& fileName) {

@@ -30,6 +30,14 @@ QStringList sprayFilesIn(const QString& folder);
 // because their names are not valid text.
 void tellUnlistableSprays(AppState& state, const QString& folder, Prompts& prompts);
 
+// Files dropped on the spray list: pictures and WAD files are copied into the chosen category's
+// folder (the spray folder itself for "<Favorites>"), never over a file there (a taken name
+// gets " (2)", " (3)", ... before its extension); the list is read again and the first one
+// copied is chosen. Anything else is told in one message; a copy that fails is told and leaves
+// no partial file.
+void addDroppedSprays(AppState& state, MainControls& controls, const QStringList& paths,
+                      Prompts& prompts);
+
 // The kind of a spray file: its extension in upper case ("BMP", "WAD", or empty).
 QString sprayKindOf(const QString& fileName);
 

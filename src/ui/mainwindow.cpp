@@ -161,6 +161,9 @@ void MainWindow::buildControls() {
     connect(m_checkShowPreview, &QCheckBox::clicked, this, [this] { checkShowPreview_Click(); });
     m_comboCats->setChosenHandler([this] { comboCats_Click(); });
     m_fileBMPs->setChosenHandler([this] { fileBMPs_Click(); });
+    m_fileBMPs->setDropHandler([this](const QStringList& paths) {
+        addDroppedSprays(m_state, *m_controls, paths, m_services.prompts);
+    });
 }
 
 void MainWindow::buildMenus() {

@@ -8,8 +8,11 @@
 #include "platform/prompts.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QUrl>
 
 namespace velmira {
 
@@ -83,6 +86,9 @@ void CategoryCombo::select(int row) {
 
 SprayFileList::SprayFileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Pictures and WAD files dropped from a file manager join the library.
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
     // A file is chosen when it is selected, by mouse or keyboard; the list's current row alone
     // (which Qt sets when the list takes the focus) chooses nothing.
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
@@ -126,6 +132,44 @@ QItemSelectionModel::SelectionFlags SprayFileList::selectionCommand(const QModel
     if (index.isValid() && (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
         return QItemSelectionModel::ClearAndSelect;
     return flags;
+}
+
+void SprayFileList::choose(const QString& name) {
+    const QList<QListWidgetItem*> found = findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    setCurrentItem(found.first());
+    scrollToItem(found.first());
+}
+
+namespace {
+QStringList localFiles(const QMimeData* data) {
+    QStringList paths;
+    if (data && data->hasUrls())
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths << QDir::toNativeSeparators(url.toLocalFile());
+    return paths;
+}
+}  // namespace
+
+void SprayFileList::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_dropped && !localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SprayFileList::dragMoveEvent(QDragMoveEvent* event) {
+    if (m_dropped && !localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SprayFileList::dropEvent(QDropEvent* event) {
+    const QStringList paths = localFiles(event->mimeData());
+    if (!m_dropped || paths.isEmpty())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    m_dropped(paths);
 }
 
 void SprayFileList::setFolder(const QString& folder) {

@@ -57,7 +57,12 @@ class SprayFileList : public QListWidget, public SprayFiles {
   public:
     explicit SprayFileList(QWidget* parent = nullptr);
     void setChosenHandler(std::function<void()> handler) { m_chosen = std::move(handler); }
+    // Files dropped on the list from a file manager: their local paths.
+    void setDropHandler(std::function<void(const QStringList&)> handler) {
+        m_dropped = std::move(handler);
+    }
     void setFolder(const QString& folder) override;
+    void choose(const QString& name) override;
     QString folder() const override { return m_folder; }
     void reread() override;
     int selected() const override;
@@ -66,12 +71,16 @@ class SprayFileList : public QListWidget, public SprayFiles {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 
   private:
     QString m_folder;
     std::function<void()> m_chosen;
+    std::function<void(const QStringList&)> m_dropped;
 };
 
 // The preview area: the chosen spray picture fitted into the square, aspect kept, pixels sharp
