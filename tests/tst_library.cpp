@@ -412,8 +412,13 @@ TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything
                               Qt::NoModifier);
         QApplication::sendEvent(files()->viewport(), &enter);
         EXPECT_TRUE(enter.isAccepted());
+#ifdef Q_OS_WIN
+        // Qt on Windows delivers a drop only within a drag its own drag manager runs.
+        files()->dropFiles(paths);
+#else
         QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(files()->viewport(), &event);
+#endif
     };
     drop({logo, png, text, folder});
     EXPECT_EQ(fileRows(), QStringList({"Clan.Wad", "logo (2).bmp", "logo.bmp", "new one.png"}));
@@ -436,6 +441,33 @@ TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything
     drop({png});
     EXPECT_TRUE(QFileInfo::exists(sprays + SEP + cats()->currentText() + SEP +
                                   QStringLiteral("new one (2).png")));
+}
+
+TEST_F(LibraryTest, ThePreviewShowsTheSprayTheCompilerWillMakeWithoutMakingTheWindowWait) {
+    QImage photo(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            photo.setPixel(x, y, qRgb(x % 256, y, 120));
+    ASSERT_TRUE(photo.save(sprays + SEP + QStringLiteral("photo.png"), "PNG"));
+    open();
+    window->setShowPreviewChecked(true);
+    chooseFile(QStringLiteral("logo.bmp"));
+    EXPECT_EQ(preview()->picture().size(), QSize(32, 16)) << "an 8-bit spray is shown at once";
+    EXPECT_EQ(preview()->toolTip(), QStringLiteral("32 \u00d7 16, used as it is"));
+    chooseFile(QStringLiteral("photo.png"));
+    EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("PNG"));
+    preview()->waitForConversion();
+    EXPECT_EQ(preview()->picture().size(), QSize(144, 96)) << "the compiler's own size";
+    EXPECT_LE(preview()->picture().colorCount(), 256);
+    EXPECT_TRUE(preview()->toolTip().startsWith(QStringLiteral("144 \u00d7 96, ")));
+    EXPECT_TRUE(preview()->toolTip().endsWith(QStringLiteral(", scaled from 300 \u00d7 200")))
+        << preview()->toolTip().toStdString();
+    // A later choice wins over a conversion still under way.
+    chooseFile(QStringLiteral("Clan.Wad"));
+    chooseFile(QStringLiteral("photo.png"));
+    chooseFile(QStringLiteral("logo.bmp"));
+    preview()->waitForConversion();
+    EXPECT_EQ(preview()->picture().size(), QSize(32, 16));
 }
 
 TEST(SprayKind, IsTheLastExtensionInCapitals) {

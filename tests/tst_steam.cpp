@@ -2,6 +2,8 @@
 #include "helpers/testenv.h"
 #include "ui/mainwindow.h"
 
+#include <QSettings>
+
 #include <gtest/gtest.h>
 
 using namespace velmira;
@@ -62,15 +64,16 @@ class SteamHomeTest : public ::testing::Test {
 
 TEST_F(SteamHomeTest, FindsTheGameInALibraryTheListNames) {
     const QString root = home.path(QStringLiteral(".local/share/Steam"));
-    EXPECT_EQ(findSteamHalfLife(steamRoots(home.path())), QString()) << "no game yet";
+    const QStringList roots{home.path(QStringLiteral(".steam/steam")), root};
+    EXPECT_EQ(findSteamHalfLife(roots), QString()) << "no game yet";
     listLibraries(root, {root, home.path(QStringLiteral("Games/SteamLibrary"))});
-    EXPECT_EQ(findSteamHalfLife(steamRoots(home.path())), QString()) << "a folder without the game";
+    EXPECT_EQ(findSteamHalfLife(roots), QString()) << "a folder without the game";
     installGame(library);
-    EXPECT_EQ(findSteamHalfLife(steamRoots(home.path())), library);
+    EXPECT_EQ(findSteamHalfLife(roots), library);
     // The Steam folder's own library comes first.
     const QString own = home.mkdir(QStringLiteral(".local/share/Steam/steamapps/common/Half-Life"));
     installGame(own);
-    EXPECT_EQ(findSteamHalfLife(steamRoots(home.path())), own);
+    EXPECT_EQ(findSteamHalfLife(roots), own);
 }
 
 TEST_F(SteamHomeTest, AMissingOrUnreadableSteamFolderIsNoResult) {
@@ -81,7 +84,21 @@ TEST_F(SteamHomeTest, AMissingOrUnreadableSteamFolderIsNoResult) {
     EXPECT_EQ(findSteamHalfLife({root}), QString());
 }
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+TEST(SteamRoots, OnWindowsAreTheClientsRecordedFolderThenItsUsualOne) {
+    QSettings steam(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
+                    QSettings::NativeFormat);
+    const QVariant saved = steam.value(QStringLiteral("SteamPath"));
+    steam.setValue(QStringLiteral("SteamPath"), QStringLiteral("d:/games/steam"));
+    steam.sync();
+    EXPECT_EQ(steamRoots(QString()),
+              QStringList({"d:\\games\\steam", "C:\\Program Files (x86)\\Steam"}));
+    if (saved.isValid())
+        steam.setValue(QStringLiteral("SteamPath"), saved);
+    else
+        steam.remove(QStringLiteral("SteamPath"));
+}
+#else
 TEST_F(SteamHomeTest, LooksInEveryPlaceSteamIsInstalledOnLinux) {
     EXPECT_EQ(
         steamRoots(home.path()),
@@ -103,7 +120,7 @@ TEST_F(SteamHomeTest, TheFoundGameIsUsedButNotStoredAndAStoredFolderWins) {
     listLibraries(home.path(QStringLiteral(".local/share/Steam")),
                   {home.path(QStringLiteral("Games/SteamLibrary"))});
     TestEnv env;
-    env.services.steamRoots = steamRoots(home.path());
+    env.services.steamRoots = {home.path(QStringLiteral(".local/share/Steam"))};
     {
         MainWindow window(env.state, env.services, env.windows);
         window.Form_Load();

@@ -1,10 +1,17 @@
 #include "preview.h"
 
 #include "platform/files.h"
+#include "wad/bitmap.h"
+#include "wad/bytes.h"
 #include "wad/compile.h"
 #include "wad/readfile.h"
 #include "wad/wad.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <array>
+#include <cstdlib>
 #include <cstring>
 
 namespace velmira {
@@ -13,6 +20,30 @@ namespace {
 
 // A spray WAD is small; a file far larger is not read for a preview.
 constexpr qint64 kMaxPreviewWadSize = 4 * 1024 * 1024;
+
+// A spray picture as the game draws it: a one-colour decal in the colour of entry 255 with the
+// index as opacity; a colour spray with index 255 clear when entry 255 is pure blue.
+QImage sprayImage(const wad::IndexedPicture& picture) {
+    if (picture.palette[wad::kTransparentIndex] != wad::kPureBlue) {
+        const QRgb ink = picture.palette[wad::kTransparentIndex];
+        QImage logo(picture.width, picture.height, QImage::Format_ARGB32);
+        for (int y = 0; y < picture.height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(logo.scanLine(y));
+            for (int x = 0; x < picture.width; ++x)
+                line[x] = qRgba(qRed(ink), qGreen(ink), qBlue(ink), picture.at(x, y));
+        }
+        return logo;
+    }
+    QImage image(picture.width, picture.height, QImage::Format_Indexed8);
+    QVector<QRgb> table(picture.palette.begin(), picture.palette.end());
+    table[wad::kTransparentIndex] = qRgba(0, 0, 0, 0);
+    image.setColorTable(table);
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(image.scanLine(y),
+                    picture.pixels.constData() + static_cast<qsizetype>(y) * picture.width,
+                    static_cast<size_t>(picture.width));
+    return image;
+}
 
 QImage wadPicture(const QString& path) {
     const auto bytes = wad::readRegularFile(path, kMaxPreviewWadSize);
@@ -24,37 +55,70 @@ QImage wadPicture(const QString& path) {
     const auto picture = wad::readMipTexture(lumps->front().data);
     if (!picture)
         return QImage();
-    if (picture->palette[wad::kTransparentIndex] != wad::kPureBlue) {
-        // A one-colour logo, as the game draws it: every pixel in the colour of entry 255,
-        // with its index as the opacity.
-        const QRgb ink = picture->palette[wad::kTransparentIndex];
-        QImage logo(picture->width, picture->height, QImage::Format_ARGB32);
-        for (int y = 0; y < picture->height; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(logo.scanLine(y));
-            for (int x = 0; x < picture->width; ++x)
-                line[x] = qRgba(qRed(ink), qGreen(ink), qBlue(ink), picture->at(x, y));
-        }
-        return logo;
-    }
-    QImage image(picture->width, picture->height, QImage::Format_Indexed8);
-    QVector<QRgb> table(picture->palette.begin(), picture->palette.end());
-    // Entry 255 in pure blue marks a colour spray's transparent pixels.
-    table[wad::kTransparentIndex] = qRgba(0, 0, 0, 0);
-    image.setColorTable(table);
-    for (int y = 0; y < picture->height; ++y)
-        std::memcpy(image.scanLine(y),
-                    picture->pixels.constData() + static_cast<qsizetype>(y) * picture->width,
-                    static_cast<size_t>(picture->width));
-    return image;
+    return sprayImage(picture.value());
+}
+
+bool isWad(const QString& path) {
+    return extensionOf(path).compare(QLatin1String("wad"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
 
 QImage loadPreviewPicture(const QString& path) {
-    if (extensionOf(path).compare(QLatin1String("wad"), Qt::CaseInsensitive) == 0)
+    if (isWad(path))
         return wadPicture(path);
     const auto bitmap = wad::readBitmap(path);
     return bitmap ? bitmap.value() : QImage();
+}
+
+bool previewNeedsConversion(const QString& path) {
+    if (isWad(path))
+        return false;
+    // Only the headers are read here: an 8-bit bitmap of a spray's size is shown as it is.
+    QFile file(path);
+    if (!wad::isRegularFile(path) || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(64);
+    if (!wad::isPalettedBmp(head))
+        return true;
+    const auto info = wad::readU32(head, 14);
+    if (!info || *info < 40)
+        return true;
+    const auto width = wad::readU32(head, 18);
+    const auto height = wad::readU32(head, 22);
+    const auto bits = wad::readU16(head, 28);
+    return !width || !height || !bits || *bits != 8 ||
+           !wad::spraySizeAllowed(static_cast<qint32>(*width),
+                                  std::abs(static_cast<qint32>(*height)));
+}
+
+SprayPreview convertedPreview(const QString& path) {
+    const auto bitmap = wad::readBitmap(path);
+    if (!bitmap)
+        return SprayPreview{};
+    const bool transparent = QFileInfo(path).fileName().startsWith(QLatin1Char('{'));
+    const auto spray = wad::makeSprayPicture(bitmap.value(), wad::LumpLine{}, transparent);
+    if (!spray)
+        return SprayPreview{};
+    const wad::IndexedPicture& picture = spray->picture;
+    std::array<bool, 256> used{};
+    for (char index : picture.pixels)
+        used[static_cast<uchar>(index)] = true;
+    int colours = 0;
+    for (std::size_t i = 0; i < wad::kTransparentIndex; ++i)
+        colours += used[i] ? 1 : 0;
+    const QSize source = bitmap->size();
+    QString note = QStringLiteral("%1 \u00d7 %2").arg(picture.width).arg(picture.height);
+    if (spray->oneColour)
+        note += QStringLiteral(", one colour");
+    else
+        note += QStringLiteral(", %1 colours").arg(colours);
+    if (source != QSize(picture.width, picture.height))
+        note +=
+            QStringLiteral(", scaled from %1 \u00d7 %2").arg(source.width()).arg(source.height());
+    else if (spray->note.endsWith(QLatin1String("kept")))
+        note = QStringLiteral("%1 \u00d7 %2, used as it is").arg(picture.width).arg(picture.height);
+    return SprayPreview{sprayImage(picture), note};
 }
 
 }  // namespace velmira

@@ -111,12 +111,13 @@ QString copyInto(const QString& source, const QDir& folder, QString* reason) {
         *reason = out.errorString();
         return QString();
     }
-    out.close();
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString name = freeNameIn(folder, QFileInfo(source).fileName());
-        // rename never replaces a file: a name taken meanwhile is tried again.
-        if (QFile::rename(out.fileName(), folder.filePath(name))) {
+        // rename never replaces a file: a name taken meanwhile is tried again. The temporary
+        // file renames itself (on Windows no one else may while it is open).
+        if (out.rename(folder.filePath(name))) {
             out.setAutoRemove(false);
+            out.close();
             QFile::setPermissions(folder.filePath(name),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                       QFileDevice::ReadGroup | QFileDevice::ReadOther);

@@ -7,12 +7,16 @@
 #include "platform/files.h"
 #include "platform/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QThread>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace velmira {
 
@@ -169,7 +173,7 @@ void SprayFileList::dropEvent(QDropEvent* event) {
         return;
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    m_dropped(paths);
+    dropFiles(paths);
 }
 
 void SprayFileList::setFolder(const QString& folder) {
@@ -205,18 +209,62 @@ PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PreviewWidget::clear() {
-    m_picture = QImage();
+PreviewWidget::~PreviewWidget() {
+    // A conversion under way posts to this widget: it ends before the widget does.
+    for (QThread* worker : m_workers) {
+        worker->wait();
+        delete worker;
+    }
+}
+
+void PreviewWidget::show(const QImage& picture, const QString& note) {
+    m_picture = picture;
+    setToolTip(note);
     update();
 }
 
+void PreviewWidget::clear() {
+    ++m_generation;
+    show(QImage(), QString());
+}
+
 bool PreviewWidget::load(const QString& path) {
-    QImage picture = loadPreviewPicture(path);
-    if (picture.isNull())
-        return false;
-    m_picture = std::move(picture);
-    update();
+    const quint64 generation = ++m_generation;
+    if (!previewNeedsConversion(path)) {
+        QImage picture = loadPreviewPicture(path);
+        if (picture.isNull())
+            return false;
+        const QString note = QStringLiteral("%1 \u00d7 %2, used as it is")
+                                 .arg(picture.width())
+                                 .arg(picture.height());
+        show(picture, note);
+        return true;
+    }
+    // The window never waits for a conversion: it runs beside it and posts its result back.
+    QThread* worker = QThread::create([this, path, generation] {
+        const SprayPreview preview = convertedPreview(path);
+        QMetaObject::invokeMethod(
+            this,
+            [this, preview, generation] {
+                if (generation == m_generation)
+                    show(preview.image, preview.note);
+            },
+            Qt::QueuedConnection);
+    });
+    connect(worker, &QThread::finished, this, [this, worker] {
+        m_workers.erase(std::remove(m_workers.begin(), m_workers.end(), worker), m_workers.end());
+        worker->deleteLater();
+    });
+    m_workers.push_back(worker);
+    worker->start();
     return true;
+}
+
+void PreviewWidget::waitForConversion() {
+    for (QThread* worker : std::vector<QThread*>(m_workers))
+        worker->wait();
+    QCoreApplication::sendPostedEvents(this);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 void PreviewWidget::paintEvent(QPaintEvent*) {

@@ -10,6 +10,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
+
+class QThread;
 
 namespace velmira {
 
@@ -61,6 +64,11 @@ class SprayFileList : public QListWidget, public SprayFiles {
     void setDropHandler(std::function<void(const QStringList&)> handler) {
         m_dropped = std::move(handler);
     }
+    // Hands files dropped on the list to the drop handler.
+    void dropFiles(const QStringList& paths) {
+        if (m_dropped && !paths.isEmpty())
+            m_dropped(paths);
+    }
     void setFolder(const QString& folder) override;
     void choose(const QString& name) override;
     QString folder() const override { return m_folder; }
@@ -89,15 +97,25 @@ class PreviewWidget : public QWidget, public PreviewArea {
     Q_OBJECT
   public:
     explicit PreviewWidget(QWidget* parent = nullptr);
+    ~PreviewWidget() override;
     void clear() override;
+    // A WAD or an 8-bit spray bitmap is shown at once; any other picture is converted as the
+    // compiler will convert it, on a worker thread, and shown when ready (a later load or
+    // clear makes an earlier conversion's result go unshown).
     bool load(const QString& path) override;
     const QImage& picture() const { return m_picture; }
+    // Waits for the conversions under way and shows the latest (for tests and benchmarks).
+    void waitForConversion();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void show(const QImage& picture, const QString& note);
+
     QImage m_picture;
+    quint64 m_generation = 0;
+    std::vector<QThread*> m_workers;
 };
 
 // Shows a folder or a message as plain text: a folder named like markup shows as it is named.
