@@ -387,6 +387,9 @@ TEST(SprayFileListWidget, ListsEveryPictureKindQtReadsHere) {
     // Debian's image-format plugins add these.
     for (const char* format : {"tga", "webp"})
         EXPECT_TRUE(sprayExtensions().contains(QLatin1String(format))) << format;
+#else
+    // The Windows build's Qt has no TGA reader: such files are not offered.
+    EXPECT_FALSE(sprayExtensions().contains(QLatin1String("tga")));
 #endif
     EXPECT_FALSE(loadPreviewPicture(scratch.path(QStringLiteral("p.PNG"))).isNull());
 }

@@ -22,8 +22,12 @@ TEST(SteamLibraryList, ReadsTodaysAndTheOlderFormat) {
               QStringList({"/home/player/.local/share/Steam", "D:\\SteamLibrary"}));
     EXPECT_EQ(parseLibraryFolders(fixture("old_format.vdf")), QStringList({"E:\\Games\\Steam"}))
         << "numbered values of the outer block; other keys are passed over";
-    EXPECT_EQ(parseLibraryFolders("// a comment \"path\" \"x\"\n{ \"path\" \"/a \\\"b\\\"\" }"),
-              QStringList({"/a \"b\""}));
+    EXPECT_EQ(parseLibraryFolders("// x \"path\" \"/c\"\n{ \"path\" \"/a \\\"b\\\"\" }"),
+              QStringList({"/a \"b\""}))
+        << "a comment is passed over; escapes are read";
+    EXPECT_EQ(parseLibraryFolders("libraryfolders { 0 { path /bare/path } }"),
+              QStringList({"/bare/path"}))
+        << "unquoted words";
     EXPECT_TRUE(parseLibraryFolders("\"libraryfolders\" { \"0\" { \"path\"").isEmpty());
     EXPECT_TRUE(parseLibraryFolders("}}}{{\"path\"{\"x\"}").isEmpty());
 }
