@@ -51,10 +51,8 @@ Result<QImage> readBitmap(const QString& path) {
 
 namespace {
 
-Result<IndexedPicture> indexedFrom(const QImage& image) {
-    using Fail = Result<IndexedPicture>;
-    if (image.format() != QImage::Format_Indexed8 || image.colorCount() > 256)
-        return Fail::failure(QStringLiteral("the bitmap is not an 8-bit paletted picture"));
+// A picture of one byte a pixel (8-bit indexed or grey) as a spray's pixels, palette unset.
+IndexedPicture bytesOf(const QImage& image) {
     IndexedPicture picture;
     picture.width = image.width();
     picture.height = image.height();
@@ -62,6 +60,14 @@ Result<IndexedPicture> indexedFrom(const QImage& image) {
     for (int y = 0; y < picture.height; ++y)
         std::memcpy(picture.pixels.data() + static_cast<qsizetype>(y) * picture.width,
                     image.constScanLine(y), static_cast<size_t>(picture.width));
+    return picture;
+}
+
+Result<IndexedPicture> indexedFrom(const QImage& image) {
+    using Fail = Result<IndexedPicture>;
+    if (image.format() != QImage::Format_Indexed8 || image.colorCount() > 256)
+        return Fail::failure(QStringLiteral("the bitmap is not an 8-bit paletted picture"));
+    IndexedPicture picture = bytesOf(image);
     picture.palette.fill(qRgb(0, 0, 0));
     const QVector<QRgb> table = image.colorTable();
     for (qsizetype i = 0; i < table.size(); ++i)
@@ -103,13 +109,7 @@ Result<SprayPicture> oneColourSpray(const QImage& region, QSize target) {
                    .arg(target.width())
                    .arg(target.height());
     }
-    IndexedPicture picture;
-    picture.width = opacity.width();
-    picture.height = opacity.height();
-    picture.pixels.resize(static_cast<qsizetype>(picture.width) * picture.height);
-    for (int y = 0; y < picture.height; ++y)
-        std::memcpy(picture.pixels.data() + static_cast<qsizetype>(y) * picture.width,
-                    opacity.constScanLine(y), static_cast<size_t>(picture.width));
+    IndexedPicture picture = bytesOf(opacity);
     const QVector<QRgb> table = region.colorTable();
     for (int i = 0; i < 256; ++i)
         picture.palette[static_cast<std::size_t>(i)] =
