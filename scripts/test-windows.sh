@@ -9,7 +9,7 @@ cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
 build="$top/build-windows"
 [ -f "$build/tests/velmira_tests.exe" ] || "$top/scripts/build-windows.sh"
 
-need=(wine xvfb xauth)
+need=(wine wine64 xvfb xauth)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
