@@ -30,6 +30,8 @@ TEST(SteamLibraryList, ReadsTodaysAndTheOlderFormat) {
         << "unquoted words";
     EXPECT_TRUE(parseLibraryFolders("\"libraryfolders\" { \"0\" { \"path\"").isEmpty());
     EXPECT_TRUE(parseLibraryFolders("}}}{{\"path\"{\"x\"}").isEmpty());
+    EXPECT_EQ(parseLibraryFolders("{ \"path\" \"/a\" } /"), QStringList({"/a"}))
+        << "a lone slash at the very end";
 }
 
 TEST(SteamLibraryList, SurvivesEveryTruncationAndByteFlip) {
