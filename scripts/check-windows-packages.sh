@@ -59,7 +59,7 @@ time_to_window() {
   local title=\$1; shift
   local start=\$(date +%s%N)
   wine "\$@" >/dev/null 2>&1 &
-  for i in \$(seq 600); do
+  for i in \$(seq 2000); do
     xdotool search --name "^\$title\\\$" >/dev/null 2>&1 && break
     sleep 0.02
   done
