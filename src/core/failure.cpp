@@ -15,8 +15,12 @@ void raiseFileNotFound() {
 void raisePathNotFound() {
     raise(ErrorNumber::PathNotFound, QStringLiteral("Path not found"));
 }
+Failure permissionDenied() {
+    return Failure{ErrorNumber::PermissionDenied, kProjectSource,
+                   QStringLiteral("Permission denied")};
+}
 void raisePermissionDenied() {
-    raise(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied"));
+    throw VelmiraError(permissionDenied());
 }
 void raiseIndexOutOfRange() {
     raise(ErrorNumber::IndexOutOfRange, QStringLiteral("Subscript out of range"));

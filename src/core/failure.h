@@ -45,6 +45,7 @@ class VelmiraError : public std::exception {
 [[noreturn]] void raise(qint32 number, const QString& description);
 
 // The usual failures of file work, with their standard descriptions.
+Failure permissionDenied();
 [[noreturn]] void raiseFileNotFound();
 [[noreturn]] void raisePathNotFound();
 [[noreturn]] void raisePermissionDenied();

@@ -30,9 +30,7 @@ void ListModDirectories(AppState& state, ModRows& list, ErrorReporter& errors) {
             list.clear();
             list.setTag(kEmptyTag);
             state.Mods.reset(0);
-            errors.show(Failure{ErrorNumber::PermissionDenied, kProjectSource,
-                                QStringLiteral("Permission denied")},
-                        p);
+            errors.show(permissionDenied(), p);
             return;
         }
         p.step(4);

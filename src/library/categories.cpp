@@ -23,9 +23,7 @@ void ListCats(const AppState& state, CategoryRows& categories, ErrorReporter& er
         if (!folder.isReadable()) {
             // Reported, but the window stays: File Locations must still be reachable.
             categories.clear();
-            errors.show(Failure{ErrorNumber::PermissionDenied, kProjectSource,
-                                QStringLiteral("Permission denied")},
-                        p);
+            errors.show(permissionDenied(), p);
             return;
         }
         p.step(4);

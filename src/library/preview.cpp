@@ -2,7 +2,6 @@
 
 #include "platform/files.h"
 #include "wad/bitmap.h"
-#include "wad/bytes.h"
 #include "wad/compile.h"
 #include "wad/readfile.h"
 #include "wad/wad.h"
@@ -78,18 +77,10 @@ bool previewNeedsConversion(const QString& path) {
     QFile file(path);
     if (!wad::isRegularFile(path) || !file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray head = file.read(64);
-    if (!wad::isPalettedBmp(head))
-        return true;
-    const auto info = wad::readU32(head, 14);
-    if (!info || *info < 40)
-        return true;
-    const auto width = wad::readU32(head, 18);
-    const auto height = wad::readU32(head, 22);
-    const auto bits = wad::readU16(head, 28);
-    return !width || !height || !bits || *bits != 8 ||
-           !wad::spraySizeAllowed(static_cast<qint32>(*width),
-                                  std::abs(static_cast<qint32>(*height)));
+    const auto info = wad::bmpInfo(file.read(64));
+    return !info || info->bits != 8 ||
+           !wad::spraySizeAllowed(static_cast<int>(info->width),
+                                  static_cast<int>(std::abs(info->height)));
 }
 
 SprayPreview convertedPreview(const QString& path) {

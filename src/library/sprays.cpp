@@ -93,20 +93,8 @@ QString copyInto(const QString& source, const QDir& folder, QString* reason) {
         *reason = out.errorString();
         return QString();
     }
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0) {
-            *reason = in.errorString();
-            return QString();
-        }
-        if (got == 0)
-            break;
-        if (out.write(buffer, got) != got) {
-            *reason = out.errorString();
-            return QString();
-        }
-    }
+    if (!copyContents(in, out, reason))
+        return QString();
     if (!out.flush()) {
         *reason = out.errorString();
         return QString();

@@ -128,6 +128,23 @@ namespace {
 }
 }  // namespace
 
+bool copyContents(QIODevice& in, QIODevice& out, QString* reason) {
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0) {
+            *reason = in.errorString();
+            return false;
+        }
+        if (got == 0)
+            return true;
+        if (out.write(buffer, got) != got) {
+            *reason = out.errorString();
+            return false;
+        }
+    }
+}
+
 void replaceFileWithCopy(const QString& source, const QString& destination) {
     QFile in(source);
     if (!QFileInfo(source).isFile())
@@ -139,17 +156,10 @@ void replaceFileWithCopy(const QString& source, const QString& destination) {
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
         raiseForFolderOf(destination);
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            raise(ErrorNumber::DeviceIoError, QStringLiteral("Device I/O error"));
-        if (got == 0)
-            break;
-        if (out.write(buffer, got) != got) {
-            out.cancelWriting();
-            raise(ErrorNumber::DeviceIoError, QStringLiteral("Device I/O error"));
-        }
+    QString reason;
+    if (!copyContents(in, out, &reason)) {
+        out.cancelWriting();
+        raise(ErrorNumber::DeviceIoError, QStringLiteral("Device I/O error"));
     }
     if (!out.commit())
         raise(ErrorNumber::PathFileAccessError, QStringLiteral("Path/File access error"));

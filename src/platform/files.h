@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 namespace velmira {
 
 // The platform's path separator, used wherever the program joins path parts.
@@ -26,6 +28,10 @@ QString temporaryName(const QString& folder);
 
 // The extension of the last path component after its last dot, without the dot.
 QString extensionOf(const QString& fileName);
+
+// Copies everything readable from `in` to `out`; false with the device's reason on a failed
+// read or write.
+bool copyContents(QIODevice& in, QIODevice& out, QString* reason);
 
 // Copies a file so that the destination is either its old self or a whole copy of the source:
 // the copy is written beside it and renamed over it only when complete. Failures raise the

@@ -153,6 +153,13 @@ Result<QImage> decodeRle(const QByteArray& bytes, const BmpHeader& h, QImage ima
 
 }  // namespace
 
+std::optional<BmpInfo> bmpInfo(const QByteArray& bytes) {
+    const auto h = readHeader(bytes);
+    if (!h)
+        return std::nullopt;
+    return BmpInfo{h->width, h->height, h->bits};
+}
+
 bool isPalettedBmp(const QByteArray& bytes) {
     const auto h = readHeader(bytes);
     return h && (h->bits == 1 || h->bits == 4 || h->bits == 8);

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <optional>
+
 namespace velmira::wad {
 
 // The text key under which a decoded bitmap records its bits per pixel ("1", "4", "8").
@@ -15,6 +17,15 @@ inline const QString kBitsKey = QStringLiteral("velmira-bits");
 // table has 2^bits entries. Pixels that RLE escapes skip are index 0. Survives any bytes:
 // anything cut short, inconsistent or too large is a failure with a reason.
 Result<QImage> decodePalettedBmp(const QByteArray& bytes);
+
+// The size and bits per pixel that a bitmap's headers state (a negative height: rows stored
+// top-down); none when the headers are cut short or of an unknown kind.
+struct BmpInfo {
+    qint64 width = 0;
+    qint64 height = 0;
+    int bits = 0;
+};
+std::optional<BmpInfo> bmpInfo(const QByteArray& bytes);
 
 // Whether the bytes are a bitmap that decodePalettedBmp is meant for (1, 4 or 8 bits).
 bool isPalettedBmp(const QByteArray& bytes);
