@@ -21,20 +21,10 @@ mkdir -p "$cache"
 say() { echo "build-windows: $*"; }
 
 # Debian packages: each missing one is named and installed, never skipped.
-need=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev ninja-build cmake dpkg-dev
-      xz-utils googletest)
-missing=()
-for p in "${need[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+"$top/scripts/need-packages.sh" g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev \
+  ninja-build cmake dpkg-dev xz-utils googletest
 as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo env)
-if [ ${#missing[@]} -gt 0 ]; then
-  say "installing missing packages: ${missing[*]}"
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
-fi
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
 
 # Debian's source packages: a deb-src entry for bookworm, added once.
 fetch_source() {
@@ -42,7 +32,8 @@ fetch_source() {
   if ! grep -rqs "^Types:.*deb-src" /etc/apt/sources.list.d/ && \
      ! grep -qs "^deb-src" /etc/apt/sources.list; then
     say "adding a deb-src entry for bookworm"
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
+    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+      "$("$top/scripts/apt-mirror.sh")" |
       "${as_root[@]}" tee /etc/apt/sources.list.d/velmira-deb-src.sources >/dev/null
     "${as_root[@]}" apt-get update -qq
   fi

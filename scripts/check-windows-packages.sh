@@ -17,10 +17,7 @@ zip="$(ls "$packages"/velmira-*-win64.zip)"
 setup="$(ls "$packages"/velmira-*-win64-setup.exe)"
 linux_qlumpy="${VELMIRA_LINUX_QLUMPY:-$top/build-test/bin/qlumpy}"
 [ -x "$linux_qlumpy" ] || { echo "check: build the Linux qlumpy first (scripts/test.sh)"; exit 1; }
-for tool in xdotool:xdotool convert:imagemagick unzip:unzip; do
-  command -v "${tool%%:*}" >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-    --no-install-recommends "${tool#*:}" >/dev/null
-done
+"$top/scripts/need-packages.sh" xdotool imagemagick unzip
 export WINEPREFIX="$cache/wineprefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
 rm -rf "$out" && mkdir -p "$out"

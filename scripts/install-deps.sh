@@ -15,14 +15,4 @@ case "${1:-test}" in
   package) packages=("${run[@]}" file dpkg-dev) ;;
   *) echo "usage: $0 run|test|demo|package" >&2; exit 2 ;;
 esac
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-# sudo resets the environment: the non-interactive front end is passed through env.
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo env)
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-  "${missing[@]}"
+exec "$(dirname "$0")/need-packages.sh" "${packages[@]}"

@@ -7,15 +7,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-windows"
 [ -f "$build/bin/velmira.exe" ] || "$top/scripts/build-windows.sh"
-for tool in makensis:nsis zip:zip; do
-  if ! command -v "${tool%%:*}" >/dev/null; then
-    echo "package-windows: installing the missing package ${tool#*:}"
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo env)
-    "${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-      "${tool#*:}"
-  fi
-done
+"$top/scripts/need-packages.sh" nsis zip
 
 # The versions, from the one version number in CMakeLists.txt.
 fileversion="$(sed -n 's/^project(Velmira VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")"

@@ -6,8 +6,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$top/build/screenshots}"
 "$top/scripts/install-deps.sh" test
-command -v xdotool >/dev/null || { as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo env);
-  "${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool; }
+"$top/scripts/need-packages.sh" xdotool
 cmake -S "$top" -B "$top/build" -G Ninja >/dev/null
 cmake --build "$top/build" --target velmira qlumpy >/dev/null
 scratch="$(mktemp -d)"

@@ -9,19 +9,7 @@ cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
 build="$top/build-windows"
 [ -f "$build/tests/velmira_tests.exe" ] || "$top/scripts/build-windows.sh"
 
-need=(wine wine64 xvfb xauth)
-missing=()
-for p in "${need[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "test-windows: installing missing packages: ${missing[*]}"
-  as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo env)
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
-fi
+"$top/scripts/need-packages.sh" wine wine64 xvfb xauth
 
 # Wine looks for no add-ons and says nothing of its own; one prefix is kept for every run (a
 # new one takes minutes to set up).
