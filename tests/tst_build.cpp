@@ -11,7 +11,15 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <atomic>
 #include <cerrno>
+#include <thread>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -526,6 +534,61 @@ TEST_F(CreateSpraysTest, AnInstallThatCannotFinishLeavesBothOldFilesAndTheWindow
               QStringList({"pldecal.wad"}));
     EXPECT_FALSE(window->isUnloaded());
 }
+
+#ifndef Q_OS_WIN
+// A mod folder shared with another user, who swaps each new file beside the sprays for a link
+// to one of the player's private files while the pair is being installed.
+TEST(ReplaceFilesTogether, AFileSwappedForALinkInASharedFolderNeverReachesTheLinkedFile) {
+    Scratch scratch;
+    const QString mod = scratch.mkdir(QStringLiteral("Half-Life/valve"));
+    ASSERT_EQ(::chmod(QFile::encodeName(mod).constData(), 02777), 0);
+    const QString secret = scratch.write(QStringLiteral("private"), "the player's own");
+    ASSERT_EQ(::chmod(QFile::encodeName(secret).constData(), 0600), 0);
+    const QString tempdecal = joinPath(mod, QStringLiteral("tempdecal.wad"));
+    scratch.write(QStringLiteral("Half-Life/valve/tempdecal.wad"), "old");
+    const QStringList pair = {joinPath(mod, QStringLiteral("pldecal.wad")), tempdecal};
+
+    std::atomic<bool> stop{false};
+    std::atomic<int> swaps{0};
+    std::thread attacker([&] {
+        const QByteArray folder = QFile::encodeName(mod);
+        const QByteArray target = QFile::encodeName(secret);
+        while (!stop) {
+            DIR* dir = ::opendir(folder.constData());
+            while (const dirent* entry = dir ? ::readdir(dir) : nullptr) {
+                const QByteArray name(entry->d_name);
+                if (!name.contains(".wad."))
+                    continue;
+                const QByteArray path = folder + '/' + name;
+                if (::unlink(path.constData()) == 0 &&
+                    ::symlink(target.constData(), path.constData()) == 0)
+                    ++swaps;
+            }
+            if (dir)
+                ::closedir(dir);
+        }
+    });
+    int installed = 0;
+    for (int pass = 0; pass < 300 && !HasFailure(); ++pass) {
+        if (!replaceFilesTogether(pair, "new spray").isEmpty())
+            continue;
+        ++installed;
+        // Told installed: both names hold the new file itself, not a link.
+        for (const QString& path : pair) {
+            EXPECT_FALSE(QFileInfo(path).isSymLink()) << path.toStdString();
+            EXPECT_EQ(readFile(path), QByteArray("new spray"));
+        }
+    }
+    stop = true;
+    attacker.join();
+    struct stat info;
+    ASSERT_EQ(::stat(QFile::encodeName(secret).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u) << "the private file's mode is untouched";
+    EXPECT_EQ(readFile(secret), QByteArray("the player's own"));
+    EXPECT_GT(swaps.load(), 0);
+    EXPECT_GT(installed, 0);
+}
+#endif
 
 #ifndef Q_OS_WIN
 TEST_F(CreateSpraysTest, AHungCompilerIsEndedTogetherWithWhatItStarted) {

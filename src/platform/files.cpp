@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -15,9 +14,15 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#include <io.h>
 #else
 #include <dirent.h>
+#include <sys/stat.h>
 #endif
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace velmira {
 
@@ -167,116 +172,287 @@ void replaceFileWithCopy(const QString& source, const QString& destination) {
 
 namespace {
 
-// A new file beside `destination`, created exclusively, holding `bytes` and carrying
-// `permissions`; its path, or empty with the reason in `error`.
-QString stageBeside(const QString& destination, const QByteArray& bytes,
-                    QFileDevice::Permissions permissions, QString* error) {
-    QTemporaryFile staged(destination + QStringLiteral(".XXXXXX"));
-    staged.setAutoRemove(false);
-    if (!staged.open()) {
-        *error = staged.errorString();
-        return QString();
+// Where a file lies on its device: tells whether a name still leads to the file written.
+struct FileId {
+    quint64 device = 0;
+    quint64 node = 0;
+    bool known = false;
+    bool operator==(const FileId& other) const {
+        return known && other.known && device == other.device && node == other.node;
     }
-    const QString path = staged.fileName();
-    const bool written = staged.write(bytes) == bytes.size() && staged.flush();
-    if (!written)
-        *error = staged.errorString();
-    staged.close();
-    if (written && !QFile::setPermissions(path, permissions)) {
-        *error = QStringLiteral("cannot set the permissions of %1").arg(path);
-        QFile::remove(path);
-        return QString();
+};
+
+// What a name in a folder is, without following a link: the game folder may be shared, and
+// another user may put a link where Velmira expects its own file.
+enum class Entry { Missing, File, Link, Other };
+
+struct EntryInfo {
+    Entry kind = Entry::Missing;
+    FileId id;
+    QFileDevice::Permissions permissions;
+};
+
+#ifdef Q_OS_WIN
+FileId idOfHandle(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info;
+    FileId id;
+    if (handle != INVALID_HANDLE_VALUE && GetFileInformationByHandle(handle, &info)) {
+        id.device = info.dwVolumeSerialNumber;
+        id.node = (quint64{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+        id.known = true;
     }
-    if (!written) {
-        QFile::remove(path);
-        return QString();
-    }
-    return QDir::toNativeSeparators(path);
+    return id;
 }
 
-QFileDevice::Permissions permissionsFor(const QString& destination) {
-    const QFileInfo old(destination);
-    // The "user" flags tell what this process may do (everything, for root), not the file's
-    // mode: only the owner, group and other flags are carried over.
-    if (old.isFile())
-        return old.permissions() &
-               ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+EntryInfo entryAt(const QString& path) {
+    EntryInfo entry;
+    const std::wstring wide = QDir::toNativeSeparators(path).toStdWString();
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return entry;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        entry.kind = Entry::Link;
+    else if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        entry.kind = Entry::Other;
+    else
+        entry.kind = Entry::File;
+    const HANDLE handle =
+        CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    entry.id = idOfHandle(handle);
+    if (handle != INVALID_HANDLE_VALUE)
+        CloseHandle(handle);
+    entry.permissions = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (!(attributes & FILE_ATTRIBUTE_READONLY))
+        entry.permissions |= QFileDevice::WriteOwner;
+    return entry;
+}
+
+FileId idOfOpen(QFile& file) {
+    return idOfHandle(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
+}
+
+// Windows lets nobody rename or delete a file this process holds open, so the attribute is
+// set while the file is still open.
+bool setModeOfOpen(QFile& file, QFileDevice::Permissions permissions) {
+    return file.setPermissions(permissions);
+}
+#else
+FileId idOfStat(const struct stat& info) {
+    FileId id;
+    id.device = static_cast<quint64>(info.st_dev);
+    id.node = static_cast<quint64>(info.st_ino);
+    id.known = true;
+    return id;
+}
+
+QFileDevice::Permissions permissionsOfMode(mode_t mode) {
+    QFileDevice::Permissions permissions;
+    const std::pair<mode_t, QFileDevice::Permission> bits[] = {
+        {S_IRUSR, QFileDevice::ReadOwner}, {S_IWUSR, QFileDevice::WriteOwner},
+        {S_IXUSR, QFileDevice::ExeOwner},  {S_IRGRP, QFileDevice::ReadGroup},
+        {S_IWGRP, QFileDevice::WriteGroup}, {S_IXGRP, QFileDevice::ExeGroup},
+        {S_IROTH, QFileDevice::ReadOther}, {S_IWOTH, QFileDevice::WriteOther},
+        {S_IXOTH, QFileDevice::ExeOther}};
+    for (const auto& [bit, permission] : bits)
+        if (mode & bit)
+            permissions |= permission;
+    return permissions;
+}
+
+mode_t modeOfPermissions(QFileDevice::Permissions permissions) {
+    mode_t mode = 0;
+    const std::pair<QFileDevice::Permission, mode_t> bits[] = {
+        {QFileDevice::ReadOwner, S_IRUSR}, {QFileDevice::WriteOwner, S_IWUSR},
+        {QFileDevice::ExeOwner, S_IXUSR},  {QFileDevice::ReadGroup, S_IRGRP},
+        {QFileDevice::WriteGroup, S_IWGRP}, {QFileDevice::ExeGroup, S_IXGRP},
+        {QFileDevice::ReadOther, S_IROTH}, {QFileDevice::WriteOther, S_IWOTH},
+        {QFileDevice::ExeOther, S_IXOTH}};
+    for (const auto& [permission, bit] : bits)
+        if (permissions & permission)
+            mode |= bit;
+    return mode;
+}
+
+EntryInfo entryAt(const QString& path) {
+    EntryInfo entry;
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return entry;
+    entry.kind = S_ISREG(info.st_mode)   ? Entry::File
+                 : S_ISLNK(info.st_mode) ? Entry::Link
+                                         : Entry::Other;
+    entry.id = idOfStat(info);
+    entry.permissions = permissionsOfMode(info.st_mode);
+    return entry;
+}
+
+FileId idOfOpen(QFile& file) {
+    struct stat info;
+    return ::fstat(file.handle(), &info) == 0 ? idOfStat(info) : FileId();
+}
+
+// The mode is set on the open file, never by name: another user may have swapped the name for
+// a link to one of the player's files.
+bool setModeOfOpen(QFile& file, QFileDevice::Permissions permissions) {
+    return ::fchmod(file.handle(), modeOfPermissions(permissions)) == 0;
+}
+#endif
+
+// A fresh name beside `path` that nothing has yet: `path` + "." + six letters or digits.
+QString freshNameBeside(const QString& path) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        QString name = path + QLatin1Char('.');
+        for (int i = 0; i < 6; ++i)
+            name += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+        if (entryAt(name).kind == Entry::Missing)
+            return name;
+    }
+    return QString();
+}
+
+// A file written beside its destination, and which file it is. Where the system allows it the
+// file stays open until the pass ends, so that its number cannot be given to another file (a
+// link put in its place) and make that one pass for it.
+struct Staged {
+    QString path;
+    FileId id;
+    std::unique_ptr<QFile> file;
+};
+
+// The reason a write stopped; a write that stopped short without a reason ran out of room.
+QString writeFailure(const QFile& file, const QString& destination) {
+    const QString reason = file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    if (reason.isEmpty() || reason == QStringLiteral("Unknown error"))
+        return QStringLiteral("the disk holding %1 is full")
+            .arg(QDir::toNativeSeparators(QFileInfo(destination).absolutePath()));
+    return reason;
+}
+
+// A new file beside `destination`, created exclusively (never through a link), holding `bytes`
+// and carrying `permissions`; its path is empty, with the reason in `error`, on failure.
+Staged stageBeside(const QString& destination, const QByteArray& bytes,
+                   QFileDevice::Permissions permissions, QString* error) {
+    Staged staged;
+    const QString path = freshNameBeside(destination);
+    if (path.isEmpty()) {
+        *error = QStringLiteral("File already exists");
+        return staged;
+    }
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        *error = file->errorString();
+        return staged;
+    }
+    const bool written = file->write(bytes) == bytes.size();
+    if (!written)
+        *error = writeFailure(*file, destination);
+    else if (!setModeOfOpen(*file, permissions))
+        *error = QStringLiteral("cannot set the permissions of %1").arg(path);
+    const FileId id = idOfOpen(*file);
+    if (!written || !error->isEmpty()) {
+        file->close();
+        QFile::remove(path);
+        return staged;
+    }
+#ifdef Q_OS_WIN
+    // Windows renames no file that is open; nor does it give a removed file's number to
+    // another soon after.
+    file->close();
+#endif
+    staged.path = path;
+    staged.id = id;
+    staged.file = std::move(file);
+    return staged;
+}
+
+// The old file's mode carries over to its replacement; a new file is readable by everyone.
+QFileDevice::Permissions permissionsFor(const EntryInfo& old) {
+    if (old.kind == Entry::File)
+        return old.permissions;
     return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
            QFileDevice::ReadOther;
 }
 
-QByteArray wholeFile(const QString& path, bool* ok) {
-    QFile file(path);
-    *ok = file.open(QIODevice::ReadOnly);
-    QByteArray bytes;
-    while (*ok && !file.atEnd()) {
-        const QByteArray chunk = file.read(64 * 1024);
-        if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
-            *ok = false;
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    return bytes;
+// Removes a file this pass made or kept aside. Removing a name never follows a link; Windows
+// removes a read-only file only once it is writable.
+void removeOwn(const QString& path) {
+    if (path.isEmpty())
+        return;
+#ifdef Q_OS_WIN
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+#endif
+    QFile::remove(path);
 }
 
 }  // namespace
 
 QString replaceFilesTogether(const QStringList& destinations, const QByteArray& bytes) {
-    QStringList staged;
-    QStringList backups;  // one per destination; empty where there was no file
-    const auto cleanUp = [&] {
-        // A kept-aside copy of a read-only file is read-only too; Windows removes it only
-        // once it is writable.
-        for (const QString& path : staged + backups) {
-            if (path.isEmpty())
-                continue;
-            QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
-            QFile::remove(path);
+    std::vector<Staged> staged;
+    QStringList asides(destinations.size());  // the old files, kept aside under a fresh name
+    QList<bool> placed(destinations.size(), false);
+    // Ends the set as it began: each old file back under its name (one that cannot go back
+    // stays under its kept-aside name, never deleted), each new one gone.
+    const auto putBack = [&] {
+        for (int i = 0; i < destinations.size(); ++i) {
+            if (!asides[i].isEmpty())
+                renameOver(asides[i], destinations[i]);
+            else if (placed[i])
+                removeOwn(destinations[i]);
         }
+        for (const Staged& file : staged)
+            if (entryAt(file.path).id == file.id)
+                removeOwn(file.path);
     };
     QString error;
     // Every new file is written in full before any old one is touched: a full disk fails here.
     for (const QString& destination : destinations) {
-        const QString path = stageBeside(destination, bytes, permissionsFor(destination), &error);
-        if (path.isEmpty()) {
-            cleanUp();
+        const EntryInfo old = entryAt(destination);
+        if (old.kind == Entry::Other) {
+            putBack();
+            return QStringLiteral("cannot replace %1: it is not a file").arg(destination);
+        }
+        Staged file = stageBeside(destination, bytes, permissionsFor(old), &error);
+        if (file.path.isEmpty()) {
+            putBack();
             return QStringLiteral("cannot write beside %1: %2").arg(destination, error);
         }
-        staged << path;
+        staged.push_back(std::move(file));
     }
-    // The old files are kept aside until every new one is in place.
-    for (const QString& destination : destinations) {
-        QString backup;
-        if (QFileInfo(destination).isFile()) {
-            bool ok = false;
-            const QByteArray old = wholeFile(destination, &ok);
-            if (ok)
-                backup = stageBeside(destination, old, permissionsFor(destination), &error);
-            if (backup.isEmpty()) {
-                cleanUp();
-                return QStringLiteral("cannot keep a copy of %1: %2").arg(destination, error);
-            }
-        }
-        backups << backup;
-    }
+    // The old files are kept aside by renaming them, never by reading them, until every new one
+    // is in place.
     for (int i = 0; i < destinations.size(); ++i) {
-        error = renameOver(staged[i], destinations[i]);
-        if (error.isEmpty()) {
-            staged[i].clear();
-            continue;
+        if (entryAt(destinations[i]).kind != Entry::Missing) {
+            const QString aside = freshNameBeside(destinations[i]);
+            error = aside.isEmpty() ? QStringLiteral("File already exists")
+                                    : renameOver(destinations[i], aside);
+            if (!error.isEmpty()) {
+                putBack();
+                return QStringLiteral("cannot keep a copy of %1: %2").arg(destinations[i], error);
+            }
+            asides[i] = aside;
         }
-        // Put back every file already replaced: the set ends all old, as it began.
-        for (int done = 0; done < i; ++done) {
-            if (backups[done].isEmpty())
-                QFile::remove(destinations[done]);
-            else if (renameOver(backups[done], destinations[done]).isEmpty())
-                backups[done].clear();
+        error = renameOver(staged[static_cast<std::size_t>(i)].path, destinations[i]);
+        if (!error.isEmpty()) {
+            putBack();
+            return QStringLiteral("cannot replace %1: %2").arg(destinations[i], error);
         }
-        cleanUp();
-        return QStringLiteral("cannot replace %1: %2").arg(destinations[i], error);
+        placed[i] = true;
     }
-    cleanUp();
+    // In a folder others may write, a staged file may have been swapped for something else
+    // before it was renamed in: only the files written here count as installed.
+    for (int i = 0; i < destinations.size(); ++i) {
+        if (!(entryAt(destinations[i]).id == staged[static_cast<std::size_t>(i)].id)) {
+            putBack();
+            return QStringLiteral("cannot replace %1: another program changed it while it was "
+                                  "being replaced")
+                .arg(destinations[i]);
+        }
+    }
+    for (QString& aside : asides)
+        removeOwn(aside);
     return QString();
 }
 
@@ -311,7 +487,11 @@ void deleteFileForced(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile())
         raiseFileNotFound();
+#ifdef Q_OS_WIN
+    // Windows removes a read-only file only once it is writable; elsewhere removing a name
+    // needs no change to the file (and would follow a link).
     file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+#endif
     if (!file.remove())
         raisePermissionDenied();
 }
