@@ -1,5 +1,6 @@
 // Feeds any bytes to the compiler as a bitmap: reading, fitting, colour reduction and the WAD.
 #include "wad/compile.h"
+#include "wad/tga.h"
 #include "wad/wad.h"
 
 #include <QFile>
@@ -16,6 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     file.close();
+    // The TGA reader is chosen by name alone (TGA files have no signature).
+    (void)velmira::wad::decodeTga(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     const auto image = velmira::wad::readBitmap(path);
     if (!image)
         return 0;

@@ -3,12 +3,20 @@
 #include "wad/compile.h"
 #include "wad/readfile.h"
 
+#include <QBuffer>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QtEndian>
+
+#include <atomic>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #ifndef Q_OS_WIN
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace velmira::wad;
@@ -81,6 +89,12 @@ TEST(PalettedBitmap, Rle8RunsLiteralsAndSkippedPixelsAreExact) {
     // The same file compiles to the same bytes every time.
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(decodePalettedBmp(file)->constBits()[0], 0);
+    // Runs and literals longer than the row: what falls past its end is not drawn.
+    const auto past = decodePalettedBmp(bmp(8, 1, 4, 2,
+                                            bytes({255, 5, 0, 0,                      // bottom row
+                                                   0, 6, 1, 2, 3, 4, 6, 8, 0, 1})));  // top row
+    ASSERT_TRUE(past) << past.error().toStdString();
+    EXPECT_EQ(indices(past.value()), std::vector<int>({1, 2, 3, 4, 5, 5, 5, 5}));
 }
 
 TEST(PalettedBitmap, Rle4AlternatesNibblesAndPadsLiterals) {
@@ -183,6 +197,109 @@ TEST(RegularFiles, DevicesFifosAndLinksToThemAreRefusedWithoutReading) {
     EXPECT_FALSE(readRegularFile(big, 4999));
     EXPECT_TRUE(readRegularFile(big, 5000));
 }
+
+// A shared folder where another user renames a FIFO and a file back and forth under one name.
+TEST(RegularFiles, ANameSwappedBetweenAFileAndAFifoNeverBlocksARead) {
+    Scratch scratch;
+    const QByteArray name = QFile::encodeName(scratch.path(QStringLiteral("swap.bmp")));
+    const QByteArray file =
+        QFile::encodeName(scratch.write(QStringLiteral("file.bmp"), QByteArray(100, 'x')));
+    const QByteArray fifo = QFile::encodeName(scratch.path(QStringLiteral("fifo.bmp")));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    constexpr int kReads = 3000;
+    std::atomic<bool> stop{false};
+    std::atomic<int> reads{0};
+    std::thread swapper([&] {
+        while (!stop) {
+            for (const QByteArray& other : {file, fifo}) {
+                ::rename(other.constData(), name.constData());
+                ::rename(name.constData(), other.constData());
+            }
+        }
+    });
+    std::thread reader([&] {
+        for (int i = 0; i < kReads; ++i, ++reads)
+            (void)readRegularFile(QFile::decodeName(name), 1 << 20);
+    });
+    QDeadlineTimer deadline(30000);
+    while (reads < kReads && !deadline.hasExpired())
+        QThread::msleep(10);
+    const int done = reads;
+    stop = true;
+    swapper.join();
+    // A read stuck in opening the FIFO is let go, so that the test ends either way.
+    while (reads < kReads) {
+        for (const QByteArray& path : {name, fifo}) {
+            const int writer = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+        }
+        QThread::msleep(1);
+    }
+    reader.join();
+    EXPECT_EQ(done, kReads) << "a read blocked on the FIFO";
+}
 #endif
+
+TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
+    // An uncompressed 3 x 2 TGA (no signature), bottom row first.
+    QByteArray tga(18, '\0');
+    tga[2] = 2;
+    tga[12] = 3;
+    tga[14] = 2;
+    tga[16] = 24;
+    tga.append(QByteArray(3 * 2 * 3, '\x40'));
+    // The same picture run-length encoded, rows top-down: a run of 4 grey, 2 literal pixels.
+    QByteArray rleTga = tga.left(18);
+    rleTga[2] = 10;
+    rleTga[17] = 0x20;
+    rleTga.append(bytes({0x83, 0x40, 0x40, 0x40, 0x01, 1, 2, 3, 4, 5, 6}));
+    QImage photo(64, 48, QImage::Format_RGB32);
+    photo.fill(qRgb(200, 30, 60));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(photo.save(&buffer, "JPEG"));
+    // The smallest whole GIF: 1 x 1, a two-colour table, one frame, the trailer.
+    const QByteArray gif(
+        "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+        ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+        35);
+    QByteArray hugeFrame = gif;
+    hugeFrame[24] = hugeFrame[25] = hugeFrame[26] = hugeFrame[27] = '\xff';
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        QByteArray name;
+        bool read;
+    } cases[] = {
+        {"a TGA by its name", tga, "tga", true},
+        {"a TGA named as something else", tga, "png", false},
+        {"a cut-short TGA", tga.left(tga.size() - 1), "tga", false},
+        {"a run-length TGA", rleTga, "TGA", true},
+        {"a run-length TGA cut short", rleTga.left(rleTga.size() - 2), "tga", false},
+        {"a whole JPEG, whatever its name", jpeg, "gif", true},
+        {"a cut-short JPEG", jpeg.left(jpeg.size() * 2 / 3), "jpg", false},
+        {"a JPEG missing its end marker", jpeg.left(jpeg.size() - 2), "jpg", false},
+        {"a whole GIF", gif, "gif", true},
+        {"a GIF without its trailer", gif.left(gif.size() - 1), "gif", false},
+        {"a GIF whose image data is cut", gif.left(gif.size() - 4), "gif", false},
+        {"a GIF frame claiming 65535 x 65535", hugeFrame, "gif", false},
+    };
+    for (const auto& c : cases) {
+        const auto image = decodeBitmap(c.bytes, c.name);
+        EXPECT_EQ(bool(image), c.read) << c.what;
+        if (image && c.name.toLower() == "tga") {
+            EXPECT_EQ(image->size(), QSize(3, 2)) << c.what;
+            EXPECT_EQ(image->pixel(0, 0), qRgb(0x40, 0x40, 0x40)) << c.what;
+            if (c.bytes == rleTga) {
+                EXPECT_EQ(image->pixel(2, 1), qRgb(6, 5, 4)) << "stored blue first";
+            }
+        }
+        if (!image) {
+            EXPECT_FALSE(image.error().isEmpty()) << c.what;
+        }
+    }
+}
 
 }  // namespace

@@ -202,6 +202,22 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, MalformedWad,
                                            "truncated_palette.wad", "palette_count_too_big.wad",
                                            "two_lumps.wad"));
 
+TEST(WadReader, ADirectoryNamingOneLumpAgainAndAgainCostsNoMoreThanTheFile) {
+    QByteArray wad = sprayWad(picture(64, 64));
+    const qsizetype directory = wad.size() - 32;
+    const QByteArray entry = wad.mid(directory);
+    for (int i = 1; i < 200; ++i)
+        wad.append(entry);
+    wad[4] = static_cast<char>(200);
+    const auto all = readWad(wad);
+    ASSERT_FALSE(all);
+    EXPECT_EQ(all.error(), QStringLiteral("the lumps add up to more than the file"));
+    const auto first = readWad(wad, 1);
+    ASSERT_TRUE(first) << first.error().toStdString();
+    EXPECT_EQ(first->size(), 1u);
+    EXPECT_TRUE(readMipTexture(first->front().data));
+}
+
 TEST(WadReader, SurvivesEveryTruncationAndByteFlipOfAGoodFile) {
     const QByteArray good = sprayWad(picture(16, 32));
     for (qsizetype cut = 0; cut < good.size(); cut += 7)

@@ -6,7 +6,6 @@
 #include "wad/readfile.h"
 #include "wad/wad.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <array>
@@ -48,7 +47,8 @@ QImage wadPicture(const QString& path) {
     const auto bytes = wad::readRegularFile(path, kMaxPreviewWadSize);
     if (!bytes)
         return QImage();
-    const auto lumps = wad::readWad(bytes.value());
+    // Only the first picture is shown: only it is read.
+    const auto lumps = wad::readWad(bytes.value(), 1);
     if (!lumps || lumps->empty())
         return QImage();
     const auto picture = wad::readMipTexture(lumps->front().data);
@@ -61,34 +61,14 @@ bool isWad(const QString& path) {
     return extensionOf(path).compare(QLatin1String("wad"), Qt::CaseInsensitive) == 0;
 }
 
-}  // namespace
-
-QImage loadPreviewPicture(const QString& path) {
-    if (isWad(path))
-        return wadPicture(path);
-    const auto bitmap = wad::readBitmap(path);
-    return bitmap ? bitmap.value() : QImage();
+QString usedAsItIs(const QImage& picture) {
+    return QStringLiteral("%1 \u00d7 %2, used as it is").arg(picture.width()).arg(picture.height());
 }
 
-bool previewNeedsConversion(const QString& path) {
-    if (isWad(path))
-        return false;
-    // Only the headers are read here: an 8-bit bitmap of a spray's size is shown as it is.
-    QFile file(path);
-    if (!wad::isRegularFile(path) || !file.open(QIODevice::ReadOnly))
-        return false;
-    const auto info = wad::bmpInfo(file.read(64));
-    return !info || info->bits != 8 ||
-           !wad::spraySizeAllowed(static_cast<int>(info->width),
-                                  static_cast<int>(std::abs(info->height)));
-}
-
-SprayPreview convertedPreview(const QString& path) {
-    const auto bitmap = wad::readBitmap(path);
-    if (!bitmap)
-        return SprayPreview{};
+// The spray the compiler makes of a picture, as the game draws it, with what was done to it.
+SprayPreview converted(const QImage& bitmap, const QString& path, const wad::CancelCheck& cancel) {
     const bool transparent = QFileInfo(path).fileName().startsWith(QLatin1Char('{'));
-    const auto spray = wad::makeSprayPicture(bitmap.value(), wad::LumpLine{}, transparent);
+    const auto spray = wad::makeSprayPicture(bitmap, wad::LumpLine{}, transparent, cancel);
     if (!spray)
         return SprayPreview{};
     const wad::IndexedPicture& picture = spray->picture;
@@ -98,7 +78,7 @@ SprayPreview convertedPreview(const QString& path) {
     int colours = 0;
     for (std::size_t i = 0; i < wad::kTransparentIndex; ++i)
         colours += used[i] ? 1 : 0;
-    const QSize source = bitmap->size();
+    const QSize source = bitmap.size();
     QString note = QStringLiteral("%1 \u00d7 %2").arg(picture.width).arg(picture.height);
     if (spray->oneColour)
         note += QStringLiteral(", one colour");
@@ -110,6 +90,29 @@ SprayPreview convertedPreview(const QString& path) {
     else if (spray->note.endsWith(QLatin1String("kept")))
         note = QStringLiteral("%1 \u00d7 %2, used as it is").arg(picture.width).arg(picture.height);
     return SprayPreview{sprayImage(picture), note};
+}
+
+}  // namespace
+
+SprayPreview previewOf(const QString& path, const wad::CancelCheck& cancel) {
+    if (isWad(path)) {
+        const QImage picture = wadPicture(path);
+        return picture.isNull() ? SprayPreview{} : SprayPreview{picture, usedAsItIs(picture)};
+    }
+    const auto bytes = wad::readRegularFile(path, wad::kMaxBitmapFileSize);
+    if (!bytes || wad::isCancelled(cancel))
+        return SprayPreview{};
+    const auto bitmap =
+        wad::decodeBitmap(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
+    if (!bitmap)
+        return SprayPreview{};
+    // An 8-bit bitmap of a spray's size is shown as it is.
+    const auto info = wad::bmpInfo(bytes.value());
+    if (info && info->bits == 8 &&
+        wad::spraySizeAllowed(static_cast<int>(info->width),
+                              static_cast<int>(std::abs(info->height))))
+        return SprayPreview{bitmap.value(), usedAsItIs(bitmap.value())};
+    return converted(bitmap.value(), path, cancel);
 }
 
 }  // namespace velmira

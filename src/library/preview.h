@@ -1,24 +1,23 @@
 #pragma once
 
+#include "wad/cancel.h"
+
 #include <QImage>
 #include <QString>
 
 namespace velmira {
 
-// The picture of a spray file for the preview: a bitmap as it is, a WAD spray's first picture
-// (transparent where a colour spray is). A null image when the file cannot be shown.
-QImage loadPreviewPicture(const QString& path);
-
-// Whether the preview of a file is the compiler's conversion rather than the file itself: any
-// picture that is not a WAD or an 8-bit bitmap of a spray's size. Reads only the headers.
-bool previewNeedsConversion(const QString& path);
-
-// The spray the compiler makes of a picture, as the game draws it, and a line that says what
-// was done ("144 x 96, 255 colours, scaled from 300 x 200"). A null image when it cannot be made.
+// What the preview shows of a spray file, and a line that says what was done ("144 x 96, 255
+// colours, scaled from 300 x 200", "32 x 16, used as it is").
 struct SprayPreview {
     QImage image;
     QString note;
 };
-SprayPreview convertedPreview(const QString& path);
+
+// The preview of a spray file: a WAD spray's first picture (transparent where a colour spray
+// is), an 8-bit bitmap of a spray's size as it is, and any other picture as the compiler will
+// convert it, as the game draws it. A null image when the file cannot be shown or the work was
+// cancelled. Reads the file: never called on the window's thread.
+SprayPreview previewOf(const QString& path, const wad::CancelCheck& cancel = {});
 
 }  // namespace velmira

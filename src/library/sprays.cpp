@@ -17,9 +17,11 @@ namespace velmira {
 
 QStringList sprayExtensions() {
     static const QStringList extensions = [] {
-        QStringList found{QStringLiteral("bmp"), QStringLiteral("wad")};
+        // Bitmaps, WADs and TGA pictures are read by our own code; the rest only where Qt has
+        // a reader for them here.
+        QStringList found{QStringLiteral("bmp"), QStringLiteral("wad"), QStringLiteral("tga")};
         const QList<QByteArray> readable = QImageReader::supportedImageFormats();
-        for (const char* format : {"png", "jpg", "jpeg", "gif", "tga", "webp", "tif", "tiff"})
+        for (const char* format : {"png", "jpg", "jpeg", "gif", "webp", "tif", "tiff"})
             if (readable.contains(QByteArray(format)))
                 found << QString::fromLatin1(format);
         return found;

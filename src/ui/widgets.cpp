@@ -207,14 +207,14 @@ PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setFocusPolicy(Qt::StrongFocus);
+    m_worker.setMaxThreadCount(1);
 }
 
 PreviewWidget::~PreviewWidget() {
-    // A conversion under way posts to this widget: it ends before the widget does.
-    for (QThread* worker : m_workers) {
-        worker->wait();
-        delete worker;
-    }
+    // Closing cancels the conversion under way instead of waiting for it to finish.
+    ++m_latest;
+    m_worker.clear();
+    m_worker.waitForDone();
 }
 
 void PreviewWidget::show(const QImage& picture, const QString& note) {
@@ -224,45 +224,35 @@ void PreviewWidget::show(const QImage& picture, const QString& note) {
 }
 
 void PreviewWidget::clear() {
-    ++m_generation;
+    ++m_latest;
     show(QImage(), QString());
 }
 
 bool PreviewWidget::load(const QString& path) {
-    const quint64 generation = ++m_generation;
-    if (!previewNeedsConversion(path)) {
-        QImage picture = loadPreviewPicture(path);
-        if (picture.isNull())
-            return false;
-        const QString note = QStringLiteral("%1 \u00d7 %2, used as it is")
-                                 .arg(picture.width())
-                                 .arg(picture.height());
-        show(picture, note);
-        return true;
-    }
-    // The window never waits for a conversion: it runs beside it and posts its result back.
-    QThread* worker = QThread::create([this, path, generation] {
-        const SprayPreview preview = convertedPreview(path);
+    // Nothing is read on the window's thread: one worker reads and converts, and a newer
+    // choice cancels the one under way and drops the ones still waiting.
+    const quint64 generation = ++m_latest;
+    m_worker.clear();
+    m_worker.start([this, path, generation] {
+        const auto stale = [this, generation] { return generation != m_latest; };
+        if (stale())
+            return;
+        ++m_conversions;
+        const SprayPreview preview = previewOf(path, stale);
         QMetaObject::invokeMethod(
             this,
             [this, preview, generation] {
-                if (generation == m_generation)
+                // A file that cannot be shown changes nothing.
+                if (generation == m_latest && !preview.image.isNull())
                     show(preview.image, preview.note);
             },
             Qt::QueuedConnection);
     });
-    connect(worker, &QThread::finished, this, [this, worker] {
-        m_workers.erase(std::remove(m_workers.begin(), m_workers.end(), worker), m_workers.end());
-        worker->deleteLater();
-    });
-    m_workers.push_back(worker);
-    worker->start();
     return true;
 }
 
 void PreviewWidget::waitForConversion() {
-    for (QThread* worker : std::vector<QThread*>(m_workers))
-        worker->wait();
+    m_worker.waitForDone();
     QCoreApplication::sendPostedEvents(this);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }

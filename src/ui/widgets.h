@@ -7,12 +7,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QThreadPool>
 #include <QWidget>
+
+#include <atomic>
 
 #include <functional>
 #include <vector>
-
-class QThread;
 
 namespace velmira {
 
@@ -99,13 +100,15 @@ class PreviewWidget : public QWidget, public PreviewArea {
     explicit PreviewWidget(QWidget* parent = nullptr);
     ~PreviewWidget() override;
     void clear() override;
-    // A WAD or an 8-bit spray bitmap is shown at once; any other picture is converted as the
-    // compiler will convert it, on a worker thread, and shown when ready (a later load or
-    // clear makes an earlier conversion's result go unshown).
+    // The file is read, and any picture other than a WAD or an 8-bit spray bitmap converted as
+    // the compiler will convert it, on one worker thread, and shown when ready; a later load
+    // or clear cancels the work under way and makes its result go unshown.
     bool load(const QString& path) override;
     const QImage& picture() const { return m_picture; }
-    // Waits for the conversions under way and shows the latest (for tests and benchmarks).
+    // Waits for the work under way and shows the latest (for tests and benchmarks).
     void waitForConversion();
+    // How many loads the worker began reading (stale ones it drops unread).
+    int conversionsStarted() const { return m_conversions; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -114,8 +117,10 @@ class PreviewWidget : public QWidget, public PreviewArea {
     void show(const QImage& picture, const QString& note);
 
     QImage m_picture;
-    quint64 m_generation = 0;
-    std::vector<QThread*> m_workers;
+    // The latest load's number: a job whose number is older is stale and stops.
+    std::atomic<quint64> m_latest{0};
+    std::atomic<int> m_conversions{0};
+    QThreadPool m_worker;
 };
 
 // Shows a folder or a message as plain text: a folder named like markup shows as it is named.

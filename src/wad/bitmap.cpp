@@ -3,6 +3,7 @@
 #include "wad/bytes.h"
 #include "wad/layout.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -99,7 +100,8 @@ Result<QImage> decodeUncompressed(const QByteArray& bytes, const BmpHeader& h, Q
 }
 
 // RLE8 and RLE4 pixels; rows are stored bottom-up, skipped pixels stay index 0.
-Result<QImage> decodeRle(const QByteArray& bytes, const BmpHeader& h, QImage image) {
+Result<QImage> decodeRle(const QByteArray& bytes, const BmpHeader& h, QImage image,
+                         const CancelCheck& cancel) {
     const bool four = h.compression == kRle4;
     const qint64 width = h.width;
     const qint64 height = h.height;
@@ -112,15 +114,22 @@ Result<QImage> decodeRle(const QByteArray& bytes, const BmpHeader& h, QImage ima
     qint64 at = h.pixelsAt;
     qint64 x = 0;
     qint64 y = 0;
-    while (y < height) {
+    // Pixels of a run that fall past the end of its row are not drawn: only those inside are
+    // walked, so a file of runs that never end a row costs no more than its size.
+    const auto inRow = [&](qint64 count) { return std::clamp<qint64>(width - x, 0, count); };
+    for (qint64 codes = 0; y < height; ++codes) {
+        if (codes % 65536 == 0 && isCancelled(cancel))
+            return Fail::failure(kCancelledText);
         if (at + 2 > end)
             return Fail::failure(QStringLiteral("the bitmap's compressed pixels are cut short"));
         const int count = data[at];
         const int value = data[at + 1];
         at += 2;
         if (count > 0) {
-            for (int i = 0; i < count; ++i, ++x)
-                put(x, y, four ? ((i % 2 == 0) ? value >> 4 : value & 0x0f) : value);
+            const qint64 drawn = inRow(count);
+            for (int i = 0; i < drawn; ++i)
+                put(x + i, y, four ? ((i % 2 == 0) ? value >> 4 : value & 0x0f) : value);
+            x += count;
             continue;
         }
         if (value == 0) {  // end of line
@@ -141,10 +150,12 @@ Result<QImage> decodeRle(const QByteArray& bytes, const BmpHeader& h, QImage ima
             if (at + padded > end)
                 return Fail::failure(
                     QStringLiteral("the bitmap's compressed pixels are cut short"));
-            for (int i = 0; i < value; ++i, ++x) {
+            const qint64 drawn = inRow(value);
+            for (int i = 0; i < drawn; ++i) {
                 const uchar byte = data[at + (four ? i / 2 : i)];
-                put(x, y, four ? ((i % 2 == 0) ? byte >> 4 : byte & 0x0f) : byte);
+                put(x + i, y, four ? ((i % 2 == 0) ? byte >> 4 : byte & 0x0f) : byte);
             }
+            x += value;
             at += padded;
         }
     }
@@ -176,7 +187,7 @@ bool bmpCutShort(const QByteArray& bytes) {
     return h->pixelsAt > bytes.size() || stride > (bytes.size() - h->pixelsAt) / rows;
 }
 
-Result<QImage> decodePalettedBmp(const QByteArray& bytes) {
+Result<QImage> decodePalettedBmp(const QByteArray& bytes, const CancelCheck& cancel) {
     const auto header = readHeader(bytes);
     if (!header)
         return Fail::failure(QStringLiteral("the bitmap's headers are damaged or cut short"));
@@ -212,7 +223,7 @@ Result<QImage> decodePalettedBmp(const QByteArray& bytes) {
     image.setColorTable(table);
     image.fill(0);
     image.setText(kBitsKey, QString::number(h.bits));
-    return rle ? decodeRle(bytes, h, std::move(image))
+    return rle ? decodeRle(bytes, h, std::move(image), cancel)
                : decodeUncompressed(bytes, h, std::move(image));
 }
 

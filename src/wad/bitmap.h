@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wad/cancel.h"
 #include "wad/result.h"
 
 #include <QByteArray>
@@ -15,8 +16,9 @@ inline const QString kBitsKey = QStringLiteral("velmira-bits");
 // Decodes a bitmap of 1, 4 or 8 bits per pixel (uncompressed, RLE4 or RLE8; the 12-byte core
 // header or the 40-byte and larger info headers) into an 8-bit paletted picture whose colour
 // table has 2^bits entries. Pixels that RLE escapes skip are index 0. Survives any bytes:
-// anything cut short, inconsistent or too large is a failure with a reason.
-Result<QImage> decodePalettedBmp(const QByteArray& bytes);
+// anything cut short, inconsistent or too large is a failure with a reason. A cancelled decode
+// is a failure saying kCancelledText.
+Result<QImage> decodePalettedBmp(const QByteArray& bytes, const CancelCheck& cancel = {});
 
 // The size and bits per pixel that a bitmap's headers state (a negative height: rows stored
 // top-down); none when the headers are cut short or of an unknown kind.

@@ -6,6 +6,7 @@
 #include "wad/layout.h"
 #include "wad/palette.h"
 #include "wad/readfile.h"
+#include "wad/tga.h"
 #include "wad/wad.h"
 
 #include <QBuffer>
@@ -16,20 +17,115 @@
 
 namespace velmira::wad {
 
-Result<QImage> decodeBitmap(const QByteArray& bytes) {
+namespace {
+
+// The picture kind that a file's first bytes name; empty where they name none (TGA has no
+// signature).
+QByteArray kindBySignature(const QByteArray& bytes) {
+    if (bytes.startsWith("BM"))
+        return "bmp";
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return "png";
+    if (bytes.startsWith("\xff\xd8\xff"))
+        return "jpeg";
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return "gif";
+    if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP")
+        return "webp";
+    if (bytes.startsWith("II*") || bytes.startsWith(QByteArray("MM\x00*", 4)))
+        return "tiff";
+    return QByteArray();
+}
+
+// Skips a GIF's data sub-blocks from `at`; false when they run past the end.
+bool skipGifBlocks(const QByteArray& bytes, qint64& at) {
+    for (;;) {
+        if (at >= bytes.size())
+            return false;
+        const int length = static_cast<uchar>(bytes[at]);
+        at += 1 + length;
+        if (length == 0)
+            return true;
+    }
+}
+
+// Why a JPEG or GIF is not whole, or empty: Qt's readers hand back what they could read of a
+// cut-short file, the rest filled in grey.
+QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
+    if (kind == "jpeg") {
+        // The last scan must be followed by the end-of-picture marker (inside the coded data a
+        // 0xff byte is never followed by 0xda or 0xd9).
+        const qsizetype scan = bytes.lastIndexOf("\xff\xda");
+        if (scan < 0 || bytes.indexOf("\xff\xd9", scan) < 0)
+            return QStringLiteral("the JPEG picture is cut short");
+        return QString();
+    }
+    if (kind != "gif")
+        return QString();
+    const auto u16 = [&](qint64 at) {
+        return static_cast<uchar>(bytes[at]) | (static_cast<uchar>(bytes[at + 1]) << 8);
+    };
+    const QString cutShort = QStringLiteral("the GIF picture is cut short");
+    if (bytes.size() < 13)
+        return cutShort;
+    const int screenWidth = u16(6);
+    const int screenHeight = u16(8);
+    const auto tableSize = [](uchar flags) {
+        return (flags & 0x80) ? 3 * (qint64{2} << (flags & 7)) : 0;
+    };
+    qint64 at = 13 + tableSize(static_cast<uchar>(bytes[10]));
+    for (;;) {
+        if (at >= bytes.size())
+            return cutShort;
+        const uchar block = static_cast<uchar>(bytes[at]);
+        if (block == 0x3b)  // the trailer: the picture is whole
+            return QString();
+        if (block == 0x21) {
+            at += 2;
+        } else if (block == 0x2c) {
+            if (at + 10 > bytes.size())
+                return cutShort;
+            if (u16(at + 1) + u16(at + 5) > screenWidth || u16(at + 3) + u16(at + 7) > screenHeight)
+                return QStringLiteral("a frame of the GIF picture lies outside the picture");
+            at += 10 + tableSize(static_cast<uchar>(bytes[at + 9])) + 1;
+        } else {
+            return QStringLiteral("the GIF picture is damaged");
+        }
+        if (!skipGifBlocks(bytes, at))
+            return cutShort;
+    }
+}
+
+}  // namespace
+
+Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName,
+                            const CancelCheck& cancel) {
     using Fail = Result<QImage>;
     // Paletted bitmaps are read by our own decoder: Qt's leaves the pixels that RLE escapes
     // skip undefined and fills cut-short files with black.
     if (isPalettedBmp(bytes))
-        return decodePalettedBmp(bytes);
+        return decodePalettedBmp(bytes, cancel);
     if (bmpCutShort(bytes))
         return Fail::failure(QStringLiteral("the bitmap is cut short"));
+    // The kind is decided by content where the content names one, whatever the file's name
+    // says; by the name where it does not.
+    QByteArray kind = kindBySignature(bytes);
+    if (kind.isEmpty())
+        kind = kindByName.toLower();
+    if (kind.isEmpty())
+        return Fail::failure(QStringLiteral("the picture's kind is not known"));
+    if (const QString reason = notWhole(bytes, kind); !reason.isEmpty())
+        return Fail::failure(reason);
+    if (isCancelled(cancel))
+        return Fail::failure(kCancelledText);
+    // Qt reads only TGA files that end in the version-2 footer, and none that are compressed.
+    if (kind == "tga")
+        return decodeTga(bytes, cancel);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    // The picture's kind is decided by its content, whatever its name says.
-    reader.setDecideFormatFromContent(true);
+    QImageReader reader(&buffer, kind);
+    reader.setDecideFormatFromContent(false);
     reader.setAllocationLimit(kImageAllocationLimitMb);
     reader.setAutoTransform(false);
     QImage image = reader.read();
@@ -38,11 +134,13 @@ Result<QImage> decodeBitmap(const QByteArray& bytes) {
     return image;
 }
 
-Result<QImage> readBitmap(const QString& path) {
+Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel) {
     const auto bytes = readRegularFile(path, kMaxBitmapFileSize);
     if (!bytes)
         return Result<QImage>::failure(bytes.error());
-    auto image = decodeBitmap(bytes.value());
+    if (isCancelled(cancel))
+        return Result<QImage>::failure(kCancelledText);
+    auto image = decodeBitmap(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
     if (!image)
         return Result<QImage>::failure(
             QStringLiteral("cannot read the bitmap %1: %2").arg(path, image.error()));
@@ -120,7 +218,7 @@ Result<SprayPicture> oneColourSpray(const QImage& region, QSize target) {
 }  // namespace
 
 Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump,
-                                      bool transparentBlue) {
+                                      bool transparentBlue, const CancelCheck& cancel) {
     using Fail = Result<SprayPicture>;
     QImage region = bitmap;
     if (lump.x != -1) {
@@ -149,6 +247,8 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump
         return spray;
     }
 
+    if (isCancelled(cancel))
+        return Fail::failure(kCancelledText);
     QImage colour = region.convertToFormat(QImage::Format_ARGB32);
     if (transparentBlue) {
         for (int y = 0; y < colour.height(); ++y) {
@@ -172,6 +272,8 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump
         done << QStringLiteral("reduced from true colour");
     else
         done << QStringLiteral("colours reduced again");
+    if (isCancelled(cancel))
+        return Fail::failure(kCancelledText);
     // Scaling blends edges: a pixel more than half see-through counts as transparent.
     auto reduced = quantize(colour, scaled ? 128 : 1);
     if (!reduced)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wad/cancel.h"
 #include "wad/lumpscript.h"
 #include "wad/picture.h"
 #include "wad/result.h"
@@ -30,18 +31,21 @@ bool isOneColourDesign(const QImage& bitmap, bool transparentBlue);
 constexpr qint64 kMaxBitmapFileSize = qint64{kImageAllocationLimitMb} * 1024 * 1024;
 
 // Reads a picture from its bytes: paletted bitmaps by our own decoder, anything else by Qt's
-// image readers (decided by content), within the allocation limit.
-Result<QImage> decodeBitmap(const QByteArray& bytes);
+// image readers within the allocation limit, of the kind the content names or, where it names
+// none (TGA), of `kindByName` (the file name's extension). A JPEG or GIF that is cut short is
+// refused with the reason, as a cut-short bitmap is.
+Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName = {},
+                            const CancelCheck& cancel = {});
 
 // Reads a picture file (a regular file only, bounded by what is read).
-Result<QImage> readBitmap(const QString& path);
+Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel = {});
 
 // Makes a spray picture from a bitmap (or the part of it a lump line names), with palette
 // entry 255 pure blue. A paletted bitmap of an allowed size is kept pixel for pixel; any other
 // is scaled to an allowed size and reduced to 255 colours. transparentBlue: pure-blue pixels
 // become transparent.
 Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump,
-                                      bool transparentBlue);
+                                      bool transparentBlue, const CancelCheck& cancel = {});
 
 // Compiles a whole lump script into the bytes of its WAD.
 Result<QByteArray> compileScript(const LumpScript& script, QString* note);

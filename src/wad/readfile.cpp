@@ -3,6 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#endif
+
 namespace velmira::wad {
 
 bool isRegularFile(const QString& path) {
@@ -11,17 +19,12 @@ bool isRegularFile(const QString& path) {
     return !path.isEmpty() && info.isFile();
 }
 
-Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
+namespace {
+
+// Reads what an open file holds, bounded by what is read, never by what the file says its size
+// is.
+Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes) {
     using Fail = Result<QByteArray>;
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return Fail::failure(QStringLiteral("%1 does not exist").arg(path));
-    if (!info.isFile())
-        return Fail::failure(QStringLiteral("%1 is not a regular file").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Fail::failure(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
-    // Bounded by what is read, never by what the file says its size is.
     QByteArray bytes;
     char buffer[64 * 1024];
     for (;;) {
@@ -37,6 +40,46 @@ Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
         bytes.append(buffer, static_cast<qsizetype>(got));
     }
     return bytes;
+}
+
+}  // namespace
+
+Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
+    using Fail = Result<QByteArray>;
+    if (path.isEmpty())
+        return Fail::failure(QStringLiteral("%1 does not exist").arg(path));
+#ifdef Q_OS_WIN
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Fail::failure(QStringLiteral("%1 does not exist").arg(path));
+    if (!info.isFile())
+        return Fail::failure(QStringLiteral("%1 is not a regular file").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail::failure(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+#else
+    // Opened first, without waiting (a FIFO would block the open), then judged by what was
+    // opened: a name checked before it is opened may be swapped for something else between.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno;
+        if (code == ENOENT)
+            return Fail::failure(QStringLiteral("%1 does not exist").arg(path));
+        return Fail::failure(
+            QStringLiteral("cannot open %1: %2").arg(path, QString::fromLocal8Bit(strerror(code))));
+    }
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return Fail::failure(QStringLiteral("%1 is not a regular file").arg(path));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Fail::failure(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    }
+#endif
+    return readOpen(file, path, maxBytes);
 }
 
 }  // namespace velmira::wad

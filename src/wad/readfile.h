@@ -7,9 +7,10 @@
 
 namespace velmira::wad {
 
-// Reads a whole regular file (after following links) of at most maxBytes. Devices, FIFOs,
-// sockets and folders are refused before they are opened, so a read never blocks or runs
-// without end; a file that grows past maxBytes while it is read is refused too.
+// Reads a whole regular file (after following links) of at most maxBytes. The file is opened
+// without waiting and judged by what was opened: devices, FIFOs, sockets and folders are
+// refused, so a read never blocks or runs without end, even when the name is swapped for one of
+// them at any moment; a file that grows past maxBytes while it is read is refused too.
 Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
 
 // Whether a path names a regular file once links are followed.

@@ -6,6 +6,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <cstring>
 
 namespace velmira::wad {
@@ -94,7 +95,7 @@ bool writeWad(QIODevice& device, const std::vector<Lump>& lumps, QString* errorS
     return true;
 }
 
-Result<std::vector<Lump>> readWad(const QByteArray& bytes) {
+Result<std::vector<Lump>> readWad(const QByteArray& bytes, quint32 maxLumps) {
     using Fail = Result<std::vector<Lump>>;
     if (bytes.size() < WadLayout::HeaderSize)
         return Fail::failure(QStringLiteral("the file is too small to be a WAD"));
@@ -108,8 +109,12 @@ Result<std::vector<Lump>> readWad(const QByteArray& bytes) {
     if (static_cast<qint64>(count) > (size - directory) / WadLayout::DirEntrySize)
         return Fail::failure(QStringLiteral("the directory runs past the end of the file"));
     std::vector<Lump> lumps;
-    lumps.reserve(count);
-    for (quint32 i = 0; i < count; ++i) {
+    const quint32 wanted = std::min(count, maxLumps);
+    lumps.reserve(wanted);
+    // What the lumps take, added up: never more than the file, however often the directory
+    // names one lump.
+    qint64 total = 0;
+    for (quint32 i = 0; i < wanted; ++i) {
         const qint64 entry = directory + static_cast<qint64>(i) * WadLayout::DirEntrySize;
         const quint32 position = *readU32(bytes, entry + WadLayout::EntryPositionOffset);
         const quint32 diskSize = *readU32(bytes, entry + WadLayout::EntryDiskSizeOffset);
@@ -121,6 +126,9 @@ Result<std::vector<Lump>> readWad(const QByteArray& bytes) {
         if (fullSize > diskSize || position < WadLayout::HeaderSize ||
             static_cast<qint64>(position) + diskSize > size)
             return Fail::failure(QStringLiteral("lump %1 lies outside the file").arg(i));
+        total += fullSize;
+        if (total > size)
+            return Fail::failure(QStringLiteral("the lumps add up to more than the file"));
         Lump lump;
         lump.type = static_cast<quint8>(bytes[entry + WadLayout::EntryTypeOffset]);
         lump.name = nameAt(bytes, entry + WadLayout::EntryNameOffset, WadLayout::NameSize);

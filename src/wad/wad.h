@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <limits>
 #include <vector>
 
 class QIODevice;
@@ -27,8 +28,10 @@ QByteArray encodeWad(const std::vector<Lump>& lumps);
 // Writes a WAD3 to a device; false with errorString filled on a failed write.
 bool writeWad(QIODevice& device, const std::vector<Lump>& lumps, QString* errorString);
 
-// Reads a WAD3's directory and lumps. Survives any bytes.
-Result<std::vector<Lump>> readWad(const QByteArray& bytes);
+// Reads a WAD3's directory and its first maxLumps lumps, which together may hold no more bytes
+// than the file. Survives any bytes.
+Result<std::vector<Lump>> readWad(const QByteArray& bytes,
+                                  quint32 maxLumps = std::numeric_limits<quint32>::max());
 
 // Reads mip 0 and the palette of a mip texture lump. Survives any bytes.
 Result<IndexedPicture> readMipTexture(const QByteArray& lump);

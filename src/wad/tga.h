@@ -1,0 +1,16 @@
+#pragma once
+
+#include "wad/cancel.h"
+#include "wad/result.h"
+
+#include <QByteArray>
+#include <QImage>
+
+namespace velmira::wad {
+
+// Decodes a TGA picture: true-colour (24 or 32 bits), grey (8 bits) or colour-mapped (8-bit
+// indices into a 24- or 32-bit map), uncompressed or run-length encoded, either row order.
+// Survives any bytes: anything cut short, inconsistent or too large is a failure with a reason.
+Result<QImage> decodeTga(const QByteArray& bytes, const CancelCheck& cancel = {});
+
+}  // namespace velmira::wad
