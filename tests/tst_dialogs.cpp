@@ -1,6 +1,7 @@
 #include "core/version.h"
 #include "helpers/testenv.h"
 #include "library/locations.h"
+#include "platform/prompts.h"
 #include "ui/aboutdialog.h"
 #include "ui/locationsdialog.h"
 #include "ui/mainwindow.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -169,6 +171,23 @@ class MenuTest : public ::testing::Test {
         window->Form_Load();
     }
 };
+
+TEST(MessageBoxes, ShowTheirTextAsPlainTextNotMarkup) {
+    MessageBoxPrompts prompts(nullptr);
+    Qt::TextFormat format = Qt::AutoText;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        format = box->textFormat();
+        text = box->text();
+        box->accept();
+    });
+    prompts.show(Message{QStringLiteral("Could not find h<b>y</b>\rsecond line"),
+                         QStringLiteral("Velmira"), Message::Icon::Critical, Message::Buttons::Ok});
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(text, QStringLiteral("Could not find h<b>y</b>\nsecond line"));
+}
 
 TEST(ReadMe, CarriesTheProgramsVersion) {
     QFile readMe(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/ReadMe.txt"));

@@ -407,6 +407,7 @@ TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything
     const QString text = elsewhere.write(QStringLiteral("readme.txt"), "x");
     const QString folder = elsewhere.mkdir(QStringLiteral("a folder"));
     const auto drop = [&](const QStringList& paths) {
+        const QStringList before = fileRows();
         QMimeData data;
         QList<QUrl> urls;
         for (const QString& path : paths)
@@ -422,6 +423,10 @@ TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything
 #else
         QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(files()->viewport(), &event);
+        EXPECT_TRUE(event.isAccepted());
+        // The drop returns before anything is copied; the copying follows.
+        EXPECT_EQ(fileRows(), before) << "nothing copied inside the drop event";
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 #endif
     };
     drop({logo, png, text, folder});
@@ -445,6 +450,21 @@ TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything
     drop({png});
     EXPECT_TRUE(QFileInfo::exists(sprays + SEP + cats()->currentText() + SEP +
                                   QStringLiteral("new one (2).png")));
+    // Files too large for the compiler are refused, all of them named in one message.
+    env.prompts.shown.clear();
+    QStringList huge;
+    for (const char* name : {"huge1.png", "huge2.png", "huge3.png"}) {
+        QFile big(elsewhere.path(QString::fromLatin1(name)));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(65 * 1024 * 1024));  // sparse: no disk is used
+        huge << big.fileName();
+    }
+    drop(huge);
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    for (const QString& path : huge)
+        EXPECT_TRUE(env.prompts.shown[0].text.contains(QDir::toNativeSeparators(path) +
+                                                       QStringLiteral(": it is larger than")))
+            << env.prompts.shown[0].text.toStdString();
 }
 
 TEST_F(LibraryTest, ThePreviewShowsTheSprayTheCompilerWillMakeWithoutMakingTheWindowWait) {

@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
+#include "wad/compile.h"
 #include "wad/readfile.h"
 
 #include <QDir>
@@ -90,6 +91,12 @@ QString copyInto(const QString& source, const QDir& folder, QString* reason) {
         *reason = in.errorString();
         return QString();
     }
+    // The compiler reads no picture larger than this: a larger file is of no use in the library.
+    if (in.size() > wad::kMaxBitmapFileSize) {
+        *reason = QStringLiteral("it is larger than the %1 MB a spray picture may be")
+                      .arg(wad::kMaxBitmapFileSize / (1024 * 1024));
+        return QString();
+    }
     QTemporaryFile out(folder.filePath(QStringLiteral(".velmira-copy-XXXXXX")));
     if (!out.open()) {
         *reason = out.errorString();
@@ -135,6 +142,7 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
     const QDir folder(target);
     const QStringList extensions = sprayExtensions();
     QStringList skipped;
+    QStringList failed;
     QString first;
     for (const QString& path : paths) {
         const QString name = QFileInfo(path).fileName();
@@ -145,10 +153,7 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
         QString reason;
         const QString copied = copyInto(path, folder, &reason);
         if (copied.isEmpty()) {
-            prompts.show(Message{QStringLiteral("Could not copy ") + path +
-                                     QStringLiteral(" into ") + target + cr + reason,
-                                 QStringLiteral("Velmira"), Message::Icon::Critical,
-                                 Message::Buttons::Ok});
+            failed << path + QStringLiteral(": ") + reason;
             continue;
         }
         if (first.isEmpty())
@@ -158,6 +163,11 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
         controls.files.reread();
         controls.files.choose(first);
     }
+    // One message names every file that could not be copied, however many were dropped.
+    if (!failed.isEmpty())
+        prompts.show(Message{QStringLiteral("Could not copy into ") + target + cr + failed.join(cr),
+                             QStringLiteral("Velmira"), Message::Icon::Critical,
+                             Message::Buttons::Ok});
     if (!skipped.isEmpty())
         prompts.show(Message{QStringLiteral("Only pictures and WAD files join the spray library; "
                                             "these were not added:") +

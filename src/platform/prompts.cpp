@@ -14,6 +14,8 @@ QString displayText(const QString& text) {
 Answer MessageBoxPrompts::show(const Message& message) {
     QMessageBox box(m_owner);
     box.setWindowTitle(message.title);
+    // Paths and names are shown as they are, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(displayText(message.text));
     box.setWindowModality(Qt::ApplicationModal);
     switch (message.icon) {

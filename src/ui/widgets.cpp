@@ -173,7 +173,10 @@ void SprayFileList::dropEvent(QDropEvent* event) {
         return;
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    dropFiles(paths);
+    // The copying, and any message about it, happen after the drop has returned: the file
+    // manager the files came from does not wait for them.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { dropFiles(paths); }, Qt::QueuedConnection);
 }
 
 void SprayFileList::setFolder(const QString& folder) {
