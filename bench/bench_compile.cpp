@@ -32,6 +32,19 @@ void CompileOneSpray112x128(benchmark::State& state) {
 }
 BENCHMARK(CompileOneSpray112x128)->Unit(benchmark::kMicrosecond);
 
+// An 8192 x 8192 RLE8 bitmap of runs that never end a row, as large as the size limit lets in
+// (goal: decoded, and refused or used, in under a second).
+void DecodeRunsPastTheRowEnd(benchmark::State& state) {
+    QByteArray file = bitmap8(8192, 8192, 256).left(54 + 1024);
+    file[30] = 1;  // RLE8
+    const qsizetype runs = (wad::kMaxBitmapFileSize - file.size()) / 2;
+    QByteArray pixels(runs * 2, '\xff');
+    file += pixels;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wad::decodeBitmap(file));
+}
+BENCHMARK(DecodeRunsPastTheRowEnd)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 constexpr int kMods = 51;
 
 // 51 mods, each assigned its own bitmap spray, or all of them the same one.

@@ -10,7 +10,12 @@
 #include <QDir>
 #include <QTest>
 
+#include <QThread>
+
 #include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
 
 using namespace velmira;
 using namespace velmira::test;
@@ -109,6 +114,21 @@ void FindGameAmong20SteamLibraries(benchmark::State& state) {
 }
 BENCHMARK(FindGameAmong20SteamLibraries)->Unit(benchmark::kMillisecond);
 
+// A 1 MB library list naming 56,355 libraries, none with the game (goal: under 100 ms).
+void SearchA56355LibraryList(benchmark::State& state) {
+    Scratch home;
+    home.mkdir(QStringLiteral(".local/share/Steam/steamapps"));
+    QByteArray vdf = "\"libraryfolders\"\n{\n";
+    for (int i = 0; i < 56355; ++i)
+        vdf += "\"path\" \"/l" + QByteArray::number(i) + "\"\n";
+    vdf += "}\n";
+    home.write(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf"), vdf);
+    const QStringList roots = steamRoots(home.path());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findSteamHalfLife(roots));
+}
+BENCHMARK(SearchA56355LibraryList)->Unit(benchmark::kMillisecond);
+
 // Choosing a 4000 x 3000 JPEG in the list: the preview's load returns at once (goal: under
 // 16 ms) and the converted spray is there soon after (goal: under 300 ms).
 QString largeJpeg(const Scratch& scratch) {
@@ -150,5 +170,37 @@ void ChooseLargeJpegPreviewReady(benchmark::State& state) {
     }
 }
 BENCHMARK(ChooseLargeJpegPreviewReady)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Choosing 200 large JPEGs one after another, as holding Down does, then waiting for the
+// last preview: one worker, the stale choices dropped (goal: memory under 300 MB).
+void Choose200LargeJpegsInARow(benchmark::State& state) {
+    Scratch scratch;
+    const QString path = largeJpeg(scratch);
+    for (auto _ : state) {
+        PreviewWidget preview;
+        for (int i = 0; i < 200; ++i)
+            preview.load(path);
+        preview.waitForConversion();
+        state.counters["conversions"] = preview.conversionsStarted();
+    }
+}
+BENCHMARK(Choose200LargeJpegsInARow)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Closing the preview right after choosing a large JPEG: the conversion is cancelled, not
+// waited for (goal: the program ends within a second).
+void CloseWhileConverting(benchmark::State& state) {
+    Scratch scratch;
+    const QString path = largeJpeg(scratch);
+    for (auto _ : state) {
+        auto preview = std::make_unique<PreviewWidget>();
+        preview->load(path);
+        QThread::msleep(20);
+        const auto start = std::chrono::steady_clock::now();
+        preview.reset();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+}
+BENCHMARK(CloseWhileConverting)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
 }  // namespace

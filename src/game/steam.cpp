@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
+#include <QSet>
 #include <QSettings>
 #endif
 
@@ -17,6 +18,8 @@ namespace {
 
 // A library list is small; a larger file is not read.
 constexpr qint64 kMaxLibraryList = 1024 * 1024;
+// How many libraries are looked in at the most.
+constexpr qsizetype kMaxLibrariesSearched = 256;
 
 struct Token {
     enum Kind { String, Open, Close } kind;
@@ -72,6 +75,7 @@ bool isNumber(const QString& text) {
 QStringList parseLibraryFolders(const QByteArray& vdf) {
     const std::vector<Token> tokens = tokenize(vdf);
     QStringList folders;
+    QSet<QString> listed;
     int depth = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
@@ -90,8 +94,10 @@ QStringList parseLibraryFolders(const QByteArray& vdf) {
         const QString& value = tokens[i + 1].text;
         const bool path = token.text.compare(QLatin1String("path"), Qt::CaseInsensitive) == 0;
         if ((path || (depth == 1 && isNumber(token.text))) && !value.isEmpty() &&
-            !folders.contains(value))
+            !listed.contains(value)) {
+            listed.insert(value);
             folders << value;
+        }
         ++i;  // the value is no key
     }
     return folders;
@@ -126,13 +132,16 @@ QString findSteamHalfLife(const QStringList& roots) {
         if (list)
             libraries << parseLibraryFolders(list.value());
     }
-    QStringList seen;
+    QSet<QString> seen;
     for (const QString& library : libraries) {
+        // A real Steam has a handful of libraries; a list of thousands is not searched whole.
+        if (seen.size() >= kMaxLibrariesSearched)
+            break;
         const QString game = QDir::toNativeSeparators(
             QDir::cleanPath(QDir(library).filePath(QStringLiteral("steamapps/common/Half-Life"))));
         if (seen.contains(game))
             continue;
-        seen << game;
+        seen.insert(game);
         if (gameExecutablePresent(game))
             return game;
     }
