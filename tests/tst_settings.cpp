@@ -1,12 +1,18 @@
 #include "helpers/testenv.h"
 #include "platform/settings.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -50,6 +56,51 @@ TEST(Settings, AbsentValuesReadAsTheDefault) {
                          QStringLiteral("False")),
               QStringLiteral("False"));
 }
+
+TEST(Settings, AValueTheFileAlreadyHoldsIsNotWrittenAgain) {
+    Scratch scratch;
+    const QString file = scratch.path(QStringLiteral("Velmira.conf"));
+    QtSettingsStore(file).write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                                QStringLiteral("True"));
+    const QDateTime past = QDateTime::currentDateTime().addDays(-1);
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    QtSettingsStore store(file);
+    store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                QStringLiteral("True"));
+    EXPECT_EQ(QFileInfo(file).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
+    store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                QStringLiteral("False"));
+    EXPECT_NE(QFileInfo(file).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
+}
+
+#ifndef Q_OS_WIN
+TEST(Settings, ASettingsFileThatIsNoneIsReadAsEmptyToldOnceAndLeftAlone) {
+    Scratch scratch;
+    const QString fifo = scratch.path(QStringLiteral("fifo.conf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile huge(scratch.path(QStringLiteral("huge.conf")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(kMaxSettingsFileSize + 1));
+    huge.close();
+    for (const QString& file : {fifo, huge.fileName()}) {
+        QtSettingsStore store(file);
+        EXPECT_EQ(store.read(QStringLiteral("File Locations"), QStringLiteral("HLDir"),
+                             QStringLiteral("none")),
+                  QStringLiteral("none"));
+        EXPECT_ANY_THROW(
+            store.write(QStringLiteral("Preferences"), QStringLiteral("A"), QStringLiteral("1")));
+        EXPECT_NO_THROW(
+            store.write(QStringLiteral("Preferences"), QStringLiteral("B"), QStringLiteral("1")))
+            << "told once";
+    }
+    EXPECT_FALSE(QFileInfo(fifo).isFile()) << "the FIFO is left as it is";
+    EXPECT_EQ(QFileInfo(huge.fileName()).size(), kMaxSettingsFileSize + 1);
+}
+#endif
 
 TEST(Settings, AWriteIsOnDiskBeforeItReturns) {
     Scratch scratch;

@@ -2,7 +2,10 @@
 
 #include "core/failure.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -13,26 +16,62 @@ const QString kWindowsStore =
     QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Velmira");
 #endif
 
+// The settings file (none where the store is the registry).
+QString storeFile(const QString& iniFile, const QString& registryKey) {
+    if (!iniFile.isEmpty() || !registryKey.isEmpty())
+        return iniFile;
+#ifdef Q_OS_WIN
+    return QString();
+#else
+    // QSettings' own file for organisation and application "Velmira", named here so that it can
+    // be looked at before QSettings reads it.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Velmira/Velmira.conf");
+#endif
+}
+
 std::unique_ptr<QSettings> open(const QString& iniFile, const QString& registryKey) {
-    if (!iniFile.isEmpty())
-        return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
     if (!registryKey.isEmpty())
         return std::make_unique<QSettings>(registryKey, QSettings::NativeFormat);
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(kWindowsStore, QSettings::NativeFormat);
-#else
-    const QString title = QStringLiteral("Velmira");
-    return std::make_unique<QSettings>(QSettings::UserScope, title, title);
+    if (iniFile.isEmpty())
+        return std::make_unique<QSettings>(kWindowsStore, QSettings::NativeFormat);
 #endif
+    return std::make_unique<QSettings>(storeFile(iniFile, registryKey), QSettings::IniFormat);
+}
+
+// Whether a settings file may be read: none yet, or a regular file of a settings file's size. A
+// FIFO would stop the start, a huge file every read.
+bool readable(const QString& file) {
+    const QFileInfo info(file);
+    return file.isEmpty() || (!info.exists() && !info.isSymLink()) ||
+           (info.isFile() && info.size() <= kMaxSettingsFileSize);
 }
 }  // namespace
 
 QString userStoreLocation() {
-    return open(QString(), QString())->fileName();
+#ifdef Q_OS_WIN
+    return kWindowsStore;
+#else
+    return storeFile(QString(), QString());
+#endif
+}
+
+QSettings* QtSettingsStore::settings() const {
+    // Opened once, so that the file is read once, not for every value.
+    if (!m_settings && !m_unusable) {
+        if (readable(storeFile(m_iniFile, m_registryKey)))
+            m_settings = open(m_iniFile, m_registryKey);
+        else
+            m_unusable = true;
+    }
+    return m_settings.get();
 }
 
 QtSettingsStore::QtSettingsStore() = default;
 QtSettingsStore::QtSettingsStore(QString iniFile) : m_iniFile(std::move(iniFile)) {}
+QtSettingsStore::QtSettingsStore(QtSettingsStore&&) noexcept = default;
+QtSettingsStore::~QtSettingsStore() = default;
 
 QtSettingsStore QtSettingsStore::registryKey(QString key) {
     QtSettingsStore store;
@@ -42,8 +81,9 @@ QtSettingsStore QtSettingsStore::registryKey(QString key) {
 
 QString QtSettingsStore::read(const QString& section, const QString& key,
                               const QString& defaultValue) const {
-    auto settings = open(m_iniFile, m_registryKey);
-    const QVariant value = settings->value(section + QLatin1Char('/') + key);
+    QSettings* settings = this->settings();
+    const QVariant value =
+        settings ? settings->value(section + QLatin1Char('/') + key) : QVariant();
     if (!value.isValid())
         return defaultValue;
     // A hand-edited value with an unquoted comma reads back as a list; join it as written.
@@ -53,8 +93,22 @@ QString QtSettingsStore::read(const QString& section, const QString& key,
 }
 
 void QtSettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    auto settings = open(m_iniFile, m_registryKey);
-    settings->setValue(section + QLatin1Char('/') + key, value);
+    QSettings* settings = this->settings();
+    if (!settings) {
+        // A settings file that is not one is left as it is, and said so once.
+        if (m_told)
+            return;
+        m_told = true;
+        raise(ErrorNumber::PathFileAccessError,
+              QStringLiteral("Could not save the settings to %1: it is not a settings file")
+                  .arg(QDir::toNativeSeparators(storeFile(m_iniFile, m_registryKey))));
+    }
+    const QString path = section + QLatin1Char('/') + key;
+    // A value the store already holds needs no write.
+    const QVariant held = settings->value(path);
+    if (held.isValid() && held.typeId() == QMetaType::QString && held.toString() == value)
+        return;
+    settings->setValue(path, value);
     settings->sync();
     // A file that did not parse is rewritten whole by the sync: only an access error means
     // the value did not reach the disk.

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QSettings;
+
 namespace velmira {
 
 // The per-user settings store: text values by section and key under the application title.
@@ -21,12 +25,17 @@ class SettingsStore {
 // application "Velmira".
 QString userStoreLocation();
 
+// The largest settings file that is read: the program's own is a few hundred bytes.
+constexpr qint64 kMaxSettingsFileSize = 1024 * 1024;
+
 // The store kept by QSettings: the user's own store, an explicit INI file (used by the demo
 // and the tests), or on Windows an explicit registry key.
 class QtSettingsStore : public SettingsStore {
   public:
     QtSettingsStore();
     explicit QtSettingsStore(QString iniFile);
+    QtSettingsStore(QtSettingsStore&&) noexcept;
+    ~QtSettingsStore() override;
     // A registry key, as a "HKEY_CURRENT_USER\..." path (Windows only).
     static QtSettingsStore registryKey(QString key);
     QString read(const QString& section, const QString& key,
@@ -34,8 +43,14 @@ class QtSettingsStore : public SettingsStore {
     void write(const QString& section, const QString& key, const QString& value) override;
 
   private:
+    // The open store; none when the settings file is not one that may be read.
+    QSettings* settings() const;
+
     QString m_iniFile;
     QString m_registryKey;
+    mutable std::unique_ptr<QSettings> m_settings;
+    mutable bool m_unusable = false;
+    bool m_told = false;
 };
 
 }  // namespace velmira
