@@ -368,6 +368,10 @@ TEST_F(LibraryTest, TheChosenFileCannotBeUnchosenAndTheFolderShowsAsNamed) {
     EXPECT_EQ(files()->fileName(), QStringLiteral("a.bmp")) << "Ctrl+click keeps the choice";
     QTest::keyClick(files(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(files()->fileName(), QStringLiteral("a.bmp")) << "so does Ctrl+Space";
+    const QPoint blank(row.center().x(), files()->viewport()->height() - 3);
+    ASSERT_FALSE(files()->indexAt(blank).isValid());
+    QTest::mouseClick(files()->viewport(), Qt::LeftButton, Qt::NoModifier, blank);
+    EXPECT_EQ(files()->fileName(), QStringLiteral("a.bmp")) << "a click where there is no row";
 }
 
 TEST(SprayFileListWidget, ListsEveryPictureKindQtReadsHere) {

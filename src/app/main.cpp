@@ -19,6 +19,12 @@
 
 int main(int argc, char* argv[]) {
     Q_INIT_RESOURCE(velmira);
+#ifdef Q_OS_WIN
+    // Qt 6.4's GDI font engine draws no text in line edits under Wine; DirectWrite, Qt's own
+    // choice from 6.8 on, does. A platform the user names is kept.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=directwrite");
+#endif
     QApplication app(argc, argv);
     // The windows are laid out in fixed pixels for a small dialog font.
     QFont font = QApplication::font();

@@ -132,6 +132,11 @@ QItemSelectionModel::SelectionFlags SprayFileList::selectionCommand(const QModel
                                                                     const QEvent* event) const {
     // One file is chosen at a time and the user cannot unchoose it: Ctrl+click or Ctrl+Space
     // on the chosen file keeps it chosen.
+    // A click where there is no row changes nothing.
+    if (!index.isValid() && event &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonDblClick))
+        return QItemSelectionModel::NoUpdate;
     const auto flags = QListWidget::selectionCommand(index, event);
     if (index.isValid() && (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
         return QItemSelectionModel::ClearAndSelect;
