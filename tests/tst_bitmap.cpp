@@ -286,6 +286,20 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         {"a GIF whose image data is cut", gif.left(gif.size() - 4), "gif", false},
         {"a GIF frame claiming 65535 x 65535", hugeFrame, "gif", false},
     };
+    // Colour-mapped: a two-entry map starting at entry 1, then 8-bit indices.
+    QByteArray mapped = tga.left(18);
+    mapped[1] = 1;
+    mapped[2] = 1;
+    mapped[3] = 1;  // the map's first entry
+    mapped[5] = 2;  // two entries
+    mapped[7] = 24;
+    mapped[16] = 8;
+    mapped.append(bytes({10, 20, 30, 1, 2, 3, 2, 1, 1, 1, 1, 1}));
+    const auto colours = decodeBitmap(mapped, "tga");
+    ASSERT_TRUE(colours) << colours.error().toStdString();
+    EXPECT_EQ(colours->pixel(0, 1), qRgb(3, 2, 1)) << "bottom row first";
+    EXPECT_EQ(colours->pixel(1, 1), qRgb(30, 20, 10));
+    EXPECT_FALSE(decodeBitmap(mapped.left(20), "tga")) << "the map cut short";
     for (const auto& c : cases) {
         const auto image = decodeBitmap(c.bytes, c.name);
         EXPECT_EQ(bool(image), c.read) << c.what;
