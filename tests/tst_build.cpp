@@ -90,6 +90,45 @@ TEST(WorkFolder, IsMadeInTheProgramFolderUnlessItCannotServe) {
     qputenv("XDG_RUNTIME_DIR", saved);
 }
 
+// TMP/TEMP (Windows) or TMPDIR naming a folder that is not there, or one whose name the
+// script cannot hold: the work folder still has a folder, and it is always named.
+TEST(WorkFolder, FallsBackToTheSystemsTemporaryFolderAndNamesIt) {
+    TestEnv env;
+    const char* const variables[] = {"TMPDIR", "TMP", "TEMP", "XDG_RUNTIME_DIR"};
+    QList<QByteArray> saved;
+    for (const char* name : variables)
+        saved.append(qgetenv(name));
+    const auto pointAllAt = [&](const QString& folder) {
+        for (const char* name : variables)
+            qputenv(name, QFile::encodeName(folder));
+    };
+    pointAllAt(env.scratch.path(QStringLiteral("missing")));
+    const QString fallback = workFolderFor(env.scratch.path(QStringLiteral("no such folder")));
+    EXPECT_TRUE(QFileInfo(fallback).isDir()) << fallback.toStdString();
+    {
+        const WorkFolder work(env.scratch.path(QStringLiteral("no such folder")));
+        EXPECT_FALSE(work.path().isEmpty()) << work.problem().toStdString();
+    }
+    // A profile whose name is outside the system's code page: its short form serves.
+    const QString foreign = env.scratch.mkdir(QString::fromUtf8("temp \xce\xa9\xe6\x97\xa5"));
+    pointAllAt(foreign);
+    const QString chosen = workFolderFor(env.scratch.path(QStringLiteral("no such folder")));
+#ifdef Q_OS_WIN
+    EXPECT_EQ(chosen, QDir::toNativeSeparators(foreign));
+    const WorkFolder work(env.scratch.path(QStringLiteral("no such folder")));
+    ASSERT_FALSE(work.path().isEmpty()) << work.problem().toStdString();
+    EXPECT_TRUE(safeInScript(shortPath(work.path()))) << shortPath(work.path()).toStdString();
+#else
+    EXPECT_EQ(chosen, safeInScript(foreign) ? foreign : fallback);
+#endif
+    for (int i = 0; i < saved.size(); ++i) {
+        if (saved[i].isNull())
+            qunsetenv(variables[i]);
+        else
+            qputenv(variables[i], saved[i]);
+    }
+}
+
 TEST(WorkFolder, IsPrivateNewForEachPassAndGoesAwayWithItsFiles) {
     TestEnv env;
     QString first;

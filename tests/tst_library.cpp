@@ -332,7 +332,14 @@ TEST(SprayFileListWidget, ListsRegularFilesOnlyAndCategoriesOnlyFolders) {
     QFile::link(scratch.path(QStringLiteral("nowhere")), scratch.path(QStringLiteral("f/Broken")));
     mkfifo(QFile::encodeName(scratch.path(QStringLiteral("f/pipe.bmp"))).constData(), 0600);
     mkfifo(QFile::encodeName(scratch.path(QStringLiteral("f/Pipe"))).constData(), 0600);
-    EXPECT_EQ(sprayFilesIn(scratch.path(QStringLiteral("f"))), QStringList({"real.bmp"}));
+    scratch.write(QStringLiteral("f/B.bmp"), "x");
+    scratch.write(QStringLiteral("f/a.bmp"), "x");
+    scratch.write(QStringLiteral("f/.hidden.bmp"), "x");
+    scratch.write(QStringLiteral("f/xbmp"), "x");
+    QFile::link(scratch.path(QStringLiteral("f/real.bmp")),
+                scratch.path(QStringLiteral("f/linked.WAD")));
+    EXPECT_EQ(sprayFilesIn(scratch.path(QStringLiteral("f"))),
+              QStringList({"a.bmp", "B.bmp", "linked.WAD", "real.bmp"}));
 
     TestEnv env;
     AppState state;

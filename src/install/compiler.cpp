@@ -28,16 +28,34 @@ bool safeInScript(const QString& path) {
     return QString::fromLocal8Bit(path.toLocal8Bit()) == path;
 }
 
+namespace {
+// The script holds a folder by its short path, so that is the form judged.
+bool servesAsWorkFolder(const QString& folder) {
+    if (folder.isEmpty())
+        return false;
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable() && safeInScript(shortPath(folder));
+}
+
+QString systemTemporaryFolder() {
+#ifdef Q_OS_WIN
+    return QDir::tempPath();
+#else
+    return QStringLiteral("/tmp");
+#endif
+}
+}  // namespace
+
 QString workFolderFor(const QString& programFolder) {
-    const QFileInfo info(programFolder);
-    if (info.isDir() && info.isWritable() && safeInScript(programFolder))
-        return programFolder;
     // The runtime folder is the user's own; the temporary folder is shared, but the private
-    // folder made inside it is not.
-    const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
-        return QDir::toNativeSeparators(runtime);
-    return QDir::toNativeSeparators(QDir::tempPath());
+    // folder made inside it is not. TMPDIR may name a folder that is not there.
+    const QStringList candidates{programFolder, QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")),
+                                 QDir::tempPath(), systemTemporaryFolder()};
+    for (const QString& folder : candidates) {
+        if (servesAsWorkFolder(folder))
+            return QDir::toNativeSeparators(folder);
+    }
+    return QDir::toNativeSeparators(systemTemporaryFolder());
 }
 
 WorkFolder::WorkFolder(const QString& programFolder) {
@@ -50,7 +68,7 @@ WorkFolder::WorkFolder(const QString& programFolder) {
         return;
     }
     const QString path = QDir::toNativeSeparators(dir.path());
-    if (!safeInScript(path)) {
+    if (!safeInScript(shortPath(path))) {
         QDir(path).removeRecursively();
         m_problem = QStringLiteral(
                         "The folder for the compiler's files cannot be written into a lump "

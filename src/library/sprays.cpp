@@ -31,19 +31,7 @@ QStringList sprayExtensions() {
 }
 
 QStringList sprayFilesIn(const QString& folder) {
-    QDir dir(folder);
-    QStringList patterns;
-    for (const QString& extension : sprayExtensions())
-        patterns << QStringLiteral("*.") + extension;
-    dir.setNameFilters(patterns);
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    QStringList names;
-    // The listing counts a link to a device as a file; the file itself is looked at.
-    for (const QString& name : dir.entryList())
-        if (wad::isRegularFile(dir.filePath(name)))
-            names << name;
-    return names;
+    return regularFilesIn(folder, sprayExtensions());
 }
 
 void tellUnlistableSprays(AppState& state, const QString& listed, Prompts& prompts) {

@@ -8,13 +8,14 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <io.h>
+#include <windows.h>
 #else
 #include <dirent.h>
 #include <sys/stat.h>
@@ -216,10 +217,9 @@ EntryInfo entryAt(const QString& path) {
         entry.kind = Entry::Other;
     else
         entry.kind = Entry::File;
-    const HANDLE handle =
-        CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING,
-                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const HANDLE handle = CreateFileW(
+        wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     entry.id = idOfHandle(handle);
     if (handle != INVALID_HANDLE_VALUE)
         CloseHandle(handle);
@@ -250,10 +250,10 @@ FileId idOfStat(const struct stat& info) {
 QFileDevice::Permissions permissionsOfMode(mode_t mode) {
     QFileDevice::Permissions permissions;
     const std::pair<mode_t, QFileDevice::Permission> bits[] = {
-        {S_IRUSR, QFileDevice::ReadOwner}, {S_IWUSR, QFileDevice::WriteOwner},
-        {S_IXUSR, QFileDevice::ExeOwner},  {S_IRGRP, QFileDevice::ReadGroup},
+        {S_IRUSR, QFileDevice::ReadOwner},  {S_IWUSR, QFileDevice::WriteOwner},
+        {S_IXUSR, QFileDevice::ExeOwner},   {S_IRGRP, QFileDevice::ReadGroup},
         {S_IWGRP, QFileDevice::WriteGroup}, {S_IXGRP, QFileDevice::ExeGroup},
-        {S_IROTH, QFileDevice::ReadOther}, {S_IWOTH, QFileDevice::WriteOther},
+        {S_IROTH, QFileDevice::ReadOther},  {S_IWOTH, QFileDevice::WriteOther},
         {S_IXOTH, QFileDevice::ExeOther}};
     for (const auto& [bit, permission] : bits)
         if (mode & bit)
@@ -264,10 +264,10 @@ QFileDevice::Permissions permissionsOfMode(mode_t mode) {
 mode_t modeOfPermissions(QFileDevice::Permissions permissions) {
     mode_t mode = 0;
     const std::pair<QFileDevice::Permission, mode_t> bits[] = {
-        {QFileDevice::ReadOwner, S_IRUSR}, {QFileDevice::WriteOwner, S_IWUSR},
-        {QFileDevice::ExeOwner, S_IXUSR},  {QFileDevice::ReadGroup, S_IRGRP},
+        {QFileDevice::ReadOwner, S_IRUSR},  {QFileDevice::WriteOwner, S_IWUSR},
+        {QFileDevice::ExeOwner, S_IXUSR},   {QFileDevice::ReadGroup, S_IRGRP},
         {QFileDevice::WriteGroup, S_IWGRP}, {QFileDevice::ExeGroup, S_IXGRP},
-        {QFileDevice::ReadOther, S_IROTH}, {QFileDevice::WriteOther, S_IWOTH},
+        {QFileDevice::ReadOther, S_IROTH},  {QFileDevice::WriteOther, S_IWOTH},
         {QFileDevice::ExeOther, S_IXOTH}};
     for (const auto& [permission, bit] : bits)
         if (permissions & permission)
@@ -280,7 +280,7 @@ EntryInfo entryAt(const QString& path) {
     struct stat info;
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return entry;
-    entry.kind = S_ISREG(info.st_mode)   ? Entry::File
+    entry.kind = S_ISREG(info.st_mode) ? Entry::File
                  : S_ISLNK(info.st_mode) ? Entry::Link
                                          : Entry::Other;
     entry.id = idOfStat(info);
@@ -446,8 +446,9 @@ QString replaceFilesTogether(const QStringList& destinations, const QByteArray& 
     for (int i = 0; i < destinations.size(); ++i) {
         if (!(entryAt(destinations[i]).id == staged[static_cast<std::size_t>(i)].id)) {
             putBack();
-            return QStringLiteral("cannot replace %1: another program changed it while it was "
-                                  "being replaced")
+            return QStringLiteral(
+                       "cannot replace %1: another program changed it while it was "
+                       "being replaced")
                 .arg(destinations[i]);
         }
     }
@@ -480,6 +481,56 @@ QStringList unreadableNames(const QString& folder, const QStringList& extensions
     Q_UNUSED(folder);
     Q_UNUSED(extensions);
 #endif
+    return names;
+}
+
+namespace {
+bool endsInOneOf(const QString& name, const QStringList& extensions) {
+    for (const QString& extension : extensions) {
+        if (name.size() > extension.size() &&
+            name.at(name.size() - extension.size() - 1) == QLatin1Char('.') &&
+            name.endsWith(extension, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
+QStringList regularFilesIn(const QString& folder, const QStringList& extensions) {
+    QStringList names;
+#ifndef Q_OS_WIN
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        const QByteArray raw(entry->d_name);
+        const QString name = QFile::decodeName(raw);
+        if (QFile::encodeName(name) != raw || !endsInOneOf(name, extensions))
+            continue;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            // The listing counts a link to a device as a file; the file itself is looked at.
+            struct stat target {};
+            regular =
+                ::fstatat(::dirfd(dir), entry->d_name, &target, 0) == 0 && S_ISREG(target.st_mode);
+        }
+        if (regular)
+            names << name;
+    }
+    ::closedir(dir);
+#else
+    QDir dir(folder);
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files)) {
+        if (info.isFile() && endsInOneOf(info.fileName(), extensions))
+            names << info.fileName();
+    }
+#endif
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
     return names;
 }
 

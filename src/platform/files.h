@@ -56,6 +56,11 @@ QString replaceFilesTogether(const QStringList& destinations, const QByteArray& 
 // bad bytes replaced. Always empty where file names are text (Windows).
 QStringList unreadableNames(const QString& folder, const QStringList& extensions);
 
+// The regular files (after following links) in a folder whose names end in one of the
+// extensions (any case), hidden files left out, sorted by name ignoring case. Lists with at most
+// one stat per entry and opens no file.
+QStringList regularFilesIn(const QString& folder, const QStringList& extensions);
+
 // Deletes a file, read-only or not. A file that is not there is a "File not found" failure.
 void deleteFileForced(const QString& path);
 
