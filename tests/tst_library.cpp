@@ -186,9 +186,25 @@ TEST_F(LibraryTest, TakingTheFocusChoosesNoFileAndTheArrowKeysChooseFromTheTop) 
     EXPECT_EQ(files()->selected(), -1);
     EXPECT_EQ(files()->fileName(), QString());
     EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("unchanged"));
+    // The list's focus cue goes with its whole border, not just the row that became current.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    struct Painted : QObject {
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } painted;
+    files()->setFocus();
+    QTest::qWait(50);
+    files()->viewport()->installEventFilter(&painted);
     QTest::keyClick(files(), Qt::Key_Down);
+    QApplication::processEvents();
     EXPECT_EQ(files()->fileName(), QStringLiteral("Clan.Wad"));
     EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
+    EXPECT_TRUE((QRegion(files()->viewport()->rect()) - painted.region).isEmpty());
 }
 
 TEST_F(LibraryTest, WithThePreviewOffOnlyTheKindIsRecorded) {

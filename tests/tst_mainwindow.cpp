@@ -3,6 +3,7 @@
 #include "ui/widgets.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QMenuBar>
 #include <QPushButton>
@@ -110,6 +111,17 @@ TEST_F(MainWindowTest, FirstRunKeepsTheHintRowsAndTheEmptyTag) {
     for (int row = 0; row < 2; ++row)
         EXPECT_LE(QFontMetrics(mods->item(row)->font()).horizontalAdvance(mods->text(row)), room)
             << row;
+    // At a large desktop font the rows shrink together, to one size.
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPointSizeF(desktop.pointSizeF() * 2);
+    QApplication::setFont(large);
+    window.reset();
+    open();
+    QApplication::setFont(desktop);
+    mods = control<ModListWidget>("listMods");
+    EXPECT_LT(mods->item(0)->font().pointSizeF(), large.pointSizeF());
+    EXPECT_EQ(mods->item(0)->font(), mods->item(1)->font());
 }
 
 TEST_F(MainWindowTest, LoadReadsTheThreeSettings) {

@@ -87,20 +87,21 @@ void MainWindow::buildControls() {
     m_listMods->addItem(QStringLiteral("not used VELMR before."));
     m_listMods->setTag(kEmptyTag);
     placeTwips(m_listMods, 240, 2640, 2655, 1425);
-    // The hint rows stay whole at any desktop font: a row wider than the list gets a smaller
-    // font rather than a scroll bar.
+    // The hint rows stay whole at any desktop font: where the wider row does not fit the list,
+    // both rows get one smaller font rather than a scroll bar.
     const int room = m_listMods->width() - 2 * m_listMods->frameWidth() - 16;
-    for (int row = 0; row < m_listMods->count(); ++row) {
-        QListWidgetItem* item = m_listMods->item(row);
-        QFont font = m_listMods->font();
-        const int wide = QFontMetrics(font).horizontalAdvance(item->text());
-        if (wide <= room)
-            continue;
+    QFont font = m_listMods->font();
+    int widest = 0;
+    for (int row = 0; row < m_listMods->count(); ++row)
+        widest =
+            std::max(widest, QFontMetrics(font).horizontalAdvance(m_listMods->item(row)->text()));
+    if (widest > room) {
         if (font.pointSizeF() > 0)
-            font.setPointSizeF(std::max(6.0, font.pointSizeF() * room / wide));
+            font.setPointSizeF(std::max(6.0, font.pointSizeF() * room / widest));
         else
-            font.setPixelSize(std::max(8, font.pixelSize() * room / wide));
-        item->setFont(font);
+            font.setPixelSize(std::max(8, font.pixelSize() * room / widest));
+        for (int row = 0; row < m_listMods->count(); ++row)
+            m_listMods->item(row)->setFont(font);
     }
 
     m_pBar = new SprayProgressBar(client);

@@ -128,6 +128,19 @@ void SprayFileList::paintEvent(QPaintEvent* event) {
     }
 }
 
+void SprayFileList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QListWidget::currentChanged(current, previous);
+    // The list's own focus cue comes and goes with the current row: redraw all its edges.
+    if (current.isValid() != previous.isValid())
+        viewport()->update();
+}
+
+void SprayFileList::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    if (currentRow() < 0)
+        viewport()->update();
+}
+
 QItemSelectionModel::SelectionFlags SprayFileList::selectionCommand(const QModelIndex& index,
                                                                     const QEvent* event) const {
     // One file is chosen at a time and the user cannot unchoose it: Ctrl+click or Ctrl+Space
