@@ -115,6 +115,11 @@ TEST(PalettedBitmap, CutShortFilesOfEveryKindAreRefused) {
     const QByteArray whole = bmp(8, 1, 4, 3, rle);
     ASSERT_TRUE(decodePalettedBmp(whole));
     EXPECT_FALSE(decodePalettedBmp(whole.left(whole.size() - 5))) << "RLE8 ends before its rows";
+    // Data that ends exactly at the end of the file, with no end-of-bitmap code, is whole.
+    EXPECT_TRUE(decodePalettedBmp(bmp(8, 1, 4, 2, bytes({4, 7, 0, 0, 4, 8, 0, 0}))))
+        << "ends with its last row's end";
+    EXPECT_TRUE(decodePalettedBmp(bmp(8, 1, 4, 2, bytes({4, 7, 0, 0, 0, 2, 0, 5}))))
+        << "ends with a move past the top";
     const QByteArray literal = bmp(8, 1, 8, 1, bytes({0, 8, 1, 2, 3, 4, 5, 6, 7, 8, 0, 1}));
     ASSERT_TRUE(decodePalettedBmp(literal));
     EXPECT_FALSE(decodePalettedBmp(literal.left(literal.size() - 6))) << "a literal cut short";

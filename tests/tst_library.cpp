@@ -135,6 +135,24 @@ TEST_F(LibraryTest, SprayFilesWhoseNamesAreNotTextAreToldOfOnce) {
                       Qt::LeftButton);
     EXPECT_EQ(env.prompts.shown.size(), 1u) << "once a run";
     ::unlink(bad.constData());
+    // One that appears later is told of by Refresh.
+    const QByteArray later = QFile::encodeName(sprays) + "/alpha/later\xfe.wad";
+    ASSERT_EQ(::close(::open(later.constData(), O_CREAT | O_WRONLY, 0644)), 0);
+    cats()->setCurrentIndex(1);
+    emit cats()->activated(1);
+    ASSERT_EQ(env.prompts.shown.size(), 2u);
+    EXPECT_TRUE(env.prompts.shown[1].text.contains(QStringLiteral("later\uFFFD.wad")));
+    cats()->setCurrentIndex(0);
+    emit cats()->activated(0);
+    const QByteArray fresh = QFile::encodeName(sprays) + "/fresh\xfe.bmp";
+    ASSERT_EQ(::close(::open(fresh.constData(), O_CREAT | O_WRONLY, 0644)), 0);
+    env.state.ToldUnlistable.clear();
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRefresh")),
+                      Qt::LeftButton);
+    ASSERT_EQ(env.prompts.shown.size(), 3u) << "Refresh tells of the folder it lists";
+    EXPECT_TRUE(env.prompts.shown[2].text.contains(QStringLiteral("fresh\uFFFD.bmp")));
+    ::unlink(later.constData());
+    ::unlink(fresh.constData());
 }
 #endif
 
@@ -419,7 +437,9 @@ TEST(SprayFileListWidget, ListsEveryPictureKindQtReadsHere) {
     // Debian's image-format plugins add this.
     EXPECT_TRUE(sprayExtensions().contains(QLatin1String("webp")));
 #endif
-    EXPECT_FALSE(previewOf(scratch.path(QStringLiteral("p.PNG"))).image.isNull());
+    const SprayPreview shown = previewOf(scratch.path(QStringLiteral("p.PNG")));
+    EXPECT_FALSE(shown.image.isNull());
+    EXPECT_TRUE(shown.note.contains(QStringLiteral(", 1 colours"))) << shown.note.toStdString();
 }
 
 TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything) {
@@ -492,6 +512,19 @@ TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything
         EXPECT_TRUE(
             env.prompts.shown[0].text.contains(path + QStringLiteral(": it is larger than")))
             << env.prompts.shown[0].text.toStdString();
+    // A link from a web page is no file: the list neither takes nor copies it.
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.com/a.png"))});
+    QDragEnterEvent offered(QPoint(10, 10), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+    offered.ignore();
+    QApplication::sendEvent(files()->viewport(), &offered);
+    EXPECT_FALSE(offered.isAccepted());
+#ifndef Q_OS_WIN
+    QDropEvent webDrop(QPointF(10, 10), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+    webDrop.ignore();
+    QApplication::sendEvent(files()->viewport(), &webDrop);
+    EXPECT_FALSE(webDrop.isAccepted());
+#endif
 }
 
 TEST_F(LibraryTest, ThePreviewShowsTheSprayTheCompilerWillMakeWithoutMakingTheWindowWait) {

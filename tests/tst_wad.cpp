@@ -161,6 +161,8 @@ TEST(SprayCheck, IsTheEnginesOwnRules) {
     EXPECT_TRUE(checkSprayFile(fewColours)) << "1 to 256 colours";
     EXPECT_FALSE(checkSprayFile(withU32(4, 2))) << "two lumps";
     EXPECT_FALSE(checkSprayFile(withU32(lump + 16, 257))) << "wider than 256";
+    EXPECT_TRUE(checkSprayFile(sprayWad(picture(256, 48)))) << "256 wide";
+    EXPECT_TRUE(checkSprayFile(sprayWad(picture(48, 256)))) << "256 high";
     EXPECT_FALSE(checkSprayFile(good + QByteArray(4, '\0'))) << "directory not last";
     EXPECT_FALSE(checkSprayFile(good.left(1000))) << "under 1,024 bytes";
 }

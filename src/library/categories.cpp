@@ -67,7 +67,6 @@ void refreshLibrary(AppState& state, MainControls& controls, Prompts& prompts,
             controls.folderLabel.setCaption(state.SprayRootDir);
             p.step(7);
             controls.files.reread();
-            tellUnlistableSprays(state, controls.files.folder(), prompts);
             p.step(8);
             ListCats(state, controls.categories, errors);
             p.step(9);
