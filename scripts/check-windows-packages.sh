@@ -74,6 +74,14 @@ win=\$(xdotool search --name "^Velmira v$version\\\$" | head -1)
 echo "check: velmira.exe shows its main window \"Velmira v$version\""
 xdotool key --window "\$win" Tab; sleep 0.3; xdotool key --window "\$win" Down; sleep 1
 import -window root "$out/main-window-wine.png"
+# The category box must show its text "<Favorites>": with a font engine that draws no text in
+# line edits the box is blank. Count the dark pixels where the text stands (80 x 14 pixels at
+# the box's left, below the menu bar and the folder label).
+eval "\$(xdotool getwindowgeometry --shell "\$win")"
+dark=\$(convert "$out/main-window-wine.png" -crop 80x14+\$((X + 20))+\$((Y + 44)) +repage \\
+  -colorspace Gray -threshold 50% -negate -format "%[fx:round(mean*w*h)]" info:)
+echo "check: \$dark dark pixels where the category box shows <Favorites>"
+[ "\$dark" -ge 40 ] || { echo "check: the category box shows no text"; exit 1; }
 wineserver -k; sleep 0.5
 
 # The installer, silently, then its uninstaller.
