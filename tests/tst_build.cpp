@@ -13,6 +13,7 @@
 #include <QTest>
 #include <atomic>
 #include <cerrno>
+#include <optional>
 #include <thread>
 
 #ifndef Q_OS_WIN
@@ -94,15 +95,39 @@ TEST(WorkFolder, IsMadeInTheProgramFolderUnlessItCannotServe) {
 // script cannot hold: the work folder still has a folder, and it is always named.
 TEST(WorkFolder, FallsBackToTheSystemsTemporaryFolderAndNamesIt) {
     TestEnv env;
-    const char* const variables[] = {"TMPDIR", "TMP", "TEMP", "XDG_RUNTIME_DIR"};
-    QList<QByteArray> saved;
-    for (const char* name : variables)
-        saved.append(qgetenv(name));
-    const auto pointAllAt = [&](const QString& folder) {
-        for (const char* name : variables)
-            qputenv(name, QFile::encodeName(folder));
-    };
-    pointAllAt(env.scratch.path(QStringLiteral("missing")));
+    // The variables as they were come back however the test ends.
+    struct Variables {
+        const std::vector<const char*> names{"TMPDIR", "TMP", "TEMP", "XDG_RUNTIME_DIR"};
+        std::vector<std::optional<QString>> saved;
+        Variables() {
+            for (const char* name : names)
+                saved.push_back(qEnvironmentVariableIsSet(name)
+                                    ? std::optional<QString>(qEnvironmentVariable(name))
+                                    : std::nullopt);
+        }
+        ~Variables() {
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                if (saved[i])
+                    set(names[i], *saved[i]);
+                else
+                    qunsetenv(names[i]);
+            }
+        }
+        static void set(const char* name, const QString& value) {
+#ifdef Q_OS_WIN
+            // Wide, so that a name outside the code page arrives whole.
+            _wputenv_s(QString::fromLatin1(name).toStdWString().c_str(),
+                       value.toStdWString().c_str());
+#else
+            qputenv(name, QFile::encodeName(value));
+#endif
+        }
+        void pointAllAt(const QString& folder) const {
+            for (const char* name : names)
+                set(name, folder);
+        }
+    } variables;
+    variables.pointAllAt(env.scratch.path(QStringLiteral("missing")));
     const QString fallback = workFolderFor(env.scratch.path(QStringLiteral("no such folder")));
     EXPECT_TRUE(QFileInfo(fallback).isDir()) << fallback.toStdString();
     {
@@ -111,7 +136,7 @@ TEST(WorkFolder, FallsBackToTheSystemsTemporaryFolderAndNamesIt) {
     }
     // A profile whose name is outside the system's code page: its short form serves.
     const QString foreign = env.scratch.mkdir(QString::fromUtf8("temp \xce\xa9\xe6\x97\xa5"));
-    pointAllAt(foreign);
+    variables.pointAllAt(foreign);
     const QString chosen = workFolderFor(env.scratch.path(QStringLiteral("no such folder")));
 #ifdef Q_OS_WIN
     EXPECT_EQ(chosen, QDir::toNativeSeparators(foreign));
@@ -121,12 +146,6 @@ TEST(WorkFolder, FallsBackToTheSystemsTemporaryFolderAndNamesIt) {
 #else
     EXPECT_EQ(chosen, safeInScript(foreign) ? foreign : fallback);
 #endif
-    for (int i = 0; i < saved.size(); ++i) {
-        if (saved[i].isNull())
-            qunsetenv(variables[i]);
-        else
-            qputenv(variables[i], saved[i]);
-    }
 }
 
 TEST(WorkFolder, IsPrivateNewForEachPassAndGoesAwayWithItsFiles) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace velmira {
@@ -39,7 +40,10 @@ bool servesAsWorkFolder(const QString& folder) {
 
 QString systemTemporaryFolder() {
 #ifdef Q_OS_WIN
-    return QDir::tempPath();
+    // The profile's own temporary folder, found without TMP or TEMP.
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString temp = local + QStringLiteral("/Temp");
+    return QFileInfo(temp).isDir() ? temp : local;
 #else
     return QStringLiteral("/tmp");
 #endif
