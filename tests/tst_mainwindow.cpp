@@ -69,7 +69,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
             captions << item->objectName() + QLatin1Char('=') + item->text();
     }
     EXPECT_EQ(captions,
-              QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "&Help",
+              QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "=",
+                           "mnuFileProtect=&Protect Sprays from the Game",
+                           "mnuFileClearCache=C&lear Cached Sprays\u2026", "&Help",
                            "mnuHelpContents=&Contents...", "mnuHelpViewReadMe=&View ReadMe.txt ...",
                            "mnuHelpAbout=&About VELMR ..."}));
 }

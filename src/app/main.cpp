@@ -4,6 +4,7 @@
 #include "core/errorreport.h"
 #include "core/state.h"
 #include "core/windows.h"
+#include "game/running.h"
 #include "game/steam.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
     ErrorReporter errors(prompts, exit);
     Services services{settings, prompts, desktop, help, runner, errors, programFolder};
     services.steamRoots = steamRoots(QDir::homePath());
+    services.gameRunning = gameRunningFrom;
     AppState state;
     LoadedWindows windows;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,8 @@ struct Services {
     // The Steam folders searched for the game when no Half-Life folder is stored (none: no
     // search).
     QStringList steamRoots = {};
+    // Whether a game is running from a Half-Life folder (none: never asked, as if not).
+    std::function<bool(const QString&)> gameRunning = {};
 };
 
 }  // namespace velmira

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 namespace velmira {
@@ -19,6 +20,15 @@ class ModRows {
     virtual bool isSelected(int row) const = 0;
     virtual QString tag() const = 0;
     virtual void setTag(const QString& tag) = 0;
+    // What the row's mod holds now: its spray as the game draws it (may be null), a sentence,
+    // and whether it was replaced since Velmira installed it. Shown beside the row's text,
+    // never in it.
+    virtual void setHeld(int row, const QImage& picture, const QString& note, bool replaced) {
+        (void)row;
+        (void)picture;
+        (void)note;
+        (void)replaced;
+    }
 };
 
 // The category list: pinned rows first, then sorted rows. Selecting a row from code runs the

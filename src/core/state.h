@@ -36,6 +36,9 @@ struct AppState {
     QString SprayRootDir;
     QString CurrentSprayDir;
     bool ShowPreviewFlag = false;
+    // Whether "Create Sprays" leaves each tempdecal.wad it installs read-only, so that the
+    // game's Options screen cannot replace it.
+    bool ProtectSprays = false;
     QString SelectedSprayKind;
     ModTable Mods;
     // Folders whose unlistable spray files the user has been told of in this run.
@@ -49,6 +52,7 @@ inline const QString Preferences = QStringLiteral("Preferences");
 inline const QString HLDir = QStringLiteral("HLDir");
 inline const QString BMPDir = QStringLiteral("BMPDir");
 inline const QString ShowPreview = QStringLiteral("ShowPreview");
+inline const QString ProtectSprays = QStringLiteral("ProtectSprays");
 inline const QString True = QStringLiteral("True");
 inline const QString False = QStringLiteral("False");
 }  // namespace Setting

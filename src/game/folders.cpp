@@ -1,19 +1,23 @@
 #include "folders.h"
 
 #include "core/errorreport.h"
+#include "game/running.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 
 namespace velmira {
 
 bool gameExecutablePresent(const QString& hlDir) {
-    if (fileExists(hlDir + separator() + QStringLiteral("hl.exe")))
-        return true;
-#ifdef Q_OS_LINUX
-    return fileExists(hlDir + separator() + QStringLiteral("hl_linux"));
-#else
+    // Half-Life, and the games of the same engine that keep their mods the same way.
+    for (const QString& launcher : gameLaunchers())
+        if (fileExists(hlDir + separator() + launcher))
+            return true;
     return false;
-#endif
+}
+
+bool isXashFolder(const QString& hlDir) {
+    return fileExists(hlDir + separator() + QStringLiteral("xash3d.exe")) ||
+           fileExists(hlDir + separator() + QStringLiteral("xash3d"));
 }
 
 FolderVerdict CheckDirectories(const QString& hlDir, const QString& sprayDir, Prompts& prompts,

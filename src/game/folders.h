@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace velmira {
 
@@ -17,7 +18,12 @@ struct FolderVerdict {
 FolderVerdict CheckDirectories(const QString& hlDir, const QString& sprayDir, Prompts& prompts,
                                ErrorReporter& errors);
 
-// Whether the game's executable lies in the folder (hl.exe; on Linux also hl_linux).
+// Whether a game's executable lies in the folder: Half-Life's hl.exe, Sven Co-op's svencoop.exe
+// or Xash3D FWGS's xash3d.exe; on Linux also hl_linux, svencoop_linux and xash3d.
 bool gameExecutablePresent(const QString& hlDir);
+
+// Whether the folder holds Xash3D FWGS (xash3d or xash3d.exe), which builds the player's spray
+// from a picture in each game's logos folder.
+bool isXashFolder(const QString& hlDir);
 
 }  // namespace velmira

@@ -6,8 +6,10 @@
 #include "core/state.h"
 #include "game/folders.h"
 #include "install/compiler.h"
+#include "install/held.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
+#include "platform/settings.h"
 #include "wad/readfile.h"
 #include "wad/wad.h"
 
@@ -48,16 +50,39 @@ QByteArray usableSpray(const QString& path, const QString& refusedText) {
     return bytes.value();
 }
 
-// Puts the spray into the mod folder as both files the game reads, both or neither.
-void installSpray(const QByteArray& spray, const QString& modFolder) {
+// How the new tempdecal.wad is left: read-only when the player protects sprays; writable again
+// when not, if the file there is the one Velmira installed (so its being read-only was
+// Velmira's doing); else as the file it replaces was.
+WriteProtection protectionFor(const AppState& state, const QString& modFolder,
+                              const QString& recorded) {
+    if (state.ProtectSprays)
+        return WriteProtection::ReadOnly;
+    const QString held = sprayHashOfFile(modFolder + separator() + kCurrentSprayFileName);
+    if (!recorded.isEmpty() && held == recorded)
+        return WriteProtection::Writable;
+    return WriteProtection::AsBefore;
+}
+
+// Puts the spray into the mod folder as both files the game reads, both or neither, and records
+// what was installed.
+void installSpray(const QByteArray& spray, const QString& halfLifeDir, const QString& mod,
+                  const AppState& state, SettingsStore& settings) {
+    const QString modFolder = halfLifeDir + separator() + mod;
     if (!folderExists(modFolder))
         raisePathNotFound();
+    const QString recorded = settings.read(kInstalledSection, mod, QString());
     const QString problem = replaceFilesTogether(
         {modFolder + separator() + kSprayFileName, modFolder + separator() + kCurrentSprayFileName},
-        spray);
+        spray, {WriteProtection::AsBefore, protectionFor(state, modFolder, recorded)});
     if (!problem.isEmpty())
         throw RowRefused{QStringLiteral("Could not install the spray in ") + modFolder + QChar(13) +
                          problem};
+    // The spray is installed either way; a record that cannot be saved only shows it later
+    // as not Velmira's.
+    try {
+        settings.write(kInstalledSection, mod, sprayHash(spray));
+    } catch (const VelmiraError&) {
+    }
 }
 }  // namespace
 
@@ -78,6 +103,17 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                 p.step(3);
                 if (!verdict.hlOK || !verdict.sprayOK)
                     return;
+                if (services.gameRunning && services.gameRunning(state.HalfLifeDir) &&
+                    services.prompts.show(Message{
+                        QStringLiteral("The game is running from ") + state.HalfLifeDir +
+                            QStringLiteral(".") + cr +
+                            QStringLiteral("It reads your spray when it starts a map, and its "
+                                           "Options screen may replace the spray when you "
+                                           "press OK or Apply there.") +
+                            cr + cr + QStringLiteral("Install the sprays now?"),
+                        QStringLiteral("Velmira"), Message::Icon::None,
+                        Message::Buttons::YesNo}) != Answer::Yes)
+                    return;
                 // With no mod rows the bar runs from 0 to 1 and is filled when the pass ends.
                 const int rows = controls.mods.count();
                 p.step(5);
@@ -96,21 +132,23 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                         row < state.Mods.size() && !state.Mods.at(row).SprayFile.isEmpty();
                     if (assigned) {
                         const ModEntry& entry = state.Mods.at(row);
-                        const QString modFolder = state.HalfLifeDir + separator() + entry.ModFolder;
+                        const auto install = [&](const QByteArray& spray) {
+                            installSpray(spray, state.HalfLifeDir, entry.ModFolder, state,
+                                         services.settings);
+                        };
                         p.step(11);
                         source = entry.SprayFolder + separator() + entry.SprayFile;
                         p.step(12);
                         if (entry.SprayKind == QLatin1String("WAD")) {
                             p.step(13);
-                            installSpray(
+                            install(
                                 usableSpray(source,
                                             QStringLiteral("The game would not use this spray, so "
                                                            "it was not installed:") +
-                                                cr + source),
-                                modFolder);
+                                                cr + source));
                         } else if (compiledOnce.contains(source)) {
                             p.step(21);
-                            installSpray(compiledOnce.value(source), modFolder);
+                            install(compiledOnce.value(source));
                         } else {
                             p.step(15);
                             copyingCompiled = false;
@@ -138,7 +176,7 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                             // Only a WAD the game accepts is installed.
                             const QByteArray spray =
                                 usableSpray(compiled, compileFailedText(source));
-                            installSpray(spray, modFolder);
+                            install(spray);
                             compiledOnce.insert(source, spray);
                             p.step(22);
                             deleteFileForced(compiled);

@@ -47,14 +47,7 @@ QImage wadPicture(const QString& path) {
     const auto bytes = wad::readRegularFile(path, kMaxPreviewWadSize);
     if (!bytes)
         return QImage();
-    // Only the first picture is shown: only it is read.
-    const auto lumps = wad::readWad(bytes.value(), 1);
-    if (!lumps || lumps->empty())
-        return QImage();
-    const auto picture = wad::readMipTexture(lumps->front().data);
-    if (!picture)
-        return QImage();
-    return sprayImage(picture.value());
+    return sprayPictureOfWad(bytes.value());
 }
 
 bool isWad(const QString& path) {
@@ -93,6 +86,17 @@ SprayPreview converted(const QImage& bitmap, const QString& path, const wad::Can
 }
 
 }  // namespace
+
+QImage sprayPictureOfWad(const QByteArray& bytes) {
+    // Only the first picture is shown: only it is read.
+    const auto lumps = wad::readWad(bytes, 1);
+    if (!lumps || lumps->empty())
+        return QImage();
+    const auto picture = wad::readMipTexture(lumps->front().data);
+    if (!picture)
+        return QImage();
+    return sprayImage(picture.value());
+}
 
 SprayPreview previewOf(const QString& path, const wad::CancelCheck& cancel) {
     if (isWad(path)) {

@@ -20,4 +20,8 @@ struct SprayPreview {
 // cancelled. Reads the file: never called on the window's thread.
 SprayPreview previewOf(const QString& path, const wad::CancelCheck& cancel = {});
 
+// The first picture of a WAD spray's bytes as the game draws it; a null image when there is
+// none.
+QImage sprayPictureOfWad(const QByteArray& bytes);
+
 }  // namespace velmira

@@ -369,11 +369,18 @@ Staged stageBeside(const QString& destination, const QByteArray& bytes,
 }
 
 // The old file's mode carries over to its replacement; a new file is readable by everyone.
-QFileDevice::Permissions permissionsFor(const EntryInfo& old) {
+// Read-only takes every write permission away; writable gives the owner's back.
+QFileDevice::Permissions permissionsFor(const EntryInfo& old, WriteProtection protection) {
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (old.kind == Entry::File)
-        return old.permissions;
-    return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-           QFileDevice::ReadOther;
+        permissions = old.permissions;
+    if (protection == WriteProtection::ReadOnly)
+        permissions &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                         QFileDevice::WriteGroup | QFileDevice::WriteOther);
+    else if (protection == WriteProtection::Writable)
+        permissions |= QFileDevice::WriteOwner;
+    return permissions;
 }
 
 // Removes a file this pass made or kept aside. Removing a name never follows a link; Windows
@@ -389,7 +396,8 @@ void removeOwn(const QString& path) {
 
 }  // namespace
 
-QString replaceFilesTogether(const QStringList& destinations, const QByteArray& bytes) {
+QString replaceFilesTogether(const QStringList& destinations, const QByteArray& bytes,
+                             const QList<WriteProtection>& protection) {
     std::vector<Staged> staged;
     QStringList asides(destinations.size());  // the old files, kept aside under a fresh name
     QList<bool> placed(destinations.size(), false);
@@ -408,13 +416,16 @@ QString replaceFilesTogether(const QStringList& destinations, const QByteArray& 
     };
     QString error;
     // Every new file is written in full before any old one is touched: a full disk fails here.
-    for (const QString& destination : destinations) {
+    for (int i = 0; i < destinations.size(); ++i) {
+        const QString& destination = destinations[i];
         const EntryInfo old = entryAt(destination);
         if (old.kind == Entry::Other) {
             putBack();
             return QStringLiteral("cannot replace %1: it is not a file").arg(destination);
         }
-        Staged file = stageBeside(destination, bytes, permissionsFor(old), &error);
+        const QFileDevice::Permissions permissions =
+            permissionsFor(old, protection.value(i, WriteProtection::AsBefore));
+        Staged file = stageBeside(destination, bytes, permissions, &error);
         if (file.path.isEmpty()) {
             putBack();
             return QStringLiteral("cannot write beside %1: %2").arg(destination, error);
@@ -532,6 +543,10 @@ QStringList regularFilesIn(const QString& folder, const QStringList& extensions)
         return folded != 0 ? folded < 0 : a < b;
     });
     return names;
+}
+
+bool isPlainFile(const QString& path) {
+    return entryAt(path).kind == Entry::File;
 }
 
 void deleteFileForced(const QString& path) {

@@ -45,11 +45,17 @@ QString renameOver(const QString& from, const QString& to);
 // The system's text for an error code (errno here, GetLastError on Windows).
 QString systemErrorText(int code);
 
+// Whether a replaced file may be written afterwards: as the file it replaces was, read-only
+// for everyone, or writable by its owner.
+enum class WriteProtection { AsBefore, ReadOnly, Writable };
+
 // Writes the same bytes to several files so that they end all new or all as they were: each
 // new file is written in full beside its destination first, and a replace that fails puts back
-// the ones already replaced. A read-only file is replaced and stays read-only. Returns the
-// reason of a failure, empty on success.
-QString replaceFilesTogether(const QStringList& destinations, const QByteArray& bytes);
+// the ones already replaced. A read-only file is replaced and stays read-only unless
+// `protection` (one per destination; none: all as before) says otherwise. Returns the reason of
+// a failure, empty on success.
+QString replaceFilesTogether(const QStringList& destinations, const QByteArray& bytes,
+                             const QList<WriteProtection>& protection = {});
 
 // The names in a folder that end in one of the extensions (any case) but are not valid text in
 // the file system's encoding, so that no path can be made to open them; each shown with its
@@ -60,6 +66,9 @@ QStringList unreadableNames(const QString& folder, const QStringList& extensions
 // extensions (any case), hidden files left out, sorted by name ignoring case. Lists with at most
 // one stat per entry and opens no file.
 QStringList regularFilesIn(const QString& folder, const QStringList& extensions);
+
+// Whether the name is a regular file itself: not a link, a folder or anything else.
+bool isPlainFile(const QString& path);
 
 // Deletes a file, read-only or not. A file that is not there is a "File not found" failure.
 void deleteFileForced(const QString& path);

@@ -34,6 +34,12 @@ Answer MessageBoxPrompts::show(const Message& message) {
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
+    if (message.buttons == Message::Buttons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return Answer::Ok;

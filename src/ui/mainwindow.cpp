@@ -5,9 +5,11 @@
 #include "core/state.h"
 #include "core/version.h"
 #include "core/windows.h"
+#include "game/cache.h"
 #include "game/steam.h"
 #include "install/assign.h"
 #include "install/create.h"
+#include "install/held.h"
 #include "library/categories.h"
 #include "library/sprays.h"
 #include "platform/desktop.h"
@@ -174,6 +176,16 @@ void MainWindow::buildMenus() {
     loc->setObjectName(QStringLiteral("mnuFileLoc"));
     QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
     exitAction->setObjectName(QStringLiteral("mnuFileExit"));
+    file->addSeparator();
+    m_mnuFileProtect = file->addAction(QStringLiteral("&Protect Sprays from the Game"));
+    m_mnuFileProtect->setObjectName(QStringLiteral("mnuFileProtect"));
+    m_mnuFileProtect->setCheckable(true);
+    m_mnuFileProtect->setToolTip(
+        QStringLiteral("Leave each installed tempdecal.wad read-only, so that the game's "
+                       "Options screen cannot replace your spray"));
+    QAction* clearCache = file->addAction(QStringLiteral("C&lear Cached Sprays\u2026"));
+    clearCache->setObjectName(QStringLiteral("mnuFileClearCache"));
+    file->setToolTipsVisible(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -186,6 +198,8 @@ void MainWindow::buildMenus() {
 
     connect(loc, &QAction::triggered, this, [this] { mnuFileLoc_Click(); });
     connect(exitAction, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
+    connect(m_mnuFileProtect, &QAction::triggered, this, [this] { mnuFileProtect_Click(); });
+    connect(clearCache, &QAction::triggered, this, [this] { mnuFileClearCache_Click(); });
     connect(contents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(readMe, &QAction::triggered, this, [this] { mnuHelpViewReadMe_Click(); });
     connect(about, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
@@ -207,6 +221,9 @@ void MainWindow::Form_Load() {
         p.step(5);
         m_state.ShowPreviewFlag = settings.read(Setting::Preferences, Setting::ShowPreview,
                                                 Setting::False) == Setting::True;
+        m_state.ProtectSprays = settings.read(Setting::Preferences, Setting::ProtectSprays,
+                                              Setting::False) == Setting::True;
+        m_mnuFileProtect->setChecked(m_state.ProtectSprays);
         p.step(6);
         if (m_state.ShowPreviewFlag)
             setShowPreviewChecked(true);
@@ -252,6 +269,7 @@ void MainWindow::Form_Unload() {
 
 void MainWindow::cmdRefresh_Click() {
     refreshLibrary(m_state, *m_controls, m_services.prompts, m_services.errors);
+    showHeldSprays(m_state, m_controls->mods, m_services.settings);
 }
 
 void MainWindow::comboCats_Click() {
@@ -280,6 +298,21 @@ void MainWindow::cmdClear_Click() {
 
 void MainWindow::cmdCreate_Click() {
     createSprays(m_state, *m_controls, m_services);
+    showHeldSprays(m_state, m_controls->mods, m_services.settings);
+}
+
+void MainWindow::mnuFileProtect_Click() {
+    m_services.errors.run("frmMain.mnuFileProtect_Click()", AfterReport::CloseMainWindow,
+                          [&](Procedure&) {
+                              m_state.ProtectSprays = m_mnuFileProtect->isChecked();
+                              m_services.settings.write(
+                                  Setting::Preferences, Setting::ProtectSprays,
+                                  m_state.ProtectSprays ? Setting::True : Setting::False);
+                          });
+}
+
+void MainWindow::mnuFileClearCache_Click() {
+    clearCachedSprays(m_state, *m_controls, m_services);
 }
 
 void MainWindow::mnuFileLoc_Click() {
@@ -288,6 +321,7 @@ void MainWindow::mnuFileLoc_Click() {
             p.step(1);
             LocationsDialog dialog(m_state, *m_controls, m_services, m_windows, this);
             m_services.errors.modal([&] { return dialog.exec(); });
+            showHeldSprays(m_state, m_controls->mods, m_services.settings);
         });
 }
 

@@ -47,6 +47,8 @@ class MainWindow : public QMainWindow {
     void cmdCreate_Click();
     void mnuFileLoc_Click();
     void mnuFileExit_Click();
+    void mnuFileProtect_Click();
+    void mnuFileClearCache_Click();
     void mnuHelpContents_Click();
     void mnuHelpViewReadMe_Click();
     void mnuHelpAbout_Click();
@@ -80,6 +82,7 @@ class MainWindow : public QMainWindow {
     QPushButton* m_cmdApply = nullptr;
     QPushButton* m_cmdClear = nullptr;
     QPushButton* m_cmdCreate = nullptr;
+    QAction* m_mnuFileProtect = nullptr;
     std::unique_ptr<MainControls> m_controls;
     bool m_unloaded = false;
 };

@@ -7,12 +7,14 @@
 #include "platform/files.h"
 #include "platform/prompts.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QThread>
 #include <QUrl>
 
@@ -46,6 +48,42 @@ void ModListWidget::setText(int row, const QString& text) {
 bool ModListWidget::isSelected(int row) const {
     const QListWidgetItem* it = item(row);
     return it && it->isSelected();
+}
+
+namespace {
+// Marks a row whose spray was replaced since Velmira installed it.
+constexpr int kReplacedRole = Qt::UserRole + 1;
+// The largest side of the spray drawn in a mod's tooltip.
+constexpr int kHeldPictureSide = 64;
+}  // namespace
+
+void ModListWidget::setHeld(int row, const QImage& picture, const QString& note, bool replaced) {
+    QListWidgetItem* it = item(row);
+    if (!it)
+        return;
+    QString tip = QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>");
+    if (!picture.isNull()) {
+        const QImage small = picture.width() > kHeldPictureSide ||
+                                     picture.height() > kHeldPictureSide
+                                 ? picture.scaled(kHeldPictureSide, kHeldPictureSide,
+                                                  Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                 : picture;
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        small.save(&buffer, "PNG");
+        tip += QStringLiteral("<img src=\"data:image/png;base64,") +
+               QString::fromLatin1(png.toBase64()) + QStringLiteral("\">");
+    }
+    it->setToolTip(tip);
+    it->setData(Qt::AccessibleDescriptionRole, note);
+    it->setData(kReplacedRole, replaced);
+    it->setIcon(replaced ? style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+}
+
+bool ModListWidget::isMarkedReplaced(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it && it->data(kReplacedRole).toBool();
 }
 
 CategoryCombo::CategoryCombo(QWidget* parent) : QComboBox(parent) {

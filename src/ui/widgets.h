@@ -30,6 +30,9 @@ class ModListWidget : public QListWidget, public ModRows {
     bool isSelected(int row) const override;
     QString tag() const override { return m_tag; }
     void setTag(const QString& tag) override { m_tag = tag; }
+    void setHeld(int row, const QImage& picture, const QString& note, bool replaced) override;
+    // Whether the row is marked as replaced since Velmira installed its spray.
+    bool isMarkedReplaced(int row) const;
 
   private:
     QString m_tag;

@@ -32,9 +32,9 @@ class ScriptedPrompts : public Prompts {
   public:
     Answer show(const Message& message) override {
         shown.push_back(message);
-        if (message.buttons == Message::Buttons::YesNo) {
+        if (message.buttons != Message::Buttons::Ok) {
             if (answers.empty())
-                return Answer::Yes;
+                return message.buttons == Message::Buttons::YesNo ? Answer::Yes : Answer::Ok;
             const Answer answer = answers.front();
             answers.pop_front();
             return answer;

@@ -1,0 +1,116 @@
+#include "cache.h"
+
+#include "core/context.h"
+#include "core/controls.h"
+#include "core/errorreport.h"
+#include "core/state.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+namespace velmira {
+
+SprayCaches sprayCachesOf(const QString& halfLifeDir, const QStringList& mods) {
+    SprayCaches caches;
+    for (const QString& mod : mods) {
+        const QString path = halfLifeDir + separator() + mod + separator() + kSprayCacheName;
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
+            continue;
+        if (info.isSymLink())
+            caches.refused << path + QStringLiteral(": it is a link");
+        else if (!isPlainFile(path))
+            caches.refused << path + QStringLiteral(": it is not a file");
+        else if (!info.isReadable())
+            caches.refused << path + QStringLiteral(": it cannot be read");
+        else
+            caches.movable << path;
+    }
+    return caches;
+}
+
+QString moveCacheAside(const QString& cache) {
+    const QString old = QFileInfo(cache).absolutePath() + separator() + kClearedCacheName;
+    const QFileInfo there(old);
+    if ((there.exists() || there.isSymLink()) && !isPlainFile(old))
+        return QStringLiteral("%1 is in the way and is not a file").arg(old);
+    // A plain file is renamed, never followed: the rename itself checks nothing changed since.
+    if (!isPlainFile(cache))
+        return QStringLiteral("it is no longer a plain file");
+    return renameOver(cache, old);
+}
+
+void clearCachedSprays(const AppState& state, MainControls& controls, const Services& services) {
+    const QChar cr(13);
+    const QString title = QStringLiteral("Clear Cached Sprays");
+    services.errors.run(
+        "frmMain.mnuFileClearCache_Click()", AfterReport::CloseMainWindow, [&](Procedure&) {
+            QStringList mods;
+            if (controls.mods.tag() != kEmptyTag) {
+                const int rows = std::min(controls.mods.count(), state.Mods.size());
+                for (int row = 0; row < rows; ++row)
+                    if (controls.mods.isSelected(row))
+                        mods << state.Mods.at(row).ModFolder;
+            }
+            if (mods.isEmpty()) {
+                services.prompts.show(Message{
+                    QStringLiteral("Select the mods whose cached sprays you want to clear."),
+                    title, Message::Icon::Information, Message::Buttons::Ok});
+                return;
+            }
+            if (services.gameRunning && services.gameRunning(state.HalfLifeDir)) {
+                services.prompts.show(Message{
+                    QStringLiteral("The game is running from ") + state.HalfLifeDir +
+                        QStringLiteral(". Quit it before clearing its cached sprays: it keeps "
+                                       "the cache open and writes it back."),
+                    title, Message::Icon::Critical, Message::Buttons::Ok});
+                return;
+            }
+            const SprayCaches caches = sprayCachesOf(state.HalfLifeDir, mods);
+            if (!caches.refused.isEmpty())
+                services.prompts.show(Message{
+                    QStringLiteral("These cache files were left alone:") + cr +
+                        caches.refused.join(cr),
+                    title, Message::Icon::Critical, Message::Buttons::Ok});
+            if (caches.movable.isEmpty()) {
+                if (caches.refused.isEmpty())
+                    services.prompts.show(
+                        Message{QStringLiteral("None of the selected mods has cached sprays (") +
+                                    kSprayCacheName + QStringLiteral(")."),
+                                title, Message::Icon::Information, Message::Buttons::Ok});
+                return;
+            }
+            QStringList listed;
+            const QLocale locale;
+            for (const QString& cache : caches.movable)
+                listed << cache + QStringLiteral(" (") +
+                              locale.formattedDataSize(QFileInfo(cache).size()) +
+                              QStringLiteral(")");
+            const Answer answer = services.prompts.show(Message{
+                QStringLiteral("custom.hpk holds the sprays of other players the game has seen "
+                               "on servers, so an old spray can show instead of a new one. "
+                               "The game builds it again as it needs.") +
+                    cr + cr +
+                    QStringLiteral("Each of these is moved to custom.hpk.old beside it (an older "
+                                   "custom.hpk.old is replaced):") +
+                    cr + listed.join(cr),
+                title, Message::Icon::None, Message::Buttons::OkCancel});
+            if (answer != Answer::Ok)
+                return;
+            QStringList failed;
+            for (const QString& cache : caches.movable) {
+                const QString problem = moveCacheAside(cache);
+                if (!problem.isEmpty())
+                    failed << cache + QStringLiteral(": ") + problem;
+            }
+            if (!failed.isEmpty())
+                services.prompts.show(
+                    Message{QStringLiteral("Could not clear these cached sprays:") + cr +
+                                failed.join(cr),
+                            title, Message::Icon::Critical, Message::Buttons::Ok});
+        });
+}
+
+}  // namespace velmira
