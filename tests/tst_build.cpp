@@ -1,11 +1,15 @@
+#include "game/running.h"
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
 #include "install/compiler.h"
+#include "install/held.h"
 #include "platform/files.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"
 
+#include <QAction>
 #include <QDeadlineTimer>
+#include <QProcess>
 #include <QProgressBar>
 #include <QThread>
 
@@ -576,6 +580,149 @@ TEST_F(CreateSpraysTest, AReadOnlyTempdecalIsReplacedAndStaysReadOnly) {
     EXPECT_FALSE(QFileInfo(temp).permissions() & QFileDevice::WriteOwner) << "still read-only";
     EXPECT_EQ(QDir(hl + SEP + QStringLiteral("tfc")).entryList(QDir::Files).size(), 2)
         << "no staged or kept-aside files are left";
+}
+
+// Protected, each installed tempdecal.wad is left read-only; unprotected again, those Velmira
+// installed become writable while a read-only one of the player's own stays so. The mod list
+// shows what each mod holds now, and marks one replaced since.
+TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
+    const auto writable = [&](const char* mod, const char* file) {
+        return bool(QFileInfo(hl + SEP + QString::fromLatin1(mod) + SEP + QString::fromLatin1(file))
+                        .permissions() &
+                    QFileDevice::WriteOwner);
+    };
+    const QString own = env.scratch.write(QStringLiteral("Half-Life/valve/tempdecal.wad"), "own");
+    QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    auto* protect = window->findChild<QAction*>(QStringLiteral("mnuFileProtect"));
+    protect->trigger();
+    EXPECT_EQ(env.settings.read(QStringLiteral("Preferences"), QStringLiteral("ProtectSprays"),
+                                QString()),
+              QStringLiteral("True"));
+    apply({1, 2}, 1, QStringLiteral("team.wad"));
+    create();
+    EXPECT_FALSE(writable("dmc", "tempdecal.wad")) << "protected";
+    EXPECT_TRUE(writable("dmc", "pldecal.wad")) << "only the file today's game rewrites";
+    EXPECT_EQ(env.settings.read(QStringLiteral("Installed"), QStringLiteral("dmc"), QString()),
+              sprayHash(teamWad));
+    EXPECT_FALSE(mods()->isMarkedReplaced(1));
+    EXPECT_TRUE(mods()->item(1)->toolTip().contains(QStringLiteral("Velmira installed here")));
+    EXPECT_TRUE(mods()->item(1)->toolTip().contains(QStringLiteral("<img src=\"data:image/png")));
+
+    protect->trigger();
+    apply({1, 3}, 1, QStringLiteral("team.wad"));
+    create();
+    EXPECT_TRUE(writable("dmc", "tempdecal.wad")) << "Velmira's own protection is lifted";
+    EXPECT_FALSE(writable("valve", "tempdecal.wad")) << "the player's own is kept";
+    EXPECT_EQ(readFile(own), teamWad);
+
+    // The game's Options screen writes another logo: Refresh marks the row, text unchanged.
+    env.scratch.write(QStringLiteral("Half-Life/dmc/tempdecal.wad"), sprayWad(32, 32));
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRefresh")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(mods()->isMarkedReplaced(1));
+    EXPECT_FALSE(mods()->item(1)->icon().isNull());
+    EXPECT_EQ(mods()->text(1), QStringLiteral("dmc"));
+    EXPECT_TRUE(mods()->item(1)->toolTip().contains(QStringLiteral("Replaced since")));
+    EXPECT_FALSE(mods()->isMarkedReplaced(2)) << "tfc still holds what Velmira installed";
+    EXPECT_FALSE(mods()->isMarkedReplaced(0)) << "nothing was ever installed in cstrike";
+}
+
+// With the game running from the folder, "Create Sprays" asks first; No changes nothing.
+TEST_F(CreateSpraysTest, WhileTheGameRunsCreateAsksFirst) {
+    QString asked;
+    env.services.gameRunning = [&](const QString& folder) {
+        asked = folder;
+        return true;
+    };
+    apply({2}, 1, QStringLiteral("team.wad"));
+    env.prompts.answers = {Answer::No};
+    create();
+    EXPECT_EQ(asked, hl);
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("The game is running from ")));
+    EXPECT_EQ(env.prompts.shown[0].buttons, Message::Buttons::YesNo);
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("tfc"))));
+    env.prompts.answers = {Answer::Yes};
+    create();
+    EXPECT_EQ(readFile(installed(QStringLiteral("tfc"))), teamWad);
+    env.services.gameRunning = {};
+}
+
+// The selected mods' caches are moved aside after the player says OK, an older moved-aside
+// cache replaced; one that is not a plain file is left alone and named; none while the game runs.
+TEST_F(CreateSpraysTest, ClearCachedSpraysMovesEachAsideAfterOk) {
+    const QString cs = env.scratch.write(QStringLiteral("Half-Life/cstrike/custom.hpk"), "cs");
+    env.scratch.write(QStringLiteral("Half-Life/cstrike/custom.hpk.old"), "older");
+    env.scratch.write(QStringLiteral("Half-Life/dmc/custom.hpk"), "dmc");
+    env.scratch.mkdir(QStringLiteral("Half-Life/tfc/custom.hpk"));
+    env.scratch.write(QStringLiteral("Half-Life/valve/custom.hpk"), "not selected");
+    auto* clear = window->findChild<QAction*>(QStringLiteral("mnuFileClearCache"));
+    selectMods({});
+    clear->trigger();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("Select the mods")));
+
+    selectMods({0, 1, 2});
+    env.prompts.shown.clear();
+    env.prompts.answers = {Answer::Cancel};
+    clear->trigger();
+    ASSERT_EQ(env.prompts.shown.size(), 2u);
+    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("These cache files were left alone:\r") +
+                                             hl + SEP + QStringLiteral("tfc") + SEP +
+                                             QStringLiteral("custom.hpk: it is not a file"));
+    EXPECT_EQ(env.prompts.shown[1].buttons, Message::Buttons::OkCancel);
+    EXPECT_TRUE(env.prompts.shown[1].text.contains(cs + QStringLiteral(" (")));
+    EXPECT_FALSE(env.prompts.shown[1].text.contains(QStringLiteral("valve")));
+    EXPECT_EQ(readFile(cs), QByteArray("cs")) << "Cancel moves nothing";
+
+    env.prompts.answers = {Answer::Ok};
+    clear->trigger();
+    EXPECT_FALSE(QFileInfo::exists(cs));
+    EXPECT_EQ(readFile(cs + QStringLiteral(".old")), QByteArray("cs"));
+    EXPECT_EQ(readFile(hl + SEP + QStringLiteral("dmc") + SEP + QStringLiteral("custom.hpk.old")),
+              QByteArray("dmc"));
+    EXPECT_TRUE(
+        QFileInfo(hl + SEP + QStringLiteral("tfc") + SEP + QStringLiteral("custom.hpk")).isDir());
+
+    env.scratch.write(QStringLiteral("Half-Life/dmc/custom.hpk"), "again");
+    env.services.gameRunning = [](const QString&) { return true; };
+    env.prompts.shown.clear();
+    clear->trigger();
+    env.services.gameRunning = {};
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("The game is running")));
+    EXPECT_EQ(readFile(hl + SEP + QStringLiteral("dmc") + SEP + QStringLiteral("custom.hpk")),
+              QByteArray("again"));
+}
+
+// A game is running from a folder while a process runs one of the folder's launchers.
+TEST(GameRunning, IsSeenByTheLauncherInTheFolderAndNoOther) {
+    TestEnv env;
+    const QString game = env.scratch.mkdir(QStringLiteral("Sven Co-op"));
+    const QString other = env.scratch.mkdir(QStringLiteral("Half-Life"));
+#ifdef Q_OS_WIN
+    const QString launcher = game + SEP + QStringLiteral("svencoop.exe");
+#else
+    const QString launcher = game + SEP + QStringLiteral("svencoop_linux");
+#endif
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELMIRA_FAKE_COMPILER), launcher));
+    QFile::setPermissions(launcher, QFile::permissions(launcher) | QFileDevice::ExeOwner);
+    env.scratch.write(QStringLiteral("Sven Co-op/mode"), "hang");
+    EXPECT_FALSE(gameRunningFrom(game));
+    QProcess process;
+    process.start(launcher, {QStringLiteral("script.ls")});
+    ASSERT_TRUE(process.waitForStarted());
+    bool seen = false;
+    for (int i = 0; i < 100 && !seen; ++i) {
+        seen = gameRunningFrom(game);
+        if (!seen)
+            QThread::msleep(20);
+    }
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(gameRunningFrom(other));
+    process.kill();
+    process.waitForFinished();
+    EXPECT_FALSE(gameRunningFrom(game));
 }
 
 TEST_F(CreateSpraysTest, AnInstallThatCannotFinishLeavesBothOldFilesAndTheWindowOpen) {

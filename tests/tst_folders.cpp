@@ -69,20 +69,37 @@ TEST_F(CheckDirectoriesTest, WithoutTheGameTheUserMayForceTheFolder) {
     EXPECT_EQ(prompts.shown.back().text, kSprayMissing);
 }
 
-TEST_F(CheckDirectoriesTest, TheLinuxGameCountsAsTheGame) {
+// Half-Life, Sven Co-op and Xash3D FWGS keep their mods alike: each launcher makes the folder a
+// game folder. On Windows only the Windows launchers count; a Linux one alone is asked about.
+TEST_F(CheckDirectoriesTest, EveryGamesLauncherCountsAsTheGame) {
+    const struct {
+        const char* launcher;
+        bool game;
+        bool xash;
+    } rows[] = {
+        {"svencoop.exe", true, false},
+        {"xash3d.exe", true, true},
 #ifdef Q_OS_LINUX
-    scratch.write(QStringLiteral("Half-Life/hl_linux"),
-                  "\x7f"
-                  "ELF");
-    EXPECT_TRUE(check(hl, sprays).hlOK);
-    EXPECT_TRUE(prompts.shown.empty());
+        {"hl_linux", true, false},
+        {"svencoop_linux", true, false},
+        {"xash3d", true, true},
 #else
-    // On Windows only hl.exe is the game: a folder with the Linux game alone is asked about.
-    scratch.write(QStringLiteral("Half-Life/hl_linux"), "ELF");
-    prompts.answers = {Answer::No};
-    EXPECT_FALSE(check(hl, sprays).hlOK);
-    EXPECT_EQ(prompts.shown.size(), 1u);
+        {"hl_linux", false, false},
+        {"xash3d", false, true},
 #endif
+        {"hl.dll", false, false},
+    };
+    for (const auto& row : rows) {
+        const QString folder = scratch.mkdir(QStringLiteral("game for ") + row.launcher);
+        scratch.write(QStringLiteral("game for ") + row.launcher + QLatin1Char('/') + row.launcher,
+                      "\x7f"
+                      "ELF");
+        prompts.shown.clear();
+        prompts.answers = {Answer::No};
+        EXPECT_EQ(check(folder, sprays).hlOK, row.game) << row.launcher;
+        EXPECT_EQ(prompts.shown.size(), row.game ? 0u : 1u) << row.launcher;
+        EXPECT_EQ(isXashFolder(folder), row.xash) << row.launcher;
+    }
 }
 
 #ifdef Q_OS_WIN
