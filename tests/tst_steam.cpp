@@ -1,7 +1,10 @@
 #include "game/steam.h"
 #include "helpers/testenv.h"
+#include "ui/locationsdialog.h"
 #include "ui/mainwindow.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -80,6 +83,12 @@ TEST_F(SteamHomeTest, FindsTheGameInALibraryTheListNames) {
     const QString own = home.mkdir(QStringLiteral(".local/share/Steam/steamapps/common/Half-Life"));
     installGame(own);
     EXPECT_EQ(findSteamHalfLife(roots), own);
+    // Sven Co-op is found after Half-Life, by its own launcher.
+    const QString sven =
+        home.mkdir(QStringLiteral("Games/SteamLibrary/steamapps/common/Sven Co-op"));
+    EXPECT_EQ(findSteamGames(roots), QStringList({own}));
+    home.write(QStringLiteral("Games/SteamLibrary/steamapps/common/Sven Co-op/svencoop.exe"), "MZ");
+    EXPECT_EQ(findSteamGames(roots), QStringList({own, sven}));
 }
 
 TEST_F(SteamHomeTest, AMissingOrUnreadableSteamFolderIsNoResult) {
@@ -106,12 +115,12 @@ TEST(SteamRoots, OnWindowsAreTheClientsRecordedFolderThenItsUsualOne) {
 }
 #else
 TEST_F(SteamHomeTest, LooksInEveryPlaceSteamIsInstalledOnLinux) {
-    EXPECT_EQ(
-        steamRoots(home.path()),
-        QStringList(
-            {home.path(QStringLiteral(".steam/steam")),
-             home.path(QStringLiteral(".local/share/Steam")),
-             home.path(QStringLiteral(".var/app/com.valvesoftware.Steam/.local/share/Steam"))}));
+    EXPECT_EQ(steamRoots(home.path()),
+              QStringList(
+                  {home.path(QStringLiteral(".steam/steam")),
+                   home.path(QStringLiteral(".local/share/Steam")),
+                   home.path(QStringLiteral(".var/app/com.valvesoftware.Steam/.local/share/Steam")),
+                   home.path(QStringLiteral(".var/app/com.valvesoftware.Steam/data/Steam"))}));
     const QString flatpak =
         home.mkdir(QStringLiteral(".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/"
                                   "common/Half-Life"));
@@ -142,6 +151,28 @@ TEST_F(SteamHomeTest, TheFoundGameIsUsedButNotStoredAndAStoredFolderWins) {
     MainWindow again(env.state, env.services, env.windows);
     again.Form_Load();
     EXPECT_EQ(env.state.HalfLifeDir, mine);
+    // With Sven Co-op found too, File Locations offers both; a choice fills the field only.
+    {
+        LocationsDialog one(env.state, again.controls(), env.services, env.windows, &again);
+        EXPECT_EQ(one.findChild<QComboBox*>(QStringLiteral("cboFoundGames")), nullptr)
+            << "one game found: nothing to choose";
+    }
+    const QString sven =
+        home.mkdir(QStringLiteral("Games/SteamLibrary/steamapps/common/Sven Co-op"));
+    home.write(QStringLiteral("Games/SteamLibrary/steamapps/common/Sven Co-op/svencoop_linux"), "");
+    home.write(QStringLiteral("Games/SteamLibrary/steamapps/common/Sven Co-op/svencoop.exe"), "MZ");
+    LocationsDialog dialog(env.state, again.controls(), env.services, env.windows, &again);
+    auto* found = dialog.findChild<QComboBox*>(QStringLiteral("cboFoundGames"));
+    ASSERT_NE(found, nullptr);
+    ASSERT_EQ(found->count(), 3);
+    EXPECT_EQ(found->itemText(2), sven);
+    found->setCurrentIndex(2);
+    emit found->activated(2);
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("txtHLDir"))->text(), sven);
+    EXPECT_EQ(
+        env.settings.read(QStringLiteral("File Locations"), QStringLiteral("HLDir"), QString()),
+        mine)
+        << "nothing stored before OK";
 }
 
 }  // namespace

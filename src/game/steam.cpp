@@ -7,8 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#ifdef Q_OS_WIN
 #include <QSet>
+
+#ifdef Q_OS_WIN
 #include <QSettings>
 #endif
 
@@ -115,13 +116,14 @@ QStringList steamRoots(const QString& home) {
     roots << QStringLiteral("C:\\Program Files (x86)\\Steam");
 #else
     for (const char* place : {".steam/steam", ".local/share/Steam",
-                              ".var/app/com.valvesoftware.Steam/.local/share/Steam"})
+                              ".var/app/com.valvesoftware.Steam/.local/share/Steam",
+                              ".var/app/com.valvesoftware.Steam/data/Steam"})
         roots << QDir(home).filePath(QString::fromLatin1(place));
 #endif
     return roots;
 }
 
-QString findSteamHalfLife(const QStringList& roots) {
+QStringList findSteamGames(const QStringList& roots) {
     QStringList libraries;
     for (const QString& root : roots) {
         if (!QFileInfo(root).isDir())
@@ -132,20 +134,34 @@ QString findSteamHalfLife(const QStringList& roots) {
         if (list)
             libraries << parseLibraryFolders(list.value());
     }
+    // Half-Life first, then the other games of its engine Steam installs beside it.
+    const QStringList games{QStringLiteral("steamapps/common/Half-Life"),
+                            QStringLiteral("steamapps/common/Sven Co-op")};
+    QStringList found;
     QSet<QString> seen;
-    for (const QString& library : libraries) {
-        // A real Steam has a handful of libraries; a list of thousands is not searched whole.
-        if (seen.size() >= kMaxLibrariesSearched)
-            break;
-        const QString game = QDir::toNativeSeparators(
-            QDir::cleanPath(QDir(library).filePath(QStringLiteral("steamapps/common/Half-Life"))));
-        if (seen.contains(game))
-            continue;
-        seen.insert(game);
-        if (gameExecutablePresent(game))
-            return game;
+    for (const QString& name : games) {
+        seen.clear();
+        for (const QString& library : libraries) {
+            // A real Steam has a handful of libraries; a list of thousands is not searched
+            // whole.
+            if (seen.size() >= kMaxLibrariesSearched)
+                break;
+            const QString game =
+                QDir::toNativeSeparators(QDir::cleanPath(QDir(library).filePath(name)));
+            if (seen.contains(game))
+                continue;
+            seen.insert(game);
+            if (gameExecutablePresent(game) && !found.contains(game)) {
+                found << game;
+                break;
+            }
+        }
     }
-    return QString();
+    return found;
+}
+
+QString findSteamHalfLife(const QStringList& roots) {
+    return findSteamGames(roots).value(0);
 }
 
 }  // namespace velmira

@@ -12,9 +12,14 @@ namespace velmira {
 QStringList parseLibraryFolders(const QByteArray& vdf);
 
 // The places a Steam installation may be for a user whose home folder this is: on Linux
-// ~/.steam/steam, ~/.local/share/Steam and the Flatpak location; on Windows the SteamPath the
+// ~/.steam/steam, ~/.local/share/Steam and the two Flatpak locations; on Windows the SteamPath the
 // Steam client records for the user, and Steam's usual folder.
 QStringList steamRoots(const QString& home);
+
+// The game folders of the Steam libraries of these Steam folders: the first Half-Life folder
+// holding its executable, then the first Sven Co-op folder holding its own; empty when there is
+// none.
+QStringList findSteamGames(const QStringList& roots);
 
 // The first Half-Life folder holding the game's executable in the Steam libraries of these
 // Steam folders (each Steam folder is a library too), or empty when there is none. A missing

@@ -4,9 +4,11 @@
 #include "core/errorreport.h"
 #include "core/state.h"
 #include "core/windows.h"
+#include "game/steam.h"
 #include "library/locations.h"
 #include "ui/geometry.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +47,24 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     m_txtBMPDir->setObjectName(QStringLiteral("txtBMPDir"));
     placeTwips(m_txtBMPDir, 345, 1440, 4815, 285);
 
+    // More than one game found in Steam's libraries (Half-Life, Sven Co-op): offered beside
+    // the folder field; choosing one fills the field, and nothing is stored before OK.
+    const QStringList found = findSteamGames(m_services.steamRoots);
+    if (found.size() > 1) {
+        m_cboFound = new QComboBox(this);
+        m_cboFound->setObjectName(QStringLiteral("cboFoundGames"));
+        m_cboFound->addItem(QStringLiteral("Found in Steam\u2026"));
+        for (const QString& game : found)
+            m_cboFound->addItem(game);
+        m_cboFound->setToolTip(QStringLiteral("Games found in your Steam libraries"));
+        m_cboFound->setAccessibleName(QStringLiteral("Games found in Steam"));
+        placeTwips(m_cboFound, 1560, 180, 3600, 315);
+        connect(m_cboFound, &QComboBox::activated, this, [this](int index) {
+            if (index > 0)
+                m_txtHLDir->setText(m_cboFound->itemText(index));
+        });
+    }
+
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     placeTwips(m_cmdOK, 1065, 1920, 1095, 375);
@@ -63,7 +83,9 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     }
     setTabOrder(m_cmdOK, m_cmdCancel);
     setTabOrder(m_cmdCancel, m_txtHLDir);
-    setTabOrder(m_txtHLDir, m_txtBMPDir);
+    setTabOrder(m_txtHLDir, m_cboFound ? static_cast<QWidget*>(m_cboFound) : m_txtBMPDir);
+    if (m_cboFound)
+        setTabOrder(m_cboFound, m_txtBMPDir);
 
     connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(m_cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });

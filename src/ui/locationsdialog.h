@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -32,6 +33,7 @@ class LocationsDialog : public QDialog {
     const Services& m_services;
     LoadedWindows& m_windows;
     QLineEdit* m_txtHLDir = nullptr;
+    QComboBox* m_cboFound = nullptr;
     QLineEdit* m_txtBMPDir = nullptr;
     QPushButton* m_cmdOK = nullptr;
     QPushButton* m_cmdCancel = nullptr;
