@@ -627,6 +627,22 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
     EXPECT_FALSE(mods()->isMarkedReplaced(0)) << "nothing was ever installed in cstrike";
 }
 
+// Xash3D FWGS makes the spray from a picture in logos/: it gets one, never over the player's own.
+TEST_F(CreateSpraysTest, AXashFolderGetsTheSprayAsALogoPictureToo) {
+    env.scratch.write(QStringLiteral("Half-Life/xash3d.exe"), "MZ");
+    const QString mine = env.scratch.write(QStringLiteral("Half-Life/tfc/logos/team.png"), "mine");
+    apply({2}, 1, QStringLiteral("team.wad"));
+    create();
+    create();
+    EXPECT_EQ(env.prompts.texts(), QStringList({"Spray(s) Created!", "Spray(s) Created!"}));
+    EXPECT_EQ(readFile(mine), QByteArray("mine"));
+    const QString logos = hl + SEP + QStringLiteral("tfc") + SEP + QStringLiteral("logos");
+    EXPECT_EQ(QDir(logos).entryList(QDir::Files), QStringList({"team (2).png", "team.png"}))
+        << "the second pass replaces its own picture";
+    const QImage logo(logos + SEP + QStringLiteral("team (2).png"));
+    EXPECT_EQ(logo.size(), QSize(64, 64));
+}
+
 // With the game running from the folder, "Create Sprays" asks first; No changes nothing.
 TEST_F(CreateSpraysTest, WhileTheGameRunsCreateAsksFirst) {
     QString asked;

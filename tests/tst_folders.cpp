@@ -77,15 +77,11 @@ TEST_F(CheckDirectoriesTest, EveryGamesLauncherCountsAsTheGame) {
         bool game;
         bool xash;
     } rows[] = {
-        {"svencoop.exe", true, false},
-        {"xash3d.exe", true, true},
+        {"svencoop.exe", true, false}, {"xash3d.exe", true, true},
 #ifdef Q_OS_LINUX
-        {"hl_linux", true, false},
-        {"svencoop_linux", true, false},
-        {"xash3d", true, true},
+        {"hl_linux", true, false},     {"svencoop_linux", true, false}, {"xash3d", true, true},
 #else
-        {"hl_linux", false, false},
-        {"xash3d", false, true},
+        {"hl_linux", false, false},    {"xash3d", false, true},
 #endif
         {"hl.dll", false, false},
     };

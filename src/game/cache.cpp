@@ -56,8 +56,8 @@ void clearCachedSprays(const AppState& state, MainControls& controls, const Serv
             }
             if (mods.isEmpty()) {
                 services.prompts.show(Message{
-                    QStringLiteral("Select the mods whose cached sprays you want to clear."),
-                    title, Message::Icon::Information, Message::Buttons::Ok});
+                    QStringLiteral("Select the mods whose cached sprays you want to clear."), title,
+                    Message::Icon::Information, Message::Buttons::Ok});
                 return;
             }
             if (services.gameRunning && services.gameRunning(state.HalfLifeDir)) {
@@ -70,10 +70,10 @@ void clearCachedSprays(const AppState& state, MainControls& controls, const Serv
             }
             const SprayCaches caches = sprayCachesOf(state.HalfLifeDir, mods);
             if (!caches.refused.isEmpty())
-                services.prompts.show(Message{
-                    QStringLiteral("These cache files were left alone:") + cr +
-                        caches.refused.join(cr),
-                    title, Message::Icon::Critical, Message::Buttons::Ok});
+                services.prompts.show(Message{QStringLiteral("These cache files were left alone:") +
+                                                  cr + caches.refused.join(cr),
+                                              title, Message::Icon::Critical,
+                                              Message::Buttons::Ok});
             if (caches.movable.isEmpty()) {
                 if (caches.refused.isEmpty())
                     services.prompts.show(
@@ -106,10 +106,9 @@ void clearCachedSprays(const AppState& state, MainControls& controls, const Serv
                     failed << cache + QStringLiteral(": ") + problem;
             }
             if (!failed.isEmpty())
-                services.prompts.show(
-                    Message{QStringLiteral("Could not clear these cached sprays:") + cr +
-                                failed.join(cr),
-                            title, Message::Icon::Critical, Message::Buttons::Ok});
+                services.prompts.show(Message{
+                    QStringLiteral("Could not clear these cached sprays:") + cr + failed.join(cr),
+                    title, Message::Icon::Critical, Message::Buttons::Ok});
         });
 }
 

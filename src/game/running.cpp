@@ -4,8 +4,8 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 #else
 #include "wad/readfile.h"
 #endif

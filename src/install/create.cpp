@@ -7,12 +7,15 @@
 #include "game/folders.h"
 #include "install/compiler.h"
 #include "install/held.h"
+#include "library/preview.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "wad/readfile.h"
 #include "wad/wad.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
@@ -63,10 +66,44 @@ WriteProtection protectionFor(const AppState& state, const QString& modFolder,
     return WriteProtection::AsBefore;
 }
 
+// Xash3D FWGS builds the player's spray from a picture in the game's logos folder, chosen in its
+// Customize menu: the spray goes there too, as the game draws it, under the spray file's name.
+// A picture of that name Velmira did not write is kept; the spray takes the next free name.
+void writeXashLogo(const QByteArray& spray, const QString& modFolder, const QString& mod,
+                   const QString& sprayFile, SettingsStore& settings) {
+    const QString logos = modFolder + separator() + QStringLiteral("logos");
+    if (!QFileInfo(logos).isDir() && !QDir().mkpath(logos))
+        throw RowRefused{QStringLiteral("Could not make the folder ") + logos};
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    sprayPictureOfWad(spray).save(&buffer, "PNG");
+    const QString key = mod + QStringLiteral(".logo");
+    const QString written = settings.read(kInstalledSection, key, QString());
+    const QString base = QFileInfo(sprayFile).completeBaseName();
+    QString path;
+    for (int n = 1; path.isEmpty(); ++n) {
+        const QString candidate = logos + separator() + base +
+                                  (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) +
+                                  QStringLiteral(".png");
+        const QFileInfo there(candidate);
+        if ((!there.exists() && !there.isSymLink()) || (!written.isEmpty() && written == candidate))
+            path = candidate;
+    }
+    const QString problem = replaceFilesTogether({path}, png);
+    if (!problem.isEmpty())
+        throw RowRefused{QStringLiteral("Could not install the spray in ") + logos + QChar(13) +
+                         problem};
+    try {
+        settings.write(kInstalledSection, key, path);
+    } catch (const VelmiraError&) {
+    }
+}
+
 // Puts the spray into the mod folder as both files the game reads, both or neither, and records
 // what was installed.
 void installSpray(const QByteArray& spray, const QString& halfLifeDir, const QString& mod,
-                  const AppState& state, SettingsStore& settings) {
+                  const QString& sprayFile, const AppState& state, SettingsStore& settings) {
     const QString modFolder = halfLifeDir + separator() + mod;
     if (!folderExists(modFolder))
         raisePathNotFound();
@@ -83,6 +120,8 @@ void installSpray(const QByteArray& spray, const QString& halfLifeDir, const QSt
         settings.write(kInstalledSection, mod, sprayHash(spray));
     } catch (const VelmiraError&) {
     }
+    if (isXashFolder(halfLifeDir))
+        writeXashLogo(spray, modFolder, mod, sprayFile, settings);
 }
 }  // namespace
 
@@ -111,8 +150,8 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                                            "Options screen may replace the spray when you "
                                            "press OK or Apply there.") +
                             cr + cr + QStringLiteral("Install the sprays now?"),
-                        QStringLiteral("Velmira"), Message::Icon::None,
-                        Message::Buttons::YesNo}) != Answer::Yes)
+                        QStringLiteral("Velmira"), Message::Icon::None, Message::Buttons::YesNo}) !=
+                        Answer::Yes)
                     return;
                 // With no mod rows the bar runs from 0 to 1 and is filled when the pass ends.
                 const int rows = controls.mods.count();
@@ -133,19 +172,18 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                     if (assigned) {
                         const ModEntry& entry = state.Mods.at(row);
                         const auto install = [&](const QByteArray& spray) {
-                            installSpray(spray, state.HalfLifeDir, entry.ModFolder, state,
-                                         services.settings);
+                            installSpray(spray, state.HalfLifeDir, entry.ModFolder, entry.SprayFile,
+                                         state, services.settings);
                         };
                         p.step(11);
                         source = entry.SprayFolder + separator() + entry.SprayFile;
                         p.step(12);
                         if (entry.SprayKind == QLatin1String("WAD")) {
                             p.step(13);
-                            install(
-                                usableSpray(source,
-                                            QStringLiteral("The game would not use this spray, so "
-                                                           "it was not installed:") +
-                                                cr + source));
+                            install(usableSpray(
+                                source, QStringLiteral("The game would not use this spray, so "
+                                                       "it was not installed:") +
+                                            cr + source));
                         } else if (compiledOnce.contains(source)) {
                             p.step(21);
                             install(compiledOnce.value(source));

@@ -21,8 +21,7 @@ constexpr qint64 kMaxHeldRead = 256 * 1024;
 }  // namespace
 
 QString sprayHash(const QByteArray& bytes) {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
 QString sprayHashOfFile(const QString& path) {

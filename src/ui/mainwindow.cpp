@@ -302,13 +302,12 @@ void MainWindow::cmdCreate_Click() {
 }
 
 void MainWindow::mnuFileProtect_Click() {
-    m_services.errors.run("frmMain.mnuFileProtect_Click()", AfterReport::CloseMainWindow,
-                          [&](Procedure&) {
-                              m_state.ProtectSprays = m_mnuFileProtect->isChecked();
-                              m_services.settings.write(
-                                  Setting::Preferences, Setting::ProtectSprays,
-                                  m_state.ProtectSprays ? Setting::True : Setting::False);
-                          });
+    m_services.errors.run(
+        "frmMain.mnuFileProtect_Click()", AfterReport::CloseMainWindow, [&](Procedure&) {
+            m_state.ProtectSprays = m_mnuFileProtect->isChecked();
+            m_services.settings.write(Setting::Preferences, Setting::ProtectSprays,
+                                      m_state.ProtectSprays ? Setting::True : Setting::False);
+        });
 }
 
 void MainWindow::mnuFileClearCache_Click() {

@@ -63,11 +63,11 @@ void ModListWidget::setHeld(int row, const QImage& picture, const QString& note,
         return;
     QString tip = QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>");
     if (!picture.isNull()) {
-        const QImage small = picture.width() > kHeldPictureSide ||
-                                     picture.height() > kHeldPictureSide
-                                 ? picture.scaled(kHeldPictureSide, kHeldPictureSide,
-                                                  Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                                 : picture;
+        const QImage small =
+            picture.width() > kHeldPictureSide || picture.height() > kHeldPictureSide
+                ? picture.scaled(kHeldPictureSide, kHeldPictureSide, Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation)
+                : picture;
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
