@@ -621,6 +621,7 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
                       Qt::LeftButton);
     EXPECT_TRUE(mods()->isMarkedReplaced(1));
     EXPECT_FALSE(mods()->item(1)->icon().isNull());
+    EXPECT_LE(mods()->iconSize().height(), mods()->fontMetrics().height()) << "a small mark";
     EXPECT_EQ(mods()->text(1), QStringLiteral("dmc"));
     EXPECT_TRUE(mods()->item(1)->toolTip().contains(QStringLiteral("Replaced since")));
     EXPECT_FALSE(mods()->isMarkedReplaced(2)) << "tfc still holds what Velmira installed";

@@ -24,6 +24,9 @@ namespace velmira {
 
 ModListWidget::ModListWidget(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The mark of a replaced spray is no taller than the text: every row keeps its height.
+    const int side = fontMetrics().ascent();
+    setIconSize(QSize(side, side));
 }
 
 void ModListWidget::addSorted(const QString& text) {
@@ -72,8 +75,8 @@ void ModListWidget::setHeld(int row, const QImage& picture, const QString& note,
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         small.save(&buffer, "PNG");
-        tip += QStringLiteral("<img src=\"data:image/png;base64,") +
-               QString::fromLatin1(png.toBase64()) + QStringLiteral("\">");
+        tip += QStringLiteral("<p align=\"center\"><img src=\"data:image/png;base64,") +
+               QString::fromLatin1(png.toBase64()) + QStringLiteral("\"></p>");
     }
     it->setToolTip(tip);
     it->setData(Qt::AccessibleDescriptionRole, note);
