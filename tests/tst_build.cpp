@@ -605,8 +605,8 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
     EXPECT_EQ(env.settings.read(QStringLiteral("Installed"), QStringLiteral("dmc"), QString()),
               sprayHash(teamWad));
     EXPECT_FALSE(mods()->isMarkedReplaced(1));
-    EXPECT_TRUE(mods()->item(1)->toolTip().contains(QStringLiteral("Velmira installed here")));
-    EXPECT_TRUE(mods()->item(1)->toolTip().contains(QStringLiteral("<img src=\"data:image/png")));
+    EXPECT_TRUE(mods()->heldTip(1).contains(QStringLiteral("Velmira installed here")));
+    EXPECT_TRUE(mods()->heldTip(1).contains(QStringLiteral("<img src=\"data:image/png")));
 
     protect->trigger();
     apply({1, 3}, 1, QStringLiteral("team.wad"));
@@ -623,7 +623,7 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
     EXPECT_FALSE(mods()->item(1)->icon().isNull());
     EXPECT_LE(mods()->iconSize().height(), mods()->fontMetrics().height()) << "a small mark";
     EXPECT_EQ(mods()->text(1), QStringLiteral("dmc"));
-    EXPECT_TRUE(mods()->item(1)->toolTip().contains(QStringLiteral("Replaced since")));
+    EXPECT_TRUE(mods()->heldTip(1).contains(QStringLiteral("Replaced since")));
     EXPECT_FALSE(mods()->isMarkedReplaced(2)) << "tfc still holds what Velmira installed";
     EXPECT_FALSE(mods()->isMarkedReplaced(0)) << "nothing was ever installed in cstrike";
 }

@@ -22,9 +22,11 @@ constexpr qint64 kMaxLibraryList = 1024 * 1024;
 // How many libraries are looked in at the most.
 constexpr qsizetype kMaxLibrariesSearched = 256;
 
+// A token of the text: a string (its bytes, quotes and escapes undone) or a brace. Strings are
+// kept as bytes; only the values kept become text.
 struct Token {
     enum Kind { String, Open, Close } kind;
-    QString text;
+    QByteArray text;
 };
 
 // The tokens of the KeyValues text: quoted strings (with \\ and \" escapes), bare words, and
@@ -32,40 +34,55 @@ struct Token {
 std::vector<Token> tokenize(const QByteArray& text) {
     std::vector<Token> tokens;
     const qsizetype n = text.size();
+    const char* data = text.constData();
     qsizetype i = 0;
     while (i < n) {
-        const char c = text[i];
+        const char c = data[i];
         if (static_cast<uchar>(c) <= 32) {
             ++i;
-        } else if (c == '/' && i + 1 < n && text[i + 1] == '/') {
-            while (i < n && text[i] != '\n')
+        } else if (c == '/' && i + 1 < n && data[i + 1] == '/') {
+            while (i < n && data[i] != '\n')
                 ++i;
         } else if (c == '{' || c == '}') {
-            tokens.push_back(Token{c == '{' ? Token::Open : Token::Close, QString()});
+            tokens.push_back(Token{c == '{' ? Token::Open : Token::Close, QByteArray()});
             ++i;
         } else if (c == '"') {
-            QByteArray value;
             ++i;
-            while (i < n && text[i] != '"') {
-                if (text[i] == '\\' && i + 1 < n && (text[i + 1] == '\\' || text[i + 1] == '"'))
+            const qsizetype start = i;
+            bool escaped = false;
+            while (i < n && data[i] != '"') {
+                if (data[i] == '\\' && i + 1 < n && (data[i + 1] == '\\' || data[i + 1] == '"')) {
+                    escaped = true;
                     ++i;
-                value.append(text[i]);
+                }
                 ++i;
             }
+            QByteArray value(data + start, std::min(i, n) - start);
+            if (escaped) {
+                QByteArray plain;
+                plain.reserve(value.size());
+                for (qsizetype k = 0; k < value.size(); ++k) {
+                    if (value[k] == '\\' && k + 1 < value.size() &&
+                        (value[k + 1] == '\\' || value[k + 1] == '"'))
+                        ++k;
+                    plain.append(value[k]);
+                }
+                value = plain;
+            }
             ++i;  // the closing quote, if there is one
-            tokens.push_back(Token{Token::String, QString::fromUtf8(value)});
+            tokens.push_back(Token{Token::String, value});
         } else {
             const qsizetype start = i;
-            while (i<n&& static_cast<uchar>(text[i])> 32 && text[i] != '"' && text[i] != '{' &&
-                   text[i] != '}')
+            while (i<n&& static_cast<uchar>(data[i])> 32 && data[i] != '"' && data[i] != '{' &&
+                   data[i] != '}')
                 ++i;
-            tokens.push_back(Token{Token::String, QString::fromUtf8(text.mid(start, i - start))});
+            tokens.push_back(Token{Token::String, QByteArray(data + start, i - start)});
         }
     }
     return tokens;
 }
 
-bool isNumber(const QString& text) {
+bool isNumber(const QByteArray& text) {
     bool ok = false;
     text.toUInt(&ok);
     return ok;
@@ -76,7 +93,8 @@ bool isNumber(const QString& text) {
 QStringList parseLibraryFolders(const QByteArray& vdf) {
     const std::vector<Token> tokens = tokenize(vdf);
     QStringList folders;
-    QSet<QString> listed;
+    QSet<QByteArray> listed;
+    listed.reserve(static_cast<qsizetype>(tokens.size() / 2));
     int depth = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
@@ -92,12 +110,12 @@ QStringList parseLibraryFolders(const QByteArray& vdf) {
         // directly inside the outer block (the older format).
         if (i + 1 >= tokens.size() || tokens[i + 1].kind != Token::String)
             continue;
-        const QString& value = tokens[i + 1].text;
-        const bool path = token.text.compare(QLatin1String("path"), Qt::CaseInsensitive) == 0;
+        const QByteArray& value = tokens[i + 1].text;
+        const bool path = token.text.compare("path", Qt::CaseInsensitive) == 0;
         if ((path || (depth == 1 && isNumber(token.text))) && !value.isEmpty() &&
             !listed.contains(value)) {
             listed.insert(value);
-            folders << value;
+            folders << QString::fromUtf8(value);
         }
         ++i;  // the value is no key
     }

@@ -11,11 +11,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QThread>
+#include <QToolTip>
 #include <QUrl>
 
 #include <algorithm>
@@ -64,7 +66,22 @@ void ModListWidget::setHeld(int row, const QImage& picture, const QString& note,
     QListWidgetItem* it = item(row);
     if (!it)
         return;
-    QString tip = QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>");
+    // The tooltip is made when it is shown: Refresh only reads.
+    m_pictures[it] = picture;
+    it->setData(Qt::AccessibleDescriptionRole, note);
+    it->setData(kReplacedRole, replaced);
+    it->setIcon(replaced ? style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+}
+
+QString ModListWidget::heldTip(int row) const {
+    const QListWidgetItem* it = item(row);
+    if (!it || it->data(Qt::AccessibleDescriptionRole).toString().isEmpty())
+        return QString();
+    QString tip = QStringLiteral("<p>") +
+                  it->data(Qt::AccessibleDescriptionRole).toString().toHtmlEscaped() +
+                  QStringLiteral("</p>");
+    const auto found = m_pictures.find(it);
+    const QImage picture = found == m_pictures.end() ? QImage() : found->second;
     if (!picture.isNull()) {
         const QImage small =
             picture.width() > kHeldPictureSide || picture.height() > kHeldPictureSide
@@ -78,10 +95,21 @@ void ModListWidget::setHeld(int row, const QImage& picture, const QString& note,
         tip += QStringLiteral("<p align=\"center\"><img src=\"data:image/png;base64,") +
                QString::fromLatin1(png.toBase64()) + QStringLiteral("\"></p>");
     }
-    it->setToolTip(tip);
-    it->setData(Qt::AccessibleDescriptionRole, note);
-    it->setData(kReplacedRole, replaced);
-    it->setIcon(replaced ? style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+    return tip;
+}
+
+bool ModListWidget::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString tip = index.isValid() ? heldTip(index.row()) : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+        return true;
+    }
+    return QListWidget::viewportEvent(event);
 }
 
 bool ModListWidget::isMarkedReplaced(int row) const {

@@ -13,6 +13,7 @@
 #include <atomic>
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 namespace velmira {
@@ -22,7 +23,10 @@ class ModListWidget : public QListWidget, public ModRows {
     Q_OBJECT
   public:
     explicit ModListWidget(QWidget* parent = nullptr);
-    void clear() override { QListWidget::clear(); }
+    void clear() override {
+        QListWidget::clear();
+        m_pictures.clear();
+    }
     void addSorted(const QString& text) override;
     int count() const override { return QListWidget::count(); }
     QString text(int row) const override;
@@ -33,9 +37,17 @@ class ModListWidget : public QListWidget, public ModRows {
     void setHeld(int row, const QImage& picture, const QString& note, bool replaced) override;
     // Whether the row is marked as replaced since Velmira installed its spray.
     bool isMarkedReplaced(int row) const;
+    // The tooltip of a mod: what it holds now, in words and as the game draws it.
+    QString heldTip(int row) const;
+
+  protected:
+    bool viewportEvent(QEvent* event) override;
 
   private:
     QString m_tag;
+    // The spray each row's mod holds, for its tooltip (kept beside the items: a picture in an
+    // item's data is compared pixel by pixel whenever it is set).
+    std::unordered_map<const QListWidgetItem*, QImage> m_pictures;
 };
 
 // The category list: "<Favorites>" pinned first, the categories sorted after it. A choice by
