@@ -4,8 +4,9 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
-#include <tlhelp32.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 #else
 #include "wad/readfile.h"
 #endif
