@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wad/compile.h"
+
 #include <QString>
 
 namespace velmira {
@@ -15,7 +17,7 @@ struct LumpPaths {
 };
 
 inline const QString kQlumpyMissing = QStringLiteral("Qlumpy Missing");
-inline const QString kLumpName = QStringLiteral("VELMR");
+inline const QString kLumpName = wad::kSprayLumpName;
 
 // The compiler's file name in the program folder.
 QString compilerFileName();

@@ -281,6 +281,18 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump
     return SprayPicture{reduced.value(), done.join(QStringLiteral(", "))};
 }
 
+namespace {
+// The type byte and entry 255 say the same: 0x40 one-colour, 0x43 colour.
+Lump sprayLump(const SprayPicture& spray, const QString& lumpName) {
+    return Lump{lumpName, spray.oneColour ? WadLayout::TypeDecal : WadLayout::TypeMipTexture,
+                encodeMipTexture(spray.picture, lumpName)};
+}
+}  // namespace
+
+QByteArray sprayWad(const SprayPicture& spray, const QString& lumpName) {
+    return encodeWad({sprayLump(spray, lumpName)});
+}
+
 Result<QByteArray> compileScript(const LumpScript& script, QString* note) {
     std::vector<Lump> lumps;
     QStringList notes;
@@ -294,10 +306,7 @@ Result<QByteArray> compileScript(const LumpScript& script, QString* note) {
             return Result<QByteArray>::failure(
                 QStringLiteral("%1: %2").arg(QFileInfo(line.bitmap).fileName(), spray.error()));
         notes << QStringLiteral("%1: %2").arg(line.name, spray->note);
-        // The type byte and entry 255 say the same: 0x40 one-colour, 0x43 colour.
-        lumps.push_back(Lump{line.name,
-                             spray->oneColour ? WadLayout::TypeDecal : WadLayout::TypeMipTexture,
-                             encodeMipTexture(spray->picture, line.name)});
+        lumps.push_back(sprayLump(spray.value(), line.name));
     }
     if (note)
         *note = notes.join(QStringLiteral("; "));

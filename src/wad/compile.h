@@ -47,6 +47,13 @@ Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel = {});
 Result<SprayPicture> makeSprayPicture(const QImage& bitmap, const LumpLine& lump,
                                       bool transparentBlue, const CancelCheck& cancel = {});
 
+// The name of the one lump of a spray's WAD.
+inline const QString kSprayLumpName = QStringLiteral("VELMR");
+
+// The bytes of a WAD holding one spray under this lump name: type 0x40 for a one-colour decal,
+// 0x43 for a colour spray.
+QByteArray sprayWad(const SprayPicture& spray, const QString& lumpName);
+
 // Compiles a whole lump script into the bytes of its WAD.
 Result<QByteArray> compileScript(const LumpScript& script, QString* note);
 

@@ -37,14 +37,22 @@ QSize spraySizeFor(QSize source) {
     const int h = source.height();
     if (spraySizeAllowed(w, h) || w <= 0 || h <= 0)
         return source;
-    const int maxW = std::min(kSprayMaxSide, ceilTo16(w));
-    const int maxH = std::min(kSprayMaxSide, ceilTo16(h));
+    return spraySizeWithin(
+        source, kSprayMaxArea,
+        QSize(std::min(kSprayMaxSide, ceilTo16(w)), std::min(kSprayMaxSide, ceilTo16(h))));
+}
+
+QSize spraySizeWithin(QSize shape, int maxArea, QSize cap) {
+    const int w = std::max(1, shape.width());
+    const int h = std::max(1, shape.height());
+    const int maxW = std::max(kSprayGrain, cap.width());
+    const int maxH = std::max(kSprayGrain, cap.height());
     // The largest allowed size whose sides both stay within one multiple of 16 of the shape;
     // for pictures too thin for that, the largest of any shape.
     QSize best;
     qint64 bestError = 0;
     const auto consider = [&](int tw, int th, bool strict) {
-        if (tw > maxW || th > maxH || tw * th > kSprayMaxArea)
+        if (tw > maxW || th > maxH || tw * th > maxArea)
             return;
         if (strict && (std::abs(th - static_cast<double>(tw) * h / w) > kSprayGrain ||
                        std::abs(tw - static_cast<double>(th) * w / h) > kSprayGrain))
@@ -68,7 +76,7 @@ QSize spraySizeFor(QSize source) {
     return best.isValid() ? best : QSize(kSprayGrain, kSprayGrain);
 }
 
-Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff) {
+Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float dithering) {
     using Fail = Result<IndexedPicture>;
     const QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
     const int w = rgba.width();
@@ -103,7 +111,7 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff) {
     if (liq_image_quantize(image.get(), attr.get(), &raw) != LIQ_OK || !raw)
         return Fail::failure(QStringLiteral("the picture's colours could not be reduced"));
     const LiqPtr<liq_result> result(raw);
-    liq_set_dithering_level(result.get(), 1.0f);
+    liq_set_dithering_level(result.get(), std::clamp(dithering, 0.0f, 1.0f));
 
     IndexedPicture out;
     out.width = w;

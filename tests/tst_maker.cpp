@@ -1,0 +1,214 @@
+#include "helpers/testenv.h"
+#include "wad/bitmap.h"
+#include "wad/maker.h"
+#include "wad/wad.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace velmira::wad;
+
+namespace {
+
+// A red disc, its edge blended, on white: a logo on a background.
+QImage discOnWhite(int side) {
+    QImage picture(side, side, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(200, 0, 0));
+    painter.drawEllipse(QRectF(side * 0.2, side * 0.2, side * 0.6, side * 0.6));
+    // A white dot inside the disc, which no flood from the edge reaches.
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(side * 0.48, side * 0.48, side * 0.04, side * 0.04));
+    return picture;
+}
+
+MakerChoices centred(const MakerSource& source, double zoom) {
+    MakerChoices choices;
+    choices.zoom = zoom;
+    choices.centre = QPointF(source.size().width() / 2.0, source.size().height() / 2.0);
+    return choices;
+}
+
+}  // namespace
+
+TEST(SpraySizes, EachChoiceKeepsItsLimitsAndTheShape) {
+    const struct {
+        SizeChoice choice;
+        QSize picture;
+        bool enlarge;
+        QSize expected;
+    } rows[] = {
+        {SizeChoice::Largest, QSize(4000, 3000), false, QSize(128, 96)},
+        {SizeChoice::Largest, QSize(3000, 3000), false, QSize(112, 112)},
+        {SizeChoice::Classic, QSize(3000, 3000), false, QSize(96, 96)},
+        {SizeChoice::EveryServer, QSize(4000, 3000), false, QSize(64, 48)},
+        {SizeChoice::EveryServer, QSize(3000, 3000), false, QSize(64, 64)},
+        {SizeChoice::Largest, QSize(40, 30), false, QSize(48, 32)},  // never scaled up
+        {SizeChoice::Largest, QSize(40, 30), true, QSize(128, 96)},
+    };
+    for (const auto& row : rows) {
+        MakerChoices choices;
+        choices.size = row.choice;
+        choices.enlarge = row.enlarge;
+        const QSize size = makerSpraySize(choices, row.picture);
+        EXPECT_EQ(size, row.expected) << static_cast<int>(row.choice) << " " << row.picture.width();
+        EXPECT_TRUE(spraySizeAllowed(size.width(), size.height()));
+    }
+    MakerChoices free;
+    free.size = SizeChoice::Free;
+    free.freeSize = QSize(256, 256);
+    EXPECT_EQ(makerSpraySize(free, QSize(10, 10)), QSize(256, 48)) << "the nearest allowed";
+    free.freeSize = QSize(33, 200);
+    EXPECT_EQ(makerSpraySize(free, QSize(10, 10)), QSize(48, 208));
+    EXPECT_EQ(turnedSize(QSize(40, 30), 1), QSize(30, 40));
+    EXPECT_DOUBLE_EQ(fitZoom(QSize(400, 200), QSize(128, 96), false), 0.32);
+    EXPECT_DOUBLE_EQ(fillZoom(QSize(400, 200), QSize(128, 96), false), 0.48);
+    EXPECT_DOUBLE_EQ(fillZoom(QSize(40, 20), QSize(128, 96), false), 1.0) << "never scaled up";
+    EXPECT_DOUBLE_EQ(fillZoom(QSize(40, 20), QSize(128, 96), true), 4.8);
+}
+
+// Turning, mirroring and framing move the picture's pixels where the player put them.
+TEST(SprayFraming, TurnsMirrorsAndFrames) {
+    QImage halves(64, 32, QImage::Format_RGB32);
+    halves.fill(Qt::blue);
+    QPainter(&halves).fillRect(0, 0, 32, 32, Qt::red);
+    const MakerSource source(halves);
+    MakerChoices choices = centred(source, 1.0);
+    choices.sharp = true;
+    const auto pixel = [&](const MakerChoices& c, QSize size, QPoint at) {
+        return framedPicture(source, c, size).pixel(at) | 0xff000000u;
+    };
+    EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(2, 16)), qRgb(255, 0, 0));
+    choices.mirrored = true;
+    EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(2, 16)), qRgb(0, 0, 255));
+    choices.mirrored = false;
+    choices.quarterTurns = 1;  // clockwise: the left half goes to the top
+    EXPECT_EQ(pixel(choices, QSize(32, 64), QPoint(16, 2)), qRgb(255, 0, 0));
+    EXPECT_EQ(pixel(choices, QSize(32, 64), QPoint(16, 61)), qRgb(0, 0, 255));
+    // Moved so that the picture's right edge is at the centre: the frame's right half is
+    // outside the picture, see-through unless a colour fills it.
+    choices.quarterTurns = 0;
+    choices.centre = QPointF(64, 16);
+    EXPECT_EQ(qAlpha(framedPicture(source, choices, QSize(64, 32)).pixel(60, 16)), 0);
+    choices.fill = qRgb(0, 255, 0);
+    EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(60, 16)), qRgb(0, 255, 0));
+}
+
+TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
+    const MakerSource source(discOnWhite(96));
+    MakerChoices choices = centred(source, 1.0);
+    choices.key = qRgb(255, 255, 255);
+    choices.tolerance = 8;
+    const auto made = [&](SeeThrough mode, bool fringe) {
+        choices.seeThrough = mode;
+        choices.removeFringe = fringe;
+        QImage framed = framedPicture(source, choices, QSize(96, 96));
+        applySeeThrough(framed, choices);
+        return framed;
+    };
+    const QImage everywhere = made(SeeThrough::Colour, false);
+    EXPECT_EQ(qAlpha(everywhere.pixel(2, 2)), 0);
+    EXPECT_EQ(qAlpha(everywhere.pixel(48, 48)), 0) << "the white dot inside goes too";
+    EXPECT_EQ(qAlpha(everywhere.pixel(35, 48)), 255);
+    const QImage edge = made(SeeThrough::ColourFromEdge, false);
+    EXPECT_EQ(qAlpha(edge.pixel(2, 2)), 0);
+    EXPECT_EQ(qAlpha(edge.pixel(48, 48)), 255) << "the flood from the edge stops at the disc";
+    // Without the fringe removed, blended pink pixels ring the disc; with it, none is left
+    // there (those around the white dot stay: nothing beside them is see-through).
+    const auto pinkAtEdge = [](const QImage& image) {
+        int pink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                const bool inner = std::abs(x - 48) < 12 && std::abs(y - 48) < 12;
+                pink += !inner && qAlpha(p) == 255 && qGreen(p) > 40 && qRed(p) > 220 ? 1 : 0;
+            }
+        return pink;
+    };
+    EXPECT_GT(pinkAtEdge(edge), 0);
+    EXPECT_EQ(pinkAtEdge(made(SeeThrough::ColourFromEdge, true)), 0);
+    // The picture's own transparency, cut where the player says.
+    QImage fading(32, 32, QImage::Format_ARGB32);
+    for (int x = 0; x < 32; ++x)
+        for (int y = 0; y < 32; ++y)
+            fading.setPixel(x, y, qRgba(0, 0, 0, x * 8));
+    const MakerSource faded(fading);
+    MakerChoices own = centred(faded, 1.0);
+    own.seeThrough = SeeThrough::OwnAlpha;
+    own.alphaCutoff = 64;
+    QImage cut = framedPicture(faded, own, QSize(32, 32));
+    applySeeThrough(cut, own);
+    EXPECT_EQ(qAlpha(cut.pixel(7, 5)), 0);
+    EXPECT_EQ(qAlpha(cut.pixel(8, 5)), 255);
+    EXPECT_TRUE(faded.hasAlpha());
+    EXPECT_FALSE(source.hasAlpha());
+}
+
+// The saved bitmap is what the compiler keeps byte for byte: the maker's WAD is the one the
+// compiler makes of it, colour or one-colour.
+TEST(SprayMaker, TheSavedBitmapCompilesToTheSameWad) {
+    const MakerSource source(discOnWhite(300));
+    for (const bool oneColour : {false, true}) {
+        MakerChoices choices = centred(source, fitZoom(QSize(300, 300), QSize(112, 112), false));
+        choices.seeThrough = SeeThrough::ColourFromEdge;
+        choices.key = qRgb(255, 255, 255);
+        choices.oneColour = oneColour;
+        choices.ink = qRgb(0, 0, 255);  // pure blue ink would make it a colour spray
+        const auto made = makeSpray(source, choices);
+        ASSERT_TRUE(made) << made.error().toStdString();
+        EXPECT_TRUE(made->error.isEmpty());
+        EXPECT_EQ(made->spray.oneColour, oneColour);
+        EXPECT_EQ(QSize(made->spray.picture.width, made->spray.picture.height), QSize(112, 112));
+        const QByteArray bitmap = sprayBitmap(made->spray.picture);
+        const auto read = decodeBitmap(bitmap, "bmp");
+        ASSERT_TRUE(read) << read.error().toStdString();
+        const auto compiled = makeSprayPicture(read.value(), LumpLine{}, false);
+        ASSERT_TRUE(compiled) << compiled.error().toStdString();
+        EXPECT_EQ(compiled->picture.pixels, made->spray.picture.pixels) << oneColour;
+        EXPECT_EQ(compiled->picture.palette, made->spray.picture.palette) << oneColour;
+        EXPECT_EQ(sprayWad(compiled.value(), kSprayLumpName), made->wad) << oneColour;
+        EXPECT_TRUE(checkSprayFile(made->wad));
+        EXPECT_EQ(made->spray.picture.at(2, 2), oneColour ? 0 : kTransparentIndex);
+        if (oneColour) {
+            EXPECT_EQ(made->spray.picture.palette[kTransparentIndex], kNearlyPureBlue);
+        }
+    }
+}
+
+TEST(SprayMaker, SharpScalingKeepsPixelArtsColoursAndWarnsWhereItShould) {
+    QImage art(16, 16, QImage::Format_RGB32);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            art.setPixel(x, y, (x + y) % 2 ? qRgb(250, 250, 0) : qRgb(0, 0, 90));
+    const MakerSource source(art);
+    MakerChoices choices = centred(source, 4.0);
+    choices.enlarge = true;
+    choices.size = SizeChoice::EveryServer;
+    choices.sharp = true;
+    choices.dither = false;
+    const auto sharp = makeSpray(source, choices);
+    ASSERT_TRUE(sharp);
+    EXPECT_EQ(sharp->colours, 2);
+    EXPECT_TRUE(sharp->warnings.isEmpty()) << sharp->warnings.join(QLatin1Char(';')).toStdString();
+    choices.sharp = false;
+    EXPECT_GT(makeSpray(source, choices)->colours, 2) << "smooth scaling blends";
+    choices.size = SizeChoice::Largest;
+    const auto large = makeSpray(source, choices);
+    EXPECT_TRUE(large->warnings.contains(
+        QStringLiteral("Servers that keep sprays to 64 \u00d7 64 will not show this")));
+    QImage photo(200, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x)
+            photo.setPixel(x, y, qRgb(x, y, (x * y) % 256));
+    const MakerSource photoSource(photo);
+    EXPECT_TRUE(photoSource.looksLikePhoto());
+    EXPECT_FALSE(source.looksLikePhoto());
+    MakerChoices photoChoices = centred(photoSource, 0.5);
+    photoChoices.sharp = true;
+    EXPECT_TRUE(makeSpray(photoSource, photoChoices)
+                    ->warnings.contains(QStringLiteral("Sharp scaling of a photo looks blocky")));
+}
