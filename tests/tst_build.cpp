@@ -626,6 +626,11 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
     EXPECT_TRUE(mods()->heldTip(1).contains(QStringLiteral("Replaced since")));
     EXPECT_FALSE(mods()->isMarkedReplaced(2)) << "tfc still holds what Velmira installed";
     EXPECT_FALSE(mods()->isMarkedReplaced(0)) << "nothing was ever installed in cstrike";
+    env.scratch.write(QStringLiteral("Half-Life/cstrike/tempdecal.wad"), "not a spray");
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRefresh")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(
+        mods()->heldTip(0).contains(QStringLiteral("did not install. The game cannot show it.")));
 }
 
 // Xash3D FWGS makes the spray from a picture in logos/: it gets one, never over the player's own.
@@ -672,14 +677,15 @@ TEST_F(CreateSpraysTest, ClearCachedSpraysMovesEachAsideAfterOk) {
     env.scratch.write(QStringLiteral("Half-Life/cstrike/custom.hpk.old"), "older");
     env.scratch.write(QStringLiteral("Half-Life/dmc/custom.hpk"), "dmc");
     env.scratch.mkdir(QStringLiteral("Half-Life/tfc/custom.hpk"));
-    env.scratch.write(QStringLiteral("Half-Life/valve/custom.hpk"), "not selected");
+    env.scratch.write(QStringLiteral("Half-Life/gearbox/custom.hpk"), "not selected");
+    env.scratch.mkdir(QStringLiteral("Half-Life/dmc/custom.hpk.old"));
     auto* clear = window->findChild<QAction*>(QStringLiteral("mnuFileClearCache"));
     selectMods({});
     clear->trigger();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
     EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("Select the mods")));
 
-    selectMods({0, 1, 2});
+    selectMods({0, 1, 2, 3});  // valve has no cache: it is not named
     env.prompts.shown.clear();
     env.prompts.answers = {Answer::Cancel};
     clear->trigger();
@@ -690,12 +696,27 @@ TEST_F(CreateSpraysTest, ClearCachedSpraysMovesEachAsideAfterOk) {
     EXPECT_EQ(env.prompts.shown[1].buttons, Message::Buttons::OkCancel);
     EXPECT_TRUE(env.prompts.shown[1].text.contains(cs + QStringLiteral(" (")));
     EXPECT_FALSE(env.prompts.shown[1].text.contains(QStringLiteral("valve")));
+    EXPECT_FALSE(env.prompts.shown[1].text.contains(QStringLiteral("gearbox")));
     EXPECT_EQ(readFile(cs), QByteArray("cs")) << "Cancel moves nothing";
 
     env.prompts.answers = {Answer::Ok};
+    env.prompts.shown.clear();
     clear->trigger();
     EXPECT_FALSE(QFileInfo::exists(cs));
     EXPECT_EQ(readFile(cs + QStringLiteral(".old")), QByteArray("cs"));
+    // dmc's older moved-aside cache is a folder: its cache stays, and is named.
+    ASSERT_EQ(env.prompts.shown.size(), 3u);
+    EXPECT_EQ(env.prompts.shown[2].text, QStringLiteral("Could not clear these cached sprays:\r") +
+                                             hl + SEP + QStringLiteral("dmc") + SEP +
+                                             QStringLiteral("custom.hpk: ") + hl + SEP +
+                                             QStringLiteral("dmc") + SEP +
+                                             QStringLiteral("custom.hpk.old is in the way "
+                                                            "and is not a file"));
+    QDir(hl + SEP + QStringLiteral("dmc") + SEP + QStringLiteral("custom.hpk.old"))
+        .removeRecursively();
+    env.prompts.shown.clear();
+    clear->trigger();
+    EXPECT_EQ(env.prompts.shown.size(), 2u) << "no failure to tell";
     EXPECT_EQ(readFile(hl + SEP + QStringLiteral("dmc") + SEP + QStringLiteral("custom.hpk.old")),
               QByteArray("dmc"));
     EXPECT_TRUE(

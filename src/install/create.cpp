@@ -75,8 +75,7 @@ void writeXashLogo(const QByteArray& spray, const QString& modFolder, const QStr
     if (!QFileInfo(logos).isDir() && !QDir().mkpath(logos))
         throw RowRefused{QStringLiteral("Could not make the folder ") + logos};
     QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer(&png);  // opened by the writer
     sprayPictureOfWad(spray).save(&buffer, "PNG");
     const QString key = mod + QStringLiteral(".logo");
     const QString written = settings.read(kInstalledSection, key, QString());

@@ -70,6 +70,8 @@ QString freeNameIn(const QDir& folder, const QString& name) {
     }
 }
 
+QString nameNew(QTemporaryFile& out, const QDir& folder, const QString& wanted, QString* reason);
+
 // Copies a file into the folder under a free name: written in full under a hidden temporary
 // name first, then given its name without replacing anything. Returns the name, or empty with
 // the reason.
@@ -92,12 +94,39 @@ QString copyInto(const QString& source, const QDir& folder, QString* reason) {
     }
     if (!copyContents(in, out, reason))
         return QString();
+    return nameNew(out, folder, QFileInfo(source).fileName(), reason);
+}
+
+}  // namespace
+
+QString saveNewSpray(const QByteArray& bytes, const QString& folder, const QString& wantedName,
+                     QString* reason) {
+    const QDir dir(folder);
+    QTemporaryFile out(dir.filePath(QStringLiteral(".velmira-copy-XXXXXX")));
+    if (!out.open()) {
+        *reason = out.errorString();
+        return QString();
+    }
+    if (out.write(bytes) != bytes.size()) {
+        *reason = out.error() == QFileDevice::NoError || out.errorString().isEmpty()
+                      ? QStringLiteral("the disk holding %1 is full").arg(folder)
+                      : out.errorString();
+        return QString();
+    }
+    return nameNew(out, dir, wantedName, reason);
+}
+
+namespace {
+
+// Gives a file written in full under a hidden temporary name its free name in the folder, never
+// replacing anything. Returns the name, or empty with the reason.
+QString nameNew(QTemporaryFile& out, const QDir& folder, const QString& wanted, QString* reason) {
     if (!out.flush()) {
         *reason = out.errorString();
         return QString();
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = freeNameIn(folder, QFileInfo(source).fileName());
+        const QString name = freeNameIn(folder, wanted);
         // rename never replaces a file: a name taken meanwhile is tried again. The temporary
         // file renames itself (on Windows no one else may while it is open).
         if (out.rename(folder.filePath(name))) {

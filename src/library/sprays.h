@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +38,12 @@ void tellUnlistableSprays(AppState& state, const QString& folder, Prompts& promp
 // no partial file.
 void addDroppedSprays(AppState& state, MainControls& controls, const QStringList& paths,
                       Prompts& prompts);
+
+// Writes a new spray file into the folder under the wanted name, or the next free one (" (2)",
+// " (3)", ...), never replacing a file: written in full under a hidden name first. Returns the
+// name given, or empty with the reason.
+QString saveNewSpray(const QByteArray& bytes, const QString& folder, const QString& wantedName,
+                     QString* reason);
 
 // The kind of a spray file: its extension in upper case ("BMP", "WAD", or empty).
 QString sprayKindOf(const QString& fileName);

@@ -11,6 +11,7 @@
 #include "install/create.h"
 #include "install/held.h"
 #include "library/categories.h"
+#include "library/maker.h"
 #include "library/sprays.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
@@ -19,13 +20,16 @@
 #include "ui/aboutdialog.h"
 #include "ui/geometry.h"
 #include "ui/locationsdialog.h"
+#include "ui/makerdialog.h"
 #include "ui/widgets.h"
 
 #include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontMetrics>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -167,6 +171,22 @@ void MainWindow::buildControls() {
     m_fileBMPs->setDropHandler([this](const QStringList& paths) {
         addDroppedSprays(m_state, *m_controls, paths, m_services.prompts);
     });
+    m_fileBMPs->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_fileBMPs, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QListWidgetItem* item = m_fileBMPs->itemAt(at);
+        if (!item)
+            item = m_fileBMPs->currentItem();
+        if (!item)
+            return;
+        if (!item->isSelected())
+            m_fileBMPs->choose(item->text());
+        QMenu menu(this);
+        QAction* make = menu.addAction(QStringLiteral("&Make Spray\u2026"));
+        make->setObjectName(QStringLiteral("mnuListMake"));
+        if (menu.exec(m_fileBMPs->viewport()->mapToGlobal(at)) == make)
+            mnuFileMake_Click();
+    });
+    m_olePicture->setDropHandler([this](const QString& path) { openMaker(path); });
 }
 
 void MainWindow::buildMenus() {
@@ -177,6 +197,12 @@ void MainWindow::buildMenus() {
     QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
     exitAction->setObjectName(QStringLiteral("mnuFileExit"));
     file->addSeparator();
+    QAction* make = file->addAction(QStringLiteral("&Make Spray\u2026"));
+    make->setObjectName(QStringLiteral("mnuFileMake"));
+    make->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    make->setToolTip(
+        QStringLiteral("Frame the chosen picture into a spray, see it as the game "
+                       "draws it, and save it to the library"));
     m_mnuFileProtect = file->addAction(QStringLiteral("&Protect Sprays from the Game"));
     m_mnuFileProtect->setObjectName(QStringLiteral("mnuFileProtect"));
     m_mnuFileProtect->setCheckable(true);
@@ -200,6 +226,9 @@ void MainWindow::buildMenus() {
     connect(exitAction, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
     connect(m_mnuFileProtect, &QAction::triggered, this, [this] { mnuFileProtect_Click(); });
     connect(clearCache, &QAction::triggered, this, [this] { mnuFileClearCache_Click(); });
+    connect(make, &QAction::triggered, this, [this] { mnuFileMake_Click(); });
+    // The shortcut works wherever the focus is in the window.
+    addAction(make);
     connect(contents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(readMe, &QAction::triggered, this, [this] { mnuHelpViewReadMe_Click(); });
     connect(about, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
@@ -308,6 +337,50 @@ void MainWindow::mnuFileProtect_Click() {
             m_services.settings.write(Setting::Preferences, Setting::ProtectSprays,
                                       m_state.ProtectSprays ? Setting::True : Setting::False);
         });
+}
+
+void MainWindow::mnuFileMake_Click() {
+    QString why;
+    const QString picture = chosenPicture(m_state, m_fileBMPs->fileName(), &why);
+    if (picture.isEmpty()) {
+        m_services.prompts.show(Message{why, QStringLiteral("Make Spray"),
+                                        Message::Icon::Information, Message::Buttons::Ok});
+        return;
+    }
+    openMaker(picture);
+}
+
+void MainWindow::openMaker(const QString& picture) {
+    const QString folder =
+        m_state.CurrentSprayDir.isEmpty() ? m_state.SprayRootDir : m_state.CurrentSprayDir;
+    if (!folderExists(folder)) {
+        m_services.prompts.show(
+            Message{QStringLiteral("Set your spray folder first: the spray maker saves into it."),
+                    QStringLiteral("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+        return;
+    }
+    // A picture that cannot be read gets the reader's reason, and no maker.
+    if (const QString problem = makerPictureProblem(picture); !problem.isEmpty()) {
+        m_services.prompts.show(
+            Message{QStringLiteral("Cannot make a spray of ") + picture + QChar(13) + problem,
+                    QStringLiteral("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+        return;
+    }
+    if (m_maker)
+        m_maker->close();
+    m_maker = new MakerDialog(
+        picture, folder, m_services.prompts, m_windows,
+        [this, folder](const QString& name) {
+            // The new spray is listed and chosen, where the list still shows its folder.
+            if (QDir::cleanPath(m_fileBMPs->folder()) == QDir::cleanPath(folder)) {
+                m_controls->files.reread();
+                m_controls->files.choose(name);
+            }
+        },
+        this);
+    m_maker->setAttribute(Qt::WA_DeleteOnClose);
+    m_maker->setWindowFlag(Qt::Window);
+    m_maker->show();
 }
 
 void MainWindow::mnuFileClearCache_Click() {

@@ -2,7 +2,9 @@
 
 #include "core/controls.h"
 
+#include <QDialog>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -49,6 +51,10 @@ class MainWindow : public QMainWindow {
     void mnuFileExit_Click();
     void mnuFileProtect_Click();
     void mnuFileClearCache_Click();
+    void mnuFileMake_Click();
+    // Opens the spray maker on a picture, saving into the chosen category.
+    void openMaker(const QString& picture);
+    QWidget* maker() const { return m_maker; }
     void mnuHelpContents_Click();
     void mnuHelpViewReadMe_Click();
     void mnuHelpAbout_Click();
@@ -83,6 +89,7 @@ class MainWindow : public QMainWindow {
     QPushButton* m_cmdClear = nullptr;
     QPushButton* m_cmdCreate = nullptr;
     QAction* m_mnuFileProtect = nullptr;
+    QPointer<QDialog> m_maker;
     std::unique_ptr<MainControls> m_controls;
     bool m_unloaded = false;
 };

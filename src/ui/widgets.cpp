@@ -89,8 +89,7 @@ QString ModListWidget::heldTip(int row) const {
                                  Qt::SmoothTransformation)
                 : picture;
         QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
+        QBuffer buffer(&png);  // opened by the writer
         small.save(&buffer, "PNG");
         tip += QStringLiteral("<p align=\"center\"><img src=\"data:image/png;base64,") +
                QString::fromLatin1(png.toBase64()) + QStringLiteral("\"></p>");
@@ -294,10 +293,28 @@ QString SprayFileList::fileName() const {
 }
 
 PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {
+    setAcceptDrops(true);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setFocusPolicy(Qt::StrongFocus);
     m_worker.setMaxThreadCount(1);
+}
+
+void PreviewWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_dropped && localFiles(event->mimeData()).size() == 1)
+        event->acceptProposedAction();
+}
+
+void PreviewWidget::dropEvent(QDropEvent* event) {
+    const QStringList paths = localFiles(event->mimeData());
+    if (!m_dropped || paths.size() != 1)
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // The maker opens after the drop has returned, as the list's copying does.
+    const QString path = paths.first();
+    QMetaObject::invokeMethod(
+        this, [this, path] { m_dropped(path); }, Qt::QueuedConnection);
 }
 
 PreviewWidget::~PreviewWidget() {

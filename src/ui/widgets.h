@@ -127,10 +127,18 @@ class PreviewWidget : public QWidget, public PreviewArea {
     // How many loads the worker began reading (stale ones it drops unread).
     int conversionsStarted() const { return m_conversions; }
 
+    // A picture dropped on the preview from a file manager: its local path.
+    void setDropHandler(std::function<void(const QString&)> handler) {
+        m_dropped = std::move(handler);
+    }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    std::function<void(const QString&)> m_dropped;
     void show(const QImage& picture, const QString& note);
 
     QImage m_picture;

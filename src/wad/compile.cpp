@@ -134,6 +134,40 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
     return image;
 }
 
+Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName) {
+    using Fail = Result<QSize>;
+    if (isPalettedBmp(bytes) || bmpCutShort(bytes)) {
+        const auto image = decodeBitmap(bytes, kindByName);
+        return image ? Result<QSize>(image->size()) : Fail::failure(image.error());
+    }
+    QByteArray kind = kindBySignature(bytes);
+    if (kind.isEmpty())
+        kind = kindByName.toLower();
+    if (kind.isEmpty())
+        return Fail::failure(QStringLiteral("the picture's kind is not known"));
+    if (kind == "tga") {
+        const auto image = decodeTga(bytes);
+        return image ? Result<QSize>(image->size()) : Fail::failure(image.error());
+    }
+    if (const QString reason = notWhole(bytes, kind); !reason.isEmpty())
+        return Fail::failure(reason);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, kind);
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return Fail::failure(reader.canRead() ? QStringLiteral("the picture's size is not known")
+                                              : reader.errorString());
+    if (qint64{size.width()} * size.height() * 4 > qint64{kImageAllocationLimitMb} * 1024 * 1024)
+        return Fail::failure(QStringLiteral("the picture is %1 \u00d7 %2 pixels, more than can be "
+                                            "read")
+                                 .arg(size.width())
+                                 .arg(size.height()));
+    return size;
+}
+
 Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel) {
     const auto bytes = readRegularFile(path, kMaxBitmapFileSize);
     if (!bytes)

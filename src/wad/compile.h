@@ -37,6 +37,11 @@ constexpr qint64 kMaxBitmapFileSize = qint64{kImageAllocationLimitMb} * 1024 * 1
 Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName = {},
                             const CancelCheck& cancel = {});
 
+// What decodeBitmap would refuse, found without decoding the whole picture where the format
+// allows: the picture's size, or why it cannot be read (cut short, damaged, or more pixels than
+// the allocation limit allows).
+Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName = {});
+
 // Reads a picture file (a regular file only, bounded by what is read).
 Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel = {});
 

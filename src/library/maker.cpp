@@ -1,0 +1,63 @@
+#include "maker.h"
+
+#include "core/state.h"
+#include "library/sprays.h"
+#include "platform/files.h"
+#include "wad/compile.h"
+#include "wad/readfile.h"
+
+#include <QFileInfo>
+
+namespace velmira {
+
+QString chosenPicture(const AppState& state, const QString& chosenFile, QString* why) {
+    if (chosenFile.isEmpty()) {
+        *why = QStringLiteral("Choose a picture in the spray list first.");
+        return QString();
+    }
+    if (sprayKindOf(chosenFile) == QLatin1String("WAD")) {
+        *why = QStringLiteral("The spray maker makes sprays from pictures; ") + chosenFile +
+               QStringLiteral(" is already a spray.");
+        return QString();
+    }
+    return joinPath(state.CurrentSprayDir, chosenFile);
+}
+
+QString makerPictureProblem(const QString& path) {
+    const auto bytes = wad::readRegularFile(path, wad::kMaxBitmapFileSize);
+    if (!bytes)
+        return bytes.error();
+    const auto checked = wad::checkPicture(bytes.value(), QFileInfo(path).suffix().toLatin1());
+    return checked ? QString() : checked.error();
+}
+
+std::shared_ptr<const wad::MakerSource> loadMakerSource(const QString& path, QString* error,
+                                                        const wad::CancelCheck& cancel) {
+    const auto picture = wad::readBitmap(path, cancel);
+    if (!picture) {
+        *error = picture.error();
+        return nullptr;
+    }
+    auto source = std::make_shared<const wad::MakerSource>(picture.value(), cancel);
+    if (source->isNull()) {
+        *error = wad::kCancelledText;
+        return nullptr;
+    }
+    return source;
+}
+
+QString madeSprayName(const QString& picturePath) {
+    return QFileInfo(picturePath).completeBaseName() + QStringLiteral(" spray.bmp");
+}
+
+QString saveMadeSpray(const wad::MadeSpray& made, const QString& folder, const QString& picturePath,
+                      QString* reason) {
+    if (!made.error.isEmpty()) {
+        *reason = made.error;
+        return QString();
+    }
+    return saveNewSpray(wad::sprayBitmap(made.spray.picture), folder, madeSprayName(picturePath),
+                        reason);
+}
+
+}  // namespace velmira

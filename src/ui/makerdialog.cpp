@@ -1,0 +1,695 @@
+#include "makerdialog.h"
+
+#include "core/prompts.h"
+#include "core/windows.h"
+#include "library/maker.h"
+#include "library/preview.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmira {
+
+namespace {
+constexpr int kZoomSteps = 1000;
+// How much of the framing view the frame takes.
+constexpr double kFrameShare = 0.6;
+
+QString colourText(QRgb colour) {
+    return QColor(colour).name();
+}
+
+void setSwatch(QPushButton* button, QRgb colour) {
+    QPixmap swatch(14, 14);
+    swatch.fill(QColor(colour));
+    button->setIcon(QIcon(swatch));
+    button->setToolTip(colourText(colour));
+}
+}  // namespace
+
+// The framing view ----------------------------------------------------------------------------
+
+FramingView::FramingView(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(240, 200);
+    setAccessibleName(QStringLiteral("Picture under the spray's frame"));
+    setToolTip(
+        QStringLiteral("Drag to move the picture, turn the wheel to zoom; the arrow keys "
+                       "move it by one pixel, with Shift by ten"));
+}
+
+void FramingView::setSource(std::shared_ptr<const wad::MakerSource> source) {
+    m_source = std::move(source);
+    update();
+}
+
+void FramingView::setChoices(const wad::MakerChoices& choices, QSize spray) {
+    m_choices = choices;
+    m_spray = spray;
+    update();
+}
+
+void FramingView::setPicking(bool picking) {
+    m_picking = picking;
+    setCursor(picking ? Qt::CrossCursor : Qt::OpenHandCursor);
+}
+
+double FramingView::viewScale() const {
+    if (m_spray.isEmpty())
+        return 1.0;
+    return kFrameShare * std::min(static_cast<double>(width()) / m_spray.width(),
+                                  static_cast<double>(height()) / m_spray.height());
+}
+
+QTransform FramingView::pictureToView() const {
+    const double zoom = std::max(m_choices.zoom, 1e-6) * viewScale();
+    QTransform transform;
+    transform.translate(width() / 2.0, height() / 2.0);
+    transform.rotate(90.0 * m_choices.quarterTurns);
+    transform.scale(m_choices.mirrored ? -zoom : zoom, zoom);
+    transform.translate(-m_choices.centre.x(), -m_choices.centre.y());
+    return transform;
+}
+
+void FramingView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(96, 96, 96));
+    if (!m_source || m_source->isNull()) {
+        painter.setPen(Qt::white);
+        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Reading the picture\u2026"));
+        return;
+    }
+    double levelScale = 1.0;
+    const QImage& level =
+        m_source->levelFor(std::max(m_choices.zoom, 1e-6) * viewScale(), &levelScale);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !m_choices.sharp);
+    painter.setTransform(pictureToView());
+    painter.scale(1.0 / levelScale, 1.0 / levelScale);
+    painter.drawImage(QPointF(0, 0), level);
+    painter.restore();
+    // Outside the frame the picture is dimmed.
+    const double scale = viewScale();
+    const QRectF frame(width() / 2.0 - m_spray.width() * scale / 2.0,
+                       height() / 2.0 - m_spray.height() * scale / 2.0, m_spray.width() * scale,
+                       m_spray.height() * scale);
+    QPainterPath outside;
+    outside.addRect(rect());
+    outside.addRect(frame);
+    painter.fillPath(outside, QColor(0, 0, 0, 140));
+    painter.setPen(QPen(hasFocus() ? palette().color(QPalette::Highlight) : QColor(Qt::white), 1,
+                        Qt::DashLine));
+    painter.drawRect(frame.adjusted(-0.5, -0.5, 0.5, 0.5));
+}
+
+void FramingView::mousePressEvent(QMouseEvent* event) {
+    m_last = event->position().toPoint();
+    if (!m_picking || !m_source || m_source->isNull())
+        return;
+    const QPointF at = pictureToView().inverted().map(event->position());
+    const QPoint pixel(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    if (m_source->full().rect().contains(pixel))
+        emit picked(m_source->full().pixel(pixel));
+}
+
+void FramingView::mouseMoveEvent(QMouseEvent* event) {
+    if (m_picking || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint now = event->position().toPoint();
+    const QPointF delta = now - m_last;
+    m_last = now;
+    // The picture follows the mouse: its point under the frame's centre moves the other way.
+    const QTransform linear(pictureToView().m11(), pictureToView().m12(), pictureToView().m21(),
+                            pictureToView().m22(), 0, 0);
+    emit moved(-linear.inverted().map(delta));
+}
+
+void FramingView::wheelEvent(QWheelEvent* event) {
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0)
+        emit zoomed(steps);
+}
+
+void FramingView::keyPressEvent(QKeyEvent* event) {
+    QPointF step;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            step = QPointF(-1, 0);
+            break;
+        case Qt::Key_Right:
+            step = QPointF(1, 0);
+            break;
+        case Qt::Key_Up:
+            step = QPointF(0, -1);
+            break;
+        case Qt::Key_Down:
+            step = QPointF(0, 1);
+            break;
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            emit zoomed(1);
+            return;
+        case Qt::Key_Minus:
+            emit zoomed(-1);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    if (event->modifiers() & Qt::ShiftModifier)
+        step *= 10;
+    // One spray pixel: the picture moves with the key.
+    const double zoom = std::max(m_choices.zoom, 1e-6);
+    QTransform linear;
+    linear.rotate(90.0 * m_choices.quarterTurns);
+    linear.scale(m_choices.mirrored ? -zoom : zoom, zoom);
+    emit moved(-linear.inverted().map(step));
+}
+
+// The spray view --------------------------------------------------------------------------------
+
+SprayView::SprayView(QWidget* parent) : QWidget(parent) {
+    setAccessibleName(QStringLiteral("The spray as the game draws it"));
+}
+
+void SprayView::setSpray(const QImage& spray) {
+    m_spray = spray;
+    update();
+}
+
+void SprayView::setBackground(Background background) {
+    m_background = background;
+    update();
+}
+
+void SprayView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_background == Background::Checker) {
+        for (int y = 0; y < height(); y += 8)
+            for (int x = 0; x < width(); x += 8)
+                painter.fillRect(x, y, 8, 8,
+                                 ((x + y) / 8) % 2 ? QColor(204, 204, 204) : QColor(255, 255, 255));
+    } else {
+        painter.fillRect(rect(), m_background == Background::LightWall ? QColor(200, 196, 188)
+                                                                       : QColor(58, 56, 53));
+    }
+    if (m_spray.isNull())
+        return;
+    // 1x and 2x side by side, pixels sharp, as large as the view allows.
+    const QSize one = m_spray.size();
+    const int gap = 8;
+    const double fit =
+        std::min(1.0, std::min(static_cast<double>(width() - 3 * gap) / (3.0 * one.width()),
+                               static_cast<double>(height() - 2 * gap) / (2.0 * one.height())));
+    const QSizeF first(one.width() * fit, one.height() * fit);
+    painter.drawImage(QRectF(QPointF(gap, gap), first), m_spray);
+    painter.drawImage(QRectF(QPointF(2 * gap + first.width(), gap), first * 2), m_spray);
+}
+
+// The dialog --------------------------------------------------------------------------------------
+
+MakerDialog::MakerDialog(const QString& picturePath, const QString& folder, Prompts& prompts,
+                         LoadedWindows& windows, std::function<void(const QString&)> saved,
+                         QWidget* parent)
+    : QDialog(parent),
+      m_picturePath(picturePath),
+      m_folder(folder),
+      m_prompts(prompts),
+      m_windows(windows),
+      m_saved(std::move(saved)) {
+    setObjectName(QStringLiteral("frmMaker"));
+    setWindowTitle(QStringLiteral("Make Spray - ") + QFileInfo(picturePath).fileName());
+    m_pool.setMaxThreadCount(1);
+    buildControls();
+    m_windows.loaded(this);
+    // The picture is read off the window's thread; the window shows at once.
+    const quint64 generation = ++m_latest;
+    const QString path = picturePath;
+    m_pool.start([this, path, generation] {
+        QString error;
+        auto source = loadMakerSource(path, &error,
+                                      [this, generation] { return m_latest.load() != generation; });
+        QMetaObject::invokeMethod(
+            this, [this, source, error] { sourceLoaded(source, error); }, Qt::QueuedConnection);
+    });
+}
+
+MakerDialog::~MakerDialog() {
+    ++m_latest;  // whatever runs stops at its next check
+    m_pool.clear();
+    m_pool.waitForDone();
+    m_windows.unloaded(this);
+}
+
+void MakerDialog::buildControls() {
+    m_framing = new FramingView(this);
+    m_framing->setObjectName(QStringLiteral("framing"));
+    m_sprayView = new SprayView(this);
+    m_sprayView->setObjectName(QStringLiteral("sprayView"));
+
+    // Framing.
+    auto* framingBox = new QGroupBox(QStringLiteral("Framing"), this);
+    auto* framingForm = new QFormLayout(framingBox);
+    m_zoom = new QSlider(Qt::Horizontal, framingBox);
+    m_zoom->setObjectName(QStringLiteral("zoom"));
+    m_zoom->setRange(0, kZoomSteps);
+    m_zoom->setAccessibleName(QStringLiteral("Zoom"));
+    framingForm->addRow(QStringLiteral("&Zoom:"), m_zoom);
+    auto* buttons = new QHBoxLayout;
+    auto* fitButton = new QPushButton(QStringLiteral("F&it"), framingBox);
+    fitButton->setToolTip(QStringLiteral("The whole picture inside the frame"));
+    auto* fillButton = new QPushButton(QStringLiteral("Fi&ll"), framingBox);
+    fillButton->setToolTip(QStringLiteral("The frame covered by the picture"));
+    auto* rotate = new QPushButton(QStringLiteral("&Rotate 90\u00b0"), framingBox);
+    auto* mirror = new QPushButton(QStringLiteral("&Mirror"), framingBox);
+    for (QPushButton* button : {fitButton, fillButton, rotate, mirror}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    fitButton->setObjectName(QStringLiteral("fit"));
+    fillButton->setObjectName(QStringLiteral("fill"));
+    rotate->setObjectName(QStringLiteral("rotate"));
+    mirror->setObjectName(QStringLiteral("mirror"));
+    framingForm->addRow(buttons);
+    m_around = new QComboBox(framingBox);
+    m_around->setObjectName(QStringLiteral("around"));
+    m_around->addItems({QStringLiteral("See-through"), QStringLiteral("A colour\u2026")});
+    framingForm->addRow(QStringLiteral("&Around the picture:"), m_around);
+
+    // Size.
+    auto* sizeBox = new QGroupBox(QStringLiteral("Size"), this);
+    auto* sizeForm = new QFormLayout(sizeBox);
+    m_size = new QComboBox(sizeBox);
+    m_size->setObjectName(QStringLiteral("size"));
+    m_size->addItems({QStringLiteral("Largest the game takes"), QStringLiteral("Classic"),
+                      QStringLiteral("Every server (64 \u00d7 64 at most)"),
+                      QStringLiteral("Chosen freely")});
+    sizeForm->addRow(QStringLiteral("&Size:"), m_size);
+    auto* freeRow = new QHBoxLayout;
+    m_width = new QSpinBox(sizeBox);
+    m_height = new QSpinBox(sizeBox);
+    for (QSpinBox* box : {m_width, m_height}) {
+        box->setRange(wad::kSprayGrain, wad::kSprayMaxSide);
+        box->setSingleStep(wad::kSprayGrain);
+        box->setValue(112);
+        box->setEnabled(false);
+        freeRow->addWidget(box);
+    }
+    m_width->setObjectName(QStringLiteral("width"));
+    m_height->setObjectName(QStringLiteral("height"));
+    m_width->setAccessibleName(QStringLiteral("Width"));
+    m_height->setAccessibleName(QStringLiteral("Height"));
+    auto* freeLabel = new QLabel(QStringLiteral("&Width \u00d7 height:"), sizeBox);
+    freeLabel->setBuddy(m_width);
+    sizeForm->addRow(freeLabel, freeRow);
+    m_enlarge = new QCheckBox(QStringLiteral("&Enlarge small pictures"), sizeBox);
+    m_enlarge->setObjectName(QStringLiteral("enlarge"));
+    sizeForm->addRow(m_enlarge);
+
+    // See-through.
+    auto* seeBox = new QGroupBox(QStringLiteral("See-through"), this);
+    auto* seeForm = new QFormLayout(seeBox);
+    m_seeThrough = new QComboBox(seeBox);
+    m_seeThrough->setObjectName(QStringLiteral("seeThrough"));
+    m_seeThrough->addItems({QStringLiteral("None (solid)"),
+                            QStringLiteral("The picture's own transparency"),
+                            QStringLiteral("A colour, everywhere"),
+                            QStringLiteral("A colour, where it touches the edge")});
+    seeForm->addRow(QStringLiteral("&What:"), m_seeThrough);
+    m_cutoff = new QSlider(Qt::Horizontal, seeBox);
+    m_cutoff->setObjectName(QStringLiteral("cutoff"));
+    m_cutoff->setRange(1, 100);
+    m_cutoff->setValue(50);
+    m_cutoff->setAccessibleName(QStringLiteral("Cut-off"));
+    seeForm->addRow(QStringLiteral("&Cut-off:"), m_cutoff);
+    auto* colourRow = new QHBoxLayout;
+    m_pick = new QPushButton(QStringLiteral("&Pick from the picture"), seeBox);
+    m_pick->setObjectName(QStringLiteral("pick"));
+    m_pick->setCheckable(true);
+    m_pick->setAutoDefault(false);
+    auto* keyButton = new QPushButton(QStringLiteral("C&olour\u2026"), seeBox);
+    keyButton->setObjectName(QStringLiteral("key"));
+    keyButton->setAutoDefault(false);
+    m_keySwatch = new QLabel(seeBox);
+    colourRow->addWidget(m_pick);
+    colourRow->addWidget(keyButton);
+    seeForm->addRow(colourRow);
+    m_tolerance = new QSlider(Qt::Horizontal, seeBox);
+    m_tolerance->setObjectName(QStringLiteral("tolerance"));
+    m_tolerance->setRange(0, 128);
+    m_tolerance->setValue(m_choices.tolerance);
+    m_tolerance->setAccessibleName(QStringLiteral("Tolerance"));
+    seeForm->addRow(QStringLiteral("&Tolerance:"), m_tolerance);
+    m_fringe = new QCheckBox(QStringLiteral("Remove the coloured &fringe"), seeBox);
+    m_fringe->setObjectName(QStringLiteral("fringe"));
+    seeForm->addRow(m_fringe);
+
+    // Colour.
+    auto* colourBox = new QGroupBox(QStringLiteral("Colour"), this);
+    auto* colourForm = new QFormLayout(colourBox);
+    m_scaling = new QComboBox(colourBox);
+    m_scaling->setObjectName(QStringLiteral("scaling"));
+    m_scaling->addItems({QStringLiteral("Smooth"), QStringLiteral("Sharp (pixel art)")});
+    colourForm->addRow(QStringLiteral("Scali&ng:"), m_scaling);
+    m_dither = new QCheckBox(QStringLiteral("&Dither"), colourBox);
+    m_dither->setObjectName(QStringLiteral("dither"));
+    m_dither->setChecked(true);
+    colourForm->addRow(m_dither);
+    auto* inkRow = new QHBoxLayout;
+    m_oneColour = new QCheckBox(QStringLiteral("One-colour &logo"), colourBox);
+    m_oneColour->setObjectName(QStringLiteral("oneColour"));
+    m_ink = new QPushButton(QStringLiteral("In&k\u2026"), colourBox);
+    m_ink->setObjectName(QStringLiteral("ink"));
+    m_ink->setAutoDefault(false);
+    setSwatch(m_ink, m_choices.ink);
+    inkRow->addWidget(m_oneColour);
+    inkRow->addWidget(m_ink);
+    colourForm->addRow(inkRow);
+
+    // The game's view.
+    m_background = new QComboBox(this);
+    m_background->setObjectName(QStringLiteral("background"));
+    m_background->addItems(
+        {QStringLiteral("Checker"), QStringLiteral("Light wall"), QStringLiteral("Dark wall")});
+    auto* backgroundLabel = new QLabel(QStringLiteral("&Background:"), this);
+    backgroundLabel->setBuddy(m_background);
+    m_facts = new QLabel(this);
+    m_facts->setObjectName(QStringLiteral("facts"));
+    m_facts->setTextFormat(Qt::PlainText);
+    m_warnings = new QLabel(this);
+    m_warnings->setObjectName(QStringLiteral("warnings"));
+    m_warnings->setTextFormat(Qt::PlainText);
+    m_warnings->setWordWrap(true);
+
+    auto* box = new QDialogButtonBox(this);
+    m_save = box->addButton(QStringLiteral("&Save"), QDialogButtonBox::AcceptRole);
+    m_save->setObjectName(QStringLiteral("save"));
+    m_save->setDefault(true);
+    m_save->setEnabled(false);
+    QPushButton* cancel = box->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+
+    auto* controls = new QVBoxLayout;
+    for (QWidget* group : {static_cast<QWidget*>(framingBox), static_cast<QWidget*>(sizeBox),
+                           static_cast<QWidget*>(seeBox), static_cast<QWidget*>(colourBox)})
+        controls->addWidget(group);
+    controls->addStretch();
+    auto* view = new QVBoxLayout;
+    view->addWidget(m_framing, 1);
+    auto* backgroundRow = new QHBoxLayout;
+    backgroundRow->addWidget(backgroundLabel);
+    backgroundRow->addWidget(m_background);
+    backgroundRow->addStretch();
+    view->addWidget(m_sprayView, 1);
+    view->addLayout(backgroundRow);
+    view->addWidget(m_facts);
+    view->addWidget(m_warnings);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(view, 1);
+    columns->addLayout(controls);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(columns);
+    whole->addWidget(box);
+    m_framing->setFocus();
+
+    connect(box, &QDialogButtonBox::accepted, this, [this] { save(); });
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_zoom, &QSlider::valueChanged, this,
+            [this](int value) { setZoom(zoomOfSlider(value)); });
+    connect(fitButton, &QPushButton::clicked, this, [this] { fit(); });
+    connect(fillButton, &QPushButton::clicked, this, [this] { fill(); });
+    connect(rotate, &QPushButton::clicked, this, [this] {
+        m_choices.quarterTurns = (m_choices.quarterTurns + 1) % 4;
+        fit();
+    });
+    connect(mirror, &QPushButton::clicked, this, [this] {
+        m_choices.mirrored = !m_choices.mirrored;
+        changed();
+    });
+    connect(m_around, &QComboBox::activated, this, [this](int index) {
+        if (index == 1) {
+            const QColor colour =
+                QColorDialog::getColor(QColor(m_choices.fill.value_or(qRgb(255, 255, 255))), this,
+                                       QStringLiteral("Colour around the picture"));
+            if (colour.isValid())
+                m_choices.fill = colour.rgb();
+            else if (!m_choices.fill)
+                m_around->setCurrentIndex(0);
+        } else {
+            m_choices.fill.reset();
+        }
+        changed();
+    });
+    connect(m_size, &QComboBox::activated, this, [this] { sizeChanged(); });
+    for (QSpinBox* spin : {m_width, m_height})
+        connect(spin, &QSpinBox::editingFinished, this, [this] { sizeChanged(); });
+    connect(m_enlarge, &QCheckBox::toggled, this, [this] { sizeChanged(); });
+    connect(m_seeThrough, &QComboBox::activated, this, [this](int index) {
+        m_choices.seeThrough = static_cast<wad::SeeThrough>(index);
+        changed();
+    });
+    connect(m_cutoff, &QSlider::valueChanged, this, [this](int percent) {
+        m_choices.alphaCutoff = std::clamp(percent * 255 / 100, 1, 255);
+        changed();
+    });
+    connect(m_pick, &QPushButton::toggled, m_framing, &FramingView::setPicking);
+    connect(m_framing, &FramingView::picked, this, [this](QRgb colour) {
+        m_choices.key = colour;
+        if (m_choices.seeThrough != wad::SeeThrough::Colour)
+            m_choices.seeThrough = wad::SeeThrough::ColourFromEdge;
+        m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
+        m_pick->setChecked(false);
+        changed();
+    });
+    connect(keyButton, &QPushButton::clicked, this, [this, keyButton] {
+        const QColor colour = QColorDialog::getColor(QColor(m_choices.key), this,
+                                                     QStringLiteral("See-through colour"));
+        if (!colour.isValid())
+            return;
+        m_choices.key = colour.rgb();
+        setSwatch(keyButton, m_choices.key);
+        if (m_choices.seeThrough != wad::SeeThrough::Colour)
+            m_choices.seeThrough = wad::SeeThrough::ColourFromEdge;
+        m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
+        changed();
+    });
+    connect(m_tolerance, &QSlider::valueChanged, this, [this](int value) {
+        m_choices.tolerance = value;
+        changed();
+    });
+    connect(m_fringe, &QCheckBox::toggled, this, [this](bool on) {
+        m_choices.removeFringe = on;
+        changed();
+    });
+    connect(m_scaling, &QComboBox::activated, this, [this](int index) {
+        m_choices.sharp = index == 1;
+        changed();
+    });
+    connect(m_dither, &QCheckBox::toggled, this, [this](bool on) {
+        m_choices.dither = on;
+        changed();
+    });
+    connect(m_oneColour, &QCheckBox::toggled, this, [this](bool on) {
+        m_choices.oneColour = on;
+        changed();
+    });
+    connect(m_ink, &QPushButton::clicked, this, [this] {
+        const QColor colour =
+            QColorDialog::getColor(QColor(m_choices.ink), this, QStringLiteral("Logo colour"));
+        if (!colour.isValid())
+            return;
+        m_choices.ink = colour.rgb();
+        setSwatch(m_ink, m_choices.ink);
+        m_oneColour->setChecked(true);
+        changed();
+    });
+    connect(m_background, &QComboBox::activated, this, [this](int index) {
+        m_sprayView->setBackground(static_cast<SprayView::Background>(index));
+    });
+    connect(m_framing, &FramingView::moved, this, [this](QPointF delta) {
+        m_choices.centre += delta;
+        changed();
+    });
+    connect(m_framing, &FramingView::zoomed, this,
+            [this](int steps) { setZoom(m_choices.zoom * std::pow(1.1, steps)); });
+}
+
+void MakerDialog::sourceLoaded(std::shared_ptr<const wad::MakerSource> source,
+                               const QString& error) {
+    if (!source) {
+        if (error != wad::kCancelledText)
+            m_prompts.show(Message{
+                QStringLiteral("Cannot make a spray of ") + m_picturePath + QChar(13) + error,
+                QStringLiteral("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+        reject();
+        return;
+    }
+    m_source = std::move(source);
+    m_framing->setSource(m_source);
+    // The default is the picture's own transparency where it has any.
+    m_choices.seeThrough = m_source->hasAlpha() ? wad::SeeThrough::OwnAlpha : wad::SeeThrough::None;
+    m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
+    m_choices.centre = QPointF(m_source->size().width() / 2.0, m_source->size().height() / 2.0);
+    fit();
+}
+
+QSize MakerDialog::spraySize() const {
+    if (!m_source)
+        return QSize();
+    return wad::makerSpraySize(m_choices,
+                               wad::turnedSize(m_source->size(), m_choices.quarterTurns));
+}
+
+void MakerDialog::sizeChanged() {
+    m_choices.size = static_cast<wad::SizeChoice>(m_size->currentIndex());
+    const bool free = m_choices.size == wad::SizeChoice::Free;
+    m_width->setEnabled(free);
+    m_height->setEnabled(free);
+    m_choices.freeSize = QSize(m_width->value(), m_height->value());
+    m_choices.enlarge = m_enlarge->isChecked();
+    fit();
+}
+
+double MakerDialog::zoomOfSlider(int value) const {
+    if (!m_source)
+        return 1.0;
+    const QSize turned = wad::turnedSize(m_source->size(), m_choices.quarterTurns);
+    const double smallest = wad::fitZoom(turned, spraySize(), true) / 4.0;
+    const double largest = m_choices.enlarge ? std::max(8.0, smallest * 4.0) : 1.0;
+    if (largest <= smallest)
+        return largest;
+    return smallest * std::pow(largest / smallest, static_cast<double>(value) / kZoomSteps);
+}
+
+int MakerDialog::sliderOfZoom(double zoom) const {
+    const double smallest = zoomOfSlider(0);
+    const double largest = zoomOfSlider(kZoomSteps);
+    if (largest <= smallest || zoom <= smallest)
+        return 0;
+    return static_cast<int>(
+        std::lround(kZoomSteps * std::log(zoom / smallest) / std::log(largest / smallest)));
+}
+
+void MakerDialog::setZoom(double zoom) {
+    m_choices.zoom = std::clamp(zoom, zoomOfSlider(0), zoomOfSlider(kZoomSteps));
+    const QSignalBlocker blocker(m_zoom);
+    m_zoom->setValue(sliderOfZoom(m_choices.zoom));
+    changed();
+}
+
+void MakerDialog::fit() {
+    if (!m_source)
+        return;
+    const QSize turned = wad::turnedSize(m_source->size(), m_choices.quarterTurns);
+    m_choices.centre = QPointF(m_source->size().width() / 2.0, m_source->size().height() / 2.0);
+    setZoom(wad::fitZoom(turned, spraySize(), m_choices.enlarge));
+}
+
+void MakerDialog::fill() {
+    if (!m_source)
+        return;
+    const QSize turned = wad::turnedSize(m_source->size(), m_choices.quarterTurns);
+    setZoom(wad::fillZoom(turned, spraySize(), m_choices.enlarge));
+}
+
+void MakerDialog::changed() {
+    // Only the controls of the chosen kind of see-through and colour take input.
+    const bool keyed = m_choices.seeThrough == wad::SeeThrough::Colour ||
+                       m_choices.seeThrough == wad::SeeThrough::ColourFromEdge;
+    m_cutoff->setEnabled(m_choices.seeThrough == wad::SeeThrough::OwnAlpha);
+    m_tolerance->setEnabled(keyed);
+    m_fringe->setEnabled(m_choices.seeThrough != wad::SeeThrough::None);
+    m_dither->setEnabled(!m_choices.oneColour);
+    if (!m_source)
+        return;
+    m_framing->setChoices(m_choices, spraySize());
+    const quint64 generation = ++m_latest;
+    // A newer change replaces an older one that has not started.
+    m_pool.clear();
+    const auto source = m_source;
+    const wad::MakerChoices choices = m_choices;
+    m_pool.start([this, source, choices, generation] {
+        auto made = wad::makeSpray(*source, choices,
+                                   [this, generation] { return m_latest.load() != generation; });
+        if (!made)
+            return;
+        auto shown = std::make_shared<const wad::MadeSpray>(std::move(made.value()));
+        QMetaObject::invokeMethod(
+            this, [this, shown, generation] { showMade(shown, generation); }, Qt::QueuedConnection);
+    });
+}
+
+void MakerDialog::showMade(std::shared_ptr<const wad::MadeSpray> made, quint64 generation) {
+    if (generation != m_latest.load())
+        return;
+    m_made = std::move(made);
+    m_sprayView->setSpray(sprayPictureOfWad(m_made->wad));
+    const wad::IndexedPicture& picture = m_made->spray.picture;
+    m_facts->setText(QStringLiteral("%1 \u00d7 %2 pixels, %3, WAD of %4 bytes")
+                         .arg(picture.width)
+                         .arg(picture.height)
+                         .arg(m_made->spray.oneColour
+                                  ? QStringLiteral("one-colour logo")
+                                  : QStringLiteral("%1 colours").arg(m_made->colours))
+                         .arg(m_made->wad.size()));
+    QStringList lines = m_made->warnings;
+    if (!m_made->error.isEmpty())
+        lines.prepend(m_made->error);
+    m_warnings->setText(lines.join(QLatin1Char('\n')));
+    m_warnings->setStyleSheet(m_made->error.isEmpty() ? QString()
+                                                      : QStringLiteral("color: #b00020;"));
+    m_save->setEnabled(m_made->error.isEmpty());
+    emit sprayShown();
+}
+
+void MakerDialog::waitForSpray() {
+    // A result can start more work (the picture read starts the first spray): until none runs.
+    for (int round = 0; round < 20; ++round) {
+        m_pool.waitForDone();
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        if (m_pool.activeThreadCount() == 0)
+            break;
+    }
+}
+
+void MakerDialog::save() {
+    waitForSpray();
+    if (!m_made || !m_made->error.isEmpty())
+        return;
+    QString reason;
+    const QString name = saveMadeSpray(*m_made, m_folder, m_picturePath, &reason);
+    if (name.isEmpty()) {
+        // Nothing partial is left; the window stays for another try.
+        m_prompts.show(
+            Message{QStringLiteral("Could not save the spray in ") + m_folder + QChar(13) + reason,
+                    QStringLiteral("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+        return;
+    }
+    if (m_saved)
+        m_saved(name);
+    accept();
+}
+
+}  // namespace velmira

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "wad/maker.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QThreadPool>
+#include <QWidget>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+
+namespace velmira {
+
+class LoadedWindows;
+class Prompts;
+
+// The picture under the spray's frame: dragged to move it, the wheel to zoom, the arrow keys
+// to move it by one spray pixel (ten with Shift). In picking mode a click picks a colour.
+class FramingView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit FramingView(QWidget* parent = nullptr);
+    void setSource(std::shared_ptr<const wad::MakerSource> source);
+    void setChoices(const wad::MakerChoices& choices, QSize spray);
+    void setPicking(bool picking);
+    QSize sizeHint() const override { return QSize(320, 280); }
+
+  signals:
+    // The picture point under the frame's centre moved by this much (picture pixels).
+    void moved(QPointF delta);
+    // The wheel turned: steps up (positive) or down.
+    void zoomed(int steps);
+    void picked(QRgb colour);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // View pixels per spray pixel, and the transform from picture pixels to the view.
+    double viewScale() const;
+    QTransform pictureToView() const;
+
+    std::shared_ptr<const wad::MakerSource> m_source;
+    wad::MakerChoices m_choices;
+    QSize m_spray;
+    bool m_picking = false;
+    QPoint m_last;
+};
+
+// The spray as the game draws it, at 1x and 2x, over a checker or a wall.
+class SprayView : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Background { Checker, LightWall, DarkWall };
+    explicit SprayView(QWidget* parent = nullptr);
+    void setSpray(const QImage& spray);
+    void setBackground(Background background);
+    const QImage& spray() const { return m_spray; }
+    QSize sizeHint() const override { return QSize(3 * 256 + 24, 2 * 256 + 16); }
+    QSize minimumSizeHint() const override { return QSize(280, 200); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage m_spray;
+    Background m_background = Background::Checker;
+};
+
+// "Make Spray...": frames a picture into a spray, shows it live as the game will draw it, and
+// saves it as an 8-bit bitmap in the chosen category. The work is done off the window's
+// thread; a newer change replaces an older one.
+class MakerDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // `saved` is told the name a spray was saved under.
+    MakerDialog(const QString& picturePath, const QString& folder, Prompts& prompts,
+                LoadedWindows& windows, std::function<void(const QString&)> saved,
+                QWidget* parent = nullptr);
+    ~MakerDialog() override;
+
+    const wad::MakerChoices& choices() const { return m_choices; }
+    // The live spray once the worker has made the latest choices (for tests and benchmarks).
+    void waitForSpray();
+    bool hasSpray() const { return m_made != nullptr; }
+    const wad::MadeSpray* made() const { return m_made.get(); }
+    void save();
+
+  signals:
+    // The live spray was made for the latest choices.
+    void sprayShown();
+
+  private:
+    void buildControls();
+    void sourceLoaded(std::shared_ptr<const wad::MakerSource> source, const QString& error);
+    void sizeChanged();
+    void fit();
+    void fill();
+    void changed();
+    void showMade(std::shared_ptr<const wad::MadeSpray> made, quint64 generation);
+    void setZoom(double zoom);
+    double zoomOfSlider(int value) const;
+    int sliderOfZoom(double zoom) const;
+    QSize spraySize() const;
+
+    QString m_picturePath;
+    QString m_folder;
+    Prompts& m_prompts;
+    LoadedWindows& m_windows;
+    std::function<void(const QString&)> m_saved;
+
+    std::shared_ptr<const wad::MakerSource> m_source;
+    wad::MakerChoices m_choices;
+    std::shared_ptr<const wad::MadeSpray> m_made;
+    QThreadPool m_pool;
+    std::atomic<quint64> m_latest{0};
+
+    FramingView* m_framing = nullptr;
+    SprayView* m_sprayView = nullptr;
+    QSlider* m_zoom = nullptr;
+    QComboBox* m_around = nullptr;
+    QComboBox* m_size = nullptr;
+    QSpinBox* m_width = nullptr;
+    QSpinBox* m_height = nullptr;
+    QCheckBox* m_enlarge = nullptr;
+    QComboBox* m_seeThrough = nullptr;
+    QSlider* m_cutoff = nullptr;
+    QPushButton* m_pick = nullptr;
+    QLabel* m_keySwatch = nullptr;
+    QSlider* m_tolerance = nullptr;
+    QCheckBox* m_fringe = nullptr;
+    QComboBox* m_scaling = nullptr;
+    QCheckBox* m_dither = nullptr;
+    QCheckBox* m_oneColour = nullptr;
+    QPushButton* m_ink = nullptr;
+    QComboBox* m_background = nullptr;
+    QLabel* m_facts = nullptr;
+    QLabel* m_warnings = nullptr;
+    QPushButton* m_save = nullptr;
+};
+
+}  // namespace velmira
