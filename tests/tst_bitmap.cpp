@@ -265,6 +265,23 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(photo.save(&buffer, "JPEG"));
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    ASSERT_TRUE(photo.save(&pngBuffer, "PNG"));
+    // A picture bomb: the header claims 50,000 x 50,000 pixels (its checksum made right).
+    QByteArray bomb = png;
+    qToBigEndian<quint32>(50000, bomb.data() + 16);
+    qToBigEndian<quint32>(50000, bomb.data() + 20);
+    const auto crc32 = [](const QByteArray& data) {
+        quint32 crc = 0xffffffffu;
+        for (const char byte : data) {
+            crc ^= static_cast<uchar>(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+        }
+        return ~crc;
+    };
+    qToBigEndian<quint32>(crc32(bomb.mid(12, 17)), bomb.data() + 29);
     // The smallest whole GIF: 1 x 1, a two-colour table, one frame, the trailer.
     const QByteArray gif(
         "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
@@ -286,6 +303,10 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         {"a whole JPEG, whatever its name", jpeg, "gif", true},
         {"a cut-short JPEG", jpeg.left(jpeg.size() * 2 / 3), "jpg", false},
         {"a JPEG missing its end marker", jpeg.left(jpeg.size() - 2), "jpg", false},
+        {"a whole PNG", png, "png", true},
+        {"a PNG cut short", png.left(png.size() / 2), "png", false},
+        {"a PNG without its end chunk", png.left(png.size() - 12), "png", false},
+        {"a PNG claiming 50,000 x 50,000 pixels", bomb, "png", false},
         {"a whole GIF", gif, "gif", true},
         {"a GIF without its trailer", gif.left(gif.size() - 1), "gif", false},
         {"a GIF whose image data is cut", gif.left(gif.size() - 4), "gif", false},
@@ -308,6 +329,8 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
     for (const auto& c : cases) {
         const auto image = decodeBitmap(c.bytes, c.name);
         EXPECT_EQ(bool(image), c.read) << c.what;
+        // The quick check before the spray maker opens refuses the same files.
+        EXPECT_EQ(bool(checkPicture(c.bytes, c.name)), c.read) << c.what;
         if (image && c.name.toLower() == "tga") {
             EXPECT_EQ(image->size(), QSize(3, 2)) << c.what;
             EXPECT_EQ(image->pixel(0, 0), qRgb(0x40, 0x40, 0x40)) << c.what;

@@ -3,7 +3,9 @@
 #include "library/preview.h"
 #include "library/sprays.h"
 #include "ui/mainwindow.h"
+#include "ui/makerdialog.h"
 #include "ui/widgets.h"
+#include "wad/compile.h"
 #include "wad/wad.h"
 
 #include <QApplication>
@@ -574,3 +576,67 @@ TEST(SprayKind, IsTheLastExtensionInCapitals) {
 }
 
 }  // namespace
+
+// The maker opens on the chosen picture only, saves a new bitmap into the category (chosen in
+// the list at once, never over a file), writes nothing on Escape, and goes with the main window.
+TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
+    QImage photo(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            photo.setPixel(x, y, qRgb(x % 256, y, 90));
+    ASSERT_TRUE(photo.save(sprays + SEP + QStringLiteral("photo.png"), "PNG"));
+    QFile png(sprays + SEP + QStringLiteral("photo.png"));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    env.scratch.write(QStringLiteral("Spray Library/cut.png"), png.read(200));
+    open();
+    auto* make = window->findChild<QAction*>(QStringLiteral("mnuFileMake"));
+    const auto maker = [&] { return window->findChild<MakerDialog*>(QStringLiteral("frmMaker")); };
+    make->trigger();
+    chooseFile(QStringLiteral("Clan.Wad"));
+    make->trigger();
+    chooseFile(QStringLiteral("cut.png"));
+    make->trigger();
+    ASSERT_EQ(env.prompts.shown.size(), 3u);
+    EXPECT_EQ(env.prompts.shown[0].text,
+              QStringLiteral("Choose a picture in the spray list first."));
+    EXPECT_TRUE(env.prompts.shown[1].text.endsWith(QStringLiteral("is already a spray.")));
+    EXPECT_TRUE(env.prompts.shown[2].text.startsWith(QStringLiteral("Cannot make a spray of ")));
+    EXPECT_EQ(maker(), nullptr) << "a picture that cannot be read opens no maker";
+
+    chooseFile(QStringLiteral("photo.png"));
+    make->trigger();
+    ASSERT_NE(maker(), nullptr);
+    maker()->waitForSpray();
+    ASSERT_TRUE(maker()->hasSpray());
+    EXPECT_EQ(QSize(maker()->made()->spray.picture.width, maker()->made()->spray.picture.height),
+              QSize(144, 96));
+    QTest::keyClick(maker(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(maker(), nullptr);
+    EXPECT_EQ(fileRows().filter(QStringLiteral("spray")), QStringList()) << "Escape writes nothing";
+
+    for (const char* expected : {"photo spray.bmp", "photo spray (2).bmp"}) {
+        chooseFile(QStringLiteral("photo.png"));
+        make->trigger();
+        maker()->waitForSpray();
+        QTest::keyClick(maker()->findChild<FramingView*>(QStringLiteral("framing")),
+                        Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(files()->fileName(), QLatin1String(expected)) << "listed and chosen";
+    }
+    const QString saved = sprays + SEP + QStringLiteral("photo spray.bmp");
+    const auto bitmap = wad::readBitmap(saved);
+    ASSERT_TRUE(bitmap) << bitmap.error().toStdString();
+    EXPECT_EQ(bitmap->format(), QImage::Format_Indexed8);
+    EXPECT_EQ(bitmap->size(), QSize(144, 96));
+
+    chooseFile(QStringLiteral("photo.png"));
+    make->trigger();
+    ASSERT_NE(maker(), nullptr);
+    const std::size_t told = env.prompts.shown.size();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(maker(), nullptr) << "closed with the main window";
+    EXPECT_EQ(env.prompts.shown.size(), told) << "without a question";
+    EXPECT_EQ(fileRows().filter(QStringLiteral("spray")).size(), 2);
+}

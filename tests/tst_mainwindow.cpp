@@ -70,7 +70,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
     }
     EXPECT_EQ(captions,
               QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "=",
-                           "mnuFileMake=&Make Spray\u2026", "mnuFileProtect=&Protect Sprays from the Game",
+                           "mnuFileMake=&Make Spray\u2026",
+                           "mnuFileProtect=&Protect Sprays from the Game",
                            "mnuFileClearCache=C&lear Cached Sprays\u2026", "&Help",
                            "mnuHelpContents=&Contents...", "mnuHelpViewReadMe=&View ReadMe.txt ...",
                            "mnuHelpAbout=&About VELMR ..."}));

@@ -60,6 +60,11 @@ QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
             return QStringLiteral("the JPEG picture is cut short");
         return QString();
     }
+    if (kind == "png") {
+        // A whole PNG ends with its IEND chunk.
+        return bytes.lastIndexOf("IEND") < 0 ? QStringLiteral("the PNG picture is cut short")
+                                             : QString();
+    }
     if (kind != "gif")
         return QString();
     const auto u16 = [&](qint64 at) {
