@@ -1,5 +1,6 @@
 // Feeds any bytes to the compiler as a bitmap: reading, fitting, colour reduction and the WAD.
 #include "wad/compile.h"
+#include "wad/maker.h"
 #include "wad/tga.h"
 #include "wad/wad.h"
 
@@ -20,9 +21,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The TGA reader is chosen by name alone (TGA files have no signature).
     (void)velmira::wad::decodeTga(
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    // The spray maker's quick check must refuse whatever the reader refuses.
+    const auto checked = velmira::wad::checkPicture(bytes, "bmp");
     const auto image = velmira::wad::readBitmap(path);
     if (!image)
         return 0;
+    if (!checked)
+        __builtin_trap();
+    // The spray maker's picture work, framed off-centre and see-through by a colour.
+    if (image->width() <= 512 && image->height() <= 512) {
+        const velmira::wad::MakerSource source(image.value());
+        velmira::wad::MakerChoices choices;
+        choices.zoom = 0.75;
+        choices.centre = QPointF(image->width() / 3.0, image->height() / 2.0);
+        choices.quarterTurns = static_cast<int>(size % 4);
+        choices.seeThrough = static_cast<velmira::wad::SeeThrough>(size % 4);
+        choices.removeFringe = true;
+        choices.oneColour = size % 3 == 0;
+        const auto made = velmira::wad::makeSpray(source, choices);
+        if (made && made->error.isEmpty() && !velmira::wad::checkSprayFile(made->wad))
+            __builtin_trap();  // a spray the maker lets be saved must be one the game uses
+    }
     velmira::wad::LumpLine line;
     line.name = QStringLiteral("VELMR");
     const auto spray = velmira::wad::makeSprayPicture(image.value(), line, size % 2 == 0);

@@ -82,6 +82,12 @@ dark=\$(convert "$out/main-window-wine.png" -crop 80x14+\$((X + 20))+\$((Y + 44)
   -colorspace Gray -threshold 50% -negate -format "%[fx:round(mean*w*h)]" info:)
 echo "check: \$dark dark pixels where the category box shows <Favorites>"
 [ "\$dark" -ge 40 ] || { echo "check: the category box shows no text"; exit 1; }
+# The spray maker on the chosen spray.
+xdotool key --window "\$win" ctrl+m; sleep 3
+maker=\$(xdotool search --name "^Make Spray - " | head -1)
+[ -n "\$maker" ] || { echo "check: Ctrl+M opened no spray maker"; exit 1; }
+import -window root "$out/maker-wine.png"
+echo "check: Ctrl+M opens the spray maker (screenshot in $out/maker-wine.png)"
 wineserver -k; sleep 0.5
 
 # The installer, silently, then its uninstaller.
@@ -100,5 +106,5 @@ for i in \$(seq 50); do [ -e "\$installed" ] || break; sleep 0.2; done
 [ ! -e "\$installed" ] && [ ! -e "\$menu" ]
 echo "check: the uninstaller removed everything it installed"
 RUN
-xvfb-run -a -s "-screen 0 800x600x24" bash "$out/run.sh"
+xvfb-run -a -s "-screen 0 1280x900x24" bash "$out/run.sh"
 echo "check: screenshot in $out/main-window-wine.png"
