@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -32,7 +33,8 @@ SprayCaches sprayCachesOf(const QString& halfLifeDir, const QStringList& mods) {
 }
 
 QString moveCacheAside(const QString& cache) {
-    const QString old = QFileInfo(cache).absolutePath() + separator() + kClearedCacheName;
+    const QString old =
+        QDir::toNativeSeparators(QFileInfo(cache).absolutePath()) + separator() + kClearedCacheName;
     const QFileInfo there(old);
     if ((there.exists() || there.isSymLink()) && !isPlainFile(old))
         return QStringLiteral("%1 is in the way and is not a file").arg(old);
