@@ -307,6 +307,8 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         {"a PNG cut short", png.left(png.size() / 2), "png", false},
         {"a PNG without its end chunk", png.left(png.size() - 12), "png", false},
         {"a PNG claiming 50,000 x 50,000 pixels", bomb, "png", false},
+        {"a paletted bitmap", bitmap8(16, 16), "bmp", true},
+        {"a paletted bitmap cut short", bitmap8(16, 16).left(600), "bmp", false},
         {"a whole GIF", gif, "gif", true},
         {"a GIF without its trailer", gif.left(gif.size() - 1), "gif", false},
         {"a GIF whose image data is cut", gif.left(gif.size() - 4), "gif", false},

@@ -747,6 +747,16 @@ TEST(GameRunning, IsSeenByTheLauncherInTheFolderAndNoOther) {
     QFile::setPermissions(launcher, QFile::permissions(launcher) | QFileDevice::ExeOwner);
     env.scratch.write(QStringLiteral("Sven Co-op/mode"), "hang");
     EXPECT_FALSE(gameRunningFrom(game));
+    // Another program of the folder is no game.
+    const QString tool = game + SEP + QStringLiteral("tool.exe");
+    ASSERT_TRUE(QFile::copy(launcher, tool));
+    QProcess toolRun;
+    toolRun.start(tool, {QStringLiteral("script.ls")});
+    ASSERT_TRUE(toolRun.waitForStarted());
+    QThread::msleep(100);
+    EXPECT_FALSE(gameRunningFrom(game));
+    toolRun.kill();
+    toolRun.waitForFinished();
     QProcess process;
     process.start(launcher, {QStringLiteral("script.ls")});
     ASSERT_TRUE(process.waitForStarted());

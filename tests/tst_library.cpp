@@ -12,9 +12,12 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -224,6 +227,13 @@ TEST_F(LibraryTest, TakingTheFocusChoosesNoFileAndTheArrowKeysChooseFromTheTop) 
     QApplication::processEvents();
     EXPECT_EQ(files()->fileName(), QStringLiteral("Clan.Wad"));
     EXPECT_EQ(env.state.SelectedSprayKind, QStringLiteral("WAD"));
+    EXPECT_TRUE((QRegion(files()->viewport()->rect()) - painted.region).isEmpty());
+    // With no row current, the list's own cue goes when the focus leaves.
+    files()->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    QTest::qWait(20);
+    painted.region = QRegion();
+    window->findChild<QPushButton*>(QStringLiteral("cmdRefresh"))->setFocus();
+    QTest::qWait(20);
     EXPECT_TRUE((QRegion(files()->viewport()->rect()) - painted.region).isEmpty());
 }
 
@@ -610,6 +620,12 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     ASSERT_TRUE(maker()->hasSpray());
     EXPECT_EQ(QSize(maker()->made()->spray.picture.width, maker()->made()->spray.picture.height),
               QSize(144, 96));
+    // The zoom slider stands where the zoom is: one step down zooms out a little.
+    auto* zoom = maker()->findChild<QSlider*>(QStringLiteral("zoom"));
+    const double fitted = maker()->choices().zoom;
+    zoom->setValue(zoom->value() - 1);
+    EXPECT_LT(maker()->choices().zoom, fitted);
+    EXPECT_GT(maker()->choices().zoom, fitted * 0.99);
     QTest::keyClick(maker(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(maker(), nullptr);
@@ -630,9 +646,21 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     EXPECT_EQ(bitmap->format(), QImage::Format_Indexed8);
     EXPECT_EQ(bitmap->size(), QSize(144, 96));
 
-    chooseFile(QStringLiteral("photo.png"));
-    make->trigger();
+    // The list's context menu opens it on the picture under the mouse.
+    const QRect row = files()->visualItemRect(
+        files()->findItems(QStringLiteral("photo.png"), Qt::MatchExactly)[0]);
+    QTimer choose;
+    QObject::connect(&choose, &QTimer::timeout, [] {
+        if (QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menu->actions().first()->trigger();
+            menu->close();
+        }
+    });
+    choose.start(10);
+    emit files()->customContextMenuRequested(row.center());
+    choose.stop();
     ASSERT_NE(maker(), nullptr);
+    EXPECT_EQ(files()->fileName(), QStringLiteral("photo.png"));
     const std::size_t told = env.prompts.shown.size();
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -114,17 +114,26 @@ TEST_F(MainWindowTest, FirstRunKeepsTheHintRowsAndTheEmptyTag) {
     for (int row = 0; row < 2; ++row)
         EXPECT_LE(QFontMetrics(mods->item(row)->font()).horizontalAdvance(mods->text(row)), room)
             << row;
-    // At a large desktop font the rows shrink together, to one size.
+    // At a large desktop font, in points or in pixels, the rows shrink together, to one size.
     const QFont desktop = QApplication::font();
-    QFont large = desktop;
-    large.setPointSizeF(desktop.pointSizeF() * 2);
-    QApplication::setFont(large);
-    window.reset();
-    open();
-    QApplication::setFont(desktop);
-    mods = control<ModListWidget>("listMods");
-    EXPECT_LT(mods->item(0)->font().pointSizeF(), large.pointSizeF());
-    EXPECT_EQ(mods->item(0)->font(), mods->item(1)->font());
+    for (const bool points : {true, false}) {
+        QFont large = desktop;
+        if (points)
+            large.setPointSizeF(desktop.pointSizeF() * 2);
+        else
+            large.setPixelSize(QFontMetrics(desktop).height() * 2);
+        QApplication::setFont(large);
+        window.reset();
+        open();
+        QApplication::setFont(desktop);
+        mods = control<ModListWidget>("listMods");
+        const QFont shrunk = mods->item(0)->font();
+        if (points)
+            EXPECT_LT(shrunk.pointSizeF(), large.pointSizeF());
+        else
+            EXPECT_LT(shrunk.pixelSize(), large.pixelSize());
+        EXPECT_EQ(shrunk, mods->item(1)->font()) << points;
+    }
 }
 
 TEST_F(MainWindowTest, LoadReadsTheThreeSettings) {

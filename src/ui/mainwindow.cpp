@@ -183,8 +183,8 @@ void MainWindow::buildControls() {
         QMenu menu(this);
         QAction* make = menu.addAction(QStringLiteral("&Make Spray\u2026"));
         make->setObjectName(QStringLiteral("mnuListMake"));
-        if (menu.exec(m_fileBMPs->viewport()->mapToGlobal(at)) == make)
-            mnuFileMake_Click();
+        connect(make, &QAction::triggered, this, [this] { mnuFileMake_Click(); });
+        menu.exec(m_fileBMPs->viewport()->mapToGlobal(at));
     });
     m_olePicture->setDropHandler([this](const QString& path) { openMaker(path); });
 }
