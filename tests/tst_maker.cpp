@@ -130,7 +130,27 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         return pink;
     };
     EXPECT_GT(pinkAtEdge(edge), 0);
-    EXPECT_EQ(pinkAtEdge(made(SeeThrough::ColourFromEdge, true)), 0);
+    const QImage cleaned = made(SeeThrough::ColourFromEdge, true);
+    EXPECT_EQ(pinkAtEdge(cleaned), 0);
+    const auto clear = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += qAlpha(image.pixel(x, y)) == 0 ? 1 : 0;
+        return count;
+    };
+    EXPECT_GE(clear(cleaned), clear(edge)) << "removing the fringe makes nothing solid";
+    // A background that touches the frame's right edge only is reached from there.
+    QImage notch(32, 32, QImage::Format_RGB32);
+    notch.fill(qRgb(200, 0, 0));
+    QPainter(&notch).fillRect(28, 12, 4, 8, Qt::white);
+    const MakerSource notched(notch);
+    MakerChoices fromEdge = centred(notched, 1.0);
+    fromEdge.seeThrough = SeeThrough::ColourFromEdge;
+    fromEdge.key = qRgb(255, 255, 255);
+    QImage reached = framedPicture(notched, fromEdge, QSize(32, 32));
+    applySeeThrough(reached, fromEdge);
+    EXPECT_EQ(qAlpha(reached.pixel(29, 16)), 0);
     // The picture's own transparency, cut where the player says.
     QImage fading(32, 32, QImage::Format_ARGB32);
     for (int x = 0; x < 32; ++x)
@@ -144,6 +164,11 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     applySeeThrough(cut, own);
     EXPECT_EQ(qAlpha(cut.pixel(7, 5)), 0);
     EXPECT_EQ(qAlpha(cut.pixel(8, 5)), 255);
+    // Unless its own transparency counts, a see-through picture is drawn solid.
+    own.seeThrough = SeeThrough::None;
+    QImage solid = framedPicture(faded, own, QSize(32, 32));
+    applySeeThrough(solid, own);
+    EXPECT_EQ(qAlpha(solid.pixel(0, 5)), 255);
     EXPECT_TRUE(faded.hasAlpha());
     EXPECT_FALSE(source.hasAlpha());
 }
