@@ -468,33 +468,6 @@ QString replaceFilesTogether(const QStringList& destinations, const QByteArray& 
     return QString();
 }
 
-QStringList unreadableNames(const QString& folder, const QStringList& extensions) {
-    QStringList names;
-#ifndef Q_OS_WIN
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray raw(entry->d_name);
-        const QString name = QFile::decodeName(raw);
-        if (QFile::encodeName(name) == raw)
-            continue;
-        for (const QString& extension : extensions) {
-            if (name.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive)) {
-                names << name;
-                break;
-            }
-        }
-    }
-    ::closedir(dir);
-    names.sort(Qt::CaseInsensitive);
-#else
-    Q_UNUSED(folder);
-    Q_UNUSED(extensions);
-#endif
-    return names;
-}
-
 namespace {
 bool endsInOneOf(const QString& name, const QStringList& extensions) {
     for (const QString& extension : extensions) {
@@ -506,6 +479,27 @@ bool endsInOneOf(const QString& name, const QStringList& extensions) {
     return false;
 }
 }  // namespace
+
+QStringList unreadableNames(const QString& folder, const QStringList& extensions) {
+    QStringList names;
+#ifndef Q_OS_WIN
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        const QString name = QFile::decodeName(raw);
+        if (QFile::encodeName(name) != raw && endsInOneOf(name, extensions))
+            names << name;
+    }
+    ::closedir(dir);
+    names.sort(Qt::CaseInsensitive);
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(extensions);
+#endif
+    return names;
+}
 
 QStringList regularFilesIn(const QString& folder, const QStringList& extensions) {
     QStringList names;
