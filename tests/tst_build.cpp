@@ -627,10 +627,13 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
     EXPECT_FALSE(mods()->isMarkedReplaced(2)) << "tfc still holds what Velmira installed";
     EXPECT_FALSE(mods()->isMarkedReplaced(0)) << "nothing was ever installed in cstrike";
     env.scratch.write(QStringLiteral("Half-Life/cstrike/tempdecal.wad"), "not a spray");
+    env.scratch.write(QStringLiteral("Half-Life/valve/tempdecal.wad"), QByteArray(300 * 1024, 'x'));
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRefresh")),
                       Qt::LeftButton);
     EXPECT_TRUE(
         mods()->heldTip(0).contains(QStringLiteral("did not install. The game cannot show it.")));
+    EXPECT_TRUE(mods()->heldTip(3).contains(QStringLiteral("cannot be read")))
+        << mods()->heldTip(3).toStdString();
 }
 
 // Xash3D FWGS makes the spray from a picture in logos/: it gets one, never over the player's own.
@@ -684,6 +687,10 @@ TEST_F(CreateSpraysTest, ClearCachedSpraysMovesEachAsideAfterOk) {
     clear->trigger();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
     EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("Select the mods")));
+    selectMods({2});  // tfc's cache is a folder: named once, nothing else said
+    clear->trigger();
+    ASSERT_EQ(env.prompts.shown.size(), 2u);
+    EXPECT_TRUE(env.prompts.shown[1].text.startsWith(QStringLiteral("These cache files")));
 
     selectMods({0, 1, 2, 3});  // valve has no cache: it is not named
     env.prompts.shown.clear();

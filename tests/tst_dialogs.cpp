@@ -187,6 +187,19 @@ TEST(MessageBoxes, ShowTheirTextAsPlainTextNotMarkup) {
                          QStringLiteral("Velmira"), Message::Icon::Critical, Message::Buttons::Ok});
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(text, QStringLiteral("Could not find h<b>y</b>\nsecond line"));
+    // An OK/Cancel box: OK is the default, Escape is Cancel.
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        buttons = box->standardButtons();
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Ok));
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(prompts.show(Message{QStringLiteral("Move them?"), QStringLiteral("Velmira"),
+                                   Message::Icon::None, Message::Buttons::OkCancel}),
+              Answer::Cancel);
+    EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
 }
 
 TEST(ReadMe, CarriesTheProgramsVersion) {

@@ -10,11 +10,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -620,6 +622,61 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     ASSERT_TRUE(maker()->hasSpray());
     EXPECT_EQ(QSize(maker()->made()->spray.picture.width, maker()->made()->spray.picture.height),
               QSize(144, 96));
+    // Every control remakes the live spray.
+    QSignalSpy remade(maker(), &MakerDialog::sprayShown);
+    const auto control = [&](const char* name) {
+        return maker()->findChild<QWidget*>(QString::fromLatin1(name));
+    };
+    for (const char* box : {"fringe", "dither", "oneColour", "enlarge"}) {
+        const int before = static_cast<int>(remade.size());
+        qobject_cast<QCheckBox*>(control(box))->toggle();
+        maker()->waitForSpray();
+        EXPECT_GT(remade.size(), before) << box;
+    }
+    for (const char* combo : {"scaling", "seeThrough", "size"}) {
+        const int before = static_cast<int>(remade.size());
+        auto* list = qobject_cast<QComboBox*>(control(combo));
+        list->setCurrentIndex(1);
+        emit list->activated(1);
+        maker()->waitForSpray();
+        EXPECT_GT(remade.size(), before) << combo;
+    }
+    for (const char* button : {"rotate", "mirror", "fill", "fit"}) {
+        const int before = static_cast<int>(remade.size());
+        qobject_cast<QPushButton*>(control(button))->click();
+        maker()->waitForSpray();
+        EXPECT_GT(remade.size(), before) << button;
+    }
+    for (const char* slider : {"tolerance", "cutoff"}) {
+        const int before = static_cast<int>(remade.size());
+        auto* bar = qobject_cast<QSlider*>(control(slider));
+        bar->setValue(bar->value() + 5);
+        maker()->waitForSpray();
+        EXPECT_GT(remade.size(), before) << slider;
+    }
+    EXPECT_TRUE(maker()->choices().removeFringe);
+    EXPECT_FALSE(maker()->choices().dither);
+    EXPECT_TRUE(maker()->choices().oneColour);
+    EXPECT_TRUE(maker()->choices().sharp);
+    EXPECT_TRUE(maker()->choices().mirrored);
+    EXPECT_EQ(maker()->choices().quarterTurns, 1);
+    // What the player sees: the picture under the frame, the spray at 1x and 2x.
+    maker()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(maker()));
+    const QImage framing = control("framing")->grab().toImage();
+    EXPECT_NE(framing.pixel(framing.width() / 2, framing.height() / 2), qRgb(96, 96, 96))
+        << "the picture is drawn under the frame";
+    const QImage view = control("sprayView")->grab().toImage();
+    const QImage& spray = maker()->findChild<SprayView*>()->spray();
+    ASSERT_FALSE(spray.isNull());
+    const QRgb shown = view.pixel(8 + spray.width() / 4, 8 + spray.height() / 4);
+    EXPECT_NE(shown, qRgb(255, 255, 255)) << "the spray is drawn over the checker";
+    EXPECT_NE(shown, qRgb(204, 204, 204));
+    maker()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    chooseFile(QStringLiteral("photo.png"));
+    make->trigger();
+    maker()->waitForSpray();
     // The zoom slider stands where the zoom is: one step down zooms out a little.
     auto* zoom = maker()->findChild<QSlider*>(QStringLiteral("zoom"));
     const double fitted = maker()->choices().zoom;
@@ -646,6 +703,23 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     EXPECT_EQ(bitmap->format(), QImage::Format_Indexed8);
     EXPECT_EQ(bitmap->size(), QSize(144, 96));
 
+#ifndef Q_OS_WIN
+    // A picture dropped on the preview opens the maker on it.
+    ASSERT_EQ(maker(), nullptr) << "saving closed it";
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(sprays + SEP + QStringLiteral("photo.png"))});
+    auto* previewArea = window->findChild<PreviewWidget*>(QStringLiteral("OLEpicture"));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(previewArea, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(previewArea, &drop);
+    EXPECT_EQ(maker(), nullptr) << "opened after the drop returns";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    ASSERT_NE(maker(), nullptr);
+    maker()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+#endif
     // The list's context menu opens it on the picture under the mouse.
     const QRect row = files()->visualItemRect(
         files()->findItems(QStringLiteral("photo.png"), Qt::MatchExactly)[0]);

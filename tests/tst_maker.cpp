@@ -96,6 +96,15 @@ TEST(SprayFraming, TurnsMirrorsAndFrames) {
     EXPECT_EQ(qAlpha(framedPicture(source, choices, QSize(64, 32)).pixel(60, 16)), 0);
     choices.fill = qRgb(0, 255, 0);
     EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(60, 16)), qRgb(0, 255, 0));
+    // A large picture is framed from a smaller copy of it, its shape kept.
+    QImage large(1200, 800, QImage::Format_RGB32);
+    large.fill(Qt::blue);
+    QPainter(&large).fillRect(0, 0, 1200, 400, Qt::red);
+    const MakerSource big(large);
+    MakerChoices small = centred(big, 0.1);
+    const QImage framed = framedPicture(big, small, QSize(128, 80));
+    EXPECT_EQ(framed.pixel(64, 4) | 0xff000000u, qRgb(255, 0, 0));
+    EXPECT_EQ(framed.pixel(64, 75) | 0xff000000u, qRgb(0, 0, 255));
 }
 
 TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
@@ -112,6 +121,7 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     };
     const QImage everywhere = made(SeeThrough::Colour, false);
     EXPECT_EQ(qAlpha(everywhere.pixel(2, 2)), 0);
+    EXPECT_EQ(qAlpha(everywhere.pixel(2, 0)), 0) << "the first row too";
     EXPECT_EQ(qAlpha(everywhere.pixel(48, 48)), 0) << "the white dot inside goes too";
     EXPECT_EQ(qAlpha(everywhere.pixel(35, 48)), 255);
     const QImage edge = made(SeeThrough::ColourFromEdge, false);
