@@ -282,6 +282,11 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         return ~crc;
     };
     qToBigEndian<quint32>(crc32(bomb.mid(12, 17)), bomb.data() + 29);
+    // Just over what may be read: 5,000 x 4,000 pixels of four bytes are 80 MB.
+    QByteArray large = png;
+    qToBigEndian<quint32>(5000, large.data() + 16);
+    qToBigEndian<quint32>(4000, large.data() + 20);
+    qToBigEndian<quint32>(crc32(large.mid(12, 17)), large.data() + 29);
     // The smallest whole GIF: 1 x 1, a two-colour table, one frame, the trailer.
     const QByteArray gif(
         "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
@@ -307,6 +312,7 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         {"a PNG cut short", png.left(png.size() / 2), "png", false},
         {"a PNG without its end chunk", png.left(png.size() - 12), "png", false},
         {"a PNG claiming 50,000 x 50,000 pixels", bomb, "png", false},
+        {"a PNG claiming 5,000 x 4,000 pixels", large, "png", false},
         {"a paletted bitmap", bitmap8(16, 16), "bmp", true},
         {"a paletted bitmap cut short", bitmap8(16, 16).left(600), "bmp", false},
         {"a whole GIF", gif, "gif", true},

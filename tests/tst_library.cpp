@@ -654,6 +654,13 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
         maker()->waitForSpray();
         EXPECT_GT(remade.size(), before) << slider;
     }
+    EXPECT_FALSE(control("dither")->isEnabled()) << "a one-colour logo is not dithered";
+    // A colour picked from the picture makes it see-through from the edge.
+    qobject_cast<QComboBox*>(control("seeThrough"))->setCurrentIndex(0);
+    emit qobject_cast<QComboBox*>(control("seeThrough"))->activated(0);
+    emit maker()->findChild<FramingView*>()->picked(qRgb(1, 2, 3));
+    EXPECT_EQ(maker()->choices().seeThrough, wad::SeeThrough::ColourFromEdge);
+    EXPECT_EQ(maker()->choices().key, qRgb(1, 2, 3));
     EXPECT_TRUE(maker()->choices().removeFringe);
     EXPECT_FALSE(maker()->choices().dither);
     EXPECT_TRUE(maker()->choices().oneColour);

@@ -161,6 +161,21 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     QImage reached = framedPicture(notched, fromEdge, QSize(32, 32));
     applySeeThrough(reached, fromEdge);
     EXPECT_EQ(qAlpha(reached.pixel(29, 16)), 0);
+    // A tolerance of 0 keys the exact colour; the fringe beside a corner keeps its colour.
+    QImage corner(32, 32, QImage::Format_RGB32);
+    corner.fill(qRgb(200, 0, 0));
+    QPainter(&corner).fillRect(28, 28, 4, 4, Qt::white);
+    const MakerSource cornered(corner);
+    MakerChoices exact = centred(cornered, 1.0);
+    exact.seeThrough = SeeThrough::Colour;
+    exact.key = qRgb(255, 255, 255);
+    exact.tolerance = 0;
+    exact.removeFringe = true;
+    QImage keyed = framedPicture(cornered, exact, QSize(32, 32));
+    applySeeThrough(keyed, exact);
+    EXPECT_EQ(qAlpha(keyed.pixel(30, 30)), 0);
+    EXPECT_EQ(keyed.pixel(27, 31), qRgb(200, 0, 0));
+    EXPECT_EQ(keyed.pixel(31, 27), qRgb(200, 0, 0));
     // The picture's own transparency, cut where the player says.
     QImage fading(32, 32, QImage::Format_ARGB32);
     for (int x = 0; x < 32; ++x)
