@@ -589,6 +589,27 @@ TEST(SprayKind, IsTheLastExtensionInCapitals) {
 
 }  // namespace
 
+// The framing view draws the picture (from a smaller copy when zoomed out) under a frame of the
+// spray's shape; outside the frame it is dimmed.
+TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
+    QImage picture(1280, 800, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    auto source = std::make_shared<const wad::MakerSource>(picture);
+    wad::MakerChoices choices;
+    choices.centre = QPointF(640, 400);
+    choices.zoom = 0.1;  // the 128 x 80 frame covered
+    FramingView view;
+    view.resize(320, 280);
+    view.setSource(source);
+    view.setChoices(choices, QSize(128, 80));
+    const QImage shown = view.grab().toImage();
+    // 1.5 view pixels a spray pixel: the frame runs from (64, 80) to (256, 200).
+    EXPECT_GT(qGray(shown.pixel(160, 84)), 200) << "inside the frame, the picture";
+    EXPECT_GT(qGray(shown.pixel(68, 140)), 200);
+    EXPECT_LT(qGray(shown.pixel(160, 74)), 100) << "outside, dimmed";
+    EXPECT_LT(qGray(shown.pixel(60, 140)), 100);
+}
+
 // The maker opens on the chosen picture only, saves a new bitmap into the category (chosen in
 // the list at once, never over a file), writes nothing on Escape, and goes with the main window.
 TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {

@@ -475,25 +475,25 @@ void MakerDialog::buildControls() {
         changed();
     });
     connect(m_pick, &QPushButton::toggled, m_framing, &FramingView::setPicking);
-    connect(m_framing, &FramingView::picked, this, [this](QRgb colour) {
+    // A colour picked or chosen is see-through from the edge, unless it already counts
+    // everywhere.
+    const auto useKey = [this, keyButton](QRgb colour) {
         m_choices.key = colour;
+        setSwatch(keyButton, colour);
         if (m_choices.seeThrough != wad::SeeThrough::Colour)
             m_choices.seeThrough = wad::SeeThrough::ColourFromEdge;
         m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
-        m_pick->setChecked(false);
         changed();
+    };
+    connect(m_framing, &FramingView::picked, this, [this, useKey](QRgb colour) {
+        m_pick->setChecked(false);
+        useKey(colour);
     });
-    connect(keyButton, &QPushButton::clicked, this, [this, keyButton] {
+    connect(keyButton, &QPushButton::clicked, this, [this, useKey] {
         const QColor colour = QColorDialog::getColor(QColor(m_choices.key), this,
                                                      QStringLiteral("See-through colour"));
-        if (!colour.isValid())
-            return;
-        m_choices.key = colour.rgb();
-        setSwatch(keyButton, m_choices.key);
-        if (m_choices.seeThrough != wad::SeeThrough::Colour)
-            m_choices.seeThrough = wad::SeeThrough::ColourFromEdge;
-        m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
-        changed();
+        if (colour.isValid())
+            useKey(colour.rgb());
     });
     connect(m_tolerance, &QSlider::valueChanged, this, [this](int value) {
         m_choices.tolerance = value;
