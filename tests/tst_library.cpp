@@ -15,12 +15,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -608,6 +610,36 @@ TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
     EXPECT_GT(qGray(shown.pixel(68, 140)), 200);
     EXPECT_LT(qGray(shown.pixel(160, 74)), 100) << "outside, dimmed";
     EXPECT_LT(qGray(shown.pixel(60, 140)), 100);
+
+    // Dragging, the arrow keys and the wheel say how the picture moved; picking says a colour.
+    QPointF moved;
+    int zoomed = 0;
+    QRgb picked = 0;
+    QObject::connect(&view, &FramingView::moved, [&](QPointF delta) { moved += delta; });
+    QObject::connect(&view, &FramingView::zoomed, [&](int steps) { zoomed += steps; });
+    QObject::connect(&view, &FramingView::picked, [&](QRgb colour) { picked = colour; });
+    QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(115, 100), view.mapToGlobal(QPointF(115, 100)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &drag);
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, QPoint(115, 100));
+    EXPECT_NEAR(moved.x(), -100.0, 0.01) << "15 view pixels at 0.15 a picture pixel";
+    EXPECT_NEAR(moved.y(), 0.0, 0.01);
+    moved = QPointF();
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_NEAR(moved.x(), -10.0, 0.01) << "one spray pixel is ten picture pixels";
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_NEAR(moved.y(), -100.0, 0.01) << "ten with Shift";
+    QTest::keyClick(&view, Qt::Key_Plus);
+    QWheelEvent wheel(QPointF(10, 10), view.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -240),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &wheel);
+    EXPECT_EQ(zoomed, 1 - 2);
+    view.setPicking(true);
+    moved = QPointF();
+    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, QPoint(160, 140));
+    EXPECT_EQ(picked, qRgb(255, 255, 255));
+    EXPECT_EQ(moved, QPointF()) << "picking moves nothing";
 }
 
 // The maker opens on the chosen picture only, saves a new bitmap into the category (chosen in
@@ -643,6 +675,8 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     ASSERT_TRUE(maker()->hasSpray());
     EXPECT_EQ(QSize(maker()->made()->spray.picture.width, maker()->made()->spray.picture.height),
               QSize(144, 96));
+    EXPECT_EQ(maker()->choices().centre, QPointF(150, 100)) << "the picture's centre";
+    EXPECT_EQ(maker()->choices().seeThrough, wad::SeeThrough::None) << "it has no transparency";
     // Every control remakes the live spray.
     QSignalSpy remade(maker(), &MakerDialog::sprayShown);
     const auto control = [&](const char* name) {
@@ -675,6 +709,8 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
         maker()->waitForSpray();
         EXPECT_GT(remade.size(), before) << slider;
     }
+    qobject_cast<QSlider*>(control("cutoff"))->setValue(100);
+    EXPECT_EQ(maker()->choices().alphaCutoff, 255) << "100 % is fully solid only";
     EXPECT_FALSE(control("dither")->isEnabled()) << "a one-colour logo is not dithered";
     // A colour picked from the picture makes it see-through from the edge.
     qobject_cast<QComboBox*>(control("seeThrough"))->setCurrentIndex(0);

@@ -223,6 +223,11 @@ TEST(SprayMaker, TheSavedBitmapCompilesToTheSameWad) {
         EXPECT_EQ(sprayWad(compiled.value(), kSprayLumpName), made->wad) << oneColour;
         EXPECT_TRUE(checkSprayFile(made->wad));
         EXPECT_EQ(made->spray.picture.at(2, 2), oneColour ? 0 : kTransparentIndex);
+        EXPECT_EQ(made->spray.picture.at(56, 0), oneColour ? 0 : kTransparentIndex);
+        if (oneColour) {
+            // Inside the disc, solid in proportion to how dark the red is.
+            EXPECT_NEAR(made->spray.picture.at(40, 56), 255 - qGray(qRgb(200, 0, 0)), 2);
+        }
         if (oneColour) {
             EXPECT_EQ(made->spray.picture.palette[kTransparentIndex], kNearlyPureBlue);
         }
