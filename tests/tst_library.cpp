@@ -625,6 +625,11 @@ TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
     QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, QPoint(115, 100));
     EXPECT_NEAR(moved.x(), -100.0, 0.01) << "15 view pixels at 0.15 a picture pixel";
     EXPECT_NEAR(moved.y(), 0.0, 0.01);
+    EXPECT_EQ(picked, 0u) << "a drag picks nothing";
+    QMouseEvent hover(QEvent::MouseMove, QPointF(130, 100), view.mapToGlobal(QPointF(130, 100)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &hover);
+    EXPECT_NEAR(moved.x(), -100.0, 0.01) << "moving without a button moves nothing";
     moved = QPointF();
     QTest::keyClick(&view, Qt::Key_Right);
     EXPECT_NEAR(moved.x(), -10.0, 0.01) << "one spray pixel is ten picture pixels";

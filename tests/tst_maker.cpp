@@ -83,6 +83,8 @@ TEST(SprayFraming, TurnsMirrorsAndFrames) {
         return framedPicture(source, c, size).pixel(at) | 0xff000000u;
     };
     EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(2, 16)), qRgb(255, 0, 0));
+    EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(31, 16)), qRgb(255, 0, 0)) << "pixel exact";
+    EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(32, 16)), qRgb(0, 0, 255));
     choices.mirrored = true;
     EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(2, 16)), qRgb(0, 0, 255));
     choices.mirrored = false;

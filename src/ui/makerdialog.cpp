@@ -551,7 +551,6 @@ void MakerDialog::sourceLoaded(std::shared_ptr<const wad::MakerSource> source,
     // The default is the picture's own transparency where it has any.
     m_choices.seeThrough = m_source->hasAlpha() ? wad::SeeThrough::OwnAlpha : wad::SeeThrough::None;
     m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
-    m_choices.centre = QPointF(m_source->size().width() / 2.0, m_source->size().height() / 2.0);
     fit();
 }
 
