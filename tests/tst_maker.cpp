@@ -84,6 +84,7 @@ TEST(SprayFraming, TurnsMirrorsAndFrames) {
     };
     EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(2, 16)), qRgb(255, 0, 0));
     EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(31, 16)), qRgb(255, 0, 0)) << "pixel exact";
+    EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(31, 0)), qRgb(255, 0, 0));
     EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(32, 16)), qRgb(0, 0, 255));
     choices.mirrored = true;
     EXPECT_EQ(pixel(choices, QSize(64, 32), QPoint(2, 16)), qRgb(0, 0, 255));
