@@ -681,6 +681,8 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     EXPECT_EQ(QSize(maker()->made()->spray.picture.width, maker()->made()->spray.picture.height),
               QSize(144, 96));
     EXPECT_EQ(maker()->choices().centre, QPointF(150, 100)) << "the picture's centre";
+    EXPECT_EQ(maker()->findChild<QSlider*>(QStringLiteral("tolerance"))->value(),
+              maker()->choices().tolerance);
     EXPECT_EQ(maker()->choices().seeThrough, wad::SeeThrough::None) << "it has no transparency";
     // Every control remakes the live spray.
     QSignalSpy remade(maker(), &MakerDialog::sprayShown);

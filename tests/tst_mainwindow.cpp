@@ -111,9 +111,10 @@ TEST_F(MainWindowTest, FirstRunKeepsTheHintRowsAndTheEmptyTag) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(mods->horizontalScrollBar()->isVisible());
     const int room = mods->viewport()->width();
-    for (int row = 0; row < 2; ++row)
+    for (int row = 0; row < 2; ++row) {
         EXPECT_LE(QFontMetrics(mods->item(row)->font()).horizontalAdvance(mods->text(row)), room)
             << row;
+    }
     // At a large desktop font, in points or in pixels, the rows shrink together, to one size.
     const QFont desktop = QApplication::font();
     for (const bool points : {true, false}) {
@@ -134,6 +135,16 @@ TEST_F(MainWindowTest, FirstRunKeepsTheHintRowsAndTheEmptyTag) {
             EXPECT_LT(shrunk.pixelSize(), large.pixelSize());
         EXPECT_EQ(shrunk, mods->item(1)->font()) << points;
     }
+    // At a small font the rows fit and keep it: they are never made larger.
+    QFont small = desktop;
+    small.setPointSizeF(desktop.pointSizeF() / 2);
+    QApplication::setFont(small);
+    window.reset();
+    open();
+    QApplication::setFont(desktop);
+    mods = control<ModListWidget>("listMods");
+    const QVariant own = mods->item(0)->data(Qt::FontRole);
+    EXPECT_TRUE(!own.isValid() || own.value<QFont>().pointSizeF() <= small.pointSizeF());
 }
 
 TEST_F(MainWindowTest, LoadReadsTheThreeSettings) {

@@ -153,10 +153,15 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         return count;
     };
     EXPECT_GE(clear(cleaned), clear(edge)) << "removing the fringe makes nothing solid";
-    // A background that touches the frame's right edge only is reached from there.
+    // A background that touches one edge of the frame only is reached from there.
     QImage notch(32, 32, QImage::Format_RGB32);
     notch.fill(qRgb(200, 0, 0));
-    QPainter(&notch).fillRect(28, 12, 4, 8, Qt::white);
+    {
+        QPainter painter(&notch);
+        painter.fillRect(28, 12, 4, 8, Qt::white);  // the right edge
+        painter.fillRect(0, 20, 4, 6, Qt::white);   // the left edge
+        painter.fillRect(10, 28, 6, 4, Qt::white);  // the bottom edge
+    }
     const MakerSource notched(notch);
     MakerChoices fromEdge = centred(notched, 1.0);
     fromEdge.seeThrough = SeeThrough::ColourFromEdge;
@@ -164,6 +169,8 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     QImage reached = framedPicture(notched, fromEdge, QSize(32, 32));
     applySeeThrough(reached, fromEdge);
     EXPECT_EQ(qAlpha(reached.pixel(29, 16)), 0);
+    EXPECT_EQ(qAlpha(reached.pixel(1, 22)), 0);
+    EXPECT_EQ(qAlpha(reached.pixel(12, 29)), 0);
     // A tolerance of 0 keys the exact colour; the fringe beside a corner keeps its colour.
     QImage corner(32, 32, QImage::Format_RGB32);
     corner.fill(qRgb(200, 0, 0));
