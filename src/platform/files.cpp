@@ -478,21 +478,32 @@ bool endsInOneOf(const QString& name, const QStringList& extensions) {
     }
     return false;
 }
+
+#ifndef Q_OS_WIN
+// Calls `seen` with each entry of the folder, its name as text and whether that text names it
+// (a name that is not valid text in the file system's encoding does not).
+template <class Seen>
+void eachEntry(const QString& folder, Seen seen) {
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        const QString name = QFile::decodeName(raw);
+        seen(dir, entry, name, QFile::encodeName(name) == raw);
+    }
+    ::closedir(dir);
+}
+#endif
 }  // namespace
 
 QStringList unreadableNames(const QString& folder, const QStringList& extensions) {
     QStringList names;
 #ifndef Q_OS_WIN
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray raw(entry->d_name);
-        const QString name = QFile::decodeName(raw);
-        if (QFile::encodeName(name) != raw && endsInOneOf(name, extensions))
+    eachEntry(folder, [&](DIR*, const dirent*, const QString& name, bool text) {
+        if (!text && endsInOneOf(name, extensions))
             names << name;
-    }
-    ::closedir(dir);
+    });
     names.sort(Qt::CaseInsensitive);
 #else
     Q_UNUSED(folder);
@@ -504,16 +515,9 @@ QStringList unreadableNames(const QString& folder, const QStringList& extensions
 QStringList regularFilesIn(const QString& folder, const QStringList& extensions) {
     QStringList names;
 #ifndef Q_OS_WIN
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.')
-            continue;
-        const QByteArray raw(entry->d_name);
-        const QString name = QFile::decodeName(raw);
-        if (QFile::encodeName(name) != raw || !endsInOneOf(name, extensions))
-            continue;
+    eachEntry(folder, [&](DIR* dir, const dirent* entry, const QString& name, bool text) {
+        if (entry->d_name[0] == '.' || !text || !endsInOneOf(name, extensions))
+            return;
         bool regular = entry->d_type == DT_REG;
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
             // The listing counts a link to a device as a file; the file itself is looked at.
@@ -523,8 +527,7 @@ QStringList regularFilesIn(const QString& folder, const QStringList& extensions)
         }
         if (regular)
             names << name;
-    }
-    ::closedir(dir);
+    });
 #else
     QDir dir(folder);
     for (const QFileInfo& info : dir.entryInfoList(QDir::Files)) {
