@@ -101,6 +101,20 @@ QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
     }
 }
 
+// The kind of a picture that is not a paletted bitmap, decided by content where the content
+// names one, whatever the file's name says, by the name where it does not; refused when it is
+// not known or the picture is not whole.
+Result<QByteArray> wholePictureKind(const QByteArray& bytes, const QByteArray& kindByName) {
+    QByteArray kind = kindBySignature(bytes);
+    if (kind.isEmpty())
+        kind = kindByName.toLower();
+    if (kind.isEmpty())
+        return Result<QByteArray>::failure(QStringLiteral("the picture's kind is not known"));
+    if (const QString reason = notWhole(bytes, kind); !reason.isEmpty())
+        return Result<QByteArray>::failure(reason);
+    return kind;
+}
+
 }  // namespace
 
 Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName,
@@ -112,15 +126,10 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
         return decodePalettedBmp(bytes, cancel);
     if (bmpCutShort(bytes))
         return Fail::failure(QStringLiteral("the bitmap is cut short"));
-    // The kind is decided by content where the content names one, whatever the file's name
-    // says; by the name where it does not.
-    QByteArray kind = kindBySignature(bytes);
-    if (kind.isEmpty())
-        kind = kindByName.toLower();
-    if (kind.isEmpty())
-        return Fail::failure(QStringLiteral("the picture's kind is not known"));
-    if (const QString reason = notWhole(bytes, kind); !reason.isEmpty())
-        return Fail::failure(reason);
+    const auto whole = wholePictureKind(bytes, kindByName);
+    if (!whole)
+        return Fail::failure(whole.error());
+    const QByteArray& kind = whole.value();
     if (isCancelled(cancel))
         return Fail::failure(kCancelledText);
     // Qt reads only TGA files that end in the version-2 footer, and none that are compressed.
@@ -145,17 +154,14 @@ Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName
         const auto image = decodeBitmap(bytes, kindByName);
         return image ? Result<QSize>(image->size()) : Fail::failure(image.error());
     }
-    QByteArray kind = kindBySignature(bytes);
-    if (kind.isEmpty())
-        kind = kindByName.toLower();
-    if (kind.isEmpty())
-        return Fail::failure(QStringLiteral("the picture's kind is not known"));
+    const auto whole = wholePictureKind(bytes, kindByName);
+    if (!whole)
+        return Fail::failure(whole.error());
+    const QByteArray& kind = whole.value();
     if (kind == "tga") {
         const auto image = decodeTga(bytes);
         return image ? Result<QSize>(image->size()) : Fail::failure(image.error());
     }
-    if (const QString reason = notWhole(bytes, kind); !reason.isEmpty())
-        return Fail::failure(reason);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
