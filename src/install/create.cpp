@@ -8,6 +8,7 @@
 #include "install/compiler.h"
 #include "install/held.h"
 #include "library/preview.h"
+#include "library/sprays.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "platform/settings.h"
@@ -79,16 +80,13 @@ void writeXashLogo(const QByteArray& spray, const QString& modFolder, const QStr
     sprayPictureOfWad(spray).save(&buffer, "PNG");
     const QString key = mod + QStringLiteral(".logo");
     const QString written = settings.read(kInstalledSection, key, QString());
-    const QString base = QFileInfo(sprayFile).completeBaseName();
-    QString path;
-    for (int n = 1; path.isEmpty(); ++n) {
-        const QString candidate = logos + separator() + base +
-                                  (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) +
-                                  QStringLiteral(".png");
-        const QFileInfo there(candidate);
-        if ((!there.exists() && !there.isSymLink()) || (!written.isEmpty() && written == candidate))
-            path = candidate;
-    }
+    const QString ours = QFileInfo(written).absolutePath() == QFileInfo(logos).absoluteFilePath()
+                             ? QFileInfo(written).fileName()
+                             : QString();
+    const QString path =
+        logos + separator() +
+        freeNameIn(QDir(logos), QFileInfo(sprayFile).completeBaseName() + QStringLiteral(".png"),
+                   ours);
     const QString problem = replaceFilesTogether({path}, png);
     if (!problem.isEmpty())
         throw RowRefused{QStringLiteral("Could not install the spray in ") + logos + QChar(13) +

@@ -54,22 +54,6 @@ void tellUnlistableSprays(AppState& state, const QString& listed, Prompts& promp
 
 namespace {
 
-// A name in the folder that is not taken: the file's own, else with " (2)", " (3)", ... before
-// its extension.
-QString freeNameIn(const QDir& folder, const QString& name) {
-    if (!QFileInfo::exists(folder.filePath(name)) && !QFileInfo(folder.filePath(name)).isSymLink())
-        return name;
-    const QString extension = extensionOf(name);
-    const QString base = extension.isEmpty() ? name : name.left(name.size() - extension.size() - 1);
-    const QString suffix = extension.isEmpty() ? QString() : QLatin1Char('.') + extension;
-    for (int n = 2;; ++n) {
-        const QString candidate = QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(suffix);
-        if (!QFileInfo::exists(folder.filePath(candidate)) &&
-            !QFileInfo(folder.filePath(candidate)).isSymLink())
-            return candidate;
-    }
-}
-
 QString nameNew(QTemporaryFile& out, const QDir& folder, const QString& wanted, QString* reason);
 
 // Copies a file into the folder under a free name: written in full under a hidden temporary
@@ -98,6 +82,23 @@ QString copyInto(const QString& source, const QDir& folder, QString* reason) {
 }
 
 }  // namespace
+
+QString freeNameIn(const QDir& folder, const QString& name, const QString& ours) {
+    const auto free = [&](const QString& candidate) {
+        return candidate == ours || (!QFileInfo::exists(folder.filePath(candidate)) &&
+                                     !QFileInfo(folder.filePath(candidate)).isSymLink());
+    };
+    if (free(name))
+        return name;
+    const QString extension = extensionOf(name);
+    const QString base = extension.isEmpty() ? name : name.left(name.size() - extension.size() - 1);
+    const QString suffix = extension.isEmpty() ? QString() : QLatin1Char('.') + extension;
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(suffix);
+        if (free(candidate))
+            return candidate;
+    }
+}
 
 QString saveNewSpray(const QByteArray& bytes, const QString& folder, const QString& wantedName,
                      QString* reason) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +39,10 @@ void tellUnlistableSprays(AppState& state, const QString& folder, Prompts& promp
 // no partial file.
 void addDroppedSprays(AppState& state, MainControls& controls, const QStringList& paths,
                       Prompts& prompts);
+
+// A name in the folder that is not taken: the name itself, else with " (2)", " (3)", ... before
+// its extension. `ours`, a name of the caller's own file, counts as not taken.
+QString freeNameIn(const QDir& folder, const QString& name, const QString& ours = {});
 
 // Writes a new spray file into the folder under the wanted name, or the next free one (" (2)",
 // " (3)", ...), never replacing a file: written in full under a hidden name first. Returns the
