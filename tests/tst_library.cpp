@@ -725,6 +725,13 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     emit maker()->findChild<FramingView*>()->picked(qRgb(1, 2, 3));
     EXPECT_EQ(maker()->choices().seeThrough, wad::SeeThrough::ColourFromEdge);
     EXPECT_EQ(maker()->choices().key, qRgb(1, 2, 3));
+    // Width and height take input only when the size is chosen freely.
+    EXPECT_FALSE(control("width")->isEnabled());
+    auto* sizes = qobject_cast<QComboBox*>(control("size"));
+    sizes->setCurrentIndex(3);
+    emit sizes->activated(3);
+    EXPECT_TRUE(control("width")->isEnabled());
+    EXPECT_TRUE(control("height")->isEnabled());
     EXPECT_TRUE(maker()->choices().removeFringe);
     EXPECT_FALSE(maker()->choices().dither);
     EXPECT_TRUE(maker()->choices().oneColour);

@@ -28,6 +28,9 @@ TEST(SteamLibraryList, ReadsTodaysAndTheOlderFormat) {
     EXPECT_EQ(parseLibraryFolders("// x \"path\" \"/c\"\n{ \"path\" \"/a \\\"b\\\"\" }"),
               QStringList({"/a \"b\""}))
         << "a comment is passed over; escapes are read";
+    EXPECT_EQ(parseLibraryFolders("{ \"path\" \"C:\\\\Games\\\\Steam\" }"),
+              QStringList({"C:\\Games\\Steam"}))
+        << "a doubled backslash is one";
     EXPECT_EQ(parseLibraryFolders("libraryfolders { 0 { path /bare/path } }"),
               QStringList({"/bare/path"}))
         << "unquoted words";

@@ -49,13 +49,12 @@ void clearCachedSprays(const AppState& state, MainControls& controls, const Serv
     const QString title = QStringLiteral("Clear Cached Sprays");
     services.errors.run(
         "frmMain.mnuFileClearCache_Click()", AfterReport::CloseMainWindow, [&](Procedure&) {
+            // Hint rows have no table entry: only rows with one are mods.
             QStringList mods;
-            if (controls.mods.tag() != kEmptyTag) {
-                const int rows = std::min(controls.mods.count(), state.Mods.size());
-                for (int row = 0; row < rows; ++row)
-                    if (controls.mods.isSelected(row))
-                        mods << state.Mods.at(row).ModFolder;
-            }
+            const int rows = std::min(controls.mods.count(), state.Mods.size());
+            for (int row = 0; row < rows; ++row)
+                if (controls.mods.isSelected(row))
+                    mods << state.Mods.at(row).ModFolder;
             if (mods.isEmpty()) {
                 services.prompts.show(Message{
                     QStringLiteral("Select the mods whose cached sprays you want to clear."), title,

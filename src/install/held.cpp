@@ -65,8 +65,7 @@ HeldSpray heldSpray(const QString& modFolder, const QString& recorded) {
 }
 
 void showHeldSprays(const AppState& state, ModRows& mods, const SettingsStore& settings) {
-    if (mods.tag() == kEmptyTag)
-        return;
+    // Hint rows have no table entry: only rows with one are mods.
     const int rows = std::min(mods.count(), state.Mods.size());
     for (int row = 0; row < rows; ++row) {
         const QString mod = state.Mods.at(row).ModFolder;
