@@ -636,21 +636,90 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
         << mods()->heldTip(3).toStdString();
 }
 
-// Xash3D FWGS makes the spray from a picture in logos/: it gets one, never over the player's own.
-TEST_F(CreateSpraysTest, AXashFolderGetsTheSprayAsALogoPictureToo) {
+// Xash3D FWGS makes the spray from a picture in logos/. Velmira's own picture there is known by
+// what it holds, never by its name: the player's pictures are never written over, whatever their
+// names, and the record is kept where no mod's name can reach it.
+TEST_F(CreateSpraysTest, AXashFolderGetsTheSprayAsALogoPictureNeverOverThePlayers) {
     env.scratch.write(QStringLiteral("Half-Life/xash3d.exe"), "MZ");
     const QString mine = env.scratch.write(QStringLiteral("Half-Life/tfc/logos/team.png"), "mine");
+    const QString logos = hl + SEP + QStringLiteral("tfc") + SEP + QStringLiteral("logos");
+    const QString second = logos + SEP + QStringLiteral("team (2).png");
+    // An earlier release's record: a path, under the key a mod named "tfc.logo" keeps its spray.
+    env.settings.write(kInstalledSection, QStringLiteral("tfc.logo"), second);
+    env.settings.write(kInstalledSection, QStringLiteral("valve.logo"), sprayHash(teamWad));
     apply({2}, 1, QStringLiteral("team.wad"));
     create();
     create();
     EXPECT_EQ(env.prompts.texts(), QStringList({"Spray(s) Created!", "Spray(s) Created!"}));
     EXPECT_EQ(readFile(mine), QByteArray("mine"));
-    const QString logos = hl + SEP + QStringLiteral("tfc") + SEP + QStringLiteral("logos");
-    EXPECT_EQ(QDir(logos).entryList(QDir::Files), QStringList({"team (2).png", "team.png"}))
-        << "the second pass replaces its own picture";
-    const QImage logo(logos + SEP + QStringLiteral("team (2).png"));
-    EXPECT_EQ(logo.size(), QSize(64, 64));
+    EXPECT_EQ(QDir(logos).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"team (2).png", "team.png"}))
+        << "the second pass keeps its own picture; nothing staged is left";
+    EXPECT_EQ(QImage(second).size(), QSize(64, 64));
+    EXPECT_EQ(env.settings.read(kInstalledSection, QStringLiteral("tfc.logo"), QStringLiteral("-")),
+              QStringLiteral("-"))
+        << "the old record is taken away";
+    EXPECT_EQ(env.settings.read(kInstalledSection, QStringLiteral("valve.logo"), QString()),
+              sprayHash(teamWad))
+        << "a mod's own spray record stays";
+    EXPECT_EQ(env.settings.read(kLogosSection, QStringLiteral("tfc"), QString()),
+              sprayHash(readFile(second)));
+
+    // The spray changes: the picture Velmira wrote is replaced in place.
+    env.scratch.write(QStringLiteral("Sprays/Clan/team.wad"), sprayWad(32, 32));
+    create();
+    EXPECT_EQ(QDir(logos).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"team (2).png", "team.png"}));
+    EXPECT_EQ(QImage(second).size(), QSize(32, 32));
+
+    // The player copies a picture of their own over it: kept, the spray takes the next name.
+    QFile::remove(second);
+    env.scratch.write(QStringLiteral("Half-Life/tfc/logos/team (2).png"), "the player's");
+    create();
+    EXPECT_EQ(readFile(second), QByteArray("the player's"));
+    EXPECT_EQ(QDir(logos).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"team (2).png", "team (3).png", "team.png"}));
+    EXPECT_EQ(env.prompts.texts().size(), 4);
 }
+
+#ifndef Q_OS_WIN
+// In a shared game folder another user may put a link where logos was: it is refused and named,
+// and nothing is written where it leads, even when it is swapped in while the install runs.
+TEST_F(CreateSpraysTest, ALinkForTheLogosFolderIsRefusedAndNeverWrittenThrough) {
+    env.scratch.write(QStringLiteral("Half-Life/xash3d.exe"), "MZ");
+    const QString privateFolder = env.scratch.mkdir(QStringLiteral("private"));
+    const QString picture = env.scratch.write(QStringLiteral("private/team.png"), "private");
+    const QString logos = hl + SEP + QStringLiteral("tfc") + SEP + QStringLiteral("logos");
+    ASSERT_TRUE(QFile::link(privateFolder, logos));
+    apply({2}, 1, QStringLiteral("team.wad"));
+    create();
+    ASSERT_EQ(env.prompts.texts().size(), 1);
+    EXPECT_EQ(env.prompts.texts()[0], QStringLiteral("Could not use the folder ") + logos +
+                                          QChar(13) + QStringLiteral("it is a link, not a folder"));
+    EXPECT_EQ(QDir(privateFolder).entryList(QDir::Files | QDir::Hidden), QStringList({"team.png"}));
+
+    QFile::remove(logos);
+    const QByteArray link = QFile::encodeName(logos);
+    const QByteArray aside = QFile::encodeName(logos + QStringLiteral(".aside"));
+    const QByteArray target = QFile::encodeName(privateFolder);
+    ::mkdir(link.constData(), 0755);
+    std::atomic<bool> stop{false};
+    std::thread attacker([&] {
+        while (!stop) {
+            ::rename(link.constData(), aside.constData());
+            ::symlink(target.constData(), link.constData());
+            ::unlink(link.constData());
+            ::rename(aside.constData(), link.constData());
+        }
+    });
+    for (int pass = 0; pass < 40; ++pass)
+        create();
+    stop = true;
+    attacker.join();
+    EXPECT_EQ(QDir(privateFolder).entryList(QDir::Files | QDir::Hidden), QStringList({"team.png"}));
+    EXPECT_EQ(readFile(picture), QByteArray("private"));
+}
+#endif
 
 // With the game running from the folder, "Create Sprays" asks first; No changes nothing.
 TEST_F(CreateSpraysTest, WhileTheGameRunsCreateAsksFirst) {

@@ -10,13 +10,13 @@
 #include "library/preview.h"
 #include "library/sprays.h"
 #include "platform/files.h"
+#include "platform/openfolder.h"
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "wad/readfile.h"
 #include "wad/wad.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
@@ -67,34 +67,81 @@ WriteProtection protectionFor(const AppState& state, const QString& modFolder,
     return WriteProtection::AsBefore;
 }
 
+// The largest logos picture read to tell whether it is Velmira's: a spray's picture is a few KB.
+constexpr qint64 kMaxLogoRead = 1024 * 1024;
+// How many names "<spray> (n).png" are tried before the logos folder is said to be full.
+constexpr int kLogoNameAttempts = 1000;
+
+// The fingerprint of the logos picture Velmira last wrote for the mod. The first releases kept
+// the picture's path as "Installed/<mod>.logo", where a mod named "<mod>.logo" keeps its spray:
+// a name cannot show what the file is, so that record is taken away once (a picture equal to
+// the new one is still taken as Velmira's own).
+QString logoRecord(SettingsStore& settings, const QString& mod) {
+    const QString oldKey = mod + QStringLiteral(".logo");
+    const QString old = settings.read(kInstalledSection, oldKey, QString());
+    if (old.contains(QLatin1Char('/')) || old.contains(QLatin1Char('\\'))) {
+        try {
+            settings.remove(kInstalledSection, oldKey);
+        } catch (const VelmiraError&) {
+        }
+    }
+    return settings.read(kLogosSection, mod, QString());
+}
+
 // Xash3D FWGS builds the player's spray from a picture in the game's logos folder, chosen in its
 // Customize menu: the spray goes there too, as the game draws it, under the spray file's name.
-// A picture of that name Velmira did not write is kept; the spray takes the next free name.
+// The folder may be shared: logos is opened inside the mod folder without following a link, and
+// a picture is Velmira's own only by what it holds (the picture written last time, or the very
+// picture to write), never by its name. Any other is kept; the spray takes the next free name.
 void writeXashLogo(const QByteArray& spray, const QString& modFolder, const QString& mod,
                    const QString& sprayFile, SettingsStore& settings) {
-    const QString logos = modFolder + separator() + QStringLiteral("logos");
-    if (!QFileInfo(logos).isDir() && !QDir().mkpath(logos))
-        throw RowRefused{QStringLiteral("Could not make the folder ") + logos};
+    const QChar cr(13);
+    QString reason;
+    const OpenFolder game = OpenFolder::open(modFolder, &reason);
+    if (!game.isOpen())
+        throw RowRefused{QStringLiteral("Could not install the spray in ") + modFolder + cr +
+                         reason};
+    const OpenFolder logos = game.child(QStringLiteral("logos"), true, &reason);
+    if (!logos.isOpen())
+        throw RowRefused{QStringLiteral("Could not use the folder ") +
+                         game.pathOf(QStringLiteral("logos")) + cr + reason};
     QByteArray png;
     QBuffer buffer(&png);  // opened by the writer
     sprayPictureOfWad(spray).save(&buffer, "PNG");
-    const QString key = mod + QStringLiteral(".logo");
-    const QString written = settings.read(kInstalledSection, key, QString());
-    const QString ours = QFileInfo(written).absolutePath() == QFileInfo(logos).absoluteFilePath()
-                             ? QFileInfo(written).fileName()
-                             : QString();
-    const QString path =
-        logos + separator() +
-        freeNameIn(QDir(logos), QFileInfo(sprayFile).completeBaseName() + QStringLiteral(".png"),
-                   ours);
-    const QString problem = replaceFilesTogether({path}, png);
-    if (!problem.isEmpty())
-        throw RowRefused{QStringLiteral("Could not install the spray in ") + logos + QChar(13) +
-                         problem};
-    try {
-        settings.write(kInstalledSection, key, path);
-    } catch (const VelmiraError&) {
+    const QString recorded = logoRecord(settings, mod);
+    const QString base = QFileInfo(sprayFile).completeBaseName();
+    for (int n = 1; n <= kLogoNameAttempts; ++n) {
+        const QString name =
+            n == 1 ? base + QStringLiteral(".png") : QStringLiteral("%1 (%2).png").arg(base).arg(n);
+        bool done = false;
+        const OpenFolder::Kind kind = logos.kindOf(name);
+        if (kind == OpenFolder::Kind::Missing) {
+            const OpenFolder::Written written = logos.writeNew(name, png, &reason);
+            if (written == OpenFolder::Written::Failed)
+                throw RowRefused{QStringLiteral("Could not install the spray in ") + logos.path() +
+                                 cr + reason};
+            done = written == OpenFolder::Written::Done;
+        } else if (kind == OpenFolder::Kind::File) {
+            const auto held = logos.readFile(name, kMaxLogoRead);
+            if (held && *held == png) {
+                done = true;
+            } else if (held && !recorded.isEmpty() && sprayHash(*held) == recorded) {
+                if (!logos.replace(name, png, &reason))
+                    throw RowRefused{QStringLiteral("Could not install the spray in ") +
+                                     logos.path() + cr + reason};
+                done = true;
+            }
+        }
+        if (done) {
+            try {
+                settings.write(kLogosSection, mod, sprayHash(png));
+            } catch (const VelmiraError&) {
+            }
+            return;
+        }
     }
+    throw RowRefused{QStringLiteral("Could not install the spray in ") + logos.path() + cr +
+                     QStringLiteral("every name for it is taken")};
 }
 
 // Puts the spray into the mod folder as both files the game reads, both or neither, and records

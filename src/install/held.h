@@ -9,6 +9,9 @@ class SettingsStore;
 
 // Settings: what Velmira last installed in each mod, by mod folder name.
 inline const QString kInstalledSection = QStringLiteral("Installed");
+// Settings: the fingerprint of the logos picture Velmira last wrote for each mod (Xash3D FWGS),
+// kept apart from the spray records so that no mod's name can make the two meet.
+inline const QString kLogosSection = QStringLiteral("InstalledLogos");
 
 // The fingerprint of a spray file's bytes: SHA-256, in hex.
 QString sprayHash(const QByteArray& bytes);

@@ -117,4 +117,16 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
               QStringLiteral("Could not save the settings to %1").arg(settings->fileName()));
 }
 
+void QtSettingsStore::remove(const QString& section, const QString& key) {
+    QSettings* settings = this->settings();
+    const QString path = section + QLatin1Char('/') + key;
+    if (!settings || !settings->contains(path))
+        return;
+    settings->remove(path);
+    settings->sync();
+    if (settings->status() == QSettings::AccessError)
+        raise(ErrorNumber::PathFileAccessError,
+              QStringLiteral("Could not save the settings to %1").arg(settings->fileName()));
+}
+
 }  // namespace velmira

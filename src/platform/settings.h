@@ -16,6 +16,8 @@ class SettingsStore {
                          const QString& defaultValue) const = 0;
     // Returns once the value is safely on disk.
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+    // Takes a value away; returns once that is on disk.
+    virtual void remove(const QString& section, const QString& key) = 0;
 };
 
 // Where the user's own store lies: on Windows the registry key where a Windows program keeps
@@ -41,6 +43,7 @@ class QtSettingsStore : public SettingsStore {
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
+    void remove(const QString& section, const QString& key) override;
 
   private:
     // The open store; none when the settings file is not one that may be read.

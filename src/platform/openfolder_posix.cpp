@@ -1,0 +1,194 @@
+#include "openfolder.h"
+
+#include "platform/files.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmira {
+
+namespace {
+// A name that stays inside the folder: one component, not "." or "..".
+bool isOneName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+}  // namespace
+
+OpenFolder::OpenFolder(OpenFolder&& other) noexcept
+    : m_path(std::move(other.m_path)), m_fd(other.m_fd) {
+    other.m_fd = -1;
+}
+
+OpenFolder& OpenFolder::operator=(OpenFolder&& other) noexcept {
+    if (this != &other) {
+        close();
+        m_path = std::move(other.m_path);
+        m_fd = other.m_fd;
+        other.m_fd = -1;
+    }
+    return *this;
+}
+
+OpenFolder::~OpenFolder() {
+    close();
+}
+
+void OpenFolder::close() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool OpenFolder::isOpen() const {
+    return m_fd >= 0;
+}
+
+QString OpenFolder::pathOf(const QString& name) const {
+    return joinPath(m_path, name);
+}
+
+OpenFolder OpenFolder::open(const QString& path, QString* reason) {
+    OpenFolder folder;
+    folder.m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder.m_fd < 0)
+        *reason = systemErrorText(errno);
+    else
+        folder.m_path = path;
+    return folder;
+}
+
+OpenFolder::Kind OpenFolder::kindOf(const QString& name) const {
+    struct stat info;
+    if (!isOpen() || !isOneName(name) ||
+        ::fstatat(m_fd, QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return Kind::Missing;
+    if (S_ISREG(info.st_mode))
+        return Kind::File;
+    if (S_ISLNK(info.st_mode))
+        return Kind::Link;
+    return S_ISDIR(info.st_mode) ? Kind::Folder : Kind::Other;
+}
+
+OpenFolder OpenFolder::child(const QString& name, bool make, QString* reason) const {
+    OpenFolder folder;
+    if (!isOpen() || !isOneName(name)) {
+        *reason = systemErrorText(EINVAL);
+        return folder;
+    }
+    const QByteArray encoded = QFile::encodeName(name);
+    if (make && ::mkdirat(m_fd, encoded.constData(), 0777) != 0 && errno != EEXIST) {
+        *reason = systemErrorText(errno);
+        return folder;
+    }
+    folder.m_fd = ::openat(m_fd, encoded.constData(),
+                           O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (folder.m_fd < 0) {
+        const int code = errno;
+        const Kind kind = kindOf(name);
+        *reason = kind == Kind::Link ? QStringLiteral("it is a link, not a folder")
+                  : kind == Kind::File || kind == Kind::Other ? QStringLiteral("it is not a folder")
+                                                              : systemErrorText(code);
+        return folder;
+    }
+    folder.m_path = pathOf(name);
+    return folder;
+}
+
+std::optional<QByteArray> OpenFolder::readFile(const QString& name, qint64 limit) const {
+    if (!isOpen() || !isOneName(name))
+        return std::nullopt;
+    const int fd = ::openat(m_fd, QFile::encodeName(name).constData(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<QByteArray> bytes;
+    struct stat info;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= limit) {
+        QByteArray read(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+        qsizetype got = 0;
+        while (got < read.size()) {
+            const ssize_t n = ::read(fd, read.data() + got, static_cast<size_t>(read.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        read.truncate(got);
+        bytes = read;
+    }
+    ::close(fd);
+    return bytes;
+}
+
+OpenFolder::Written OpenFolder::writeNew(const QString& name, const QByteArray& bytes,
+                                         QString* reason) const {
+    if (!isOpen() || !isOneName(name)) {
+        *reason = systemErrorText(EINVAL);
+        return Written::Failed;
+    }
+    const QByteArray encoded = QFile::encodeName(name);
+    const int fd = ::openat(m_fd, encoded.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return Written::Taken;
+        *reason = systemErrorText(errno);
+        return Written::Failed;
+    }
+    qsizetype done = 0;
+    int code = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            code = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        done += n;
+    }
+    if (::close(fd) != 0 && code == 0)
+        code = errno;
+    if (code != 0) {
+        ::unlinkat(m_fd, encoded.constData(), 0);
+        *reason = systemErrorText(code);
+        return Written::Failed;
+    }
+    return Written::Done;
+}
+
+bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* reason) const {
+    if (!isOpen() || !isOneName(name)) {
+        *reason = systemErrorText(EINVAL);
+        return false;
+    }
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        const QString staged = QStringLiteral(".%1.%2").arg(name).arg(
+            QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const Written written = writeNew(staged, bytes, reason);
+        if (written == Written::Taken)
+            continue;
+        if (written == Written::Failed)
+            return false;
+        const QByteArray from = QFile::encodeName(staged);
+        if (::renameat(m_fd, from.constData(), m_fd, QFile::encodeName(name).constData()) != 0) {
+            *reason = systemErrorText(errno);
+            ::unlinkat(m_fd, from.constData(), 0);
+            return false;
+        }
+        return true;
+    }
+    *reason = systemErrorText(EEXIST);
+    return false;
+}
+
+}  // namespace velmira

@@ -1,0 +1,227 @@
+#include "openfolder.h"
+
+#include "platform/files.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+
+#include <windows.h>
+
+namespace velmira {
+
+namespace {
+// A name that stays inside the folder: one component, not "." or "..".
+bool isOneName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QLatin1Char(':')) && !name.contains(QChar(0));
+}
+
+std::wstring wide(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+// A folder's handle that reads its entries and lets others read and write in it, but not
+// rename or remove it (no delete sharing) while it is held.
+HANDLE openFolderHandle(const QString& path, DWORD flags) {
+    return CreateFileW(wide(path).c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
+}
+
+QString lastError() {
+    return systemErrorText(static_cast<int>(GetLastError()));
+}
+}  // namespace
+
+OpenFolder::OpenFolder(OpenFolder&& other) noexcept
+    : m_path(std::move(other.m_path)), m_handle(other.m_handle) {
+    other.m_handle = nullptr;
+}
+
+OpenFolder& OpenFolder::operator=(OpenFolder&& other) noexcept {
+    if (this != &other) {
+        close();
+        m_path = std::move(other.m_path);
+        m_handle = other.m_handle;
+        other.m_handle = nullptr;
+    }
+    return *this;
+}
+
+OpenFolder::~OpenFolder() {
+    close();
+}
+
+void OpenFolder::close() {
+    if (m_handle)
+        CloseHandle(m_handle);
+    m_handle = nullptr;
+}
+
+bool OpenFolder::isOpen() const {
+    return m_handle != nullptr;
+}
+
+QString OpenFolder::pathOf(const QString& name) const {
+    return joinPath(m_path, name);
+}
+
+OpenFolder OpenFolder::open(const QString& path, QString* reason) {
+    OpenFolder folder;
+    const HANDLE handle = openFolderHandle(path, 0);
+    if (handle == INVALID_HANDLE_VALUE) {
+        *reason = lastError();
+        return folder;
+    }
+    folder.m_handle = handle;
+    folder.m_path = QDir::toNativeSeparators(path);
+    return folder;
+}
+
+OpenFolder::Kind OpenFolder::kindOf(const QString& name) const {
+    if (!isOpen() || !isOneName(name))
+        return Kind::Missing;
+    const DWORD attributes = GetFileAttributesW(wide(pathOf(name)).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return Kind::Missing;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return Kind::Link;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? Kind::Folder : Kind::File;
+}
+
+OpenFolder OpenFolder::child(const QString& name, bool make, QString* reason) const {
+    OpenFolder folder;
+    if (!isOpen() || !isOneName(name)) {
+        *reason = systemErrorText(ERROR_INVALID_NAME);
+        return folder;
+    }
+    const QString path = pathOf(name);
+    if (make && !CreateDirectoryW(wide(path).c_str(), nullptr) &&
+        GetLastError() != ERROR_ALREADY_EXISTS) {
+        *reason = lastError();
+        return folder;
+    }
+    // Opened as itself, not as what a junction or link leads to, then looked at.
+    const HANDLE handle = openFolderHandle(path, FILE_FLAG_OPEN_REPARSE_POINT);
+    if (handle == INVALID_HANDLE_VALUE) {
+        *reason = lastError();
+        return folder;
+    }
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handle, &info)) {
+        *reason = lastError();
+        CloseHandle(handle);
+        return folder;
+    }
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        *reason = QStringLiteral("it is a link, not a folder");
+        CloseHandle(handle);
+        return folder;
+    }
+    if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        *reason = QStringLiteral("it is not a folder");
+        CloseHandle(handle);
+        return folder;
+    }
+    folder.m_handle = handle;
+    folder.m_path = path;
+    return folder;
+}
+
+std::optional<QByteArray> OpenFolder::readFile(const QString& name, qint64 limit) const {
+    if (!isOpen() || !isOneName(name))
+        return std::nullopt;
+    const HANDLE handle =
+        CreateFileW(wide(pathOf(name)).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::optional<QByteArray> bytes;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info) &&
+        !(info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))) {
+        const qint64 size = (qint64{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
+        if (size <= limit) {
+            QByteArray read(static_cast<qsizetype>(size), Qt::Uninitialized);
+            qsizetype got = 0;
+            DWORD n = 0;
+            while (got < read.size() &&
+                   ReadFile(handle, read.data() + got, static_cast<DWORD>(read.size() - got), &n,
+                            nullptr) &&
+                   n > 0)
+                got += n;
+            read.truncate(got);
+            bytes = read;
+        }
+    }
+    CloseHandle(handle);
+    return bytes;
+}
+
+OpenFolder::Written OpenFolder::writeNew(const QString& name, const QByteArray& bytes,
+                                         QString* reason) const {
+    if (!isOpen() || !isOneName(name)) {
+        *reason = systemErrorText(ERROR_INVALID_NAME);
+        return Written::Failed;
+    }
+    const std::wstring path = wide(pathOf(name));
+    const HANDLE handle =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS)
+            return Written::Taken;
+        *reason = systemErrorText(static_cast<int>(code));
+        return Written::Failed;
+    }
+    qsizetype done = 0;
+    DWORD code = 0;
+    while (done < bytes.size()) {
+        DWORD n = 0;
+        if (!WriteFile(handle, bytes.constData() + done, static_cast<DWORD>(bytes.size() - done),
+                       &n, nullptr) ||
+            n == 0) {
+            code = GetLastError();
+            if (code == 0)
+                code = ERROR_DISK_FULL;
+            break;
+        }
+        done += n;
+    }
+    CloseHandle(handle);
+    if (code != 0) {
+        DeleteFileW(path.c_str());
+        *reason = systemErrorText(static_cast<int>(code));
+        return Written::Failed;
+    }
+    return Written::Done;
+}
+
+bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* reason) const {
+    if (!isOpen() || !isOneName(name)) {
+        *reason = systemErrorText(ERROR_INVALID_NAME);
+        return false;
+    }
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        const QString staged = QStringLiteral(".%1.%2").arg(name).arg(
+            QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const Written written = writeNew(staged, bytes, reason);
+        if (written == Written::Taken)
+            continue;
+        if (written == Written::Failed)
+            return false;
+        *reason = renameOver(pathOf(staged), pathOf(name));
+        if (!reason->isEmpty()) {
+            DeleteFileW(wide(pathOf(staged)).c_str());
+            return false;
+        }
+        return true;
+    }
+    *reason = systemErrorText(ERROR_FILE_EXISTS);
+    return false;
+}
+
+}  // namespace velmira
