@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/framingview.h"
+#include "ui/sprayview.h"
 #include "wad/maker.h"
 
 #include <QDialog>
@@ -22,63 +24,6 @@ namespace velmira {
 
 class LoadedWindows;
 class Prompts;
-
-// The picture under the spray's frame: dragged to move it, the wheel to zoom, the arrow keys
-// to move it by one spray pixel (ten with Shift). In picking mode a click picks a colour.
-class FramingView : public QWidget {
-    Q_OBJECT
-  public:
-    explicit FramingView(QWidget* parent = nullptr);
-    void setSource(std::shared_ptr<const wad::MakerSource> source);
-    void setChoices(const wad::MakerChoices& choices, QSize spray);
-    void setPicking(bool picking);
-    QSize sizeHint() const override { return QSize(320, 280); }
-
-  signals:
-    // The picture point under the frame's centre moved by this much (picture pixels).
-    void moved(QPointF delta);
-    // The wheel turned: steps up (positive) or down.
-    void zoomed(int steps);
-    void picked(QRgb colour);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-  private:
-    // View pixels per spray pixel, and the transform from picture pixels to the view.
-    double viewScale() const;
-    QTransform pictureToView() const;
-
-    std::shared_ptr<const wad::MakerSource> m_source;
-    wad::MakerChoices m_choices;
-    QSize m_spray;
-    bool m_picking = false;
-    QPoint m_last;
-};
-
-// The spray as the game draws it, at 1x and 2x, over a checker or a wall.
-class SprayView : public QWidget {
-    Q_OBJECT
-  public:
-    enum class Background { Checker, LightWall, DarkWall };
-    explicit SprayView(QWidget* parent = nullptr);
-    void setSpray(const QImage& spray);
-    void setBackground(Background background);
-    const QImage& spray() const { return m_spray; }
-    QSize sizeHint() const override { return QSize(3 * 256 + 24, 2 * 256 + 16); }
-    QSize minimumSizeHint() const override { return QSize(280, 200); }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    QImage m_spray;
-    Background m_background = Background::Checker;
-};
 
 // "Make Spray...": frames a picture into a spray, shows it live as the game will draw it, and
 // saves it as an 8-bit bitmap in the chosen category. The work is done off the window's
