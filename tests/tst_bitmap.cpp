@@ -282,7 +282,7 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         return ~crc;
     };
     qToBigEndian<quint32>(crc32(bomb.mid(12, 17)), bomb.data() + 29);
-    // Just over what may be read: 5,000 x 4,000 pixels of four bytes are 80 MB.
+    // A 20-megapixel photo is read at a reduced size; this one's pixels are missing.
     QByteArray large = png;
     qToBigEndian<quint32>(5000, large.data() + 16);
     qToBigEndian<quint32>(4000, large.data() + 20);
@@ -299,12 +299,15 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         QByteArray bytes;
         QByteArray name;
         bool read;
+        // Whether the quick check, which reads headers only, refuses it too (a run-length
+        // picture's runs and a PNG's pixels are not read).
+        bool headersTell = true;
     } cases[] = {
         {"a TGA by its name", tga, "tga", true},
         {"a TGA named as something else", tga, "png", false},
         {"a cut-short TGA", tga.left(tga.size() - 1), "tga", false},
         {"a run-length TGA", rleTga, "TGA", true},
-        {"a run-length TGA cut short", rleTga.left(rleTga.size() - 2), "tga", false},
+        {"a run-length TGA cut short", rleTga.left(rleTga.size() - 2), "tga", false, false},
         {"a whole JPEG, whatever its name", jpeg, "gif", true},
         {"a cut-short JPEG", jpeg.left(jpeg.size() * 2 / 3), "jpg", false},
         {"a JPEG missing its end marker", jpeg.left(jpeg.size() - 2), "jpg", false},
@@ -312,7 +315,7 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         {"a PNG cut short", png.left(png.size() / 2), "png", false},
         {"a PNG without its end chunk", png.left(png.size() - 12), "png", false},
         {"a PNG claiming 50,000 x 50,000 pixels", bomb, "png", false},
-        {"a PNG claiming 5,000 x 4,000 pixels", large, "png", false},
+        {"a PNG claiming 5,000 x 4,000 pixels", large, "png", false, false},
         {"a paletted bitmap", bitmap8(16, 16), "bmp", true},
         {"a paletted bitmap cut short", bitmap8(16, 16).left(600), "bmp", false},
         {"a whole GIF", gif, "gif", true},
@@ -338,7 +341,7 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         const auto image = decodeBitmap(c.bytes, c.name);
         EXPECT_EQ(bool(image), c.read) << c.what;
         // The quick check before the spray maker opens refuses the same files.
-        EXPECT_EQ(bool(checkPicture(c.bytes, c.name)), c.read) << c.what;
+        EXPECT_EQ(bool(checkPicture(c.bytes, c.name)), c.read || !c.headersTell) << c.what;
         if (image && c.name.toLower() == "tga") {
             EXPECT_EQ(image->size(), QSize(3, 2)) << c.what;
             EXPECT_EQ(image->pixel(0, 0), qRgb(0x40, 0x40, 0x40)) << c.what;
@@ -353,3 +356,75 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
 }
 
 }  // namespace
+
+namespace {
+
+// A picture whose left half is blue and right half red, in a format Qt writes.
+QByteArray halvesIn(QSize size, const char* format) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(qRgb(220, 30, 20));
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        std::fill(line, line + size.width() / 2, qRgb(20, 30, 220));
+    }
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return encoded;
+}
+
+}  // namespace
+
+// A photo of any size is read at a reduced size of the same shape, never refused for its size,
+// and a tiny file claiming a huge picture costs no full-size copy; the quick check before the
+// spray maker opens reads only the headers and tells the full size.
+TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
+    // An RLE8 bitmap of 8192 x 8192 in 1,080 bytes: one end-of-picture code.
+    QByteArray bomb = bitmap8(8192, 8192, 256).left(54 + 1024);
+    bomb[30] = 1;
+    bomb.append(QByteArray("\x00\x01", 2));
+    // A run-length TGA of 65535 x 256: runs of 128 grey pixels.
+    QByteArray wide(18, '\0');
+    wide[2] = 10;
+    qToLittleEndian<quint16>(65535, wide.data() + 12);
+    qToLittleEndian<quint16>(256, wide.data() + 14);
+    wide[16] = 24;
+    for (qint64 left = qint64{65535} * 256; left > 0; left -= 128)
+        wide.append(bytes({0x80 | static_cast<int>(std::min<qint64>(left, 128) - 1), 90, 90, 90}));
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        QSize full;
+        bool halves;
+    } cases[] = {
+        {"a 2400 x 1800 JPEG", halvesIn(QSize(2400, 1800), "JPEG"), QSize(2400, 1800), true},
+        {"a 2400 x 1800 PNG", halvesIn(QSize(2400, 1800), "PNG"), QSize(2400, 1800), true},
+        {"a 1800 x 2400 TIFF", halvesIn(QSize(1800, 2400), "TIFF"), QSize(1800, 2400), true},
+        {"a 1 KB RLE8 bitmap of 8192 x 8192", bomb, QSize(8192, 8192), false},
+        {"a run-length TGA of 65535 x 256", wide, QSize(65535, 256), false},
+    };
+    for (const auto& c : cases) {
+        const auto checked = checkPicture(c.bytes, "tga");
+        ASSERT_TRUE(checked) << c.what << ": " << checked.error().toStdString();
+        EXPECT_EQ(checked.value(), c.full) << c.what;
+        const auto image = decodeBitmap(c.bytes, "tga");
+        ASSERT_TRUE(image) << c.what << ": " << image.error().toStdString();
+        EXPECT_EQ(image->size(), readSize(c.full)) << c.what;
+        EXPECT_LE(qint64{image->width()} * image->height(), kMaxReadPixels) << c.what;
+        EXPECT_NEAR(double(image->width()) / image->height(),
+                    double(c.full.width()) / c.full.height(),
+                    2.0 / std::min(image->width(), image->height()) *
+                        std::max(1.0, double(c.full.width()) / c.full.height()))
+            << c.what << ": the shape is kept";
+        if (c.halves) {
+            const QRgb left = image->pixel(4, image->height() / 2);
+            const QRgb right = image->pixel(image->width() - 5, image->height() / 2);
+            EXPECT_GT(qBlue(left), 180) << c.what;
+            EXPECT_GT(qRed(right), 180) << c.what;
+        }
+    }
+    EXPECT_EQ(readSize(QSize(8192, 6144)), QSize(2364, 1773));
+    EXPECT_EQ(readSize(QSize(2048, 2048)), QSize(2048, 2048)) << "at the limit: as it is";
+    EXPECT_EQ(readSize(QSize(100000, 1)), QSize(100000, 1));
+}

@@ -162,12 +162,11 @@ void MakerDialog::buildControls() {
     m_pick->setObjectName(QStringLiteral("pick"));
     m_pick->setCheckable(true);
     m_pick->setAutoDefault(false);
-    auto* keyButton = new QPushButton(QStringLiteral("C&olour\u2026"), seeBox);
-    keyButton->setObjectName(QStringLiteral("key"));
-    keyButton->setAutoDefault(false);
-    m_keySwatch = new QLabel(seeBox);
+    m_key = new QPushButton(QStringLiteral("C&olour\u2026"), seeBox);
+    m_key->setObjectName(QStringLiteral("key"));
+    m_key->setAutoDefault(false);
     colourRow->addWidget(m_pick);
-    colourRow->addWidget(keyButton);
+    colourRow->addWidget(m_key);
     seeForm->addRow(colourRow);
     m_tolerance = new QSlider(Qt::Horizontal, seeBox);
     m_tolerance->setObjectName(QStringLiteral("tolerance"));
@@ -247,6 +246,7 @@ void MakerDialog::buildControls() {
     whole->addLayout(columns);
     whole->addWidget(box);
     m_framing->setFocus();
+    changed();
 
     connect(box, &QDialogButtonBox::accepted, this, [this] { save(); });
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -282,6 +282,14 @@ void MakerDialog::buildControls() {
     connect(m_enlarge, &QCheckBox::toggled, this, [this] { sizeChanged(); });
     connect(m_seeThrough, &QComboBox::activated, this, [this](int index) {
         m_choices.seeThrough = static_cast<wad::SeeThrough>(index);
+        // A colour kind with no colour chosen yet starts from the picture's top-left corner,
+        // most often its background.
+        const bool keyed = m_choices.seeThrough == wad::SeeThrough::Colour ||
+                           m_choices.seeThrough == wad::SeeThrough::ColourFromEdge;
+        if (keyed && !m_keyChosen && m_source) {
+            useKey(m_source->full().pixel(0, 0));
+            return;
+        }
         changed();
     });
     connect(m_cutoff, &QSlider::valueChanged, this, [this](int percent) {
@@ -289,21 +297,11 @@ void MakerDialog::buildControls() {
         changed();
     });
     connect(m_pick, &QPushButton::toggled, m_framing, &FramingView::setPicking);
-    // A colour picked or chosen is see-through from the edge, unless it already counts
-    // everywhere.
-    const auto useKey = [this, keyButton](QRgb colour) {
-        m_choices.key = colour;
-        setSwatch(keyButton, colour);
-        if (m_choices.seeThrough != wad::SeeThrough::Colour)
-            m_choices.seeThrough = wad::SeeThrough::ColourFromEdge;
-        m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
-        changed();
-    };
-    connect(m_framing, &FramingView::picked, this, [this, useKey](QRgb colour) {
+    connect(m_framing, &FramingView::picked, this, [this](QRgb colour) {
         m_pick->setChecked(false);
         useKey(colour);
     });
-    connect(keyButton, &QPushButton::clicked, this, [this, useKey] {
+    connect(m_key, &QPushButton::clicked, this, [this] {
         const QColor colour = QColorDialog::getColor(QColor(m_choices.key), this,
                                                      QStringLiteral("See-through colour"));
         if (colour.isValid())
@@ -348,6 +346,18 @@ void MakerDialog::buildControls() {
     });
     connect(m_framing, &FramingView::zoomed, this,
             [this](int steps) { setZoom(m_choices.zoom * std::pow(1.1, steps)); });
+}
+
+void MakerDialog::useKey(QRgb colour) {
+    // A colour picked or chosen is see-through from the edge, unless it already counts
+    // everywhere.
+    m_choices.key = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
+    m_keyChosen = true;
+    setSwatch(m_key, m_choices.key);
+    if (m_choices.seeThrough != wad::SeeThrough::Colour)
+        m_choices.seeThrough = wad::SeeThrough::ColourFromEdge;
+    m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
+    changed();
 }
 
 void MakerDialog::sourceLoaded(std::shared_ptr<const wad::MakerSource> source,
@@ -433,11 +443,23 @@ void MakerDialog::changed() {
                        m_choices.seeThrough == wad::SeeThrough::ColourFromEdge;
     m_cutoff->setEnabled(m_choices.seeThrough == wad::SeeThrough::OwnAlpha);
     m_tolerance->setEnabled(keyed);
+    m_pick->setEnabled(keyed);
+    m_key->setEnabled(keyed);
+    if (!keyed)
+        m_pick->setChecked(false);
     m_fringe->setEnabled(m_choices.seeThrough != wad::SeeThrough::None);
     m_dither->setEnabled(!m_choices.oneColour);
     if (!m_source)
         return;
-    m_framing->setChoices(m_choices, spraySize());
+    const QSize spray = spraySize();
+    // The size boxes show the size in use; they take input only for a size chosen freely.
+    if (m_choices.size != wad::SizeChoice::Free) {
+        const QSignalBlocker width(m_width);
+        const QSignalBlocker height(m_height);
+        m_width->setValue(spray.width());
+        m_height->setValue(spray.height());
+    }
+    m_framing->setChoices(m_choices, spray);
     const quint64 generation = ++m_latest;
     // A newer change replaces an older one that has not started.
     m_pool.clear();

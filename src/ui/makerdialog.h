@@ -60,6 +60,7 @@ class MakerDialog : public QDialog {
     double zoomOfSlider(int value) const;
     int sliderOfZoom(double zoom) const;
     QSize spraySize() const;
+    void useKey(QRgb colour);
 
     QString m_picturePath;
     QString m_folder;
@@ -84,7 +85,8 @@ class MakerDialog : public QDialog {
     QComboBox* m_seeThrough = nullptr;
     QSlider* m_cutoff = nullptr;
     QPushButton* m_pick = nullptr;
-    QLabel* m_keySwatch = nullptr;
+    QPushButton* m_key = nullptr;
+    bool m_keyChosen = false;  // a see-through colour was picked or chosen
     QSlider* m_tolerance = nullptr;
     QCheckBox* m_fringe = nullptr;
     QComboBox* m_scaling = nullptr;

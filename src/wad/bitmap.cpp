@@ -187,29 +187,58 @@ bool bmpCutShort(const QByteArray& bytes) {
     return h->pixelsAt > bytes.size() || stride > (bytes.size() - h->pixelsAt) / rows;
 }
 
-Result<QImage> decodePalettedBmp(const QByteArray& bytes, const CancelCheck& cancel) {
+namespace {
+// Everything decodePalettedBmp checks before it reads a pixel: the headers, the size, the
+// palette and, uncompressed, that every row is there. RLE runs can be checked only by reading
+// them.
+Result<BmpHeader> checkedHeader(const QByteArray& bytes) {
+    using Refused = Result<BmpHeader>;
     const auto header = readHeader(bytes);
     if (!header)
-        return Fail::failure(QStringLiteral("the bitmap's headers are damaged or cut short"));
+        return Refused::failure(QStringLiteral("the bitmap's headers are damaged or cut short"));
     const BmpHeader& h = *header;
     if (h.bits != 1 && h.bits != 4 && h.bits != 8)
-        return Fail::failure(QStringLiteral("the bitmap is not 1, 4 or 8 bits per pixel"));
+        return Refused::failure(QStringLiteral("the bitmap is not 1, 4 or 8 bits per pixel"));
     const bool rle =
         (h.compression == kRle8 && h.bits == 8) || (h.compression == kRle4 && h.bits == 4);
     if (h.compression != kUncompressed && !rle)
-        return Fail::failure(QStringLiteral("the bitmap's compression is not supported"));
+        return Refused::failure(QStringLiteral("the bitmap's compression is not supported"));
     if (h.width <= 0 || h.height == 0 || (rle && h.height < 0))
-        return Fail::failure(QStringLiteral("the bitmap's size is not valid"));
+        return Refused::failure(QStringLiteral("the bitmap's size is not valid"));
     const qint64 rows = std::abs(h.height);
     if (h.width > 65535 || rows > 65535 || h.width * rows > kMaxPixels)
-        return Fail::failure(QStringLiteral("the bitmap is too large"));
-
-    // A colour count above the maximum for the bit count is taken as the maximum.
+        return Refused::failure(QStringLiteral("the bitmap is too large"));
     const qint64 maximum = qint64{1} << h.bits;
     const qint64 colours =
         (h.coloursUsed == 0 || h.coloursUsed > maximum) ? maximum : qint64{h.coloursUsed};
     if (h.paletteAt + colours * h.paletteEntrySize > bytes.size())
-        return Fail::failure(QStringLiteral("the bitmap's palette is cut short"));
+        return Refused::failure(QStringLiteral("the bitmap's palette is cut short"));
+    if (!rle && (h.pixelsAt > bytes.size() ||
+                 strideOf(h.width, h.bits) > (bytes.size() - h.pixelsAt) / rows))
+        return Refused::failure(QStringLiteral("the bitmap is cut short"));
+    return h;
+}
+}  // namespace
+
+Result<QSize> checkPalettedBmp(const QByteArray& bytes) {
+    const auto header = checkedHeader(bytes);
+    if (!header)
+        return Result<QSize>::failure(header.error());
+    return QSize(static_cast<int>(header.value().width),
+                 static_cast<int>(std::abs(header.value().height)));
+}
+
+Result<QImage> decodePalettedBmp(const QByteArray& bytes, const CancelCheck& cancel) {
+    const auto header = checkedHeader(bytes);
+    if (!header)
+        return Fail::failure(header.error());
+    const BmpHeader& h = header.value();
+    const bool rle = h.compression != kUncompressed;
+    const qint64 rows = std::abs(h.height);
+    // A colour count above the maximum for the bit count is taken as the maximum.
+    const qint64 maximum = qint64{1} << h.bits;
+    const qint64 colours =
+        (h.coloursUsed == 0 || h.coloursUsed > maximum) ? maximum : qint64{h.coloursUsed};
     QVector<QRgb> table(static_cast<qsizetype>(maximum), qRgb(0, 0, 0));
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     for (qint64 i = 0; i < colours; ++i) {

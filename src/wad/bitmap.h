@@ -20,6 +20,10 @@ inline const QString kBitsKey = QStringLiteral("velmira-bits");
 // is a failure saying kCancelledText.
 Result<QImage> decodePalettedBmp(const QByteArray& bytes, const CancelCheck& cancel = {});
 
+// What decodePalettedBmp would refuse, from the headers alone (a run-length picture's runs are
+// not read): the picture's size, or the reason.
+Result<QSize> checkPalettedBmp(const QByteArray& bytes);
+
 // The size and bits per pixel that a bitmap's headers state (a negative height: rows stored
 // top-down); none when the headers are cut short or of an unknown kind.
 struct BmpInfo {

@@ -13,7 +13,10 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <array>
+#include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace velmira::wad {
 
@@ -115,15 +118,101 @@ Result<QByteArray> wholePictureKind(const QByteArray& bytes, const QByteArray& k
     return kind;
 }
 
+qint64 pixelsOf(QSize size) {
+    return qint64{size.width()} * size.height();
+}
+
+// An 8-bit picture at a reduced size, each pixel the average of the block it stands for: never
+// a full-size true-colour copy of a huge paletted bitmap.
+QImage averagedIndexed(const QImage& image, QSize target) {
+    QImage reduced(target, QImage::Format_RGB32);
+    std::array<QRgb, 256> colours{};
+    const QVector<QRgb> table = image.colorTable();
+    std::copy_n(table.constBegin(), std::min<qsizetype>(table.size(), 256), colours.begin());
+    const int width = image.width();
+    const int height = image.height();
+    // Which reduced column each picture column adds to, and how many columns each one takes.
+    std::vector<int> columnOf(static_cast<std::size_t>(width));
+    std::vector<quint64> columns(static_cast<std::size_t>(target.width()), 0);
+    for (int x = 0; x < width; ++x) {
+        const auto column = static_cast<int>(qint64{x} * target.width() / width);
+        columnOf[static_cast<std::size_t>(x)] = column;
+        ++columns[static_cast<std::size_t>(column)];
+    }
+    std::vector<quint64> sums(static_cast<std::size_t>(target.width()) * 3);
+    int y = 0;
+    for (int ty = 0; ty < target.height(); ++ty) {
+        std::fill(sums.begin(), sums.end(), 0);
+        int rows = 0;
+        for (; y < height && qint64{y} * target.height() / height == ty; ++y, ++rows) {
+            const uchar* line = image.constScanLine(y);
+            for (int x = 0; x < width; ++x) {
+                const QRgb colour = colours[line[x]];
+                quint64* sum = sums.data() + 3 * columnOf[static_cast<std::size_t>(x)];
+                sum[0] += static_cast<quint64>(qRed(colour));
+                sum[1] += static_cast<quint64>(qGreen(colour));
+                sum[2] += static_cast<quint64>(qBlue(colour));
+            }
+        }
+        auto* out = reinterpret_cast<QRgb*>(reduced.scanLine(ty));
+        for (int tx = 0; tx < target.width(); ++tx) {
+            const quint64 count = std::max<quint64>(
+                1, columns[static_cast<std::size_t>(tx)] * static_cast<quint64>(rows));
+            const quint64* sum = sums.data() + 3 * tx;
+            out[tx] = qRgb(static_cast<int>(sum[0] / count), static_cast<int>(sum[1] / count),
+                           static_cast<int>(sum[2] / count));
+        }
+    }
+    return reduced;
+}
+
+// The most pixels a picture read at a reduced size may have (16,384 on a side): reading more
+// would take long however little memory it needs.
+constexpr qint64 kMaxScaledReadPixels = qint64{16384} * 16384;
+
+// Why a picture of this size cannot be read, or empty: a reader that decodes at a reduced size
+// is bounded by the pixels it must go through, any other by the memory the whole picture takes.
+QString tooLargeToRead(QSize size, bool readsReduced) {
+    const bool tooLarge = readsReduced
+                              ? pixelsOf(size) > kMaxScaledReadPixels
+                              : pixelsOf(size) * 4 > qint64{kImageAllocationLimitMb} * 1024 * 1024;
+    if (!tooLarge)
+        return QString();
+    return QStringLiteral("the picture is %1 \u00d7 %2 pixels, more than can be read")
+        .arg(size.width())
+        .arg(size.height());
+}
+
+// A decoded picture of more than kMaxReadPixels at its readSize.
+QImage reducedToRead(QImage image) {
+    if (image.isNull() || pixelsOf(image.size()) <= kMaxReadPixels)
+        return image;
+    const QSize target = readSize(image.size());
+    if (image.format() == QImage::Format_Indexed8)
+        return averagedIndexed(image, target);
+    return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 }  // namespace
+
+QSize readSize(QSize size) {
+    if (size.isEmpty() || pixelsOf(size) <= kMaxReadPixels)
+        return size;
+    const double factor =
+        std::sqrt(static_cast<double>(kMaxReadPixels) / static_cast<double>(pixelsOf(size)));
+    return QSize(std::max(1, static_cast<int>(size.width() * factor)),
+                 std::max(1, static_cast<int>(size.height() * factor)));
+}
 
 Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName,
                             const CancelCheck& cancel) {
     using Fail = Result<QImage>;
     // Paletted bitmaps are read by our own decoder: Qt's leaves the pixels that RLE escapes
     // skip undefined and fills cut-short files with black.
-    if (isPalettedBmp(bytes))
-        return decodePalettedBmp(bytes, cancel);
+    if (isPalettedBmp(bytes)) {
+        auto image = decodePalettedBmp(bytes, cancel);
+        return image ? Result<QImage>(reducedToRead(std::move(image.value()))) : image;
+    }
     if (bmpCutShort(bytes))
         return Fail::failure(QStringLiteral("the bitmap is cut short"));
     const auto whole = wholePictureKind(bytes, kindByName);
@@ -133,8 +222,10 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
     if (isCancelled(cancel))
         return Fail::failure(kCancelledText);
     // Qt reads only TGA files that end in the version-2 footer, and none that are compressed.
-    if (kind == "tga")
-        return decodeTga(bytes, cancel);
+    if (kind == "tga") {
+        auto image = decodeTga(bytes, cancel);
+        return image ? Result<QImage>(reducedToRead(std::move(image.value()))) : image;
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -142,26 +233,32 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
     reader.setDecideFormatFromContent(false);
     reader.setAllocationLimit(kImageAllocationLimitMb);
     reader.setAutoTransform(false);
+    // JPEG, PNG and WebP decode straight at the reduced size; others read it whole first.
+    if (const QSize size = reader.size(); pixelsOf(size) > kMaxReadPixels) {
+        const QString problem =
+            tooLargeToRead(size, reader.supportsOption(QImageIOHandler::ScaledSize));
+        if (!problem.isEmpty())
+            return Fail::failure(problem);
+        reader.setScaledSize(readSize(size));
+    }
     QImage image = reader.read();
     if (image.isNull())
         return Fail::failure(reader.errorString());
-    return image;
+    return reducedToRead(std::move(image));
 }
 
 Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName) {
     using Fail = Result<QSize>;
-    if (isPalettedBmp(bytes) || bmpCutShort(bytes)) {
-        const auto image = decodeBitmap(bytes, kindByName);
-        return image ? Result<QSize>(image->size()) : Fail::failure(image.error());
-    }
+    if (isPalettedBmp(bytes))
+        return checkPalettedBmp(bytes);
+    if (bmpCutShort(bytes))
+        return Fail::failure(QStringLiteral("the bitmap is cut short"));
     const auto whole = wholePictureKind(bytes, kindByName);
     if (!whole)
         return Fail::failure(whole.error());
     const QByteArray& kind = whole.value();
-    if (kind == "tga") {
-        const auto image = decodeTga(bytes);
-        return image ? Result<QSize>(image->size()) : Fail::failure(image.error());
-    }
+    if (kind == "tga")
+        return checkTga(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -171,11 +268,10 @@ Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName
     if (!size.isValid() || size.isEmpty())
         return Fail::failure(reader.canRead() ? QStringLiteral("the picture's size is not known")
                                               : reader.errorString());
-    if (qint64{size.width()} * size.height() * 4 > qint64{kImageAllocationLimitMb} * 1024 * 1024)
-        return Fail::failure(QStringLiteral("the picture is %1 \u00d7 %2 pixels, more than can be "
-                                            "read")
-                                 .arg(size.width())
-                                 .arg(size.height()));
+    if (const QString problem =
+            tooLargeToRead(size, reader.supportsOption(QImageIOHandler::ScaledSize));
+        !problem.isEmpty())
+        return Fail::failure(problem);
     return size;
 }
 

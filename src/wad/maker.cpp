@@ -111,8 +111,11 @@ QSize makerSpraySize(const MakerChoices& choices, QSize turned) {
 double fitZoom(QSize turned, QSize spray, bool enlarge) {
     if (turned.isEmpty())
         return 1.0;
-    const double zoom = std::min(static_cast<double>(spray.width()) / turned.width(),
-                                 static_cast<double>(spray.height()) / turned.height());
+    const double whole = std::min(static_cast<double>(spray.width()) / turned.width(),
+                                  static_cast<double>(spray.height()) / turned.height());
+    // A picture far thinner than the frame's shape would shrink to less than a pixel across:
+    // its thin side keeps at least one spray pixel, so that something of it shows.
+    const double zoom = std::max(whole, 1.0 / std::min(turned.width(), turned.height()));
     return enlarge ? zoom : std::min(zoom, 1.0);
 }
 
@@ -283,6 +286,14 @@ int coloursUsed(const IndexedPicture& picture, bool oneColour) {
     return static_cast<int>(std::count(used.begin(), used.begin() + last, true));
 }
 
+// Whether every pixel of the spray is see-through: index 255 of a colour spray, opacity 0 of a
+// one-colour decal.
+bool showsNothing(const SprayPicture& spray) {
+    const char clear = spray.oneColour ? '\0' : static_cast<char>(kTransparentIndex);
+    return std::all_of(spray.picture.pixels.begin(), spray.picture.pixels.end(),
+                       [clear](char index) { return index == clear; });
+}
+
 }  // namespace
 
 Result<MadeSpray> makeSpray(const MakerSource& source, const MakerChoices& choices,
@@ -322,6 +333,10 @@ Result<MadeSpray> makeSpray(const MakerSource& source, const MakerChoices& choic
         made.warnings << QStringLiteral("Sharp scaling of a photo looks blocky");
     if (const auto check = checkSprayFile(made.wad); !check)
         made.error = QStringLiteral("The game would not use this spray: ") + check.error();
+    else if (showsNothing(made.spray))
+        made.error = QStringLiteral(
+            "Nothing of the picture shows: every pixel of this spray is see-through. Bring the "
+            "picture into the frame, or make less of it see-through.");
     return made;
 }
 

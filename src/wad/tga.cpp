@@ -37,9 +37,10 @@ QRgb colourAt(const uchar* p, int bytes) {
     return qRgba(p[2], p[1], p[0], p[3]);
 }
 
-}  // namespace
-
-Result<QImage> decodeTga(const QByteArray& bytes, const CancelCheck& cancel) {
+// Decodes the picture or, given `onlySize`, checks what can be checked without reading a pixel
+// (the header, the colour map, and that an uncompressed picture's pixels are all there) and
+// hands back a null picture with the size.
+Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize* onlySize) {
     using Fail = Result<QImage>;
     using namespace TgaLayout;
     if (bytes.size() < HeaderSize)
@@ -79,6 +80,12 @@ Result<QImage> decodeTga(const QByteArray& bytes, const CancelCheck& cancel) {
     }
 
     const int pixelBytes = bits / 8;
+    if (!rle && at + width * height * pixelBytes > bytes.size())
+        return Fail::failure(QStringLiteral("the TGA picture is cut short"));
+    if (onlySize) {
+        *onlySize = QSize(static_cast<int>(width), static_cast<int>(height));
+        return QImage();
+    }
     QImage image(static_cast<int>(width), static_cast<int>(height),
                  bits == 32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
@@ -114,6 +121,20 @@ Result<QImage> decodeTga(const QByteArray& bytes, const CancelCheck& cancel) {
         at += stored * pixelBytes;
     }
     return image;
+}
+
+}  // namespace
+
+Result<QImage> decodeTga(const QByteArray& bytes, const CancelCheck& cancel) {
+    return readTga(bytes, cancel, nullptr);
+}
+
+Result<QSize> checkTga(const QByteArray& bytes) {
+    QSize size;
+    const auto checked = readTga(bytes, {}, &size);
+    if (!checked)
+        return Result<QSize>::failure(checked.error());
+    return size;
 }
 
 }  // namespace velmira::wad

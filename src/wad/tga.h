@@ -13,4 +13,8 @@ namespace velmira::wad {
 // Survives any bytes: anything cut short, inconsistent or too large is a failure with a reason.
 Result<QImage> decodeTga(const QByteArray& bytes, const CancelCheck& cancel = {});
 
+// What decodeTga would refuse, from the header and colour map alone (a run-length picture's runs
+// are not read): the picture's size, or the reason.
+Result<QSize> checkTga(const QByteArray& bytes);
+
 }  // namespace velmira::wad
