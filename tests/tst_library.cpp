@@ -1,5 +1,6 @@
 #include "helpers/testenv.h"
 #include "library/categories.h"
+#include "library/maker.h"
 #include "library/preview.h"
 #include "library/sprays.h"
 #include "ui/mainwindow.h"
@@ -16,9 +17,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -820,3 +823,108 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     EXPECT_EQ(env.prompts.shown.size(), told) << "without a question";
     EXPECT_EQ(fileRows().filter(QStringLiteral("spray")).size(), 2);
 }
+
+namespace velmira {
+namespace {
+
+// A picture's name of 250 bytes or more still gives a spray: the name is shortened to fit the
+// folder, never by half a character, and " spray" stays on it.
+TEST(SprayNames, ALongNameIsShortenedToFitWithoutCuttingACharacter) {
+    Scratch scratch;
+    const QString folder = scratch.mkdir(QStringLiteral("Sprays"));
+    const auto length = [](const QString& name) {
+#ifdef Q_OS_WIN
+        return name.size();
+#else
+        return QFile::encodeName(name).size();
+#endif
+    };
+    QString faces;
+    for (int i = 0; i < 70; ++i)
+        faces += QString::fromUtf8("\xf0\x9f\x98\x80");  // four bytes, two UTF-16 units
+    const struct {
+        const char* what;
+        QString picture;
+    } cases[] = {
+        {"a short name", QStringLiteral("logo.png")},
+        {"250 letters", QString(250, QLatin1Char('a')) + QStringLiteral(".png")},
+#ifndef Q_OS_WIN
+        {"126 two-byte letters", QString(126, QChar(0xe9)) + QStringLiteral(".png")},
+        {"70 four-byte faces", faces + QStringLiteral(".jpg")},
+#endif
+    };
+    for (const auto& c : cases) {
+        const QString wanted = madeSprayName(c.picture);
+        for (const char* ending : {" spray.bmp", " spray (2).bmp"}) {
+            QString reason;
+            const QString name = saveNewSpray("spray", folder, wanted, &reason);
+            ASSERT_FALSE(name.isEmpty()) << c.what << ": " << reason.toStdString();
+            EXPECT_LE(length(name), kMaxFileNameLength) << c.what;
+            EXPECT_TRUE(name.endsWith(QLatin1String(ending))) << c.what << name.toStdString();
+            EXPECT_TRUE(name.startsWith(c.picture.left(4))) << c.what;
+            EXPECT_FALSE(name.contains(QChar::ReplacementCharacter)) << c.what;
+            EXPECT_TRUE(name.isValidUtf16()) << c.what << ": whole characters only";
+            QFile saved(folder + QDir::separator() + name);
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << c.what;
+            EXPECT_EQ(saved.readAll(), QByteArray("spray"));
+        }
+    }
+    EXPECT_EQ(madeSprayName(QStringLiteral("logo.png")), QStringLiteral("logo spray.bmp"));
+    EXPECT_EQ(nameThatFits(QString(300, QLatin1Char('b')) + QStringLiteral(".wad")).right(4),
+              QStringLiteral(".wad"));
+}
+
+// The maker's controls show what applies: the size boxes the size in use, the cut-off only for
+// the picture's own transparency, picking and tolerance only for a colour; a colour kind chosen
+// before any colour starts from the picture's top-left corner.
+TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
+    TestEnv env;
+    QImage picture(300, 200, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 200, 0));
+    QPainter(&picture).fillRect(100, 50, 100, 100, qRgb(200, 0, 0));
+    const QString path = env.scratch.path(QStringLiteral("logo.png"));
+    ASSERT_TRUE(picture.save(path, "PNG"));
+    MakerDialog maker(path, env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
+    maker.waitForSpray();
+    ASSERT_TRUE(maker.hasSpray());
+    const auto control = [&](const char* name) {
+        return maker.findChild<QWidget*>(QString::fromLatin1(name));
+    };
+    EXPECT_EQ(qobject_cast<QSpinBox*>(control("width"))->value(), 144);
+    EXPECT_EQ(qobject_cast<QSpinBox*>(control("height"))->value(), 96);
+    EXPECT_FALSE(control("width")->isEnabled());
+    const auto choose = [&](int kind) {
+        auto* list = qobject_cast<QComboBox*>(control("seeThrough"));
+        list->setCurrentIndex(kind);
+        emit list->activated(kind);
+        maker.waitForSpray();
+    };
+    const struct {
+        int kind;
+        bool cutoff, keyed;
+    } kinds[] = {{0, false, false}, {1, true, false}, {2, false, true}, {3, false, true}};
+    for (const auto& k : kinds) {
+        choose(k.kind);
+        EXPECT_EQ(control("cutoff")->isEnabled(), k.cutoff) << k.kind;
+        EXPECT_EQ(control("tolerance")->isEnabled(), k.keyed) << k.kind;
+        EXPECT_EQ(control("pick")->isEnabled(), k.keyed) << k.kind;
+        EXPECT_EQ(control("key")->isEnabled(), k.keyed) << k.kind;
+    }
+    EXPECT_EQ(maker.choices().key, qRgb(0, 200, 0)) << "the top-left corner's colour";
+    EXPECT_EQ(control("key")->toolTip(), QStringLiteral("#00c800"));
+    const wad::IndexedPicture& spray = maker.made()->spray.picture;
+    EXPECT_EQ(spray.at(2, 2), wad::kTransparentIndex) << "the green background is see-through";
+    EXPECT_NE(spray.at(72, 48), wad::kTransparentIndex) << "the red square is not";
+    // A colour chosen by the player stays when the kind changes.
+    emit maker.findChild<FramingView*>()->picked(qRgb(200, 0, 0));
+    choose(2);
+    EXPECT_EQ(maker.choices().key, qRgb(200, 0, 0));
+    // The size in use follows a turn.
+    qobject_cast<QPushButton*>(control("rotate"))->click();
+    maker.waitForSpray();
+    EXPECT_EQ(qobject_cast<QSpinBox*>(control("width"))->value(), 96);
+    EXPECT_EQ(qobject_cast<QSpinBox*>(control("height"))->value(), 144);
+}
+
+}  // namespace
+}  // namespace velmira

@@ -45,6 +45,8 @@ TEST(SpraySizes, EachChoiceKeepsItsLimitsAndTheShape) {
         {SizeChoice::Largest, QSize(4000, 3000), false, QSize(128, 96)},
         {SizeChoice::Largest, QSize(3000, 3000), false, QSize(112, 112)},
         {SizeChoice::Classic, QSize(3000, 3000), false, QSize(96, 96)},
+        {SizeChoice::Classic, QSize(4000, 3000), false, QSize(128, 96)},  // exactly 12,288
+        {SizeChoice::Classic, QSize(1500, 3000), false, QSize(80, 144)},
         {SizeChoice::EveryServer, QSize(4000, 3000), false, QSize(64, 48)},
         {SizeChoice::EveryServer, QSize(3000, 3000), false, QSize(64, 64)},
         {SizeChoice::Largest, QSize(40, 30), false, QSize(48, 32)},  // never scaled up
@@ -69,6 +71,51 @@ TEST(SpraySizes, EachChoiceKeepsItsLimitsAndTheShape) {
     EXPECT_DOUBLE_EQ(fillZoom(QSize(400, 200), QSize(128, 96), false), 0.48);
     EXPECT_DOUBLE_EQ(fillZoom(QSize(40, 20), QSize(128, 96), false), 1.0) << "never scaled up";
     EXPECT_DOUBLE_EQ(fillZoom(QSize(40, 20), QSize(128, 96), true), 4.8);
+    // So thin a picture that fitting it whole would leave less than a pixel across: its thin
+    // side keeps one and a half spray pixels, enlarged or not.
+    EXPECT_DOUBLE_EQ(fitZoom(QSize(1, 4000), QSize(16, 256), false), 1.5);
+    EXPECT_DOUBLE_EQ(fitZoom(QSize(4000, 2), QSize(256, 16), true), 0.75);
+    EXPECT_DOUBLE_EQ(fitZoom(QSize(400, 8), QSize(128, 16), false), 0.32) << "thick enough";
+}
+
+// A spray in which nothing of the picture shows is said so and cannot be saved; Fit frames even
+// a picture one pixel thin so that it shows.
+TEST(SprayMaker, ASprayShowingNothingIsRefusedAndFitShowsThinPictures) {
+    QImage clear(128, 128, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QImage column(1, 4000, QImage::Format_RGB32);
+    column.fill(qRgb(200, 0, 0));
+    QImage row(4000, 1, QImage::Format_RGB32);
+    row.fill(qRgb(0, 0, 200));
+    const struct {
+        const char* what;
+        QImage picture;
+        bool oneColour;
+        bool shows;
+    } cases[] = {
+        {"a 1 x 4000 picture", column, false, true},
+        {"a 4000 x 1 picture", row, false, true},
+        {"a 4000 x 1 picture as a one-colour logo", row, true, true},
+        {"a picture that is see-through everywhere", clear, false, false},
+        {"the same as a one-colour logo", clear, true, false},
+    };
+    for (const auto& c : cases) {
+        const MakerSource source(c.picture);
+        MakerChoices choices;
+        choices.seeThrough = source.hasAlpha() ? SeeThrough::OwnAlpha : SeeThrough::None;
+        choices.oneColour = c.oneColour;
+        const QSize turned = turnedSize(source.size(), 0);
+        choices = centred(source, fitZoom(turned, makerSpraySize(choices, turned), false));
+        choices.seeThrough = source.hasAlpha() ? SeeThrough::OwnAlpha : SeeThrough::None;
+        choices.oneColour = c.oneColour;
+        const auto made = makeSpray(source, choices);
+        ASSERT_TRUE(made) << c.what;
+        EXPECT_EQ(made->error.isEmpty(), c.shows) << c.what << ": " << made->error.toStdString();
+        if (!c.shows) {
+            EXPECT_TRUE(made->error.startsWith(QStringLiteral("Nothing of the picture shows")))
+                << c.what;
+        }
+    }
 }
 
 // Turning, mirroring and framing move the picture's pixels where the player put them.

@@ -47,7 +47,7 @@ std::shared_ptr<const wad::MakerSource> loadMakerSource(const QString& path, QSt
 }
 
 QString madeSprayName(const QString& picturePath) {
-    return QFileInfo(picturePath).completeBaseName() + QStringLiteral(" spray.bmp");
+    return nameThatFits(QFileInfo(picturePath).completeBaseName(), QStringLiteral(" spray.bmp"));
 }
 
 QString saveMadeSpray(const wad::MadeSpray& made, const QString& folder, const QString& picturePath,

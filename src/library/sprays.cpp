@@ -83,6 +83,33 @@ QString copyInto(const QString& source, const QDir& folder, QString* reason) {
 
 }  // namespace
 
+QString nameThatFits(const QString& name) {
+    const QString extension = extensionOf(name);
+    const QString suffix = extension.isEmpty() ? QString() : QLatin1Char('.') + extension;
+    return nameThatFits(name.left(name.size() - suffix.size()), suffix);
+}
+
+QString nameThatFits(QString base, const QString& suffix) {
+    const auto length = [&](const QString& text) {
+#ifdef Q_OS_WIN
+        return text.size();
+#else
+        return QFile::encodeName(text).size();
+#endif
+    };
+    // Room for " (100)" as well, so that a free name can always be made of it.
+    const qsizetype room = kMaxFileNameLength - length(suffix + QStringLiteral(" (100)"));
+    if (length(base) <= room)
+        return base + suffix;
+    // Whole characters only: a surrogate pair (and so a multi-byte character) is never cut.
+    while (!base.isEmpty() && length(base) > room) {
+        base.chop(1);
+        if (!base.isEmpty() && base.back().isHighSurrogate())
+            base.chop(1);
+    }
+    return base + suffix;
+}
+
 QString freeNameIn(const QDir& folder, const QString& name, const QString& ours) {
     const auto free = [&](const QString& candidate) {
         return candidate == ours || (!QFileInfo::exists(folder.filePath(candidate)) &&
@@ -126,8 +153,9 @@ QString nameNew(QTemporaryFile& out, const QDir& folder, const QString& wanted, 
         *reason = out.errorString();
         return QString();
     }
+    const QString fitted = nameThatFits(wanted);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = freeNameIn(folder, wanted);
+        const QString name = freeNameIn(folder, fitted);
         // rename never replaces a file: a name taken meanwhile is tried again. The temporary
         // file renames itself (on Windows no one else may while it is open).
         if (out.rename(folder.filePath(name))) {
@@ -138,8 +166,14 @@ QString nameNew(QTemporaryFile& out, const QDir& folder, const QString& wanted, 
                                       QFileDevice::ReadGroup | QFileDevice::ReadOther);
             return name;
         }
+        // Anything but a name taken meanwhile is told with the system's own reason.
+        if (!QFileInfo::exists(folder.filePath(name)) &&
+            !QFileInfo(folder.filePath(name)).isSymLink()) {
+            *reason = out.errorString();
+            return QString();
+        }
     }
-    *reason = QStringLiteral("no free name");
+    *reason = QStringLiteral("every name tried was taken while it was tried");
     return QString();
 }
 

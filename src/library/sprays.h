@@ -44,6 +44,14 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
 // its extension. `ours`, a name of the caller's own file, counts as not taken.
 QString freeNameIn(const QDir& folder, const QString& name, const QString& ours = {});
 
+// The longest name a folder may hold: 255 bytes (UTF-16 units on Windows).
+constexpr qsizetype kMaxFileNameLength = 255;
+
+// The name shortened where it must be so that it and any "name (n).ext" made of it fit in a
+// folder: the part before the extension (or before `suffix`) loses whole characters from its end.
+QString nameThatFits(const QString& name);
+QString nameThatFits(QString base, const QString& suffix);
+
 // Writes a new spray file into the folder under the wanted name, or the next free one (" (2)",
 // " (3)", ...), never replacing a file: written in full under a hidden name first. Returns the
 // name given, or empty with the reason.

@@ -400,7 +400,9 @@ double MakerDialog::zoomOfSlider(int value) const {
         return 1.0;
     const QSize turned = wad::turnedSize(m_source->size(), m_choices.quarterTurns);
     const double smallest = wad::fitZoom(turned, spraySize(), true) / 4.0;
-    const double largest = m_choices.enlarge ? std::max(8.0, smallest * 4.0) : 1.0;
+    // A very thin picture may need more than its own size to show at all.
+    const double largest = std::max(m_choices.enlarge ? std::max(8.0, smallest * 4.0) : 1.0,
+                                    wad::fitZoom(turned, spraySize(), m_choices.enlarge));
     if (largest <= smallest)
         return largest;
     return smallest * std::pow(largest / smallest, static_cast<double>(value) / kZoomSteps);

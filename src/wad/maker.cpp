@@ -20,6 +20,8 @@ constexpr int kSmallestLevelSide = 512;
 // The pixel limits of the size choices.
 constexpr int kClassicArea = 12288;
 constexpr int kEveryServerSide = 64;
+// The fewest spray pixels across that Fit leaves a picture.
+constexpr double kThinnestSide = 1.5;
 // A picture with more distinct colours than this in a sample looks like a photo.
 constexpr int kPhotoColours = 1024;
 
@@ -113,10 +115,13 @@ double fitZoom(QSize turned, QSize spray, bool enlarge) {
         return 1.0;
     const double whole = std::min(static_cast<double>(spray.width()) / turned.width(),
                                   static_cast<double>(spray.height()) / turned.height());
-    // A picture far thinner than the frame's shape would shrink to less than a pixel across:
-    // its thin side keeps at least one spray pixel, so that something of it shows.
-    const double zoom = std::max(whole, 1.0 / std::min(turned.width(), turned.height()));
-    return enlarge ? zoom : std::min(zoom, 1.0);
+    // A picture far thinner than the frame's shape would shrink to less than a pixel across
+    // and vanish: its thin side keeps one and a half spray pixels (so that, however it falls on
+    // the pixels, one is mostly covered), scaled up if it must be.
+    const double thinnest = kThinnestSide / std::min(turned.width(), turned.height());
+    if (whole < thinnest)
+        return thinnest;
+    return enlarge ? whole : std::min(whole, 1.0);
 }
 
 double fillZoom(QSize turned, QSize spray, bool enlarge) {
