@@ -7,6 +7,7 @@
 #include "ui/makerdialog.h"
 #include "ui/widgets.h"
 #include "wad/compile.h"
+#include "wad/maker.h"
 #include "wad/wad.h"
 
 #include <QApplication>
@@ -296,35 +297,58 @@ TEST_F(LibraryTest, AWadSprayPreviewsItsPictureWithTransparency) {
     EXPECT_TRUE(env.prompts.shown.empty());
 }
 
+// In a WAD or as an 8-bit bitmap of a spray's size (as the spray maker saves it), a spray
+// previews as the game draws it.
 TEST_F(LibraryTest, AOneColourLogoPreviewsInItsColourWithItsIndexAsOpacity) {
     // The game's own logo: type 0x40, a black palette but for entry 255, a ramp of indices;
     // and the older kind whose palette is a grey ramp.
-    for (const bool greyRamp : {false, true}) {
-        wad::IndexedPicture logo;
-        logo.width = 16;
-        logo.height = 16;
-        logo.pixels.resize(256);
-        for (int i = 0; i < 256; ++i) {
-            logo.pixels[i] = static_cast<char>(i);
-            logo.palette[static_cast<std::size_t>(i)] = greyRamp ? qRgb(i, i, i) : qRgb(0, 0, 0);
+    for (const bool greyRamp : {false, true})
+        for (const char* file : {"tempdecal.wad", "logo.bmp"}) {
+            wad::IndexedPicture logo;
+            logo.width = 16;
+            logo.height = 16;
+            logo.pixels.resize(256);
+            for (int i = 0; i < 256; ++i) {
+                logo.pixels[i] = static_cast<char>(i);
+                logo.palette[static_cast<std::size_t>(i)] =
+                    greyRamp ? qRgb(i, i, i) : qRgb(0, 0, 0);
+            }
+            if (!greyRamp)
+                logo.palette[255] = qRgb(30, 200, 90);
+            const bool isWad = QByteArray(file).endsWith(".wad");
+            env.scratch.write(QStringLiteral("Spray Library/") + QString::fromLatin1(file),
+                              isWad ? wad::encodeWad({wad::Lump{
+                                          QStringLiteral("LOGO"), 0x40,
+                                          wad::encodeMipTexture(logo, QStringLiteral("LOGO"))}})
+                                    : wad::sprayBitmap(logo));
+            open();
+            window->setShowPreviewChecked(true);
+            chooseFile(QString::fromLatin1(file));
+            const QImage shown = preview()->picture().convertToFormat(QImage::Format_ARGB32);
+            ASSERT_FALSE(shown.isNull()) << file;
+            const QRgb ink = greyRamp ? qRgb(255, 255, 255) : qRgb(30, 200, 90);
+            EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0) << file << ": index 0 is clear";
+            EXPECT_EQ(shown.pixel(15, 15), ink) << file << ": index 255 is solid ink";
+            EXPECT_EQ(qAlpha(shown.pixel(0, 8)), 128) << file;
+            EXPECT_EQ(qRed(shown.pixel(0, 8)), qRed(ink)) << file;
+            EXPECT_EQ(preview()->toolTip(), QStringLiteral("16 \u00d7 16, used as it is")) << file;
+            QFile::remove(
+                env.scratch.path(QStringLiteral("Spray Library/") + QString::fromLatin1(file)));
         }
-        if (!greyRamp)
-            logo.palette[255] = qRgb(30, 200, 90);
-        env.scratch.write(
-            QStringLiteral("Spray Library/tempdecal.wad"),
-            wad::encodeWad({wad::Lump{QStringLiteral("LOGO"), 0x40,
-                                      wad::encodeMipTexture(logo, QStringLiteral("LOGO"))}}));
-        open();
-        window->setShowPreviewChecked(true);
-        chooseFile(QStringLiteral("tempdecal.wad"));
-        const QImage shown = preview()->picture().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_FALSE(shown.isNull());
-        const QRgb ink = greyRamp ? qRgb(255, 255, 255) : qRgb(30, 200, 90);
-        EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0) << "index 0 is clear";
-        EXPECT_EQ(shown.pixel(15, 15), ink) << "index 255 is solid ink";
-        EXPECT_EQ(qAlpha(shown.pixel(0, 8)), 128);
-        EXPECT_EQ(qRed(shown.pixel(0, 8)), qRed(ink));
-    }
+    // A colour spray bitmap with a see-through background: index 255, pure blue, is clear.
+    wad::IndexedPicture spray;
+    spray.width = spray.height = 16;
+    spray.pixels = QByteArray(256, '\xff');
+    spray.pixels[0] = 1;
+    spray.palette.fill(qRgb(200, 10, 10));
+    spray.palette[255] = wad::kPureBlue;
+    env.scratch.write(QStringLiteral("Spray Library/made spray.bmp"), wad::sprayBitmap(spray));
+    open();
+    window->setShowPreviewChecked(true);
+    chooseFile(QStringLiteral("made spray.bmp"));
+    const QImage shown = preview()->picture().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(shown.pixel(8, 8)), 0) << "not a blue box";
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(200, 10, 10));
 }
 
 TEST_F(LibraryTest, ABrokenBitmapPreviewFailsSilently) {

@@ -110,13 +110,15 @@ SprayPreview previewOf(const QString& path, const wad::CancelCheck& cancel) {
         wad::decodeBitmap(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
     if (!bitmap)
         return SprayPreview{};
-    // An 8-bit bitmap of a spray's size is shown as it is.
+    // An 8-bit bitmap of a spray's size is used as it is, and shown as the game draws it: see-
+    // through where a colour spray is, a one-colour logo in its ink.
+    SprayPreview preview = converted(bitmap.value(), path, cancel);
     const auto info = wad::bmpInfo(bytes.value());
-    if (info && info->bits == 8 &&
+    if (!preview.image.isNull() && info && info->bits == 8 &&
         wad::spraySizeAllowed(static_cast<int>(info->width),
                               static_cast<int>(std::abs(info->height))))
-        return SprayPreview{bitmap.value(), usedAsItIs(bitmap.value())};
-    return converted(bitmap.value(), path, cancel);
+        preview.note = usedAsItIs(bitmap.value());
+    return preview;
 }
 
 }  // namespace velmira
