@@ -847,6 +847,25 @@ TEST(GameRunning, IsSeenByTheLauncherInTheFolderAndNoOther) {
     process.kill();
     process.waitForFinished();
     EXPECT_FALSE(gameRunningFrom(game));
+#ifndef Q_OS_WIN
+    // Under Wine the game's first argument names it, however long the whole command line is.
+    QProcess wine;
+    wine.setWorkingDirectory(game);
+    wine.start(QStringLiteral("/bin/bash"),
+               {QStringLiteral("-c"), QStringLiteral("exec -a \"$0\" sleep 30 \"$1\""),
+                QStringLiteral("Z:\\games\\Sven Co-op\\svencoop.exe"),
+                QString(70 * 1024, QLatin1Char('x'))});
+    ASSERT_TRUE(wine.waitForStarted());
+    seen = false;
+    for (int i = 0; i < 100 && !seen; ++i) {
+        seen = gameRunningFrom(game);
+        if (!seen)
+            QThread::msleep(20);
+    }
+    EXPECT_TRUE(seen) << "a command line of 70 KB";
+    wine.kill();
+    wine.waitForFinished();
+#endif
 }
 
 TEST_F(CreateSpraysTest, AnInstallThatCannotFinishLeavesBothOldFilesAndTheWindowOpen) {

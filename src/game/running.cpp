@@ -70,6 +70,9 @@ bool gameRunningFrom(const QString& folder) {
     return running;
 }
 #else
+// A path is at most 4,096 bytes on Linux; a first argument is read up to its end.
+constexpr qint64 kFirstArgumentBytes = 4096 + 1;
+
 bool gameRunningFrom(const QString& folder) {
     const QDir proc(QStringLiteral("/proc"));
     for (const QString& pid : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -82,7 +85,9 @@ bool gameRunningFrom(const QString& folder) {
             return true;
         // A Windows game under Wine or Proton: its first argument names the launcher, and it
         // runs in the game's folder.
-        const auto command = wad::readRegularFile(base + QStringLiteral("/cmdline"), 64 * 1024);
+        // Only the first argument is needed, however long the whole command line is.
+        const auto command =
+            wad::readRegularFileStart(base + QStringLiteral("/cmdline"), kFirstArgumentBytes);
         if (!command || command->isEmpty())
             continue;
         const QString first = QFile::decodeName(command->left(command->indexOf('\0')))

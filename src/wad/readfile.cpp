@@ -23,7 +23,7 @@ namespace {
 
 // Reads what an open file holds, bounded by what is read, never by what the file says its size
 // is.
-Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes) {
+Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes, bool startOnly) {
     using Fail = Result<QByteArray>;
     QByteArray bytes;
     char buffer[64 * 1024];
@@ -34,6 +34,10 @@ Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes) {
                 QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         if (got == 0)
             break;
+        if (bytes.size() + got > maxBytes && startOnly) {
+            bytes.append(buffer, static_cast<qsizetype>(maxBytes - bytes.size()));
+            break;
+        }
         if (bytes.size() + got > maxBytes)
             return Fail::failure(
                 QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes));
@@ -42,9 +46,20 @@ Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes) {
     return bytes;
 }
 
+Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startOnly);
+
 }  // namespace
 
 Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
+    return readRegular(path, maxBytes, false);
+}
+
+Result<QByteArray> readRegularFileStart(const QString& path, qint64 maxBytes) {
+    return readRegular(path, maxBytes, true);
+}
+
+namespace {
+Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startOnly) {
     using Fail = Result<QByteArray>;
     if (path.isEmpty())
         return Fail::failure(QStringLiteral("%1 does not exist").arg(path));
@@ -79,7 +94,8 @@ Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
         return Fail::failure(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
     }
 #endif
-    return readOpen(file, path, maxBytes);
+    return readOpen(file, path, maxBytes, startOnly);
 }
+}  // namespace
 
 }  // namespace velmira::wad

@@ -13,6 +13,10 @@ namespace velmira::wad {
 // them at any moment; a file that grows past maxBytes while it is read is refused too.
 Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
 
+// The first bytes of a regular file, at most maxBytes of them however long it is; opened and
+// judged as readRegularFile does.
+Result<QByteArray> readRegularFileStart(const QString& path, qint64 maxBytes);
+
 // Whether a path names a regular file once links are followed.
 bool isRegularFile(const QString& path);
 
