@@ -555,6 +555,18 @@ TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything
         EXPECT_TRUE(
             env.prompts.shown[0].text.contains(path + QStringLiteral(": it is larger than")))
             << env.prompts.shown[0].text.toStdString();
+#ifndef Q_OS_WIN
+    // A file of the system's says it is empty and never ends: the copy stops at what a picture
+    // may be, and says so.
+    env.prompts.shown.clear();
+    const QString endless = elsewhere.path(QStringLiteral("endless.png"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/pagemap"), endless));
+    drop({endless});
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.contains(QStringLiteral("is larger than 67108864 bytes")))
+        << env.prompts.shown[0].text.toStdString();
+    EXPECT_FALSE(env.prompts.shown[0].text.contains(QStringLiteral("Unknown error")));
+#endif
     // A link from a web page is no file: the list neither takes nor copies it.
     QMimeData web;
     web.setUrls({QUrl(QStringLiteral("https://example.com/a.png"))});

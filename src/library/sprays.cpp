@@ -60,15 +60,17 @@ QString nameNew(QTemporaryFile& out, const QDir& folder, const QString& wanted, 
 // name first, then given its name without replacing anything. Returns the name, or empty with
 // the reason.
 QString copyInto(const QString& source, const QDir& folder, QString* reason) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *reason = in.errorString();
-        return QString();
-    }
     // The compiler reads no picture larger than this: a larger file is of no use in the library.
-    if (in.size() > wad::kMaxBitmapFileSize) {
+    if (QFileInfo(source).size() > wad::kMaxBitmapFileSize) {
         *reason = QStringLiteral("it is larger than the %1 MB a spray picture may be")
                       .arg(wad::kMaxBitmapFileSize / (1024 * 1024));
+        return QString();
+    }
+    // Bounded by what is read, not by the size the file states: a file of the system's (under
+    // /proc) says it is empty and never ends.
+    const auto bytes = wad::readRegularFile(source, wad::kMaxBitmapFileSize);
+    if (!bytes) {
+        *reason = bytes.error();
         return QString();
     }
     QTemporaryFile out(folder.filePath(QStringLiteral(".velmira-copy-XXXXXX")));
@@ -76,8 +78,10 @@ QString copyInto(const QString& source, const QDir& folder, QString* reason) {
         *reason = out.errorString();
         return QString();
     }
-    if (!copyContents(in, out, reason))
+    if (out.write(bytes.value()) != bytes->size()) {
+        *reason = out.errorString();
         return QString();
+    }
     return nameNew(out, folder, QFileInfo(source).fileName(), reason);
 }
 
