@@ -75,6 +75,21 @@ TEST(Settings, AValueTheFileAlreadyHoldsIsNotWrittenAgain) {
     store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
                 QStringLiteral("False"));
     EXPECT_NE(QFileInfo(file).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
+    // Another copy of the program changes the file meanwhile: what this one writes is what the
+    // file holds when it writes, not what it read.
+    {
+        QFile other(file);
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        other.write("[Preferences]\nShowPreview=True\n");
+        other.close();
+        ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(other.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
+                QStringLiteral("False"));
+    EXPECT_EQ(QtSettingsStore(file).read(QStringLiteral("Preferences"),
+                                         QStringLiteral("ShowPreview"), QString()),
+              QStringLiteral("False"));
 }
 
 #ifndef Q_OS_WIN

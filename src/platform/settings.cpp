@@ -104,6 +104,10 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
                   .arg(QDir::toNativeSeparators(storeFile(m_iniFile, m_registryKey))));
     }
     const QString path = section + QLatin1Char('/') + key;
+    // Another copy of the program, or the player, may have changed the file since it was read:
+    // it is read again (if it is still one that may be read) and what it holds now is compared.
+    if (readable(storeFile(m_iniFile, m_registryKey)))
+        settings->sync();
     // A value the store already holds needs no write.
     const QVariant held = settings->value(path);
     if (held.isValid() && held.typeId() == QMetaType::QString && held.toString() == value)
