@@ -636,6 +636,62 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
         << mods()->heldTip(3).toStdString();
 }
 
+// Ticking or unticking the protection holds at once for every spray Velmira installed, told in
+// one message; the player's own files, and a link put in place of one, are left as they are.
+TEST_F(CreateSpraysTest, TheProtectionChoiceHoldsAtOnceForVelmirasOwnSpraysOnly) {
+    const auto writable = [&](const QString& path) {
+        return bool(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
+    };
+    const auto temp = [&](const char* mod) {
+        return hl + SEP + QString::fromLatin1(mod) + SEP + QStringLiteral("tempdecal.wad");
+    };
+    auto* protect = window->findChild<QAction*>(QStringLiteral("mnuFileProtect"));
+    protect->trigger();
+    apply({1, 2}, 1, QStringLiteral("team.wad"));
+    create();
+    ASSERT_FALSE(writable(temp("dmc")));
+    // The player's own read-only spray in valve, and in tfc a spray that replaced Velmira's.
+    const QString own = env.scratch.write(QStringLiteral("Half-Life/valve/tempdecal.wad"), "own");
+    QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    QFile::remove(temp("tfc"));
+    env.scratch.write(QStringLiteral("Half-Life/tfc/tempdecal.wad"), sprayWad(32, 32));
+    QFile::setPermissions(temp("tfc"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+#ifndef Q_OS_WIN
+    // In cstrike another user put a link to one of the player's files, with Velmira's spray.
+    const QString privateFile = env.scratch.write(QStringLiteral("private.wad"), teamWad);
+    QFile::setPermissions(privateFile, QFileDevice::ReadOwner);
+    ASSERT_TRUE(QFile::link(privateFile, temp("cstrike")));
+    env.settings.write(kInstalledSection, QStringLiteral("cstrike"), sprayHash(teamWad));
+#endif
+    env.prompts.shown.clear();
+    protect->trigger();
+    EXPECT_TRUE(writable(temp("dmc"))) << "Velmira's own is writable again at once";
+    EXPECT_FALSE(writable(temp("tfc"))) << "what replaced it is not Velmira's";
+    EXPECT_FALSE(writable(own)) << "the player's own stays read-only";
+    ASSERT_EQ(env.prompts.texts(),
+              QStringList({QStringLiteral("The sprays Velmira installed can be replaced by the game "
+                                          "again in:\rdmc")}));
+#ifndef Q_OS_WIN
+    EXPECT_EQ(QFileInfo(privateFile).permissions() & QFileDevice::WriteOwner, 0)
+        << "the link was not followed";
+#endif
+    env.prompts.shown.clear();
+    protect->trigger();
+    EXPECT_FALSE(writable(temp("dmc")));
+    EXPECT_EQ(env.prompts.texts(),
+              QStringList({QStringLiteral("The sprays Velmira installed are now read-only, so that "
+                                          "the game cannot replace them, in:\rdmc")}));
+    env.prompts.shown.clear();
+    protect->trigger();
+    protect->trigger();
+    EXPECT_EQ(env.prompts.texts().size(), 2) << "each change is told";
+    // Nothing of Velmira's changes: nothing is said.
+    QFile::remove(temp("dmc"));
+    env.prompts.shown.clear();
+    protect->trigger();
+    EXPECT_TRUE(env.prompts.texts().isEmpty());
+}
+
 // Xash3D FWGS makes the spray from a picture in logos/. Velmira's own picture there is known by
 // what it holds, never by its name: the player's pictures are never written over, whatever their
 // names, and the record is kept where no mod's name can reach it.

@@ -55,8 +55,31 @@ class OpenFolder {
     // reason; the old file is then untouched.
     bool replace(const QString& name, const QByteArray& bytes, QString* reason) const;
 
+    // Makes the plain file `name` read-only for everyone, or writable by its owner, if
+    // `isOurs` accepts its bytes (at most `limit` of them), all through one open of the file:
+    // another user's link put in its place is never followed, and a file swapped in after it
+    // was read is not the one changed.
+    enum class ModeSet { Changed, Unchanged, NotOurs, Failed };
+    template <class IsOurs>
+    ModeSet setWritableIfOurs(const QString& name, bool writable, qint64 limit, IsOurs isOurs,
+                              QString* reason) const {
+        QByteArray bytes;
+        void* file = openForMode(name, limit, &bytes);
+        if (!file)
+            return ModeSet::NotOurs;
+        const ModeSet result =
+            isOurs(bytes) ? setModeOfOpen(file, writable, reason) : ModeSet::NotOurs;
+        closeForMode(file);
+        return result;
+    }
+
   private:
     void close();
+    // The plain file opened for reading and changing its mode, with its bytes; none when it
+    // is not one or is larger than `limit`.
+    void* openForMode(const QString& name, qint64 limit, QByteArray* bytes) const;
+    ModeSet setModeOfOpen(void* file, bool writable, QString* reason) const;
+    void closeForMode(void* file) const;
 
     QString m_path;
 #ifdef Q_OS_WIN

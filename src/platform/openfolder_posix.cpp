@@ -191,4 +191,62 @@ bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* 
     return false;
 }
 
+namespace {
+// The descriptor, carried through the platform-neutral handle.
+struct OpenFile {
+    int fd;
+};
+}  // namespace
+
+void* OpenFolder::openForMode(const QString& name, qint64 limit, QByteArray* bytes) const {
+    if (!isOpen() || !isOneName(name))
+        return nullptr;
+    const int fd = ::openat(m_fd, QFile::encodeName(name).constData(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > limit) {
+        ::close(fd);
+        return nullptr;
+    }
+    QByteArray read(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < read.size()) {
+        const ssize_t n = ::read(fd, read.data() + got, static_cast<size_t>(read.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    read.truncate(got);
+    *bytes = read;
+    return new OpenFile{fd};
+}
+
+OpenFolder::ModeSet OpenFolder::setModeOfOpen(void* file, bool writable, QString* reason) const {
+    const int fd = static_cast<OpenFile*>(file)->fd;
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        *reason = systemErrorText(errno);
+        return ModeSet::Failed;
+    }
+    const mode_t old = info.st_mode & 07777;
+    const mode_t mode = writable ? (old | S_IWUSR) : (old & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH));
+    if (mode == old)
+        return ModeSet::Unchanged;
+    if (::fchmod(fd, mode) != 0) {
+        *reason = systemErrorText(errno);
+        return ModeSet::Failed;
+    }
+    return ModeSet::Changed;
+}
+
+void OpenFolder::closeForMode(void* file) const {
+    auto* open = static_cast<OpenFile*>(file);
+    ::close(open->fd);
+    delete open;
+}
+
 }  // namespace velmira

@@ -224,4 +224,59 @@ bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* 
     return false;
 }
 
+void* OpenFolder::openForMode(const QString& name, qint64 limit, QByteArray* bytes) const {
+    if (!isOpen() || !isOneName(name))
+        return nullptr;
+    const HANDLE handle = CreateFileW(
+        wide(pathOf(name)).c_str(), GENERIC_READ | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return nullptr;
+    BY_HANDLE_FILE_INFORMATION info;
+    const qint64 size = GetFileInformationByHandle(handle, &info)
+                            ? (qint64{info.nFileSizeHigh} << 32) | info.nFileSizeLow
+                            : -1;
+    if (size < 0 || size > limit || GetFileType(handle) != FILE_TYPE_DISK ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    QByteArray read(static_cast<qsizetype>(size), Qt::Uninitialized);
+    qsizetype got = 0;
+    DWORD n = 0;
+    while (
+        got < read.size() &&
+        ReadFile(handle, read.data() + got, static_cast<DWORD>(read.size() - got), &n, nullptr) &&
+        n > 0)
+        got += n;
+    read.truncate(got);
+    *bytes = read;
+    return handle;
+}
+
+OpenFolder::ModeSet OpenFolder::setModeOfOpen(void* file, bool writable, QString* reason) const {
+    const HANDLE handle = file;
+    FILE_BASIC_INFO basic;
+    if (!GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic)) {
+        *reason = lastError();
+        return ModeSet::Failed;
+    }
+    const DWORD old = basic.FileAttributes;
+    const DWORD attributes =
+        writable ? (old & ~DWORD{FILE_ATTRIBUTE_READONLY}) : (old | FILE_ATTRIBUTE_READONLY);
+    if (attributes == old)
+        return ModeSet::Unchanged;
+    basic.FileAttributes = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
+    if (!SetFileInformationByHandle(handle, FileBasicInfo, &basic, sizeof basic)) {
+        *reason = lastError();
+        return ModeSet::Failed;
+    }
+    return ModeSet::Changed;
+}
+
+void OpenFolder::closeForMode(void* file) const {
+    CloseHandle(file);
+}
+
 }  // namespace velmira

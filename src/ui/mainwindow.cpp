@@ -10,6 +10,7 @@
 #include "install/assign.h"
 #include "install/create.h"
 #include "install/held.h"
+#include "install/protect.h"
 #include "library/categories.h"
 #include "library/maker.h"
 #include "library/sprays.h"
@@ -336,6 +337,13 @@ void MainWindow::mnuFileProtect_Click() {
             m_state.ProtectSprays = m_mnuFileProtect->isChecked();
             m_services.settings.write(Setting::Preferences, Setting::ProtectSprays,
                                       m_state.ProtectSprays ? Setting::True : Setting::False);
+            // The choice holds at once for every spray Velmira installed, not only the next.
+            const QString told = protectionMessage(
+                applyProtection(m_state, m_services.settings, m_state.ProtectSprays),
+                m_state.ProtectSprays);
+            if (!told.isEmpty())
+                m_services.prompts.show(Message{told, QStringLiteral("Velmira"),
+                                                Message::Icon::Information, Message::Buttons::Ok});
         });
 }
 

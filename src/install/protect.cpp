@@ -1,0 +1,58 @@
+#include "protect.h"
+
+#include "core/state.h"
+#include "install/create.h"
+#include "install/held.h"
+#include "platform/files.h"
+#include "platform/openfolder.h"
+#include "platform/settings.h"
+
+namespace velmira {
+
+namespace {
+// No spray the game takes is near this size; a larger file is not Velmira's.
+constexpr qint64 kMaxProtectedRead = 256 * 1024;
+}  // namespace
+
+ProtectionChange applyProtection(const AppState& state, const SettingsStore& settings,
+                                 bool protect) {
+    ProtectionChange change;
+    for (int row = 0; row < state.Mods.size(); ++row) {
+        const ModEntry& entry = state.Mods.at(row);
+        const QString recorded = settings.read(kInstalledSection, entry.ModFolder, QString());
+        if (recorded.isEmpty())
+            continue;
+        QString reason;
+        const OpenFolder mod =
+            OpenFolder::open(joinPath(state.HalfLifeDir, entry.ModFolder), &reason);
+        if (!mod.isOpen())
+            continue;
+        const auto set = mod.setWritableIfOurs(
+            kCurrentSprayFileName, !protect, kMaxProtectedRead,
+            [&](const QByteArray& bytes) { return sprayHash(bytes) == recorded; }, &reason);
+        if (set == OpenFolder::ModeSet::Changed)
+            change.changed << entry.ModFolder;
+        else if (set == OpenFolder::ModeSet::Failed)
+            change.failed << entry.ModFolder + QStringLiteral(": ") + reason;
+    }
+    return change;
+}
+
+QString protectionMessage(const ProtectionChange& change, bool protect) {
+    const QChar cr(13);
+    QString text;
+    if (!change.changed.isEmpty())
+        text = (protect ? QStringLiteral("The sprays Velmira installed are now read-only, so that "
+                                         "the game cannot replace them, in:")
+                        : QStringLiteral("The sprays Velmira installed can be replaced by the "
+                                         "game again in:")) +
+               cr + change.changed.join(cr);
+    if (!change.failed.isEmpty()) {
+        if (!text.isEmpty())
+            text += QString(2, cr);
+        text += QStringLiteral("These could not be changed:") + cr + change.failed.join(cr);
+    }
+    return text;
+}
+
+}  // namespace velmira
