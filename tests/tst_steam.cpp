@@ -92,6 +92,11 @@ TEST_F(SteamHomeTest, FindsTheGameInALibraryTheListNames) {
     EXPECT_EQ(findSteamGames(roots), QStringList({own}));
     home.write(QStringLiteral("Games/SteamLibrary/steamapps/common/Sven Co-op/svencoop.exe"), "MZ");
     EXPECT_EQ(findSteamGames(roots), QStringList({own, sven}));
+    // Without Half-Life, Sven Co-op is a game found, never Half-Life.
+    QFile::remove(own + QStringLiteral("/hl.exe"));
+    QFile::remove(library + QStringLiteral("/hl.exe"));
+    EXPECT_EQ(findSteamGames(roots), QStringList({sven}));
+    EXPECT_EQ(findSteamHalfLife(roots), QString());
 }
 
 TEST_F(SteamHomeTest, AMissingOrUnreadableSteamFolderIsNoResult) {

@@ -141,7 +141,9 @@ QStringList steamRoots(const QString& home) {
     return roots;
 }
 
-QStringList findSteamGames(const QStringList& roots) {
+namespace {
+// The first folder of each of these games (paths inside a library) holding its executable.
+QStringList findInLibraries(const QStringList& roots, const QStringList& games) {
     QStringList libraries;
     for (const QString& root : roots) {
         if (!QFileInfo(root).isDir())
@@ -152,9 +154,6 @@ QStringList findSteamGames(const QStringList& roots) {
         if (list)
             libraries << parseLibraryFolders(list.value());
     }
-    // Half-Life first, then the other games of its engine Steam installs beside it.
-    const QStringList games{QStringLiteral("steamapps/common/Half-Life"),
-                            QStringLiteral("steamapps/common/Sven Co-op")};
     QStringList found;
     QSet<QString> seen;
     for (const QString& name : games) {
@@ -178,8 +177,17 @@ QStringList findSteamGames(const QStringList& roots) {
     return found;
 }
 
+const QString kHalfLifeInLibrary = QStringLiteral("steamapps/common/Half-Life");
+}  // namespace
+
+QStringList findSteamGames(const QStringList& roots) {
+    // Half-Life first, then the other games of its engine Steam installs beside it.
+    return findInLibraries(roots,
+                           {kHalfLifeInLibrary, QStringLiteral("steamapps/common/Sven Co-op")});
+}
+
 QString findSteamHalfLife(const QStringList& roots) {
-    return findSteamGames(roots).value(0);
+    return findInLibraries(roots, {kHalfLifeInLibrary}).value(0);
 }
 
 }  // namespace velmira

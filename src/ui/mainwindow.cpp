@@ -240,10 +240,11 @@ void MainWindow::Form_Load() {
         SettingsStore& settings = m_services.settings;
         p.step(1);
         m_state.HalfLifeDir = settings.read(Setting::FileLocations, Setting::HLDir, QString());
-        // No folder stored: an installed game found in the Steam libraries is used for this run
-        // and shown in File Locations; it is stored only when the player confirms it there.
+        // No folder stored: an installed game found in the Steam libraries (Half-Life, else
+        // Sven Co-op) is used for this run and shown in File Locations; it is stored only when
+        // the player confirms it there.
         if (m_state.HalfLifeDir.isEmpty() && !m_services.steamRoots.isEmpty())
-            m_state.HalfLifeDir = findSteamHalfLife(m_services.steamRoots);
+            m_state.HalfLifeDir = findSteamGames(m_services.steamRoots).value(0);
         p.step(3);
         m_state.SprayRootDir = settings.read(Setting::FileLocations, Setting::BMPDir, QString());
         p.step(4);
