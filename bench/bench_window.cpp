@@ -11,6 +11,7 @@
 #include "ui/widgets.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTest>
 
 #include <QThread>
@@ -294,4 +295,87 @@ void MakerChangeAndSave(benchmark::State& state) {
 }
 BENCHMARK(MakerChangeAndSave)->Unit(benchmark::kMillisecond)->Iterations(20);
 
+// The spray maker on what players bring from phones and cameras, and on a hostile file: a
+// 24-megapixel JPEG, a 50-megapixel PNG and an 8192 x 8192 RLE8 bitmap of 1,080 bytes. From the
+// request to the first live spray (goal: any photo works, peak memory under 300 MB), each
+// picture made beforehand by a process of its own. peak_mb is the process's peak resident
+// memory during the run (reset before it where Linux allows).
+enum PhotoKind { Jpeg24Mp, Png50Mp, RleBomb };
+
+QString photoPath(PhotoKind kind) {
+    static const char* names[] = {"photo-24mp.jpg", "photo-50mp.png", "bomb-8192.bmp"};
+    const QString folder = QDir::tempPath() + QStringLiteral("/velmira-bench");
+    QDir().mkpath(folder);
+    const QString path = folder + QLatin1Char('/') + QLatin1String(names[kind]);
+    if (!QFileInfo::exists(path))
+        QProcess::execute(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--make-picture"), QString::number(kind), path});
+    return path;
+}
+
+double peakMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+void resetPeak() {
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+void OpenMakerOnAPhoto(benchmark::State& state) {
+    const QString path = photoPath(static_cast<PhotoKind>(state.range(0)));
+    Scratch folder;
+    ScriptedPrompts prompts;
+    LoadedWindows windows;
+    double first = 0;
+    double peak = 0;
+    for (auto _ : state) {
+        resetPeak();
+        const auto start = std::chrono::steady_clock::now();
+        if (const QString problem = makerPictureProblem(path); !problem.isEmpty())
+            state.SkipWithError(problem.toStdString().c_str());
+        MakerDialog maker(path, folder.path(), prompts, windows, {});
+        maker.waitForSpray();
+        first += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count();
+        if (!maker.hasSpray())
+            state.SkipWithError("no spray was made");
+        peak = std::max(peak, peakMegabytes());
+    }
+    state.counters["first_spray_ms"] = first / static_cast<double>(state.iterations());
+    state.counters["peak_mb"] = peak;
+}
+BENCHMARK(OpenMakerOnAPhoto)
+    ->ArgName("jpeg24mp_png50mp_rlebomb")
+    ->DenseRange(Jpeg24Mp, RleBomb)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
 }  // namespace
+
+namespace velmira::bench {
+int makePicture(const QString& kind, const QString& path) {
+    if (kind.toInt() == RleBomb) {
+        QByteArray bomb = bitmap8(8192, 8192, 256).left(54 + 1024);
+        bomb[30] = 1;  // RLE8, then one end-of-picture code
+        bomb.append(QByteArray("\x00\x01", 2));
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bomb) == bomb.size() ? 0 : 1;
+    }
+    const bool png = kind.toInt() == Png50Mp;
+    QImage photo(png ? 8192 : 6000, png ? 6144 : 4000, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            line[x] = qRgb((x * 7) % 256, (y * 3) % 256, ((x + y) / 20) % 256);
+    }
+    return photo.save(path, png ? "PNG" : "JPEG", png ? 1 : 90) ? 0 : 1;
+}
+}  // namespace velmira::bench
