@@ -621,7 +621,9 @@ TEST_F(CreateSpraysTest, ProtectedSpraysStayReadOnlyAndAReplacedOneIsMarked) {
                       Qt::LeftButton);
     EXPECT_TRUE(mods()->isMarkedReplaced(1));
     EXPECT_FALSE(mods()->item(1)->icon().isNull());
-    EXPECT_LE(mods()->iconSize().height(), mods()->fontMetrics().height()) << "a small mark";
+    EXPECT_EQ(mods()->visualItemRect(mods()->item(1)).height(),
+              mods()->visualItemRect(mods()->item(2)).height())
+        << "the mark makes its row no taller than the others";
     EXPECT_EQ(mods()->text(1), QStringLiteral("dmc"));
     EXPECT_TRUE(mods()->heldTip(1).contains(QStringLiteral("Replaced since")));
     EXPECT_FALSE(mods()->isMarkedReplaced(2)) << "tfc still holds what Velmira installed";
@@ -668,9 +670,10 @@ TEST_F(CreateSpraysTest, TheProtectionChoiceHoldsAtOnceForVelmirasOwnSpraysOnly)
     EXPECT_TRUE(writable(temp("dmc"))) << "Velmira's own is writable again at once";
     EXPECT_FALSE(writable(temp("tfc"))) << "what replaced it is not Velmira's";
     EXPECT_FALSE(writable(own)) << "the player's own stays read-only";
-    ASSERT_EQ(env.prompts.texts(),
-              QStringList({QStringLiteral("The sprays Velmira installed can be replaced by the game "
-                                          "again in:\rdmc")}));
+    ASSERT_EQ(
+        env.prompts.texts(),
+        QStringList({QStringLiteral("The sprays Velmira installed can be replaced by the game "
+                                    "again in:\rdmc")}));
 #ifndef Q_OS_WIN
     EXPECT_EQ(QFileInfo(privateFile).permissions() & QFileDevice::WriteOwner, 0)
         << "the link was not followed";
@@ -690,6 +693,13 @@ TEST_F(CreateSpraysTest, TheProtectionChoiceHoldsAtOnceForVelmirasOwnSpraysOnly)
     env.prompts.shown.clear();
     protect->trigger();
     EXPECT_TRUE(env.prompts.texts().isEmpty());
+    ASSERT_FALSE(protect->isChecked());
+    // Unprotected, installing over the player's own read-only spray in tfc (though Velmira once
+    // installed one there) leaves the new file read-only, as the player had it.
+    apply({2}, 1, QStringLiteral("team.wad"));
+    create();
+    EXPECT_EQ(readFile(temp("tfc")), teamWad);
+    EXPECT_FALSE(writable(temp("tfc")));
 }
 
 // Xash3D FWGS makes the spray from a picture in logos/. Velmira's own picture there is known by

@@ -24,6 +24,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
@@ -472,14 +473,17 @@ TEST(SprayFileListWidget, ListsEveryPictureKindQtReadsHere) {
     EXPECT_TRUE(listed.contains(QStringLiteral("g.gif")));
     EXPECT_FALSE(listed.contains(QStringLiteral("notes.txt")));
     EXPECT_EQ(sprayKindOf(QStringLiteral("p.PNG")), QStringLiteral("PNG"));
-    for (const char* format : {"png", "jpg", "jpeg", "gif"})
-        EXPECT_TRUE(sprayExtensions().contains(QLatin1String(format))) << format;
-    // TGA pictures are read by our own reader, everywhere.
-    EXPECT_TRUE(sprayExtensions().contains(QLatin1String("tga")));
+    // TGA pictures are read by our own reader, everywhere; WebP and TIFF through Debian's
+    // image-format plugins.
+    QStringList kinds{QStringLiteral("t.tga"), QStringLiteral("k.JPG"), QStringLiteral("b.Bmp")};
 #ifndef Q_OS_WIN
-    // Debian's image-format plugins add this.
-    EXPECT_TRUE(sprayExtensions().contains(QLatin1String("webp")));
+    kinds << QStringLiteral("w.webp") << QStringLiteral("f.tif") << QStringLiteral("f.tiff");
 #endif
+    for (const QString& name : kinds)
+        scratch.write(name, "x");
+    const QStringList all = sprayFilesIn(scratch.path());
+    for (const QString& name : kinds)
+        EXPECT_TRUE(all.contains(name)) << name.toStdString();
     const SprayPreview shown = previewOf(scratch.path(QStringLiteral("p.PNG")));
     EXPECT_FALSE(shown.image.isNull());
     EXPECT_TRUE(shown.note.contains(QStringLiteral(", 1 colours"))) << shown.note.toStdString();
@@ -771,12 +775,11 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     emit sizes->activated(3);
     EXPECT_TRUE(control("width")->isEnabled());
     EXPECT_TRUE(control("height")->isEnabled());
-    EXPECT_TRUE(maker()->choices().removeFringe);
-    EXPECT_FALSE(maker()->choices().dither);
-    EXPECT_TRUE(maker()->choices().oneColour);
-    EXPECT_TRUE(maker()->choices().sharp);
-    EXPECT_TRUE(maker()->choices().mirrored);
-    EXPECT_EQ(maker()->choices().quarterTurns, 1);
+    // The live spray follows: a one-colour logo, turned upright with its frame.
+    maker()->waitForSpray();
+    ASSERT_TRUE(maker()->hasSpray());
+    EXPECT_TRUE(maker()->made()->spray.oneColour);
+    EXPECT_LT(maker()->made()->spray.picture.width, maker()->made()->spray.picture.height);
     // What the player sees: the picture under the frame, the spray at 1x and 2x.
     maker()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(maker()));
@@ -960,6 +963,34 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
     maker.waitForSpray();
     EXPECT_EQ(qobject_cast<QSpinBox*>(control("width"))->value(), 96);
     EXPECT_EQ(qobject_cast<QSpinBox*>(control("height"))->value(), 144);
+}
+
+// A spray made for an older choice that arrives after a newer choice was made is dropped: never
+// shown, never saved.
+TEST(MakerControls, ASprayForAnOlderChoiceArrivingLateIsNeverShown) {
+    TestEnv env;
+    QImage picture(64, 32, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 0, 200));
+    QPainter(&picture).fillRect(0, 0, 32, 32, qRgb(200, 0, 0));
+    const QString path = env.scratch.path(QStringLiteral("halves.png"));
+    ASSERT_TRUE(picture.save(path, "PNG"));
+    MakerDialog maker(path, env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
+    maker.waitForSpray();
+    QSignalSpy shown(&maker, &MakerDialog::sprayShown);
+    auto* mirror = maker.findChild<QPushButton*>(QStringLiteral("mirror"));
+    // Each spray is made, and its result waits, before the window takes its next event.
+    mirror->click();
+    QThread::msleep(400);
+    mirror->click();
+    QThread::msleep(400);
+    QCoreApplication::sendPostedEvents(&maker, QEvent::MetaCall);
+    maker.waitForSpray();
+    EXPECT_EQ(shown.size(), 1) << "only the spray of the latest choice is shown";
+    ASSERT_TRUE(maker.hasSpray());
+    EXPECT_FALSE(maker.choices().mirrored);
+    const wad::IndexedPicture& spray = maker.made()->spray.picture;
+    EXPECT_GT(qRed(spray.palette[static_cast<std::size_t>(spray.at(2, 8))]), 150)
+        << "red on the left, as the latest (unmirrored) choice has it";
 }
 
 }  // namespace

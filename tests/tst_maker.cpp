@@ -4,6 +4,7 @@
 #include "wad/wad.h"
 
 #include <QPainter>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -233,6 +234,24 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     EXPECT_EQ(qAlpha(keyed.pixel(30, 30)), 0);
     EXPECT_EQ(keyed.pixel(27, 31), qRgb(200, 0, 0));
     EXPECT_EQ(keyed.pixel(31, 27), qRgb(200, 0, 0));
+    // A blended pixel beside a one-pixel hole, on whichever side of it: the see-through pixel
+    // is its only see-through neighbour, straight across, and it takes the colour further in.
+    for (const QPoint side : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+        QImage holed(16, 16, QImage::Format_ARGB32);
+        holed.fill(qRgb(200, 0, 0));
+        holed.setPixel(8, 8, qRgba(0, 0, 0, 0));
+        holed.setPixel(QPoint(8, 8) + side, qRgb(240, 120, 120));
+        const MakerSource holedSource(holed);
+        MakerChoices own = centred(holedSource, 1.0);
+        own.seeThrough = SeeThrough::OwnAlpha;
+        own.removeFringe = true;
+        own.sharp = true;
+        QImage cleanedHole = framedPicture(holedSource, own, QSize(16, 16));
+        applySeeThrough(cleanedHole, own);
+        EXPECT_EQ(qAlpha(cleanedHole.pixel(8, 8)), 0) << side.x() << "," << side.y();
+        EXPECT_EQ(cleanedHole.pixel(QPoint(8, 8) + side), qRgb(200, 0, 0))
+            << side.x() << "," << side.y();
+    }
     // The picture's own transparency, cut where the player says.
     QImage fading(32, 32, QImage::Format_ARGB32);
     for (int x = 0; x < 32; ++x)
@@ -271,6 +290,36 @@ TEST(SprayMaker, TheSavedBitmapCompilesToTheSameWad) {
         EXPECT_EQ(made->spray.oneColour, oneColour);
         EXPECT_EQ(QSize(made->spray.picture.width, made->spray.picture.height), QSize(112, 112));
         const QByteArray bitmap = sprayBitmap(made->spray.picture);
+        // The header, field by field, as other programs read it.
+        const auto u16 = [&](int at) {
+            return qFromLittleEndian<quint16>(bitmap.constData() + at);
+        };
+        const auto u32 = [&](int at) {
+            return qFromLittleEndian<quint32>(bitmap.constData() + at);
+        };
+        const struct {
+            const char* field;
+            quint32 value, expected;
+        } fields[] = {
+            {"signature", u16(0), 0x4d42},
+            {"file size", u32(2), static_cast<quint32>(bitmap.size())},
+            {"reserved", u32(6), 0},
+            {"pixel offset", u32(10), 14 + 40 + 1024},
+            {"info header size", u32(14), 40},
+            {"width", u32(18), 112},
+            {"height (bottom-up)", u32(22), 112},
+            {"planes", u16(26), 1},
+            {"bits per pixel", u16(28), 8},
+            {"compression", u32(30), 0},
+            {"pixel bytes", u32(34), 112 * 112},
+            {"horizontal resolution", u32(38), 2835},
+            {"vertical resolution", u32(42), 2835},
+            {"colours used", u32(46), 256},
+            {"important colours", u32(50), 0},
+        };
+        for (const auto& f : fields)
+            EXPECT_EQ(f.value, f.expected) << f.field;
+        EXPECT_EQ(QImage::fromData(bitmap, "BMP").dotsPerMeterX(), 2835);
         const auto read = decodeBitmap(bitmap, "bmp");
         ASSERT_TRUE(read) << read.error().toStdString();
         const auto compiled = makeSprayPicture(read.value(), LumpLine{}, false);

@@ -147,10 +147,9 @@ TEST_F(QlumpyTest, SeeThroughPixelsAndBraceBlueBecomeTransparent) {
 
 TEST_F(QlumpyTest, RefusesBrokenInputWithOneLineAndNoFile) {
     const QString fixtures = QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/bmp/");
-    for (const char* name :
-         {"truncated.bmp", "lying_pixel_offset.bmp", "huge_dimensions.bmp", "zero_size.bmp",
-          "overflowing_row_size.bmp", "not_a_bitmap.bmp", "missing.bmp", "truncated_rle8.bmp",
-          "huge_gif_frame.gif"}) {
+    for (const char* name : {"truncated.bmp", "lying_pixel_offset.bmp", "huge_dimensions.bmp",
+                             "zero_size.bmp", "overflowing_row_size.bmp", "not_a_bitmap.bmp",
+                             "missing.bmp", "truncated_rle8.bmp", "huge_gif_frame.gif"}) {
         const QString wad =
             scratch.path(QStringLiteral("broken-%1.wad").arg(QString::fromLatin1(name)));
         const Outcome run = compile(scriptFor(fixtures + QString::fromLatin1(name), wad));

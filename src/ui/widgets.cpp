@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/prompts.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QThread>
 #include <QToolTip>
 #include <QUrl>
@@ -24,11 +26,34 @@
 
 namespace velmira {
 
+namespace {
+// Rows keep the height of a row of text alone: the style gives a row with an icon a margin above
+// and below it, which would make a marked mod's row taller than the others.
+class TextHeightRows : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize full = QStyledItemDelegate::sizeHint(option, index);
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        plain.features &= ~QStyleOptionViewItem::HasDecoration;
+        plain.icon = QIcon();
+        plain.decorationSize = QSize();
+        const QWidget* widget = option.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        return QSize(
+            full.width(),
+            style->sizeFromContents(QStyle::CT_ItemViewItem, &plain, QSize(), widget).height());
+    }
+};
+}  // namespace
+
 ModListWidget::ModListWidget(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     // The mark of a replaced spray is no taller than the text: every row keeps its height.
     const int side = fontMetrics().ascent();
     setIconSize(QSize(side, side));
+    setItemDelegate(new TextHeightRows(this));
 }
 
 void ModListWidget::addSorted(const QString& text) {
