@@ -916,14 +916,21 @@ TEST(SprayNames, ALongNameIsShortenedToFitWithoutCuttingACharacter) {
 // The maker's controls show what applies: the size boxes the size in use, the cut-off only for
 // the picture's own transparency, picking and tolerance only for a colour; a colour kind chosen
 // before any colour starts from the picture's top-left corner.
+// A picture of one colour with a square of another, saved as a PNG for the spray maker.
+QString squareOn(const TestEnv& env, QSize size, QRgb around, QRect square, QRgb inside) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(around);
+    QPainter(&picture).fillRect(square, inside);
+    const QString path = env.scratch.path(QStringLiteral("picture.png"));
+    picture.save(path, "PNG");
+    return path;
+}
+
 TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
     TestEnv env;
-    QImage picture(300, 200, QImage::Format_RGB32);
-    picture.fill(qRgb(0, 200, 0));
-    QPainter(&picture).fillRect(100, 50, 100, 100, qRgb(200, 0, 0));
-    const QString path = env.scratch.path(QStringLiteral("logo.png"));
-    ASSERT_TRUE(picture.save(path, "PNG"));
-    MakerDialog maker(path, env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
+    MakerDialog maker(
+        squareOn(env, QSize(300, 200), qRgb(0, 200, 0), QRect(100, 50, 100, 100), qRgb(200, 0, 0)),
+        env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
     maker.waitForSpray();
     ASSERT_TRUE(maker.hasSpray());
     const auto control = [&](const char* name) {
@@ -969,12 +976,9 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
 // shown, never saved.
 TEST(MakerControls, ASprayForAnOlderChoiceArrivingLateIsNeverShown) {
     TestEnv env;
-    QImage picture(64, 32, QImage::Format_RGB32);
-    picture.fill(qRgb(0, 0, 200));
-    QPainter(&picture).fillRect(0, 0, 32, 32, qRgb(200, 0, 0));
-    const QString path = env.scratch.path(QStringLiteral("halves.png"));
-    ASSERT_TRUE(picture.save(path, "PNG"));
-    MakerDialog maker(path, env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
+    MakerDialog maker(
+        squareOn(env, QSize(64, 32), qRgb(0, 0, 200), QRect(0, 0, 32, 32), qRgb(200, 0, 0)),
+        env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
     maker.waitForSpray();
     QSignalSpy shown(&maker, &MakerDialog::sprayShown);
     auto* mirror = maker.findChild<QPushButton*>(QStringLiteral("mirror"));

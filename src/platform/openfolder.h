@@ -75,6 +75,9 @@ class OpenFolder {
 
   private:
     void close();
+    // Renames `from` over `to`, both inside; the system's reason, empty on success.
+    QString renameInside(const QString& from, const QString& to) const;
+    void removeInside(const QString& name) const;
     // The plain file opened for reading and changing its mode, with its bytes; none when it
     // is not one or is larger than `limit`.
     void* openForMode(const QString& name, qint64 limit, QByteArray* bytes) const;

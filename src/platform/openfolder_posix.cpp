@@ -3,7 +3,6 @@
 #include "platform/files.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cerrno>
 
@@ -18,6 +17,21 @@ namespace {
 bool isOneName(const QString& name) {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
            !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+// The bytes of an opened regular file of this size, as many as can be read.
+QByteArray readOpen(int fd, qint64 size) {
+    QByteArray read(static_cast<qsizetype>(size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < read.size()) {
+        const ssize_t n = ::read(fd, read.data() + got, static_cast<size_t>(read.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    read.truncate(got);
+    return read;
 }
 }  // namespace
 
@@ -110,20 +124,8 @@ std::optional<QByteArray> OpenFolder::readFile(const QString& name, qint64 limit
         return std::nullopt;
     std::optional<QByteArray> bytes;
     struct stat info;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= limit) {
-        QByteArray read(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
-        qsizetype got = 0;
-        while (got < read.size()) {
-            const ssize_t n = ::read(fd, read.data() + got, static_cast<size_t>(read.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += n;
-        }
-        read.truncate(got);
-        bytes = read;
-    }
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= limit)
+        bytes = readOpen(fd, info.st_size);
     ::close(fd);
     return bytes;
 }
@@ -166,29 +168,15 @@ OpenFolder::Written OpenFolder::writeNew(const QString& name, const QByteArray& 
     return Written::Done;
 }
 
-bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* reason) const {
-    if (!isOpen() || !isOneName(name)) {
-        *reason = systemErrorText(EINVAL);
-        return false;
-    }
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const QString staged = QStringLiteral(".%1.%2").arg(name).arg(
-            QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        const Written written = writeNew(staged, bytes, reason);
-        if (written == Written::Taken)
-            continue;
-        if (written == Written::Failed)
-            return false;
-        const QByteArray from = QFile::encodeName(staged);
-        if (::renameat(m_fd, from.constData(), m_fd, QFile::encodeName(name).constData()) != 0) {
-            *reason = systemErrorText(errno);
-            ::unlinkat(m_fd, from.constData(), 0);
-            return false;
-        }
-        return true;
-    }
-    *reason = systemErrorText(EEXIST);
-    return false;
+QString OpenFolder::renameInside(const QString& from, const QString& to) const {
+    if (::renameat(m_fd, QFile::encodeName(from).constData(), m_fd,
+                   QFile::encodeName(to).constData()) != 0)
+        return systemErrorText(errno);
+    return QString();
+}
+
+void OpenFolder::removeInside(const QString& name) const {
+    ::unlinkat(m_fd, QFile::encodeName(name).constData(), 0);
 }
 
 namespace {
@@ -210,18 +198,7 @@ void* OpenFolder::openForMode(const QString& name, qint64 limit, QByteArray* byt
         ::close(fd);
         return nullptr;
     }
-    QByteArray read(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < read.size()) {
-        const ssize_t n = ::read(fd, read.data() + got, static_cast<size_t>(read.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += n;
-    }
-    read.truncate(got);
-    *bytes = read;
+    *bytes = readOpen(fd, info.st_size);
     return new OpenFile{fd};
 }
 

@@ -3,7 +3,6 @@
 #include "platform/files.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 
 #include <windows.h>
 
@@ -200,28 +199,12 @@ OpenFolder::Written OpenFolder::writeNew(const QString& name, const QByteArray& 
     return Written::Done;
 }
 
-bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* reason) const {
-    if (!isOpen() || !isOneName(name)) {
-        *reason = systemErrorText(ERROR_INVALID_NAME);
-        return false;
-    }
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const QString staged = QStringLiteral(".%1.%2").arg(name).arg(
-            QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        const Written written = writeNew(staged, bytes, reason);
-        if (written == Written::Taken)
-            continue;
-        if (written == Written::Failed)
-            return false;
-        *reason = renameOver(pathOf(staged), pathOf(name));
-        if (!reason->isEmpty()) {
-            DeleteFileW(wide(pathOf(staged)).c_str());
-            return false;
-        }
-        return true;
-    }
-    *reason = systemErrorText(ERROR_FILE_EXISTS);
-    return false;
+QString OpenFolder::renameInside(const QString& from, const QString& to) const {
+    return renameOver(pathOf(from), pathOf(to));
+}
+
+void OpenFolder::removeInside(const QString& name) const {
+    DeleteFileW(wide(pathOf(name)).c_str());
 }
 
 void* OpenFolder::openForMode(const QString& name, qint64 limit, QByteArray* bytes) const {
