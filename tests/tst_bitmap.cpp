@@ -400,7 +400,10 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
     } cases[] = {
         {"a 2400 x 1800 JPEG", halvesIn(QSize(2400, 1800), "JPEG"), QSize(2400, 1800), true},
         {"a 2400 x 1800 PNG", halvesIn(QSize(2400, 1800), "PNG"), QSize(2400, 1800), true},
+#ifndef Q_OS_WIN
+        // Through Debian's image-format plugins.
         {"a 1800 x 2400 TIFF", halvesIn(QSize(1800, 2400), "TIFF"), QSize(1800, 2400), true},
+#endif
         {"a 1 KB RLE8 bitmap of 8192 x 8192", bomb, QSize(8192, 8192), false},
         {"a run-length TGA of 65535 x 256", wide, QSize(65535, 256), false},
     };

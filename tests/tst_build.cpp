@@ -689,7 +689,7 @@ TEST_F(CreateSpraysTest, TheProtectionChoiceHoldsAtOnceForVelmirasOwnSpraysOnly)
     protect->trigger();
     EXPECT_EQ(env.prompts.texts().size(), 2) << "each change is told";
     // Nothing of Velmira's changes: nothing is said.
-    QFile::remove(temp("dmc"));
+    deleteFileForced(temp("dmc"));
     env.prompts.shown.clear();
     protect->trigger();
     EXPECT_TRUE(env.prompts.texts().isEmpty());
