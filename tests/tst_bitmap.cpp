@@ -4,7 +4,9 @@
 #include "wad/readfile.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDeadlineTimer>
+#include <QPainter>
 #include <QThread>
 #include <QtEndian>
 
@@ -430,4 +432,77 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
     EXPECT_EQ(readSize(QSize(8192, 6144)), QSize(2364, 1773));
     EXPECT_EQ(readSize(QSize(2048, 2048)), QSize(2048, 2048)) << "at the limit: as it is";
     EXPECT_EQ(readSize(QSize(100000, 1)), QSize(100000, 1));
+}
+
+// A phone's photo is read as every viewer shows it: turned by its orientation tag (each of the
+// eight), and in sRGB, the colours the game draws, when it carries a profile of its own.
+TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
+    // 40 x 20, a colour in each corner: red, green / blue, white.
+    QImage stored(40, 20, QImage::Format_RGB32);
+    stored.fill(Qt::black);
+    {
+        QPainter painter(&stored);
+        painter.fillRect(0, 0, 10, 10, Qt::red);
+        painter.fillRect(30, 0, 10, 10, Qt::green);
+        painter.fillRect(0, 10, 10, 10, Qt::blue);
+        painter.fillRect(30, 10, 10, 10, Qt::white);
+    }
+    QByteArray jpeg;
+    {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(stored.save(&buffer, "JPEG", 95));
+    }
+    const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255),
+               white = qRgb(255, 255, 255);
+    const struct {
+        int orientation;
+        QSize size;
+        QRgb topLeft, topRight;
+    } tags[] = {
+        {1, QSize(40, 20), red, green},   {2, QSize(40, 20), green, red},
+        {3, QSize(40, 20), white, blue},  {4, QSize(40, 20), blue, white},
+        {5, QSize(20, 40), red, blue},    {6, QSize(20, 40), blue, red},
+        {7, QSize(20, 40), white, green}, {8, QSize(20, 40), green, white},
+    };
+    const auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) < 60 && std::abs(qGreen(a) - qGreen(b)) < 60 &&
+               std::abs(qBlue(a) - qBlue(b)) < 60;
+    };
+    for (const auto& t : tags) {
+        // An Exif segment right after the start of the picture: one tag, the orientation.
+        QByteArray exif =
+            bytes({0xff, 0xe1, 0, 34, 'E', 'x',  'i',  'f', 0, 0, 'M', 'M', 0, 42, 0,
+                   0,    0,    8, 0,  1,   0x01, 0x12, 0,   3, 0, 0,   0,   1, 0,  t.orientation,
+                   0,    0,    0, 0,  0,   0});
+        const QByteArray tagged = jpeg.left(2) + exif + jpeg.mid(2);
+        const auto image = decodeBitmap(tagged, "jpg");
+        ASSERT_TRUE(image) << t.orientation << ": " << image.error().toStdString();
+        EXPECT_EQ(image->size(), t.size) << t.orientation;
+        const QRgb topLeft = image->pixel(2, 2);
+        const QRgb topRight = image->pixel(image->width() - 3, 2);
+        EXPECT_TRUE(near(topLeft, t.topLeft)) << t.orientation << " " << std::hex << topLeft;
+        EXPECT_TRUE(near(topRight, t.topRight)) << t.orientation << " " << std::hex << topRight;
+    }
+    // A wide-gamut photo keeps its colours: the same numbers mean a more saturated colour in
+    // Display P3, so in sRGB its red is stronger and its blue weaker.
+    QImage wide(16, 16, QImage::Format_RGB32);
+    wide.fill(qRgb(200, 100, 50));
+    QImage plain = wide;
+    wide.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
+    for (const QImage* picture : {&wide, &plain}) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(picture->save(&buffer, "PNG"));
+        const auto read = decodeBitmap(png, "png");
+        ASSERT_TRUE(read);
+        const QRgb colour = read->pixel(8, 8);
+        if (picture == &plain) {
+            EXPECT_EQ(colour | 0xff000000u, qRgb(200, 100, 50)) << "no profile: taken as sRGB";
+        } else {
+            EXPECT_GE(qRed(colour), 210) << std::hex << colour;
+            EXPECT_LE(qBlue(colour), 40) << std::hex << colour;
+        }
+    }
 }

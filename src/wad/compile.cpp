@@ -10,6 +10,7 @@
 #include "wad/wad.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -232,7 +233,9 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
     QImageReader reader(&buffer, kind);
     reader.setDecideFormatFromContent(false);
     reader.setAllocationLimit(kImageAllocationLimitMb);
-    reader.setAutoTransform(false);
+    // A phone stores a portrait photo lying down, with a tag saying how to turn it: it is read
+    // upright, as every viewer shows it.
+    reader.setAutoTransform(true);
     // JPEG, PNG and WebP decode straight at the reduced size; others read it whole first.
     if (const QSize size = reader.size(); pixelsOf(size) > kMaxReadPixels) {
         const QString problem =
@@ -244,6 +247,11 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
     QImage image = reader.read();
     if (image.isNull())
         return Fail::failure(reader.errorString());
+    // The game draws sRGB: a picture with a colour profile of its own (Display P3 from a phone,
+    // Adobe RGB from a camera) is converted to it before it is scaled and reduced; one without
+    // is taken as sRGB.
+    if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb))
+        image.convertToColorSpace(QColorSpace::SRgb);
     return reducedToRead(std::move(image));
 }
 
