@@ -1,12 +1,14 @@
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
 #include "wad/convert.h"
+#include "wad/hpk.h"
 #include "wad/lumpscript.h"
 #include "wad/palette.h"
 #include "wad/wad.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -338,3 +340,92 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, MalformedScript,
                                            "dest_without_file.ls", "no_lumps.ls"));
 
 }  // namespace
+
+namespace {
+
+// Reads a cache and says what came of it: the sprays' lengths, or the reason.
+struct CacheOutcome {
+    bool read = false;
+    std::size_t sprays = 0;
+    int passedOver = 0;
+    QString error;
+};
+
+CacheOutcome readCache(const QByteArray& bytes) {
+    const auto cache = readSprayCache(bytes);
+    if (!cache)
+        return CacheOutcome{false, 0, 0, cache.error()};
+    return CacheOutcome{true, cache->sprays.size(), cache->passedOver, QString()};
+}
+
+}  // namespace
+
+// The game's cache of sprays seen on servers: every decal entry that is a spray the game takes
+// is offered, byte for byte; anything else is passed over, and a damaged cache is refused with
+// the reason, never read past its end.
+TEST(SprayCacheReader, OffersTheSpraysTheGameTakesAndRefusesDamagedCaches) {
+    const QByteArray one = velmira::test::sprayWad(64, 64, 1);
+    const QByteArray two = velmira::test::sprayWad(32, 96, 2);
+    const QByteArray good =
+        hpkOf({{one}, {two, 3, "pldecal.wad"}, {one, 2}, {QByteArray(600, 'x')}});
+    const auto cache = readSprayCache(good);
+    ASSERT_TRUE(cache) << cache.error().toStdString();
+    ASSERT_EQ(cache->sprays.size(), 2u);
+    EXPECT_EQ(cache->view(cache->sprays[0]), one) << "byte for byte";
+    EXPECT_EQ(cache->view(cache->sprays[1]), two);
+    EXPECT_EQ(cache->sprays[1].name, QStringLiteral("pldecal.wad"));
+    EXPECT_EQ(cache->passedOver, 2) << "a generic resource and a decal that is no spray";
+
+    const auto withCount = [&](quint32 count) {
+        QByteArray bytes = good;
+        const quint32 directory = qFromLittleEndian<quint32>(bytes.constData() + 8);
+        qToLittleEndian(count, bytes.data() + directory);
+        return bytes;
+    };
+    QByteArray outside = good;
+    qToLittleEndian<quint32>(static_cast<quint32>(good.size()), outside.data() + 8);
+    QByteArray beyond = good;
+    qToLittleEndian<quint32>(0xfffffff0u, beyond.data() + 8);
+    QByteArray version = good;
+    version[4] = 2;
+    // 32,768 entries of a few bytes each: none is a spray, all are passed over.
+    std::vector<HpkEntry> tiny(32768, HpkEntry{QByteArray("tiny", 4)});
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool read;
+        std::size_t sprays;
+    } cases[] = {
+        {"a good cache", good, true, 2},
+        {"the header cut short", good.left(10), false, 0},
+        {"the directory cut short", good.left(good.size() - 10), false, 0},
+        {"a directory outside the file", outside, false, 0},
+        {"a directory far beyond the file", beyond, false, 0},
+        {"no entries", withCount(0), false, 0},
+        {"32,769 entries", withCount(32769), false, 0},
+        {"more entries than the directory holds", withCount(5), false, 0},
+        {"another version", version, false, 0},
+        {"not a cache", QByteArray("PACK") + good.mid(4), false, 0},
+        {"an entry claiming the whole file", hpkOf({{one, 3, "x", 0, 12 + 4 + 144}}), true, 0},
+        {"an entry past the end", hpkOf({{one, 3, "x", 12 + one.size(), one.size()}}), false, 0},
+        {"entries adding up to more than the file",
+         hpkOf({{one}, {one, 3, "x", 12, one.size()}, {one, 3, "x", 12, one.size()}}), false, 0},
+        {"32,768 tiny entries", hpkOf(tiny), true, 0},
+    };
+    for (const auto& c : cases) {
+        const CacheOutcome outcome = readCache(c.bytes);
+        EXPECT_EQ(outcome.read, c.read) << c.what << ": " << outcome.error.toStdString();
+        EXPECT_EQ(outcome.sprays, c.sprays) << c.what;
+        if (!c.read) {
+            EXPECT_FALSE(outcome.error.isEmpty()) << c.what;
+        }
+    }
+    // Every cut and every flipped byte of a good cache is read or refused, never more.
+    for (qsizetype cut = 0; cut < good.size(); cut += 7)
+        readCache(good.left(cut));
+    for (qsizetype at = 0; at < good.size(); at += 3) {
+        QByteArray flipped = good;
+        flipped[at] = static_cast<char>(flipped[at] ^ 0x5a);
+        readCache(flipped);
+    }
+}

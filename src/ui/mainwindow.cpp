@@ -22,6 +22,7 @@
 #include "ui/geometry.h"
 #include "ui/locationsdialog.h"
 #include "ui/makerdialog.h"
+#include "ui/seendialog.h"
 #include "ui/widgets.h"
 
 #include <QBitmap>
@@ -204,6 +205,12 @@ void MainWindow::buildMenus() {
     make->setToolTip(
         QStringLiteral("Frame the chosen picture into a spray, see it as the game "
                        "draws it, and save it to the library"));
+    QAction* seen = file->addAction(QStringLiteral("Sprays Seen in &Games\u2026"));
+    seen->setObjectName(QStringLiteral("mnuFileSeen"));
+    seen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    seen->setToolTip(
+        QStringLiteral("Browse the sprays the game kept from servers, and keep the ones you "
+                       "like"));
     m_mnuFileProtect = file->addAction(QStringLiteral("&Protect Sprays from the Game"));
     m_mnuFileProtect->setObjectName(QStringLiteral("mnuFileProtect"));
     m_mnuFileProtect->setCheckable(true);
@@ -228,6 +235,7 @@ void MainWindow::buildMenus() {
     connect(m_mnuFileProtect, &QAction::triggered, this, [this] { mnuFileProtect_Click(); });
     connect(clearCache, &QAction::triggered, this, [this] { mnuFileClearCache_Click(); });
     connect(make, &QAction::triggered, this, [this] { mnuFileMake_Click(); });
+    connect(seen, &QAction::triggered, this, [this] { mnuFileSeen_Click(); });
     // The shortcut works wherever the focus is in the window.
     addAction(make);
     connect(contents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
@@ -390,6 +398,36 @@ void MainWindow::openMaker(const QString& picture) {
     m_maker->setAttribute(Qt::WA_DeleteOnClose);
     m_maker->setWindowFlag(Qt::Window);
     m_maker->show();
+}
+
+void MainWindow::mnuFileSeen_Click() {
+    if (m_seen) {
+        m_seen->raise();
+        m_seen->activateWindow();
+        return;
+    }
+    QStringList mods;
+    for (int row = 0; row < m_state.Mods.size(); ++row)
+        mods << m_state.Mods.at(row).ModFolder;
+    m_seen = new SeenDialog(
+        m_state.HalfLifeDir, mods,
+        [this] {
+            return m_state.CurrentSprayDir.isEmpty() ? m_state.SprayRootDir
+                                                     : m_state.CurrentSprayDir;
+        },
+        [this](const QString& name) {
+            // The kept spray is listed and chosen, where the list shows the folder it went to.
+            const QString folder =
+                m_state.CurrentSprayDir.isEmpty() ? m_state.SprayRootDir : m_state.CurrentSprayDir;
+            if (QDir::cleanPath(m_fileBMPs->folder()) == QDir::cleanPath(folder)) {
+                m_controls->files.reread();
+                m_controls->files.choose(name);
+            }
+        },
+        m_services.prompts, m_windows, this);
+    m_seen->setAttribute(Qt::WA_DeleteOnClose);
+    m_seen->setWindowFlag(Qt::Window);
+    m_seen->show();
 }
 
 void MainWindow::mnuFileClearCache_Click() {

@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
     void mnuFileProtect_Click();
     void mnuFileClearCache_Click();
     void mnuFileMake_Click();
+    void mnuFileSeen_Click();
     // Opens the spray maker on a picture, saving into the chosen category.
     void openMaker(const QString& picture);
     QWidget* maker() const { return m_maker; }
@@ -90,6 +91,7 @@ class MainWindow : public QMainWindow {
     QPushButton* m_cmdCreate = nullptr;
     QAction* m_mnuFileProtect = nullptr;
     QPointer<QDialog> m_maker;
+    QPointer<QDialog> m_seen;
     std::unique_ptr<MainControls> m_controls;
     bool m_unloaded = false;
 };

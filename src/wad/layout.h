@@ -43,3 +43,22 @@ constexpr qint64 InfoOffset = 14;
 constexpr qint64 CoreHeaderSize = 12;
 constexpr qint64 InfoHeaderSize = 40;
 }  // namespace velmira::wad::BmpLayout
+
+// Offsets and sizes of the game's cache of sprays seen on servers (custom.hpk).
+namespace velmira::wad::HpkLayout {
+constexpr qint64 HeaderSize = 12;
+constexpr qint64 VersionOffset = 4;
+constexpr qint64 DirectoryOffsetOffset = 8;
+constexpr quint32 Version = 1;
+constexpr qint64 CountSize = 4;
+constexpr qint64 MaxEntries = 32768;
+constexpr qint64 EntrySize = 144;
+constexpr qint64 NameSize = 64;
+constexpr qint64 TypeOffset = 64;
+constexpr qint64 DataOffsetOffset = 136;
+constexpr qint64 DataLengthOffset = 140;
+constexpr quint32 TypeDecal = 3;  // a player's spray
+// What the engines store: the smallest entry one keeps, and the largest either does.
+constexpr qint64 MinData = 512;
+constexpr qint64 MaxData = 256 * 1024;
+}  // namespace velmira::wad::HpkLayout

@@ -1,5 +1,8 @@
 #include "testenv.h"
 
+#include <QCryptographicHash>
+#include <QtEndian>
+
 #include "wad/wad.h"
 
 #include <QCoreApplication>
@@ -139,6 +142,39 @@ QByteArray sprayWad(int width, int height, int seed) {
     picture.palette[255] = wad::kPureBlue;
     return wad::encodeWad({wad::Lump{QStringLiteral("{LOGO"), 0x43,
                                      wad::encodeMipTexture(picture, QStringLiteral("{LOGO"))}});
+}
+
+QByteArray hpkOf(const std::vector<HpkEntry>& entries) {
+    QByteArray cache("HPAK");
+    const auto u32 = [](QByteArray& out, quint32 value) {
+        char bytes[4];
+        qToLittleEndian(value, bytes);
+        out.append(bytes, 4);
+    };
+    u32(cache, 1);
+    u32(cache, 0);  // the directory's offset, set below
+    QByteArray directory;
+    u32(directory, static_cast<quint32>(entries.size()));
+    for (const HpkEntry& entry : entries) {
+        QByteArray record = entry.name.left(63);
+        record.resize(64, '\0');
+        u32(record, entry.type);
+        u32(record, 0);                                        // index
+        u32(record, static_cast<quint32>(entry.data.size()));  // download size
+        record.append('\x04');                                 // flags: custom
+        record.append(QCryptographicHash::hash(entry.data, QCryptographicHash::Md5));
+        record.append('\0');                      // player
+        record.append(QByteArray(32 + 2, '\0'));  // reserved, padding
+        u32(record, 0xdeadbeef);
+        u32(record, 0xdeadbeef);
+        u32(record, static_cast<quint32>(entry.offset >= 0 ? entry.offset : cache.size()));
+        u32(record, static_cast<quint32>(entry.length >= 0 ? entry.length : entry.data.size()));
+        directory += record;
+        if (entry.offset < 0)
+            cache += entry.data;
+    }
+    qToLittleEndian(static_cast<quint32>(cache.size()), cache.data() + 8);
+    return cache + directory;
 }
 
 }  // namespace velmira::test

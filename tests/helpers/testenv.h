@@ -134,4 +134,18 @@ QByteArray bitmap8(int width, int height, int colours = 16);
 // A spray WAD the game takes: one 8-bit picture of the given size, pixels (x + y + seed) % 200.
 QByteArray sprayWad(int width, int height, int seed = 0);
 
+// One entry of a cache of sprays seen on servers; the offset and length the directory gives
+// are the data's own unless set (an entry with an offset set adds no data to the cache).
+struct HpkEntry {
+    QByteArray data;
+    quint32 type = 3;  // a player's spray
+    QByteArray name = "tempdecal.wad";
+    qint64 offset = -1;
+    qint64 length = -1;
+};
+
+// A cache (custom.hpk) as the game writes it: the header, the entries' data one after another,
+// then the directory.
+QByteArray hpkOf(const std::vector<HpkEntry>& entries);
+
 }  // namespace velmira::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "wad/result.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace velmira::wad {
+
+// One spray the game keeps in its cache of sprays seen on servers: where the whole spray file a
+// player uploaded lies in the cache.
+struct CachedSpray {
+    QString name;  // as recorded ("tempdecal.wad"); it tells sprays apart no more than that
+    qint64 offset = 0;
+    qint64 length = 0;
+};
+
+// What a cache holds: the sprays the game would draw, and how many entries were passed over
+// (not sprays, or sprays the game would not take). The sprays' bytes are the cache's own: none
+// is copied, so a cache costs its size however many sprays it holds.
+struct SprayCache {
+    QByteArray bytes;
+    std::vector<CachedSpray> sprays;
+    int passedOver = 0;
+    // A spray's file, byte for byte (valid while the cache is).
+    QByteArray view(const CachedSpray& spray) const {
+        return QByteArray::fromRawData(bytes.constData() + spray.offset, spray.length);
+    }
+};
+
+// The largest cache read: Xash3D caps its caches at 64 MB, the other engines at 4 MB.
+constexpr qint64 kMaxCacheSize = 64 * 1024 * 1024;
+
+// Reads a cache of sprays seen on servers (custom.hpk) from its bytes: the header, the
+// directory (1 to 32,768 entries, inside the file) and each decal entry whose data lie inside
+// the file, are of a size the engines store and are a spray file the game takes. A damaged or
+// hostile cache is refused with the reason; what is read is bounded by the file's size.
+Result<SprayCache> readSprayCache(const QByteArray& bytes);
+
+}  // namespace velmira::wad
