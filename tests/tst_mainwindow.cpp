@@ -68,13 +68,14 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
         for (QAction* item : top->menu()->actions())
             captions << item->objectName() + QLatin1Char('=') + item->text();
     }
-    EXPECT_EQ(captions,
-              QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "=",
-                           "mnuFileMake=&Make Spray\u2026",
-                           "mnuFileProtect=&Protect Sprays from the Game",
-                           "mnuFileClearCache=C&lear Cached Sprays\u2026", "&Help",
-                           "mnuHelpContents=&Contents...", "mnuHelpViewReadMe=&View ReadMe.txt ...",
-                           "mnuHelpAbout=&About VELMR ..."}));
+    EXPECT_EQ(
+        captions,
+        QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "=",
+                     "mnuFileMake=&Make Spray\u2026", "mnuFileSeen=Sprays Seen in &Games\u2026",
+                     "mnuFileProtect=&Protect Sprays from the Game",
+                     "mnuFileClearCache=C&lear Cached Sprays\u2026", "&Help",
+                     "mnuHelpContents=&Contents...", "mnuHelpViewReadMe=&View ReadMe.txt ...",
+                     "mnuHelpAbout=&About VELMR ..."}));
 }
 
 TEST_F(MainWindowTest, FocusOrderFollowsTheTable) {
