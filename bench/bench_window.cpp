@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
+#include "ui/seendialog.h"
 #include "ui/widgets.h"
 
 #include <QDir>
@@ -300,13 +301,15 @@ BENCHMARK(MakerChangeAndSave)->Unit(benchmark::kMillisecond)->Iterations(20);
 // request to the first live spray (goal: any photo works, peak memory under 300 MB), each
 // picture made beforehand by a process of its own. peak_mb is the process's peak resident
 // memory during the run (reset before it where Linux allows).
-enum PhotoKind { Jpeg24Mp, Png50Mp, RleBomb };
+enum PhotoKind { Jpeg24Mp, Png50Mp, RleBomb, Cache4Mb, Cache64Mb };
 
 QString photoPath(PhotoKind kind) {
-    static const char* names[] = {"photo-24mp.jpg", "photo-50mp.png", "bomb-8192.bmp"};
+    static const char* names[] = {"photo-24mp.jpg", "photo-50mp.png", "bomb-8192.bmp",
+                                  "cache-4mb/valve/custom.hpk", "cache-64mb/valve/custom.hpk"};
     const QString folder = QDir::tempPath() + QStringLiteral("/velmira-bench");
     QDir().mkpath(folder);
     const QString path = folder + QLatin1Char('/') + QLatin1String(names[kind]);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     if (!QFileInfo::exists(path))
         QProcess::execute(QCoreApplication::applicationFilePath(),
                           {QStringLiteral("--make-picture"), QString::number(kind), path});
@@ -358,10 +361,54 @@ BENCHMARK(OpenMakerOnAPhoto)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// Sprays Seen in Games on a cache of distinct 112 x 128 sprays (about 20 KB each): from the
+// request until every spray is read and the grid drawn (goal for 4 MB, 200 sprays: under
+// 150 ms), and the peak memory (goal for 64 MB, about 3,300 sprays: under 100 MB).
+void SeenSpraysListedAndDrawn(benchmark::State& state) {
+    const QString cache = photoPath(static_cast<PhotoKind>(state.range(0)));
+    const QString game = QFileInfo(cache).absolutePath() + QStringLiteral("/..");
+    ScriptedPrompts prompts;
+    LoadedWindows windows;
+    double peak = 0;
+    int shown = 0;
+    for (auto _ : state) {
+        resetPeak();
+        SeenDialog dialog(game, {QStringLiteral("valve")}, [] { return QString(); }, nullptr,
+                          prompts, windows);
+        dialog.show();
+        dialog.waitForLoading();
+        benchmark::DoNotOptimize(dialog.grab());
+        shown = dialog.shownCount();
+        peak = std::max(peak, peakMegabytes());
+    }
+    state.counters["sprays"] = shown;
+    state.counters["peak_mb"] = peak;
+}
+BENCHMARK(SeenSpraysListedAndDrawn)
+    ->ArgName("cache4mb_cache64mb")
+    ->Arg(Cache4Mb)
+    ->Arg(Cache64Mb)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
 }  // namespace
 
 namespace velmira::bench {
 int makePicture(const QString& kind, const QString& path) {
+    if (kind.toInt() == Cache4Mb || kind.toInt() == Cache64Mb) {
+        const int sprays = kind.toInt() == Cache4Mb ? 200 : 3300;
+        std::vector<HpkEntry> entries;
+        for (int i = 0; i < sprays; ++i) {
+            // Each spray its own: two pixels carry its number.
+            QByteArray spray = sprayWad(112, 128, 0);
+            spray[12 + 40] = static_cast<char>(i % 200);
+            spray[12 + 41] = static_cast<char>(i / 200);
+            entries.push_back(HpkEntry{spray});
+        }
+        const QByteArray bytes = hpkOf(entries);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? 0 : 1;
+    }
     if (kind.toInt() == RleBomb) {
         QByteArray bomb = bitmap8(8192, 8192, 256).left(54 + 1024);
         bomb[30] = 1;  // RLE8, then one end-of-picture code

@@ -1,5 +1,7 @@
 #include "readfile.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,6 +28,9 @@ namespace {
 Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes, bool startOnly) {
     using Fail = Result<QByteArray>;
     QByteArray bytes;
+    // Room for the size the file states, at most the bound, taken at once: growing a large
+    // file's bytes step by step would need the old and the new room together.
+    bytes.reserve(static_cast<qsizetype>(std::clamp<qint64>(file.size(), 0, maxBytes)));
     char buffer[64 * 1024];
     for (;;) {
         const qint64 got = file.read(buffer, sizeof buffer);
