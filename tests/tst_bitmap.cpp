@@ -320,6 +320,7 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
         {"a PNG claiming 5,000 x 4,000 pixels", large, "png", false, false},
         {"a paletted bitmap", bitmap8(16, 16), "bmp", true},
         {"a paletted bitmap cut short", bitmap8(16, 16).left(600), "bmp", false},
+        {"a paletted bitmap missing its last rows", bitmap8(16, 16).left(1078 + 100), "bmp", false},
         {"a whole GIF", gif, "gif", true},
         {"a GIF without its trailer", gif.left(gif.size() - 1), "gif", false},
         {"a GIF whose image data is cut", gif.left(gif.size() - 4), "gif", false},
@@ -386,6 +387,9 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
     QByteArray bomb = bitmap8(8192, 8192, 256).left(54 + 1024);
     bomb[30] = 1;
     bomb.append(QByteArray("\x00\x01", 2));
+    bomb[54] = 40;  // palette entry 0, the colour of every pixel: blue, green, red
+    bomb[55] = 80;
+    bomb[56] = 120;
     // A run-length TGA of 65535 x 256: runs of 128 grey pixels.
     QByteArray wide(18, '\0');
     wide[2] = 10;
@@ -422,6 +426,9 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
                     2.0 / std::min(image->width(), image->height()) *
                         std::max(1.0, double(c.full.width()) / c.full.height()))
             << c.what << ": the shape is kept";
+        if (c.bytes == bomb) {
+            EXPECT_EQ(image->pixel(100, 100), qRgb(120, 80, 40)) << "each pixel the average";
+        }
         if (c.halves) {
             const QRgb left = image->pixel(4, image->height() / 2);
             const QRgb right = image->pixel(image->width() - 5, image->height() / 2);

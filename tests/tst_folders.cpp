@@ -1,9 +1,14 @@
 #include "game/folders.h"
 #include "game/mods.h"
 #include "helpers/testenv.h"
+#include "platform/openfolder.h"
 #include "ui/widgets.h"
 
 #include <gtest/gtest.h>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 using namespace velmira;
 using namespace velmira::test;
@@ -236,6 +241,82 @@ TEST_F(ModDiscoveryTest, ANewListingDropsEarlierAssignments) {
     EXPECT_EQ(rows(), QStringList({"bshift", "cstrike", "valve"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(env.state.Mods.at(i).SprayFile.isEmpty()) << i;
+}
+
+}  // namespace
+
+namespace {
+
+// A folder held open: files made, read and replaced only inside it, never through a link or
+// anything but a plain file, and a failed replace leaves nothing behind.
+TEST(OpenFolderUnit, WorksInsideTheFolderOnlyAndNeverThroughALink) {
+    velmira::test::Scratch scratch;
+    const QString root = scratch.mkdir(QStringLiteral("game"));
+    scratch.write(QStringLiteral("game/big.png"), QByteArray(2000, 'b'));
+    scratch.write(QStringLiteral("game/full/inside"), "x");
+    QString reason;
+    const OpenFolder folder = OpenFolder::open(root, &reason);
+    ASSERT_TRUE(folder.isOpen()) << reason.toStdString();
+    EXPECT_FALSE(OpenFolder::open(scratch.path(QStringLiteral("none")), &reason).isOpen());
+    EXPECT_FALSE(reason.isEmpty());
+
+    EXPECT_EQ(folder.writeNew(QStringLiteral("a.png"), "new", &reason), OpenFolder::Written::Done);
+    EXPECT_EQ(folder.writeNew(QStringLiteral("a.png"), "other", &reason),
+              OpenFolder::Written::Taken)
+        << "never over a file";
+    EXPECT_EQ(folder.readFile(QStringLiteral("a.png"), 100), std::optional<QByteArray>("new"));
+    EXPECT_EQ(folder.readFile(QStringLiteral("big.png"), 1999), std::nullopt) << "too large";
+    EXPECT_EQ(folder.readFile(QStringLiteral("big.png"), 2000)->size(), 2000);
+    EXPECT_EQ(folder.readFile(QStringLiteral("full"), 100), std::nullopt) << "a folder";
+    EXPECT_EQ(folder.kindOf(QStringLiteral("full")), OpenFolder::Kind::Folder);
+    EXPECT_EQ(folder.kindOf(QStringLiteral("a.png")), OpenFolder::Kind::File);
+    EXPECT_EQ(folder.kindOf(QStringLiteral("gone")), OpenFolder::Kind::Missing);
+    ASSERT_TRUE(folder.replace(QStringLiteral("a.png"), "replaced", &reason))
+        << reason.toStdString();
+    EXPECT_EQ(folder.readFile(QStringLiteral("a.png"), 100), std::optional<QByteArray>("replaced"));
+    EXPECT_FALSE(folder.replace(QStringLiteral("full"), "over a folder", &reason));
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(QDir(root).entryList(QDir::Files | QDir::Hidden), QStringList({"a.png", "big.png"}))
+        << "nothing staged is left";
+    // Names that would leave the folder, or cut short at a NUL, are refused.
+    for (const QString& name :
+         {QStringLiteral("../out.png"), QStringLiteral(".."), QStringLiteral(""),
+          QStringLiteral("a") + QChar(0) + QStringLiteral("b")}) {
+        EXPECT_EQ(folder.writeNew(name, "x", &reason), OpenFolder::Written::Failed)
+            << name.toStdString();
+        EXPECT_FALSE(folder.child(name, true, &reason).isOpen()) << name.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(scratch.path(QStringLiteral("out.png"))));
+    EXPECT_FALSE(QFileInfo::exists(root + QDir::separator() + QStringLiteral("a")));
+    const OpenFolder made = folder.child(QStringLiteral("logos"), true, &reason);
+    ASSERT_TRUE(made.isOpen()) << reason.toStdString();
+    EXPECT_EQ(made.path(), root + QDir::separator() + QStringLiteral("logos"));
+    EXPECT_TRUE(folder.child(QStringLiteral("logos"), false, &reason).isOpen()) << "again";
+    EXPECT_FALSE(folder.child(QStringLiteral("missing"), false, &reason).isOpen());
+    EXPECT_FALSE(folder.child(QStringLiteral("big.png"), true, &reason).isOpen());
+    EXPECT_EQ(reason, QStringLiteral("it is not a folder"));
+#ifndef Q_OS_WIN
+    const QString elsewhere = scratch.mkdir(QStringLiteral("private"));
+    scratch.write(QStringLiteral("private/secret.png"), "secret");
+    ASSERT_TRUE(QFile::link(elsewhere, root + QStringLiteral("/linked")));
+    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/secret.png"),
+                            root + QStringLiteral("/secret.png")));
+    EXPECT_FALSE(folder.child(QStringLiteral("linked"), false, &reason).isOpen());
+    EXPECT_EQ(reason, QStringLiteral("it is a link, not a folder"));
+    EXPECT_EQ(folder.kindOf(QStringLiteral("secret.png")), OpenFolder::Kind::Link);
+    EXPECT_EQ(folder.readFile(QStringLiteral("secret.png"), 100), std::nullopt);
+    EXPECT_EQ(folder.writeNew(QStringLiteral("secret.png"), "x", &reason),
+              OpenFolder::Written::Taken);
+    ASSERT_TRUE(folder.replace(QStringLiteral("secret.png"), "ours", &reason));
+    EXPECT_EQ(folder.kindOf(QStringLiteral("secret.png")), OpenFolder::Kind::File)
+        << "the link itself was replaced";
+    QFile secret(elsewhere + QStringLiteral("/secret.png"));
+    ASSERT_TRUE(secret.open(QIODevice::ReadOnly));
+    EXPECT_EQ(secret.readAll(), QByteArray("secret")) << "nothing written where it led";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.png")).constData(), 0600), 0);
+    EXPECT_EQ(folder.readFile(QStringLiteral("pipe.png"), 100), std::nullopt) << "never blocks";
+    EXPECT_EQ(folder.kindOf(QStringLiteral("pipe.png")), OpenFolder::Kind::Other);
+#endif
 }
 
 }  // namespace

@@ -653,6 +653,14 @@ TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
     EXPECT_GT(qGray(shown.pixel(68, 140)), 200);
     EXPECT_LT(qGray(shown.pixel(160, 74)), 100) << "outside, dimmed";
     EXPECT_LT(qGray(shown.pixel(60, 140)), 100);
+    // A view wider than the frame's shape: its height sets the scale (1.5), the frame runs from
+    // (144, 40) to (336, 160).
+    view.resize(480, 200);
+    const QImage low = view.grab().toImage();
+    EXPECT_GT(qGray(low.pixel(240, 44)), 200) << "inside";
+    EXPECT_LT(qGray(low.pixel(240, 34)), 100) << "above the frame";
+    EXPECT_LT(qGray(low.pixel(139, 100)), 100) << "left of the frame";
+    view.resize(320, 280);
 
     // Dragging, the arrow keys and the wheel say how the picture moved; picking says a colour.
     QPointF moved;
@@ -688,6 +696,31 @@ TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
     QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, QPoint(160, 140));
     EXPECT_EQ(picked, qRgb(255, 255, 255));
     EXPECT_EQ(moved, QPointF()) << "picking moves nothing";
+}
+
+// The spray at its own size and twice that, side by side, as large as the view allows: made
+// smaller together when the view is too small for both.
+TEST(SprayViewWidget, DrawsTheSprayAtOneAndTwiceItsSize) {
+    QImage spray(64, 64, QImage::Format_ARGB32);
+    spray.fill(qRgb(200, 0, 0));
+    SprayView view;
+    view.setBackground(SprayView::Background::DarkWall);
+    view.setSpray(spray);
+    const struct {
+        QSize view;
+        double fit;  // how large the spray is drawn
+    } sizes[] = {{QSize(300, 200), 1.0}, {QSize(200, 200), (200.0 - 24) / 192}};
+    for (const auto& s : sizes) {
+        view.resize(s.view);
+        const QImage shown = view.grab().toImage();
+        const int first = static_cast<int>(64 * s.fit);
+        EXPECT_EQ(shown.pixel(8 + first - 2, 8 + first / 2), qRgb(200, 0, 0)) << s.view.width();
+        EXPECT_EQ(shown.pixel(8 + first + 3, 8 + first / 2), qRgb(58, 56, 53))
+            << s.view.width() << ": the gap between the two";
+        EXPECT_EQ(shown.pixel(16 + first + 2 * first - 3, 8 + first), qRgb(200, 0, 0))
+            << s.view.width() << ": twice the size";
+        EXPECT_EQ(shown.pixel(16 + 3 * first + 3, 8 + first), qRgb(58, 56, 53)) << s.view.width();
+    }
 }
 
 // The maker opens on the chosen picture only, saves a new bitmap into the category (chosen in
