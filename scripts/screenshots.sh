@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes a screenshot of each window (main window with a sample library, the spray maker, File
-# Locations, About)
+# Takes a screenshot of each window (main window with a sample library, File Locations, About,
+# the sprays seen in games, the spray maker)
 # on a virtual X display, so the program can be looked at without a desktop.
 # Usage: screenshots.sh [OUTPUT_FOLDER]   (default: build/screenshots)
 set -euo pipefail
@@ -27,11 +27,6 @@ xdotool windowfocus --sync "\$win" 2>/dev/null || true
 # Choose the first spray so the preview shows it.
 xdotool key --window "\$win" Tab; sleep 0.3; xdotool key --window "\$win" Down; sleep 0.5
 import -window root "$out/main-window.png"
-# The spray maker on the chosen picture, then closed without writing anything.
-xdotool key --window "\$win" ctrl+m; sleep 1.5
-import -window root "$out/spray-maker.png"
-xdotool key Escape; sleep 0.5
-xdotool windowfocus --sync "\$win" 2>/dev/null || true
 xdotool key --window "\$win" alt+f; sleep 0.4; xdotool key f; sleep 0.8
 import -window root "$out/file-locations.png"
 xdotool key Escape; sleep 0.4
@@ -39,6 +34,15 @@ xdotool windowfocus --sync "\$win" 2>/dev/null || true
 xdotool key --window "\$win" alt+h; sleep 0.4; xdotool key a; sleep 0.8
 import -window root "$out/about.png"
 xdotool key Escape; sleep 0.3
+# The sprays seen in games, from the sample's caches; then the spray maker on the chosen
+# picture, left open until the program ends.
+xdotool windowfocus --sync "\$win" 2>/dev/null || true
+xdotool key --window "\$win" ctrl+g; sleep 1.5
+import -window root "$out/sprays-seen.png"
+xdotool key Escape; sleep 0.5
+xdotool windowfocus --sync "\$win" 2>/dev/null || true
+xdotool key --window "\$win" ctrl+m; sleep 1.5
+import -window root "$out/spray-maker.png"
 kill \$pid
 SHOOT
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$scratch/shoot.sh"
