@@ -580,6 +580,9 @@ TEST_F(CreateSpraysTest, AReadOnlyTempdecalIsReplacedAndStaysReadOnly) {
     EXPECT_FALSE(QFileInfo(temp).permissions() & QFileDevice::WriteOwner) << "still read-only";
     EXPECT_EQ(QDir(hl + SEP + QStringLiteral("tfc")).entryList(QDir::Files).size(), 2)
         << "no staged or kept-aside files are left";
+    EXPECT_FALSE(
+        QFileInfo::exists(hl + SEP + QStringLiteral("tfc") + SEP + QStringLiteral("logos")))
+        << "logos pictures are for Xash3D FWGS only";
 }
 
 // Protected, each installed tempdecal.wad is left read-only; unprotected again, those Velmira
@@ -745,7 +748,13 @@ TEST_F(CreateSpraysTest, AXashFolderGetsTheSprayAsALogoPictureNeverOverThePlayer
     EXPECT_EQ(readFile(second), QByteArray("the player's"));
     EXPECT_EQ(QDir(logos).entryList(QDir::Files | QDir::Hidden),
               QStringList({"team (2).png", "team (3).png", "team.png"}));
-    EXPECT_EQ(env.prompts.texts().size(), 4);
+    // Without a record (an earlier release kept none), a picture holding exactly the spray's
+    // picture is Velmira's own: no new one is added.
+    env.settings.remove(kLogosSection, QStringLiteral("tfc"));
+    create();
+    EXPECT_EQ(QDir(logos).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"team (2).png", "team (3).png", "team.png"}));
+    EXPECT_EQ(env.prompts.texts().size(), 5);
 }
 
 #ifndef Q_OS_WIN
@@ -873,6 +882,18 @@ TEST_F(CreateSpraysTest, ClearCachedSpraysMovesEachAsideAfterOk) {
     EXPECT_TRUE(env.prompts.shown[0].text.startsWith(QStringLiteral("The game is running")));
     EXPECT_EQ(readFile(hl + SEP + QStringLiteral("dmc") + SEP + QStringLiteral("custom.hpk")),
               QByteArray("again"));
+#ifndef Q_OS_WIN
+    // A cache that is a link is named, and neither it nor what it leads to is moved.
+    const QString target = env.scratch.write(QStringLiteral("elsewhere.hpk"), "elsewhere");
+    ASSERT_TRUE(QFile::link(target, hl + SEP + QStringLiteral("valve/custom.hpk")));
+    selectMods({3});
+    env.prompts.shown.clear();
+    clear->trigger();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.endsWith(QStringLiteral("custom.hpk: it is a link")));
+    EXPECT_TRUE(QFileInfo(hl + SEP + QStringLiteral("valve/custom.hpk")).isSymLink());
+    EXPECT_EQ(readFile(target), QByteArray("elsewhere"));
+#endif
 }
 
 // A game is running from a folder while a process runs one of the folder's launchers.

@@ -686,6 +686,12 @@ TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
     EXPECT_NEAR(moved.x(), -10.0, 0.01) << "one spray pixel is ten picture pixels";
     QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_NEAR(moved.y(), -100.0, 0.01) << "ten with Shift";
+    moved = QPointF();
+    QTest::keyClick(&view, Qt::Key_Up);
+    QTest::keyClick(&view, Qt::Key_Left);
+    QTest::keyClick(&view, Qt::Key_Left);
+    EXPECT_NEAR(moved.y(), 10.0, 0.01) << "up: the picture moves up, its point below comes in";
+    EXPECT_NEAR(moved.x(), 20.0, 0.01);
     QTest::keyClick(&view, Qt::Key_Plus);
     QWheelEvent wheel(QPointF(10, 10), view.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -240),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -779,6 +785,10 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
         maker()->waitForSpray();
         EXPECT_GT(remade.size(), before) << combo;
     }
+    EXPECT_TRUE(qobject_cast<QLabel*>(control("warnings"))
+                    ->text()
+                    .contains(QStringLiteral("Sharp scaling of a photo looks blocky")))
+        << "sharp scaling chosen for this photo";
     for (const char* button : {"rotate", "mirror", "fill", "fit"}) {
         const int before = static_cast<int>(remade.size());
         qobject_cast<QPushButton*>(control(button))->click();
@@ -961,9 +971,15 @@ QString squareOn(const TestEnv& env, QSize size, QRgb around, QRect square, QRgb
 
 TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
     TestEnv env;
-    MakerDialog maker(
-        squareOn(env, QSize(300, 200), qRgb(0, 200, 0), QRect(100, 50, 100, 100), qRgb(200, 0, 0)),
-        env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
+    const QString path =
+        squareOn(env, QSize(300, 200), qRgb(0, 200, 0), QRect(100, 50, 100, 100), qRgb(200, 0, 0));
+    {
+        // The very corner a shade apart from the rest of the background.
+        QImage cornered(path);
+        cornered.setPixel(0, 0, qRgb(0, 190, 0));
+        cornered.save(path, "PNG");
+    }
+    MakerDialog maker(path, env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
     maker.waitForSpray();
     ASSERT_TRUE(maker.hasSpray());
     const auto control = [&](const char* name) {
@@ -989,8 +1005,8 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
         EXPECT_EQ(control("pick")->isEnabled(), k.keyed) << k.kind;
         EXPECT_EQ(control("key")->isEnabled(), k.keyed) << k.kind;
     }
-    EXPECT_EQ(maker.choices().key, qRgb(0, 200, 0)) << "the top-left corner's colour";
-    EXPECT_EQ(control("key")->toolTip(), QStringLiteral("#00c800"));
+    EXPECT_EQ(maker.choices().key, qRgb(0, 190, 0)) << "the top-left corner's colour";
+    EXPECT_EQ(control("key")->toolTip(), QStringLiteral("#00be00"));
     const wad::IndexedPicture& spray = maker.made()->spray.picture;
     EXPECT_EQ(spray.at(2, 2), wad::kTransparentIndex) << "the green background is see-through";
     EXPECT_NE(spray.at(72, 48), wad::kTransparentIndex) << "the red square is not";
@@ -1003,6 +1019,20 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
     maker.waitForSpray();
     EXPECT_EQ(qobject_cast<QSpinBox*>(control("width"))->value(), 96);
     EXPECT_EQ(qobject_cast<QSpinBox*>(control("height"))->value(), 144);
+    // Chosen freely, the boxes keep what the player typed, though the spray is the nearest
+    // allowed size.
+    auto* sizes = qobject_cast<QComboBox*>(control("size"));
+    sizes->setCurrentIndex(3);
+    emit sizes->activated(3);
+    auto* width = qobject_cast<QSpinBox*>(control("width"));
+    auto* height = qobject_cast<QSpinBox*>(control("height"));
+    width->setValue(256);
+    height->setValue(256);
+    emit height->editingFinished();
+    maker.waitForSpray();
+    EXPECT_EQ(maker.made()->spray.picture.width * maker.made()->spray.picture.height, 256 * 48);
+    EXPECT_EQ(width->value(), 256);
+    EXPECT_EQ(height->value(), 256);
 }
 
 // A spray made for an older choice that arrives after a newer choice was made is dropped: never
@@ -1028,6 +1058,13 @@ TEST(MakerControls, ASprayForAnOlderChoiceArrivingLateIsNeverShown) {
     const wad::IndexedPicture& spray = maker.made()->spray.picture;
     EXPECT_GT(qRed(spray.palette[static_cast<std::size_t>(spray.at(2, 8))]), 150)
         << "red on the left, as the latest (unmirrored) choice has it";
+    // Saved at once after a change, the spray saved is the one of that change.
+    mirror->click();
+    maker.save();
+    const auto savedSpray = wad::readBitmap(env.scratch.path(QStringLiteral("out")) + SEP +
+                                            QStringLiteral("picture spray.bmp"));
+    ASSERT_TRUE(savedSpray) << savedSpray.error().toStdString();
+    EXPECT_GT(qBlue(savedSpray->pixel(2, 8)), 150) << "blue on the left: mirrored";
 }
 
 }  // namespace

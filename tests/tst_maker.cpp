@@ -152,6 +152,9 @@ TEST(SprayFraming, TurnsMirrorsAndFrames) {
     large.fill(Qt::blue);
     QPainter(&large).fillRect(0, 0, 1200, 400, Qt::red);
     const MakerSource big(large);
+    double levelScale = 1.0;
+    EXPECT_EQ(big.levelFor(0.1, &levelScale).width(), 300) << "the smallest copy large enough";
+    EXPECT_DOUBLE_EQ(levelScale, 0.25);
     MakerChoices small = centred(big, 0.1);
     const QImage framed = framedPicture(big, small, QSize(128, 80));
     EXPECT_EQ(framed.pixel(64, 4) | 0xff000000u, qRgb(255, 0, 0));
@@ -219,6 +222,22 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     EXPECT_EQ(qAlpha(reached.pixel(29, 16)), 0);
     EXPECT_EQ(qAlpha(reached.pixel(1, 22)), 0);
     EXPECT_EQ(qAlpha(reached.pixel(12, 29)), 0);
+    // Moved down a pixel, the picture leaves the frame's top row clear: a background touching
+    // the picture's own top edge is reached from there.
+    QImage top(32, 32, QImage::Format_RGB32);
+    top.fill(qRgb(200, 0, 0));
+    QPainter(&top).fillRect(12, 0, 6, 4, Qt::white);
+    const MakerSource topped(top);
+    MakerChoices lowered = centred(topped, 1.0);
+    lowered.centre -= QPointF(0, 1);
+    lowered.seeThrough = SeeThrough::ColourFromEdge;
+    lowered.key = qRgb(255, 255, 255);
+    lowered.sharp = true;
+    QImage fromTop = framedPicture(topped, lowered, QSize(32, 32));
+    applySeeThrough(fromTop, lowered);
+    EXPECT_EQ(qAlpha(fromTop.pixel(14, 0)), 0) << "outside the picture";
+    EXPECT_EQ(qAlpha(fromTop.pixel(14, 2)), 0) << "the notch under it";
+    EXPECT_EQ(qAlpha(fromTop.pixel(8, 2)), 255);
     // A tolerance of 0 keys the exact colour; the fringe beside a corner keeps its colour.
     QImage corner(32, 32, QImage::Format_RGB32);
     corner.fill(qRgb(200, 0, 0));
@@ -233,14 +252,45 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     applySeeThrough(keyed, exact);
     EXPECT_EQ(qAlpha(keyed.pixel(30, 30)), 0);
     EXPECT_EQ(keyed.pixel(27, 31), qRgb(200, 0, 0));
+    // Keyed, a fringe pixel goes when it is within twice the tolerance and 16 of the colour,
+    // and takes the colour further in when it is farther.
+    for (const auto& [grey, goes] : {std::pair{231, true}, std::pair{215, false}}) {
+        QImage ringed(16, 16, QImage::Format_RGB32);
+        ringed.fill(qRgb(200, 0, 0));
+        QPainter(&ringed).fillRect(0, 0, 16, 4, Qt::white);
+        QPainter(&ringed).fillRect(0, 4, 16, 1, QColor(grey, grey, grey));
+        const MakerSource ringedSource(ringed);
+        MakerChoices key = centred(ringedSource, 1.0);
+        key.seeThrough = SeeThrough::ColourFromEdge;
+        key.key = qRgb(255, 255, 255);
+        key.tolerance = 8;  // the fringe within 32 goes
+        key.removeFringe = true;
+        key.sharp = true;
+        QImage cleanedRing = framedPicture(ringedSource, key, QSize(16, 16));
+        applySeeThrough(cleanedRing, key);
+        if (goes) {
+            EXPECT_EQ(qAlpha(cleanedRing.pixel(8, 4)), 0) << grey;
+        } else {
+            EXPECT_EQ(cleanedRing.pixel(8, 4), qRgb(200, 0, 0)) << grey;
+        }
+    }
     EXPECT_EQ(keyed.pixel(31, 27), qRgb(200, 0, 0));
     // A blended pixel beside a one-pixel hole, on whichever side of it: the see-through pixel
     // is its only see-through neighbour, straight across, and it takes the colour further in.
-    for (const QPoint side : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+    // A dark blended pixel is recoloured too: with the picture's own transparency no colour is
+    // keyed, so nothing near black is taken away.
+    const struct {
+        QPoint side;
+        QRgb blended;
+    } holes[] = {{QPoint(1, 0), qRgb(240, 120, 120)},
+                 {QPoint(-1, 0), qRgb(240, 120, 120)},
+                 {QPoint(0, 1), qRgb(240, 120, 120)},
+                 {QPoint(0, -1), qRgb(10, 10, 10)}};
+    for (const auto& [side, blended] : holes) {
         QImage holed(16, 16, QImage::Format_ARGB32);
         holed.fill(qRgb(200, 0, 0));
         holed.setPixel(8, 8, qRgba(0, 0, 0, 0));
-        holed.setPixel(QPoint(8, 8) + side, qRgb(240, 120, 120));
+        holed.setPixel(QPoint(8, 8) + side, blended);
         const MakerSource holedSource(holed);
         MakerChoices own = centred(holedSource, 1.0);
         own.seeThrough = SeeThrough::OwnAlpha;
@@ -271,6 +321,10 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     applySeeThrough(solid, own);
     EXPECT_EQ(qAlpha(solid.pixel(0, 5)), 255);
     EXPECT_TRUE(faded.hasAlpha());
+    QImage leftColumn(16, 16, QImage::Format_ARGB32);
+    leftColumn.fill(qRgb(1, 2, 3));
+    leftColumn.setPixel(0, 7, qRgba(1, 2, 3, 10));
+    EXPECT_TRUE(MakerSource(leftColumn).hasAlpha()) << "see-through in the first column only";
     EXPECT_FALSE(source.hasAlpha());
 }
 
