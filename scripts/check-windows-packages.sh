@@ -88,6 +88,13 @@ maker=\$(xdotool search --name "^Make Spray - " | head -1)
 [ -n "\$maker" ] || { echo "check: Ctrl+M opened no spray maker"; exit 1; }
 import -window root "$out/maker-wine.png"
 echo "check: Ctrl+M opens the spray maker (screenshot in $out/maker-wine.png)"
+# The sprays seen in games, from the sample's caches.
+xdotool key --window "\$maker" Escape; sleep 1
+xdotool key --window "\$win" ctrl+g; sleep 3
+seen=\$(xdotool search --name "^Sprays Seen in Games\\\$" | head -1)
+[ -n "\$seen" ] || { echo "check: Ctrl+G opened no window of sprays seen in games"; exit 1; }
+import -window root "$out/seen-wine.png"
+echo "check: Ctrl+G opens the sprays seen in games (screenshot in $out/seen-wine.png)"
 wineserver -k; sleep 0.5
 
 # The installer, silently, then its uninstaller.

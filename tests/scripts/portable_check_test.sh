@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Lays out a self-contained folder from this build (scripts/portable-layout.sh) and checks that
+# scripts/check-portable.sh passes it, and refuses it once each fault is planted: a library left
+# out, a program that would not look in the folder first, plugins looked for on the system, no
+# platform plugins, a C library newer than allowed.
+# Usage: portable_check_test.sh BUILD_BIN
+set -uo pipefail
+scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+good="$scratch/good"
+"$scripts/portable-layout.sh" "$1" "$good" || { echo "FAIL: the layout was not made"; exit 1; }
+failed=0
+expect() {  # expect pass|fail WHAT FOLDER [ARGS...]
+  local want=$1 what=$2 folder=$3; shift 3
+  local out
+  out="$("$scripts/check-portable.sh" "$folder" "$@" 2>&1)"
+  local got=$?
+  if { [ "$want" = pass ] && [ $got -ne 0 ]; } || { [ "$want" = fail ] && [ $got -eq 0 ]; }; then
+    echo "FAIL: $what: expected the check to $want: $out"
+    failed=1
+  else
+    echo "ok: $what: ${out##*check-portable: }"
+  fi
+}
+plant() {  # plant NAME: a copy of the good folder to plant a fault in
+  cp -a "$good" "$scratch/$1"
+  echo "$scratch/$1"
+}
+expect pass "the folder as laid out" "$good"
+f=$(plant no-gui); rm "$f/lib/libQt6Gui.so.6"
+expect fail "Qt's GUI library left out" "$f"
+f=$(plant no-runpath); patchelf --remove-rpath "$f/bin/velmira"
+expect fail "a program without a run-path" "$f"
+f=$(plant system-plugins); sed -i 's|^Prefix.*|Prefix = /usr/lib/x86_64-linux-gnu/qt6|' "$f/bin/qt.conf"
+expect fail "qt.conf pointing at the system's Qt" "$f"
+f=$(plant no-conf); rm "$f/bin/qt.conf"
+expect fail "no qt.conf" "$f"
+f=$(plant no-platforms); rm -r "$f/plugins/platforms"
+expect fail "no platform plugins" "$f"
+expect fail "a C library newer than allowed" "$good" 2.30
+exit $failed
