@@ -97,6 +97,12 @@ TEST_F(SeenTest, ShowsEachSprayOnceWithItsModsAndTheFirstChosen) {
         mods->setCurrentText(QString::fromLatin1(f.mod));
         EXPECT_EQ(dialog->shownCount(), f.shown) << f.mod;
     }
+    // A game whose caches hold one spray has it chosen too.
+    env.scratch.write(QStringLiteral("Half-Life/solo/custom.hpk"), hpkOf({{wide}}));
+    SeenDialog solo(hl, {QStringLiteral("solo")}, nullptr, nullptr, env.prompts, env.windows);
+    solo.waitForLoading();
+    ASSERT_NE(solo.chosen(), nullptr);
+    EXPECT_EQ(solo.chosen()->data(), wide);
     // The game finishes writing tfc's cache: Refresh reads it.
     env.scratch.write(QStringLiteral("Half-Life/tfc/custom.hpk"), hpkOf({{own}}));
     dialog->findChild<QPushButton*>(QStringLiteral("cmdSeenRefresh"))->click();
@@ -144,6 +150,16 @@ TEST_F(SeenTest, KeptSpraysAreTheGamesBytesAndPicturesAreAsTheGameDrawsThem) {
               QStringList({"cstrike seen 1.png", "cstrike seen 2.png", "valve seen 3.png"}));
     EXPECT_EQ(QImage(pictures + SEP + QStringLiteral("valve seen 3.png")).size(), QSize(32, 32));
     EXPECT_TRUE(env.prompts.shown.empty());
+    // A picture that cannot be written is named with the reason; nothing is said to be saved.
+    dialog->askPictureTarget = [&](const QString&, bool) {
+        return env.scratch.path(QStringLiteral("no such folder/one.png"));
+    };
+    grid->clearSelection();
+    dialog->saveAsPicture();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(
+        env.prompts.shown[0].text.startsWith(QStringLiteral("Could not save these pictures:")))
+        << env.prompts.shown[0].text.toStdString();
     EXPECT_EQ(readFile(hl + SEP + QStringLiteral("cstrike/custom.hpk")), cache);
     EXPECT_EQ(QFileInfo(hl + SEP + QStringLiteral("cstrike/custom.hpk")).lastModified(), written);
 }
