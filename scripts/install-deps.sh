@@ -6,11 +6,13 @@
 #   scripts/install-deps.sh package   "run", and what cpack needs for the .deb
 set -euo pipefail
 # qt6-image-formats-plugins: Qt reads TGA, WebP and TIFF pictures with it.
-run=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev qt6-image-formats-plugins)
+# libheif-dev: HEIF pictures (the iPhone's HEIC); libheif-examples makes them for the tests.
+run=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev qt6-image-formats-plugins
+  libheif-dev)
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
-                  imagemagick patchelf binutils) ;;
+                  imagemagick patchelf binutils libheif-examples) ;;
   demo) packages=("${run[@]}" imagemagick) ;;
   package) packages=("${run[@]}" file dpkg-dev) ;;
   *) echo "usage: $0 run|test|demo|package" >&2; exit 2 ;;

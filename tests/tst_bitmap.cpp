@@ -1,12 +1,15 @@
 #include "helpers/testenv.h"
 #include "wad/bitmap.h"
 #include "wad/compile.h"
+#include "wad/heif.h"
 #include "wad/readfile.h"
 
 #include <QBuffer>
 #include <QColorSpace>
 #include <QDeadlineTimer>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 #include <QtEndian>
 
@@ -510,6 +513,44 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
         } else {
             EXPECT_GE(qRed(colour), 210) << std::hex << colour;
             EXPECT_LE(qBlue(colour), 40) << std::hex << colour;
+        }
+    }
+}
+
+// An iPhone's HEIC photo is listed, read and previewed like any picture, where this build reads
+// HEIF; made here by libheif's own encoder.
+TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
+    const QString encoder = QStandardPaths::findExecutable(QStringLiteral("heif-enc"));
+    if (heifExtensions().isEmpty() || encoder.isEmpty())
+        GTEST_SKIP() << "this build reads no HEIF pictures, or heif-enc is missing";
+    Scratch scratch;
+    QFile png(scratch.path(QStringLiteral("halves.png")));
+    ASSERT_TRUE(png.open(QIODevice::WriteOnly));
+    png.write(halvesIn(QSize(400, 200), "PNG"));
+    png.close();
+    const QString heic = scratch.path(QStringLiteral("photo.heic"));
+    ASSERT_EQ(QProcess::execute(encoder, {QStringLiteral("-q"), QStringLiteral("90"),
+                                          png.fileName(), QStringLiteral("-o"), heic}),
+              0);
+    QFile file(heic);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(isHeif(bytes));
+    EXPECT_TRUE(heifExtensions().contains(QStringLiteral("heic")));
+    const auto checked = checkPicture(bytes, "heic");
+    ASSERT_TRUE(checked) << checked.error().toStdString();
+    EXPECT_EQ(checked.value(), QSize(400, 200));
+    const auto image = decodeBitmap(bytes, "jpg");
+    ASSERT_TRUE(image) << image.error().toStdString();
+    EXPECT_EQ(image->size(), QSize(400, 200));
+    EXPECT_GT(qBlue(image->pixel(20, 100)), 180) << "blue on the left";
+    EXPECT_GT(qRed(image->pixel(380, 100)), 180) << "red on the right";
+    // Cut short or damaged, it is refused with the reason, never read past its end.
+    for (const QByteArray& broken : {bytes.left(bytes.size() / 2), bytes.left(40)}) {
+        const auto refused = decodeBitmap(broken, "heic");
+        EXPECT_FALSE(refused);
+        if (!refused) {
+            EXPECT_FALSE(refused.error().isEmpty());
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "wad/compile.h"
+#include "wad/heif.h"
 #include "wad/readfile.h"
 
 #include <QDir>
@@ -25,6 +26,8 @@ QStringList sprayExtensions() {
         for (const char* format : {"png", "jpg", "jpeg", "gif", "webp", "tif", "tiff"})
             if (readable.contains(QByteArray(format)))
                 found << QString::fromLatin1(format);
+        // HEIF (the iPhone's HEIC, and AVIF) where this build reads it.
+        found << wad::heifExtensions();
         return found;
     }();
     return extensions;

@@ -3,6 +3,7 @@
 #include "wad/bitmap.h"
 #include "wad/bytes.h"
 #include "wad/convert.h"
+#include "wad/heif.h"
 #include "wad/layout.h"
 #include "wad/palette.h"
 #include "wad/readfile.h"
@@ -38,6 +39,8 @@ QByteArray kindBySignature(const QByteArray& bytes) {
         return "webp";
     if (bytes.startsWith("II*") || bytes.startsWith(QByteArray("MM\x00*", 4)))
         return "tiff";
+    if (isHeif(bytes))
+        return "heif";
     return QByteArray();
 }
 
@@ -223,6 +226,9 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
     if (isCancelled(cancel))
         return Fail::failure(kCancelledText);
     // Qt reads only TGA files that end in the version-2 footer, and none that are compressed.
+    // HEIF is read by libheif, upright, in sRGB and at most kMaxReadPixels.
+    if (kind == "heif")
+        return decodeHeif(bytes, cancel);
     if (kind == "tga") {
         auto image = decodeTga(bytes, cancel);
         return image ? Result<QImage>(reducedToRead(std::move(image.value()))) : image;
@@ -267,6 +273,8 @@ Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName
     const QByteArray& kind = whole.value();
     if (kind == "tga")
         return checkTga(bytes);
+    if (kind == "heif")
+        return checkHeif(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

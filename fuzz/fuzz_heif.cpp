@@ -1,0 +1,12 @@
+// Feeds any bytes to the HEIF reader (libheif behind it) and its quick check.
+#include "wad/heif.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    (void)velmira::wad::checkHeif(bytes);
+    (void)velmira::wad::decodeHeif(bytes);
+    return 0;
+}
