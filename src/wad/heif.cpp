@@ -100,6 +100,161 @@ QColorSpace colourSpaceOf(const heif_image_handle* handle) {
     return p3 ? QColorSpace(QColorSpace::DisplayP3) : QColorSpace();
 }
 
+// How a picture's luma and colour differences make red, green and blue: the matrix and range
+// its profile names (libheif's own default where it names none: BT.601, full range).
+struct YCbCrMatrix {
+    double kr = 0.299;
+    double kb = 0.114;
+    bool fullRange = true;
+};
+
+YCbCrMatrix matrixOf(const heif_image_handle* handle) {
+    YCbCrMatrix matrix;
+    heif_color_profile_nclx* nclx = nullptr;
+    if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
+        return matrix;
+    switch (nclx->matrix_coefficients) {
+        case heif_matrix_coefficients_ITU_R_BT_709_5:
+            matrix.kr = 0.2126;
+            matrix.kb = 0.0722;
+            break;
+        case heif_matrix_coefficients_ITU_R_BT_2020_2_non_constant_luminance:
+            matrix.kr = 0.2627;
+            matrix.kb = 0.0593;
+            break;
+        default:
+            break;
+    }
+    matrix.fullRange = nclx->full_range_flag != 0;
+    heif_nclx_color_profile_free(nclx);
+    return matrix;
+}
+
+// An 8-bit 4:2:0 picture as RGB at the target size, each pixel the average of the block it
+// stands for, read straight from its planes: a 48-megapixel photo never exists in RGB at full
+// size.
+QImage averagedYCbCr(const heif_image* image, QSize target, const YCbCrMatrix& matrix) {
+    int yStride = 0, cbStride = 0, crStride = 0;
+    const uint8_t* yPlane = heif_image_get_plane_readonly(image, heif_channel_Y, &yStride);
+    const uint8_t* cbPlane = heif_image_get_plane_readonly(image, heif_channel_Cb, &cbStride);
+    const uint8_t* crPlane = heif_image_get_plane_readonly(image, heif_channel_Cr, &crStride);
+    const int width = heif_image_get_width(image, heif_channel_Y);
+    const int height = heif_image_get_height(image, heif_channel_Y);
+    const int chromaWidth = heif_image_get_width(image, heif_channel_Cb);
+    const int chromaHeight = heif_image_get_height(image, heif_channel_Cb);
+    if (!yPlane || !cbPlane || !crPlane || width <= 0 || height <= 0 || chromaWidth <= 0 ||
+        chromaHeight <= 0)
+        return QImage();
+    QImage reduced(target, QImage::Format_RGB32);
+    std::vector<int> columnOf(static_cast<std::size_t>(width));
+    std::vector<quint64> columns(static_cast<std::size_t>(target.width()), 0);
+    for (int x = 0; x < width; ++x) {
+        const auto column = static_cast<int>(qint64{x} * target.width() / width);
+        columnOf[static_cast<std::size_t>(x)] = column;
+        ++columns[static_cast<std::size_t>(column)];
+    }
+    std::vector<quint64> sums(static_cast<std::size_t>(target.width()) * 3);
+    const double kg = 1.0 - matrix.kr - matrix.kb;
+    int y = 0;
+    for (int ty = 0; ty < target.height(); ++ty) {
+        std::fill(sums.begin(), sums.end(), 0);
+        int rows = 0;
+        for (; y < height && qint64{y} * target.height() / height == ty; ++y, ++rows) {
+            const uint8_t* luma = yPlane + static_cast<qsizetype>(y) * yStride;
+            const int cy = std::min(y / 2, chromaHeight - 1);
+            const uint8_t* cb = cbPlane + static_cast<qsizetype>(cy) * cbStride;
+            const uint8_t* cr = crPlane + static_cast<qsizetype>(cy) * crStride;
+            for (int x = 0; x < width; ++x) {
+                const int cx = std::min(x / 2, chromaWidth - 1);
+                quint64* sum = sums.data() + 3 * columnOf[static_cast<std::size_t>(x)];
+                sum[0] += luma[x];
+                sum[1] += cb[cx];
+                sum[2] += cr[cx];
+            }
+        }
+        auto* out = reinterpret_cast<QRgb*>(reduced.scanLine(ty));
+        for (int tx = 0; tx < target.width(); ++tx) {
+            const double count = static_cast<double>(std::max<quint64>(
+                1, columns[static_cast<std::size_t>(tx)] * static_cast<quint64>(rows)));
+            const quint64* sum = sums.data() + 3 * tx;
+            double luma = static_cast<double>(sum[0]) / count;
+            double cb = static_cast<double>(sum[1]) / count - 128.0;
+            double cr = static_cast<double>(sum[2]) / count - 128.0;
+            if (!matrix.fullRange) {
+                luma = (luma - 16.0) * 255.0 / 219.0;
+                cb *= 255.0 / 224.0;
+                cr *= 255.0 / 224.0;
+            }
+            const double r = luma + 2.0 * (1.0 - matrix.kr) * cr;
+            const double b = luma + 2.0 * (1.0 - matrix.kb) * cb;
+            const double g = (luma - matrix.kr * r - matrix.kb * b) / kg;
+            const auto channel = [](double v) {
+                return static_cast<int>(std::lround(std::clamp(v, 0.0, 255.0)));
+            };
+            out[tx] = qRgb(channel(r), channel(g), channel(b));
+        }
+    }
+    return reduced;
+}
+
+// Decodes the picture as 8-bit 4:2:0 and makes it RGB at its read size; null where it is not
+// such a picture (with an alpha channel or more bits), which is then decoded as RGB.
+QImage decodedYCbCr(const heif_image_handle* handle) {
+    if (heif_image_handle_has_alpha_channel(handle))
+        return QImage();
+    heif_decoding_options* options = heif_decoding_options_alloc();
+    options->ignore_transformations = 0;  // rotated and mirrored as the file says
+    heif_image* decoded = nullptr;
+    const heif_error error =
+        heif_decode_image(handle, &decoded, heif_colorspace_YCbCr, heif_chroma_420, options);
+    heif_decoding_options_free(options);
+    if (error.code != heif_error_Ok)
+        return QImage();
+    const std::unique_ptr<heif_image, ImageRelease> image(decoded);
+    if (heif_image_get_bits_per_pixel_range(decoded, heif_channel_Y) != 8)
+        return QImage();
+    const QSize size(heif_image_get_width(decoded, heif_channel_Y),
+                     heif_image_get_height(decoded, heif_channel_Y));
+    return averagedYCbCr(decoded, readSize(size), matrixOf(handle));
+}
+
+// The picture decoded as RGB (with its alpha, if any) at its read size.
+QImage decodedRgb(const heif_image_handle* handle, QString* problem) {
+    const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
+    heif_decoding_options* options = heif_decoding_options_alloc();
+    options->ignore_transformations = 0;  // rotated and mirrored as the file says
+    heif_image* decoded = nullptr;
+    const heif_error error = heif_decode_image(
+        handle, &decoded, heif_colorspace_RGB,
+        alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options);
+    heif_decoding_options_free(options);
+    if (error.code != heif_error_Ok) {
+        *problem = reasonOf(error);
+        return QImage();
+    }
+    const std::unique_ptr<heif_image, ImageRelease> image(decoded);
+    int stride = 0;
+    const uint8_t* plane =
+        heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
+    const int width = heif_image_get_width(decoded, heif_channel_interleaved);
+    const int height = heif_image_get_height(decoded, heif_channel_interleaved);
+    if (!plane || width <= 0 || height <= 0) {
+        *problem = QStringLiteral("the HEIF picture has no pixels");
+        return QImage();
+    }
+    // The decoded pixels are looked at in place, then made smaller (or copied) into a picture
+    // of the program's own.
+    const QImage view(plane, width, height, stride,
+                      alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const QSize size = readSize(view.size());
+    QImage picture =
+        size == view.size()
+            ? view.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32)
+            : view.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                  .convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    return picture;
+}
+
 }  // namespace
 
 QStringList heifExtensions() {
@@ -129,34 +284,12 @@ Result<QImage> decodeHeif(const QByteArray& bytes, const CancelCheck& cancel) {
         return Fail::failure(opened.error);
     if (isCancelled(cancel))
         return Fail::failure(kCancelledText);
-    const bool alpha = heif_image_handle_has_alpha_channel(opened.handle.get()) != 0;
-    heif_decoding_options* options = heif_decoding_options_alloc();
-    options->ignore_transformations = 0;  // rotated and mirrored as the file says
-    heif_image* decoded = nullptr;
-    const heif_error error = heif_decode_image(
-        opened.handle.get(), &decoded, heif_colorspace_RGB,
-        alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options);
-    heif_decoding_options_free(options);
-    if (error.code != heif_error_Ok)
-        return Fail::failure(reasonOf(error));
-    const std::unique_ptr<heif_image, ImageRelease> image(decoded);
-    int stride = 0;
-    const uint8_t* plane =
-        heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
-    const int width = heif_image_get_width(decoded, heif_channel_interleaved);
-    const int height = heif_image_get_height(decoded, heif_channel_interleaved);
-    if (!plane || width <= 0 || height <= 0)
-        return Fail::failure(QStringLiteral("the HEIF picture has no pixels"));
-    // The decoded pixels are looked at in place, then made smaller (or copied) into a picture
-    // of the program's own.
-    const QImage view(plane, width, height, stride,
-                      alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    const QSize size = readSize(view.size());
-    QImage picture =
-        size == view.size()
-            ? view.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32)
-            : view.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                  .convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage picture = decodedYCbCr(opened.handle.get());
+    QString problem;
+    if (picture.isNull())
+        picture = decodedRgb(opened.handle.get(), &problem);
+    if (picture.isNull())
+        return Fail::failure(problem);
     const QColorSpace space = colourSpaceOf(opened.handle.get());
     if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {
         picture.setColorSpace(space);
