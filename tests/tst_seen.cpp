@@ -138,12 +138,18 @@ TEST_F(SeenTest, KeptSpraysAreTheGamesBytesAndPicturesAreAsTheGameDrawsThem) {
     // As pictures: one to the file the player names, several to free names in a folder.
     const QString one = env.scratch.path(QStringLiteral("one.png"));
     const QString pictures = env.scratch.mkdir(QStringLiteral("pictures"));
-    dialog->askPictureTarget = [&](const QString&, bool folder) { return folder ? pictures : one; };
+    QString suggested;
+    dialog->askPictureTarget = [&](const QString& offered, bool folder) {
+        suggested = offered;
+        return folder ? pictures : one;
+    };
     grid->clearSelection();
     grid->setCurrentIndex(grid->model()->index(0, 0));
     dialog->saveAsPicture();
     EXPECT_EQ(QImage(one).convertToFormat(QImage::Format_ARGB32),
               sprayPictureOfWad(shared).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_TRUE(suggested.endsWith(SEP + QStringLiteral("cstrike seen.png")))
+        << "named after the first mod that holds it: " << suggested.toStdString();
     grid->selectAll();
     dialog->saveAsPicture();
     EXPECT_EQ(QDir(pictures).entryList(QDir::Files),
