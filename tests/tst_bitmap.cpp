@@ -545,6 +545,51 @@ TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
     EXPECT_EQ(image->size(), QSize(400, 200));
     EXPECT_GT(qBlue(image->pixel(20, 100)), 180) << "blue on the left";
     EXPECT_GT(qRed(image->pixel(380, 100)), 180) << "red on the right";
+    // The profile's matrix, range and primaries, and an alpha channel, are what the picture
+    // says: the same colours come back (in sRGB), see-through where it was.
+    QImage halfClear(64, 32, QImage::Format_ARGB32);
+    halfClear.fill(qRgba(220, 30, 20, 255));
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            halfClear.setPixel(x, y, qRgba(0, 0, 0, 0));
+    const QString clearPng = scratch.path(QStringLiteral("clear.png"));
+    ASSERT_TRUE(halfClear.save(clearPng, "PNG"));
+    QImage wide = QImage::fromData(halvesIn(QSize(64, 32), "PNG"));
+    wide.setColorSpace(QColorSpace(QColorSpace::DisplayP3));  // written as an ICC profile
+    const QString widePng = scratch.path(QStringLiteral("wide.png"));
+    ASSERT_TRUE(wide.save(widePng, "PNG"));
+    const struct {
+        const char* what;
+        QString source;
+        QStringList options;
+        int red;  // the red half's red, within 12
+        bool clearLeft;
+    } variants[] = {
+        {"BT.601, full range", png.fileName(), {}, 220, false},
+        {"BT.709, limited range",
+         png.fileName(),
+         {QStringLiteral("--matrix_coefficients=1"), QStringLiteral("--full_range_flag=0")},
+         220,
+         false},
+        {"a Display P3 profile", widePng, {}, 241, false},
+        {"an alpha channel", clearPng, {}, 220, true},
+    };
+    for (const auto& v : variants) {
+        const QString out = scratch.path(QStringLiteral("variant.heic"));
+        QFile::remove(out);
+        ASSERT_EQ(QProcess::execute(
+                      encoder, QStringList{QStringLiteral("-q"), QStringLiteral("95")} + v.options +
+                                   QStringList{v.source, QStringLiteral("-o"), out}),
+                  0)
+            << v.what;
+        QFile variant(out);
+        ASSERT_TRUE(variant.open(QIODevice::ReadOnly));
+        const auto read = decodeBitmap(variant.readAll(), "heic");
+        ASSERT_TRUE(read) << v.what << ": " << read.error().toStdString();
+        const QRgb right = read->pixel(read->width() - 10, read->height() / 2);
+        EXPECT_NEAR(qRed(right), v.red, 12) << v.what << " " << std::hex << right;
+        EXPECT_EQ(qAlpha(read->pixel(5, read->height() / 2)) == 0, v.clearLeft) << v.what;
+    }
     // Cut short or damaged, it is refused with the reason, never read past its end.
     for (const QByteArray& broken : {bytes.left(bytes.size() / 2), bytes.left(40)}) {
         const auto refused = decodeBitmap(broken, "heic");
