@@ -92,11 +92,20 @@ TEST_F(SeenTest, ShowsEachSprayOnceWithItsModsAndTheFirstChosen) {
     const struct {
         const char* mod;
         int shown;
-    } filters[] = {{"valve", 2}, {"dmc", 0}, {"cstrike", 2}, {"All mods", 3}};
+        QByteArray first;  // the spray chosen: the mod's first
+    } filters[] = {
+        {"valve", 2, shared}, {"dmc", 0, {}}, {"cstrike", 2, shared}, {"All mods", 3, shared}};
+    grid->setCurrentIndex(grid->model()->index(2, 0));
     for (const auto& f : filters) {
         mods->setCurrentText(QString::fromLatin1(f.mod));
         EXPECT_EQ(dialog->shownCount(), f.shown) << f.mod;
+        EXPECT_EQ(dialog->chosen() ? dialog->chosen()->data() : QByteArray(), f.first) << f.mod;
     }
+    // A game folder without mods says there is nothing yet, rather than reading for ever.
+    SeenDialog none(hl, {}, nullptr, nullptr, env.prompts, env.windows);
+    EXPECT_TRUE(none.findChild<QLabel*>(QStringLiteral("lblSeenStatus"))
+                    ->text()
+                    .startsWith(QStringLiteral("No sprays seen in games yet")));
     // A game whose caches hold one spray has it chosen too.
     env.scratch.write(QStringLiteral("Half-Life/solo/custom.hpk"), hpkOf({{wide}}));
     SeenDialog solo(hl, {QStringLiteral("solo")}, nullptr, nullptr, env.prompts, env.windows);
