@@ -135,14 +135,9 @@ QImage averagedIndexed(const QImage& image, QSize target) {
     std::copy_n(table.constBegin(), std::min<qsizetype>(table.size(), 256), colours.begin());
     const int width = image.width();
     const int height = image.height();
-    // Which reduced column each picture column adds to, and how many columns each one takes.
-    std::vector<int> columnOf(static_cast<std::size_t>(width));
-    std::vector<quint64> columns(static_cast<std::size_t>(target.width()), 0);
-    for (int x = 0; x < width; ++x) {
-        const auto column = static_cast<int>(qint64{x} * target.width() / width);
-        columnOf[static_cast<std::size_t>(x)] = column;
-        ++columns[static_cast<std::size_t>(column)];
-    }
+    const ReducedColumns blocks = reducedColumns(width, target.width());
+    const std::vector<int>& columnOf = blocks.of;
+    const std::vector<quint64>& columns = blocks.count;
     std::vector<quint64> sums(static_cast<std::size_t>(target.width()) * 3);
     int y = 0;
     for (int ty = 0; ty < target.height(); ++ty) {
@@ -198,6 +193,18 @@ QImage reducedToRead(QImage image) {
 }
 
 }  // namespace
+
+ReducedColumns reducedColumns(int width, int reducedWidth) {
+    ReducedColumns columns;
+    columns.of.resize(static_cast<std::size_t>(std::max(0, width)));
+    columns.count.assign(static_cast<std::size_t>(std::max(0, reducedWidth)), 0);
+    for (int x = 0; x < width; ++x) {
+        const auto column = static_cast<int>(qint64{x} * reducedWidth / width);
+        columns.of[static_cast<std::size_t>(x)] = column;
+        ++columns.count[static_cast<std::size_t>(column)];
+    }
+    return columns;
+}
 
 QSize readSize(QSize size) {
     if (size.isEmpty() || pixelsOf(size) <= kMaxReadPixels)

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
 namespace velmira::wad {
 
 // The most memory a picture may take while it is read at its full size (a 64-megapixel
@@ -21,6 +23,14 @@ constexpr qint64 kMaxReadPixels = 4 * 1024 * 1024;
 
 // The size a picture of this size is read at: itself, or reduced to kMaxReadPixels.
 QSize readSize(QSize size);
+
+// For averaging a picture's rows down to a narrower width: which reduced column each of the
+// picture's columns adds to, and how many columns each reduced one takes.
+struct ReducedColumns {
+    std::vector<int> of;
+    std::vector<quint64> count;
+};
+ReducedColumns reducedColumns(int width, int reducedWidth);
 
 // A spray picture made from a bitmap, and a line saying what was done to it.
 struct SprayPicture {

@@ -146,13 +146,9 @@ QImage averagedYCbCr(const heif_image* image, QSize target, const YCbCrMatrix& m
         chromaHeight <= 0)
         return QImage();
     QImage reduced(target, QImage::Format_RGB32);
-    std::vector<int> columnOf(static_cast<std::size_t>(width));
-    std::vector<quint64> columns(static_cast<std::size_t>(target.width()), 0);
-    for (int x = 0; x < width; ++x) {
-        const auto column = static_cast<int>(qint64{x} * target.width() / width);
-        columnOf[static_cast<std::size_t>(x)] = column;
-        ++columns[static_cast<std::size_t>(column)];
-    }
+    const ReducedColumns blocks = reducedColumns(width, target.width());
+    const std::vector<int>& columnOf = blocks.of;
+    const std::vector<quint64>& columns = blocks.count;
     std::vector<quint64> sums(static_cast<std::size_t>(target.width()) * 3);
     const double kg = 1.0 - matrix.kr - matrix.kb;
     int y = 0;
