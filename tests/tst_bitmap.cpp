@@ -463,6 +463,17 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
         buffer.open(QIODevice::WriteOnly);
         ASSERT_TRUE(stored.save(&buffer, "JPEG", 95));
     }
+    QByteArray webp;
+    {
+        QBuffer buffer(&webp);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(stored.save(&buffer, "WEBP", 100));
+    }
+    const auto appendLe32 = [](QByteArray& out, quint32 value) {
+        char le[4];
+        qToLittleEndian(value, le);
+        out.append(le, 4);
+    };
     const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255),
                white = qRgb(255, 255, 255);
     const struct {
@@ -485,14 +496,31 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
             bytes({0xff, 0xe1, 0, 34, 'E', 'x',  'i',  'f', 0, 0, 'M', 'M', 0, 42, 0,
                    0,    0,    8, 0,  1,   0x01, 0x12, 0,   3, 0, 0,   0,   1, 0,  t.orientation,
                    0,    0,    0, 0,  0,   0});
-        const QByteArray tagged = jpeg.left(2) + exif + jpeg.mid(2);
-        const auto image = decodeBitmap(tagged, "jpg");
-        ASSERT_TRUE(image) << t.orientation << ": " << image.error().toStdString();
-        EXPECT_EQ(image->size(), t.size) << t.orientation;
-        const QRgb topLeft = image->pixel(2, 2);
-        const QRgb topRight = image->pixel(image->width() - 3, 2);
-        EXPECT_TRUE(near(topLeft, t.topLeft)) << t.orientation << " " << std::hex << topLeft;
-        EXPECT_TRUE(near(topRight, t.topRight)) << t.orientation << " " << std::hex << topRight;
+        // The same tag in a WebP: an extended file (VP8X, its Exif flag set) with an EXIF chunk.
+        QByteArray extended("VP8X", 4);
+        const char header[10] = {0x08, 0, 0, 0, 39, 0, 0, 19, 0, 0};  // Exif; 40 x 20
+        appendLe32(extended, 10);
+        extended.append(header, 10);
+        extended += webp.mid(12);
+        const QByteArray tiff = exif.mid(10);
+        extended += QByteArray("EXIF", 4);
+        appendLe32(extended, static_cast<quint32>(tiff.size()));
+        extended += tiff;
+        QByteArray taggedWebp("RIFF", 4);
+        appendLe32(taggedWebp, static_cast<quint32>(4 + extended.size()));
+        taggedWebp += QByteArray("WEBP", 4) + extended;
+        for (const auto& [kind, tagged] : {std::pair{"jpeg", jpeg.left(2) + exif + jpeg.mid(2)},
+                                           std::pair{"webp", taggedWebp}}) {
+            const auto image = decodeBitmap(tagged, "jpg");
+            ASSERT_TRUE(image) << kind << t.orientation << ": " << image.error().toStdString();
+            EXPECT_EQ(image->size(), t.size) << kind << t.orientation;
+            const QRgb topLeft = image->pixel(2, 2);
+            const QRgb topRight = image->pixel(image->width() - 3, 2);
+            EXPECT_TRUE(near(topLeft, t.topLeft))
+                << kind << t.orientation << " " << std::hex << topLeft;
+            EXPECT_TRUE(near(topRight, t.topRight))
+                << kind << t.orientation << " " << std::hex << topRight;
+        }
     }
     // A wide-gamut photo keeps its colours: the same numbers mean a more saturated colour in
     // Display P3, so in sRGB its red is stronger and its blue weaker.

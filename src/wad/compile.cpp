@@ -14,6 +14,8 @@
 #include <QColorSpace>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
+#include <QtEndian>
 
 #include <array>
 #include <cmath>
@@ -165,6 +167,67 @@ QImage averagedIndexed(const QImage& image, QSize target) {
     return reduced;
 }
 
+// The orientation an Exif block's first directory gives (1 to 8; 1 when it gives none): the
+// tag phones write to say how a photo stored lying down is to be turned.
+int exifOrientation(const QByteArray& exif) {
+    const QByteArray tiff = exif.startsWith(QByteArray("Exif\0\0", 6)) ? exif.mid(6) : exif;
+    if (tiff.size() < 8)
+        return 1;
+    const bool big = tiff.startsWith("MM");
+    if (!big && !tiff.startsWith("II"))
+        return 1;
+    const auto u16 = [&](qint64 at) -> qint64 {
+        if (at < 0 || at + 2 > tiff.size())
+            return -1;
+        const auto* p = reinterpret_cast<const uchar*>(tiff.constData() + at);
+        return big ? (p[0] << 8) | p[1] : p[0] | (p[1] << 8);
+    };
+    const auto u32 = [&](qint64 at) -> qint64 {
+        const qint64 high = u16(big ? at : at + 2);
+        const qint64 low = u16(big ? at + 2 : at);
+        return high < 0 || low < 0 ? -1 : (high << 16) | low;
+    };
+    const qint64 directory = u32(4);
+    const qint64 entries = u16(directory);
+    for (qint64 i = 0; i < entries && i < 512; ++i) {
+        const qint64 entry = directory + 2 + i * 12;
+        if (u16(entry) == 0x0112) {
+            const qint64 value = u16(entry + 8);
+            return value >= 1 && value <= 8 ? static_cast<int>(value) : 1;
+        }
+        if (u16(entry) < 0)
+            break;
+    }
+    return 1;
+}
+
+// The orientation a WebP file's Exif chunk gives; 1 when it has none.
+int webpOrientation(const QByteArray& bytes) {
+    for (qint64 at = 12; at + 8 <= bytes.size();) {
+        const QByteArray chunk = bytes.mid(at, 4);
+        const qint64 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
+        if (chunk == "EXIF")
+            return exifOrientation(bytes.mid(at + 8, size));
+        at += 8 + size + (size & 1);
+    }
+    return 1;
+}
+
+// A picture turned as its orientation tag says, as every viewer shows it.
+QImage orientedBy(QImage image, int orientation) {
+    // Mirrored left to right, top to bottom, then turned a quarter clockwise.
+    static const bool steps[9][3] = {
+        {false, false, false}, {false, false, false}, {true, false, false},
+        {true, true, false},   {false, true, false},  {false, true, true},
+        {false, false, true},  {true, false, true},   {true, true, true}};
+    const bool* step = steps[std::clamp(orientation, 0, 8)];
+    if (step[0] || step[1])
+        image = image.mirrored(step[0], step[1]);
+    if (step[2])
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
 // The most pixels a picture read at a reduced size may have (16,384 on a side): reading more
 // would take long however little memory it needs.
 constexpr qint64 kMaxScaledReadPixels = qint64{16384} * 16384;
@@ -260,6 +323,9 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
     QImage image = reader.read();
     if (image.isNull())
         return Fail::failure(reader.errorString());
+    // Qt's WebP reader leaves a WebP's orientation tag to the program.
+    if (kind == "webp")
+        image = orientedBy(std::move(image), webpOrientation(bytes));
     // The game draws sRGB: a picture with a colour profile of its own (Display P3 from a phone,
     // Adobe RGB from a camera) is converted to it before it is scaled and reduced; one without
     // is taken as sRGB.
