@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QDeadlineTimer>
+#include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -463,8 +464,10 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
         buffer.open(QIODevice::WriteOnly);
         ASSERT_TRUE(stored.save(&buffer, "JPEG", 95));
     }
+    // WebP where Qt has its plugin (Debian's image-format plugins; not the Windows build).
+    const bool webpHere = QImageWriter::supportedImageFormats().contains("webp");
     QByteArray webp;
-    {
+    if (webpHere) {
         QBuffer buffer(&webp);
         buffer.open(QIODevice::WriteOnly);
         ASSERT_TRUE(stored.save(&buffer, "WEBP", 100));
@@ -511,6 +514,8 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
         taggedWebp += QByteArray("WEBP", 4) + extended;
         for (const auto& [kind, tagged] : {std::pair{"jpeg", jpeg.left(2) + exif + jpeg.mid(2)},
                                            std::pair{"webp", taggedWebp}}) {
+            if (QByteArray(kind) == "webp" && !webpHere)
+                continue;
             const auto image = decodeBitmap(tagged, "jpg");
             ASSERT_TRUE(image) << kind << t.orientation << ": " << image.error().toStdString();
             EXPECT_EQ(image->size(), t.size) << kind << t.orientation;
