@@ -15,11 +15,6 @@
 
 namespace velmira {
 
-namespace {
-// No spray the game takes is near this size; a larger file is not read.
-constexpr qint64 kMaxHeldRead = 256 * 1024;
-}  // namespace
-
 QString sprayHash(const QByteArray& bytes) {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }

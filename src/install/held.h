@@ -13,6 +13,9 @@ inline const QString kInstalledSection = QStringLiteral("Installed");
 // kept apart from the spray records so that no mod's name can make the two meet.
 inline const QString kLogosSection = QStringLiteral("InstalledLogos");
 
+// The largest tempdecal.wad read to tell what a mod holds: no spray the game takes is near it.
+constexpr qint64 kMaxHeldRead = 256 * 1024;
+
 // The fingerprint of a spray file's bytes: SHA-256, in hex.
 QString sprayHash(const QByteArray& bytes);
 

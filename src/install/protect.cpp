@@ -9,11 +9,6 @@
 
 namespace velmira {
 
-namespace {
-// No spray the game takes is near this size; a larger file is not Velmira's.
-constexpr qint64 kMaxProtectedRead = 256 * 1024;
-}  // namespace
-
 ProtectionChange applyProtection(const AppState& state, const SettingsStore& settings,
                                  bool protect) {
     ProtectionChange change;
@@ -28,7 +23,7 @@ ProtectionChange applyProtection(const AppState& state, const SettingsStore& set
         if (!mod.isOpen())
             continue;
         const auto set = mod.setWritableIfOurs(
-            kCurrentSprayFileName, !protect, kMaxProtectedRead,
+            kCurrentSprayFileName, !protect, kMaxHeldRead,
             [&](const QByteArray& bytes) { return sprayHash(bytes) == recorded; }, &reason);
         if (set == OpenFolder::ModeSet::Changed)
             change.changed << entry.ModFolder;
