@@ -1,6 +1,6 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the POSIX-threads variant).
 # VELMIRA_WINDOWS_PREFIXES (a ;-list) names the folders that hold the Windows builds of Qt,
-# libimagequant and GoogleTest; they are searched like the compiler's own root.
+# libimagequant, libheif and GoogleTest; they are searched like the compiler's own root.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

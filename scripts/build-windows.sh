@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Cross-builds Velmira for 64-bit Windows: velmira.exe, qlumpy.exe and the test suite, in
 # build-windows/. Qt 6.4.2 (from Debian's own qt6-base sources, so that it matches the host's
-# Qt tools), libimagequant and GoogleTest are built for Windows once and kept in a cache:
+# Qt tools), libimagequant, libheif with its decoders (scripts/build-windows-heif.sh) and
+# GoogleTest are built for Windows once and kept in a cache:
 #   VELMIRA_WINDOWS_CACHE   the cache folder (default ~/.cache/velmira-windows)
 #   VELMIRA_QT_ARCHIVE      a ready Qt for Windows made by this same recipe (a .tar.xz); by
 #                           default ../shared/toolchains/qt-6.4.2-mingw-w64-x86_64.tar.xz when
 #                           it exists. Without one, Qt is built from source (about 45 minutes).
+#   VELMIRA_HEIF_ARCHIVE    a ready libheif for Windows (see scripts/build-windows-heif.sh)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
@@ -23,23 +25,8 @@ say() { echo "build-windows: $*"; }
 # Debian packages: each missing one is named and installed, never skipped.
 "$top/scripts/need-packages.sh" g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev \
   ninja-build cmake dpkg-dev xz-utils googletest
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
 
-# Debian's source packages: a deb-src entry for bookworm, added once.
-fetch_source() {
-  local package=$1 into=$2
-  if ! grep -rqs "^Types:.*deb-src" /etc/apt/sources.list.d/ && \
-     ! grep -qs "^deb-src" /etc/apt/sources.list; then
-    say "adding a deb-src entry for bookworm"
-    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-      "$("$top/scripts/apt-mirror.sh")" |
-      "${as_root[@]}" tee /etc/apt/sources.list.d/velmira-deb-src.sources >/dev/null
-    "${as_root[@]}" apt-get update -qq
-  fi
-  mkdir -p "$into"
-  (cd "$into" && apt-get source --download-only -qq "$package")
-}
+fetch_source() { "$top/scripts/fetch-debian-source.sh" "$@"; }
 
 # Qt for Windows: from the cache, from a ready archive, or built from Debian's source.
 if [ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
@@ -72,6 +59,9 @@ if [ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
   mv "$qt.part" "$qt"
 fi
 
+# libheif and its decoders (DLLs, from Debian's sources: scripts/build-windows-heif.sh).
+heif="$("$top/scripts/build-windows-heif.sh")"
+
 # libimagequant (static, from Debian's source) and GoogleTest (from /usr/src/googletest).
 if [ ! -f "$deps/lib/libimagequant.a" ]; then
   say "building libimagequant for Windows"
@@ -99,7 +89,7 @@ fi
 
 # Velmira itself.
 cmake -S "$top" -B "$top/build-windows" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DVELMIRA_WINDOWS_PREFIXES="$qt;$deps" -DCMAKE_PREFIX_PATH="$qt;$deps" \
+  -DVELMIRA_WINDOWS_PREFIXES="$qt;$deps;$heif" -DCMAKE_PREFIX_PATH="$qt;$deps;$heif" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_AUTORCC_OPTIONS=--no-zstd -DCMAKE_BUILD_TYPE=Release \
   -DVELMIRA_WERROR=ON -DVELMIRA_TESTS=ON -DVELMIRA_BENCH=OFF \
@@ -118,6 +108,7 @@ deploy() {
   cp -u "$qt/plugins/platforms/qwindows.dll" "$to/platforms/"
   cp -u "$qt/plugins/styles/qwindowsvistastyle.dll" "$to/styles/"
   cp -u "$qt/plugins/imageformats/"q{gif,ico,jpeg}.dll "$to/imageformats/"
+  cp -u "$heif/bin/"*.dll "$to/"
 }
 deploy "$top/build-windows/bin"
 deploy "$top/build-windows/tests" Test
