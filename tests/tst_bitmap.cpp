@@ -551,77 +551,76 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
 }
 
 // An iPhone's HEIC photo is listed, read and previewed like any picture, where this build reads
-// HEIF; made here by libheif's own encoder.
+// HEIF. The files are made by libheif's own encoder (tests/fixtures/heif/make.sh), so that the
+// Windows suite reads the same ones.
 TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
-    const QString encoder = QStandardPaths::findExecutable(QStringLiteral("heif-enc"));
-    if (heifExtensions().isEmpty() || encoder.isEmpty())
-        GTEST_SKIP() << "this build reads no HEIF pictures, or heif-enc is missing";
-    Scratch scratch;
-    QFile png(scratch.path(QStringLiteral("halves.png")));
-    ASSERT_TRUE(png.open(QIODevice::WriteOnly));
-    png.write(halvesIn(QSize(400, 200), "PNG"));
-    png.close();
-    const QString heic = scratch.path(QStringLiteral("photo.heic"));
-    ASSERT_EQ(QProcess::execute(encoder, {QStringLiteral("-q"), QStringLiteral("90"),
-                                          png.fileName(), QStringLiteral("-o"), heic}),
-              0);
-    QFile file(heic);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    if (heifExtensions().isEmpty())
+        GTEST_SKIP() << "this build reads no HEIF pictures";
+    const auto fixture = [](const char* name) {
+        QFile file(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/heif/") +
+                   QLatin1String(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return file.readAll();
+    };
+    const QByteArray bytes = fixture("blue-red.heic");
     EXPECT_TRUE(isHeif(bytes));
     EXPECT_TRUE(heifExtensions().contains(QStringLiteral("heic")));
+    EXPECT_TRUE(heifExtensions().contains(QStringLiteral("heif")));
     const auto checked = checkPicture(bytes, "heic");
     ASSERT_TRUE(checked) << checked.error().toStdString();
     EXPECT_EQ(checked.value(), QSize(400, 200));
-    const auto image = decodeBitmap(bytes, "jpg");
-    ASSERT_TRUE(image) << image.error().toStdString();
-    EXPECT_EQ(image->size(), QSize(400, 200));
-    EXPECT_GT(qBlue(image->pixel(20, 100)), 180) << "blue on the left";
-    EXPECT_GT(qRed(image->pixel(380, 100)), 180) << "red on the right";
-    // The profile's matrix, range and primaries, and an alpha channel, are what the picture
-    // says: the same colours come back (in sRGB), see-through where it was.
-    QImage halfClear(64, 32, QImage::Format_ARGB32);
-    halfClear.fill(qRgba(220, 30, 20, 255));
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            halfClear.setPixel(x, y, qRgba(0, 0, 0, 0));
-    const QString clearPng = scratch.path(QStringLiteral("clear.png"));
-    ASSERT_TRUE(halfClear.save(clearPng, "PNG"));
-    QImage wide = QImage::fromData(halvesIn(QSize(64, 32), "PNG"));
-    wide.setColorSpace(QColorSpace(QColorSpace::DisplayP3));  // written as an ICC profile
-    const QString widePng = scratch.path(QStringLiteral("wide.png"));
-    ASSERT_TRUE(wide.save(widePng, "PNG"));
+    // Upright as the file says: its rotation and mirroring applied, its size the turned one.
+    const bool blue = true, red = false;
     const struct {
-        const char* what;
-        QString source;
-        QStringList options;
-        int red;  // the red half's red, within 12
-        bool clearLeft;
-    } variants[] = {
-        {"BT.601, full range", png.fileName(), {}, 220, false},
-        {"BT.709, limited range",
-         png.fileName(),
-         {QStringLiteral("--matrix_coefficients=1"), QStringLiteral("--full_range_flag=0")},
-         220,
-         false},
-        {"a Display P3 profile", widePng, {}, 241, false},
-        {"an alpha channel", clearPng, {}, 220, true},
+        const char* name;
+        QSize size;
+        bool firstIsBlue;  // the left side, or the top one of a turned picture
+    } turns[] = {
+        {"blue-red.heic", QSize(400, 200), blue},
+        {"turned.heic", QSize(200, 400), red},  // 90 degrees anticlockwise: the left side below
+        {"mirrored.heic", QSize(400, 200), red},
     };
-    for (const auto& v : variants) {
-        const QString out = scratch.path(QStringLiteral("variant.heic"));
-        QFile::remove(out);
-        ASSERT_EQ(QProcess::execute(
-                      encoder, QStringList{QStringLiteral("-q"), QStringLiteral("95")} + v.options +
-                                   QStringList{v.source, QStringLiteral("-o"), out}),
-                  0)
-            << v.what;
-        QFile variant(out);
-        ASSERT_TRUE(variant.open(QIODevice::ReadOnly));
-        const auto read = decodeBitmap(variant.readAll(), "heic");
-        ASSERT_TRUE(read) << v.what << ": " << read.error().toStdString();
-        const QRgb right = read->pixel(read->width() - 10, read->height() / 2);
-        EXPECT_NEAR(qRed(right), v.red, 12) << v.what << " " << std::hex << right;
-        EXPECT_EQ(qAlpha(read->pixel(5, read->height() / 2)) == 0, v.clearLeft) << v.what;
+    for (const auto& t : turns) {
+        const QByteArray file = fixture(t.name);
+        const auto size = checkPicture(file, "heic");
+        ASSERT_TRUE(size) << t.name << ": " << size.error().toStdString();
+        EXPECT_EQ(size.value(), t.size) << t.name << ": the quick check gives the upright size";
+        const auto image = decodeBitmap(file, "jpg");  // by what it holds, not its name
+        ASSERT_TRUE(image) << t.name << ": " << image.error().toStdString();
+        ASSERT_EQ(image->size(), t.size) << t.name;
+        const QRgb first = image->pixel(10, 10);
+        const QRgb last = image->pixel(image->width() - 10, image->height() - 10);
+        EXPECT_EQ(qBlue(first) > 180 && qRed(first) < 60, t.firstIsBlue) << t.name;
+        EXPECT_EQ(qRed(last) > 180 && qBlue(last) < 60, t.firstIsBlue) << t.name;
+    }
+    // The profile's matrix, range and primaries, and an alpha channel, are what the picture
+    // says: the same colours come back (in sRGB), see-through where it was. The source's halves
+    // are (30, 60, 200) and (220, 30, 20); meant as Display P3, the red is stronger in sRGB.
+    const struct {
+        const char* name;
+        QRgb left, right;  // each channel within 8
+        bool clearLeft;
+    } colours[] = {
+        {"colours-601-full.heic", qRgb(30, 60, 200), qRgb(220, 30, 20), false},
+        {"colours-709-limited.heic", qRgb(30, 60, 200), qRgb(220, 30, 20), false},
+        {"colours-p3-nclx.heic", qRgb(19, 61, 208), qRgb(241, 0, 0), false},
+        {"colours-p3-icc.heic", qRgb(8, 58, 209), qRgb(241, 0, 0), false},  // gamma 2.2
+        {"clear-left.heic", qRgb(0, 0, 0), qRgb(220, 30, 20), true},
+    };
+    const auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) <= 8 && std::abs(qGreen(a) - qGreen(b)) <= 8 &&
+               std::abs(qBlue(a) - qBlue(b)) <= 8;
+    };
+    for (const auto& c : colours) {
+        const auto read = decodeBitmap(fixture(c.name), "heic");
+        ASSERT_TRUE(read) << c.name << ": " << read.error().toStdString();
+        ASSERT_EQ(read->size(), QSize(64, 32)) << c.name;
+        const QRgb left = read->pixel(8, 16), right = read->pixel(56, 16);
+        EXPECT_TRUE(near(right, c.right)) << c.name << " " << std::hex << right;
+        EXPECT_EQ(qAlpha(left) == 0, c.clearLeft) << c.name;
+        if (!c.clearLeft) {
+            EXPECT_TRUE(near(left, c.left)) << c.name << " " << std::hex << left;
+        }
     }
     // Cut short or damaged, it is refused with the reason, never read past its end.
     for (const QByteArray& broken : {bytes.left(bytes.size() / 2), bytes.left(40)}) {

@@ -7,6 +7,7 @@
 #include "ui/makerdialog.h"
 #include "ui/widgets.h"
 #include "wad/compile.h"
+#include "wad/heif.h"
 #include "wad/maker.h"
 #include "wad/wad.h"
 
@@ -487,6 +488,24 @@ TEST(SprayFileListWidget, ListsEveryPictureKindQtReadsHere) {
     const SprayPreview shown = previewOf(scratch.path(QStringLiteral("p.PNG")));
     EXPECT_FALSE(shown.image.isNull());
     EXPECT_TRUE(shown.note.contains(QStringLiteral(", 1 colours"))) << shown.note.toStdString();
+    // A phone's HEIC photo, where this build reads HEIF: listed, previewed and framed in the
+    // maker upright (stored on its side with a turn in its properties).
+    if (wad::heifExtensions().isEmpty()) {
+        EXPECT_FALSE(sprayExtensions().contains(QStringLiteral("heic")));
+        return;
+    }
+    const QString heic = scratch.path(QStringLiteral("phone.HEIC"));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/heif/turned.heic"), heic));
+    EXPECT_TRUE(sprayFilesIn(scratch.path()).contains(QStringLiteral("phone.HEIC")));
+    const SprayPreview photo = previewOf(heic);
+    ASSERT_FALSE(photo.image.isNull()) << photo.note.toStdString();
+    EXPECT_GT(photo.image.height(), photo.image.width());
+    EXPECT_EQ(makerPictureProblem(heic), QString());
+    QString error;
+    const auto source = loadMakerSource(heic, &error);
+    ASSERT_TRUE(source) << error.toStdString();
+    EXPECT_EQ(source->size(), QSize(200, 400));
 }
 
 TEST_F(LibraryTest, DroppedPicturesJoinTheChosenCategoryWithoutReplacingAnything) {

@@ -1,5 +1,6 @@
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
+#include "wad/heif.h"
 
 #include <QImage>
 #include <QProcess>
@@ -268,6 +269,19 @@ TEST_F(QlumpyTest, ReadsAPictureByItsContentWhateverItsName) {
     EXPECT_EQ(view.problem, QString());
     EXPECT_EQ(view.width, 144u);
     EXPECT_EQ(view.height, 96u);
+    // A phone's HEIC photo stored on its side with a turn in its properties: a portrait spray.
+    if (velmira::wad::heifExtensions().isEmpty())
+        return;
+    const QString heic = scratch.path(QStringLiteral("phone photo.HEIC"));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/heif/turned.heic"), heic));
+    const QString portrait = scratch.path(QStringLiteral("portrait.wad"));
+    const Outcome phone = compile(scriptFor(heic, portrait));
+    ASSERT_EQ(phone.exitCode, 0) << phone.err.toStdString();
+    const EngineView upright = engineRead(read(portrait));
+    EXPECT_EQ(upright.problem, QString());
+    EXPECT_EQ(upright.width, 80u);
+    EXPECT_EQ(upright.height, 160u);
 }
 
 TEST_F(QlumpyTest, AFailedCompileLeavesAnEarlierWadWhole) {
