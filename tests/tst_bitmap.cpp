@@ -605,6 +605,7 @@ TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
         {"colours-709-limited.heic", qRgb(30, 60, 200), qRgb(220, 30, 20), false},
         {"colours-p3-nclx.heic", qRgb(19, 61, 208), qRgb(241, 0, 0), false},
         {"colours-p3-icc.heic", qRgb(8, 58, 209), qRgb(241, 0, 0), false},  // gamma 2.2
+        {"colours-10bit.heic", qRgb(30, 60, 200), qRgb(220, 30, 20), false},
         {"clear-left.heic", qRgb(0, 0, 0), qRgb(220, 30, 20), true},
     };
     const auto near = [](QRgb a, QRgb b) {

@@ -8,6 +8,7 @@
 #include <libheif/heif.h>
 
 #include <memory>
+#include <thread>
 #endif
 
 namespace velmira::wad {
@@ -130,73 +131,104 @@ YCbCrMatrix matrixOf(const heif_image_handle* handle) {
     return matrix;
 }
 
-// An 8-bit 4:2:0 picture as RGB at the target size, each pixel the average of the block it
-// stands for, read straight from its planes: a 48-megapixel photo never exists in RGB at full
-// size.
-QImage averagedYCbCr(const heif_image* image, QSize target, const YCbCrMatrix& matrix) {
+// The planes of an 8-bit 4:2:0 picture.
+struct Planes {
+    const uint8_t* y = nullptr;
+    const uint8_t* cb = nullptr;
+    const uint8_t* cr = nullptr;
     int yStride = 0, cbStride = 0, crStride = 0;
-    const uint8_t* yPlane = heif_image_get_plane_readonly(image, heif_channel_Y, &yStride);
-    const uint8_t* cbPlane = heif_image_get_plane_readonly(image, heif_channel_Cb, &cbStride);
-    const uint8_t* crPlane = heif_image_get_plane_readonly(image, heif_channel_Cr, &crStride);
-    const int width = heif_image_get_width(image, heif_channel_Y);
-    const int height = heif_image_get_height(image, heif_channel_Y);
-    const int chromaWidth = heif_image_get_width(image, heif_channel_Cb);
-    const int chromaHeight = heif_image_get_height(image, heif_channel_Cb);
-    if (!yPlane || !cbPlane || !crPlane || width <= 0 || height <= 0 || chromaWidth <= 0 ||
-        chromaHeight <= 0)
-        return QImage();
-    QImage reduced(target, QImage::Format_RGB32);
-    const ReducedColumns blocks = reducedColumns(width, target.width());
+    int width = 0, height = 0, chromaWidth = 0, chromaHeight = 0;
+};
+
+// Rows [first, last) of the reduced picture, each pixel the average of the block it stands for.
+void averageRows(const Planes& p, const ReducedColumns& blocks, const YCbCrMatrix& matrix,
+                 QSize target, uchar* pixels, qsizetype bytesPerLine, int first, int last) {
+    const int targetWidth = target.width(), targetHeight = target.height();
     const std::vector<int>& columnOf = blocks.of;
-    const std::vector<quint64>& columns = blocks.count;
-    std::vector<quint64> sums(static_cast<std::size_t>(target.width()) * 3);
-    const double kg = 1.0 - matrix.kr - matrix.kb;
-    int y = 0;
-    for (int ty = 0; ty < target.height(); ++ty) {
-        std::fill(sums.begin(), sums.end(), 0);
-        int rows = 0;
-        for (; y < height && qint64{y} * target.height() / height == ty; ++y, ++rows) {
-            const uint8_t* luma = yPlane + static_cast<qsizetype>(y) * yStride;
-            const int cy = std::min(y / 2, chromaHeight - 1);
-            const uint8_t* cb = cbPlane + static_cast<qsizetype>(cy) * cbStride;
-            const uint8_t* cr = crPlane + static_cast<qsizetype>(cy) * crStride;
-            for (int x = 0; x < width; ++x) {
-                const int cx = std::min(x / 2, chromaWidth - 1);
-                quint64* sum = sums.data() + 3 * columnOf[static_cast<std::size_t>(x)];
+    // A block holds at most a few thousand pixels (the picture is reduced to a few megapixels
+    // from at most kMaxHeifSide squared): its sums fit 32 bits.
+    std::vector<quint32> sums(static_cast<std::size_t>(targetWidth) * 3);
+    const float kr = static_cast<float>(matrix.kr), kb = static_cast<float>(matrix.kb);
+    const float kg = 1.0f - kr - kb;
+    // The first picture row of a reduced row: rows fall into reduced ones as y * target / height.
+    const auto firstRow = [&](int ty) {
+        return static_cast<int>((qint64{ty} * p.height + targetHeight - 1) / targetHeight);
+    };
+    const auto channel = [](float v) {
+        return static_cast<int>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
+    };
+    for (int ty = first; ty < last; ++ty) {
+        std::fill(sums.begin(), sums.end(), 0u);
+        const int top = firstRow(ty), bottom = std::min(firstRow(ty + 1), p.height);
+        for (int y = top; y < bottom; ++y) {
+            const uint8_t* luma = p.y + static_cast<qsizetype>(y) * p.yStride;
+            const int cy = std::min(y / 2, p.chromaHeight - 1);
+            const uint8_t* cb = p.cb + static_cast<qsizetype>(cy) * p.cbStride;
+            const uint8_t* cr = p.cr + static_cast<qsizetype>(cy) * p.crStride;
+            for (int x = 0; x < p.width; ++x) {
+                const int cx = std::min(x / 2, p.chromaWidth - 1);
+                quint32* sum = sums.data() + 3 * columnOf[static_cast<std::size_t>(x)];
                 sum[0] += luma[x];
                 sum[1] += cb[cx];
                 sum[2] += cr[cx];
             }
         }
-        auto* out = reinterpret_cast<QRgb*>(reduced.scanLine(ty));
-        for (int tx = 0; tx < target.width(); ++tx) {
-            const double count = static_cast<double>(std::max<quint64>(
-                1, columns[static_cast<std::size_t>(tx)] * static_cast<quint64>(rows)));
-            const quint64* sum = sums.data() + 3 * tx;
-            double luma = static_cast<double>(sum[0]) / count;
-            double cb = static_cast<double>(sum[1]) / count - 128.0;
-            double cr = static_cast<double>(sum[2]) / count - 128.0;
+        const auto rows = static_cast<quint64>(bottom - top);
+        auto* out = reinterpret_cast<QRgb*>(pixels + ty * bytesPerLine);
+        for (int tx = 0; tx < targetWidth; ++tx) {
+            const float each = 1.0f / static_cast<float>(std::max<quint64>(
+                                          1, blocks.count[static_cast<std::size_t>(tx)] * rows));
+            const quint32* sum = sums.data() + 3 * tx;
+            float luma = static_cast<float>(sum[0]) * each;
+            float cb = static_cast<float>(sum[1]) * each - 128.0f;
+            float cr = static_cast<float>(sum[2]) * each - 128.0f;
             if (!matrix.fullRange) {
-                luma = (luma - 16.0) * 255.0 / 219.0;
-                cb *= 255.0 / 224.0;
-                cr *= 255.0 / 224.0;
+                luma = (luma - 16.0f) * (255.0f / 219.0f);
+                cb *= 255.0f / 224.0f;
+                cr *= 255.0f / 224.0f;
             }
-            const double r = luma + 2.0 * (1.0 - matrix.kr) * cr;
-            const double b = luma + 2.0 * (1.0 - matrix.kb) * cb;
-            const double g = (luma - matrix.kr * r - matrix.kb * b) / kg;
-            const auto channel = [](double v) {
-                return static_cast<int>(std::lround(std::clamp(v, 0.0, 255.0)));
-            };
+            const float r = luma + 2.0f * (1.0f - kr) * cr;
+            const float b = luma + 2.0f * (1.0f - kb) * cb;
+            const float g = (luma - kr * r - kb * b) / kg;
             out[tx] = qRgb(channel(r), channel(g), channel(b));
         }
     }
+}
+
+// An 8-bit 4:2:0 picture as RGB at the target size, each pixel the average of the block it
+// stands for, read straight from its planes: a 48-megapixel photo never exists in RGB at full
+// size. The two halves are averaged side by side.
+QImage averagedYCbCr(const heif_image* image, QSize target, const YCbCrMatrix& matrix) {
+    Planes p;
+    p.y = heif_image_get_plane_readonly(image, heif_channel_Y, &p.yStride);
+    p.cb = heif_image_get_plane_readonly(image, heif_channel_Cb, &p.cbStride);
+    p.cr = heif_image_get_plane_readonly(image, heif_channel_Cr, &p.crStride);
+    p.width = heif_image_get_width(image, heif_channel_Y);
+    p.height = heif_image_get_height(image, heif_channel_Y);
+    p.chromaWidth = heif_image_get_width(image, heif_channel_Cb);
+    p.chromaHeight = heif_image_get_height(image, heif_channel_Cb);
+    if (!p.y || !p.cb || !p.cr || p.width <= 0 || p.height <= 0 || p.chromaWidth <= 0 ||
+        p.chromaHeight <= 0)
+        return QImage();
+    QImage reduced(target, QImage::Format_RGB32);
+    const ReducedColumns blocks = reducedColumns(p.width, target.width());
+    // The pixels are taken once: the picture is not touched while both halves are written.
+    uchar* pixels = reduced.bits();
+    const qsizetype bytesPerLine = reduced.bytesPerLine();
+    const int middle = target.height() / 2;
+    std::thread upper(
+        [&] { averageRows(p, blocks, matrix, target, pixels, bytesPerLine, 0, middle); });
+    averageRows(p, blocks, matrix, target, pixels, bytesPerLine, middle, target.height());
+    upper.join();
     return reduced;
 }
 
 // Decodes the picture as 8-bit 4:2:0 and makes it RGB at its read size; null where it is not
 // such a picture (with an alpha channel or more bits), which is then decoded as RGB.
 QImage decodedYCbCr(const heif_image_handle* handle) {
-    if (heif_image_handle_has_alpha_channel(handle))
+    // Known before decoding, so that such a picture is decoded once, as RGB.
+    if (heif_image_handle_has_alpha_channel(handle) ||
+        heif_image_handle_get_luma_bits_per_pixel(handle) != 8)
         return QImage();
     heif_decoding_options* options = heif_decoding_options_alloc();
     options->ignore_transformations = 0;  // rotated and mirrored as the file says
