@@ -616,12 +616,34 @@ TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
         const auto read = decodeBitmap(fixture(c.name), "heic");
         ASSERT_TRUE(read) << c.name << ": " << read.error().toStdString();
         ASSERT_EQ(read->size(), QSize(64, 32)) << c.name;
-        const QRgb left = read->pixel(8, 16), right = read->pixel(56, 16);
+        // Taken at the corners: the first and last rows and columns are read as well.
+        const QRgb left = read->pixel(0, 31), right = read->pixel(63, 0);
         EXPECT_TRUE(near(right, c.right)) << c.name << " " << std::hex << right;
         EXPECT_EQ(qAlpha(left) == 0, c.clearLeft) << c.name;
         if (!c.clearLeft) {
             EXPECT_TRUE(near(left, c.left)) << c.name << " " << std::hex << left;
         }
+    }
+    // A photo of more than four megapixels is read at a reduced size, each quarter where it was
+    // to the last row and column.
+    const auto quarters = decodeBitmap(fixture("quarters-4mp.heic"), "heic");
+    ASSERT_TRUE(quarters) << quarters.error().toStdString();
+    ASSERT_EQ(quarters->size(), readSize(QSize(2400, 1800)));
+    ASSERT_LT(quarters->width(), 2400);
+    const int w = quarters->width(), h = quarters->height();
+    const struct {
+        QPoint at;
+        QRgb colour;
+    } parts[] = {
+        {{0, 0}, qRgb(200, 40, 40)},          {{w * 3 / 8, h * 3 / 8}, qRgb(200, 40, 40)},
+        {{w - 1, 0}, qRgb(40, 200, 40)},      {{w * 5 / 8, h * 3 / 8}, qRgb(40, 200, 40)},
+        {{0, h - 1}, qRgb(40, 40, 200)},      {{w * 3 / 8, h * 5 / 8}, qRgb(40, 40, 200)},
+        {{w - 1, h - 1}, qRgb(220, 220, 40)}, {{w * 5 / 8, h * 5 / 8}, qRgb(220, 220, 40)},
+    };
+    for (const auto& part : parts) {
+        const QRgb got = quarters->pixel(part.at);
+        EXPECT_TRUE(near(got, part.colour))
+            << part.at.x() << "," << part.at.y() << " " << std::hex << got;
     }
     // Cut short or damaged, it is refused with the reason, never read past its end.
     for (const QByteArray& broken : {bytes.left(bytes.size() / 2), bytes.left(40)}) {
