@@ -162,11 +162,11 @@ void averageRows(const Planes& p, const ReducedColumns& blocks, const YCbCrMatri
         const int top = firstRow(ty), bottom = std::min(firstRow(ty + 1), p.height);
         for (int y = top; y < bottom; ++y) {
             const uint8_t* luma = p.y + static_cast<qsizetype>(y) * p.yStride;
-            const int cy = std::min(y / 2, p.chromaHeight - 1);
+            const int cy = y / 2;
             const uint8_t* cb = p.cb + static_cast<qsizetype>(cy) * p.cbStride;
             const uint8_t* cr = p.cr + static_cast<qsizetype>(cy) * p.crStride;
             for (int x = 0; x < p.width; ++x) {
-                const int cx = std::min(x / 2, p.chromaWidth - 1);
+                const int cx = x / 2;
                 quint32* sum = sums.data() + 3 * columnOf[static_cast<std::size_t>(x)];
                 sum[0] += luma[x];
                 sum[1] += cb[cx];
@@ -207,8 +207,10 @@ QImage averagedYCbCr(const heif_image* image, QSize target, const YCbCrMatrix& m
     p.height = heif_image_get_height(image, heif_channel_Y);
     p.chromaWidth = heif_image_get_width(image, heif_channel_Cb);
     p.chromaHeight = heif_image_get_height(image, heif_channel_Cb);
-    if (!p.y || !p.cb || !p.cr || p.width <= 0 || p.height <= 0 || p.chromaWidth <= 0 ||
-        p.chromaHeight <= 0)
+    // Each pair of rows and columns has its colour sample: the colour planes are half the size,
+    // rounded up (what libheif makes of 4:2:0; anything else is decoded as RGB).
+    if (!p.y || !p.cb || !p.cr || p.chromaWidth < (p.width + 1) / 2 ||
+        p.chromaHeight < (p.height + 1) / 2)
         return QImage();
     QImage reduced(target, QImage::Format_RGB32);
     const ReducedColumns blocks = reducedColumns(p.width, target.width());
