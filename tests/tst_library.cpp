@@ -1026,6 +1026,10 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
     }
     EXPECT_EQ(maker.choices().key, qRgb(0, 190, 0)) << "the top-left corner's colour";
     EXPECT_EQ(control("key")->toolTip(), QStringLiteral("#00be00"));
+    EXPECT_EQ(
+        qobject_cast<QPushButton*>(control("key"))->icon().pixmap(14, 14).toImage().pixel(7, 7),
+        qRgb(0, 190, 0))
+        << "the button shows the colour";
     const wad::IndexedPicture& spray = maker.made()->spray.picture;
     EXPECT_EQ(spray.at(2, 2), wad::kTransparentIndex) << "the green background is see-through";
     EXPECT_NE(spray.at(72, 48), wad::kTransparentIndex) << "the red square is not";
@@ -1052,6 +1056,19 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
     EXPECT_EQ(maker.made()->spray.picture.width * maker.made()->spray.picture.height, 256 * 48);
     EXPECT_EQ(width->value(), 256);
     EXPECT_EQ(height->value(), 256);
+    // A picture of which nothing would show says why, in red, and cannot be saved.
+    QImage clear(64, 64, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    const QString clearPath = env.scratch.path(QStringLiteral("clear.png"));
+    ASSERT_TRUE(clear.save(clearPath, "PNG"));
+    MakerDialog empty(clearPath, env.scratch.path(QStringLiteral("out")), env.prompts, env.windows,
+                      {});
+    empty.waitForSpray();
+    const auto* warnings = empty.findChild<QLabel*>(QStringLiteral("warnings"));
+    EXPECT_TRUE(warnings->text().startsWith(QStringLiteral("Nothing of the picture shows")))
+        << warnings->text().toStdString();
+    EXPECT_TRUE(warnings->styleSheet().contains(QStringLiteral("#b00020")));
+    EXPECT_FALSE(empty.findChild<QPushButton*>(QStringLiteral("save"))->isEnabled());
 }
 
 // A spray made for an older choice that arrives after a newer choice was made is dropped: never
