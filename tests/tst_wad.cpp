@@ -390,32 +390,41 @@ TEST(SprayCacheReader, OffersTheSpraysTheGameTakesAndRefusesDamagedCaches) {
     version[4] = 2;
     // 32,768 entries of a few bytes each: none is a spray, all are passed over.
     std::vector<HpkEntry> tiny(32768, HpkEntry{QByteArray("tiny", 4)});
+    // Each refused with its own reason (the part of it given here).
+    const char* cutShort = "cut short";
+    const char* outsideIt = "lies outside it";
+    const char* counts = "directory counts";
     const struct {
         const char* what;
         QByteArray bytes;
         bool read;
         std::size_t sprays;
+        const char* reason;
     } cases[] = {
-        {"a good cache", good, true, 2},
-        {"the header cut short", good.left(10), false, 0},
-        {"the directory cut short", good.left(good.size() - 10), false, 0},
-        {"a directory outside the file", outside, false, 0},
-        {"a directory far beyond the file", beyond, false, 0},
-        {"no entries", withCount(0), false, 0},
-        {"32,769 entries", withCount(32769), false, 0},
-        {"more entries than the directory holds", withCount(5), false, 0},
-        {"another version", version, false, 0},
-        {"not a cache", QByteArray("PACK") + good.mid(4), false, 0},
-        {"an entry claiming the whole file", hpkOf({{one, 3, "x", 0, 12 + 4 + 144}}), true, 0},
-        {"an entry past the end", hpkOf({{one, 3, "x", 12 + one.size(), one.size()}}), false, 0},
+        {"a good cache", good, true, 2, ""},
+        {"the header cut short", good.left(10), false, 0, "not a cache"},
+        {"the directory cut short", good.left(good.size() - 10), false, 0, cutShort},
+        {"a directory outside the file", outside, false, 0, outsideIt},
+        {"a directory far beyond the file", beyond, false, 0, outsideIt},
+        {"no entries", withCount(0), false, 0, counts},
+        {"32,769 entries", withCount(32769), false, 0, counts},
+        {"more entries than the directory holds", withCount(5), false, 0, cutShort},
+        {"another version", version, false, 0, "version"},
+        {"not a cache", QByteArray("PACK") + good.mid(4), false, 0, "not a cache"},
+        {"an entry claiming the whole file", hpkOf({{one, 3, "x", 0, 12 + 4 + 144}}), true, 0, ""},
+        {"an entry past the end", hpkOf({{one, 3, "x", 12 + one.size(), one.size()}}), false, 0,
+         "add up to more"},
         {"entries adding up to more than the file",
-         hpkOf({{one}, {one, 3, "x", 12, one.size()}, {one, 3, "x", 12, one.size()}}), false, 0},
-        {"32,768 tiny entries", hpkOf(tiny), true, 0},
+         hpkOf({{one}, {one, 3, "x", 12, one.size()}, {one, 3, "x", 12, one.size()}}), false, 0,
+         "add up to more"},
+        {"32,768 tiny entries", hpkOf(tiny), true, 0, ""},
     };
     for (const auto& c : cases) {
         const CacheOutcome outcome = readCache(c.bytes);
         EXPECT_EQ(outcome.read, c.read) << c.what << ": " << outcome.error.toStdString();
         EXPECT_EQ(outcome.sprays, c.sprays) << c.what;
+        EXPECT_TRUE(outcome.error.contains(QLatin1String(c.reason)))
+            << c.what << ": " << outcome.error.toStdString();
         if (!c.read) {
             EXPECT_FALSE(outcome.error.isEmpty()) << c.what;
         }
