@@ -680,6 +680,19 @@ TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
     EXPECT_LT(qGray(low.pixel(240, 34)), 100) << "above the frame";
     EXPECT_LT(qGray(low.pixel(139, 100)), 100) << "left of the frame";
     view.resize(320, 280);
+    // Pixel exact: a picture the frame's size at zoom 1 begins where the frame does.
+    QImage small(128, 80, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    view.setSource(std::make_shared<const wad::MakerSource>(small));
+    wad::MakerChoices exact;
+    exact.centre = QPointF(64, 40);
+    exact.zoom = 1.0;
+    view.setChoices(exact, QSize(128, 80));
+    const QImage edge = view.grab().toImage();
+    EXPECT_GT(qGray(edge.pixel(65, 140)), 200) << "the picture's first column";
+    EXPECT_GT(qGray(edge.pixel(160, 81)), 200) << "its first row";
+    view.setSource(source);
+    view.setChoices(choices, QSize(128, 80));
 
     // Dragging, the arrow keys and the wheel say how the picture moved; picking says a colour.
     QPointF moved;

@@ -23,6 +23,15 @@ namespace {
 
 const QChar SEP = QDir::separator();
 
+// A spray whose top-left 16 x 16 pixels are see-through (index 255).
+QByteArray withClearCorner(QByteArray wad) {
+    const int width = 64, pixels = 12 + 40;  // the WAD's header, then the lump's
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            wad[pixels + y * width + x] = static_cast<char>(255);
+    return wad;
+}
+
 // A game folder whose mods' caches hold sprays seen on servers: cstrike and valve share one,
 // dmc has no cache, tfc's is cut short (the game writing it).
 class SeenTest : public ::testing::Test {
@@ -30,7 +39,7 @@ class SeenTest : public ::testing::Test {
     TestEnv env;
     QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
     QString library = env.scratch.mkdir(QStringLiteral("Sprays"));
-    const QByteArray shared = sprayWad(64, 64, 1);
+    const QByteArray shared = withClearCorner(sprayWad(64, 64, 1));
     const QByteArray wide = sprayWad(128, 96, 2);
     const QByteArray own = sprayWad(32, 32, 3);
     QStringList saved;
@@ -82,7 +91,12 @@ TEST_F(SeenTest, ShowsEachSprayOnceWithItsModsAndTheFirstChosen) {
     EXPECT_EQ(icon.size(), QSize(SeenSprayModel::kIconSide, SeenSprayModel::kIconSide));
     const QImage drawn = icon.toImage();
     const QImage game = sprayPictureOfWad(shared).convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(drawn.pixel(16 + 5, 16 + 7), game.pixel(5, 7)) << "pixel for pixel, centred";
+    EXPECT_EQ(drawn.pixel(16 + 25, 16 + 7), game.pixel(25, 7)) << "pixel for pixel, centred";
+    // See-through, the checker shows: white and light grey squares of 8 pixels.
+    ASSERT_EQ(qAlpha(game.pixel(3, 3)), 0);
+    EXPECT_EQ(drawn.pixel(16 + 3, 16 + 3), qRgb(255, 255, 255));
+    EXPECT_EQ(drawn.pixel(16 + 11, 16 + 3), qRgb(204, 204, 204));
+    EXPECT_EQ(drawn.pixel(16 + 11, 16 + 11), qRgb(255, 255, 255));
     const QString status = dialog->findChild<QLabel*>(QStringLiteral("lblSeenStatus"))->text();
     EXPECT_TRUE(status.contains(QStringLiteral("3 sprays seen."))) << status.toStdString();
     EXPECT_TRUE(status.contains(QStringLiteral("tfc: "))) << status.toStdString();

@@ -404,6 +404,7 @@ TEST(SprayCacheReader, OffersTheSpraysTheGameTakesAndRefusesDamagedCaches) {
         {"a good cache", good, true, 2, ""},
         {"the header cut short", good.left(10), false, 0, "not a cache"},
         {"the directory cut short", good.left(good.size() - 10), false, 0, cutShort},
+        {"the directory a byte short", good.left(good.size() - 1), false, 0, cutShort},
         {"a directory outside the file", outside, false, 0, outsideIt},
         {"a directory far beyond the file", beyond, false, 0, outsideIt},
         {"no entries", withCount(0), false, 0, counts},
