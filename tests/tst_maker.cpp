@@ -291,6 +291,10 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         holed.fill(qRgb(200, 0, 0));
         holed.setPixel(8, 8, qRgba(0, 0, 0, 0));
         holed.setPixel(QPoint(8, 8) + side, blended);
+        // A pixel at the right edge is no neighbour of a hole at the start of the next row: it
+        // keeps its colour.
+        holed.setPixel(0, 12, qRgba(0, 0, 0, 0));
+        holed.setPixel(15, 11, qRgb(20, 200, 20));
         const MakerSource holedSource(holed);
         MakerChoices own = centred(holedSource, 1.0);
         own.seeThrough = SeeThrough::OwnAlpha;
@@ -301,6 +305,7 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         EXPECT_EQ(qAlpha(cleanedHole.pixel(8, 8)), 0) << side.x() << "," << side.y();
         EXPECT_EQ(cleanedHole.pixel(QPoint(8, 8) + side), qRgb(200, 0, 0))
             << side.x() << "," << side.y();
+        EXPECT_EQ(cleanedHole.pixel(15, 11), qRgb(20, 200, 20)) << side.x() << "," << side.y();
     }
     // The picture's own transparency, cut where the player says.
     QImage fading(32, 32, QImage::Format_ARGB32);
