@@ -295,6 +295,9 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         // keeps its colour.
         holed.setPixel(0, 12, qRgba(0, 0, 0, 0));
         holed.setPixel(15, 11, qRgb(20, 200, 20));
+        // Beside that hole, the colour further in counts the first column's pixels too.
+        holed.setPixel(0, 10, qRgb(20, 200, 20));
+        holed.setPixel(0, 14, qRgb(20, 200, 20));
         const MakerSource holedSource(holed);
         MakerChoices own = centred(holedSource, 1.0);
         own.seeThrough = SeeThrough::OwnAlpha;
@@ -306,6 +309,7 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         EXPECT_EQ(cleanedHole.pixel(QPoint(8, 8) + side), qRgb(200, 0, 0))
             << side.x() << "," << side.y();
         EXPECT_EQ(cleanedHole.pixel(15, 11), qRgb(20, 200, 20)) << side.x() << "," << side.y();
+        EXPECT_GT(qGreen(cleanedHole.pixel(1, 12)), 0) << side.x() << "," << side.y();
     }
     // The picture's own transparency, cut where the player says.
     QImage fading(32, 32, QImage::Format_ARGB32);
