@@ -279,18 +279,23 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     // is its only see-through neighbour, straight across, and it takes the colour further in.
     // A dark blended pixel is recoloured too: with the picture's own transparency no colour is
     // keyed, so nothing near black is taken away.
+    // So is one beside a hole at the picture's edge.
     const struct {
-        QPoint side;
+        QPoint hole, side;
         QRgb blended;
-    } holes[] = {{QPoint(1, 0), qRgb(240, 120, 120)},
-                 {QPoint(-1, 0), qRgb(240, 120, 120)},
-                 {QPoint(0, 1), qRgb(240, 120, 120)},
-                 {QPoint(0, -1), qRgb(10, 10, 10)}};
-    for (const auto& [side, blended] : holes) {
+    } holes[] = {{QPoint(8, 8), QPoint(1, 0), qRgb(240, 120, 120)},
+                 {QPoint(8, 8), QPoint(-1, 0), qRgb(240, 120, 120)},
+                 {QPoint(8, 8), QPoint(0, 1), qRgb(240, 120, 120)},
+                 {QPoint(8, 8), QPoint(0, -1), qRgb(10, 10, 10)},
+                 {QPoint(0, 6), QPoint(1, 0), qRgb(240, 120, 120)},
+                 {QPoint(15, 6), QPoint(-1, 0), qRgb(240, 120, 120)},
+                 {QPoint(8, 0), QPoint(0, 1), qRgb(240, 120, 120)},
+                 {QPoint(8, 15), QPoint(0, -1), qRgb(240, 120, 120)}};
+    for (const auto& [hole, side, blended] : holes) {
         QImage holed(16, 16, QImage::Format_ARGB32);
         holed.fill(qRgb(200, 0, 0));
-        holed.setPixel(8, 8, qRgba(0, 0, 0, 0));
-        holed.setPixel(QPoint(8, 8) + side, blended);
+        holed.setPixel(hole, qRgba(0, 0, 0, 0));
+        holed.setPixel(hole + side, blended);
         // A pixel at the right edge is no neighbour of a hole at the start of the next row: it
         // keeps its colour.
         holed.setPixel(0, 12, qRgba(0, 0, 0, 0));
@@ -305,11 +310,12 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         own.sharp = true;
         QImage cleanedHole = framedPicture(holedSource, own, QSize(16, 16));
         applySeeThrough(cleanedHole, own);
-        EXPECT_EQ(qAlpha(cleanedHole.pixel(8, 8)), 0) << side.x() << "," << side.y();
-        EXPECT_EQ(cleanedHole.pixel(QPoint(8, 8) + side), qRgb(200, 0, 0))
-            << side.x() << "," << side.y();
-        EXPECT_EQ(cleanedHole.pixel(15, 11), qRgb(20, 200, 20)) << side.x() << "," << side.y();
-        EXPECT_GT(qGreen(cleanedHole.pixel(1, 12)), 0) << side.x() << "," << side.y();
+        const std::string where = std::to_string(hole.x()) + "," + std::to_string(hole.y()) + " " +
+                                  std::to_string(side.x()) + "," + std::to_string(side.y());
+        EXPECT_EQ(qAlpha(cleanedHole.pixel(hole)), 0) << where;
+        EXPECT_EQ(cleanedHole.pixel(hole + side), qRgb(200, 0, 0)) << where;
+        EXPECT_EQ(cleanedHole.pixel(15, 11), qRgb(20, 200, 20)) << where;
+        EXPECT_GT(qGreen(cleanedHole.pixel(1, 12)), 0) << where;
     }
     // The picture's own transparency, cut where the player says.
     QImage fading(32, 32, QImage::Format_ARGB32);
