@@ -300,9 +300,14 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         // keeps its colour.
         holed.setPixel(0, 12, qRgba(0, 0, 0, 0));
         holed.setPixel(15, 11, qRgb(20, 200, 20));
-        // Beside that hole, the colour further in counts the first column's pixels too.
+        // Beside that hole, and beside one in the first row, the colour further in is the mean
+        // of the solid pixels within two that are no fringe, the first column's and row's too:
+        // 14 red and 2 green.
         holed.setPixel(0, 10, qRgb(20, 200, 20));
         holed.setPixel(0, 14, qRgb(20, 200, 20));
+        holed.setPixel(13, 0, qRgba(0, 0, 0, 0));
+        holed.setPixel(11, 0, qRgb(20, 200, 20));
+        holed.setPixel(15, 0, qRgb(20, 200, 20));
         const MakerSource holedSource(holed);
         MakerChoices own = centred(holedSource, 1.0);
         own.seeThrough = SeeThrough::OwnAlpha;
@@ -315,7 +320,8 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
         EXPECT_EQ(qAlpha(cleanedHole.pixel(hole)), 0) << where;
         EXPECT_EQ(cleanedHole.pixel(hole + side), qRgb(200, 0, 0)) << where;
         EXPECT_EQ(cleanedHole.pixel(15, 11), qRgb(20, 200, 20)) << where;
-        EXPECT_GT(qGreen(cleanedHole.pixel(1, 12)), 0) << where;
+        EXPECT_EQ(cleanedHole.pixel(1, 12), qRgb(177, 25, 2)) << where;
+        EXPECT_EQ(cleanedHole.pixel(13, 1), qRgb(177, 25, 2)) << where;
     }
     // The picture's own transparency, cut where the player says.
     QImage fading(32, 32, QImage::Format_ARGB32);
