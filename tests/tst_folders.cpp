@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #ifndef Q_OS_WIN
+#include <fcntl.h>
 #include <sys/stat.h>
 #endif
 
@@ -313,6 +314,26 @@ TEST(OpenFolderUnit, WorksInsideTheFolderOnlyAndNeverThroughALink) {
     QFile secret(elsewhere + QStringLiteral("/secret.png"));
     ASSERT_TRUE(secret.open(QIODevice::ReadOnly));
     EXPECT_EQ(secret.readAll(), QByteArray("secret")) << "nothing written where it led";
+    // Setting a file's mode leaves nothing open behind, whatever the file turns out to be; a
+    // folder moved from closes nothing of anyone else's (standard input stays open).
+    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    const auto before = openFiles();
+    for (bool ours : {true, false}) {
+        for (int i = 0; i < 5; ++i)
+            folder.setWritableIfOurs(
+                QStringLiteral("a.png"), i % 2 == 0, 100, [&](const QByteArray&) { return ours; },
+                &reason);
+    }
+    EXPECT_EQ(openFiles(), before);
+    const bool input = ::fcntl(0, F_GETFD) != -1;
+    {
+        OpenFolder moved = OpenFolder::open(root, &reason);
+        const OpenFolder taken(std::move(moved));
+        OpenFolder assigned = OpenFolder::open(root, &reason);
+        assigned = OpenFolder::open(root, &reason);
+    }
+    EXPECT_EQ(::fcntl(0, F_GETFD) != -1, input);
+    EXPECT_EQ(openFiles(), before);
     ASSERT_EQ(::mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.png")).constData(), 0600), 0);
     EXPECT_EQ(folder.readFile(QStringLiteral("pipe.png"), 100), std::nullopt) << "never blocks";
     EXPECT_EQ(folder.kindOf(QStringLiteral("pipe.png")), OpenFolder::Kind::Other);

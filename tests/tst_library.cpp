@@ -821,6 +821,8 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
                     ->text()
                     .contains(QStringLiteral("Sharp scaling of a photo looks blocky")))
         << "sharp scaling chosen for this photo";
+    EXPECT_FALSE(qobject_cast<QLabel*>(control("warnings"))->text().startsWith(QLatin1Char('\n')))
+        << "no empty line above the warnings";
     for (const char* button : {"rotate", "mirror", "fill", "fit"}) {
         const int before = static_cast<int>(remade.size());
         qobject_cast<QPushButton*>(control(button))->click();
@@ -1069,6 +1071,11 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
     EXPECT_EQ(maker.made()->spray.picture.width * maker.made()->spray.picture.height, 256 * 48);
     EXPECT_EQ(width->value(), 256);
     EXPECT_EQ(height->value(), 256);
+    // Return saves the spray (Save is the default button).
+    const QString out = env.scratch.path(QStringLiteral("out"));
+    maker.show();
+    QTest::keyClick(&maker, Qt::Key_Return);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 1) << "saved with Return";
     // A picture of which nothing would show says why, in red, and cannot be saved.
     QImage clear(64, 64, QImage::Format_ARGB32);
     clear.fill(Qt::transparent);

@@ -193,6 +193,19 @@ TEST_F(SeenTest, KeptSpraysAreTheGamesBytesAndPicturesAreAsTheGameDrawsThem) {
     EXPECT_EQ(QFileInfo(hl + SEP + QStringLiteral("cstrike/custom.hpk")).lastModified(), written);
 }
 
+// Each cache adds only the sprays not seen yet; every server takes a spray of 64 x 64 at most.
+TEST_F(SeenTest, EachSprayIsAddedOnceAndEveryServerTakesUpTo64) {
+    SeenSprays seen;
+    EXPECT_EQ(seen.add(readSeenCache(hl, QStringLiteral("cstrike"))), 2);
+    EXPECT_EQ(seen.add(readSeenCache(hl, QStringLiteral("valve"))), 1) << "one more mod, one new";
+    EXPECT_EQ(seen.add(readSeenCache(hl, QStringLiteral("dmc"))), 0) << "no cache";
+    EXPECT_EQ(seen.all().size(), 3u);
+    for (const auto& [size, takes] :
+         {std::pair{QSize(64, 64), true}, std::pair{QSize(16, 64), true},
+          std::pair{QSize(65, 64), false}, std::pair{QSize(64, 65), false}})
+        EXPECT_EQ(everyServerTakes(size), takes) << size.width() << "x" << size.height();
+}
+
 // File > "Sprays Seen in Games..." (Ctrl+G) opens one window beside the main window; a kept
 // spray is listed and chosen in the main window's list; closing while it reads ends at once.
 TEST_F(SeenTest, TheMainWindowOpensItAndListsAKeptSpray) {
