@@ -494,11 +494,15 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
                std::abs(qBlue(a) - qBlue(b)) < 60;
     };
     for (const auto& t : tags) {
-        // An Exif segment right after the start of the picture: one tag, the orientation.
-        QByteArray exif =
-            bytes({0xff, 0xe1, 0, 34, 'E', 'x',  'i',  'f', 0, 0, 'M', 'M', 0, 42, 0,
-                   0,    0,    8, 0,  1,   0x01, 0x12, 0,   3, 0, 0,   0,   1, 0,  t.orientation,
-                   0,    0,    0, 0,  0,   0});
+        // An Exif segment right after the start of the picture: two tags, the picture's width
+        // (40), then the orientation, as cameras put them in order.
+        // clang-format off
+        QByteArray exif = bytes({
+            0xff, 0xe1, 0, 46, 'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8, 0, 2,
+            0x01, 0x00, 0, 3, 0, 0, 0, 1, 0, 40, 0, 0,
+            0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, t.orientation, 0, 0,
+            0, 0, 0, 0});
+        // clang-format on
         // The same tag in a WebP: an extended file (VP8X, its Exif flag set) with an EXIF chunk.
         QByteArray extended("VP8X", 4);
         const char header[10] = {0x08, 0, 0, 0, 39, 0, 0, 19, 0, 0};  // Exif; 40 x 20

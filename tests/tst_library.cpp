@@ -759,6 +759,12 @@ TEST(SprayViewWidget, DrawsTheSprayAtOneAndTwiceItsSize) {
             << s.view.width() << ": twice the size";
         EXPECT_EQ(shown.pixel(16 + 3 * first + 3, 8 + first), qRgb(58, 56, 53)) << s.view.width();
     }
+    // Over the checker, what is see-through shows white and light grey squares of 8 pixels.
+    view.setBackground(SprayView::Background::Checker);
+    const QImage checker = view.grab().toImage();
+    EXPECT_EQ(checker.pixel(3, 3), qRgb(255, 255, 255));
+    EXPECT_EQ(checker.pixel(11, 3), qRgb(204, 204, 204));
+    EXPECT_EQ(checker.pixel(3, 11), qRgb(204, 204, 204));
 }
 
 // The maker opens on the chosen picture only, saves a new bitmap into the category (chosen in
@@ -909,8 +915,10 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(previewArea, &enter);
     EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                    Qt::NoModifier);
     QApplication::sendEvent(previewArea, &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "the player's picture is never moved";
     EXPECT_EQ(maker(), nullptr) << "opened after the drop returns";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     ASSERT_NE(maker(), nullptr);

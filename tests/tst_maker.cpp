@@ -65,6 +65,8 @@ TEST(SpraySizes, EachChoiceKeepsItsLimitsAndTheShape) {
     free.size = SizeChoice::Free;
     free.freeSize = QSize(256, 256);
     EXPECT_EQ(makerSpraySize(free, QSize(10, 10)), QSize(256, 48)) << "the nearest allowed";
+    free.freeSize = QSize(112, 128);
+    EXPECT_EQ(makerSpraySize(free, QSize(10, 10)), QSize(112, 128)) << "the largest area itself";
     free.freeSize = QSize(33, 200);
     EXPECT_EQ(makerSpraySize(free, QSize(10, 10)), QSize(48, 208));
     EXPECT_EQ(turnedSize(QSize(40, 30), 1), QSize(30, 40));

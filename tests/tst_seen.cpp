@@ -192,6 +192,16 @@ TEST_F(SeenTest, KeptSpraysAreTheGamesBytesAndPicturesAreAsTheGameDrawsThem) {
     EXPECT_TRUE(
         env.prompts.shown[0].text.startsWith(QStringLiteral("Could not save these pictures:")))
         << env.prompts.shown[0].text.toStdString();
+    // With nothing chosen, nothing is asked.
+    int asked = 0;
+    dialog->askPictureTarget = [&](const QString&, bool) {
+        ++asked;
+        return pictures;
+    };
+    grid->clearSelection();
+    grid->setCurrentIndex(QModelIndex());
+    dialog->saveAsPicture();
+    EXPECT_EQ(asked, 0);
     EXPECT_EQ(readFile(hl + SEP + QStringLiteral("cstrike/custom.hpk")), cache);
     EXPECT_EQ(QFileInfo(hl + SEP + QStringLiteral("cstrike/custom.hpk")).lastModified(), written);
 }
