@@ -734,9 +734,13 @@ TEST_F(CreateSpraysTest, AXashFolderGetsTheSprayAsALogoPictureNeverOverThePlayer
     EXPECT_EQ(env.settings.read(kLogosSection, QStringLiteral("tfc"), QString()),
               sprayHash(readFile(second)));
 
-    // The spray changes: the picture Velmira wrote is replaced in place.
+    // The spray changes: the picture Velmira wrote is replaced in place. A mod named
+    // "tfc.logo" keeps its own record meanwhile (a fingerprint, not a path).
+    env.settings.write(kInstalledSection, QStringLiteral("tfc.logo"), sprayHash(teamWad));
     env.scratch.write(QStringLiteral("Sprays/Clan/team.wad"), sprayWad(32, 32));
     create();
+    EXPECT_EQ(env.settings.read(kInstalledSection, QStringLiteral("tfc.logo"), QString()),
+              sprayHash(teamWad));
     EXPECT_EQ(QDir(logos).entryList(QDir::Files | QDir::Hidden),
               QStringList({"team (2).png", "team.png"}));
     EXPECT_EQ(QImage(second).size(), QSize(32, 32));
