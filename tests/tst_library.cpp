@@ -765,6 +765,7 @@ TEST(SprayViewWidget, DrawsTheSprayAtOneAndTwiceItsSize) {
     EXPECT_EQ(checker.pixel(3, 3), qRgb(255, 255, 255));
     EXPECT_EQ(checker.pixel(11, 3), qRgb(204, 204, 204));
     EXPECT_EQ(checker.pixel(3, 11), qRgb(204, 204, 204));
+    EXPECT_EQ(checker.pixel(19, 3), qRgb(255, 255, 255));
 }
 
 // The maker opens on the chosen picture only, saves a new bitmap into the category (chosen in
@@ -917,6 +918,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
                     Qt::NoModifier);
+    drop.setDropAction(Qt::MoveAction);  // as a file manager may ask
     QApplication::sendEvent(previewArea, &drop);
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "the player's picture is never moved";
     EXPECT_EQ(maker(), nullptr) << "opened after the drop returns";
