@@ -921,6 +921,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     drop.setDropAction(Qt::MoveAction);  // as a file manager may ask
     QApplication::sendEvent(previewArea, &drop);
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "the player's picture is never moved";
+    EXPECT_TRUE(drop.isAccepted()) << "the file manager is told the drop was taken";
     EXPECT_EQ(maker(), nullptr) << "opened after the drop returns";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     ASSERT_NE(maker(), nullptr);
