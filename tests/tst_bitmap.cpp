@@ -433,6 +433,9 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
         if (c.bytes == bomb) {
             EXPECT_EQ(image->pixel(100, 100), qRgb(120, 80, 40)) << "each pixel the average";
         }
+        if (c.bytes == wide) {
+            EXPECT_EQ(image->pixel(100, 100), qRgb(90, 90, 90)) << "each pixel the average";
+        }
         if (c.halves) {
             const QRgb left = image->pixel(4, image->height() / 2);
             const QRgb right = image->pixel(image->width() - 5, image->height() / 2);
@@ -509,7 +512,8 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
         appendLe32(extended, 10);
         extended.append(header, 10);
         extended += webp.mid(12);
-        const QByteArray tiff = exif.mid(10);
+        // Half of them with the "Exif\0\0" header some writers keep in the chunk.
+        const QByteArray tiff = t.orientation % 2 ? exif.mid(10) : exif.mid(4);
         extended += QByteArray("EXIF", 4);
         appendLe32(extended, static_cast<quint32>(tiff.size()));
         extended += tiff;
