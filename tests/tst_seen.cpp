@@ -5,6 +5,7 @@
 #include "ui/seendialog.h"
 #include "ui/widgets.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -103,7 +104,14 @@ TEST_F(SeenTest, ShowsEachSprayOnceWithItsModsAndTheFirstChosen) {
     const QString status = dialog->findChild<QLabel*>(QStringLiteral("lblSeenStatus"))->text();
     EXPECT_TRUE(status.contains(QStringLiteral("3 sprays seen."))) << status.toStdString();
     EXPECT_TRUE(status.contains(QStringLiteral("tfc: "))) << status.toStdString();
+    EXPECT_FALSE(status.contains(QStringLiteral("dmc"))) << "a mod without a cache is no problem";
     EXPECT_TRUE(status.contains(QStringLiteral("press Refresh")));
+    // Read again, the grid's model keeps to the rules views rely on.
+    QAbstractItemModelTester tester(grid->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    dialog->refresh();
+    dialog->waitForLoading();
+    EXPECT_EQ(grid->model()->rowCount(), 3);
     auto* mods = dialog->findChild<QComboBox*>(QStringLiteral("cboSeenMods"));
     EXPECT_EQ(mods->itemText(0), QStringLiteral("All mods"));
     const struct {
