@@ -27,6 +27,33 @@ using namespace velmira::test;
 
 namespace {
 
+// A photo-like picture of this size: colours changing across it in every direction, so that
+// no codec makes it small. `origin` places it within a larger one (a tile of it).
+QImage photoLike(QSize size, QPoint origin = QPoint()) {
+    QImage photo(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int px = origin.x() + x, py = origin.y() + y;
+            line[x] = qRgb((px * 7) % 256, (py * 3) % 256, ((px + py) / 20) % 256);
+        }
+    }
+    return photo;
+}
+
+// A picture encoded as HEIC by libheif's own encoder, through a PNG beside `path`; heif-enc's
+// exit code.
+int encodeHeic(const QImage& picture, const QString& path) {
+    const QString png = path + QStringLiteral(".png");
+    if (!picture.save(png, "PNG", 1))
+        return 1;
+    const int made = QProcess::execute(
+        QStringLiteral("heif-enc"),
+        {QStringLiteral("-q"), QStringLiteral("60"), png, QStringLiteral("-o"), path});
+    QFile::remove(png);
+    return made;
+}
+
 void StartupToShownWindow(benchmark::State& state) {
     for (auto _ : state) {
         TestEnv env;  // an empty configuration
@@ -162,13 +189,7 @@ BENCHMARK(SearchA56355LibraryList)->Unit(benchmark::kMillisecond);
 QString largeJpeg(const Scratch& scratch) {
     const QString path = scratch.path(QStringLiteral("photo.jpg"));
     if (!QFileInfo::exists(path)) {
-        QImage photo(4000, 3000, QImage::Format_RGB32);
-        for (int y = 0; y < photo.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-            for (int x = 0; x < photo.width(); ++x)
-                line[x] = qRgb((x * 7) % 256, (y * 3) % 256, ((x + y) / 20) % 256);
-        }
-        photo.save(path, "JPEG", 90);
+        photoLike(QSize(4000, 3000)).save(path, "JPEG", 90);
     }
     return path;
 }
@@ -446,20 +467,7 @@ int makePicture(const QString& kind, const QString& path) {
     if (kind.toInt() == Heic12Mp || kind.toInt() == Heic48Mp) {
         // Encoded by libheif's own encoder from a PNG of the same photo.
         const bool large = kind.toInt() == Heic48Mp;
-        QImage photo(large ? 8000 : 4000, large ? 6000 : 3000, QImage::Format_RGB32);
-        for (int y = 0; y < photo.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-            for (int x = 0; x < photo.width(); ++x)
-                line[x] = qRgb((x * 7) % 256, (y * 3) % 256, ((x + y) / 20) % 256);
-        }
-        const QString png = path + QStringLiteral(".png");
-        if (!photo.save(png, "PNG", 1))
-            return 1;
-        const int made = QProcess::execute(
-            QStringLiteral("heif-enc"),
-            {QStringLiteral("-q"), QStringLiteral("60"), png, QStringLiteral("-o"), path});
-        QFile::remove(png);
-        return made;
+        return encodeHeic(photoLike(large ? QSize(8000, 6000) : QSize(4000, 3000)), path);
     }
     if (kind.toInt() == HeicGrid12Mp) {
         // Each 512 x 512 tile encoded on its own, then joined as the phone's grid.
@@ -469,22 +477,10 @@ int makePicture(const QString& kind, const QString& path) {
         QStringList tiles;
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < columns; ++c) {
-                QImage tile(side, side, QImage::Format_RGB32);
-                for (int y = 0; y < side; ++y) {
-                    auto* line = reinterpret_cast<QRgb*>(tile.scanLine(y));
-                    for (int x = 0; x < side; ++x) {
-                        const int px = c * side + x, py = r * side + y;
-                        line[x] = qRgb((px * 7) % 256, (py * 3) % 256, ((px + py) / 20) % 256);
-                    }
-                }
-                const QString png = path + QStringLiteral(".tile.png");
                 tiles << path + QStringLiteral(".%1.heic").arg(tiles.size());
-                if (!tile.save(png, "PNG", 1) ||
-                    QProcess::execute(QStringLiteral("heif-enc"),
-                                      {QStringLiteral("-q"), QStringLiteral("60"), png,
-                                       QStringLiteral("-o"), tiles.last()}) != 0)
+                if (encodeHeic(photoLike(QSize(side, side), QPoint(c * side, r * side)),
+                               tiles.last()) != 0)
                     return 1;
-                QFile::remove(png);
             }
         }
         const int made = QProcess::execute(
@@ -500,18 +496,9 @@ int makePicture(const QString& kind, const QString& path) {
     }
     const bool png = kind.toInt() == Png50Mp;
     const bool twelve = kind.toInt() == Jpeg12Mp;
-    QImage photo(png      ? 8192
-                 : twelve ? 4000
-                          : 6000,
-                 png      ? 6144
-                 : twelve ? 3000
-                          : 4000,
-                 QImage::Format_RGB32);
-    for (int y = 0; y < photo.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-        for (int x = 0; x < photo.width(); ++x)
-            line[x] = qRgb((x * 7) % 256, (y * 3) % 256, ((x + y) / 20) % 256);
-    }
+    const QImage photo = photoLike(png      ? QSize(8192, 6144)
+                                   : twelve ? QSize(4000, 3000)
+                                            : QSize(6000, 4000));
     return photo.save(path, png ? "PNG" : "JPEG", png ? 1 : 90) ? 0 : 1;
 }
 }  // namespace velmira::bench
