@@ -137,7 +137,7 @@ struct Planes {
     const uint8_t* cb = nullptr;
     const uint8_t* cr = nullptr;
     int yStride = 0, cbStride = 0, crStride = 0;
-    int width = 0, height = 0, chromaWidth = 0, chromaHeight = 0;
+    int width = 0, height = 0;
 };
 
 // Rows [first, last) of the reduced picture, each pixel the average of the block it stands for.
@@ -205,12 +205,11 @@ QImage averagedYCbCr(const heif_image* image, QSize target, const YCbCrMatrix& m
     p.cr = heif_image_get_plane_readonly(image, heif_channel_Cr, &p.crStride);
     p.width = heif_image_get_width(image, heif_channel_Y);
     p.height = heif_image_get_height(image, heif_channel_Y);
-    p.chromaWidth = heif_image_get_width(image, heif_channel_Cb);
-    p.chromaHeight = heif_image_get_height(image, heif_channel_Cb);
     // Each pair of rows and columns has its colour sample: the colour planes are half the size,
     // rounded up (what libheif makes of 4:2:0; anything else is decoded as RGB).
-    if (!p.y || !p.cb || !p.cr || p.chromaWidth < (p.width + 1) / 2 ||
-        p.chromaHeight < (p.height + 1) / 2)
+    if (!p.y || !p.cb || !p.cr ||
+        heif_image_get_width(image, heif_channel_Cb) < (p.width + 1) / 2 ||
+        heif_image_get_height(image, heif_channel_Cb) < (p.height + 1) / 2)
         return QImage();
     QImage reduced(target, QImage::Format_RGB32);
     const ReducedColumns blocks = reducedColumns(p.width, target.width());
