@@ -496,6 +496,26 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
         return std::abs(qRed(a) - qRed(b)) < 60 && std::abs(qGreen(a) - qGreen(b)) < 60 &&
                std::abs(qBlue(a) - qBlue(b)) < 60;
     };
+    // A WebP holding an Exif chunk: an extended file (VP8X, its Exif flag set), the picture,
+    // then, where asked, a chunk of 3 bytes, then the EXIF chunk.
+    const auto webpWithExif = [&](const QByteArray& tiff, bool oddChunkFirst) {
+        QByteArray extended("VP8X", 4);
+        const char header[10] = {0x08, 0, 0, 0, 39, 0, 0, 19, 0, 0};  // Exif; 40 x 20
+        appendLe32(extended, 10);
+        extended.append(header, 10);
+        extended += webp.mid(12);
+        if (oddChunkFirst) {
+            extended += QByteArray("ODDS", 4);
+            appendLe32(extended, 3);
+            extended += QByteArray("abc\0", 4);
+        }
+        extended += QByteArray("EXIF", 4);
+        appendLe32(extended, static_cast<quint32>(tiff.size()));
+        extended += tiff;
+        QByteArray file("RIFF", 4);
+        appendLe32(file, static_cast<quint32>(4 + extended.size()));
+        return file + QByteArray("WEBP", 4) + extended;
+    };
     for (const auto& t : tags) {
         // An Exif segment right after the start of the picture: two tags, the picture's width
         // (40), then the orientation, as cameras put them in order.
@@ -506,20 +526,10 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
             0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, t.orientation, 0, 0,
             0, 0, 0, 0});
         // clang-format on
-        // The same tag in a WebP: an extended file (VP8X, its Exif flag set) with an EXIF chunk.
-        QByteArray extended("VP8X", 4);
-        const char header[10] = {0x08, 0, 0, 0, 39, 0, 0, 19, 0, 0};  // Exif; 40 x 20
-        appendLe32(extended, 10);
-        extended.append(header, 10);
-        extended += webp.mid(12);
-        // Half of them with the "Exif\0\0" header some writers keep in the chunk.
+        // The same tag in a WebP: half of them with the "Exif\0\0" header some writers keep in
+        // the chunk, the other half after a chunk of odd size (and its padding byte).
         const QByteArray tiff = t.orientation % 2 ? exif.mid(10) : exif.mid(4);
-        extended += QByteArray("EXIF", 4);
-        appendLe32(extended, static_cast<quint32>(tiff.size()));
-        extended += tiff;
-        QByteArray taggedWebp("RIFF", 4);
-        appendLe32(taggedWebp, static_cast<quint32>(4 + extended.size()));
-        taggedWebp += QByteArray("WEBP", 4) + extended;
+        const QByteArray taggedWebp = webpWithExif(tiff, t.orientation % 2 == 0);
         for (const auto& [kind, tagged] : {std::pair{"jpeg", jpeg.left(2) + exif + jpeg.mid(2)},
                                            std::pair{"webp", taggedWebp}}) {
             if (QByteArray(kind) == "webp" && !webpHere)
@@ -534,6 +544,19 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
             EXPECT_TRUE(near(topRight, t.topRight))
                 << kind << t.orientation << " " << std::hex << topRight;
         }
+    }
+    // Only the tags the directory counts are read: an orientation beyond them is not one.
+    if (webpHere) {
+        // clang-format off
+        const QByteArray uncounted = bytes({
+            'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1,
+            0x01, 0x00, 0, 3, 0, 0, 0, 1, 0, 40, 0, 0,
+            0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, 6, 0, 0,
+            0, 0, 0, 0});
+        // clang-format on
+        const auto image = decodeBitmap(webpWithExif(uncounted, false), "webp");
+        ASSERT_TRUE(image) << image.error().toStdString();
+        EXPECT_EQ(image->size(), QSize(40, 20));
     }
     // A wide-gamut photo keeps its colours: the same numbers mean a more saturated colour in
     // Display P3, so in sRGB its red is stronger and its blue weaker.
