@@ -4,6 +4,7 @@
 #include "install/compiler.h"
 #include "install/held.h"
 #include "platform/files.h"
+#include "platform/openfolder.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"
 
@@ -22,6 +23,8 @@
 
 #ifndef Q_OS_WIN
 #include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -692,7 +695,8 @@ TEST_F(CreateSpraysTest, TheProtectionChoiceHoldsAtOnceForVelmirasOwnSpraysOnly)
     protect->trigger();
     EXPECT_EQ(env.prompts.texts().size(), 2) << "each change is told";
     // Nothing of Velmira's changes: nothing is said.
-    deleteFileForced(temp("dmc"));
+    QFile(temp("dmc")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_TRUE(QFile::remove(temp("dmc")));
     env.prompts.shown.clear();
     protect->trigger();
     EXPECT_TRUE(env.prompts.texts().isEmpty());
@@ -977,7 +981,7 @@ TEST_F(CreateSpraysTest, AnInstallThatCannotFinishLeavesBothOldFilesAndTheWindow
 #ifndef Q_OS_WIN
 // A mod folder shared with another user, who swaps each new file beside the sprays for a link
 // to one of the player's private files while the pair is being installed.
-TEST(ReplaceFilesTogether, AFileSwappedForALinkInASharedFolderNeverReachesTheLinkedFile) {
+TEST(ReplaceTogether, AFileSwappedForALinkInASharedFolderNeverReachesTheLinkedFile) {
     Scratch scratch;
     const QString mod = scratch.mkdir(QStringLiteral("Half-Life/valve"));
     ASSERT_EQ(::chmod(QFile::encodeName(mod).constData(), 02777), 0);
@@ -986,6 +990,8 @@ TEST(ReplaceFilesTogether, AFileSwappedForALinkInASharedFolderNeverReachesTheLin
     const QString tempdecal = joinPath(mod, QStringLiteral("tempdecal.wad"));
     scratch.write(QStringLiteral("Half-Life/valve/tempdecal.wad"), "old");
     const QStringList pair = {joinPath(mod, QStringLiteral("pldecal.wad")), tempdecal};
+    QString reason;
+    const OpenFolder valve = OpenFolder::open(mod, &reason);
 
     std::atomic<bool> stop{false};
     std::atomic<int> swaps{0};
@@ -1009,7 +1015,10 @@ TEST(ReplaceFilesTogether, AFileSwappedForALinkInASharedFolderNeverReachesTheLin
     });
     int installed = 0;
     for (int pass = 0; pass < 300 && !HasFailure(); ++pass) {
-        if (!replaceFilesTogether(pair, "new spray").isEmpty())
+        if (!valve
+                 .replaceTogether({QStringLiteral("pldecal.wad"), QStringLiteral("tempdecal.wad")},
+                                  "new spray")
+                 .isEmpty())
             continue;
         ++installed;
         // Told installed: both names hold the new file itself, not a link.
@@ -1026,6 +1035,40 @@ TEST(ReplaceFilesTogether, AFileSwappedForALinkInASharedFolderNeverReachesTheLin
     EXPECT_EQ(readFile(secret), QByteArray("the player's own"));
     EXPECT_GT(swaps.load(), 0);
     EXPECT_GT(installed, 0);
+}
+#endif
+
+#ifndef Q_OS_WIN
+// A game folder shared with another user, who swaps the mod folder for a link to one of the
+// player's private folders, back and forth in one step each, while the player installs: the
+// private folder never gets a file, and its spray is never replaced.
+TEST_F(CreateSpraysTest, AModFolderSwappedForALinkIsNeverInstalledThrough) {
+    env.scratch.write(QStringLiteral("Half-Life/xash3d.exe"), "MZ");
+    ASSERT_EQ(::chmod(QFile::encodeName(hl).constData(), 02777), 0);
+    const QString secret = env.scratch.write(QStringLiteral("private/tempdecal.wad"), "mine");
+    const QString link = hl + SEP + QStringLiteral("tfc.link");
+    ASSERT_TRUE(QFile::link(QFileInfo(secret).absolutePath(), link));
+    apply({2}, 1, QStringLiteral("team.wad"));
+    std::atomic<bool> stop{false};
+    std::atomic<int> swaps{0};
+    std::thread other([&] {
+        const QByteArray mod = QFile::encodeName(hl + SEP + QStringLiteral("tfc"));
+        const QByteArray linked = QFile::encodeName(link);
+        while (!stop)
+            if (::renameat2(AT_FDCWD, mod.constData(), AT_FDCWD, linked.constData(),
+                            RENAME_EXCHANGE) == 0)
+                ++swaps;
+    });
+    for (int run = 0; run < 150; ++run)
+        create();
+    stop = true;
+    other.join();
+    EXPECT_GT(swaps.load(), 0);
+    EXPECT_EQ(QDir(QFileInfo(secret).absolutePath())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"tempdecal.wad"}));
+    EXPECT_EQ(readFile(secret), QByteArray("mine"));
+    EXPECT_FALSE(window->isUnloaded());
 }
 #endif
 

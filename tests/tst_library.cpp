@@ -2,7 +2,9 @@
 #include "library/categories.h"
 #include "library/maker.h"
 #include "library/preview.h"
+#include "library/seensave.h"
 #include "library/sprays.h"
+#include "platform/files.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
 #include "ui/widgets.h"
@@ -1136,3 +1138,68 @@ TEST(MakerControls, ASprayForAnOlderChoiceArrivingLateIsNeverShown) {
 
 }  // namespace
 }  // namespace velmira
+
+#ifndef Q_OS_WIN
+// A library folder shared with another user (group-writable, no sticky bit), who swaps each
+// file that appears for a link to one of the player's private files and plants links at the
+// names the program will want next. Whatever is saved, and however often, the private file
+// keeps its bytes and its mode.
+TEST(SharedLibraryFolder, NoSaveEverReachesAFileBehindALink) {
+    const QByteArray spray = sprayWad(16, 16);
+    const struct {
+        const char* what;
+        QStringList planted;
+        std::function<QString(const QString& folder, QString* reason)> save;
+    } cases[] = {
+        {"a new spray",
+         {"logo spray (2).bmp", "logo spray (3).bmp"},
+         [&](const QString& folder, QString* reason) {
+             return saveNewSpray(spray, folder, QStringLiteral("logo spray.bmp"), reason);
+         }},
+        {"seen sprays, several at once",
+         {"valve seen 2.wad", "valve seen 3.wad"},
+         [&](const QString& folder, QString* reason) {
+             SeenSaver saver(folder);
+             saver.saveSpray(spray, QStringLiteral("valve"), reason);
+             return saver.saveSpray(spray, QStringLiteral("valve"), reason);
+         }},
+        {"seen pictures, several at once",
+         {"valve seen 2.png", "valve seen 3.png"},
+         [&](const QString& folder, QString* reason) {
+             SeenSaver saver(folder);
+             saver.savePicture(spray, QStringLiteral("valve"), reason);
+             return saver.savePicture(spray, QStringLiteral("valve"), reason);
+         }},
+        {"one picture at the path chosen",
+         {"chosen.png"},
+         [&](const QString& folder, QString* reason) {
+             const QString path = joinPath(folder, QStringLiteral("chosen.png"));
+             return saveSprayPicture(spray, path, reason) ? path : QString();
+         }},
+    };
+    for (const auto& c : cases) {
+        Scratch scratch;
+        const QString folder = scratch.mkdir(QStringLiteral("Sprays"));
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 02777), 0);
+        const QString secret = scratch.write(QStringLiteral("private"), "the player's own");
+        ASSERT_EQ(::chmod(QFile::encodeName(secret).constData(), 0600), 0);
+        int saved = 0;
+        {
+            const LinkSwapper other(folder, secret, c.planted);
+            for (int run = 0; run < 300; ++run) {
+                QString reason;
+                if (!c.save(folder, &reason).isEmpty())
+                    ++saved;
+            }
+            EXPECT_GT(other.swaps(), 0) << c.what;
+        }
+        struct stat info;
+        ASSERT_EQ(::stat(QFile::encodeName(secret).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0600u) << c.what << ": the private file's mode";
+        QFile held(secret);
+        ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+        EXPECT_EQ(held.readAll(), QByteArray("the player's own")) << c.what;
+        EXPECT_GT(saved, 0) << c.what;
+    }
+}
+#endif

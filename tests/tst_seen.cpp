@@ -187,8 +187,8 @@ TEST_F(SeenTest, KeptSpraysAreTheGamesBytesAndPicturesAreAsTheGameDrawsThem) {
     grid->selectAll();
     dialog->saveAsPicture();
     EXPECT_EQ(QDir(pictures).entryList(QDir::Files),
-              QStringList({"cstrike seen 1.png", "cstrike seen 2.png", "valve seen 3.png"}));
-    EXPECT_EQ(QImage(pictures + SEP + QStringLiteral("valve seen 3.png")).size(), QSize(32, 32));
+              QStringList({"cstrike seen 1.png", "cstrike seen 2.png", "valve seen 1.png"}));
+    EXPECT_EQ(QImage(pictures + SEP + QStringLiteral("valve seen 1.png")).size(), QSize(32, 32));
     EXPECT_TRUE(env.prompts.shown.empty());
     // A picture that cannot be written is named with the reason; nothing is said to be saved.
     dialog->askPictureTarget = [&](const QString&, bool) {

@@ -5,6 +5,7 @@
 #include "core/errorreport.h"
 #include "core/state.h"
 #include "platform/files.h"
+#include "platform/openfolder.h"
 #include "platform/prompts.h"
 
 #include <QDir>
@@ -33,15 +34,22 @@ SprayCaches sprayCachesOf(const QString& halfLifeDir, const QStringList& mods) {
 }
 
 QString moveCacheAside(const QString& cache) {
-    const QString old =
-        QDir::toNativeSeparators(QFileInfo(cache).absolutePath()) + separator() + kClearedCacheName;
-    const QFileInfo there(old);
-    if ((there.exists() || there.isSymLink()) && !isPlainFile(old))
-        return QStringLiteral("%1 is in the way and is not a file").arg(old);
+    // The mod folder is opened inside the game folder without following a link, and the cache
+    // renamed inside it: a folder swapped for a link meanwhile is refused, never followed.
+    const QFileInfo mod(QFileInfo(cache).absolutePath());
+    QString reason;
+    const OpenFolder folder =
+        OpenFolder::open(mod.absolutePath(), &reason).child(mod.fileName(), false, &reason);
+    if (!folder.isOpen())
+        return reason;
+    const OpenFolder::Kind there = folder.kindOf(kClearedCacheName);
+    if (there != OpenFolder::Kind::Missing && there != OpenFolder::Kind::File)
+        return QStringLiteral("%1 is in the way and is not a file")
+            .arg(folder.pathOf(kClearedCacheName));
     // A plain file is renamed, never followed: the rename itself checks nothing changed since.
-    if (!isPlainFile(cache))
+    if (folder.kindOf(kSprayCacheName) != OpenFolder::Kind::File)
         return QStringLiteral("it is no longer a plain file");
-    return renameOver(cache, old);
+    return folder.renamePlainFile(kSprayCacheName, kClearedCacheName);
 }
 
 void clearCachedSprays(const AppState& state, MainControls& controls, const Services& services) {

@@ -2,6 +2,7 @@
 
 #include "core/context.h"
 #include "core/errorreport.h"
+#include "core/failure.h"
 #include "platform/files.h"
 #include "platform/process.h"
 
@@ -84,6 +85,18 @@ WorkFolder::WorkFolder(const QString& programFolder) {
     m_path = path;
 }
 
+void removeWorkFile(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile())
+        raiseFileNotFound();
+#ifdef Q_OS_WIN
+    // Windows removes a read-only file only once it is writable.
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+#endif
+    if (!file.remove())
+        raisePermissionDenied();
+}
+
 WorkFolder::~WorkFolder() {
     if (!m_path.isEmpty())
         QDir(m_path).removeRecursively();
@@ -150,6 +163,29 @@ bool ExecCmd(const QString& program, const QString& argument, ProcessRunner& run
 }
 
 namespace {
+// Copies a file into the work folder as a new file. The work folder is Velmira's own, made
+// private by this process, so this is one of the few writes made by path name.
+void copyIntoWorkFolder(const QString& source, const QString& destination) {
+    QFile in(source);
+    if (!QFileInfo(source).isFile())
+        raiseFileNotFound();
+    if (!in.open(QIODevice::ReadOnly))
+        raisePermissionDenied();
+    QFile out(destination);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        raisePermissionDenied();
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0 || (got > 0 && out.write(buffer, got) != got)) {
+            out.remove();
+            raise(ErrorNumber::DeviceIoError, QStringLiteral("Device I/O error"));
+        }
+        if (got == 0)
+            break;
+    }
+}
+
 // A bitmap whose path cannot stand in the script is compiled from a copy under a plain name;
 // the copy keeps a leading "{" (which marks a transparent spray).
 QString plainCopyOf(const QString& bitmapPath, const QString& workFolder) {
@@ -158,7 +194,7 @@ QString plainCopyOf(const QString& bitmapPath, const QString& workFolder) {
                                : QString();
     const QString copy =
         joinPath(workFolder, prefix + temporaryName(workFolder) + QStringLiteral(".bmp"));
-    replaceFileWithCopy(bitmapPath, copy);
+    copyIntoWorkFolder(bitmapPath, copy);
     return copy;
 }
 }  // namespace
@@ -193,7 +229,7 @@ QString MakeWad(const QString& bitmapPath, const Services& services, const QStri
         if (!plainCopy.isEmpty())
             QFile::remove(plainCopy);
         p.step(9);
-        deleteFileForced(paths.ScriptPath);
+        removeWorkFile(paths.ScriptPath);
         p.step(10);
         result = paths.WadPath;
     });

@@ -47,6 +47,10 @@ class WorkFolder {
     QString m_problem;
 };
 
+// Removes a file the compiler run left in the work folder, read-only or not. A file that is not
+// there is a "File not found" failure.
+void removeWorkFile(const QString& path);
+
 // Whether a path can stand inside the lump script as it is.
 bool safeInScript(const QString& path);
 

@@ -93,14 +93,10 @@ QString logoRecord(SettingsStore& settings, const QString& mod) {
 // The folder may be shared: logos is opened inside the mod folder without following a link, and
 // a picture is Velmira's own only by what it holds (the picture written last time, or the very
 // picture to write), never by its name. Any other is kept; the spray takes the next free name.
-void writeXashLogo(const QByteArray& spray, const QString& modFolder, const QString& mod,
+void writeXashLogo(const QByteArray& spray, const OpenFolder& game, const QString& mod,
                    const QString& sprayFile, SettingsStore& settings) {
     const QChar cr(13);
     QString reason;
-    const OpenFolder game = OpenFolder::open(modFolder, &reason);
-    if (!game.isOpen())
-        throw RowRefused{QStringLiteral("Could not install the spray in ") + modFolder + cr +
-                         reason};
     const OpenFolder logos = game.child(QStringLiteral("logos"), true, &reason);
     if (!logos.isOpen())
         throw RowRefused{QStringLiteral("Could not use the folder ") +
@@ -151,10 +147,18 @@ void installSpray(const QByteArray& spray, const QString& halfLifeDir, const QSt
     const QString modFolder = halfLifeDir + separator() + mod;
     if (!folderExists(modFolder))
         raisePathNotFound();
+    // The game folder is the player's choice; the mod folder inside it is opened without
+    // following a link, so that another user of a shared game folder cannot turn the install
+    // into one of the player's own folders.
+    QString reason;
+    const OpenFolder game = OpenFolder::open(halfLifeDir, &reason).child(mod, false, &reason);
+    if (!game.isOpen())
+        throw RowRefused{QStringLiteral("Could not install the spray in ") + modFolder + QChar(13) +
+                         reason};
     const QString recorded = settings.read(kInstalledSection, mod, QString());
-    const QString problem = replaceFilesTogether(
-        {modFolder + separator() + kSprayFileName, modFolder + separator() + kCurrentSprayFileName},
-        spray, {WriteProtection::AsBefore, protectionFor(state, modFolder, recorded)});
+    const QString problem = game.replaceTogether(
+        {kSprayFileName, kCurrentSprayFileName}, spray,
+        {WriteProtection::AsBefore, protectionFor(state, modFolder, recorded)});
     if (!problem.isEmpty())
         throw RowRefused{QStringLiteral("Could not install the spray in ") + modFolder + QChar(13) +
                          problem};
@@ -165,7 +169,7 @@ void installSpray(const QByteArray& spray, const QString& halfLifeDir, const QSt
     } catch (const VelmiraError&) {
     }
     if (isXashFolder(halfLifeDir))
-        writeXashLogo(spray, modFolder, mod, sprayFile, settings);
+        writeXashLogo(spray, game, mod, sprayFile, settings);
 }
 }  // namespace
 
@@ -261,7 +265,7 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                             install(spray);
                             compiledOnce.insert(source, spray);
                             p.step(22);
-                            deleteFileForced(compiled);
+                            removeWorkFile(compiled);
                         }
                     }
                     p.step(23);

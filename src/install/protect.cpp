@@ -18,8 +18,9 @@ ProtectionChange applyProtection(const AppState& state, const SettingsStore& set
         if (recorded.isEmpty())
             continue;
         QString reason;
+        // The mod folder is taken as it is in the game folder, never through a link.
         const OpenFolder mod =
-            OpenFolder::open(joinPath(state.HalfLifeDir, entry.ModFolder), &reason);
+            OpenFolder::open(state.HalfLifeDir, &reason).child(entry.ModFolder, false, &reason);
         if (!mod.isOpen())
             continue;
         const auto set = mod.setWritableIfOurs(

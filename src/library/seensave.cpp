@@ -3,9 +3,10 @@
 #include "library/preview.h"
 #include "library/sprays.h"
 
-#include <QDir>
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QImage>
 
 namespace velmira {
 
@@ -14,31 +15,72 @@ namespace {
 constexpr int kSeenNameAttempts = 10000;
 }  // namespace
 
-QString saveSeenSpray(const QByteArray& spray, const QString& mod, const QString& folder,
-                      QString* reason) {
-    const QDir dir(folder);
-    for (int n = 1; n <= kSeenNameAttempts; ++n) {
-        const QString name = nameThatFits(QStringLiteral("%1 seen %2.wad").arg(mod).arg(n));
-        if (QFileInfo::exists(dir.filePath(name)) || QFileInfo(dir.filePath(name)).isSymLink())
-            continue;
-        return saveNewSpray(spray, folder, name, reason);
-    }
-    *reason = QStringLiteral("every name for it is taken");
-    return QString();
+SeenSaver::SeenSaver(const QString& folder) : m_folder(OpenFolder::open(folder, &m_problem)) {
+    if (m_folder.isOpen())
+        m_problem.clear();
 }
 
-bool saveSprayPicture(const QByteArray& spray, const QString& path, QString* reason) {
+QString SeenSaver::save(const QByteArray& bytes, const QString& mod, const QString& extension,
+                        QString* reason) {
+    if (!m_folder.isOpen()) {
+        *reason = m_problem;
+        return QString();
+    }
+    const QString stem = mod + QStringLiteral(" seen ");
+    const auto nameFor = [&](int n) {
+        return nameThatFits(stem + QString::number(n), QLatin1Char('.') + extension);
+    };
+    int& next = m_next[stem + extension];
+    const int first = std::max(next, 1);
+    const int left = kSeenNameAttempts - first + 1;
+    if (left <= 0) {
+        *reason = QStringLiteral("every name for it is taken");
+        return QString();
+    }
+    return m_folder.writeUnderFreeName(bytes, nameFor, first, left, reason, &next,
+                                       kLibraryFilePermissions);
+}
+
+QString SeenSaver::saveSpray(const QByteArray& spray, const QString& mod, QString* reason) {
+    return save(spray, mod, QStringLiteral("wad"), reason);
+}
+
+QString SeenSaver::savePicture(const QByteArray& spray, const QString& mod, QString* reason) {
+    const QByteArray png = sprayPicturePng(spray, reason);
+    return png.isEmpty() ? QString() : save(png, mod, QStringLiteral("png"), reason);
+}
+
+QByteArray sprayPicturePng(const QByteArray& spray, QString* reason) {
     const QImage picture = sprayPictureOfWad(spray);
     if (picture.isNull()) {
         *reason = QStringLiteral("the spray has no picture the game draws");
-        return false;
+        return QByteArray();
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, "PNG") || !out.commit()) {
-        *reason = out.errorString();
-        return false;
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!picture.save(&buffer, "PNG")) {
+        *reason = QStringLiteral("the picture could not be made");
+        return QByteArray();
     }
-    return true;
+    return png;
+}
+
+bool saveSprayPicture(const QByteArray& spray, const QString& path, QString* reason) {
+    const QByteArray png = sprayPicturePng(spray, reason);
+    if (png.isEmpty())
+        return false;
+    const QFileInfo target(path);
+    const OpenFolder folder = OpenFolder::open(target.absolutePath(), reason);
+    return folder.isOpen() && folder.replace(target.fileName(), png, reason);
+}
+
+QStringList firstLinesOf(const QStringList& lines, int shown) {
+    if (lines.size() <= shown)
+        return lines;
+    QStringList first = lines.mid(0, shown);
+    first << QCoreApplication::translate("SeenSave", "and %n more", nullptr,
+                                         static_cast<int>(lines.size() - shown));
+    return first;
 }
 
 }  // namespace velmira

@@ -1,18 +1,49 @@
 #pragma once
 
+#include "platform/openfolder.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 namespace velmira {
 
-// Copies a spray seen in games, unchanged, into a library folder as "<mod> seen <n>.wad" with
-// the first n whose name is free; never replacing anything. The name given, or empty with the
-// reason.
-QString saveSeenSpray(const QByteArray& spray, const QString& mod, const QString& folder,
-                      QString* reason);
+// Writes sprays seen in games into one folder, held open for the whole batch: each new file
+// takes the first free "<mod> seen <n>.<ext>", never replacing anything and never through a
+// link, and the numbers go on from the last one used for the mod, so that a batch of thousands
+// is named in one pass.
+class SeenSaver {
+  public:
+    // The folder is the player's choice (a library category, or where pictures go).
+    explicit SeenSaver(const QString& folder);
+    // Why the folder cannot be written into; empty when it can.
+    const QString& problem() const { return m_problem; }
 
-// Writes a spray file's picture, as the game draws it (see-through where the game leaves it
-// clear), as a PNG at the path, in full or not at all. False with the reason.
+    // Copies a spray unchanged as "<mod> seen <n>.wad". The name given, or empty with the
+    // reason.
+    QString saveSpray(const QByteArray& spray, const QString& mod, QString* reason);
+    // Writes the spray's picture, as the game draws it, as "<mod> seen <n>.png".
+    QString savePicture(const QByteArray& spray, const QString& mod, QString* reason);
+
+  private:
+    QString save(const QByteArray& bytes, const QString& mod, const QString& extension,
+                 QString* reason);
+
+    OpenFolder m_folder;
+    QString m_problem;
+    QHash<QString, int> m_next;  // per name stem, the first number not yet known to be taken
+};
+
+// The spray's picture, as the game draws it (see-through where the game leaves it clear), as a
+// PNG; empty with the reason when the spray has none.
+QByteArray sprayPicturePng(const QByteArray& spray, QString* reason);
+
+// Writes a spray file's picture as a PNG at the path, in full or not at all: written beside it
+// and renamed over it inside its folder, so a link there is replaced, never written through.
+// False with the reason.
 bool saveSprayPicture(const QByteArray& spray, const QString& path, QString* reason);
+
+// The lines of a failure message: the first `shown` of them, and how many more there are.
+QStringList firstLinesOf(const QStringList& lines, int shown = 10);
 
 }  // namespace velmira

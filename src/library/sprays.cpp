@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/openfolder.h"
 #include "platform/prompts.h"
 #include "wad/compile.h"
 #include "wad/heif.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QTemporaryFile>
 
 namespace velmira {
 
@@ -57,12 +57,13 @@ void tellUnlistableSprays(AppState& state, const QString& listed, Prompts& promp
 
 namespace {
 
-QString nameNew(QTemporaryFile& out, const QDir& folder, const QString& wanted, QString* reason);
+QString writeUnderFreeName(const QByteArray& bytes, const QString& folder, const QString& wanted,
+                           QString* reason);
 
 // Copies a file into the folder under a free name: written in full under a hidden temporary
 // name first, then given its name without replacing anything. Returns the name, or empty with
 // the reason.
-QString copyInto(const QString& source, const QDir& folder, QString* reason) {
+QString copyInto(const QString& source, const QString& folder, QString* reason) {
     // The compiler reads no picture larger than this: a larger file is of no use in the library.
     if (QFileInfo(source).size() > wad::kMaxBitmapFileSize) {
         *reason = QStringLiteral("it is larger than the %1 MB a spray picture may be")
@@ -76,16 +77,7 @@ QString copyInto(const QString& source, const QDir& folder, QString* reason) {
         *reason = bytes.error();
         return QString();
     }
-    QTemporaryFile out(folder.filePath(QStringLiteral(".velmira-copy-XXXXXX")));
-    if (!out.open()) {
-        *reason = out.errorString();
-        return QString();
-    }
-    if (out.write(bytes.value()) != bytes->size()) {
-        *reason = out.errorString();
-        return QString();
-    }
-    return nameNew(out, folder, QFileInfo(source).fileName(), reason);
+    return writeUnderFreeName(bytes.value(), folder, QFileInfo(source).fileName(), reason);
 }
 
 }  // namespace
@@ -136,52 +128,32 @@ QString freeNameIn(const QDir& folder, const QString& name, const QString& ours)
 
 QString saveNewSpray(const QByteArray& bytes, const QString& folder, const QString& wantedName,
                      QString* reason) {
-    const QDir dir(folder);
-    QTemporaryFile out(dir.filePath(QStringLiteral(".velmira-copy-XXXXXX")));
-    if (!out.open()) {
-        *reason = out.errorString();
-        return QString();
-    }
-    if (out.write(bytes) != bytes.size()) {
-        *reason = out.error() == QFileDevice::NoError || out.errorString().isEmpty()
-                      ? QStringLiteral("the disk holding %1 is full").arg(folder)
-                      : out.errorString();
-        return QString();
-    }
-    return nameNew(out, dir, wantedName, reason);
+    return writeUnderFreeName(bytes, folder, wantedName, reason);
 }
 
 namespace {
 
-// Gives a file written in full under a hidden temporary name its free name in the folder, never
-// replacing anything. Returns the name, or empty with the reason.
-QString nameNew(QTemporaryFile& out, const QDir& folder, const QString& wanted, QString* reason) {
-    if (!out.flush()) {
-        *reason = out.errorString();
+// How many names "<name> (n).<ext>" are tried before the folder is said to be full of them.
+constexpr int kFreeNameAttempts = 100000;
+
+// Writes a new file into the folder under the wanted name or the next free one, through the
+// folder held open: readable by everyone and writable by the owner from the moment it has a
+// name. Returns the name, or empty with the reason.
+QString writeUnderFreeName(const QByteArray& bytes, const QString& folder, const QString& wanted,
+                           QString* reason) {
+    const OpenFolder library = OpenFolder::open(folder, reason);
+    if (!library.isOpen())
         return QString();
-    }
     const QString fitted = nameThatFits(wanted);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = freeNameIn(folder, fitted);
-        // rename never replaces a file: a name taken meanwhile is tried again. The temporary
-        // file renames itself (on Windows no one else may while it is open).
-        if (out.rename(folder.filePath(name))) {
-            out.setAutoRemove(false);
-            out.close();
-            QFile::setPermissions(folder.filePath(name),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ReadGroup | QFileDevice::ReadOther);
-            return name;
-        }
-        // Anything but a name taken meanwhile is told with the system's own reason.
-        if (!QFileInfo::exists(folder.filePath(name)) &&
-            !QFileInfo(folder.filePath(name)).isSymLink()) {
-            *reason = out.errorString();
-            return QString();
-        }
-    }
-    *reason = QStringLiteral("every name tried was taken while it was tried");
-    return QString();
+    const QString extension = extensionOf(fitted);
+    const QString base =
+        extension.isEmpty() ? fitted : fitted.left(fitted.size() - extension.size() - 1);
+    const QString suffix = extension.isEmpty() ? QString() : QLatin1Char('.') + extension;
+    const auto nameFor = [&](int n) {
+        return n == 1 ? fitted : QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(suffix);
+    };
+    return library.writeUnderFreeName(bytes, nameFor, 1, kFreeNameAttempts, reason, nullptr,
+                                      kLibraryFilePermissions);
 }
 
 }  // namespace
@@ -198,7 +170,7 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
                              Message::Buttons::Ok});
         return;
     }
-    const QDir folder(target);
+    const QString& folder = target;
     const QStringList extensions = sprayExtensions();
     QStringList skipped;
     QStringList failed;

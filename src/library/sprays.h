@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 
@@ -57,6 +58,11 @@ QString nameThatFits(QString base, const QString& suffix);
 // name given, or empty with the reason.
 QString saveNewSpray(const QByteArray& bytes, const QString& folder, const QString& wantedName,
                      QString* reason);
+
+// What a file Velmira adds to the library may be: read by everyone, written by its owner.
+constexpr QFileDevice::Permissions kLibraryFilePermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+    QFileDevice::ReadOther;
 
 // The kind of a spray file: its extension in upper case ("BMP", "WAD", or empty).
 QString sprayKindOf(const QString& fileName);

@@ -4,26 +4,204 @@
 
 #include <QRandomGenerator>
 
+#include <vector>
+
 namespace velmira {
 
-bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* reason) const {
-    // Written in full under a fresh hidden name beside it, then renamed over it in one step.
+QString OpenFolder::freshNameFor(const QString& name) const {
+    // Hidden, and short whatever the name's length: a name near the longest a folder holds
+    // leaves no room for more.
+    const QString stem = name.size() <= 40 ? name : QStringLiteral("velmira");
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const QString staged = QStringLiteral(".%1.%2").arg(name).arg(
+        const QString fresh = QStringLiteral(".%1.%2").arg(stem).arg(
             QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        const Written written = writeNew(staged, bytes, reason);
-        if (written == Written::Taken)
-            continue;
-        if (written == Written::Failed)
-            return false;
-        *reason = renameInside(staged, name);
-        if (reason->isEmpty())
-            return true;
-        removeInside(staged);
-        return false;
+        if (kindOf(fresh) == Kind::Missing)
+            return fresh;
+    }
+    return QString();
+}
+
+OpenFolder::Written OpenFolder::stageFresh(const QString& name, const QByteArray& bytes,
+                                           std::optional<QFileDevice::Permissions> permissions,
+                                           Staged* staged, QString* reason) const {
+    // A name taken between the look and the create is simply another fresh name.
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        const QString fresh = freshNameFor(name);
+        if (fresh.isEmpty())
+            break;
+        const Written written = stage(fresh, bytes, permissions, staged, reason);
+        if (written != Written::Taken)
+            return written;
     }
     *reason = QStringLiteral("File already exists");
-    return false;
+    return Written::Failed;
+}
+
+OpenFolder::Written OpenFolder::writeNew(
+    const QString& name, const QByteArray& bytes, QString* reason,
+    std::optional<QFileDevice::Permissions> permissions) const {
+    Staged staged;
+    const Written written = stage(name, bytes, permissions, &staged, reason);
+    release(staged);
+    return written;
+}
+
+void OpenFolder::removeOwn(const Staged& staged) const {
+    if (!staged.name.isEmpty() && entryOf(staged.name).id == staged.id)
+        removeInside(staged.name);
+}
+
+QString OpenFolder::writeUnderFreeName(const QByteArray& bytes,
+                                       const std::function<QString(int)>& nameFor, int first,
+                                       int attempts, QString* reason, int* next,
+                                       std::optional<QFileDevice::Permissions> permissions) const {
+    Staged staged;
+    if (stageFresh(nameFor(first), bytes, permissions, &staged, reason) != Written::Done)
+        return QString();
+    QString given;
+    for (int n = first; n < first + attempts; ++n) {
+        const QString name = nameFor(n);
+        // A name in use, a link included, is passed over: nothing is replaced.
+        if (kindOf(name) != Kind::Missing)
+            continue;
+        const Written renamed = renameNew(staged.name, name, reason);
+        if (renamed == Written::Taken)
+            continue;
+        if (renamed == Written::Failed)
+            break;
+        if (next)
+            *next = n + 1;
+        // In a folder others may write, the hidden file may have been swapped for something
+        // else before it was renamed: only the file written here counts as saved.
+        if (entryOf(name).id == staged.id) {
+            given = name;
+        } else {
+            *reason = QStringLiteral("another program changed %1 while it was being saved")
+                          .arg(pathOf(name));
+        }
+        staged.name.clear();
+        break;
+    }
+    if (given.isEmpty() && reason->isEmpty())
+        *reason = QStringLiteral("every name for it is taken");
+    removeOwn(staged);
+    release(staged);
+    return given;
+}
+
+bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* reason) const {
+    Staged staged;
+    if (stageFresh(name, bytes, std::nullopt, &staged, reason) != Written::Done)
+        return false;
+    *reason = renameInside(staged.name, name);
+    if (!reason->isEmpty())
+        removeOwn(staged);
+    release(staged);
+    return reason->isEmpty();
+}
+
+QString OpenFolder::renamePlainFile(const QString& from, const QString& to) const {
+    if (entryOf(from).kind != Kind::File)
+        return QStringLiteral("%1 is not a plain file").arg(pathOf(from));
+    const Kind there = entryOf(to).kind;
+    if (there != Kind::Missing && there != Kind::File)
+        return QStringLiteral("%1 is in the way and is not a file").arg(pathOf(to));
+    return renameInside(from, to);
+}
+
+namespace {
+// The old file's mode carries over to its replacement; a new file is readable by everyone.
+// Read-only takes every write permission away; writable gives the owner's back.
+QFileDevice::Permissions permissionsFor(bool oldIsFile, QFileDevice::Permissions old,
+                                        WriteProtection protection) {
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (oldIsFile)
+        permissions = old;
+    if (protection == WriteProtection::ReadOnly)
+        permissions &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                         QFileDevice::WriteGroup | QFileDevice::WriteOther);
+    else if (protection == WriteProtection::Writable)
+        permissions |= QFileDevice::WriteOwner;
+    return permissions;
+}
+}  // namespace
+
+QString OpenFolder::replaceTogether(const QStringList& names, const QByteArray& bytes,
+                                    const QList<WriteProtection>& protection) const {
+    std::vector<Staged> staged;
+    QStringList asides(names.size());  // the old files, kept aside under a fresh name
+    QList<bool> placed(names.size(), false);
+    // Ends the set as it began: each old file back under its name (one that cannot go back
+    // stays under its kept-aside name, never deleted), each new one gone.
+    const auto putBack = [&] {
+        for (int i = 0; i < names.size(); ++i) {
+            if (!asides[i].isEmpty())
+                renameInside(asides[i], names[i]);
+            else if (placed[i])
+                removeOwn(Staged{names[i], staged[static_cast<std::size_t>(i)].id, nullptr});
+        }
+        for (Staged& file : staged) {
+            removeOwn(file);
+            release(file);
+        }
+    };
+    QString error;
+    // Every new file is written in full before any old one is touched: a full disk fails here.
+    for (int i = 0; i < names.size(); ++i) {
+        const QString& name = names[i];
+        const Entry old = entryOf(name);
+        if (old.kind != Kind::Missing && old.kind != Kind::File && old.kind != Kind::Link) {
+            putBack();
+            return QStringLiteral("cannot replace %1: it is not a file").arg(pathOf(name));
+        }
+        Staged file;
+        if (stageFresh(name, bytes,
+                       permissionsFor(old.kind == Kind::File, old.permissions,
+                                      protection.value(i, WriteProtection::AsBefore)),
+                       &file, &error) != Written::Done) {
+            putBack();
+            return QStringLiteral("cannot write beside %1: %2").arg(pathOf(name), error);
+        }
+        staged.push_back(std::move(file));
+    }
+    // The old files are kept aside by renaming them, never by reading them, until every new one
+    // is in place.
+    for (int i = 0; i < names.size(); ++i) {
+        if (kindOf(names[i]) != Kind::Missing) {
+            const QString aside = freshNameFor(names[i]);
+            error = aside.isEmpty() ? QStringLiteral("File already exists")
+                                    : renameInside(names[i], aside);
+            if (!error.isEmpty()) {
+                putBack();
+                return QStringLiteral("cannot keep a copy of %1: %2").arg(pathOf(names[i]), error);
+            }
+            asides[i] = aside;
+        }
+        error = renameInside(staged[static_cast<std::size_t>(i)].name, names[i]);
+        if (!error.isEmpty()) {
+            putBack();
+            return QStringLiteral("cannot replace %1: %2").arg(pathOf(names[i]), error);
+        }
+        placed[i] = true;
+    }
+    // In a folder others may write, a staged file may have been swapped for something else
+    // before it was renamed in: only the files written here count as installed.
+    for (int i = 0; i < names.size(); ++i) {
+        if (!(entryOf(names[i]).id == staged[static_cast<std::size_t>(i)].id)) {
+            putBack();
+            return QStringLiteral(
+                       "cannot replace %1: another program changed it while it was "
+                       "being replaced")
+                .arg(pathOf(names[i]));
+        }
+    }
+    for (const QString& aside : asides)
+        if (!aside.isEmpty())
+            removeInside(aside);
+    for (Staged& file : staged)
+        release(file);
+    return QString();
 }
 
 }  // namespace velmira

@@ -1,20 +1,31 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace velmira {
 
-// A folder held open, and the files made, read and replaced only inside it, never through a
-// link. A game folder may be shared with other users who can put a link where Velmira expects
-// its own folder or file; holding the folder open and naming everything relative to it means no
+// Whether a replaced file may be written afterwards: as the file it replaces was, read-only
+// for everyone, or writable by its owner.
+enum class WriteProtection { AsBefore, ReadOnly, Writable };
+
+// A folder held open, and the files made, read, replaced, renamed, removed and given a mode
+// only inside it, never through a link. This is the one place where Velmira writes to the file
+// system (its settings and its own private work folder apart): a game folder or a library
+// folder may be shared with other users who can put a link where Velmira expects its own
+// folder or file, and holding the folder open and naming everything relative to it means no
 // such swap can redirect a write into one of the player's own folders.
 //
-// POSIX: the folder's descriptor, with openat/mkdirat/renameat and O_NOFOLLOW. Windows: the
-// folder's handle, opened without following a reparse point and held without delete sharing so
-// that nobody can rename it or put a junction in its place while it is held.
+// POSIX: the folder's descriptor, with openat/mkdirat/renameat and O_NOFOLLOW, modes set with
+// fchmod on the open file before it is given its name. Windows: the folder's handle, opened
+// without following a reparse point and held without delete sharing so that nobody can rename
+// it or put a junction in its place while it is held.
 class OpenFolder {
   public:
     OpenFolder() = default;
@@ -45,15 +56,38 @@ class OpenFolder {
     // `limit` bytes long.
     std::optional<QByteArray> readFile(const QString& name, qint64 limit) const;
 
-    // Writes `bytes` as the new file `name`, never replacing anything. Taken when the name is in
+    // Writes `bytes` as the new file `name`, never replacing anything; with `permissions`, the
+    // file is given them while it is still open (readable by everyone and writable by its owner
+    // otherwise, less what the user's file-creation mask takes away). Taken when the name is in
     // use; Failed with the system's reason (the partial file removed).
     enum class Written { Done, Taken, Failed };
-    Written writeNew(const QString& name, const QByteArray& bytes, QString* reason) const;
+    Written writeNew(const QString& name, const QByteArray& bytes, QString* reason,
+                     std::optional<QFileDevice::Permissions> permissions = std::nullopt) const;
+
+    // Writes `bytes` in full under a hidden name, then gives the file the first of the names
+    // `nameFor(first)`, `nameFor(first + 1)`, … (at most `attempts` of them) that is free,
+    // never replacing anything, and leaves `*next` at the number after the one used, so that a
+    // batch names its files in one pass. The name, or empty with the reason.
+    QString writeUnderFreeName(const QByteArray& bytes, const std::function<QString(int)>& nameFor,
+                               int first, int attempts, QString* reason, int* next = nullptr,
+                               std::optional<QFileDevice::Permissions> permissions = {}) const;
 
     // Replaces the file `name` with `bytes` in one step (written in full under a fresh name
     // first, then renamed over it: a link there is replaced, never followed). False with the
     // reason; the old file is then untouched.
     bool replace(const QString& name, const QByteArray& bytes, QString* reason) const;
+
+    // Writes the same bytes as several files of this folder so that they end all new or all as
+    // they were: each new file is written in full first, and a replace that fails puts back the
+    // ones already replaced. A read-only file is replaced and stays read-only unless
+    // `protection` (one per name; none: all as before) says otherwise. The reason of a failure,
+    // empty on success.
+    QString replaceTogether(const QStringList& names, const QByteArray& bytes,
+                            const QList<WriteProtection>& protection = {}) const;
+
+    // Renames the plain file `from` to `to` inside, replacing a plain file there (a read-only
+    // one included). Anything else at either name is refused. The reason, empty on success.
+    QString renamePlainFile(const QString& from, const QString& to) const;
 
     // Makes the plain file `name` read-only for everyone, or writable by its owner, if
     // `isOurs` accepts its bytes (at most `limit` of them), all through one open of the file:
@@ -74,10 +108,51 @@ class OpenFolder {
     }
 
   private:
+    // Where a file lies on its device: tells whether a name still leads to the file written.
+    struct FileId {
+        quint64 device = 0;
+        quint64 node = 0;
+        bool known = false;
+        bool operator==(const FileId& other) const {
+            return known && other.known && device == other.device && node == other.node;
+        }
+    };
+    struct Entry {
+        Kind kind = Kind::Missing;
+        FileId id;
+        QFileDevice::Permissions permissions;
+    };
+    // A new file written under a fresh name, and which file it is. Where the system allows it
+    // the file stays open until released, so that its number cannot be given to another file
+    // (a link put in its place) and make that one pass for it.
+    struct Staged {
+        QString name;
+        FileId id;
+        void* file = nullptr;
+    };
+
     void close();
-    // Renames `from` over `to`, both inside; the system's reason, empty on success.
+    Entry entryOf(const QString& name) const;
+    // Creates `name` new (never through anything there), writes `bytes` and sets the
+    // permissions on the open file. Written::Done with `staged` filled in, or as writeNew.
+    Written stage(const QString& name, const QByteArray& bytes,
+                  std::optional<QFileDevice::Permissions> permissions, Staged* staged,
+                  QString* reason) const;
+    void release(Staged& staged) const;
+    // A fresh hidden name for a file that will become `name`, nothing there yet.
+    QString freshNameFor(const QString& name) const;
+    Written stageFresh(const QString& name, const QByteArray& bytes,
+                       std::optional<QFileDevice::Permissions> permissions, Staged* staged,
+                       QString* reason) const;
+    // Renames `from` over `to`, both inside (a read-only `to` included); the system's reason,
+    // empty on success.
     QString renameInside(const QString& from, const QString& to) const;
+    // Renames `from` to `to` only when nothing is at `to`.
+    Written renameNew(const QString& from, const QString& to, QString* reason) const;
+    // Removes a name inside (a read-only file too), never following a link.
     void removeInside(const QString& name) const;
+    // Removes a file this folder wrote, if the name still leads to it.
+    void removeOwn(const Staged& staged) const;
     // The plain file opened for reading and changing its mode, with its bytes; none when it
     // is not one or is larger than `limit`.
     void* openForMode(const QString& name, qint64 limit, QByteArray* bytes) const;

@@ -5,8 +5,10 @@
 #include <QFile>
 
 #include <cerrno>
+#include <utility>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,8 +132,61 @@ std::optional<QByteArray> OpenFolder::readFile(const QString& name, qint64 limit
     return bytes;
 }
 
-OpenFolder::Written OpenFolder::writeNew(const QString& name, const QByteArray& bytes,
-                                         QString* reason) const {
+namespace {
+QFileDevice::Permissions permissionsOfMode(mode_t mode) {
+    QFileDevice::Permissions permissions;
+    const std::pair<mode_t, QFileDevice::Permission> bits[] = {
+        {S_IRUSR, QFileDevice::ReadOwner},  {S_IWUSR, QFileDevice::WriteOwner},
+        {S_IXUSR, QFileDevice::ExeOwner},   {S_IRGRP, QFileDevice::ReadGroup},
+        {S_IWGRP, QFileDevice::WriteGroup}, {S_IXGRP, QFileDevice::ExeGroup},
+        {S_IROTH, QFileDevice::ReadOther},  {S_IWOTH, QFileDevice::WriteOther},
+        {S_IXOTH, QFileDevice::ExeOther}};
+    for (const auto& [bit, permission] : bits)
+        if (mode & bit)
+            permissions |= permission;
+    return permissions;
+}
+
+mode_t modeOfPermissions(QFileDevice::Permissions permissions) {
+    mode_t mode = 0;
+    const std::pair<QFileDevice::Permission, mode_t> bits[] = {
+        {QFileDevice::ReadOwner, S_IRUSR},  {QFileDevice::WriteOwner, S_IWUSR},
+        {QFileDevice::ExeOwner, S_IXUSR},   {QFileDevice::ReadGroup, S_IRGRP},
+        {QFileDevice::WriteGroup, S_IWGRP}, {QFileDevice::ExeGroup, S_IXGRP},
+        {QFileDevice::ReadOther, S_IROTH},  {QFileDevice::WriteOther, S_IWOTH},
+        {QFileDevice::ExeOther, S_IXOTH}};
+    for (const auto& [permission, bit] : bits)
+        if (permissions & permission)
+            mode |= bit;
+    return mode;
+}
+
+// The descriptor of a staged file, carried through the platform-neutral handle.
+struct OpenFile {
+    int fd;
+};
+}  // namespace
+
+OpenFolder::Entry OpenFolder::entryOf(const QString& name) const {
+    Entry entry;
+    struct stat info;
+    if (!isOpen() || !isOneName(name) ||
+        ::fstatat(m_fd, QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return entry;
+    entry.kind = S_ISREG(info.st_mode)   ? Kind::File
+                 : S_ISLNK(info.st_mode) ? Kind::Link
+                 : S_ISDIR(info.st_mode) ? Kind::Folder
+                                         : Kind::Other;
+    entry.id.device = static_cast<quint64>(info.st_dev);
+    entry.id.node = static_cast<quint64>(info.st_ino);
+    entry.id.known = true;
+    entry.permissions = permissionsOfMode(info.st_mode);
+    return entry;
+}
+
+OpenFolder::Written OpenFolder::stage(const QString& name, const QByteArray& bytes,
+                                      std::optional<QFileDevice::Permissions> permissions,
+                                      Staged* staged, QString* reason) const {
     if (!isOpen() || !isOneName(name)) {
         *reason = systemErrorText(EINVAL);
         return Written::Failed;
@@ -158,33 +213,75 @@ OpenFolder::Written OpenFolder::writeNew(const QString& name, const QByteArray& 
         }
         done += n;
     }
-    if (::close(fd) != 0 && code == 0)
+    // The mode is set on the open file, never by name: another user may have swapped the name
+    // for a link to one of the player's files by now.
+    if (code == 0 && permissions && ::fchmod(fd, modeOfPermissions(*permissions)) != 0)
+        code = errno;
+    struct stat info;
+    if (code == 0 && ::fstat(fd, &info) != 0)
         code = errno;
     if (code != 0) {
-        ::unlinkat(m_fd, encoded.constData(), 0);
+        ::close(fd);
+        if (::fstatat(m_fd, encoded.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+            ::unlinkat(m_fd, encoded.constData(), 0);
         *reason = systemErrorText(code);
         return Written::Failed;
     }
+    staged->name = name;
+    staged->id.device = static_cast<quint64>(info.st_dev);
+    staged->id.node = static_cast<quint64>(info.st_ino);
+    staged->id.known = true;
+    staged->file = new OpenFile{fd};
     return Written::Done;
 }
 
+void OpenFolder::release(Staged& staged) const {
+    if (auto* open = static_cast<OpenFile*>(staged.file)) {
+        ::close(open->fd);
+        delete open;
+    }
+    staged.file = nullptr;
+}
+
 QString OpenFolder::renameInside(const QString& from, const QString& to) const {
+    if (!isOpen() || !isOneName(from) || !isOneName(to))
+        return systemErrorText(EINVAL);
     if (::renameat(m_fd, QFile::encodeName(from).constData(), m_fd,
                    QFile::encodeName(to).constData()) != 0)
         return systemErrorText(errno);
     return QString();
 }
 
-void OpenFolder::removeInside(const QString& name) const {
-    ::unlinkat(m_fd, QFile::encodeName(name).constData(), 0);
+OpenFolder::Written OpenFolder::renameNew(const QString& from, const QString& to,
+                                          QString* reason) const {
+    if (!isOpen() || !isOneName(from) || !isOneName(to)) {
+        *reason = systemErrorText(EINVAL);
+        return Written::Failed;
+    }
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(m_fd, source.constData(), m_fd, target.constData(), RENAME_NOREPLACE) == 0)
+        return Written::Done;
+    int code = errno;
+    // A file system that cannot rename without replacing gives the file its second name and
+    // takes the first away: link never replaces anything either.
+    if (code == EINVAL || code == ENOSYS) {
+        if (::linkat(m_fd, source.constData(), m_fd, target.constData(), 0) == 0) {
+            ::unlinkat(m_fd, source.constData(), 0);
+            return Written::Done;
+        }
+        code = errno;
+    }
+    if (code == EEXIST)
+        return Written::Taken;
+    *reason = systemErrorText(code);
+    return Written::Failed;
 }
 
-namespace {
-// The descriptor, carried through the platform-neutral handle.
-struct OpenFile {
-    int fd;
-};
-}  // namespace
+void OpenFolder::removeInside(const QString& name) const {
+    if (isOpen() && isOneName(name))
+        ::unlinkat(m_fd, QFile::encodeName(name).constData(), 0);
+}
 
 void* OpenFolder::openForMode(const QString& name, qint64 limit, QByteArray* bytes) const {
     if (!isOpen() || !isOneName(name))

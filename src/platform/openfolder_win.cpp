@@ -159,8 +159,33 @@ std::optional<QByteArray> OpenFolder::readFile(const QString& name, qint64 limit
     return bytes;
 }
 
-OpenFolder::Written OpenFolder::writeNew(const QString& name, const QByteArray& bytes,
-                                         QString* reason) const {
+OpenFolder::Entry OpenFolder::entryOf(const QString& name) const {
+    Entry entry;
+    entry.kind = kindOf(name);
+    if (entry.kind == Kind::Missing)
+        return entry;
+    const std::wstring path = wide(pathOf(name));
+    const HANDLE handle = CreateFileW(
+        path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    BY_HANDLE_FILE_INFORMATION info;
+    if (handle != INVALID_HANDLE_VALUE && GetFileInformationByHandle(handle, &info)) {
+        entry.id.device = info.dwVolumeSerialNumber;
+        entry.id.node = (quint64{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+        entry.id.known = true;
+        entry.permissions =
+            QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        if (!(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
+            entry.permissions |= QFileDevice::WriteOwner;
+    }
+    if (handle != INVALID_HANDLE_VALUE)
+        CloseHandle(handle);
+    return entry;
+}
+
+OpenFolder::Written OpenFolder::stage(const QString& name, const QByteArray& bytes,
+                                      std::optional<QFileDevice::Permissions> permissions,
+                                      Staged* staged, QString* reason) const {
     if (!isOpen() || !isOneName(name)) {
         *reason = systemErrorText(ERROR_INVALID_NAME);
         return Written::Failed;
@@ -190,21 +215,86 @@ OpenFolder::Written OpenFolder::writeNew(const QString& name, const QByteArray& 
         }
         done += n;
     }
+    // Read-only is set on the open file: Windows lets nobody rename or delete it meanwhile.
+    if (code == 0 && permissions && !(*permissions & QFileDevice::WriteOwner)) {
+        FILE_BASIC_INFO basic;
+        if (!GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic)) {
+            code = GetLastError();
+        } else {
+            basic.FileAttributes |= FILE_ATTRIBUTE_READONLY;
+            if (!SetFileInformationByHandle(handle, FileBasicInfo, &basic, sizeof basic))
+                code = GetLastError();
+        }
+    }
+    BY_HANDLE_FILE_INFORMATION info;
+    if (code == 0 && !GetFileInformationByHandle(handle, &info))
+        code = GetLastError();
+    // Windows renames no file that is open; nor does it give a removed file's number to
+    // another soon after.
     CloseHandle(handle);
     if (code != 0) {
-        DeleteFileW(path.c_str());
+        removeInside(name);
         *reason = systemErrorText(static_cast<int>(code));
         return Written::Failed;
     }
+    staged->name = name;
+    staged->id.device = info.dwVolumeSerialNumber;
+    staged->id.node = (quint64{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    staged->id.known = true;
+    staged->file = nullptr;
     return Written::Done;
 }
 
+void OpenFolder::release(Staged& staged) const {
+    staged.file = nullptr;
+}
+
 QString OpenFolder::renameInside(const QString& from, const QString& to) const {
-    return renameOver(pathOf(from), pathOf(to));
+    if (!isOpen() || !isOneName(from) || !isOneName(to))
+        return systemErrorText(ERROR_INVALID_NAME);
+    // A rename over a read-only file is refused on Windows: the attribute is lifted for the
+    // replace and put back if the replace fails.
+    const std::wstring target = wide(pathOf(to));
+    const std::wstring source = wide(pathOf(from));
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES &&
+                          (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+                          (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (readOnly)
+        SetFileAttributesW(target.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return QString();
+    const DWORD code = GetLastError();
+    if (readOnly)
+        SetFileAttributesW(target.c_str(), attributes);
+    return systemErrorText(static_cast<int>(code));
+}
+
+OpenFolder::Written OpenFolder::renameNew(const QString& from, const QString& to,
+                                          QString* reason) const {
+    if (!isOpen() || !isOneName(from) || !isOneName(to)) {
+        *reason = systemErrorText(ERROR_INVALID_NAME);
+        return Written::Failed;
+    }
+    if (MoveFileExW(wide(pathOf(from)).c_str(), wide(pathOf(to)).c_str(), MOVEFILE_WRITE_THROUGH))
+        return Written::Done;
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS)
+        return Written::Taken;
+    *reason = systemErrorText(static_cast<int>(code));
+    return Written::Failed;
 }
 
 void OpenFolder::removeInside(const QString& name) const {
-    DeleteFileW(wide(pathOf(name)).c_str());
+    if (!isOpen() || !isOneName(name))
+        return;
+    // Windows removes a read-only file only once it is writable; a link is removed itself.
+    const std::wstring path = wide(pathOf(name));
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(path.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    DeleteFileW(path.c_str());
 }
 
 void* OpenFolder::openForMode(const QString& name, qint64 limit, QByteArray* bytes) const {

@@ -335,9 +335,10 @@ void SeenDialog::saveToLibrary() {
     }
     QString last;
     QStringList failed;
+    SeenSaver saver(folder);
     for (const SeenSpray* spray : sprays) {
         QString reason;
-        const QString name = saveSeenSpray(spray->data(), spray->mods.value(0), folder, &reason);
+        const QString name = saver.saveSpray(spray->data(), spray->mods.value(0), &reason);
         if (name.isEmpty())
             failed << reason;
         else
@@ -347,7 +348,7 @@ void SeenDialog::saveToLibrary() {
         m_saved(last);
     if (!failed.isEmpty())
         m_prompts.show(Message{QStringLiteral("Could not save the spray in ") + folder + QChar(13) +
-                                   failed.join(QChar(13)),
+                                   firstLinesOf(failed).join(QChar(13)),
                                windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
 }
 
@@ -370,22 +371,17 @@ void SeenDialog::saveAsPicture() {
         if (folder.isEmpty())
             return;
         // Several pictures take free names in the folder: nothing there is replaced.
-        int n = 1;
+        SeenSaver saver(folder);
         for (const SeenSpray* spray : sprays) {
-            QString path;
-            do {
-                path = joinPath(
-                    folder, QStringLiteral("%1 seen %2.png").arg(spray->mods.value(0)).arg(n++));
-            } while (QFileInfo::exists(path) || QFileInfo(path).isSymLink());
             QString reason;
-            if (!saveSprayPicture(spray->data(), path, &reason))
-                failed << path + QStringLiteral(": ") + reason;
+            if (saver.savePicture(spray->data(), spray->mods.value(0), &reason).isEmpty())
+                failed << joinPath(folder, spray->mods.value(0)) + QStringLiteral(": ") + reason;
         }
     }
     if (!failed.isEmpty())
-        m_prompts.show(Message{
-            QStringLiteral("Could not save these pictures:") + QChar(13) + failed.join(QChar(13)),
-            windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
+        m_prompts.show(Message{QStringLiteral("Could not save these pictures:") + QChar(13) +
+                                   firstLinesOf(failed).join(QChar(13)),
+                               windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
 }
 
 }  // namespace velmira

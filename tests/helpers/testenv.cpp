@@ -6,6 +6,12 @@
 #include "wad/wad.h"
 
 #include <QCoreApplication>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 #include <QtEndian>
 
 namespace velmira::test {
@@ -176,5 +182,36 @@ QByteArray hpkOf(const std::vector<HpkEntry>& entries) {
     qToLittleEndian(static_cast<quint32>(cache.size()), cache.data() + 8);
     return cache + directory;
 }
+
+#ifndef Q_OS_WIN
+LinkSwapper::LinkSwapper(const QString& folder, const QString& target, QStringList planted) {
+    m_thread = std::thread([this, dir = QFile::encodeName(folder), to = QFile::encodeName(target),
+                            names = std::move(planted)] {
+        while (!m_stop) {
+            for (const QString& name : names) {
+                const QByteArray path = dir + '/' + QFile::encodeName(name);
+                if (::symlink(to.constData(), path.constData()) == 0)
+                    ++m_swaps;
+            }
+            DIR* listing = ::opendir(dir.constData());
+            while (const dirent* entry = listing ? ::readdir(listing) : nullptr) {
+                const QByteArray path = dir + '/' + QByteArray(entry->d_name);
+                struct stat info;
+                if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+                    ::unlink(path.constData()) == 0 &&
+                    ::symlink(to.constData(), path.constData()) == 0)
+                    ++m_swaps;
+            }
+            if (listing)
+                ::closedir(listing);
+        }
+    });
+}
+
+LinkSwapper::~LinkSwapper() {
+    m_stop = true;
+    m_thread.join();
+}
+#endif
 
 }  // namespace velmira::test

@@ -15,9 +15,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <ostream>
+#include <thread>
 #include <vector>
 
 // Readable QStrings in test failure messages.
@@ -119,6 +121,25 @@ struct TestEnv {
     AppState state;
     LoadedWindows windows;
 };
+
+#ifndef Q_OS_WIN
+// Another local user of a shared folder, as fast as a loop can be: while it lives, a thread
+// swaps every plain file in `folder` for a link to `target`, and puts links to `target` at
+// each of the names `planted` gives (the names the program will want next).
+class LinkSwapper {
+  public:
+    LinkSwapper(const QString& folder, const QString& target, QStringList planted = {});
+    ~LinkSwapper();
+    LinkSwapper(const LinkSwapper&) = delete;
+    LinkSwapper& operator=(const LinkSwapper&) = delete;
+    int swaps() const { return m_swaps; }
+
+  private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_swaps{0};
+    std::thread m_thread;
+};
+#endif
 
 // The folder of the test programs (the real qlumpy and the fake compilers lie there).
 QString binaryFolder();

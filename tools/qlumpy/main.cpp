@@ -6,12 +6,12 @@
 // A spray file holds exactly one lump, so a script with more is refused unless --many-lumps
 // says that a WAD of several lumps is wanted.
 
+#include "platform/openfolder.h"
 #include "wad/compile.h"
 #include "wad/lumpscript.h"
 #include "wad/readfile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -96,20 +96,15 @@ int main(int argc, char* argv[]) {
     if (!wad)
         return fail(wad.error());
 
-    QSaveFile out(script->destination);
-    out.setDirectWriteFallback(false);
-    const bool written =
-        out.open(QIODevice::WriteOnly) && out.write(wad.value()) == wad->size() && out.flush();
-    if (!written) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return fail(QStringLiteral("cannot write %1: %2").arg(script->destination, reason));
-    }
-    if (!out.commit())
+    // Written in full beside the destination, then renamed over it inside its folder: a link
+    // put at the destination is replaced, never written through.
+    const QFileInfo destination(script->destination);
+    QString reason;
+    const auto folder = velmira::OpenFolder::open(destination.absolutePath(), &reason);
+    if (!folder.isOpen() || !folder.replace(destination.fileName(), wad.value(), &reason))
         return fail(QStringLiteral("cannot write %1: %2")
-                        .arg(script->destination, out.errorString().isEmpty()
-                                                      ? QStringLiteral("the disk may be full")
-                                                      : out.errorString()));
+                        .arg(script->destination,
+                             reason.isEmpty() ? QStringLiteral("the disk may be full") : reason));
     std::printf("qlumpy: %s: %s\n", qPrintable(script->destination), qPrintable(note));
     return 0;
 }
