@@ -12,7 +12,7 @@ run=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev qt6-image-f
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
-                  imagemagick patchelf binutils libheif-examples) ;;
+                  imagemagick patchelf binutils libheif-examples desktop-file-utils) ;;
   demo) packages=("${run[@]}" imagemagick) ;;
   package) packages=("${run[@]}" file dpkg-dev) ;;
   *) echo "usage: $0 run|test|demo|package" >&2; exit 2 ;;
