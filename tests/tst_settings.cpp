@@ -130,6 +130,10 @@ TEST(Settings, AWriteIsOnDiskBeforeItReturns) {
     QFile text(file);
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     EXPECT_TRUE(text.readAll().contains("[Preferences]"));
+    // So is a removal.
+    store.remove(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"));
+    QSettings again(file, QSettings::IniFormat);
+    EXPECT_FALSE(again.contains(QStringLiteral("Preferences/ShowPreview")));
 }
 
 TEST(Settings, AHandEditedValueWithCommasReadsBackAsWritten) {
