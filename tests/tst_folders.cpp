@@ -340,4 +340,81 @@ TEST(OpenFolderUnit, WorksInsideTheFolderOnlyAndNeverThroughALink) {
 #endif
 }
 
+#ifndef Q_OS_WIN
+// New files take the first free name, a link counting as taken, with their mode set before they
+// have a name; a set replaced together keeps or changes its write protection as asked, and
+// ends all new or all as it was; nothing staged or held open is left behind.
+TEST(OpenFolderUnit, NamesModesAndSetsOfFilesInsideTheFolder) {
+    velmira::test::Scratch scratch;
+    const QString root = scratch.mkdir(QStringLiteral("library"));
+    scratch.write(QStringLiteral("library/n1.wad"), "taken");
+    ASSERT_TRUE(
+        QFile::link(scratch.path(QStringLiteral("nowhere")), root + QStringLiteral("/n2.wad")));
+    QString reason;
+    const OpenFolder folder = OpenFolder::open(root, &reason);
+    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    const auto before = openFiles();
+    const auto nameFor = [](int n) { return QStringLiteral("n%1.wad").arg(n); };
+    const auto modeOf = [&](const QString& name) {
+        struct stat info;
+        return ::lstat(QFile::encodeName(root + QLatin1Char('/') + name).constData(), &info) == 0
+                   ? info.st_mode & 07777
+                   : 0u;
+    };
+    const mode_t mask = ::umask(077);
+    int next = 0;
+    EXPECT_EQ(folder.writeUnderFreeName("spray", nameFor, 1, 3, &reason, &next,
+                                        QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ReadGroup | QFileDevice::ReadOther),
+              QStringLiteral("n3.wad"));
+    EXPECT_EQ(next, 4);
+    EXPECT_EQ(modeOf(QStringLiteral("n3.wad")), 0644u) << "as asked, whatever the mask";
+    EXPECT_EQ(folder.writeUnderFreeName("spray", nameFor, 4, 1, &reason), QStringLiteral("n4.wad"));
+    EXPECT_EQ(modeOf(QStringLiteral("n4.wad")), 0600u) << "as the mask leaves it";
+    ::umask(mask);
+    reason.clear();
+    EXPECT_TRUE(folder.writeUnderFreeName("spray", nameFor, 1, 4, &reason, &next).isEmpty());
+    EXPECT_EQ(reason, QStringLiteral("every name for it is taken"));
+    EXPECT_EQ(next, 4) << "only a name used moves the count on";
+
+    // A set of two: the read-only one stays so, or is made writable or read-only as asked.
+    scratch.write(QStringLiteral("library/a.wad"), "old a");
+    scratch.write(QStringLiteral("library/b.wad"), "old b");
+    ::chmod(QFile::encodeName(root + QStringLiteral("/b.wad")).constData(), 0444);
+    const QStringList pair{QStringLiteral("a.wad"), QStringLiteral("b.wad")};
+    const struct {
+        WriteProtection protection;
+        mode_t a, b;
+    } cases[] = {{WriteProtection::AsBefore, 0644, 0444},
+                 {WriteProtection::Writable, 0644, 0644},
+                 {WriteProtection::ReadOnly, 0644, 0444},
+                 {WriteProtection::AsBefore, 0644, 0444}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(folder.replaceTogether(pair, "new", {WriteProtection::AsBefore, c.protection}),
+                  QString());
+        EXPECT_EQ(modeOf(QStringLiteral("a.wad")), c.a);
+        EXPECT_EQ(modeOf(QStringLiteral("b.wad")), c.b);
+    }
+    EXPECT_EQ(folder.readFile(QStringLiteral("b.wad"), 10), std::optional<QByteArray>("new"));
+    // A folder at the second name: neither file changes.
+    scratch.write(QStringLiteral("library/c.wad/inside"), "x");
+    EXPECT_NE(folder.replaceTogether({QStringLiteral("a.wad"), QStringLiteral("c.wad")}, "newer"),
+              QString());
+    EXPECT_EQ(folder.readFile(QStringLiteral("a.wad"), 10), std::optional<QByteArray>("new"));
+
+    // A plain file is renamed over another; nothing else is moved or moved over.
+    EXPECT_EQ(folder.renamePlainFile(QStringLiteral("a.wad"), QStringLiteral("b.wad")), QString());
+    EXPECT_EQ(folder.kindOf(QStringLiteral("a.wad")), OpenFolder::Kind::Missing);
+    EXPECT_NE(folder.renamePlainFile(QStringLiteral("b.wad"), QStringLiteral("c.wad")), QString());
+    EXPECT_NE(folder.renamePlainFile(QStringLiteral("n2.wad"), QStringLiteral("d.wad")), QString());
+    EXPECT_EQ(folder.kindOf(QStringLiteral("b.wad")), OpenFolder::Kind::File);
+
+    EXPECT_EQ(
+        QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
+        QStringList({"b.wad", "c.wad", "n1.wad", "n2.wad", "n3.wad", "n4.wad"}))
+        << "nothing staged is left";
+    EXPECT_EQ(openFiles(), before);
+}
+#endif
+
 }  // namespace

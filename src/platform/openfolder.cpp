@@ -56,6 +56,7 @@ QString OpenFolder::writeUnderFreeName(const QByteArray& bytes,
                                        int attempts, QString* reason, int* next,
                                        std::optional<QFileDevice::Permissions> permissions) const {
     Staged staged;
+    reason->clear();
     if (stageFresh(nameFor(first), bytes, permissions, &staged, reason) != Written::Done)
         return QString();
     QString given;
