@@ -123,13 +123,15 @@ TEST(Settings, AWriteIsOnDiskBeforeItReturns) {
     QtSettingsStore store(file);
     store.write(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"),
                 QStringLiteral("True"));
-    // Read the file behind the store's back, as a program started after an abrupt end would.
-    QSettings raw(file, QSettings::IniFormat);
-    EXPECT_EQ(raw.value(QStringLiteral("Preferences/ShowPreview")).toString(),
-              QStringLiteral("True"));
-    QFile text(file);
-    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(text.readAll().contains("[Preferences]"));
+    {
+        // Read the file behind the store's back, as a program started after an abrupt end would.
+        QSettings raw(file, QSettings::IniFormat);
+        EXPECT_EQ(raw.value(QStringLiteral("Preferences/ShowPreview")).toString(),
+                  QStringLiteral("True"));
+        QFile text(file);
+        ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(text.readAll().contains("[Preferences]"));
+    }
     // So is a removal.
     store.remove(QStringLiteral("Preferences"), QStringLiteral("ShowPreview"));
     QSettings again(file, QSettings::IniFormat);
