@@ -257,7 +257,8 @@ TEST(MakeWad, APathThatWouldBreakTheScriptIsCompiledFromAPlainCopy) {
 #else
     TestEnv env;
     installProgram(QStringLiteral(VELMIRA_QLUMPY), env.services.programFolder);
-    const QString bmp = env.scratch.write(QStringLiteral("say \"hi\"\nnow.bmp"), bitmap8(16, 16));
+    // Larger than one read of the copy, so that a copy cut short would not compile.
+    const QString bmp = env.scratch.write(QStringLiteral("say \"hi\"\nnow.bmp"), bitmap8(256, 256));
     const WorkFolder work(env.services.programFolder);
     const QString wad = MakeWad(bmp, env.services, work.path());
     EXPECT_EQ(engineRead(readFile(wad)).problem, QString()) << "the copy compiled";

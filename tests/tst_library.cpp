@@ -1139,6 +1139,21 @@ TEST(MakerControls, ASprayForAnOlderChoiceArrivingLateIsNeverShown) {
 }  // namespace
 }  // namespace velmira
 
+// A failure message for thousands of files names the first ten and counts the rest.
+TEST(FailureLines, TheFirstTenAreNamedAndTheRestCounted) {
+    QStringList lines;
+    for (int i = 1; i <= 12; ++i)
+        lines << QString::number(i);
+    const struct {
+        int count;
+        QStringList shown;
+    } cases[] = {{10, lines.mid(0, 10)},
+                 {11, lines.mid(0, 10) + QStringList{QStringLiteral("and 1 more")}},
+                 {12, lines.mid(0, 10) + QStringList{QStringLiteral("and 2 more")}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(firstLinesOf(lines.mid(0, c.count)), c.shown) << c.count;
+}
+
 #ifndef Q_OS_WIN
 // A library folder shared with another user (group-writable, no sticky bit), who swaps each
 // file that appears for a link to one of the player's private files and plants links at the
