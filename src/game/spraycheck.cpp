@@ -167,8 +167,9 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
     if (!spray) {
         cell(SprayCheck::Stays) = notApplicable(tr("No spray the game takes."));
     } else {
-        const QFileDevice::Permissions writable = QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                                                  QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        // The mode's bits, not whether this user may write it (an administrator always may).
+        const QFileDevice::Permissions writable =
+            QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
         const bool readOnly = !(QFileInfo(mod.pathOf(kSprayFile)).permissions() & writable);
         const ConfigSetting logo =
             settingOf(config, QByteArrayLiteral("cl_logofile"), kDefaultLogo);
