@@ -86,6 +86,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "0", "config.cfg", 1},
         ReadCase{"odd bytes tolerated", QByteArray("\xff\xfe\x00junk\"\n\tcl_allowupload\t0", 26),
                  "-", "-", "0", "config.cfg", 2},
+        ReadCase{"a ; after a comment starts a command, as in the engine",
+                 "// note; cl_allowupload 0\n", "-", "-", "0", "config.cfg", 1},
+        ReadCase{"a UTF-8 mark at the start",
+                 "\xEF\xBB\xBF"
+                 "cl_allowupload 0",
+                 "-", "-", "0", "config.cfg", 1},
         ReadCase{"an unclosed quote runs to the line end", "cl_allowupload \"0\n", "-", "-", "0",
                  "config.cfg", 1}));
 

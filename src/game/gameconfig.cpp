@@ -61,16 +61,18 @@ std::vector<ConfigCommand> parseConfig(const QByteArray& bytes) {
     std::vector<ConfigCommand> commands;
     const qsizetype size = bytes.size();
     int line = 1;
-    qsizetype start = 0;
+    // A UTF-8 mark at the start is passed over, as the engine's exec does.
+    qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (start < size) {
-        // The command runs to a line end, or to a ';' that no quote opened before it.
+        // The command runs to a line end, or to a ';' that no quote opened before it (a \r is a
+        // blank like any other).
         int quotes = 0;
         qsizetype end = start;
         for (; end < size; ++end) {
             const char c = bytes[end];
             if (c == '"')
                 ++quotes;
-            if ((quotes % 2 == 0 && c == ';') || c == '\n' || c == '\r')
+            if ((quotes % 2 == 0 && c == ';') || c == '\n')
                 break;
         }
         if (auto command = commandIn(bytes, start, end, line))

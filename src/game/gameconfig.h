@@ -35,9 +35,9 @@ struct ConfigCommand {
     bool quoted = false;
 };
 
-// The commands of a config file that give a value, in order. Commands end at a line end (\n or
-// \r) or at a ';' outside quotes; a "//" outside quotes starts a comment that runs to the end
-// of the command. Any bytes are taken.
+// The commands of a config file that give a value, in order. Commands end at a line end (\n) or
+// at a ';' outside quotes; a "//" where a word would start ends the command (a ';' after it
+// still starts the next one, as in the engine). Any bytes are taken.
 std::vector<ConfigCommand> parseConfig(const QByteArray& bytes);
 
 // Whether the engine reads a setting's value as on: it takes the number at its start, so "1",
