@@ -295,7 +295,7 @@ TEST_F(SprayCheckTest, EachCheckFailsWhereItsCauseLies) {
         << qPrintable(cstrike.cell(SprayCheck::Upload).text);
     EXPECT_TRUE(checkModSprays(input(QStringLiteral("gearbox")))
                     .cell(SprayCheck::Cache)
-                    .text.contains(QStringLiteral("600 spray")));
+                    .text.contains(QStringLiteral("sprays kept: 600")));
 }
 
 TEST_F(SprayCheckTest, XashLogoFormatIsReadFromItsOwnSetting) {

@@ -202,7 +202,7 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
             seen.cache ? seen.cache->bytes.size() : QFileInfo(mod.pathOf(kSprayCacheName)).size();
         const int sprays = seen.cache ? static_cast<int>(seen.cache->sprays.size()) : 0;
         const QString held =
-            QCoreApplication::translate("SprayCheck", "%1, %n spray(s)", nullptr, sprays)
+            QCoreApplication::translate("SprayCheck", "%1; sprays kept: %n", nullptr, sprays)
                 .arg(QLocale::c().formattedDataSize(bytes));
         if (!seen.problem.isEmpty())
             cell(SprayCheck::Cache) = problem(tr("custom.hpk cannot be read: %1").arg(seen.problem),

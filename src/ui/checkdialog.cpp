@@ -64,10 +64,10 @@ CheckSpraysDialog::CheckSpraysDialog(SprayCheckActions actions, Prompts& prompts
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setWordWrap(true);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_table->horizontalHeader()->setDefaultSectionSize(150);
+    m_table->horizontalHeader()->setDefaultSectionSize(134);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(kModColumn, 100);
-    m_table->setMinimumSize(1000, 300);
+    m_table->setColumnWidth(kModColumn, 110);
+    m_table->setMinimumSize(600, 200);
 
     m_status = new QLabel(tr("Checking\u2026"), this);
     m_status->setObjectName(QStringLiteral("lblCheckStatus"));
@@ -137,6 +137,7 @@ CheckSpraysDialog::CheckSpraysDialog(SprayCheckActions actions, Prompts& prompts
             menu.exec(m_table->viewport()->mapToGlobal(at));
     });
 
+    resize(1100 + 2 * layout()->contentsMargins().left(), 600);
     m_windows.loaded(this);
     m_table->setFocus();
     checkAgain();
@@ -217,8 +218,8 @@ void CheckSpraysDialog::showChecks(const std::vector<ModSprayCheck>& checks, qui
     QString summary =
         rowCount() == 0
             ? tr("No mods to check: set the Half-Life folder in File Locations.")
-            : QCoreApplication::translate("CheckSpraysDialog", "%n problem(s) found in %1 mod(s).",
-                                          nullptr, problems)
+            : QCoreApplication::translate(
+                  "CheckSpraysDialog", "Mods checked: %1. Problems found: %n.", nullptr, problems)
                   .arg(rowCount());
     // What the last fix did stays in view above the new count.
     m_status->setText(m_told.isEmpty() ? summary : m_told + QLatin1Char('\n') + summary);
