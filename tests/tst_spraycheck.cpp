@@ -34,6 +34,11 @@ struct ReadCase {
     int line;
 };
 
+// Named by what the case shows, in the test's name and its failures.
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class ConfigReadTest : public ::testing::TestWithParam<ReadCase> {
   protected:
     Scratch scratch;
@@ -52,9 +57,9 @@ TEST_P(ConfigReadTest, TheLastSettingTheGameExecutesWins) {
     ASSERT_TRUE(folder.isOpen()) << qPrintable(reason);
     const ConfigSetting setting =
         settingOf(readModConfig(folder), QByteArrayLiteral("cl_allowupload"), "1");
-    EXPECT_EQ(setting.value, c.value) << c.what;
-    EXPECT_EQ(setting.file, c.file) << c.what;
-    EXPECT_EQ(setting.command.line, c.line) << c.what;
+    EXPECT_EQ(setting.value, c.value);
+    EXPECT_EQ(setting.file, c.file);
+    EXPECT_EQ(setting.command.line, c.line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
