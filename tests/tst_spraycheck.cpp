@@ -187,6 +187,17 @@ TEST_F(ConfigFixTest, TheFileThatSetsItLastIsTheOneChanged) {
     EXPECT_EQ(read(QStringLiteral("config.cfg.velmira-backup")), QByteArray("(none)"));
 }
 
+TEST_F(ConfigFixTest, OfAnUnquotedValueOnlyItsNumberIsReplaced) {
+    scratch.write(QStringLiteral("game/cstrike/config.cfg"), "cl_allowupload 0.0//off\n");
+    EXPECT_TRUE(
+        turnSettingOn(game, QStringLiteral("cstrike"), "cl_allowupload", gameRunning).changed);
+    EXPECT_EQ(read(QStringLiteral("config.cfg")), QByteArray("cl_allowupload 1//off\n"));
+    scratch.write(QStringLiteral("game/cstrike/config.cfg"), "cl_allowupload no\n");
+    EXPECT_TRUE(
+        turnSettingOn(game, QStringLiteral("cstrike"), "cl_allowupload", gameRunning).changed);
+    EXPECT_EQ(read(QStringLiteral("config.cfg")), QByteArray("cl_allowupload 1\n"));
+}
+
 TEST_F(ConfigFixTest, RefusedWhileTheGameRunsAndNothingToDoWhenOn) {
     scratch.write(QStringLiteral("game/cstrike/config.cfg"), "cl_allowupload 0\n");
     running = true;
@@ -303,6 +314,22 @@ TEST_F(SprayCheckTest, EachCheckFailsWhereItsCauseLies) {
                     .text.contains(QStringLiteral("sprays kept: 600")));
 }
 
+TEST_F(SprayCheckTest, ASwitchNoFileSetsIsTheDefaultAndAnUnreadFileLeavesItUnchecked) {
+    EXPECT_TRUE(checkModSprays(input(QStringLiteral("tfc")))
+                    .cell(SprayCheck::Upload)
+                    .detail.contains(QStringLiteral("default")));
+    env.scratch.write(QStringLiteral("elsewhere.cfg"), "cl_allowupload 1\n");
+    ASSERT_TRUE(QFile::link(env.scratch.path(QStringLiteral("elsewhere.cfg")),
+                            hl + SEP + QStringLiteral("tfc/autoexec.cfg")));
+    const ModSprayCheck tfc = checkModSprays(input(QStringLiteral("tfc")));
+    for (SprayCheck check : {SprayCheck::Upload, SprayCheck::Download}) {
+        EXPECT_EQ(tfc.cell(check).state, SprayCheckCell::State::Problem);
+        EXPECT_TRUE(tfc.cell(check).text.contains(QStringLiteral("autoexec.cfg")))
+            << qPrintable(tfc.cell(check).text);
+        EXPECT_EQ(tfc.cell(check).fix, SprayFix::None);
+    }
+}
+
 TEST_F(SprayCheckTest, XashLogoFormatIsReadFromItsOwnSetting) {
     SprayCheckInput xash = input(QStringLiteral("cstrike"));
     xash.xash = true;
@@ -390,6 +417,25 @@ TEST_F(SprayCheckTest, TheWindowShowsARowPerModAndAppliesAFixFromTheKeyboard) {
     EXPECT_TRUE(protectedAll);
 }
 
+TEST_F(SprayCheckTest, ProblemsStandOutAndNoModsIsSaid) {
+    SprayCheckActions actions;
+    actions.inputs = [this] { return std::vector<SprayCheckInput>{input("cstrike")}; };
+    CheckSpraysDialog dialog(actions, env.prompts, env.windows);
+    dialog.waitForChecks();
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableChecks"));
+    EXPECT_TRUE(table->item(0, 1 + static_cast<int>(SprayCheck::Upload))->font().bold());
+    EXPECT_FALSE(table->item(0, 1 + static_cast<int>(SprayCheck::Download))->font().bold());
+    auto* status = dialog.findChild<QLabel*>(QStringLiteral("lblCheckStatus"));
+    EXPECT_EQ(status->text(), QStringLiteral("Mods checked: 1. Problems found: 1."));
+    SprayCheckActions none;
+    CheckSpraysDialog empty(none, env.prompts, env.windows);
+    empty.waitForChecks();
+    EXPECT_EQ(empty.rowCount(), 0);
+    EXPECT_TRUE(empty.findChild<QLabel*>(QStringLiteral("lblCheckStatus"))
+                    ->text()
+                    .startsWith(QStringLiteral("No mods to check")));
+}
+
 TEST_F(SprayCheckTest, FixesAreRefusedWhileTheGameRuns) {
     SprayCheckActions actions;
     actions.inputs = [this] { return std::vector<SprayCheckInput>{input("cstrike")}; };
@@ -411,6 +457,7 @@ TEST_F(SprayCheckTest, FixesAreRefusedWhileTheGameRuns) {
 TEST_F(SprayCheckTest, TheMainWindowOpensItAndItsMakerFixChoosesTheSize) {
     const QString library = env.scratch.mkdir(QStringLiteral("Sprays"));
     env.scratch.write(QStringLiteral("Sprays/logo.bmp"), bitmap8(128, 96));
+    env.scratch.write(QStringLiteral("Sprays/broken.bmp"), bitmap8(128, 96).left(60));
     env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
     env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), library);
     MainWindow window(env.state, env.services, env.windows);
@@ -437,6 +484,11 @@ TEST_F(SprayCheckTest, TheMainWindowOpensItAndItsMakerFixChoosesTheSize) {
     EXPECT_TRUE(status->text().startsWith(QStringLiteral("Choose the spray's picture")))
         << "no picture chosen yet";
     auto* files = window.findChild<SprayFileList*>(QStringLiteral("fileBMPs"));
+    files->setCurrentItem(
+        files->findItems(QStringLiteral("broken.bmp"), Qt::MatchExactly).value(0));
+    check->applyFix(SprayFix::EveryServerSize);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("The spray maker could not be opened")))
+        << qPrintable(status->text());
     files->setCurrentItem(files->findItems(QStringLiteral("logo.bmp"), Qt::MatchExactly).value(0));
     check->applyFix(SprayFix::EveryServerSize);
     auto* maker = qobject_cast<MakerDialog*>(window.maker());

@@ -184,9 +184,23 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
     for (const ConfigFile& file : files)
         if (file.name == setting.file)
             bytes = file.bytes;
-    const QByteArray on = setting.command.quoted ? QByteArrayLiteral("\"1\"") : "1";
+    // A quoted value becomes "1"; of an unquoted one only the number at its start is replaced
+    // (all of it when it has none), so that "0//off" keeps its "//off".
+    const ConfigCommand& command = setting.command;
+    qsizetype length = command.valueLength;
+    QByteArray on = QByteArrayLiteral("1");
+    if (command.quoted) {
+        on = QByteArrayLiteral("\"1\"");
+    } else {
+        qsizetype number = 0;
+        while (number < command.value.size() &&
+               QByteArrayLiteral("+-.0123456789").contains(command.value[number]))
+            ++number;
+        if (number > 0)
+            length = number;
+    }
     QByteArray changed = bytes;
-    changed.replace(setting.command.valueAt, setting.command.valueLength, on);
+    changed.replace(command.valueAt, length, on);
 
     const QString copy = setting.file + kConfigCopySuffix;
     if (!folder.replace(copy, bytes, &reason) || !folder.replace(setting.file, changed, &reason)) {

@@ -146,9 +146,11 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
         transferCheck(config, QByteArrayLiteral("cl_allowdownload"),
                       tr("Downloads are off (%1 in %2 line %3): you see no one else's spray."),
                       SprayFix::TurnDownloadsOn);
+    // A file the game would execute but Velmira did not read may set either switch.
     if (!unread.isEmpty())
         for (SprayCheck check : {SprayCheck::Upload, SprayCheck::Download})
-            cell(check).detail += QLatin1Char(' ') + unread;
+            cell(check) = problem(tr("Not checked. %1").arg(unread), SprayFix::None,
+                                  cell(check).detail + QLatin1Char(' ') + unread);
 
     // Every server shows it.
     if (!spray)
