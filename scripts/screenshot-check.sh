@@ -5,6 +5,8 @@
 # Natural Selection no spray.
 # Usage: screenshot-check.sh [OUTPUT_FOLDER]   (default: build/screenshots)
 #        VELMIRA_BUILD=<build folder> uses a build already made (default: build, built here).
+#        VELMIRA_WINDOWS_BUILD=<build folder> (scripts/build-windows.sh's build-windows) also
+#        shoots velmira.exe under Wine, as check-sprays-wine.png.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$top/build/screenshots}"
@@ -56,6 +58,7 @@ size=$(stat -c %s "$sprays/Clan/emblem.wad")
 } > "$hl/gearbox/custom.hpk"
 # A Xash3D FWGS folder, where Velmira wrote valve's logo.
 printf '#!/bin/sh\n' > "$hl/xash3d" && chmod +x "$hl/xash3d"
+printf 'MZ sample engine' > "$hl/xash3d.exe"
 hash=$(sha256sum "$sprays/Clan/emblem.wad" | cut -c1-64)
 cat >> "$scratch/sample/config/Velmira/Velmira.conf" <<CONF
 
@@ -86,4 +89,35 @@ import -window root "$out/check-sprays.png"
 kill \$pid
 SHOOT
 xvfb-run -a -s "-screen 0 1280x720x24" bash "$scratch/shoot.sh"
+
+if [ -n "${VELMIRA_WINDOWS_BUILD:-}" ]; then
+  "$top/scripts/need-packages.sh" wine wine64
+  export WINEPREFIX="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}/wineprefix"
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+  cat > "$scratch/shoot-wine.sh" <<WINE
+set -e
+key='HKCU\\Software\\VB and VBA Program Settings\\Velmira'
+wine reg add "\$key\\File Locations" /v HLDir /d "\$(winepath -w "$hl")" /f >/dev/null
+wine reg add "\$key\\File Locations" /v BMPDir /d "\$(winepath -w "$sprays")" /f >/dev/null
+for mod in cstrike dmc gearbox valve; do
+  wine reg add "\$key\\Installed" /v \$mod /d $hash /f >/dev/null
+done
+wine reg add "\$key\\InstalledLogos" /v valve /d 0000 /f >/dev/null
+wine "$VELMIRA_WINDOWS_BUILD/bin/velmira.exe" >/dev/null 2>&1 &
+for i in \$(seq 300); do xdotool search --name "^Velmira v0.4.1\\\$" >/dev/null 2>&1 && break; sleep 0.1; done
+win=\$(xdotool search --name "^Velmira v0.4.1\\\$" | head -1)
+xdotool windowfocus --sync "\$win" 2>/dev/null || true
+xdotool key --window "\$win" ctrl+k; sleep 4
+check=\$(xdotool search --name "Check Sprays" | head -1)
+xdotool windowmove "\$check" 0 0 2>/dev/null || true
+sleep 1
+import -window root "$out/check-sprays-wine.png"
+wineserver -k || true
+# The records made for the shot go again: the prefix is shared with the other Windows scripts.
+wine reg delete "\$key\\Installed" /f >/dev/null 2>&1 || true
+wine reg delete "\$key\\InstalledLogos" /f >/dev/null 2>&1 || true
+WINE
+  xvfb-run -a -s "-screen 0 1280x720x24" bash "$scratch/shoot-wine.sh"
+  echo "Screenshot in $out/check-sprays-wine.png" >&2
+fi
 echo "Screenshot in $out/check-sprays.png" >&2

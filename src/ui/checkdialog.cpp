@@ -64,9 +64,9 @@ CheckSpraysDialog::CheckSpraysDialog(SprayCheckActions actions, Prompts& prompts
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setWordWrap(true);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_table->horizontalHeader()->setDefaultSectionSize(134);
+    m_table->horizontalHeader()->setDefaultSectionSize(122);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(kModColumn, 110);
+    m_table->setColumnWidth(kModColumn, 104);
     m_table->setMinimumSize(600, 200);
 
     m_status = new QLabel(tr("Checking\u2026"), this);
@@ -137,7 +137,8 @@ CheckSpraysDialog::CheckSpraysDialog(SprayCheckActions actions, Prompts& prompts
             menu.exec(m_table->viewport()->mapToGlobal(at));
     });
 
-    resize(1100 + 2 * layout()->contentsMargins().left(), 600);
+    // Every column in view on a screen 1024 pixels wide.
+    resize(1010, 600);
     m_windows.loaded(this);
     m_table->setFocus();
     checkAgain();
