@@ -90,6 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "\n\ncl_allowupload \"1\"", "1", "autoexec.cfg", 3},
         ReadCase{"a whole-line comment", "cl_allowupload 1\n// cl_allowupload 0\n", "-", "-", "1",
                  "config.cfg", 1},
+        ReadCase{"a comment where the value would be: the name alone", "cl_allowupload //0\n", "-",
+                 "-", "1", "", 0},
+        ReadCase{"a value may start with one /", "cl_allowupload /0\n", "-", "-", "/0",
+                 "config.cfg", 1},
         ReadCase{"a comment after the value", "cl_allowupload 0 // off for now\n", "-", "-", "0",
                  "config.cfg", 1},
         ReadCase{"commands split by ;", "bind x y; cl_allowupload 0;echo done\n", "-", "-", "0",
@@ -391,6 +395,8 @@ TEST_F(SprayCheckTest, TheWindowShowsARowPerModAndAppliesAFixFromTheKeyboard) {
     ASSERT_EQ(table->rowCount(), 6);
     EXPECT_EQ(table->columnCount(), 1 + kSprayCheckCount);
     EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("cstrike"));
+    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("Spray"));
+    EXPECT_EQ(table->horizontalHeaderItem(kSprayCheckCount)->text(), QStringLiteral("Xash3D logo"));
     EXPECT_FALSE(dialog.isModal());
     EXPECT_EQ(table->item(1, 1 + static_cast<int>(SprayCheck::Upload))->text(),
               QStringLiteral("OK"));
