@@ -219,6 +219,11 @@ void MainWindow::buildMenus() {
                        "Options screen cannot replace your spray"));
     QAction* clearCache = file->addAction(QStringLiteral("C&lear Cached Sprays\u2026"));
     clearCache->setObjectName(QStringLiteral("mnuFileClearCache"));
+    QAction* check = file->addAction(tr("Chec&k Sprays\u2026"));
+    check->setObjectName(QStringLiteral("mnuFileCheck"));
+    check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    check->setToolTip(tr("See for each mod whether others will see your spray, and you theirs, "
+                         "and put right what can safely be"));
     file->setToolTipsVisible(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -236,8 +241,10 @@ void MainWindow::buildMenus() {
     connect(clearCache, &QAction::triggered, this, [this] { mnuFileClearCache_Click(); });
     connect(make, &QAction::triggered, this, [this] { mnuFileMake_Click(); });
     connect(seen, &QAction::triggered, this, [this] { mnuFileSeen_Click(); });
+    connect(check, &QAction::triggered, this, [this] { mnuFileCheck_Click(); });
     // The shortcut works wherever the focus is in the window.
     addAction(make);
+    addAction(check);
     connect(contents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(readMe, &QAction::triggered, this, [this] { mnuHelpViewReadMe_Click(); });
     connect(about, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });

@@ -53,6 +53,8 @@ class MainWindow : public QMainWindow {
     void mnuFileClearCache_Click();
     void mnuFileMake_Click();
     void mnuFileSeen_Click();
+    void mnuFileCheck_Click();
+    QWidget* checkWindow() const { return m_check; }
     // Opens the spray maker on a picture, saving into the chosen category.
     void openMaker(const QString& picture);
     QWidget* maker() const { return m_maker; }
@@ -92,6 +94,7 @@ class MainWindow : public QMainWindow {
     QAction* m_mnuFileProtect = nullptr;
     QPointer<QDialog> m_maker;
     QPointer<QDialog> m_seen;
+    QPointer<QDialog> m_check;
     std::unique_ptr<MainControls> m_controls;
     bool m_unloaded = false;
 };

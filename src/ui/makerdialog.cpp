@@ -385,6 +385,11 @@ QSize MakerDialog::spraySize() const {
                                wad::turnedSize(m_source->size(), m_choices.quarterTurns));
 }
 
+void MakerDialog::chooseSize(wad::SizeChoice size) {
+    m_size->setCurrentIndex(static_cast<int>(size));
+    sizeChanged();
+}
+
 void MakerDialog::sizeChanged() {
     m_choices.size = static_cast<wad::SizeChoice>(m_size->currentIndex());
     const bool free = m_choices.size == wad::SizeChoice::Free;

@@ -43,6 +43,8 @@ class MakerDialog : public QDialog {
     bool hasSpray() const { return m_made != nullptr; }
     const wad::MadeSpray* made() const { return m_made.get(); }
     void save();
+    // Chooses the spray's size, as the size list does.
+    void chooseSize(wad::SizeChoice size);
 
   signals:
     // The live spray was made for the latest choices.

@@ -1,0 +1,103 @@
+// "Check Sprays...": the main window's part, which hands the check window what it asks for.
+
+#include "core/context.h"
+#include "core/prompts.h"
+#include "core/state.h"
+#include "game/cache.h"
+#include "game/folders.h"
+#include "install/held.h"
+#include "library/maker.h"
+#include "library/sprays.h"
+#include "platform/files.h"
+#include "platform/settings.h"
+#include "ui/checkdialog.h"
+#include "ui/mainwindow.h"
+#include "ui/makerdialog.h"
+
+#include <QAction>
+
+namespace velmira {
+
+namespace {
+
+// Every listed mod, with what Velmira recorded installing there.
+std::vector<SprayCheckInput> checkInputs(const AppState& state, const SettingsStore& settings) {
+    std::vector<SprayCheckInput> inputs;
+    const bool xash = isXashFolder(state.HalfLifeDir);
+    for (int row = 0; row < state.Mods.size(); ++row) {
+        const QString mod = state.Mods.at(row).ModFolder;
+        if (mod.isEmpty())
+            continue;
+        inputs.push_back(SprayCheckInput{state.HalfLifeDir, mod,
+                                         settings.read(kInstalledSection, mod, QString()),
+                                         settings.read(kLogosSection, mod, QString()), xash});
+    }
+    return inputs;
+}
+
+}  // namespace
+
+void MainWindow::mnuFileCheck_Click() {
+    if (m_check) {
+        m_check->raise();
+        m_check->activateWindow();
+        return;
+    }
+    SprayCheckActions actions;
+    actions.inputs = [this] { return checkInputs(m_state, m_services.settings); };
+    actions.gameRunning = [this] {
+        return m_services.gameRunning && m_services.gameRunning(m_state.HalfLifeDir);
+    };
+    actions.protect = [this] {
+        if (!m_mnuFileProtect->isChecked())
+            m_mnuFileProtect->setChecked(true);
+        mnuFileProtect_Click();
+    };
+    actions.makeEveryServerSize = [this](const QString& mod) -> QString {
+        // The picture the mod's spray was made from, where the mod has one assigned; else the
+        // picture chosen in the spray list.
+        QString picture;
+        for (int row = 0; row < m_state.Mods.size(); ++row) {
+            const ModEntry& entry = m_state.Mods.at(row);
+            if (entry.ModFolder == mod && !entry.SprayFile.isEmpty() &&
+                sprayKindOf(entry.SprayFile) != QLatin1String("WAD"))
+                picture = joinPath(entry.SprayFolder, entry.SprayFile);
+        }
+        if (picture.isEmpty()) {
+            QString why;
+            picture = chosenPicture(m_state, m_controls->files.fileName(), &why);
+            if (picture.isEmpty())
+                return tr("Choose the spray's picture in the spray list (or assign it to %1), "
+                          "then choose this fix again.")
+                    .arg(mod);
+        }
+        openMaker(picture);
+        auto* maker = qobject_cast<MakerDialog*>(m_maker.data());
+        if (!maker)
+            return tr("The spray maker could not be opened on %1.").arg(picture);
+        maker->chooseSize(wad::SizeChoice::EveryServer);
+        return QString();
+    };
+    actions.clearCache = [this](const QString& mod) -> QString {
+        const SprayCaches caches = sprayCachesOf(m_state.HalfLifeDir, {mod});
+        if (!caches.refused.isEmpty())
+            return tr("Left alone: %1").arg(caches.refused.join(QStringLiteral("; ")));
+        if (caches.movable.isEmpty())
+            return tr("%1 has no cached sprays.").arg(mod);
+        const QString cache = caches.movable.front();
+        const Answer answer = m_services.prompts.show(Message{
+            tr("Move %1 aside as %2? The game starts a new cache.").arg(cache, kClearedCacheName),
+            tr("Clear Cached Sprays"), Message::Icon::None, Message::Buttons::YesNo});
+        if (answer != Answer::Yes)
+            return tr("The cache was left as it is.");
+        const QString failed = moveCacheAside(cache);
+        return failed.isEmpty() ? tr("%1 was moved aside as %2.").arg(cache, kClearedCacheName)
+                                : tr("%1 could not be moved aside: %2").arg(cache, failed);
+    };
+    m_check = new CheckSpraysDialog(std::move(actions), m_services.prompts, m_windows, this);
+    m_check->setAttribute(Qt::WA_DeleteOnClose);
+    m_check->setWindowFlag(Qt::Window);
+    m_check->show();
+}
+
+}  // namespace velmira
