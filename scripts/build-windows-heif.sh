@@ -15,6 +15,10 @@ recipe=1
 heif="$cache/heif-1.15.1-mingw-w64-x86_64-r$recipe"
 toolchain="$top/cmake/mingw-w64-x86_64.cmake"
 say() { echo "build-windows-heif: $*" >&2; }
+# The folder is the one thing on standard output: everything the steps print goes to standard
+# error, the folder to the saved standard output.
+exec 3>&1 1>&2
+give_folder() { echo "$heif" >&3; }
 
 if [ "${1:-}" = --pack ]; then
   [ -n "${2:-}" ] || { echo "usage: $(basename "$0") --pack FILE" >&2; exit 2; }
@@ -25,7 +29,7 @@ if [ "${1:-}" = --pack ]; then
 fi
 
 done_mark="$heif/lib/cmake/libheif/libheif-config.cmake"
-if [ -f "$done_mark" ]; then echo "$heif"; exit 0; fi
+if [ -f "$done_mark" ]; then give_folder; exit 0; fi
 rm -rf "$heif" "$heif.part"
 if [ -n "${VELMIRA_HEIF_ARCHIVE:-}" ]; then
   say "unpacking libheif for Windows from $VELMIRA_HEIF_ARCHIVE"
@@ -34,7 +38,7 @@ if [ -n "${VELMIRA_HEIF_ARCHIVE:-}" ]; then
   [ -f "$heif.part/lib/cmake/libheif/libheif-config.cmake" ] ||
     { say "$VELMIRA_HEIF_ARCHIVE holds no libheif for Windows"; rm -rf "$heif.part"; exit 1; }
   mv "$heif.part" "$heif"
-  echo "$heif"
+  give_folder
   exit 0
 fi
 
@@ -101,4 +105,4 @@ rm -rf "$prefix/share" "$prefix/bin/"*.exe
 mv "$prefix" "$heif"
 rm -rf "$work"
 say "built in $heif"
-echo "$heif"
+give_folder
