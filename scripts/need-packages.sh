@@ -38,7 +38,9 @@ for p in "${missing[@]}"; do
       pick=""
       IFS='|' read -r -a names <<<"$p"
       for name in "${names[@]}"; do
-        if apt-cache policy "$name" 2>/dev/null | grep -q 'Candidate: [^(]'; then
+        # Read whole first: grep -q would end apt-cache early, and pipefail take that for a no.
+        policy="$(apt-cache policy "$name" 2>/dev/null)" || policy=""
+        if grep -q 'Candidate: [^(]' <<<"$policy"; then
           pick=$name
           break
         fi

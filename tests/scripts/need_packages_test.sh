@@ -9,7 +9,7 @@ trap 'rm -rf "$scratch"' EXIT
 
 # The tools the script may use, and nothing else: no real sudo or apt-get can be reached.
 mkdir -p "$scratch/tools" "$scratch/fakes"
-for tool in bash env grep basename cat echo; do
+for tool in bash env grep basename cat echo seq; do
   ln -s "$(command -v "$tool")" "$scratch/tools/$tool"
 done
 cat > "$scratch/fakes/id" <<'FAKE'
@@ -41,6 +41,8 @@ case " $FAKE_OFFERED " in
   *" $2 "*) echo "  Candidate: 1.0-1" ;;
   *) echo "  Candidate: (none)" ;;
 esac
+# The version table: long enough that a reader who stops at the candidate cuts it off.
+for i in $(seq 20000); do echo "     1.0-$i 500"; done
 FAKE
 cat > "$scratch/fakes/sudo" <<'FAKE'
 #!/usr/bin/env bash
