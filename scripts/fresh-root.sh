@@ -27,19 +27,20 @@ fresh_root() {
   if [ ! -f "$base" ]; then
     mirror="$("$top/scripts/apt-mirror.sh")"
     say "making a minimal Debian $release system from $mirror"
-    part="$cache/base.part"
-    rm -rf "$part"
+    # A folder of its own, so that two scripts making the same system at once do not collide.
+    part="$(mktemp -d "$cache/$release-base.XXXXXX")"
+    chmod 755 "$part"  # the system's root folder
     debootstrap --variant=minbase --include=git,ca-certificates "$release" "$part" "$mirror" \
-      > "$cache/debootstrap.log" 2>&1 || { tail -20 "$cache/debootstrap.log"; exit 1; }
+      > "$part.log" 2>&1 || { tail -20 "$part.log"; rm -rf "$part"; exit 1; }
     rm -f "$part"/etc/apt/sources.list
     mkdir -p "$part/etc/apt/sources.list.d"
     for f in "${sources[@]}"; do sources_for "$f" > "$part${f}"; done
     # The keyrings the copied sources name.
     cp -n /usr/share/keyrings/*.gpg "$part/usr/share/keyrings/" 2>/dev/null || true
     apt-get clean -o Dir="$part" 2>/dev/null || true
-    tar -C "$part" -cf "$base.part" .
-    mv "$base.part" "$base"
-    rm -rf "$part"
+    tar -C "$part" -cf "$part.tar" .
+    mv "$part.tar" "$base"
+    rm -rf "$part" "$part.log"
   fi
 
   root="$(mktemp -d /var/tmp/velmira-fresh.XXXXXX)"
