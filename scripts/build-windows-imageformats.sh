@@ -17,7 +17,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
 # The recipe's own key: a change to what is built gives a new cache entry.
-recipe=1
+recipe=2
 qt_version=6.4.2
 what="Qt's WebP and TIFF plugins"
 entry="$cache/imageformats-$qt_version-mingw-w64-x86_64-r$recipe"
@@ -90,7 +90,8 @@ for plugin in qwebp qtiff; do
   x86_64-w64-mingw32-strip "$dll" -o "$prefix/plugins/imageformats/$plugin.dll"
 done
 
-# Only what the plugins need beside them: the DLLs.
-rm -rf "$prefix/share" "$prefix/include" "$prefix/lib" "$prefix/bin/"*.exe
+# Only what the plugins need beside them: the DLLs (not libwebp's decoder-only copy).
+rm -rf "$prefix/share" "$prefix/include" "$prefix/lib" "$prefix/bin/"*.exe \
+  "$prefix/bin/libwebpdecoder.dll"
 rm -rf "$work"
 windows_dep_done
