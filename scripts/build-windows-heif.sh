@@ -12,31 +12,13 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
 # The recipe's own key: a change to what is built gives a new cache entry.
 recipe=1
-heif="$cache/heif-1.15.1-mingw-w64-x86_64-r$recipe"
+what=libheif
+entry="$cache/heif-1.15.1-mingw-w64-x86_64-r$recipe"
+mark=lib/cmake/libheif/libheif-config.cmake
+ready="${VELMIRA_HEIF_ARCHIVE:-}"
 toolchain="$top/cmake/mingw-w64-x86_64.cmake"
-say() { echo "build-windows-heif: $*" >&2; }
-
-if [ "${1:-}" = --pack ]; then
-  [ -n "${2:-}" ] || { echo "usage: $(basename "$0") --pack FILE" >&2; exit 2; }
-  "$0" >/dev/null
-  tar -cJf "$2" -C "$cache" "$(basename "$heif")"
-  say "wrote $2"
-  exit 0
-fi
-
-done_mark="$heif/lib/cmake/libheif/libheif-config.cmake"
-if [ -f "$done_mark" ]; then echo "$heif"; exit 0; fi
-rm -rf "$heif" "$heif.part"
-if [ -n "${VELMIRA_HEIF_ARCHIVE:-}" ]; then
-  say "unpacking libheif for Windows from $VELMIRA_HEIF_ARCHIVE"
-  mkdir -p "$heif.part"
-  tar -xJf "$VELMIRA_HEIF_ARCHIVE" -C "$heif.part" --strip-components=1
-  [ -f "$heif.part/lib/cmake/libheif/libheif-config.cmake" ] ||
-    { say "$VELMIRA_HEIF_ARCHIVE holds no libheif for Windows"; rm -rf "$heif.part"; exit 1; }
-  mv "$heif.part" "$heif"
-  echo "$heif"
-  exit 0
-fi
+. "$top/scripts/windows-dep.sh"
+windows_dep_start "$@"
 
 "$top/scripts/need-packages.sh" g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build cmake \
   dpkg-dev meson nasm pkg-config xz-utils
@@ -48,13 +30,6 @@ for package in libde265 dav1d libheif; do
   say "fetching Debian's $package source"
   "$top/scripts/fetch-debian-source.sh" --unpack "$package" "$work"
 done
-prefix="$heif.part"
-# The builds' own output goes to a log; its end is shown when a step fails.
-log="$cache/heif-build.log"
-: >"$log"
-quietly() {
-  "$@" >>"$log" 2>&1 || { tail -40 "$log" >&2; say "failed: $* (whole log: $log)"; exit 1; }
-}
 export PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH=
 
 say "building libde265"
@@ -98,7 +73,5 @@ quietly cmake --install "$work/heif" --strip
 
 # Only what a program built against it needs: headers, import libraries, the DLLs.
 rm -rf "$prefix/share" "$prefix/bin/"*.exe
-mv "$prefix" "$heif"
 rm -rf "$work"
-say "built in $heif"
-echo "$heif"
+windows_dep_done

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Cross-builds Velmira for 64-bit Windows: velmira.exe, qlumpy.exe and the test suite, in
 # build-windows/. Qt 6.4.2 (from Debian's own qt6-base sources, so that it matches the host's
-# Qt tools), libimagequant, libheif with its decoders (scripts/build-windows-heif.sh) and
-# GoogleTest are built for Windows once and kept in a cache:
+# Qt tools), libimagequant, libheif with its decoders (scripts/build-windows-heif.sh), Qt's WebP
+# and TIFF plugins with their libraries (scripts/build-windows-imageformats.sh) and GoogleTest
+# are built for Windows once and kept in a cache:
 #   VELMIRA_WINDOWS_CACHE   the cache folder (default ~/.cache/velmira-windows)
 #   VELMIRA_QT_ARCHIVE      a ready Qt for Windows made by this same recipe (a .tar.xz); by
 #                           default ../shared/toolchains/qt-6.4.2-mingw-w64-x86_64.tar.xz when
 #                           it exists. Without one, Qt is built from source (about 45 minutes).
 #   VELMIRA_HEIF_ARCHIVE    a ready libheif for Windows (see scripts/build-windows-heif.sh)
+#   VELMIRA_IMAGEFORMATS_ARCHIVE   ready WebP and TIFF plugins for Windows (see
+#                           scripts/build-windows-imageformats.sh)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
@@ -61,6 +64,8 @@ fi
 
 # libheif and its decoders (DLLs, from Debian's sources: scripts/build-windows-heif.sh).
 heif="$("$top/scripts/build-windows-heif.sh")"
+# Qt's WebP and TIFF plugins, and libwebp, libtiff and zlib (from Debian's sources, as DLLs).
+imageformats="$("$top/scripts/build-windows-imageformats.sh" "$qt")"
 
 # libimagequant (static, from Debian's source) and GoogleTest (from /usr/src/googletest).
 if [ ! -f "$deps/lib/libimagequant.a" ]; then
@@ -108,7 +113,8 @@ deploy() {
   cp -u "$qt/plugins/platforms/qwindows.dll" "$to/platforms/"
   cp -u "$qt/plugins/styles/qwindowsvistastyle.dll" "$to/styles/"
   cp -u "$qt/plugins/imageformats/"q{gif,ico,jpeg}.dll "$to/imageformats/"
-  cp -u "$heif/bin/"*.dll "$to/"
+  cp -u "$imageformats/plugins/imageformats/"q{webp,tiff}.dll "$to/imageformats/"
+  cp -u "$heif/bin/"*.dll "$imageformats/bin/"*.dll "$to/"
 }
 deploy "$top/build-windows/bin"
 deploy "$top/build-windows/tests" Test

@@ -3,7 +3,9 @@
 #  - velmira.exe from the zip starts and shows its main window "Velmira v<version>"; a
 #    screenshot of it with a sample Half-Life folder and spray library is saved;
 #  - qlumpy.exe from the zip writes byte for byte the WADs that the Linux build writes for the
-#    same pictures (kept, scaled and reduced, one-colour), and the same spray of a HEIC photo;
+#    same pictures (kept, scaled and reduced, one-colour), and the same spray, pixel for pixel,
+#    of a HEIC photo, a WebP and a TIFF;
+#  - a WebP in the spray library is listed and previewed (it is the one chosen in the screenshot);
 #  - the installer installs silently with its Start-menu entry, and its uninstaller removes
 #    what it installed;
 #  - the start-up time of velmira.exe against a bare Qt window under Wine.
@@ -34,6 +36,12 @@ convert -size 300x200 plasma:red-blue -type TrueColor BMP3:"$pictures/photo.bmp"
 convert -size 64x64 gradient:white-black -colors 256 -type Palette BMP3:"$pictures/logo.bmp"
 # A phone's HEIC photo, stored on its side: read through the libheif DLLs beside qlumpy.exe.
 cp "$top/tests/fixtures/heif/turned.heic" "$pictures/phone.heic"
+# A browser's WebP and an editor's TIFF (Deflate-compressed, through zlib): read through Qt's
+# plugins and the libwebp, libtiff and zlib DLLs beside qlumpy.exe.
+convert -size 320x180 plasma:gold-purple -seed 3 -define webp:lossless=true "$pictures/web.webp"
+convert -size 200x260 gradient:tomato-navy -seed 5 -compress zip "$pictures/scan.tiff"
+# The WebP in the spray library too, where it comes first in the list.
+cp "$pictures/web.webp" "$out/sample/Sprays/beach.webp"
 # A spray's size and each pixel's colour (its palette's order left out): the Linux and Windows
 # colour reductions may number a photo's few colours differently.
 cat > "$out/colours.py" <<'PY'
@@ -50,13 +58,13 @@ PY
 cat > "$out/run.sh" <<RUN
 set -e
 cd "$pictures"
-for picture in kept.bmp photo.bmp logo.bmp phone.heic; do
+for picture in kept.bmp photo.bmp logo.bmp phone.heic web.webp scan.tiff; do
   p=\${picture%.*}
   printf '\$DEST "%s.linux.wad"\r\n\r\n\$loadbmp "%s"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n' \$p \$picture > \$p.linux.ls
   printf '\$DEST "%s.windows.wad"\r\n\r\n\$loadbmp "%s"\r\nVELMR  miptex -1 -1 -1 -1\r\n\r\n' \$p \$picture > \$p.windows.ls
   "$linux_qlumpy" \$p.linux.ls >/dev/null
   wine "$program/qlumpy.exe" \$p.windows.ls >/dev/null
-  if [ \$p = phone ]; then
+  if [ \$p = phone ] || [ \$p = web ] || [ \$p = scan ]; then
     [ "\$(python3 "$out/colours.py" \$p.linux.wad)" = "\$(python3 "$out/colours.py" \$p.windows.wad)" ]
     echo "check: \$p: qlumpy.exe wrote the spray the Linux build writes, pixel for pixel"
     continue

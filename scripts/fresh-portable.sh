@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
 # Proves that the self-contained Linux download runs where no Qt is installed. In a minimal
-# Debian 12 system given only what the download leaves out (the C library, X and xcb, fontconfig
-# and a font, GL, glib, D-Bus's library) and a virtual display, the download made by
-# scripts/package-portable.sh is unpacked and its folder moved under another name; then
+# Debian system given only what README's "Linux without installing" says the system must provide
+# (the packages named there, read from README itself so that the list stays true) and a virtual
+# display, the download made by scripts/package-portable.sh is unpacked and its folder moved
+# under another name; then
 #   - bin/qlumpy must compile a spray equal byte for byte to the one the normal build makes;
 #   - bin/velmira must show its main window with the xcb platform, and again when the Wayland
 #     platform is asked for first and refused (there is no Wayland display), with
 #     LD_LIBRARY_PATH and QT_PLUGIN_PATH unset; a screenshot of the window is kept.
 # Needs root (debootstrap, chroot and mounts). Uses scripts/fresh-root.sh's cached system.
-#   fresh-portable.sh [SCREENSHOT]   (default build-portable/fresh-window.png)
+#   fresh-portable.sh [--release RELEASE] [SCREENSHOT]
+#     RELEASE      the Debian release to try it on: bookworm (default) or trixie
+#     SCREENSHOT   default build-portable/fresh-window-RELEASE.png
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${VELMIRA_FRESH_CACHE:-$HOME/.cache/velmira-fresh}"
-shot="${1:-$top/build-portable/fresh-window.png}"
+release=bookworm
+if [ "${1:-}" = --release ]; then release="${2:?--release needs a Debian release name}"; shift 2; fi
+shot="${1:-$top/build-portable/fresh-window-$release.png}"
 say() { echo "fresh-portable: $*"; }
+# What the system must provide, as README names it: the Debian packages of its list.
+system_packages="$(sed -n '/^## Linux without installing/,/^## /p' "$top/README.md" | tr '\n' ' ' |
+  grep -o 'Debian: `[^`]*`' | sed 's/^Debian: `//; s/`$//' | tr -s ' ' ' ')"
+[ -n "$system_packages" ] || { say "README names no packages for the download"; exit 1; }
 [ "$(id -u)" -eq 0 ] || { say "needs root (debootstrap, chroot and mounts)"; exit 1; }
 "$top/scripts/need-packages.sh" debootstrap git imagemagick
 start=$SECONDS
@@ -31,7 +40,7 @@ for p in logo photo; do
 done
 
 . "$top/scripts/fresh-root.sh"
-fresh_root
+fresh_root "$release"
 mkdir -p "$root/work/pictures" "$root/work/game/Half-Life/valve/dlls" "$root/work/game/Sprays"
 tar -C "$root/work" -xzf "$tarball"
 moved="$root/work/My Games/Spray tool (moved)"
@@ -46,17 +55,14 @@ printf '[File%%20Locations]\nHLDir=/work/game/Half-Life\nBMPDir=/work/game/Spray
   > "$root/work/config/Velmira/Velmira.conf"
 say "minimal system ready after $((SECONDS - start)) s"
 
+echo "$system_packages" > "$root/work/system-packages"
 cat > "$root/work/steps.sh" <<'STEPS'
 set -euo pipefail
 # Only what the download leaves out, and the virtual display to show it on.
 apt-get update -qq
+# shellcheck disable=SC2046
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-  libx11-6 libx11-xcb1 libxcb1 libxcb-icccm4 libxcb-image0 libxcb-keysyms1 libxcb-randr0 \
-  libxcb-render-util0 libxcb-shape0 libxcb-sync1 libxcb-xfixes0 libxcb-xinerama0 libxcb-xkb1 \
-  libxcb-xinput0 libxcb-shm0 libxcb-render0 libxcb-glx0 libxcb-util1 libxkbcommon0 \
-  libxkbcommon-x11-0 libsm6 libice6 libfontconfig1 libfreetype6 fonts-dejavu-core libpng16-16 \
-  libharfbuzz0b libgl1 libegl1 libopengl0 libglib2.0-0 libdbus-1-3 libzstd1 libwayland-client0 \
-  libwayland-cursor0 libwayland-egl1 xvfb xauth x11-utils >/dev/null
+  $(cat /work/system-packages) xvfb xauth x11-utils >/dev/null
 if dpkg -l 'libqt6*' 2>/dev/null | grep -q '^ii'; then echo "fresh-portable: Qt is installed"; exit 1; fi
 cd "/work/My Games/Spray tool (moved)"
 unset LD_LIBRARY_PATH QT_PLUGIN_PATH QT_QPA_PLATFORM_PLUGIN_PATH

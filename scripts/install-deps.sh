@@ -7,12 +7,15 @@
 set -euo pipefail
 # qt6-image-formats-plugins: Qt reads TGA, WebP and TIFF pictures with it.
 # libheif-dev: HEIF pictures (the iPhone's HEIC); libheif-examples makes them for the tests.
+# libclang-rt-dev: the sanitizers' run-time for the default clang (Debian 12 and 13 both have the
+# unversioned name; a Debian 12 machine that already has clang 14's is left as it is).
 run=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev qt6-image-formats-plugins
   libheif-dev)
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
-  test) packages=("${run[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
-                  imagemagick patchelf binutils libheif-examples desktop-file-utils) ;;
+  test) packages=("${run[@]}" libgtest-dev libbenchmark-dev clang
+                  "libclang-rt-dev|libclang-rt-14-dev" xvfb xauth imagemagick patchelf binutils
+                  libheif-examples desktop-file-utils) ;;
   demo) packages=("${run[@]}" imagemagick) ;;
   package) packages=("${run[@]}" file dpkg-dev) ;;
   *) echo "usage: $0 run|test|demo|package" >&2; exit 2 ;;

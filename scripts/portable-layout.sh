@@ -38,7 +38,7 @@ done
 system_library() {
   case "$1" in
     ld-linux*.so* | libc.so* | libm.so* | libdl.so* | libpthread.so* | librt.so* | \
-      libresolv.so* | libutil.so* | libstdc++.so* | libgcc_s.so* | \
+      libresolv.so* | libutil.so* | libstdc++.so* | libgcc_s.so* | libatomic.so* | \
       libX*.so* | libxcb*.so* | libxkbcommon*.so* | libSM.so* | libICE.so* | \
       libfontconfig.so* | libfreetype.so* | libexpat.so* | libharfbuzz.so* | libpng16.so* | \
       libz.so* | libbz2.so* | liblzma.so* | libbrotli*.so* | libgraphite2.so* | \

@@ -1,5 +1,6 @@
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
+#include "wad/bytes.h"
 #include "wad/convert.h"
 #include "wad/hpk.h"
 #include "wad/lumpscript.h"
@@ -40,6 +41,32 @@ IndexedPicture picture(int w, int h, int colours = 16) {
 QByteArray sprayWad(const IndexedPicture& p) {
     return encodeWad(
         {Lump{QStringLiteral("VELMR"), 0x43, encodeMipTexture(p, QStringLiteral("VELMR"))}});
+}
+
+// The checked little-endian reads: a value at the very end is read, one byte further is not,
+// and an empty or null array, or a negative offset, reads nothing.
+TEST(WadBytes, ReadsLittleEndianValuesOnlyInsideTheArray) {
+    const QByteArray six("\x01\x02\x03\x04\xfe\xff", 6);
+    const struct {
+        QByteArray bytes;
+        qint64 offset;
+        std::optional<quint32> u32;
+        std::optional<quint16> u16;
+    } cases[] = {
+        {six, 0, 0x04030201u, quint16{0x0201}},
+        {six, 2, 0xfffe0403u, quint16{0x0403}},
+        {six, 3, std::nullopt, quint16{0xfe04}},
+        {six, 4, std::nullopt, quint16{0xfffe}},
+        {six, 5, std::nullopt, std::nullopt},
+        {six, -1, std::nullopt, std::nullopt},
+        {QByteArray(), 0, std::nullopt, std::nullopt},
+        {QByteArray(""), 0, std::nullopt, std::nullopt},
+        {QByteArray(1, 'x'), 0, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readU32(c.bytes, c.offset), c.u32) << c.offset;
+        EXPECT_EQ(readU16(c.bytes, c.offset), c.u16) << c.offset;
+    }
 }
 
 TEST(WadWriter, WritesFilesTheEngineTakesAtEveryAllowedShape) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs scripts/need-packages.sh against fake apt-get, sudo, dpkg-query and id, as root and as a
-# plain user, with packages missing and with none missing, and checks what would have been run.
+# Runs scripts/need-packages.sh against fake apt-get, apt-cache, sudo, dpkg-query and id, as root
+# and as a plain user, with packages missing and with none missing, with alternatives, and checks
+# what would have been run, and that nothing reached standard output (apt's chatter included).
 set -uo pipefail
 script="$(cd "$(dirname "$0")/../../scripts" && pwd)/need-packages.sh"
 scratch="$(mktemp -d)"
@@ -8,7 +9,7 @@ trap 'rm -rf "$scratch"' EXIT
 
 # The tools the script may use, and nothing else: no real sudo or apt-get can be reached.
 mkdir -p "$scratch/tools" "$scratch/fakes"
-for tool in bash env grep basename cat echo; do
+for tool in bash env grep basename cat echo seq; do
   ln -s "$(command -v "$tool")" "$scratch/tools/$tool"
 done
 cat > "$scratch/fakes/id" <<'FAKE'
@@ -26,6 +27,22 @@ FAKE
 cat > "$scratch/fakes/apt-get" <<'FAKE'
 #!/usr/bin/env bash
 echo "apt-get $* as uid ${FAKE_UID:-0} front end ${DEBIAN_FRONTEND:-none}" >> "$FAKE_LOG"
+# What the real one prints on standard output while it installs.
+echo "Selecting previously unselected package meson."
+echo "(Reading database ... 12345 files and directories currently installed.)"
+FAKE
+cat > "$scratch/fakes/apt-cache" <<'FAKE'
+#!/usr/bin/env bash
+# Like "apt-cache policy NAME": a candidate only for the packages this release offers.
+[ "$1" = policy ] || exit 100
+echo "$2:"
+echo "  Installed: (none)"
+case " $FAKE_OFFERED " in
+  *" $2 "*) echo "  Candidate: 1.0-1" ;;
+  *) echo "  Candidate: (none)" ;;
+esac
+# The version table: long enough that a reader who stops at the candidate cuts it off.
+for i in $(seq 20000); do echo "     1.0-$i 500"; done
 FAKE
 cat > "$scratch/fakes/sudo" <<'FAKE'
 #!/usr/bin/env bash
@@ -37,21 +54,26 @@ chmod +x "$scratch/fakes"/*
 
 passed=0
 failed=0
-# check NAME UID WITH_SUDO INSTALLED EXPECTED_STATUS EXPECTED_LOG
+# check NAME UID WITH_SUDO INSTALLED EXPECTED_STATUS EXPECTED_LOG [PACKAGE...]
+#   (default packages: cmake qt6-base-dev xvfb; FAKE_OFFERED names what apt-cache offers)
 check() {
   local name=$1 uid=$2 with_sudo=$3 installed=$4 want_status=$5 want_log=$6
+  shift 6
+  [ $# -gt 0 ] || set -- cmake qt6-base-dev xvfb
   local path="$scratch/fakes:$scratch/tools" log="$scratch/log" status
-  [ "$with_sudo" = yes ] || { mkdir -p "$scratch/nosudo"; cp "$scratch/fakes"/{id,dpkg-query,apt-get} \
+  [ "$with_sudo" = yes ] || { mkdir -p "$scratch/nosudo"; cp "$scratch/fakes"/{id,dpkg-query,apt-get,apt-cache} \
     "$scratch/nosudo/"; path="$scratch/nosudo:$scratch/tools"; }
   : > "$log"
   env -i PATH="$path" FAKE_UID="$uid" FAKE_INSTALLED="$installed" FAKE_LOG="$log" \
-    bash "$script" cmake qt6-base-dev xvfb > "$scratch/out" 2>&1
+    FAKE_OFFERED="${FAKE_OFFERED:-}" bash "$script" "$@" > "$scratch/stdout" 2> "$scratch/out"
   status=$?
-  if [ "$status" -eq "$want_status" ] && [ "$(cat "$log")" = "$want_log" ]; then
+  cat "$scratch/stdout" >> "$scratch/out"
+  if [ "$status" -eq "$want_status" ] && [ "$(cat "$log")" = "$want_log" ] &&
+     [ ! -s "$scratch/stdout" ]; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))
-    echo "FAILED: $name (status $status, wanted $want_status)"
+    echo "FAILED: $name (status $status, wanted $want_status; standard output: $(wc -c < "$scratch/stdout") bytes)"
     echo "--- ran:"; cat "$log"; echo "--- wanted:"; echo "$want_log"; echo "--- said:"
     cat "$scratch/out"
   fi
@@ -70,6 +92,20 @@ apt-get install -y -qq --no-install-recommends qt6-base-dev as uid 0 front end n
 check "user with sudo, none missing" 1000 yes "$all" 0 ""
 check "user without sudo, one missing" 1000 no "cmake xvfb" 1 ""
 grep -q "qt6-base-dev" "$scratch/out" || { failed=$((failed + 1)); echo "FAILED: no package named"; }
+
+# Alternatives: one installed is enough; else the first the release offers; none offered fails.
+check "alternative installed" 0 no "cmake old-name" 0 "" cmake "new-name|old-name"
+FAKE_OFFERED="old-name" check "only the second offered" 0 no "cmake" 0 \
+"apt-get update -qq as uid 0 front end noninteractive
+apt-get install -y -qq --no-install-recommends old-name as uid 0 front end noninteractive" \
+  cmake "new-name|old-name"
+FAKE_OFFERED="new-name old-name" check "both offered: the first" 0 no "" 0 \
+"apt-get update -qq as uid 0 front end noninteractive
+apt-get install -y -qq --no-install-recommends cmake new-name as uid 0 front end noninteractive" \
+  cmake "new-name|old-name"
+FAKE_OFFERED="cmake" check "none offered" 0 no "" 1 \
+"apt-get update -qq as uid 0 front end noninteractive" cmake "new-name|old-name"
+grep -q "new-name|old-name" "$scratch/out" || { failed=$((failed + 1)); echo "FAILED: alternatives not named"; }
 
 echo "need-packages: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -17,6 +17,8 @@
 
 #ifdef Q_OS_WIN
 #include <io.h>
+#include <windows.h>
+#include <QCoreApplication>
 #else
 #include <unistd.h>
 #endif
@@ -70,6 +72,16 @@ int main(int argc, char* argv[]) {
     // start-up counts in a pass over many mods.
     qInstallMessageHandler(quiet);
     silenceLibraries();
+#ifdef Q_OS_WIN
+    // Without one, Qt looks for its picture plugins (JPEG, GIF, WebP, TIFF) only where Qt was
+    // built: they are in the imageformats folder beside the program.
+    wchar_t self[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        QCoreApplication::addLibraryPath(
+            QFileInfo(QString::fromWCharArray(self, static_cast<qsizetype>(length)))
+                .absolutePath());
+#endif
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
