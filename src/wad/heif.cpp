@@ -1,8 +1,13 @@
 #include "heif.h"
 
 #include "wad/compile.h"
+#include "wad/picturecost.h"
 
 #include <QColorSpace>
+#include <QHash>
+#include <QtEndian>
+
+#include <vector>
 
 #ifdef VELMIRA_HAVE_HEIF
 #include <libheif/heif.h>
@@ -28,6 +33,226 @@ bool isHeif(const QByteArray& bytes) {
         if (brand == heif)
             return true;
     return false;
+}
+
+namespace {
+
+// A box of an ISO base media file: its kind and where its contents lie.
+struct Box {
+    QByteArray kind;
+    qint64 start = 0;  // the contents, after the header
+    qint64 end = 0;
+};
+
+quint32 be32(const QByteArray& bytes, qint64 at) {
+    return qFromBigEndian<quint32>(bytes.constData() + at);
+}
+
+// The boxes lying between `start` and `end`; stops at the first that does not fit.
+std::vector<Box> boxesIn(const QByteArray& bytes, qint64 start, qint64 end) {
+    std::vector<Box> boxes;
+    qint64 at = start;
+    while (at + 8 <= end) {
+        qint64 size = be32(bytes, at);
+        qint64 header = 8;
+        if (size == 1) {
+            if (at + 16 > end)
+                break;
+            const quint64 large = qFromBigEndian<quint64>(bytes.constData() + at + 8);
+            if (large > static_cast<quint64>(end - at))
+                break;
+            size = static_cast<qint64>(large);
+            header = 16;
+        } else if (size == 0) {
+            size = end - at;
+        }
+        if (size < header || size > end - at)
+            break;
+        boxes.push_back(Box{bytes.mid(at + 4, 4), at + header, at + size});
+        at += size;
+    }
+    return boxes;
+}
+
+const Box* find(const std::vector<Box>& boxes, const char* kind) {
+    for (const Box& box : boxes)
+        if (box.kind == kind)
+            return &box;
+    return nullptr;
+}
+
+// Reads whole numbers of 1, 2 or 4 bytes from a box's contents, never past its end.
+struct Reader {
+    const QByteArray& bytes;
+    qint64 at;
+    qint64 end;
+    bool ok = true;
+    quint32 take(int width) {
+        if (!ok || at + width > end) {
+            ok = false;
+            return 0;
+        }
+        quint32 value = 0;
+        for (int i = 0; i < width; ++i)
+            value = (value << 8) | static_cast<uchar>(bytes[at + i]);
+        at += width;
+        return value;
+    }
+};
+
+}  // namespace
+
+QByteArray iccModelOf(const QByteArray& icc) {
+    return icc.size() >= 20 ? icc.mid(16, 4) : QByteArray();
+}
+
+PlanesProfile planesProfile(bool decodedHasNclx, bool fileHasNclx) {
+    if (decodedHasNclx)
+        return PlanesProfile::Decoded;
+    return fileHasNclx ? PlanesProfile::File : PlanesProfile::None;
+}
+
+Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
+    using Fail = Result<HeifHeaders>;
+    const QString damaged = QStringLiteral("the HEIF picture is damaged");
+    if (!isHeif(bytes))
+        return Fail::failure(QStringLiteral("it is not a HEIF picture"));
+    const std::vector<Box> top = boxesIn(bytes, 0, bytes.size());
+    const Box* meta = find(top, "meta");
+    if (!meta || meta->start + 4 > meta->end)
+        return Fail::failure(damaged);
+    const std::vector<Box> inner = boxesIn(bytes, meta->start + 4, meta->end);
+    const Box* pitm = find(inner, "pitm");
+    const Box* iinf = find(inner, "iinf");
+    const Box* iprp = find(inner, "iprp");
+    if (!pitm || !iinf || !iprp)
+        return Fail::failure(damaged);
+    const auto version = [&](const Box& box) {
+        return box.start < box.end ? static_cast<uchar>(bytes[box.start]) : 0;
+    };
+
+    Reader primaryReader{bytes, pitm->start + 4, pitm->end};
+    const quint32 primary = primaryReader.take(version(*pitm) == 0 ? 2 : 4);
+    if (!primaryReader.ok)
+        return Fail::failure(damaged);
+
+    // The items' kinds: only the primary's and its tiles' matter.
+    QHash<quint32, QByteArray> kinds;
+    const qint64 entriesAt = iinf->start + 4 + (version(*iinf) == 0 ? 2 : 4);
+    for (const Box& infe : boxesIn(bytes, entriesAt, iinf->end)) {
+        if (infe.kind != "infe" || version(infe) < 2)
+            continue;
+        Reader item{bytes, infe.start + 4, infe.end};
+        const quint32 id = item.take(version(infe) == 2 ? 2 : 4);
+        item.take(2);  // protection
+        item.take(4);  // the item's kind
+        if (item.ok)
+            kinds.insert(id, bytes.mid(item.at - 4, 4));
+    }
+    if (!kinds.contains(primary))
+        return Fail::failure(damaged);
+
+    // What the primary picture is made of, and whether a picture of its alpha goes with it.
+    HeifHeaders headers;
+    std::vector<quint32> tiles;
+    if (const Box* iref = find(inner, "iref")) {
+        const int idWidth = version(*iref) == 0 ? 2 : 4;
+        for (const Box& reference : boxesIn(bytes, iref->start + 4, iref->end)) {
+            Reader r{bytes, reference.start, reference.end};
+            const quint32 from = r.take(idWidth);
+            const quint32 count = r.take(2);
+            for (quint32 i = 0; i < count && r.ok; ++i) {
+                const quint32 to = r.take(idWidth);
+                if (!r.ok)
+                    break;
+                if (reference.kind == "dimg" && from == primary)
+                    tiles.push_back(to);
+                if (reference.kind == "auxl" && to == primary)
+                    headers.alpha = true;
+            }
+        }
+    }
+
+    // The properties each item has (ipco's boxes, counted from 1).
+    const std::vector<Box> iprpBoxes = boxesIn(bytes, iprp->start, iprp->end);
+    const Box* ipco = find(iprpBoxes, "ipco");
+    const Box* ipma = find(iprpBoxes, "ipma");
+    if (!ipco || !ipma)
+        return Fail::failure(damaged);
+    const std::vector<Box> properties = boxesIn(bytes, ipco->start, ipco->end);
+    const quint32 firstTile = tiles.empty() ? primary : tiles.front();
+    std::vector<const Box*> ofPrimary, ofTile;
+    {
+        const int flags =
+            ipma->start + 4 <= ipma->end ? static_cast<uchar>(bytes[ipma->start + 3]) : 0;
+        Reader r{bytes, ipma->start + 4, ipma->end};
+        const quint32 entries = r.take(4);
+        for (quint32 e = 0; e < entries && r.ok; ++e) {
+            const quint32 id = r.take(version(*ipma) < 1 ? 2 : 4);
+            const quint32 count = r.take(1);
+            for (quint32 i = 0; i < count && r.ok; ++i) {
+                const quint32 index = (flags & 1) ? (r.take(2) & 0x7fff) : (r.take(1) & 0x7f);
+                if (!r.ok || index == 0 || index > properties.size())
+                    continue;
+                const Box* property = &properties[index - 1];
+                if (id == primary)
+                    ofPrimary.push_back(property);
+                if (id == firstTile)
+                    ofTile.push_back(property);
+            }
+        }
+        if (!r.ok)
+            return Fail::failure(damaged);
+    }
+
+    const auto sizeOf = [&](const std::vector<const Box*>& of) {
+        for (const Box* p : of) {
+            if (p->kind != "ispe")
+                continue;
+            Reader r{bytes, p->start + 4, p->end};
+            const quint32 width = r.take(4), height = r.take(4);
+            if (r.ok && width > 0 && height > 0 && width <= 0x7fffffff && height <= 0x7fffffff)
+                return QSize(static_cast<int>(width), static_cast<int>(height));
+        }
+        return QSize();
+    };
+    const auto bitsOf = [&](const std::vector<const Box*>& of) {
+        int bits = 0;
+        for (const Box* p : of) {
+            if (p->kind == "pixi") {
+                Reader r{bytes, p->start + 4, p->end};
+                const quint32 channels = r.take(1);
+                for (quint32 c = 0; c < channels && r.ok; ++c)
+                    bits = std::max(bits, static_cast<int>(r.take(1)));
+            } else if (p->kind == "hvcC" && p->start + 18 <= p->end) {
+                bits = std::max(bits, 8 + (static_cast<uchar>(bytes[p->start + 17]) & 7));
+            } else if (p->kind == "av1C" && p->start + 3 <= p->end) {
+                const auto flags = static_cast<uchar>(bytes[p->start + 2]);
+                bits = std::max(bits, (flags & 0x40) ? ((flags & 0x20) ? 12 : 10) : 8);
+            }
+        }
+        return bits;
+    };
+
+    headers.size = sizeOf(ofPrimary);
+    if (headers.size.isEmpty())
+        return Fail::failure(QStringLiteral("the HEIF picture's size is not valid"));
+    headers.bits = std::max({8, bitsOf(ofPrimary), bitsOf(ofTile)});
+    headers.grid = kinds.value(primary) == "grid";
+    if (headers.grid) {
+        headers.tiles = static_cast<int>(std::min<std::size_t>(tiles.size(), 1 << 30));
+        headers.tile = sizeOf(ofTile);
+    }
+    for (const Box* p : ofPrimary) {
+        if (p->kind == "irot" && p->start < p->end && (static_cast<uchar>(bytes[p->start]) & 1))
+            headers.size.transpose();
+        if (p->kind == "colr" && p->start + 4 <= p->end) {
+            const QByteArray type = bytes.mid(p->start, 4);
+            if ((type == "prof" || type == "rICC") && p->start + 4 + 20 <= p->end)
+                headers.iccModel = bytes.mid(p->start + 4 + 16, 4);
+        }
+    }
+    return headers;
 }
 
 #ifdef VELMIRA_HAVE_HEIF
@@ -82,7 +307,8 @@ Opened openHeif(const QByteArray& bytes) {
     return opened;
 }
 
-// The colour space the picture's profile names; invalid where it names none, or sRGB.
+// The colour space the picture's profile names; invalid where it names none, or sRGB, or its
+// ICC profile is of another colour model than the picture's red, green and blue (a grey one).
 QColorSpace colourSpaceOf(const heif_image_handle* handle) {
     const heif_color_profile_type type = heif_image_handle_get_color_profile_type(handle);
     if (type == heif_color_profile_type_prof || type == heif_color_profile_type_rICC) {
@@ -90,7 +316,7 @@ QColorSpace colourSpaceOf(const heif_image_handle* handle) {
                        Qt::Uninitialized);
         if (!icc.isEmpty() &&
             heif_image_handle_get_raw_color_profile(handle, icc.data()).code == heif_error_Ok)
-            return QColorSpace::fromIccProfile(icc);
+            return iccModelOf(icc) == "RGB " ? QColorSpace::fromIccProfile(icc) : QColorSpace();
     }
     heif_color_profile_nclx* nclx = nullptr;
     if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
@@ -109,10 +335,9 @@ struct YCbCrMatrix {
     bool fullRange = true;
 };
 
-YCbCrMatrix matrixOf(const heif_image_handle* handle) {
+YCbCrMatrix matrixOf(const heif_color_profile_nclx* nclx) {
     YCbCrMatrix matrix;
-    heif_color_profile_nclx* nclx = nullptr;
-    if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
+    if (!nclx)
         return matrix;
     switch (nclx->matrix_coefficients) {
         case heif_matrix_coefficients_ITU_R_BT_709_5:
@@ -127,8 +352,35 @@ YCbCrMatrix matrixOf(const heif_image_handle* handle) {
             break;
     }
     matrix.fullRange = nclx->full_range_flag != 0;
-    heif_nclx_color_profile_free(nclx);
     return matrix;
+}
+
+struct NclxFree {
+    void operator()(heif_color_profile_nclx* nclx) const { heif_nclx_color_profile_free(nclx); }
+};
+using Nclx = std::unique_ptr<heif_color_profile_nclx, NclxFree>;
+
+// How the decoded planes make colours: as the decoded picture's own profile says where libheif
+// gives it one (a newer libheif hands back planes it has already converted, and says so), as
+// the file's says where it gives none (an older one hands them back as stored).
+YCbCrMatrix planesMatrix(const heif_image* decoded, const heif_image_handle* handle) {
+    heif_color_profile_nclx* own = nullptr;
+    const bool decodedHas =
+        heif_image_get_nclx_color_profile(decoded, &own).code == heif_error_Ok && own;
+    const Nclx ownProfile(own);
+    heif_color_profile_nclx* file = nullptr;
+    const bool fileHas =
+        heif_image_handle_get_nclx_color_profile(handle, &file).code == heif_error_Ok && file;
+    const Nclx fileProfile(file);
+    switch (planesProfile(decodedHas, fileHas)) {
+        case PlanesProfile::Decoded:
+            return matrixOf(ownProfile.get());
+        case PlanesProfile::File:
+            return matrixOf(fileProfile.get());
+        case PlanesProfile::None:
+            break;
+    }
+    return matrixOf(nullptr);
 }
 
 // The planes of an 8-bit 4:2:0 picture.
@@ -244,7 +496,7 @@ QImage decodedYCbCr(const heif_image_handle* handle) {
         return QImage();
     const QSize size(heif_image_get_width(decoded, heif_channel_Y),
                      heif_image_get_height(decoded, heif_channel_Y));
-    return averagedYCbCr(decoded, readSize(size), matrixOf(handle));
+    return averagedYCbCr(decoded, readSize(size), planesMatrix(decoded, handle));
 }
 
 // The picture decoded as RGB (with its alpha, if any) at its read size.
@@ -296,18 +548,19 @@ QStringList heifExtensions() {
 }
 
 Result<QSize> checkHeif(const QByteArray& bytes) {
-    const Opened opened = openHeif(bytes);
-    if (!opened.handle)
-        return Result<QSize>::failure(opened.error);
-    const QSize size(heif_image_handle_get_width(opened.handle.get()),
-                     heif_image_handle_get_height(opened.handle.get()));
-    if (size.isEmpty())
-        return Result<QSize>::failure(QStringLiteral("the HEIF picture's size is not valid"));
-    return size;
+    // From the boxes alone: libheif takes seconds over a file of many thousands of items.
+    const auto headers = readHeifHeaders(bytes);
+    if (!headers)
+        return Result<QSize>::failure(headers.error());
+    return headers->size;
 }
 
 Result<QImage> decodeHeif(const QByteArray& bytes, const CancelCheck& cancel) {
     using Fail = Result<QImage>;
+    // Planned from the boxes first: a grid that would cost more than a picture may take is
+    // never handed to libheif to decode.
+    if (const auto plan = planPictureRead(bytes, "heif"); !plan)
+        return Fail::failure(plan.error());
     const Opened opened = openHeif(bytes);
     if (!opened.handle)
         return Fail::failure(opened.error);

@@ -18,6 +18,28 @@ QStringList heifExtensions();
 // Whether the bytes begin as a HEIF file does (its "ftyp" box names a HEIF brand).
 bool isHeif(const QByteArray& bytes);
 
+// What a HEIF file's boxes say of its primary picture, read without decoding anything or
+// handing the file to libheif: what reading it will cost is known from these.
+struct HeifHeaders {
+    QSize size;           // upright
+    int bits = 8;         // the most bits a channel has
+    bool alpha = false;   // a picture of its opacity goes with it
+    bool grid = false;    // joined from tiles
+    int tiles = 0;        // a grid's cells
+    QSize tile;           // a grid tile's size
+    QByteArray iccModel;  // the colour profile's colour model ("RGB ", "GRAY"), if it has one
+};
+Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes);
+
+// The colour model an ICC profile's header names ("RGB ", "GRAY", "CMYK"); empty for less than
+// a header.
+QByteArray iccModelOf(const QByteArray& icc);
+
+// Which nclx profile says how libheif's decoded planes make colours: the decoded picture's
+// own where it has one (a newer libheif converts the planes and says so), else the file's.
+enum class PlanesProfile { Decoded, File, None };
+PlanesProfile planesProfile(bool decodedHasNclx, bool fileHasNclx);
+
 // The primary picture's size, upright, from the file's boxes (nothing is decoded), or why it
 // cannot be read.
 Result<QSize> checkHeif(const QByteArray& bytes);
