@@ -89,13 +89,10 @@ QImage orientedBy(QImage image, int orientation) {
 // A colour profile whose colour model is not the picture's (a grey profile on a colour
 // picture, a colour one on a grey picture) is a mistake of the program that wrote it: it is
 // ignored, and the picture taken as sRGB.
-bool profileFits(const QImage& image) {
-    const QByteArray model = iccModelOf(image.colorSpace().iccProfile());
-    if (model.isEmpty())
-        return true;
-    const bool grey =
-        image.format() == QImage::Format_Grayscale8 || image.format() == QImage::Format_Grayscale16;
-    return grey ? model == "GRAY" : model == "RGB ";
+bool profileFitsPicture(const QImage& image) {
+    return profileFits(iccModelOf(image.colorSpace().iccProfile()),
+                       image.format() == QImage::Format_Grayscale8 ||
+                           image.format() == QImage::Format_Grayscale16);
 }
 
 // A decoded picture of more than kMaxReadPixels at its readSize.
@@ -177,7 +174,7 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
     // The game draws sRGB: a picture with a colour profile of its own (Display P3 from a phone,
     // Adobe RGB from a camera) is converted to it before it is scaled and reduced; one without
     // is taken as sRGB.
-    if (!profileFits(image))
+    if (!profileFitsPicture(image))
         image.setColorSpace(QColorSpace());
     if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb))
         image.convertToColorSpace(QColorSpace::SRgb);

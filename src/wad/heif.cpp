@@ -106,6 +106,20 @@ QByteArray iccModelOf(const QByteArray& icc) {
     return icc.size() >= 20 ? icc.mid(16, 4) : QByteArray();
 }
 
+bool profileFits(const QByteArray& iccModel, bool greyPicture) {
+    if (iccModel.isEmpty())
+        return true;
+    return greyPicture ? iccModel == "GRAY" : iccModel == "RGB ";
+}
+
+bool planesFit(QSize luma, QSize cb, QSize cr) {
+    if (luma.width() <= 0 || luma.height() <= 0)
+        return false;
+    const QSize half((luma.width() + 1) / 2, (luma.height() + 1) / 2);
+    return cb.width() >= half.width() && cb.height() >= half.height() &&
+           cr.width() >= half.width() && cr.height() >= half.height();
+}
+
 PlanesProfile planesProfile(bool decodedHasNclx, bool fileHasNclx) {
     if (decodedHasNclx)
         return PlanesProfile::Decoded;
@@ -316,7 +330,8 @@ QColorSpace colourSpaceOf(const heif_image_handle* handle) {
                        Qt::Uninitialized);
         if (!icc.isEmpty() &&
             heif_image_handle_get_raw_color_profile(handle, icc.data()).code == heif_error_Ok)
-            return iccModelOf(icc) == "RGB " ? QColorSpace::fromIccProfile(icc) : QColorSpace();
+            return profileFits(iccModelOf(icc), false) ? QColorSpace::fromIccProfile(icc)
+                                                       : QColorSpace();
     }
     heif_color_profile_nclx* nclx = nullptr;
     if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
@@ -459,9 +474,11 @@ QImage averagedYCbCr(const heif_image* image, QSize target, const YCbCrMatrix& m
     p.height = heif_image_get_height(image, heif_channel_Y);
     // Each pair of rows and columns has its colour sample: the colour planes are half the size,
     // rounded up (what libheif makes of 4:2:0; anything else is decoded as RGB).
-    if (!p.y || !p.cb || !p.cr ||
-        heif_image_get_width(image, heif_channel_Cb) < (p.width + 1) / 2 ||
-        heif_image_get_height(image, heif_channel_Cb) < (p.height + 1) / 2)
+    const QSize cb(heif_image_get_width(image, heif_channel_Cb),
+                   heif_image_get_height(image, heif_channel_Cb));
+    const QSize cr(heif_image_get_width(image, heif_channel_Cr),
+                   heif_image_get_height(image, heif_channel_Cr));
+    if (!p.y || !p.cb || !p.cr || !planesFit(QSize(p.width, p.height), cb, cr))
         return QImage();
     QImage reduced(target, QImage::Format_RGB32);
     const ReducedColumns blocks = reducedColumns(p.width, target.width());
@@ -519,7 +536,7 @@ QImage decodedRgb(const heif_image_handle* handle, QString* problem) {
         heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
     const int width = heif_image_get_width(decoded, heif_channel_interleaved);
     const int height = heif_image_get_height(decoded, heif_channel_interleaved);
-    if (!plane || width <= 0 || height <= 0) {
+    if (!plane || !planesFit(QSize(width, height), QSize(width, height), QSize(width, height))) {
         *problem = QStringLiteral("the HEIF picture has no pixels");
         return QImage();
     }

@@ -226,7 +226,11 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, kind);
     reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
+    QSize size = reader.size();
+    // Qt's GIF reader decodes every frame into a picture of the whole screen the file names.
+    if (kind == "gif" && bytes.size() >= 10)
+        size = size.expandedTo(QSize(qFromLittleEndian<quint16>(bytes.constData() + 6),
+                                     qFromLittleEndian<quint16>(bytes.constData() + 8)));
     if (!size.isValid() || size.isEmpty())
         return Fail::failure(reader.canRead() ? QStringLiteral("the picture's size is not known")
                                               : reader.errorString());
