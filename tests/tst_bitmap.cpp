@@ -4,11 +4,13 @@
 #include "wad/exif.h"
 #include "wad/heif.h"
 #include "wad/picturecost.h"
+#include "wad/pngstream.h"
 #include "wad/readfile.h"
 
 #include <QBuffer>
 #include <QColorSpace>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
@@ -824,7 +826,7 @@ TEST(PictureBudget, ASmallFileClaimingGigapixelsIsRefusedFromItsHeaders) {
         const char* name;
     } cases[] = {
         {"an 8-bit PNG of 100,000 x 100,000", pngClaiming(100000, 100000, 8), "png"},
-        {"a 16-bit PNG of 6000 x 6000", pngClaiming(6000, 6000, 16), "png"},
+        {"a 16-bit PNG of 100,000 x 100,000", pngClaiming(100000, 100000, 16), "png"},
         {"a JPEG of 65000 x 65000", jpeg, "jpg"},
         {"a GIF of 65535 x 65535", gif, "gif"},
         {"a WebP of 16384 x 16384", webp, "webp"},
@@ -851,7 +853,8 @@ TEST(PictureBudget, ASmallFileClaimingGigapixelsIsRefusedFromItsHeaders) {
 }
 
 // What each kind costs is what its reader really holds: Qt's PNG reader decodes an 8-bit PNG
-// row by row straight into the reduced picture but a 16-bit one whole at 8 bytes a pixel; a
+// row by row straight into the reduced picture but a 16-bit one whole at 8 bytes a pixel (so
+// such a PNG is read by our own reader when it is to be reduced); a
 // HEIF grid costs less a pixel than one picture decoded whole, and more above 8 bits.
 TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
     const auto plan8 = planPictureRead(pngClaiming(8000, 8000, 8));
@@ -859,11 +862,19 @@ TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
     EXPECT_TRUE(plan8->reduced);
     EXPECT_EQ(plan8->readAt, readSize(QSize(8000, 8000)));
     EXPECT_LT(plan8->cost, qint64{64} << 20);
-    const auto plan16 = planPictureRead(pngClaiming(4000, 3000, 16));
+    // A 16-bit PNG to be reduced is read by our own reader, never whole; one of the read size
+    // is read whole by Qt, at 8 bytes a pixel.
+    const auto plan16 = planPictureRead(pngClaiming(8000, 8000, 16));
     ASSERT_TRUE(plan16) << plan16.error().toStdString();
-    EXPECT_FALSE(plan16->reduced);
-    EXPECT_GE(plan16->cost, qint64{8} * 4000 * 3000) << "8 bytes a pixel, decoded whole";
-    EXPECT_LE(plan16->cost, kPictureReadBudget);
+    EXPECT_TRUE(plan16->reduced);
+    EXPECT_TRUE(plan16->ownPngReader);
+    EXPECT_LT(plan16->cost, qint64{128} << 20);
+    const auto whole16 = planPictureRead(pngClaiming(2048, 2048, 16));
+    ASSERT_TRUE(whole16) << whole16.error().toStdString();
+    EXPECT_FALSE(whole16->reduced);
+    EXPECT_FALSE(whole16->ownPngReader);
+    EXPECT_GE(whole16->cost, qint64{8} * 2048 * 2048);
+    EXPECT_FALSE(plan8->ownPngReader) << "Qt reads an 8-bit PNG reduced itself";
     // At the budget's edge: the largest a picture of four bytes a pixel may be.
     const struct {
         qint64 perPixel;
@@ -1033,4 +1044,66 @@ TEST(PictureBudget, PlanesAndProfilesAreTakenOnlyWhereTheyFit) {
     };
     for (const auto& p : profiles)
         EXPECT_EQ(profileFits(p.model, p.grey), p.fits) << p.model.constData() << p.grey;
+}
+
+// The PNG reader Qt's whole decode is replaced by (16 bits a channel, or interlaced): every
+// colour type and depth, plain and Adam7, in stored, fixed and dynamic blocks, reads as Qt reads
+// it (16-bit samples within one step); a large 16-bit PNG is read at its reduced size; damage is
+// refused with the reason.
+TEST(PictureBudget, PngsQtWouldDecodeWholeAreReadStraightIntoTheReducedPicture) {
+    const QDir fixtures(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/png"));
+    const QStringList names = fixtures.entryList({QStringLiteral("*.png")}, QDir::Files);
+    ASSERT_GE(names.size(), 14);
+    for (const QString& name : names) {
+        QFile file(fixtures.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray png = file.readAll();
+        const QImage qt = QImage::fromData(png).convertToFormat(QImage::Format_ARGB32);
+        const auto ours = decodePngReduced(png, qt.size());
+        ASSERT_TRUE(ours) << name.toStdString() << ": " << ours.error().toStdString();
+        const QImage read = ours->convertToFormat(QImage::Format_ARGB32);
+        int worst = 0;
+        for (int y = 0; y < qt.height(); ++y)
+            for (int x = 0; x < qt.width(); ++x) {
+                const QRgb a = qt.pixel(x, y), b = read.pixel(x, y);
+                if (qAlpha(a) == 0 && qAlpha(b) == 0)
+                    continue;
+                worst =
+                    std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            }
+        EXPECT_LE(worst, 1) << name.toStdString();
+        // Cut anywhere in its data, or a row's filter unknown, it is refused, never read past.
+        EXPECT_FALSE(decodePngReduced(png.left(png.size() - 20), qt.size())) << name.toStdString();
+    }
+    // A 16-bit PNG of 2400 x 1800 (what Qt would hold at 8 bytes a pixel) through the one door.
+    QImage deep(2400, 1800, QImage::Format_RGBX64);
+    deep.fill(QColor(220, 30, 20));
+    for (int y = 0; y < deep.height(); ++y) {
+        auto* line = reinterpret_cast<QRgba64*>(deep.scanLine(y));
+        std::fill(line, line + 1200, QRgba64::fromRgba(20, 30, 220, 255));
+    }
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(deep.save(&buffer, "PNG"));
+    ASSERT_EQ(static_cast<uchar>(encoded[24]), 16);
+    const auto plan = planPictureRead(encoded);
+    ASSERT_TRUE(plan) << plan.error().toStdString();
+    EXPECT_TRUE(plan->ownPngReader);
+    const auto image = decodeBitmap(encoded);
+    ASSERT_TRUE(image) << image.error().toStdString();
+    EXPECT_EQ(image->size(), readSize(QSize(2400, 1800)));
+    EXPECT_EQ(image->pixel(4, 900), qRgb(20, 30, 220));
+    EXPECT_EQ(image->pixel(image->width() - 5, 900), qRgb(220, 30, 20));
+    // A row whose filter is not one of the five.
+    QFile plain(fixtures.filePath(QStringLiteral("rgb16-stored.png")));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    QByteArray badFilter = plain.readAll();
+    const qsizetype idat = badFilter.indexOf("IDAT");
+    badFilter[idat + 4 + 2 + 5] = 5;  // the zlib header, a stored block's header, the filter
+    const auto refused = decodePngReduced(badFilter, QSize(37, 23));
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().contains(QStringLiteral("damaged")))
+        << refused.error().toStdString();
 }

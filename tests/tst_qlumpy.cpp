@@ -343,7 +343,7 @@ QByteArray pngClaiming(quint32 width, quint32 height, char depth) {
 // reason on one line, before anything is decoded, and no WAD is written.
 TEST_F(QlumpyTest, RefusesAPictureCostingMoreThanItsBudget) {
     const QString wad = scratch.path(QStringLiteral("out.wad"));
-    const QString deep = scratch.write(QStringLiteral("deep.png"), pngClaiming(6000, 6000, 16));
+    const QString deep = scratch.write(QStringLiteral("deep.png"), pngClaiming(100000, 100000, 16));
     const Outcome run = compile(scriptFor(deep, wad));
     EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains(QStringLiteral("more than can be read"))) << run.err.toStdString();

@@ -8,6 +8,7 @@
 #include "wad/layout.h"
 #include "wad/palette.h"
 #include "wad/picturecost.h"
+#include "wad/pngstream.h"
 #include "wad/readfile.h"
 #include "wad/tga.h"
 #include "wad/wad.h"
@@ -153,21 +154,29 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
         auto image = decodeTga(bytes, cancel);
         return image ? Result<QImage>(reducedToRead(std::move(image.value()))) : image;
     }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, kind);
-    reader.setDecideFormatFromContent(false);
-    // The plan has counted what the reader allocates; Qt's own limit stands behind it.
-    reader.setAllocationLimit(static_cast<int>(kPictureReadBudget >> 20));
-    // A phone stores a portrait photo lying down, with a tag saying how to turn it: it is read
-    // upright, as every viewer shows it.
-    reader.setAutoTransform(true);
-    if (plan->readAt != plan->size)
-        reader.setScaledSize(plan->readAt);
-    QImage image = reader.read();
-    if (image.isNull())
-        return Fail::failure(reader.errorString());
+    QImage image;
+    if (plan->ownPngReader) {
+        auto reduced = decodePngReduced(bytes, plan->readAt, cancel);
+        if (!reduced)
+            return reduced;
+        image = std::move(reduced.value());
+    } else {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, kind);
+        reader.setDecideFormatFromContent(false);
+        // The plan has counted what the reader allocates; Qt's own limit stands behind it.
+        reader.setAllocationLimit(static_cast<int>(kPictureReadBudget >> 20));
+        // A phone stores a portrait photo lying down, with a tag saying how to turn it: it is
+        // read upright, as every viewer shows it.
+        reader.setAutoTransform(true);
+        if (plan->readAt != plan->size)
+            reader.setScaledSize(plan->readAt);
+        image = reader.read();
+        if (image.isNull())
+            return Fail::failure(reader.errorString());
+    }
     // Qt's WebP reader leaves a WebP's orientation tag to the program.
     if (kind == "webp")
         image = orientedBy(std::move(image), webpOrientation(bytes));

@@ -122,7 +122,7 @@ double qtBytesPerPixel(QImageReader& reader) {
 // reading with each: JPEG (any) and PNG (of at most 8 bits a channel, not interlaced) decode
 // row by row straight into the reduced picture; the others decode the whole picture first
 // (their readers either do not offer a scaled size or scale the whole after decoding), and so
-// does a 16-bit PNG, which Qt decodes at 8 bytes a pixel.
+// does a 16-bit PNG, which Qt decodes at 8 bytes a pixel (such a PNG is read by our own).
 bool qtReadsReduced(const QByteArray& kind, const QByteArray& bytes) {
     if (kind == "jpeg")
         return true;
@@ -234,6 +234,15 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
     if (!size.isValid() || size.isEmpty())
         return Fail::failure(reader.canRead() ? QStringLiteral("the picture's size is not known")
                                               : reader.errorString());
+    // A PNG Qt would decode whole (16 bits a channel, or interlaced) is read by our own reader
+    // straight into the reduced picture: its compressed data gathered, and sums for each
+    // reduced pixel.
+    if (kind == "png" && !qtReadsReduced(kind, bytes) && readSize(size) != size) {
+        auto plan = planFor(kind, size, 0, 2 * bytes.size() + 16 * pixelsOf(readSize(size)));
+        if (plan)
+            plan.value().ownPngReader = true;
+        return plan;
+    }
     const double whole = qtReadsReduced(kind, bytes) ? 0 : qtBytesPerPixel(reader);
     // A reader that scales after decoding holds the whole and a reduced copy in its format.
     return planFor(kind, size, whole, bytes.size());

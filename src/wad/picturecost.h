@@ -16,11 +16,12 @@ namespace velmira::wad {
 constexpr qint64 kPictureReadBudget = qint64{256} * 1024 * 1024;
 
 struct PicturePlan {
-    QByteArray kind;       // "bmp", "png", "jpeg", "gif", "webp", "tiff", "tga" or "heif"
-    QSize size;            // the picture's own size (HEIF: upright)
-    QSize readAt;          // the size it is handed back at (readSize of size)
-    qint64 cost = 0;       // the most memory reading it takes, its file's bytes included
-    bool reduced = false;  // decoded straight at readAt, never whole
+    QByteArray kind;            // "bmp", "png", "jpeg", "gif", "webp", "tiff", "tga" or "heif"
+    QSize size;                 // the picture's own size (HEIF: upright)
+    QSize readAt;               // the size it is handed back at (readSize of size)
+    qint64 cost = 0;            // the most memory reading it takes, its file's bytes included
+    bool reduced = false;       // decoded straight at readAt, never whole
+    bool ownPngReader = false;  // a PNG Qt would decode whole, read by decodePngReduced
 };
 
 // The plan for reading a picture from its bytes, or why it cannot be read: not a known kind,
