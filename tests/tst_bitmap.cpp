@@ -1096,6 +1096,10 @@ TEST(PictureBudget, PngsQtWouldDecodeWholeAreReadStraightIntoTheReducedPicture) 
     EXPECT_EQ(image->size(), readSize(QSize(2400, 1800)));
     EXPECT_EQ(image->pixel(4, 900), qRgb(20, 30, 220));
     EXPECT_EQ(image->pixel(image->width() - 5, 900), qRgb(220, 30, 20));
+    // A picture wider than rows may be (the fuzzer's find: a table as long as the picture was
+    // wide), or of more pixels than are gone through, is refused before anything is held.
+    EXPECT_FALSE(decodePngReduced(pngClaiming(0x4d4d0025, 23, 16), QSize(1000, 1)));
+    EXPECT_FALSE(decodePngReduced(pngClaiming(20000, 20000, 8), QSize(1000, 1000)));
     // A row whose filter is not one of the five.
     QFile plain(fixtures.filePath(QStringLiteral("rgb16-stored.png")));
     ASSERT_TRUE(plain.open(QIODevice::ReadOnly));

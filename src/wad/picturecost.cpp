@@ -238,7 +238,10 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
     // straight into the reduced picture: its compressed data gathered, and sums for each
     // reduced pixel.
     if (kind == "png" && !qtReadsReduced(kind, bytes) && readSize(size) != size) {
-        auto plan = planFor(kind, size, 0, 2 * bytes.size() + 16 * pixelsOf(readSize(size)));
+        // Two rows of at most 8 bytes a pixel are held as well.
+        auto plan =
+            planFor(kind, size, 0,
+                    2 * bytes.size() + 16 * pixelsOf(readSize(size)) + 16 * qint64{size.width()});
         if (plan)
             plan.value().ownPngReader = true;
         return plan;

@@ -284,25 +284,36 @@ QString inflateStream(const QByteArray& zlib,
 
 namespace {
 
+// Which reduced column (or row) each of `size` columns falls in, as x * reduced / size, and how
+// many fall in each: worked out as needed, never a table as long as the picture is wide.
+struct Blocks {
+    qint64 size = 1, reduced = 1;
+    std::vector<quint64> count;
+    Blocks(qint64 whole, qint64 smaller) : size(whole), reduced(smaller) {
+        count.resize(static_cast<std::size_t>(smaller));
+        // The first column of reduced column c is the least x with x * reduced >= c * size.
+        const auto first = [&](qint64 c) { return (c * whole + smaller - 1) / smaller; };
+        for (qint64 c = 0; c < smaller; ++c)
+            count[static_cast<std::size_t>(c)] =
+                static_cast<quint64>(std::min(first(c + 1), whole) - first(c));
+    }
+    std::size_t of(qint64 x) const { return static_cast<std::size_t>(x * reduced / size); }
+};
+
 // The sums of the reduced picture's pixels, each colour weighted by its opacity.
 struct ReducedSums {
     QSize target;
-    std::vector<int> columnOf, rowOf;
+    Blocks columns, rows;
     std::vector<quint32> sums;  // red, green, blue (times opacity) and opacity, a pixel
-    ReducedSums(QSize size, QSize reduced) : target(reduced) {
-        const ReducedColumns columns = reducedColumns(size.width(), reduced.width());
-        const ReducedColumns rows = reducedColumns(size.height(), reduced.height());
-        columnOf = columns.of;
-        rowOf = rows.of;
-        counts = columns.count;
-        rowCounts = rows.count;
+    ReducedSums(QSize size, QSize reduced)
+        : target(reduced),
+          columns(size.width(), reduced.width()),
+          rows(size.height(), reduced.height()) {
         sums.assign(static_cast<std::size_t>(qint64{reduced.width()} * reduced.height() * 4), 0);
     }
     void add(int x, int y, QRgb colour) {
-        const std::size_t at = (static_cast<std::size_t>(rowOf[static_cast<std::size_t>(y)]) *
-                                    static_cast<std::size_t>(target.width()) +
-                                static_cast<std::size_t>(columnOf[static_cast<std::size_t>(x)])) *
-                               4;
+        const std::size_t at =
+            (rows.of(y) * static_cast<std::size_t>(target.width()) + columns.of(x)) * 4;
         const auto a = static_cast<quint32>(qAlpha(colour));
         sums[at] += static_cast<quint32>(qRed(colour)) * a;
         sums[at + 1] += static_cast<quint32>(qGreen(colour)) * a;
@@ -319,8 +330,8 @@ struct ReducedSums {
                      static_cast<std::size_t>(x)) *
                     4;
                 const quint32 a = sums[at + 3];
-                const quint64 pixels =
-                    counts[static_cast<std::size_t>(x)] * rowCounts[static_cast<std::size_t>(y)];
+                const quint64 pixels = columns.count[static_cast<std::size_t>(x)] *
+                                       rows.count[static_cast<std::size_t>(y)];
                 if (a == 0) {
                     line[x] = qRgba(0, 0, 0, 0);
                     continue;
@@ -332,7 +343,6 @@ struct ReducedSums {
         }
         return out;
     }
-    std::vector<quint64> counts, rowCounts;
 };
 
 // Adam7's seven passes: where each starts and how far apart its pixels lie.
@@ -414,6 +424,12 @@ Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target, const Can
         return Fail::failure(damaged);
     if (type == 3 && (palette.isEmpty() || palette.size() % 3 != 0))
         return Fail::failure(damaged);
+    // What the caller's plan allows at most: pixels to go through, and two rows held.
+    if (qint64{width} * height > kMaxPngStreamPixels || qint64{width} * 8 > kMaxPngStreamPixels / 8)
+        return Fail::failure(
+            QStringLiteral("the picture is %1 \u00d7 %2 pixels, more than can be read")
+                .arg(width)
+                .arg(height));
 
     const QSize size(static_cast<int>(width), static_cast<int>(height));
     ReducedSums reduced(size, target);
