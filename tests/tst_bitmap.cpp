@@ -1111,3 +1111,57 @@ TEST(PictureBudget, PngsQtWouldDecodeWholeAreReadStraightIntoTheReducedPicture) 
     EXPECT_TRUE(refused.error().contains(QStringLiteral("damaged")))
         << refused.error().toStdString();
 }
+
+// A grid of 8-bit tiles is read tile by tile straight into the reduced picture, each tile where
+// it lies (those cut by the picture's edge too), turned as the grid says; planned so, a phone's
+// 48-megapixel grid and a file naming one tile 10,000 times cost a few tiles, not the picture.
+TEST(PictureBudget, HeifGridsAreReadTileByTile) {
+    if (heifExtensions().isEmpty())
+        GTEST_SKIP() << "this build reads no HEIF pictures";
+    const auto fixture = [](const char* name) {
+        QFile file(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/heif/") +
+                   QLatin1String(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return file.readAll();
+    };
+    const QRgb red = qRgb(200, 40, 40), green = qRgb(40, 200, 40), blue = qRgb(40, 40, 200),
+               yellow = qRgb(220, 220, 40);
+    const struct {
+        const char* name;
+        QSize size;
+        QRgb corners[4];  // top left, top right, bottom left, bottom right
+    } grids[] = {
+        {"grid-quarters.heic", QSize(120, 100), {red, green, blue, yellow}},
+        {"grid-quarters-turned.heic", QSize(100, 120), {green, yellow, red, blue}},
+    };
+    for (const auto& g : grids) {
+        const QByteArray bytes = fixture(g.name);
+        const auto headers = readHeifHeaders(bytes);
+        ASSERT_TRUE(headers) << g.name;
+        EXPECT_TRUE(headers->readByTiles()) << g.name;
+        EXPECT_EQ(headers->tileData.size(), 4u) << g.name;
+        const auto image = decodeBitmap(bytes, "heic");
+        ASSERT_TRUE(image) << g.name << ": " << image.error().toStdString();
+        ASSERT_EQ(image->size(), g.size) << g.name;
+        const int w = g.size.width(), h = g.size.height();
+        const QPoint at[4] = {{2, 2}, {w - 3, 2}, {2, h - 3}, {w - 3, h - 3}};
+        for (int i = 0; i < 4; ++i) {
+            const QRgb got = image->pixel(at[i]);
+            EXPECT_LE(std::abs(qRed(got) - qRed(g.corners[i])) +
+                          std::abs(qGreen(got) - qGreen(g.corners[i])) +
+                          std::abs(qBlue(got) - qBlue(g.corners[i])),
+                      6)
+                << g.name << " corner " << i << " " << std::hex << got;
+        }
+    }
+    // Planned tile by tile: the cost of a few tiles and the reduced picture, whatever the size.
+    const QByteArray big = fixture("grid-quarters.heic");
+    const auto plan = planPictureRead(big);
+    ASSERT_TRUE(plan) << plan.error().toStdString();
+    EXPECT_FALSE(plan->reduced) << "a small grid is read at its own size";
+    // Its tiles' coded data must lie within the file: one cut short is not read by tiles.
+    const auto cut = readHeifHeaders(big.left(big.size() - 10));  // past the 8-byte descriptor
+    if (cut) {
+        EXPECT_FALSE(cut->readByTiles());
+    }
+}

@@ -5,6 +5,7 @@
 
 #include <QColorSpace>
 #include <QHash>
+#include <QTransform>
 #include <QtEndian>
 
 #include <vector>
@@ -39,6 +40,7 @@ namespace {
 
 // A box of an ISO base media file: its kind and where its contents lie.
 struct Box {
+    qint64 at = 0;  // its header
     QByteArray kind;
     qint64 start = 0;  // the contents, after the header
     qint64 end = 0;
@@ -68,7 +70,7 @@ std::vector<Box> boxesIn(const QByteArray& bytes, qint64 start, qint64 end) {
         }
         if (size < header || size > end - at)
             break;
-        boxes.push_back(Box{bytes.mid(at + 4, 4), at + header, at + size});
+        boxes.push_back(Box{at, bytes.mid(at + 4, 4), at + header, at + size});
         at += size;
     }
     return boxes;
@@ -100,6 +102,53 @@ struct Reader {
     }
 };
 
+// Where each of these items' data lies in the file (an offset and a length), from the iloc box:
+// only data in one piece within the file; empty where any item's is not.
+std::vector<std::pair<qint64, qint64>> dataOf(const QByteArray& bytes, const Box* iloc,
+                                              const std::vector<quint32>& items) {
+    if (!iloc || iloc->start + 6 > iloc->end)
+        return {};
+    const int version = static_cast<uchar>(bytes[iloc->start]);
+    Reader r{bytes, iloc->start + 4, iloc->end};
+    const quint32 sizes = r.take(1), more = r.take(1);
+    const int offsetSize = static_cast<int>(sizes >> 4), lengthSize = static_cast<int>(sizes & 15);
+    const int baseSize = static_cast<int>(more >> 4);
+    const int indexSize = (version == 1 || version == 2) ? static_cast<int>(more & 15) : 0;
+    const auto sized = [](int n) { return n == 0 || n == 4 || n == 8; };
+    if (!sized(offsetSize) || !sized(lengthSize) || !sized(baseSize) || !sized(indexSize))
+        return {};
+    const auto take = [&](int n) -> quint64 {
+        return n == 8 ? (quint64{r.take(4)} << 32) | r.take(4) : n == 4 ? r.take(4) : 0;
+    };
+    QHash<quint32, std::pair<qint64, qint64>> found;
+    const quint32 count = r.take(version < 2 ? 2 : 4);
+    for (quint32 i = 0; i < count && r.ok; ++i) {
+        const quint32 id = r.take(version < 2 ? 2 : 4);
+        const quint32 method = (version == 1 || version == 2) ? (r.take(2) & 15) : 0;
+        r.take(2);  // data reference
+        const quint64 base = take(baseSize);
+        const quint32 extents = r.take(2);
+        quint64 offset = 0, length = 0;
+        for (quint32 e = 0; e < extents && r.ok; ++e) {
+            take(indexSize);
+            offset = take(offsetSize);
+            length = take(lengthSize);
+        }
+        const quint64 start = base + offset;
+        if (r.ok && method == 0 && extents == 1 && length > 0 &&
+            start <= static_cast<quint64>(bytes.size()) &&
+            length <= static_cast<quint64>(bytes.size()) - start)
+            found.insert(id, {static_cast<qint64>(start), static_cast<qint64>(length)});
+    }
+    std::vector<std::pair<qint64, qint64>> located;
+    for (const quint32 id : items) {
+        if (!found.contains(id))
+            return {};
+        located.push_back(found.value(id));
+    }
+    return located;
+}
+
 }  // namespace
 
 QByteArray iccModelOf(const QByteArray& icc) {
@@ -124,6 +173,15 @@ PlanesProfile planesProfile(bool decodedHasNclx, bool fileHasNclx) {
     if (decodedHasNclx)
         return PlanesProfile::Decoded;
     return fileHasNclx ? PlanesProfile::File : PlanesProfile::None;
+}
+
+bool HeifHeaders::readByTiles() const {
+    if (!grid || alpha || bits != 8 || tile.isEmpty() || stored.isEmpty() ||
+        tileData.size() != tileIds.size() || tileConfig.isEmpty())
+        return false;
+    const qint64 columns = (qint64{stored.width()} + tile.width() - 1) / tile.width();
+    const qint64 rows = (qint64{stored.height()} + tile.height() - 1) / tile.height();
+    return columns * rows == static_cast<qint64>(tileIds.size());
 }
 
 Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
@@ -196,6 +254,7 @@ Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
     const std::vector<Box> properties = boxesIn(bytes, ipco->start, ipco->end);
     const quint32 firstTile = tiles.empty() ? primary : tiles.front();
     std::vector<const Box*> ofPrimary, ofTile;
+    QHash<quint32, const Box*> configOf;  // each item's decoder configuration
     {
         const int flags =
             ipma->start + 4 <= ipma->end ? static_cast<uchar>(bytes[ipma->start + 3]) : 0;
@@ -213,6 +272,8 @@ Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
                     ofPrimary.push_back(property);
                 if (id == firstTile)
                     ofTile.push_back(property);
+                if (property->kind == "hvcC" || property->kind == "av1C")
+                    configOf.insert(id, property);
             }
         }
         if (!r.ok)
@@ -252,14 +313,35 @@ Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
     if (headers.size.isEmpty())
         return Fail::failure(QStringLiteral("the HEIF picture's size is not valid"));
     headers.bits = std::max({8, bitsOf(ofPrimary), bitsOf(ofTile)});
+    headers.stored = headers.size;
     headers.grid = kinds.value(primary) == "grid";
     if (headers.grid) {
         headers.tiles = static_cast<int>(std::min<std::size_t>(tiles.size(), 1 << 30));
         headers.tile = sizeOf(ofTile);
+        headers.tileIds = tiles;
+        // What reading it tile by tile takes: one decoder configuration for every tile, and
+        // each tile's coded data in one piece within the file.
+        const Box* config = configOf.value(firstTile);
+        bool same = config != nullptr;
+        for (const quint32 id : tiles)
+            same = same && configOf.value(id) == config;
+        const auto located = dataOf(bytes, find(inner, "iloc"), tiles);
+        if (same && located.size() == tiles.size()) {
+            headers.tileConfig = bytes.mid(config->at, config->end - config->at);
+            headers.tileKind = kinds.value(firstTile);
+            headers.tileData = located;
+        }
     }
     for (const Box* p : ofPrimary) {
-        if (p->kind == "irot" && p->start < p->end && (static_cast<uchar>(bytes[p->start]) & 1))
-            headers.size.transpose();
+        if (p->kind == "irot" && p->start < p->end) {
+            const int turns = static_cast<uchar>(bytes[p->start]) & 3;
+            if (turns & 1)
+                headers.size.transpose();
+            if (turns != 0)
+                headers.transforms.push_back(turns);
+        }
+        if (p->kind == "imir" && p->start < p->end)
+            headers.transforms.push_back((static_cast<uchar>(bytes[p->start]) & 1) ? -1 : -2);
         if (p->kind == "colr" && p->start + 4 <= p->end) {
             const QByteArray type = bytes.mid(p->start, 4);
             if ((type == "prof" || type == "rICC") && p->start + 4 + 20 <= p->end)
@@ -516,6 +598,171 @@ QImage decodedYCbCr(const heif_image_handle* handle) {
     return averagedYCbCr(decoded, readSize(size), planesMatrix(decoded, handle));
 }
 
+// A picture turned and mirrored as its headers say, in their order.
+QImage transformedBy(QImage image, const std::vector<int>& transforms) {
+    for (const int step : transforms) {
+        if (step > 0)
+            image = image.transformed(QTransform().rotate(-90.0 * step));
+        else
+            image = image.mirrored(step == -1, step == -2);
+    }
+    return image;
+}
+
+QByteArray bigEndian(quint32 value, int width) {
+    QByteArray out;
+    for (int i = width - 1; i >= 0; --i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xff));
+    return out;
+}
+QByteArray boxOf(const char* kind, const QByteArray& payload) {
+    return bigEndian(static_cast<quint32>(8 + payload.size()), 4) + kind + payload;
+}
+QByteArray fullBoxOf(const char* kind, int version, const QByteArray& payload) {
+    return boxOf(kind, bigEndian(static_cast<quint32>(version) << 24, 4) + payload);
+}
+
+// One tile of a grid as a HEIF file of its own: the tiles' decoder configuration and size, and
+// the tile's coded data.
+QByteArray tileFile(const QByteArray& bytes, const HeifHeaders& headers, std::size_t index) {
+    const bool av1 = headers.tileKind == "av01";
+    const QByteArray brand = av1 ? "avif" : "heic";
+    const QByteArray ftyp = boxOf("ftyp", brand + bigEndian(0, 4) + "mif1" + brand);
+    const auto [offset, length] = headers.tileData[index];
+    const auto meta = [&](qint64 at) {
+        const QByteArray iloc = fullBoxOf(
+            "iloc", 1,
+            QByteArray("\x44\x00", 2) + bigEndian(1, 2) + bigEndian(1, 2) + bigEndian(0, 2) +
+                bigEndian(0, 2) + bigEndian(1, 2) + bigEndian(static_cast<quint32>(at), 4) +
+                bigEndian(static_cast<quint32>(length), 4));
+        const QByteArray infe =
+            fullBoxOf("infe", 2, bigEndian(1, 2) + bigEndian(0, 2) + headers.tileKind + '\0');
+        const QByteArray ispe =
+            fullBoxOf("ispe", 0,
+                      bigEndian(static_cast<quint32>(headers.tile.width()), 4) +
+                          bigEndian(static_cast<quint32>(headers.tile.height()), 4));
+        const QByteArray ipma =
+            fullBoxOf("ipma", 0, bigEndian(1, 4) + bigEndian(1, 2) + QByteArray("\x02\x81\x02", 3));
+        return fullBoxOf("meta", 0,
+                         fullBoxOf("hdlr", 0, QByteArray(4, '\0') + "pict" + QByteArray(13, '\0')) +
+                             fullBoxOf("pitm", 0, bigEndian(1, 2)) + iloc +
+                             fullBoxOf("iinf", 0, bigEndian(1, 2) + infe) +
+                             boxOf("iprp", boxOf("ipco", headers.tileConfig + ispe) + ipma));
+    };
+    const qint64 at = ftyp.size() + meta(0).size() + 8;
+    return ftyp + meta(at) + boxOf("mdat", bytes.mid(offset, length));
+}
+
+// A grid of 8-bit 4:2:0 tiles averaged tile by tile into the reduced picture, each tile decoded
+// on its own and let go: the whole picture never exists, at any size (a phone's 48-megapixel
+// photo, or a small file naming one tile ten thousand times). Null where a tile is not such a
+// tile (the picture is then decoded whole), with `problem` set where it cannot be read at all.
+QImage averagedTiles(const QByteArray& bytes, const heif_image_handle* grid,
+                     const HeifHeaders& headers, const CancelCheck& cancel, QString* problem) {
+    const QSize upright = readSize(headers.size);
+    const QSize target = headers.size == headers.stored ? upright : upright.transposed();
+    const QSize stored = headers.stored, tile = headers.tile;
+    const int columns = (stored.width() + tile.width() - 1) / tile.width();
+    const ReducedColumns across = reducedColumns(stored.width(), target.width());
+    const ReducedColumns down = reducedColumns(stored.height(), target.height());
+    std::vector<quint32> sums(static_cast<std::size_t>(qint64{target.width()} * target.height()) *
+                              3);
+    YCbCrMatrix matrix;
+    for (std::size_t i = 0; i < headers.tileIds.size(); ++i) {
+        if (isCancelled(cancel)) {
+            *problem = kCancelledText;
+            return QImage();
+        }
+        // libheif 1.15 hands out no tile of a grid: each is read as a file of its own.
+        const QByteArray file = tileFile(bytes, headers, i);
+        const Opened opened = openHeif(file);
+        if (!opened.handle)
+            return QImage();
+        const heif_image_handle* found = opened.handle.get();
+        if (heif_image_handle_has_alpha_channel(found) ||
+            heif_image_handle_get_luma_bits_per_pixel(found) != 8)
+            return QImage();
+        heif_decoding_options* options = heif_decoding_options_alloc();
+        options->ignore_transformations = 1;  // the grid's own are applied to the whole
+        heif_image* decoded = nullptr;
+        const heif_error error =
+            heif_decode_image(found, &decoded, heif_colorspace_YCbCr, heif_chroma_420, options);
+        heif_decoding_options_free(options);
+        if (error.code != heif_error_Ok) {
+            *problem = reasonOf(error);
+            return QImage();
+        }
+        const std::unique_ptr<heif_image, ImageRelease> image(decoded);
+        Planes p;
+        p.y = heif_image_get_plane_readonly(decoded, heif_channel_Y, &p.yStride);
+        p.cb = heif_image_get_plane_readonly(decoded, heif_channel_Cb, &p.cbStride);
+        p.cr = heif_image_get_plane_readonly(decoded, heif_channel_Cr, &p.crStride);
+        p.width = heif_image_get_width(decoded, heif_channel_Y);
+        p.height = heif_image_get_height(decoded, heif_channel_Y);
+        const QSize cb(heif_image_get_width(decoded, heif_channel_Cb),
+                       heif_image_get_height(decoded, heif_channel_Cb));
+        const QSize cr(heif_image_get_width(decoded, heif_channel_Cr),
+                       heif_image_get_height(decoded, heif_channel_Cr));
+        if (!p.y || !p.cb || !p.cr ||
+            heif_image_get_bits_per_pixel_range(decoded, heif_channel_Y) != 8 ||
+            !planesFit(QSize(p.width, p.height), cb, cr) || p.width < tile.width() ||
+            p.height < tile.height())
+            return QImage();
+        if (i == 0)
+            matrix = planesMatrix(decoded, grid);
+        const int left = static_cast<int>(i % static_cast<std::size_t>(columns)) * tile.width();
+        const int top = static_cast<int>(i / static_cast<std::size_t>(columns)) * tile.height();
+        const int width = std::min(tile.width(), stored.width() - left);
+        const int height = std::min(tile.height(), stored.height() - top);
+        for (int y = 0; y < height; ++y) {
+            const uint8_t* luma = p.y + static_cast<qsizetype>(y) * p.yStride;
+            const uint8_t* blue = p.cb + static_cast<qsizetype>(y / 2) * p.cbStride;
+            const uint8_t* red = p.cr + static_cast<qsizetype>(y / 2) * p.crStride;
+            quint32* row =
+                sums.data() + static_cast<std::size_t>(down.of[static_cast<std::size_t>(top + y)]) *
+                                  static_cast<std::size_t>(target.width()) * 3;
+            for (int x = 0; x < width; ++x) {
+                quint32* sum = row + 3 * static_cast<std::size_t>(
+                                             across.of[static_cast<std::size_t>(left + x)]);
+                sum[0] += luma[x];
+                sum[1] += blue[x / 2];
+                sum[2] += red[x / 2];
+            }
+        }
+    }
+    QImage reduced(target, QImage::Format_RGB32);
+    const float kr = static_cast<float>(matrix.kr), kb = static_cast<float>(matrix.kb);
+    const float kg = 1.0f - kr - kb;
+    const auto channel = [](float v) {
+        return static_cast<int>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
+    };
+    for (int ty = 0; ty < target.height(); ++ty) {
+        auto* out = reinterpret_cast<QRgb*>(reduced.scanLine(ty));
+        for (int tx = 0; tx < target.width(); ++tx) {
+            const float each = 1.0f / static_cast<float>(std::max<quint64>(
+                                          1, across.count[static_cast<std::size_t>(tx)] *
+                                                 down.count[static_cast<std::size_t>(ty)]));
+            const quint32* sum = sums.data() + (static_cast<std::size_t>(ty) *
+                                                    static_cast<std::size_t>(target.width()) +
+                                                static_cast<std::size_t>(tx)) *
+                                                   3;
+            float luma = static_cast<float>(sum[0]) * each;
+            float cb = static_cast<float>(sum[1]) * each - 128.0f;
+            float cr = static_cast<float>(sum[2]) * each - 128.0f;
+            if (!matrix.fullRange) {
+                luma = (luma - 16.0f) * (255.0f / 219.0f);
+                cb *= 255.0f / 224.0f;
+                cr *= 255.0f / 224.0f;
+            }
+            const float r = luma + 2.0f * (1.0f - kr) * cr;
+            const float b = luma + 2.0f * (1.0f - kb) * cb;
+            const float g = (luma - kr * r - kb * b) / kg;
+            out[tx] = qRgb(channel(r), channel(g), channel(b));
+        }
+    }
+    return transformedBy(std::move(reduced), headers.transforms);
+}
+
 // The picture decoded as RGB (with its alpha, if any) at its read size.
 QImage decodedRgb(const heif_image_handle* handle, QString* problem) {
     const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
@@ -583,8 +830,15 @@ Result<QImage> decodeHeif(const QByteArray& bytes, const CancelCheck& cancel) {
         return Fail::failure(opened.error);
     if (isCancelled(cancel))
         return Fail::failure(kCancelledText);
-    QImage picture = decodedYCbCr(opened.handle.get());
     QString problem;
+    QImage picture;
+    if (const auto headers = readHeifHeaders(bytes); headers && headers->readByTiles()) {
+        picture = averagedTiles(bytes, opened.handle.get(), headers.value(), cancel, &problem);
+        if (!problem.isEmpty())
+            return Fail::failure(problem);
+    }
+    if (picture.isNull())
+        picture = decodedYCbCr(opened.handle.get());
     if (picture.isNull())
         picture = decodedRgb(opened.handle.get(), &problem);
     if (picture.isNull())

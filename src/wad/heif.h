@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QStringList>
 
+#include <utility>
+#include <vector>
+
 namespace velmira::wad {
 
 // HEIF pictures: the iPhone's HEIC, and AVIF where the library decodes it. Read with libheif
@@ -28,6 +31,19 @@ struct HeifHeaders {
     int tiles = 0;        // a grid's cells
     QSize tile;           // a grid tile's size
     QByteArray iccModel;  // the colour profile's colour model ("RGB ", "GRAY"), if it has one
+    QSize stored;         // as stored, before it is turned
+    std::vector<quint32> tileIds;  // a grid's tiles, row by row
+    // What decodes one tile on its own: the tiles' decoder configuration (the whole hvcC or av1C
+    // box), their kind ("hvc1", "av01") and where each one's coded data lies.
+    QByteArray tileConfig;
+    QByteArray tileKind;
+    std::vector<std::pair<qint64, qint64>> tileData;
+    // How it is turned and mirrored, in order: 1 to 3 quarter turns anticlockwise, or -1
+    // (left and right swapped) or -2 (top and bottom swapped).
+    std::vector<int> transforms;
+    // Whether it is read tile by tile into the reduced picture, never whole: a grid of 8-bit
+    // tiles without alpha, as many as its size needs.
+    bool readByTiles() const;
 };
 Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes);
 

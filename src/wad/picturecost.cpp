@@ -154,6 +154,13 @@ Result<PicturePlan> planHeif(const QByteArray& bytes) {
             QStringLiteral("the picture is %1 \u00d7 %2 pixels, more than can be read")
                 .arg(h.size.width())
                 .arg(h.size.height()));
+    // A grid of 8-bit tiles is read tile by tile: one tile decoded at a time, and sums for
+    // each reduced pixel.
+    if (h.readByTiles() && readSize(h.size) != h.size)
+        return planFor("heif", h.size, 0,
+                       bytes.size() +
+                           static_cast<qint64>(4.5 * static_cast<double>(pixelsOf(h.tile))) +
+                           12 * pixelsOf(readSize(h.size)));
     const double sample = h.bits > 8 ? 2 : 1;
     double perPixel = (h.grid ? 3.0 : 4.5) * sample;
     if (h.alpha)
