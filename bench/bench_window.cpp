@@ -336,7 +336,8 @@ enum PhotoKind {
     HeicGrid12Mp,
     HeifGrid16k,
     Png16Bit8000,
-    Webp8192
+    Webp8192,
+    HeicGrid48Mp
 };
 
 QString photoPath(PhotoKind kind) {
@@ -351,7 +352,8 @@ QString photoPath(PhotoKind kind) {
                                   "iphone-12mp.heic",
                                   "grid-16000.heic",
                                   "deep-8000.png",
-                                  "photo-8192.webp"};
+                                  "photo-8192.webp",
+                                  "iphone-48mp.heic"};
     const QString folder = QDir::tempPath() + QStringLiteral("/velmira-bench");
     QDir().mkpath(folder);
     const QString path = folder + QLatin1Char('/') + QLatin1String(names[kind]);
@@ -470,6 +472,14 @@ BENCHMARK(OpenMakerHoldsTheWindow)
     ->DenseRange(HeifGrid16k, Webp8192)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+
+// A phone's 48-megapixel HEIC as it stores it, a grid of 512 x 512 tiles (goal: peak memory
+// under 300 MB).
+BENCHMARK(OpenMakerOnAPhoto)
+    ->ArgName("iphone48mp")
+    ->Arg(HeicGrid48Mp)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // Sprays Seen in Games on a cache of distinct 112 x 128 sprays (about 20 KB each): from the
 // request until every spray is read and the grid drawn (goal for 4 MB, 200 sprays: under
