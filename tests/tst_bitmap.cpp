@@ -737,7 +737,8 @@ QByteArray fullBox(const char* kind, int version, const QByteArray& payload) {
 }
 
 // A HEIF file's boxes for a grid (item 1) of `tiles` tiles (items 2...) of 160 x 160, the
-// grid `size`; no coded data. `extra` goes with the grid's properties.
+// grid `size`, each tile's four bytes of "coded data" located by a version-0 iloc; `extra` goes
+// with the grid's properties.
 QByteArray heifGridClaiming(QSize size, int tiles, const QByteArray& extra = {}) {
     QByteArray infe = fullBox("infe", 2, be16(1) + be16(0) + "grid" + QByteArray(1, '\0'));
     QByteArray refs = be16(1) + be16(static_cast<quint16>(tiles));
@@ -746,25 +747,40 @@ QByteArray heifGridClaiming(QSize size, int tiles, const QByteArray& extra = {})
         const auto id = static_cast<quint16>(2 + i);
         infe += fullBox("infe", 2, be16(id) + be16(0) + "hvc1" + QByteArray(1, '\0'));
         refs += be16(id);
-        ipma += be16(id) + bytes({1, 0x81});  // the tile's size, property 1
+        ipma += be16(id) + bytes({2, 0x81, 0x83});  // the tile's size and its configuration
     }
     const int extras = extra.isEmpty() ? 0 : 1;
     ipma = be32(static_cast<quint32>(tiles + 1)) + be16(1) + bytes({1 + extras, 0x02}) +
-           (extras ? bytes({0x03}) : QByteArray()) + ipma;
+           (extras ? bytes({0x04}) : QByteArray()) + ipma;
     const QByteArray ipco =
         isoBox("ipco", fullBox("ispe", 0, be32(160) + be32(160)) +
                            fullBox("ispe", 0,
                                    be32(static_cast<quint32>(size.width())) +
                                        be32(static_cast<quint32>(size.height()))) +
-                           extra);
-    const QByteArray meta =
-        fullBox("meta", 0,
-                fullBox("hdlr", 0, QByteArray(4, '\0') + "pict" + QByteArray(13, '\0')) +
-                    fullBox("pitm", 0, be16(1)) +
-                    fullBox("iinf", 0, be16(static_cast<quint16>(tiles + 1)) + infe) +
-                    fullBox("iref", 0, isoBox("dimg", refs)) +
-                    isoBox("iprp", ipco + fullBox("ipma", 0, ipma)));
-    return isoBox("ftyp", QByteArray("heic") + QByteArray(4, '\0') + "mif1heic") + meta;
+                           isoBox("hvcC", QByteArray(23, '\0')) + extra);
+    const QByteArray ftyp = isoBox("ftyp", QByteArray("heic") + QByteArray(4, '\0') + "mif1heic");
+    const auto meta = [&](quint32 data) {
+        QByteArray iloc = bytes({0x44, 0x00}) + be16(static_cast<quint16>(tiles));
+        for (int i = 0; i < tiles; ++i)
+            iloc += be16(static_cast<quint16>(2 + i)) + be16(0) + be16(1) +
+                    be32(data + 4 * static_cast<quint32>(i)) + be32(4);
+        return fullBox("meta", 0,
+                       fullBox("hdlr", 0, QByteArray(4, '\0') + "pict" + QByteArray(13, '\0')) +
+                           fullBox("pitm", 0, be16(1)) + fullBox("iloc", 0, iloc) +
+                           fullBox("iinf", 0, be16(static_cast<quint16>(tiles + 1)) + infe) +
+                           fullBox("iref", 0, isoBox("dimg", refs)) +
+                           isoBox("iprp", ipco + fullBox("ipma", 0, ipma)));
+    };
+    const auto data = static_cast<quint32>(ftyp.size() + meta(0).size() + 8);
+    return ftyp + meta(data) + isoBox("mdat", QByteArray(4 * tiles, '\7'));
+}
+
+// A PNG of headers only, of any colour type, depth, compression, filter method and interlace.
+QByteArray pngWith(int depth, int type, int compression = 0, int filter = 0, int interlace = 0) {
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) +
+           pngChunk("IHDR",
+                    be32(4) + be32(4) + bytes({depth, type, compression, filter, interlace})) +
+           pngChunk("IDAT", QByteArray()) + pngChunk("IEND", QByteArray());
 }
 
 }  // namespace
@@ -923,12 +939,15 @@ TEST(PictureBudget, HeifHeadersComeFromTheBoxesAlone) {
         bool alpha;
         QByteArray icc;
         bool grid;  // of one tile
+        std::vector<int> transforms;
     } files[] = {
-        {"blue-red.heic", QSize(400, 200), 8, false, {}, false},
-        {"turned.heic", QSize(200, 400), 8, false, {}, false},
-        {"colours-10bit.heic", QSize(64, 32), 10, false, {}, true},
-        {"clear-left.heic", QSize(64, 32), 8, true, {}, true},
-        {"colours-p3-icc.heic", QSize(64, 32), 8, false, "RGB ", true},
+        {"blue-red.heic", QSize(400, 200), 8, false, {}, false, {}},
+        {"turned.heic", QSize(200, 400), 8, false, {}, false, {1}},
+        {"mirrored.heic", QSize(400, 200), 8, false, {}, false, {-1}},
+        {"colours-10bit.heic", QSize(64, 32), 10, false, {}, true, {}},
+        {"clear-left.heic", QSize(64, 32), 8, true, {}, true, {}},
+        {"colours-p3-icc.heic", QSize(64, 32), 8, false, "RGB ", true, {}},
+        {"grid-quarters-turned.heic", QSize(100, 120), 8, false, {}, true, {1}},
     };
     for (const auto& f : files) {
         const auto h = readHeifHeaders(fixture(f.name));
@@ -937,7 +956,8 @@ TEST(PictureBudget, HeifHeadersComeFromTheBoxesAlone) {
         EXPECT_EQ(h->bits, f.bits) << f.name;
         EXPECT_EQ(h->alpha, f.alpha) << f.name;
         EXPECT_EQ(h->grid, f.grid) << f.name;
-        EXPECT_EQ(h->tiles, f.grid ? 1 : 0) << f.name;
+        EXPECT_EQ(h->tiles, f.grid ? (h->size.width() == 64 ? 1 : 4) : 0) << f.name;
+        EXPECT_EQ(h->transforms, f.transforms) << f.name;
         EXPECT_EQ(h->iccModel, f.icc) << f.name;
     }
     const QByteArray grid = heifGridClaiming(QSize(320, 160), 2);
@@ -947,6 +967,19 @@ TEST(PictureBudget, HeifHeadersComeFromTheBoxesAlone) {
     EXPECT_EQ(g->tiles, 2);
     EXPECT_EQ(g->tile, QSize(160, 160));
     EXPECT_EQ(g->size, QSize(320, 160));
+    // Read tile by tile: each tile's data located (a version-0 iloc), and the configuration
+    // box taken whole and no more.
+    EXPECT_TRUE(g->readByTiles());
+    ASSERT_EQ(g->tileData.size(), 2u);
+    EXPECT_EQ(g->tileData[1].first, g->tileData[0].first + 4);
+    EXPECT_EQ(g->tileData[1].second, 4);
+    EXPECT_EQ(g->tileKind, "hvc1");
+    EXPECT_EQ(g->tileConfig.mid(4, 4), "hvcC");
+    EXPECT_EQ(qFromBigEndian<quint32>(g->tileConfig.constData()),
+              static_cast<quint32>(g->tileConfig.size()));
+    EXPECT_EQ(g->tileConfig.size(), 8 + 23);
+    EXPECT_FALSE(readHeifHeaders(heifGridClaiming(QSize(480, 160), 2))->readByTiles())
+        << "fewer tiles than the size needs: read whole";
     // Every cut of the file is refused or read as far as it goes, never past its end (the
     // sanitizer build catches a read beyond), and the size is never taken from a cut box.
     for (qsizetype cut = 0; cut < grid.size(); ++cut) {
@@ -955,8 +988,8 @@ TEST(PictureBudget, HeifHeadersComeFromTheBoxesAlone) {
             EXPECT_FALSE(h->size.isEmpty()) << cut;
         }
     }
-    EXPECT_FALSE(readHeifHeaders(grid.left(grid.size() - 1)))
-        << "the last box cut short: its properties are not read";
+    EXPECT_FALSE(readHeifHeaders(grid.left(grid.size() - 16 - 1)))
+        << "the meta box cut short: its properties are not read";
 }
 
 // The Exif block's bounds: an entry ending exactly at the block's end is read, one a byte past
@@ -1100,6 +1133,28 @@ TEST(PictureBudget, PngsQtWouldDecodeWholeAreReadStraightIntoTheReducedPicture) 
     // wide), or of more pixels than are gone through, is refused before anything is held.
     EXPECT_FALSE(decodePngReduced(pngClaiming(0x4d4d0025, 23, 16), QSize(1000, 1)));
     EXPECT_FALSE(decodePngReduced(pngClaiming(20000, 20000, 8), QSize(1000, 1000)));
+    // Headers no PNG may have: each refused before a byte is inflated.
+    const struct {
+        const char* what;
+        QByteArray png;
+    } invalid[] = {
+        {"palette of 16 bits", pngWith(16, 3)},
+        {"RGB of 4 bits", pngWith(4, 2)},
+        {"grey of 3 bits", pngWith(3, 0)},
+        {"colour type 5", pngWith(8, 5)},
+        {"compression method 1", pngWith(8, 2, 1)},
+        {"filter method 1", pngWith(8, 2, 0, 1)},
+        {"interlace method 2", pngWith(8, 2, 0, 0, 2)},
+    };
+    for (const auto& c : invalid) {
+        const auto read = decodePngReduced(c.png, QSize(1, 1));
+        ASSERT_FALSE(read) << c.what;
+        EXPECT_EQ(read.error(), QStringLiteral("the PNG picture is damaged")) << c.what;
+    }
+    EXPECT_TRUE(decodePngReduced(pngWith(8, 2), QSize(1, 1))
+                    .error()
+                    .contains(QStringLiteral("compressed data")))
+        << "valid headers: only the missing data is refused";
     // A row whose filter is not one of the five.
     QFile plain(fixtures.filePath(QStringLiteral("rgb16-stored.png")));
     ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
