@@ -1,18 +1,24 @@
 #include "helpers/testenv.h"
 #include "wad/bitmap.h"
 #include "wad/compile.h"
+#include "wad/exif.h"
 #include "wad/heif.h"
+#include "wad/picturecost.h"
+#include "wad/pngstream.h"
 #include "wad/readfile.h"
 
 #include <QBuffer>
 #include <QColorSpace>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
 #include <QtEndian>
 
+#include <array>
 #include <atomic>
 #include <thread>
 
@@ -679,5 +685,533 @@ TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
         if (!refused) {
             EXPECT_FALSE(refused.error().isEmpty());
         }
+    }
+}
+
+// ---- The one door for picture reads: what a picture costs, from its headers alone ----
+
+namespace {
+
+quint32 crc32Of(const QByteArray& data) {
+    quint32 crc = 0xffffffffu;
+    for (const char c : data) {
+        crc ^= static_cast<uchar>(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray be32(quint32 v) {
+    QByteArray b(4, '\0');
+    qToBigEndian(v, b.data());
+    return b;
+}
+QByteArray be16(quint16 v) {
+    QByteArray b(2, '\0');
+    qToBigEndian(v, b.data());
+    return b;
+}
+
+QByteArray pngChunk(const QByteArray& kind, const QByteArray& data) {
+    return be32(static_cast<quint32>(data.size())) + kind + data + be32(crc32Of(kind + data));
+}
+
+// A PNG of headers only: its IHDR (RGB, of `depth` bits a channel) and its end.
+QByteArray pngClaiming(quint32 width, quint32 height, int depth) {
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) +
+           pngChunk("IHDR", be32(width) + be32(height) + bytes({depth, 2, 0, 0, 0})) +
+           pngChunk("IDAT", QByteArray()) + pngChunk("IEND", QByteArray());
+}
+
+QByteArray isoBox(const char* kind, const QByteArray& payload) {
+    return be32(static_cast<quint32>(8 + payload.size())) + QByteArray(kind) + payload;
+}
+QByteArray fullBox(const char* kind, int version, const QByteArray& payload) {
+    return isoBox(kind, bytes({version, 0, 0, 0}) + payload);
+}
+
+// A HEIF file's boxes for a grid (item 1) of `tiles` tiles (items 2...) of 160 x 160, the
+// grid `size`, each tile's four bytes of "coded data" located by a version-0 iloc; `extra` goes
+// with the grid's properties.
+QByteArray heifGridClaiming(QSize size, int tiles, const QByteArray& extra = {}) {
+    QByteArray infe = fullBox("infe", 2, be16(1) + be16(0) + "grid" + QByteArray(1, '\0'));
+    QByteArray refs = be16(1) + be16(static_cast<quint16>(tiles));
+    QByteArray ipma;
+    for (int i = 0; i < tiles; ++i) {
+        const auto id = static_cast<quint16>(2 + i);
+        infe += fullBox("infe", 2, be16(id) + be16(0) + "hvc1" + QByteArray(1, '\0'));
+        refs += be16(id);
+        ipma += be16(id) + bytes({2, 0x81, 0x83});  // the tile's size and its configuration
+    }
+    const int extras = extra.isEmpty() ? 0 : 1;
+    ipma = be32(static_cast<quint32>(tiles + 1)) + be16(1) + bytes({1 + extras, 0x02}) +
+           (extras ? bytes({0x04}) : QByteArray()) + ipma;
+    const QByteArray ipco =
+        isoBox("ipco", fullBox("ispe", 0, be32(160) + be32(160)) +
+                           fullBox("ispe", 0,
+                                   be32(static_cast<quint32>(size.width())) +
+                                       be32(static_cast<quint32>(size.height()))) +
+                           isoBox("hvcC", QByteArray(23, '\0')) + extra);
+    const QByteArray ftyp = isoBox("ftyp", QByteArray("heic") + QByteArray(4, '\0') + "mif1heic");
+    const auto meta = [&](quint32 data) {
+        QByteArray iloc = bytes({0x44, 0x00}) + be16(static_cast<quint16>(tiles));
+        for (int i = 0; i < tiles; ++i)
+            iloc += be16(static_cast<quint16>(2 + i)) + be16(0) + be16(1) +
+                    be32(data + 4 * static_cast<quint32>(i)) + be32(4);
+        return fullBox("meta", 0,
+                       fullBox("hdlr", 0, QByteArray(4, '\0') + "pict" + QByteArray(13, '\0')) +
+                           fullBox("pitm", 0, be16(1)) + fullBox("iloc", 0, iloc) +
+                           fullBox("iinf", 0, be16(static_cast<quint16>(tiles + 1)) + infe) +
+                           fullBox("iref", 0, isoBox("dimg", refs)) +
+                           isoBox("iprp", ipco + fullBox("ipma", 0, ipma)));
+    };
+    const auto data = static_cast<quint32>(ftyp.size() + meta(0).size() + 8);
+    return ftyp + meta(data) + isoBox("mdat", QByteArray(4 * tiles, '\7'));
+}
+
+// A PNG of headers only, of any colour type, depth, compression, filter method and interlace.
+QByteArray pngWith(int depth, int type, int compression = 0, int filter = 0, int interlace = 0) {
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) +
+           pngChunk("IHDR",
+                    be32(4) + be32(4) + bytes({depth, type, compression, filter, interlace})) +
+           pngChunk("IDAT", QByteArray()) + pngChunk("IEND", QByteArray());
+}
+
+}  // namespace
+
+// A file of about a kilobyte claiming a gigapixel picture, of each kind, is refused from its
+// headers with the reason, before anything is decoded: the quick check and the read say the same.
+TEST(PictureBudget, ASmallFileClaimingGigapixelsIsRefusedFromItsHeaders) {
+    // A JPEG's frame header of 65000 x 65000, one quantisation table, a scan and its end.
+    QByteArray jpeg = bytes({0xff, 0xd8, 0xff, 0xdb, 0x00, 0x43, 0x00}) + QByteArray(64, '\1');
+    jpeg += bytes({0xff, 0xc0, 0x00, 0x11, 8}) + be16(65000) + be16(65000) +
+            bytes({3, 1, 0x22, 0, 2, 0x11, 0, 3, 0x11, 0});
+    jpeg += bytes({0xff, 0xda, 0x00, 0x0c, 3, 1, 0, 2, 0, 3, 0, 0, 63, 0, 0, 0xff, 0xd9});
+    // A GIF whose screen is 65535 x 65535, one frame of a pixel.
+    QByteArray gif = QByteArray("GIF89a") + bytes({0xff, 0xff, 0xff, 0xff, 0, 0, 0});
+    gif += bytes({0x2c, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4c, 0x01, 0, 0x3b});
+    // A lossless WebP whose header says 16384 x 16384.
+    QByteArray webp = QByteArray("RIFF") + QByteArray(4, '\0') + "WEBPVP8L";
+    QByteArray vp8l = bytes({0x2f});
+    const quint32 sides = 16383u | (16383u << 14);
+    vp8l += QByteArray(reinterpret_cast<const char*>(&sides), 4) + QByteArray(200, '\0');
+    webp += QByteArray(4, '\0') + vp8l;
+    qToLittleEndian<quint32>(static_cast<quint32>(vp8l.size()), webp.data() + 16);
+    qToLittleEndian<quint32>(static_cast<quint32>(webp.size() - 8), webp.data() + 4);
+    // A TIFF of 60000 x 60000 grey pixels, its one strip 10 bytes.
+    QByteArray tiff = QByteArray("II*\0", 4) + QByteArray(4, '\0');
+    qToLittleEndian<quint32>(8, tiff.data() + 4);
+    const std::vector<std::array<quint32, 3>> entries = {
+        {256, 4, 60000}, {257, 4, 60000}, {258, 3, 8},     {259, 3, 1},
+        {262, 3, 1},     {273, 4, 200},   {278, 4, 60000}, {279, 4, 10}};
+    tiff += QByteArray(2, '\0');
+    qToLittleEndian<quint16>(static_cast<quint16>(entries.size()), tiff.data() + 8);
+    for (const auto& e : entries) {
+        QByteArray entry(12, '\0');
+        qToLittleEndian<quint16>(static_cast<quint16>(e[0]), entry.data());
+        qToLittleEndian<quint16>(static_cast<quint16>(e[1]), entry.data() + 2);
+        qToLittleEndian<quint32>(1, entry.data() + 4);
+        if (e[1] == 3)
+            qToLittleEndian<quint16>(static_cast<quint16>(e[2]), entry.data() + 8);
+        else
+            qToLittleEndian<quint32>(e[2], entry.data() + 8);
+        tiff += entry;
+    }
+    tiff += QByteArray(4 + 200 - tiff.size() - 4 + 10, '\0');
+    // A run-length TGA of 65535 x 65535: one run.
+    QByteArray tga(18, '\0');
+    tga[2] = 10;
+    qToLittleEndian<quint16>(65535, tga.data() + 12);
+    qToLittleEndian<quint16>(65535, tga.data() + 14);
+    tga[16] = 24;
+    tga += bytes({0xff, 90, 90, 90});
+    // An RLE8 bitmap of 20000 x 20000: one end-of-picture code.
+    QByteArray rle = bitmap8(8, 8, 256).left(54 + 1024) + bytes({0, 1});
+    rle[30] = 1;
+    put32(rle, 18, 20000);
+    put32(rle, 22, 20000);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        const char* name;
+    } cases[] = {
+        {"an 8-bit PNG of 100,000 x 100,000", pngClaiming(100000, 100000, 8), "png"},
+        {"a 16-bit PNG of 100,000 x 100,000", pngClaiming(100000, 100000, 16), "png"},
+        {"a JPEG of 65000 x 65000", jpeg, "jpg"},
+        {"a GIF of 65535 x 65535", gif, "gif"},
+        {"a WebP of 16384 x 16384", webp, "webp"},
+#ifndef Q_OS_WIN
+        {"a TIFF of 60000 x 60000", tiff, "tif"},
+#endif
+        {"a TGA of 65535 x 65535", tga, "tga"},
+        {"an RLE8 bitmap of 20000 x 20000", rle, "bmp"},
+        {"a HEIF grid of 16000 x 16000", heifGridClaiming(QSize(16000, 16000), 2), "heic"},
+        {"a HEIF grid of 20000 x 100", heifGridClaiming(QSize(20000, 100), 2), "heic"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_LE(c.bytes.size(), 1200) << c.what;
+        const auto checked = checkPicture(c.bytes, c.name);
+        EXPECT_FALSE(checked) << c.what << ": passed the check at " << checked->width() << "x"
+                              << checked->height();
+        const auto read = decodeBitmap(c.bytes, c.name);
+        ASSERT_FALSE(read) << c.what;
+        EXPECT_FALSE(read.error().isEmpty()) << c.what;
+        if (checked)
+            continue;
+        EXPECT_EQ(read.error(), checked.error()) << c.what << ": the check and the read agree";
+    }
+}
+
+// What each kind costs is what its reader really holds: Qt's PNG reader decodes an 8-bit PNG
+// row by row straight into the reduced picture but a 16-bit one whole at 8 bytes a pixel (so
+// such a PNG is read by our own reader when it is to be reduced); a
+// HEIF grid costs less a pixel than one picture decoded whole, and more above 8 bits.
+TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
+    const auto plan8 = planPictureRead(pngClaiming(8000, 8000, 8));
+    ASSERT_TRUE(plan8) << plan8.error().toStdString();
+    EXPECT_TRUE(plan8->reduced);
+    EXPECT_EQ(plan8->readAt, readSize(QSize(8000, 8000)));
+    EXPECT_LT(plan8->cost, qint64{64} << 20);
+    // A 16-bit PNG to be reduced is read by our own reader, never whole; one of the read size
+    // is read whole by Qt, at 8 bytes a pixel.
+    const auto plan16 = planPictureRead(pngClaiming(8000, 8000, 16));
+    ASSERT_TRUE(plan16) << plan16.error().toStdString();
+    EXPECT_TRUE(plan16->reduced);
+    EXPECT_TRUE(plan16->ownPngReader);
+    EXPECT_LT(plan16->cost, qint64{128} << 20);
+    const auto whole16 = planPictureRead(pngClaiming(2048, 2048, 16));
+    ASSERT_TRUE(whole16) << whole16.error().toStdString();
+    EXPECT_FALSE(whole16->reduced);
+    EXPECT_FALSE(whole16->ownPngReader);
+    EXPECT_GE(whole16->cost, qint64{8} * 2048 * 2048);
+    EXPECT_FALSE(plan8->ownPngReader) << "Qt reads an 8-bit PNG reduced itself";
+    // At the budget's edge: the largest a picture of four bytes a pixel may be.
+    const struct {
+        qint64 perPixel;
+        QSize size;
+        bool fits;
+    } edges[] = {
+        {4, QSize(7000, 8000), true},    // 224 MB, and its reduced copy
+        {4, QSize(8000, 8000), false},   // 256 MB and more
+        {8, QSize(5000, 5000), true},    // 200 MB
+        {8, QSize(6000, 6000), false},   // 288 MB
+        {1, QSize(12000, 12000), true},  // a paletted bitmap's byte a pixel
+    };
+    for (const auto& e : edges) {
+        const auto plan = planFor("png", e.size, static_cast<double>(e.perPixel), 0);
+        EXPECT_EQ(static_cast<bool>(plan), e.fits) << e.perPixel << " " << e.size.width();
+        if (plan) {
+            EXPECT_LE(plan->cost, kPictureReadBudget);
+        }
+    }
+    if (heifExtensions().isEmpty())
+        return;
+    // A phone's 48-megapixel grid is read; the same picture at 10 bits, or in one piece at
+    // 12 bits, is refused.
+    const auto phone = planPictureRead(heifGridClaiming(QSize(8064, 6048), 2));
+    ASSERT_TRUE(phone) << phone.error().toStdString();
+    EXPECT_EQ(phone->size, QSize(8064, 6048));
+    const QByteArray tenBits = fullBox("pixi", 0, bytes({3, 10, 10, 10}));
+    EXPECT_FALSE(planPictureRead(heifGridClaiming(QSize(8064, 6048), 2, tenBits)));
+    EXPECT_TRUE(planPictureRead(heifGridClaiming(QSize(4032, 3024), 2, tenBits)));
+}
+
+// A HEIF file's boxes are read without libheif: the primary picture's size (upright), its bits,
+// its grid and tiles, its alpha and its profile's colour model; anything cut short is refused
+// and nothing past the file's end is read.
+TEST(PictureBudget, HeifHeadersComeFromTheBoxesAlone) {
+    const auto fixture = [](const char* name) {
+        QFile file(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/heif/") +
+                   QLatin1String(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return file.readAll();
+    };
+    const struct {
+        const char* name;
+        QSize size;
+        int bits;
+        bool alpha;
+        QByteArray icc;
+        bool grid;  // of one tile
+        std::vector<int> transforms;
+    } files[] = {
+        {"blue-red.heic", QSize(400, 200), 8, false, {}, false, {}},
+        {"turned.heic", QSize(200, 400), 8, false, {}, false, {1}},
+        {"mirrored.heic", QSize(400, 200), 8, false, {}, false, {-1}},
+        {"colours-10bit.heic", QSize(64, 32), 10, false, {}, true, {}},
+        {"clear-left.heic", QSize(64, 32), 8, true, {}, true, {}},
+        {"colours-p3-icc.heic", QSize(64, 32), 8, false, "RGB ", true, {}},
+        {"grid-quarters-turned.heic", QSize(100, 120), 8, false, {}, true, {1}},
+    };
+    for (const auto& f : files) {
+        const auto h = readHeifHeaders(fixture(f.name));
+        ASSERT_TRUE(h) << f.name << ": " << h.error().toStdString();
+        EXPECT_EQ(h->size, f.size) << f.name;
+        EXPECT_EQ(h->bits, f.bits) << f.name;
+        EXPECT_EQ(h->alpha, f.alpha) << f.name;
+        EXPECT_EQ(h->grid, f.grid) << f.name;
+        EXPECT_EQ(h->tiles, f.grid ? (h->size.width() == 64 ? 1 : 4) : 0) << f.name;
+        EXPECT_EQ(h->transforms, f.transforms) << f.name;
+        EXPECT_EQ(h->iccModel, f.icc) << f.name;
+    }
+    const QByteArray grid = heifGridClaiming(QSize(320, 160), 2);
+    const auto g = readHeifHeaders(grid);
+    ASSERT_TRUE(g) << g.error().toStdString();
+    EXPECT_TRUE(g->grid);
+    EXPECT_EQ(g->tiles, 2);
+    EXPECT_EQ(g->tile, QSize(160, 160));
+    EXPECT_EQ(g->size, QSize(320, 160));
+    // Read tile by tile: each tile's data located (a version-0 iloc), and the configuration
+    // box taken whole and no more.
+    EXPECT_TRUE(g->readByTiles());
+    ASSERT_EQ(g->tileData.size(), 2u);
+    EXPECT_EQ(g->tileData[1].first, g->tileData[0].first + 4);
+    EXPECT_EQ(g->tileData[1].second, 4);
+    EXPECT_EQ(g->tileKind, "hvc1");
+    EXPECT_EQ(g->tileConfig.mid(4, 4), "hvcC");
+    EXPECT_EQ(qFromBigEndian<quint32>(g->tileConfig.constData()),
+              static_cast<quint32>(g->tileConfig.size()));
+    EXPECT_EQ(g->tileConfig.size(), 8 + 23);
+    EXPECT_FALSE(readHeifHeaders(heifGridClaiming(QSize(480, 160), 2))->readByTiles())
+        << "fewer tiles than the size needs: read whole";
+    // Every cut of the file is refused or read as far as it goes, never past its end (the
+    // sanitizer build catches a read beyond), and the size is never taken from a cut box.
+    for (qsizetype cut = 0; cut < grid.size(); ++cut) {
+        const auto h = readHeifHeaders(grid.left(cut));
+        if (h) {
+            EXPECT_FALSE(h->size.isEmpty()) << cut;
+        }
+    }
+    EXPECT_FALSE(readHeifHeaders(grid.left(grid.size() - 16 - 1)))
+        << "the meta box cut short: its properties are not read";
+}
+
+// The Exif block's bounds: an entry ending exactly at the block's end is read, one a byte past
+// it is not; the orientation in the 512th entry is found, in the 513th it is not looked for.
+TEST(PictureBudget, ExifEntriesAreReadToTheBlocksEndAndNoFurther) {
+    // Little- or big-endian, the first directory at 8, `before` entries of another tag, then
+    // the orientation (6: turned a quarter).
+    const auto exif = [](bool big, int before) {
+        const auto u16 = [big](int v) {
+            return big ? bytes({v >> 8, v & 0xff}) : bytes({v & 0xff, v >> 8});
+        };
+        QByteArray block = QByteArray(big ? "MM" : "II") + u16(42) +
+                           (big ? bytes({0, 0, 0, 8}) : bytes({8, 0, 0, 0})) + u16(before + 1);
+        for (int i = 0; i < before; ++i)
+            block += u16(0x010f) + u16(2) + QByteArray(8, '\0');
+        block += u16(0x0112) + u16(3) + (big ? bytes({0, 0, 0, 1}) : bytes({1, 0, 0, 0})) + u16(6);
+        return block;
+    };
+    const QByteArray whole = exif(false, 0);  // the value's two bytes end the block
+    const struct {
+        const char* what;
+        QByteArray block;
+        int orientation;
+    } cases[] = {
+        {"little-endian", whole, 6},
+        {"big-endian", exif(true, 0), 6},
+        {"with the Exif prefix", QByteArray("Exif\0\0", 6) + whole, 6},
+        {"the value one byte past the end", whole.left(whole.size() - 1), 1},
+        {"the value two bytes past the end", whole.left(whole.size() - 2), 1},
+        {"the 512th entry", exif(false, kMaxExifEntries - 1), 6},
+        {"the 513th entry", exif(false, kMaxExifEntries), 1},
+        {"the directory past the end", whole.left(8), 1},
+        {"no byte order", QByteArray("XX") + whole.mid(2), 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(exifOrientation(c.block), c.orientation) << c.what;
+    // In a WebP: after a chunk of odd size (padded), and an EXIF chunk claiming more than is
+    // there (what is there is read).
+    QByteArray webp = QByteArray("RIFF") + QByteArray(4, '\0') + "WEBP" + "ICCP" +
+                      bytes({3, 0, 0, 0, 1, 2, 3, 0}) + "EXIF";
+    webp += bytes({static_cast<int>(whole.size()), 0, 0, 0}) + whole;
+    EXPECT_EQ(webpOrientation(webp), 6);
+    QByteArray overlong = webp;
+    overlong[webp.size() - whole.size() - 3] = 0x7f;  // a size of many megabytes
+    EXPECT_EQ(webpOrientation(overlong), 6);
+    EXPECT_EQ(webpOrientation(webp.left(webp.size() - 1)), 1);
+}
+
+// libheif's planes and profiles: the colour planes must cover the picture (half its size,
+// rounded up); the decoded picture's own nclx profile wins over the file's; a profile whose
+// colour model is not the picture's is ignored.
+TEST(PictureBudget, PlanesAndProfilesAreTakenOnlyWhereTheyFit) {
+    const struct {
+        QSize luma, cb, cr;
+        bool fit;
+    } planes[] = {
+        {QSize(3, 3), QSize(2, 2), QSize(2, 2), true},
+        {QSize(4, 4), QSize(2, 2), QSize(2, 2), true},
+        {QSize(3, 3), QSize(1, 2), QSize(2, 2), false},
+        {QSize(3, 3), QSize(2, 1), QSize(2, 2), false},
+        {QSize(3, 3), QSize(2, 2), QSize(1, 2), false},
+        {QSize(3, 3), QSize(2, 2), QSize(2, 1), false},
+        {QSize(0, 3), QSize(2, 2), QSize(2, 2), false},
+        {QSize(3, 0), QSize(2, 2), QSize(2, 2), false},
+        {QSize(1, 1), QSize(1, 1), QSize(1, 1), true},
+    };
+    for (const auto& p : planes)
+        EXPECT_EQ(planesFit(p.luma, p.cb, p.cr), p.fit)
+            << p.luma.width() << "x" << p.luma.height() << " " << p.cb.width() << "x"
+            << p.cb.height() << " " << p.cr.width() << "x" << p.cr.height();
+    EXPECT_EQ(planesProfile(true, true), PlanesProfile::Decoded);
+    EXPECT_EQ(planesProfile(true, false), PlanesProfile::Decoded);
+    EXPECT_EQ(planesProfile(false, true), PlanesProfile::File);
+    EXPECT_EQ(planesProfile(false, false), PlanesProfile::None);
+    QByteArray icc(128, '\0');
+    icc.replace(16, 4, "GRAY");
+    EXPECT_EQ(iccModelOf(icc), "GRAY");
+    EXPECT_EQ(iccModelOf(icc.left(19)), QByteArray());
+    const struct {
+        QByteArray model;
+        bool grey, fits;
+    } profiles[] = {
+        {"RGB ", false, true}, {"GRAY", false, false}, {"CMYK", false, false},
+        {"GRAY", true, true},  {"RGB ", true, false},  {"", false, true},
+    };
+    for (const auto& p : profiles)
+        EXPECT_EQ(profileFits(p.model, p.grey), p.fits) << p.model.constData() << p.grey;
+}
+
+// The PNG reader Qt's whole decode is replaced by (16 bits a channel, or interlaced): every
+// colour type and depth, plain and Adam7, in stored, fixed and dynamic blocks, reads as Qt reads
+// it (16-bit samples within one step); a large 16-bit PNG is read at its reduced size; damage is
+// refused with the reason.
+TEST(PictureBudget, PngsQtWouldDecodeWholeAreReadStraightIntoTheReducedPicture) {
+    const QDir fixtures(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/png"));
+    const QStringList names = fixtures.entryList({QStringLiteral("*.png")}, QDir::Files);
+    ASSERT_GE(names.size(), 14);
+    for (const QString& name : names) {
+        QFile file(fixtures.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray png = file.readAll();
+        const QImage qt = QImage::fromData(png).convertToFormat(QImage::Format_ARGB32);
+        const auto ours = decodePngReduced(png, qt.size());
+        ASSERT_TRUE(ours) << name.toStdString() << ": " << ours.error().toStdString();
+        const QImage read = ours->convertToFormat(QImage::Format_ARGB32);
+        int worst = 0;
+        for (int y = 0; y < qt.height(); ++y)
+            for (int x = 0; x < qt.width(); ++x) {
+                const QRgb a = qt.pixel(x, y), b = read.pixel(x, y);
+                if (qAlpha(a) == 0 && qAlpha(b) == 0)
+                    continue;
+                worst =
+                    std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            }
+        EXPECT_LE(worst, 1) << name.toStdString();
+        // Cut anywhere in its data, or a row's filter unknown, it is refused, never read past.
+        EXPECT_FALSE(decodePngReduced(png.left(png.size() - 20), qt.size())) << name.toStdString();
+    }
+    // A 16-bit PNG of 2400 x 1800 (what Qt would hold at 8 bytes a pixel) through the one door.
+    QImage deep(2400, 1800, QImage::Format_RGBX64);
+    deep.fill(QColor(220, 30, 20));
+    for (int y = 0; y < deep.height(); ++y) {
+        auto* line = reinterpret_cast<QRgba64*>(deep.scanLine(y));
+        std::fill(line, line + 1200, QRgba64::fromRgba(20, 30, 220, 255));
+    }
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(deep.save(&buffer, "PNG"));
+    ASSERT_EQ(static_cast<uchar>(encoded[24]), 16);
+    const auto plan = planPictureRead(encoded);
+    ASSERT_TRUE(plan) << plan.error().toStdString();
+    EXPECT_TRUE(plan->ownPngReader);
+    const auto image = decodeBitmap(encoded);
+    ASSERT_TRUE(image) << image.error().toStdString();
+    EXPECT_EQ(image->size(), readSize(QSize(2400, 1800)));
+    EXPECT_EQ(image->pixel(4, 900), qRgb(20, 30, 220));
+    EXPECT_EQ(image->pixel(image->width() - 5, 900), qRgb(220, 30, 20));
+    // A picture wider than rows may be (the fuzzer's find: a table as long as the picture was
+    // wide), or of more pixels than are gone through, is refused before anything is held.
+    EXPECT_FALSE(decodePngReduced(pngClaiming(0x4d4d0025, 23, 16), QSize(1000, 1)));
+    EXPECT_FALSE(decodePngReduced(pngClaiming(20000, 20000, 8), QSize(1000, 1000)));
+    // Headers no PNG may have: each refused before a byte is inflated.
+    const struct {
+        const char* what;
+        QByteArray png;
+    } invalid[] = {
+        {"palette of 16 bits", pngWith(16, 3)},
+        {"RGB of 4 bits", pngWith(4, 2)},
+        {"grey of 3 bits", pngWith(3, 0)},
+        {"colour type 5", pngWith(8, 5)},
+        {"compression method 1", pngWith(8, 2, 1)},
+        {"filter method 1", pngWith(8, 2, 0, 1)},
+        {"interlace method 2", pngWith(8, 2, 0, 0, 2)},
+    };
+    for (const auto& c : invalid) {
+        const auto read = decodePngReduced(c.png, QSize(1, 1));
+        ASSERT_FALSE(read) << c.what;
+        EXPECT_EQ(read.error(), QStringLiteral("the PNG picture is damaged")) << c.what;
+    }
+    EXPECT_TRUE(decodePngReduced(pngWith(8, 2), QSize(1, 1))
+                    .error()
+                    .contains(QStringLiteral("compressed data")))
+        << "valid headers: only the missing data is refused";
+    // A row whose filter is not one of the five.
+    QFile plain(fixtures.filePath(QStringLiteral("rgb16-stored.png")));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    QByteArray badFilter = plain.readAll();
+    const qsizetype idat = badFilter.indexOf("IDAT");
+    badFilter[idat + 4 + 2 + 5] = 5;  // the zlib header, a stored block's header, the filter
+    const auto refused = decodePngReduced(badFilter, QSize(37, 23));
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().contains(QStringLiteral("damaged")))
+        << refused.error().toStdString();
+}
+
+// A grid of 8-bit tiles is read tile by tile straight into the reduced picture, each tile where
+// it lies (those cut by the picture's edge too), turned as the grid says; planned so, a phone's
+// 48-megapixel grid and a file naming one tile 10,000 times cost a few tiles, not the picture.
+TEST(PictureBudget, HeifGridsAreReadTileByTile) {
+    if (heifExtensions().isEmpty())
+        GTEST_SKIP() << "this build reads no HEIF pictures";
+    const auto fixture = [](const char* name) {
+        QFile file(QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/heif/") +
+                   QLatin1String(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return file.readAll();
+    };
+    const QRgb red = qRgb(200, 40, 40), green = qRgb(40, 200, 40), blue = qRgb(40, 40, 200),
+               yellow = qRgb(220, 220, 40);
+    const struct {
+        const char* name;
+        QSize size;
+        QRgb corners[4];  // top left, top right, bottom left, bottom right
+    } grids[] = {
+        {"grid-quarters.heic", QSize(120, 100), {red, green, blue, yellow}},
+        {"grid-quarters-turned.heic", QSize(100, 120), {green, yellow, red, blue}},
+    };
+    for (const auto& g : grids) {
+        const QByteArray bytes = fixture(g.name);
+        const auto headers = readHeifHeaders(bytes);
+        ASSERT_TRUE(headers) << g.name;
+        EXPECT_TRUE(headers->readByTiles()) << g.name;
+        EXPECT_EQ(headers->tileData.size(), 4u) << g.name;
+        const auto image = decodeBitmap(bytes, "heic");
+        ASSERT_TRUE(image) << g.name << ": " << image.error().toStdString();
+        ASSERT_EQ(image->size(), g.size) << g.name;
+        const int w = g.size.width(), h = g.size.height();
+        const QPoint at[4] = {{2, 2}, {w - 3, 2}, {2, h - 3}, {w - 3, h - 3}};
+        for (int i = 0; i < 4; ++i) {
+            const QRgb got = image->pixel(at[i]);
+            EXPECT_LE(std::abs(qRed(got) - qRed(g.corners[i])) +
+                          std::abs(qGreen(got) - qGreen(g.corners[i])) +
+                          std::abs(qBlue(got) - qBlue(g.corners[i])),
+                      6)
+                << g.name << " corner " << i << " " << std::hex << got;
+        }
+    }
+    // Planned tile by tile: the cost of a few tiles and the reduced picture, whatever the size.
+    const QByteArray big = fixture("grid-quarters.heic");
+    const auto plan = planPictureRead(big);
+    ASSERT_TRUE(plan) << plan.error().toStdString();
+    EXPECT_FALSE(plan->reduced) << "a small grid is read at its own size";
+    // Its tiles' coded data must lie within the file: one cut short is not read by tiles.
+    const auto cut = readHeifHeaders(big.left(big.size() - 10));  // past the 8-byte descriptor
+    if (cut) {
+        EXPECT_FALSE(cut->readByTiles());
     }
 }

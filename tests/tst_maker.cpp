@@ -1,4 +1,5 @@
 #include "helpers/testenv.h"
+#include "library/maker.h"
 #include "wad/bitmap.h"
 #include "wad/maker.h"
 #include "wad/wad.h"
@@ -449,4 +450,26 @@ TEST(SprayMaker, SharpScalingKeepsPixelArtsColoursAndWarnsWhereItShould) {
     photoChoices.sharp = true;
     EXPECT_TRUE(makeSpray(photoSource, photoChoices)
                     ->warnings.contains(QStringLiteral("Sharp scaling of a photo looks blocky")));
+}
+
+// The picture is planned again each time it is read: one that passed the check before the maker
+// opened and was then replaced by one claiming far more pixels is refused by the maker's read
+// with the reason, not decoded.
+TEST(SprayMaker, APictureReplacedAfterItsCheckIsPlannedAgain) {
+    velmira::test::Scratch scratch;
+    QImage small(64, 48, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    const QString path = scratch.path(QStringLiteral("photo.png"));
+    ASSERT_TRUE(small.save(path, "PNG"));
+    EXPECT_EQ(velmira::makerPictureProblem(path), QString());
+    // The same name now a GIF of 30 bytes whose screen is 65535 x 65535 (17 GB decoded).
+    const char gif[] =
+        "GIF89a\xff\xff\xff\xff\0\0\0"
+        "\x2c\0\0\0\0\x01\0\x01\0\0\x02\x02\x4c\x01\0\x3b";
+    scratch.write(QStringLiteral("photo.png"), QByteArray(gif, sizeof gif - 1));
+    QString error;
+    EXPECT_EQ(velmira::loadMakerSource(path, &error), nullptr);
+    EXPECT_TRUE(error.contains(QStringLiteral("more than can be read"))) << error.toStdString();
+    EXPECT_TRUE(
+        velmira::makerPictureProblem(path).contains(QStringLiteral("more than can be read")));
 }

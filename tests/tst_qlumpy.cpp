@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QtEndian>
 
 #include <cmath>
 #include <vector>
@@ -307,3 +308,45 @@ TEST_F(QlumpyTest, CutsALumpFromPartOfTheBitmap) {
 }
 
 }  // namespace
+
+namespace {
+quint32 crc32Of(const QByteArray& data) {
+    quint32 crc = 0xffffffffu;
+    for (const char c : data) {
+        crc ^= static_cast<uchar>(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG of headers only claiming an RGB picture of this size and depth.
+QByteArray pngClaiming(quint32 width, quint32 height, char depth) {
+    const auto chunk = [](const QByteArray& kind, const QByteArray& data) {
+        QByteArray out(4, '\0');
+        qToBigEndian(static_cast<quint32>(data.size()), out.data());
+        QByteArray crc(4, '\0');
+        qToBigEndian(crc32Of(kind + data), crc.data());
+        return out + kind + data + crc;
+    };
+    QByteArray ihdr(13, '\0');
+    qToBigEndian(width, ihdr.data());
+    qToBigEndian(height, ihdr.data() + 4);
+    ihdr[8] = depth;
+    ihdr[9] = 2;
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", {}) +
+           chunk("IEND", {});
+}
+}  // namespace
+
+// A picture that would take more memory than a picture may is refused by the compiler with the
+// reason on one line, before anything is decoded, and no WAD is written.
+TEST_F(QlumpyTest, RefusesAPictureCostingMoreThanItsBudget) {
+    const QString wad = scratch.path(QStringLiteral("out.wad"));
+    const QString deep = scratch.write(QStringLiteral("deep.png"), pngClaiming(100000, 100000, 16));
+    const Outcome run = compile(scriptFor(deep, wad));
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("more than can be read"))) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(wad));
+}

@@ -3,9 +3,12 @@
 #include "wad/bitmap.h"
 #include "wad/bytes.h"
 #include "wad/convert.h"
+#include "wad/exif.h"
 #include "wad/heif.h"
 #include "wad/layout.h"
 #include "wad/palette.h"
+#include "wad/picturecost.h"
+#include "wad/pngstream.h"
 #include "wad/readfile.h"
 #include "wad/tga.h"
 #include "wad/wad.h"
@@ -25,104 +28,6 @@
 namespace velmira::wad {
 
 namespace {
-
-// The picture kind that a file's first bytes name; empty where they name none (TGA has no
-// signature).
-QByteArray kindBySignature(const QByteArray& bytes) {
-    if (bytes.startsWith("BM"))
-        return "bmp";
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
-        return "png";
-    if (bytes.startsWith("\xff\xd8\xff"))
-        return "jpeg";
-    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
-        return "gif";
-    if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP")
-        return "webp";
-    if (bytes.startsWith("II*") || bytes.startsWith(QByteArray("MM\x00*", 4)))
-        return "tiff";
-    if (isHeif(bytes))
-        return "heif";
-    return QByteArray();
-}
-
-// Skips a GIF's data sub-blocks from `at`; false when they run past the end.
-bool skipGifBlocks(const QByteArray& bytes, qint64& at) {
-    for (;;) {
-        if (at >= bytes.size())
-            return false;
-        const int length = static_cast<uchar>(bytes[at]);
-        at += 1 + length;
-        if (length == 0)
-            return true;
-    }
-}
-
-// Why a JPEG or GIF is not whole, or empty: Qt's readers hand back what they could read of a
-// cut-short file, the rest filled in grey.
-QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
-    if (kind == "jpeg") {
-        // The last scan must be followed by the end-of-picture marker (inside the coded data a
-        // 0xff byte is never followed by 0xda or 0xd9).
-        const qsizetype scan = bytes.lastIndexOf("\xff\xda");
-        if (scan < 0 || bytes.indexOf("\xff\xd9", scan) < 0)
-            return QStringLiteral("the JPEG picture is cut short");
-        return QString();
-    }
-    if (kind == "png") {
-        // A whole PNG ends with its IEND chunk.
-        return bytes.lastIndexOf("IEND") < 0 ? QStringLiteral("the PNG picture is cut short")
-                                             : QString();
-    }
-    if (kind != "gif")
-        return QString();
-    const auto u16 = [&](qint64 at) {
-        return static_cast<uchar>(bytes[at]) | (static_cast<uchar>(bytes[at + 1]) << 8);
-    };
-    const QString cutShort = QStringLiteral("the GIF picture is cut short");
-    if (bytes.size() < 13)
-        return cutShort;
-    const int screenWidth = u16(6);
-    const int screenHeight = u16(8);
-    const auto tableSize = [](uchar flags) {
-        return (flags & 0x80) ? 3 * (qint64{2} << (flags & 7)) : 0;
-    };
-    qint64 at = 13 + tableSize(static_cast<uchar>(bytes[10]));
-    for (;;) {
-        if (at >= bytes.size())
-            return cutShort;
-        const uchar block = static_cast<uchar>(bytes[at]);
-        if (block == 0x3b)  // the trailer: the picture is whole
-            return QString();
-        if (block == 0x21) {
-            at += 2;
-        } else if (block == 0x2c) {
-            if (at + 10 > bytes.size())
-                return cutShort;
-            if (u16(at + 1) + u16(at + 5) > screenWidth || u16(at + 3) + u16(at + 7) > screenHeight)
-                return QStringLiteral("a frame of the GIF picture lies outside the picture");
-            at += 10 + tableSize(static_cast<uchar>(bytes[at + 9])) + 1;
-        } else {
-            return QStringLiteral("the GIF picture is damaged");
-        }
-        if (!skipGifBlocks(bytes, at))
-            return cutShort;
-    }
-}
-
-// The kind of a picture that is not a paletted bitmap, decided by content where the content
-// names one, whatever the file's name says, by the name where it does not; refused when it is
-// not known or the picture is not whole.
-Result<QByteArray> wholePictureKind(const QByteArray& bytes, const QByteArray& kindByName) {
-    QByteArray kind = kindBySignature(bytes);
-    if (kind.isEmpty())
-        kind = kindByName.toLower();
-    if (kind.isEmpty())
-        return Result<QByteArray>::failure(QStringLiteral("the picture's kind is not known"));
-    if (const QString reason = notWhole(bytes, kind); !reason.isEmpty())
-        return Result<QByteArray>::failure(reason);
-    return kind;
-}
 
 qint64 pixelsOf(QSize size) {
     return qint64{size.width()} * size.height();
@@ -167,52 +72,6 @@ QImage averagedIndexed(const QImage& image, QSize target) {
     return reduced;
 }
 
-// The orientation an Exif block's first directory gives (1 to 8; 1 when it gives none): the
-// tag phones write to say how a photo stored lying down is to be turned.
-int exifOrientation(const QByteArray& exif) {
-    const QByteArray tiff = exif.startsWith(QByteArray("Exif\0\0", 6)) ? exif.mid(6) : exif;
-    if (tiff.size() < 8)
-        return 1;
-    const bool big = tiff.startsWith("MM");
-    if (!big && !tiff.startsWith("II"))
-        return 1;
-    const auto u16 = [&](qint64 at) -> qint64 {
-        if (at < 0 || at + 2 > tiff.size())
-            return -1;
-        const auto* p = reinterpret_cast<const uchar*>(tiff.constData() + at);
-        return big ? (p[0] << 8) | p[1] : p[0] | (p[1] << 8);
-    };
-    const auto u32 = [&](qint64 at) -> qint64 {
-        const qint64 high = u16(big ? at : at + 2);
-        const qint64 low = u16(big ? at + 2 : at);
-        return high < 0 || low < 0 ? -1 : (high << 16) | low;
-    };
-    const qint64 directory = u32(4);
-    const qint64 entries = u16(directory);
-    for (qint64 i = 0; i < entries && i < 512; ++i) {
-        const qint64 entry = directory + 2 + i * 12;
-        if (u16(entry) == 0x0112) {
-            const qint64 value = u16(entry + 8);
-            return value >= 1 && value <= 8 ? static_cast<int>(value) : 1;
-        }
-        if (u16(entry) < 0)
-            break;
-    }
-    return 1;
-}
-
-// The orientation a WebP file's Exif chunk gives; 1 when it has none.
-int webpOrientation(const QByteArray& bytes) {
-    for (qint64 at = 12; at + 8 <= bytes.size();) {
-        const QByteArray chunk = bytes.mid(at, 4);
-        const qint64 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
-        if (chunk == "EXIF")
-            return exifOrientation(bytes.mid(at + 8, size));
-        at += 8 + size + (size & 1);
-    }
-    return 1;
-}
-
 // A picture turned as its orientation tag says, as every viewer shows it.
 QImage orientedBy(QImage image, int orientation) {
     // Mirrored left to right, top to bottom, then turned a quarter clockwise.
@@ -228,21 +87,13 @@ QImage orientedBy(QImage image, int orientation) {
     return image;
 }
 
-// The most pixels a picture read at a reduced size may have (16,384 on a side): reading more
-// would take long however little memory it needs.
-constexpr qint64 kMaxScaledReadPixels = qint64{16384} * 16384;
-
-// Why a picture of this size cannot be read, or empty: a reader that decodes at a reduced size
-// is bounded by the pixels it must go through, any other by the memory the whole picture takes.
-QString tooLargeToRead(QSize size, bool readsReduced) {
-    const bool tooLarge = readsReduced
-                              ? pixelsOf(size) > kMaxScaledReadPixels
-                              : pixelsOf(size) * 4 > qint64{kImageAllocationLimitMb} * 1024 * 1024;
-    if (!tooLarge)
-        return QString();
-    return QStringLiteral("the picture is %1 \u00d7 %2 pixels, more than can be read")
-        .arg(size.width())
-        .arg(size.height());
+// A colour profile whose colour model is not the picture's (a grey profile on a colour
+// picture, a colour one on a grey picture) is a mistake of the program that wrote it: it is
+// ignored, and the picture taken as sRGB.
+bool profileFitsPicture(const QImage& image) {
+    return profileFits(iccModelOf(image.colorSpace().iccProfile()),
+                       image.format() == QImage::Format_Grayscale8 ||
+                           image.format() == QImage::Format_Grayscale16);
 }
 
 // A decoded picture of more than kMaxReadPixels at its readSize.
@@ -281,18 +132,18 @@ QSize readSize(QSize size) {
 Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName,
                             const CancelCheck& cancel) {
     using Fail = Result<QImage>;
+    // Every picture is planned from its headers first: one that would cost more than a picture
+    // may take is refused before anything is decoded.
+    const auto plan = planPictureRead(bytes, kindByName);
+    if (!plan)
+        return Fail::failure(plan.error());
+    const QByteArray& kind = plan->kind;
     // Paletted bitmaps are read by our own decoder: Qt's leaves the pixels that RLE escapes
     // skip undefined and fills cut-short files with black.
     if (isPalettedBmp(bytes)) {
         auto image = decodePalettedBmp(bytes, cancel);
         return image ? Result<QImage>(reducedToRead(std::move(image.value()))) : image;
     }
-    if (bmpCutShort(bytes))
-        return Fail::failure(QStringLiteral("the bitmap is cut short"));
-    const auto whole = wholePictureKind(bytes, kindByName);
-    if (!whole)
-        return Fail::failure(whole.error());
-    const QByteArray& kind = whole.value();
     if (isCancelled(cancel))
         return Fail::failure(kCancelledText);
     // Qt reads only TGA files that end in the version-2 footer, and none that are compressed.
@@ -303,65 +154,47 @@ Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByNam
         auto image = decodeTga(bytes, cancel);
         return image ? Result<QImage>(reducedToRead(std::move(image.value()))) : image;
     }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, kind);
-    reader.setDecideFormatFromContent(false);
-    reader.setAllocationLimit(kImageAllocationLimitMb);
-    // A phone stores a portrait photo lying down, with a tag saying how to turn it: it is read
-    // upright, as every viewer shows it.
-    reader.setAutoTransform(true);
-    // JPEG, PNG and WebP decode straight at the reduced size; others read it whole first.
-    if (const QSize size = reader.size(); pixelsOf(size) > kMaxReadPixels) {
-        const QString problem =
-            tooLargeToRead(size, reader.supportsOption(QImageIOHandler::ScaledSize));
-        if (!problem.isEmpty())
-            return Fail::failure(problem);
-        reader.setScaledSize(readSize(size));
+    QImage image;
+    if (plan->ownPngReader) {
+        auto reduced = decodePngReduced(bytes, plan->readAt, cancel);
+        if (!reduced)
+            return reduced;
+        image = std::move(reduced.value());
+    } else {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, kind);
+        reader.setDecideFormatFromContent(false);
+        // The plan has counted what the reader allocates; Qt's own limit stands behind it.
+        reader.setAllocationLimit(static_cast<int>(kPictureReadBudget >> 20));
+        // A phone stores a portrait photo lying down, with a tag saying how to turn it: it is
+        // read upright, as every viewer shows it.
+        reader.setAutoTransform(true);
+        if (plan->readAt != plan->size)
+            reader.setScaledSize(plan->readAt);
+        image = reader.read();
+        if (image.isNull())
+            return Fail::failure(reader.errorString());
     }
-    QImage image = reader.read();
-    if (image.isNull())
-        return Fail::failure(reader.errorString());
     // Qt's WebP reader leaves a WebP's orientation tag to the program.
     if (kind == "webp")
         image = orientedBy(std::move(image), webpOrientation(bytes));
     // The game draws sRGB: a picture with a colour profile of its own (Display P3 from a phone,
     // Adobe RGB from a camera) is converted to it before it is scaled and reduced; one without
     // is taken as sRGB.
+    if (!profileFitsPicture(image))
+        image.setColorSpace(QColorSpace());
     if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb))
         image.convertToColorSpace(QColorSpace::SRgb);
     return reducedToRead(std::move(image));
 }
 
 Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName) {
-    using Fail = Result<QSize>;
-    if (isPalettedBmp(bytes))
-        return checkPalettedBmp(bytes);
-    if (bmpCutShort(bytes))
-        return Fail::failure(QStringLiteral("the bitmap is cut short"));
-    const auto whole = wholePictureKind(bytes, kindByName);
-    if (!whole)
-        return Fail::failure(whole.error());
-    const QByteArray& kind = whole.value();
-    if (kind == "tga")
-        return checkTga(bytes);
-    if (kind == "heif")
-        return checkHeif(bytes);
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, kind);
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return Fail::failure(reader.canRead() ? QStringLiteral("the picture's size is not known")
-                                              : reader.errorString());
-    if (const QString problem =
-            tooLargeToRead(size, reader.supportsOption(QImageIOHandler::ScaledSize));
-        !problem.isEmpty())
-        return Fail::failure(problem);
-    return size;
+    const auto plan = planPictureRead(bytes, kindByName);
+    if (!plan)
+        return Result<QSize>::failure(plan.error());
+    return plan->size;
 }
 
 Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel) {

@@ -13,10 +13,6 @@
 
 namespace velmira::wad {
 
-// The most memory a picture may take while it is read at its full size (a 64-megapixel
-// picture); JPEG and WebP are decoded at a reduced size directly and need far less.
-constexpr int kImageAllocationLimitMb = 256;
-
 // Pictures of more pixels than this are read at a reduced size of the same shape: a spray is
 // at most 256 pixels wide, and framing one needs no more. Any photo a camera takes can be used.
 constexpr qint64 kMaxReadPixels = 4 * 1024 * 1024;
@@ -48,17 +44,17 @@ bool isOneColourDesign(const QImage& bitmap, bool transparentBlue);
 // The largest picture file that is read at all.
 constexpr qint64 kMaxBitmapFileSize = 64 * 1024 * 1024;
 
-// Reads a picture from its bytes: paletted bitmaps by our own decoder, anything else by Qt's
-// image readers within the allocation limit, of the kind the content names or, where it names
-// none (TGA), of `kindByName` (the file name's extension). A JPEG or GIF that is cut short is
-// refused with the reason, as a cut-short bitmap is. A picture of more than kMaxReadPixels is
-// handed back at its readSize.
+// Reads a picture from its bytes through planPictureRead (picturecost.h), within its budget:
+// paletted bitmaps by our own decoder, anything else by Qt's image readers, of the kind the
+// content names or, where it names none (TGA), of `kindByName` (the file name's extension). A
+// JPEG or GIF that is cut short is refused with the reason, as a cut-short bitmap is. A picture
+// of more than kMaxReadPixels is handed back at its readSize.
 Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName = {},
                             const CancelCheck& cancel = {});
 
 // What decodeBitmap would refuse, found from the picture's headers without decoding it: the
-// picture's size, or why it cannot be read (cut short, damaged, or more pixels than the
-// allocation limit allows where the picture cannot be decoded at a reduced size).
+// picture's size, or why it cannot be read (cut short, damaged, or costing more than a picture
+// may take).
 Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName = {});
 
 // Reads a picture file (a regular file only, bounded by what is read).

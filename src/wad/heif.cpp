@@ -1,8 +1,14 @@
 #include "heif.h"
 
 #include "wad/compile.h"
+#include "wad/picturecost.h"
 
 #include <QColorSpace>
+#include <QHash>
+#include <QTransform>
+#include <QtEndian>
+
+#include <vector>
 
 #ifdef VELMIRA_HAVE_HEIF
 #include <libheif/heif.h>
@@ -28,6 +34,321 @@ bool isHeif(const QByteArray& bytes) {
         if (brand == heif)
             return true;
     return false;
+}
+
+namespace {
+
+// A box of an ISO base media file: its kind and where its contents lie.
+struct Box {
+    qint64 at = 0;  // its header
+    QByteArray kind;
+    qint64 start = 0;  // the contents, after the header
+    qint64 end = 0;
+};
+
+quint32 be32(const QByteArray& bytes, qint64 at) {
+    return qFromBigEndian<quint32>(bytes.constData() + at);
+}
+
+// The boxes lying between `start` and `end`; stops at the first that does not fit.
+std::vector<Box> boxesIn(const QByteArray& bytes, qint64 start, qint64 end) {
+    std::vector<Box> boxes;
+    qint64 at = start;
+    while (at + 8 <= end) {
+        qint64 size = be32(bytes, at);
+        qint64 header = 8;
+        if (size == 1) {
+            if (at + 16 > end)
+                break;
+            const quint64 large = qFromBigEndian<quint64>(bytes.constData() + at + 8);
+            if (large > static_cast<quint64>(end - at))
+                break;
+            size = static_cast<qint64>(large);
+            header = 16;
+        } else if (size == 0) {
+            size = end - at;
+        }
+        if (size < header || size > end - at)
+            break;
+        boxes.push_back(Box{at, bytes.mid(at + 4, 4), at + header, at + size});
+        at += size;
+    }
+    return boxes;
+}
+
+const Box* find(const std::vector<Box>& boxes, const char* kind) {
+    for (const Box& box : boxes)
+        if (box.kind == kind)
+            return &box;
+    return nullptr;
+}
+
+// Reads whole numbers of 1, 2 or 4 bytes from a box's contents, never past its end.
+struct Reader {
+    const QByteArray& bytes;
+    qint64 at;
+    qint64 end;
+    bool ok = true;
+    quint32 take(int width) {
+        if (!ok || at + width > end) {
+            ok = false;
+            return 0;
+        }
+        quint32 value = 0;
+        for (int i = 0; i < width; ++i)
+            value = (value << 8) | static_cast<uchar>(bytes[at + i]);
+        at += width;
+        return value;
+    }
+};
+
+// Where each of these items' data lies in the file (an offset and a length), from the iloc box:
+// only data in one piece within the file; empty where any item's is not.
+std::vector<std::pair<qint64, qint64>> dataOf(const QByteArray& bytes, const Box* iloc,
+                                              const std::vector<quint32>& items) {
+    if (!iloc || iloc->start + 6 > iloc->end)
+        return {};
+    const int version = static_cast<uchar>(bytes[iloc->start]);
+    Reader r{bytes, iloc->start + 4, iloc->end};
+    const quint32 sizes = r.take(1), more = r.take(1);
+    const int offsetSize = static_cast<int>(sizes >> 4), lengthSize = static_cast<int>(sizes & 15);
+    const int baseSize = static_cast<int>(more >> 4);
+    const int indexSize = (version == 1 || version == 2) ? static_cast<int>(more & 15) : 0;
+    const auto sized = [](int n) { return n == 0 || n == 4 || n == 8; };
+    if (!sized(offsetSize) || !sized(lengthSize) || !sized(baseSize) || !sized(indexSize))
+        return {};
+    const auto take = [&](int n) -> quint64 {
+        return n == 8 ? (quint64{r.take(4)} << 32) | r.take(4) : n == 4 ? r.take(4) : 0;
+    };
+    QHash<quint32, std::pair<qint64, qint64>> found;
+    const quint32 count = r.take(version < 2 ? 2 : 4);
+    for (quint32 i = 0; i < count && r.ok; ++i) {
+        const quint32 id = r.take(version < 2 ? 2 : 4);
+        const quint32 method = (version == 1 || version == 2) ? (r.take(2) & 15) : 0;
+        r.take(2);  // data reference
+        const quint64 base = take(baseSize);
+        const quint32 extents = r.take(2);
+        quint64 offset = 0, length = 0;
+        for (quint32 e = 0; e < extents && r.ok; ++e) {
+            take(indexSize);
+            offset = take(offsetSize);
+            length = take(lengthSize);
+        }
+        const quint64 start = base + offset;
+        if (r.ok && method == 0 && extents == 1 && length > 0 &&
+            start <= static_cast<quint64>(bytes.size()) &&
+            length <= static_cast<quint64>(bytes.size()) - start)
+            found.insert(id, {static_cast<qint64>(start), static_cast<qint64>(length)});
+    }
+    std::vector<std::pair<qint64, qint64>> located;
+    for (const quint32 id : items) {
+        if (!found.contains(id))
+            return {};
+        located.push_back(found.value(id));
+    }
+    return located;
+}
+
+}  // namespace
+
+QByteArray iccModelOf(const QByteArray& icc) {
+    return icc.size() >= 20 ? icc.mid(16, 4) : QByteArray();
+}
+
+bool profileFits(const QByteArray& iccModel, bool greyPicture) {
+    if (iccModel.isEmpty())
+        return true;
+    return greyPicture ? iccModel == "GRAY" : iccModel == "RGB ";
+}
+
+bool planesFit(QSize luma, QSize cb, QSize cr) {
+    if (luma.width() <= 0 || luma.height() <= 0)
+        return false;
+    const QSize half((luma.width() + 1) / 2, (luma.height() + 1) / 2);
+    return cb.width() >= half.width() && cb.height() >= half.height() &&
+           cr.width() >= half.width() && cr.height() >= half.height();
+}
+
+PlanesProfile planesProfile(bool decodedHasNclx, bool fileHasNclx) {
+    if (decodedHasNclx)
+        return PlanesProfile::Decoded;
+    return fileHasNclx ? PlanesProfile::File : PlanesProfile::None;
+}
+
+bool HeifHeaders::readByTiles() const {
+    if (!grid || alpha || bits != 8 || tile.isEmpty() || stored.isEmpty() ||
+        tileData.size() != tileIds.size() || tileConfig.isEmpty())
+        return false;
+    const qint64 columns = (qint64{stored.width()} + tile.width() - 1) / tile.width();
+    const qint64 rows = (qint64{stored.height()} + tile.height() - 1) / tile.height();
+    return columns * rows == static_cast<qint64>(tileIds.size());
+}
+
+Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
+    using Fail = Result<HeifHeaders>;
+    const QString damaged = QStringLiteral("the HEIF picture is damaged");
+    if (!isHeif(bytes))
+        return Fail::failure(QStringLiteral("it is not a HEIF picture"));
+    const std::vector<Box> top = boxesIn(bytes, 0, bytes.size());
+    const Box* meta = find(top, "meta");
+    if (!meta || meta->start + 4 > meta->end)
+        return Fail::failure(damaged);
+    const std::vector<Box> inner = boxesIn(bytes, meta->start + 4, meta->end);
+    const Box* pitm = find(inner, "pitm");
+    const Box* iinf = find(inner, "iinf");
+    const Box* iprp = find(inner, "iprp");
+    if (!pitm || !iinf || !iprp)
+        return Fail::failure(damaged);
+    const auto version = [&](const Box& box) {
+        return box.start < box.end ? static_cast<uchar>(bytes[box.start]) : 0;
+    };
+
+    Reader primaryReader{bytes, pitm->start + 4, pitm->end};
+    const quint32 primary = primaryReader.take(version(*pitm) == 0 ? 2 : 4);
+    if (!primaryReader.ok)
+        return Fail::failure(damaged);
+
+    // The items' kinds: only the primary's and its tiles' matter.
+    QHash<quint32, QByteArray> kinds;
+    const qint64 entriesAt = iinf->start + 4 + (version(*iinf) == 0 ? 2 : 4);
+    for (const Box& infe : boxesIn(bytes, entriesAt, iinf->end)) {
+        if (infe.kind != "infe" || version(infe) < 2)
+            continue;
+        Reader item{bytes, infe.start + 4, infe.end};
+        const quint32 id = item.take(version(infe) == 2 ? 2 : 4);
+        item.take(2);  // protection
+        item.take(4);  // the item's kind
+        if (item.ok)
+            kinds.insert(id, bytes.mid(item.at - 4, 4));
+    }
+    if (!kinds.contains(primary))
+        return Fail::failure(damaged);
+
+    // What the primary picture is made of, and whether a picture of its alpha goes with it.
+    HeifHeaders headers;
+    std::vector<quint32> tiles;
+    if (const Box* iref = find(inner, "iref")) {
+        const int idWidth = version(*iref) == 0 ? 2 : 4;
+        for (const Box& reference : boxesIn(bytes, iref->start + 4, iref->end)) {
+            Reader r{bytes, reference.start, reference.end};
+            const quint32 from = r.take(idWidth);
+            const quint32 count = r.take(2);
+            for (quint32 i = 0; i < count && r.ok; ++i) {
+                const quint32 to = r.take(idWidth);
+                if (!r.ok)
+                    break;
+                if (reference.kind == "dimg" && from == primary)
+                    tiles.push_back(to);
+                if (reference.kind == "auxl" && to == primary)
+                    headers.alpha = true;
+            }
+        }
+    }
+
+    // The properties each item has (ipco's boxes, counted from 1).
+    const std::vector<Box> iprpBoxes = boxesIn(bytes, iprp->start, iprp->end);
+    const Box* ipco = find(iprpBoxes, "ipco");
+    const Box* ipma = find(iprpBoxes, "ipma");
+    if (!ipco || !ipma)
+        return Fail::failure(damaged);
+    const std::vector<Box> properties = boxesIn(bytes, ipco->start, ipco->end);
+    const quint32 firstTile = tiles.empty() ? primary : tiles.front();
+    std::vector<const Box*> ofPrimary, ofTile;
+    QHash<quint32, const Box*> configOf;  // each item's decoder configuration
+    {
+        const int flags =
+            ipma->start + 4 <= ipma->end ? static_cast<uchar>(bytes[ipma->start + 3]) : 0;
+        Reader r{bytes, ipma->start + 4, ipma->end};
+        const quint32 entries = r.take(4);
+        for (quint32 e = 0; e < entries && r.ok; ++e) {
+            const quint32 id = r.take(version(*ipma) < 1 ? 2 : 4);
+            const quint32 count = r.take(1);
+            for (quint32 i = 0; i < count && r.ok; ++i) {
+                const quint32 index = (flags & 1) ? (r.take(2) & 0x7fff) : (r.take(1) & 0x7f);
+                if (!r.ok || index == 0 || index > properties.size())
+                    continue;
+                const Box* property = &properties[index - 1];
+                if (id == primary)
+                    ofPrimary.push_back(property);
+                if (id == firstTile)
+                    ofTile.push_back(property);
+                if (property->kind == "hvcC" || property->kind == "av1C")
+                    configOf.insert(id, property);
+            }
+        }
+        if (!r.ok)
+            return Fail::failure(damaged);
+    }
+
+    const auto sizeOf = [&](const std::vector<const Box*>& of) {
+        for (const Box* p : of) {
+            if (p->kind != "ispe")
+                continue;
+            Reader r{bytes, p->start + 4, p->end};
+            const quint32 width = r.take(4), height = r.take(4);
+            if (r.ok && width > 0 && height > 0 && width <= 0x7fffffff && height <= 0x7fffffff)
+                return QSize(static_cast<int>(width), static_cast<int>(height));
+        }
+        return QSize();
+    };
+    const auto bitsOf = [&](const std::vector<const Box*>& of) {
+        int bits = 0;
+        for (const Box* p : of) {
+            if (p->kind == "pixi") {
+                Reader r{bytes, p->start + 4, p->end};
+                const quint32 channels = r.take(1);
+                for (quint32 c = 0; c < channels && r.ok; ++c)
+                    bits = std::max(bits, static_cast<int>(r.take(1)));
+            } else if (p->kind == "hvcC" && p->start + 18 <= p->end) {
+                bits = std::max(bits, 8 + (static_cast<uchar>(bytes[p->start + 17]) & 7));
+            } else if (p->kind == "av1C" && p->start + 3 <= p->end) {
+                const auto flags = static_cast<uchar>(bytes[p->start + 2]);
+                bits = std::max(bits, (flags & 0x40) ? ((flags & 0x20) ? 12 : 10) : 8);
+            }
+        }
+        return bits;
+    };
+
+    headers.size = sizeOf(ofPrimary);
+    if (headers.size.isEmpty())
+        return Fail::failure(QStringLiteral("the HEIF picture's size is not valid"));
+    headers.bits = std::max({8, bitsOf(ofPrimary), bitsOf(ofTile)});
+    headers.stored = headers.size;
+    headers.grid = kinds.value(primary) == "grid";
+    if (headers.grid) {
+        headers.tiles = static_cast<int>(std::min<std::size_t>(tiles.size(), 1 << 30));
+        headers.tile = sizeOf(ofTile);
+        headers.tileIds = tiles;
+        // What reading it tile by tile takes: one decoder configuration for every tile, and
+        // each tile's coded data in one piece within the file.
+        const Box* config = configOf.value(firstTile);
+        bool same = config != nullptr;
+        for (const quint32 id : tiles)
+            same = same && configOf.value(id) == config;
+        const auto located = dataOf(bytes, find(inner, "iloc"), tiles);
+        if (same && located.size() == tiles.size()) {
+            headers.tileConfig = bytes.mid(config->at, config->end - config->at);
+            headers.tileKind = kinds.value(firstTile);
+            headers.tileData = located;
+        }
+    }
+    for (const Box* p : ofPrimary) {
+        if (p->kind == "irot" && p->start < p->end) {
+            const int turns = static_cast<uchar>(bytes[p->start]) & 3;
+            if (turns & 1)
+                headers.size.transpose();
+            if (turns != 0)
+                headers.transforms.push_back(turns);
+        }
+        if (p->kind == "imir" && p->start < p->end)
+            headers.transforms.push_back((static_cast<uchar>(bytes[p->start]) & 1) ? -1 : -2);
+        if (p->kind == "colr" && p->start + 4 <= p->end) {
+            const QByteArray type = bytes.mid(p->start, 4);
+            if ((type == "prof" || type == "rICC") && p->start + 4 + 20 <= p->end)
+                headers.iccModel = bytes.mid(p->start + 4 + 16, 4);
+        }
+    }
+    return headers;
 }
 
 #ifdef VELMIRA_HAVE_HEIF
@@ -82,7 +403,8 @@ Opened openHeif(const QByteArray& bytes) {
     return opened;
 }
 
-// The colour space the picture's profile names; invalid where it names none, or sRGB.
+// The colour space the picture's profile names; invalid where it names none, or sRGB, or its
+// ICC profile is of another colour model than the picture's red, green and blue (a grey one).
 QColorSpace colourSpaceOf(const heif_image_handle* handle) {
     const heif_color_profile_type type = heif_image_handle_get_color_profile_type(handle);
     if (type == heif_color_profile_type_prof || type == heif_color_profile_type_rICC) {
@@ -90,7 +412,8 @@ QColorSpace colourSpaceOf(const heif_image_handle* handle) {
                        Qt::Uninitialized);
         if (!icc.isEmpty() &&
             heif_image_handle_get_raw_color_profile(handle, icc.data()).code == heif_error_Ok)
-            return QColorSpace::fromIccProfile(icc);
+            return profileFits(iccModelOf(icc), false) ? QColorSpace::fromIccProfile(icc)
+                                                       : QColorSpace();
     }
     heif_color_profile_nclx* nclx = nullptr;
     if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
@@ -109,10 +432,9 @@ struct YCbCrMatrix {
     bool fullRange = true;
 };
 
-YCbCrMatrix matrixOf(const heif_image_handle* handle) {
+YCbCrMatrix matrixOf(const heif_color_profile_nclx* nclx) {
     YCbCrMatrix matrix;
-    heif_color_profile_nclx* nclx = nullptr;
-    if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
+    if (!nclx)
         return matrix;
     switch (nclx->matrix_coefficients) {
         case heif_matrix_coefficients_ITU_R_BT_709_5:
@@ -127,8 +449,35 @@ YCbCrMatrix matrixOf(const heif_image_handle* handle) {
             break;
     }
     matrix.fullRange = nclx->full_range_flag != 0;
-    heif_nclx_color_profile_free(nclx);
     return matrix;
+}
+
+struct NclxFree {
+    void operator()(heif_color_profile_nclx* nclx) const { heif_nclx_color_profile_free(nclx); }
+};
+using Nclx = std::unique_ptr<heif_color_profile_nclx, NclxFree>;
+
+// How the decoded planes make colours: as the decoded picture's own profile says where libheif
+// gives it one (a newer libheif hands back planes it has already converted, and says so), as
+// the file's says where it gives none (an older one hands them back as stored).
+YCbCrMatrix planesMatrix(const heif_image* decoded, const heif_image_handle* handle) {
+    heif_color_profile_nclx* own = nullptr;
+    const bool decodedHas =
+        heif_image_get_nclx_color_profile(decoded, &own).code == heif_error_Ok && own;
+    const Nclx ownProfile(own);
+    heif_color_profile_nclx* file = nullptr;
+    const bool fileHas =
+        heif_image_handle_get_nclx_color_profile(handle, &file).code == heif_error_Ok && file;
+    const Nclx fileProfile(file);
+    switch (planesProfile(decodedHas, fileHas)) {
+        case PlanesProfile::Decoded:
+            return matrixOf(ownProfile.get());
+        case PlanesProfile::File:
+            return matrixOf(fileProfile.get());
+        case PlanesProfile::None:
+            break;
+    }
+    return matrixOf(nullptr);
 }
 
 // The planes of an 8-bit 4:2:0 picture.
@@ -207,9 +556,11 @@ QImage averagedYCbCr(const heif_image* image, QSize target, const YCbCrMatrix& m
     p.height = heif_image_get_height(image, heif_channel_Y);
     // Each pair of rows and columns has its colour sample: the colour planes are half the size,
     // rounded up (what libheif makes of 4:2:0; anything else is decoded as RGB).
-    if (!p.y || !p.cb || !p.cr ||
-        heif_image_get_width(image, heif_channel_Cb) < (p.width + 1) / 2 ||
-        heif_image_get_height(image, heif_channel_Cb) < (p.height + 1) / 2)
+    const QSize cb(heif_image_get_width(image, heif_channel_Cb),
+                   heif_image_get_height(image, heif_channel_Cb));
+    const QSize cr(heif_image_get_width(image, heif_channel_Cr),
+                   heif_image_get_height(image, heif_channel_Cr));
+    if (!p.y || !p.cb || !p.cr || !planesFit(QSize(p.width, p.height), cb, cr))
         return QImage();
     QImage reduced(target, QImage::Format_RGB32);
     const ReducedColumns blocks = reducedColumns(p.width, target.width());
@@ -244,7 +595,172 @@ QImage decodedYCbCr(const heif_image_handle* handle) {
         return QImage();
     const QSize size(heif_image_get_width(decoded, heif_channel_Y),
                      heif_image_get_height(decoded, heif_channel_Y));
-    return averagedYCbCr(decoded, readSize(size), matrixOf(handle));
+    return averagedYCbCr(decoded, readSize(size), planesMatrix(decoded, handle));
+}
+
+// A picture turned and mirrored as its headers say, in their order.
+QImage transformedBy(QImage image, const std::vector<int>& transforms) {
+    for (const int step : transforms) {
+        if (step > 0)
+            image = image.transformed(QTransform().rotate(-90.0 * step));
+        else
+            image = image.mirrored(step == -1, step == -2);
+    }
+    return image;
+}
+
+QByteArray bigEndian(quint32 value, int width) {
+    QByteArray out;
+    for (int i = width - 1; i >= 0; --i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xff));
+    return out;
+}
+QByteArray boxOf(const char* kind, const QByteArray& payload) {
+    return bigEndian(static_cast<quint32>(8 + payload.size()), 4) + kind + payload;
+}
+QByteArray fullBoxOf(const char* kind, int version, const QByteArray& payload) {
+    return boxOf(kind, bigEndian(static_cast<quint32>(version) << 24, 4) + payload);
+}
+
+// One tile of a grid as a HEIF file of its own: the tiles' decoder configuration and size, and
+// the tile's coded data.
+QByteArray tileFile(const QByteArray& bytes, const HeifHeaders& headers, std::size_t index) {
+    const bool av1 = headers.tileKind == "av01";
+    const QByteArray brand = av1 ? "avif" : "heic";
+    const QByteArray ftyp = boxOf("ftyp", brand + bigEndian(0, 4) + "mif1" + brand);
+    const auto [offset, length] = headers.tileData[index];
+    const auto meta = [&](qint64 at) {
+        const QByteArray iloc = fullBoxOf(
+            "iloc", 1,
+            QByteArray("\x44\x00", 2) + bigEndian(1, 2) + bigEndian(1, 2) + bigEndian(0, 2) +
+                bigEndian(0, 2) + bigEndian(1, 2) + bigEndian(static_cast<quint32>(at), 4) +
+                bigEndian(static_cast<quint32>(length), 4));
+        const QByteArray infe =
+            fullBoxOf("infe", 2, bigEndian(1, 2) + bigEndian(0, 2) + headers.tileKind + '\0');
+        const QByteArray ispe =
+            fullBoxOf("ispe", 0,
+                      bigEndian(static_cast<quint32>(headers.tile.width()), 4) +
+                          bigEndian(static_cast<quint32>(headers.tile.height()), 4));
+        const QByteArray ipma =
+            fullBoxOf("ipma", 0, bigEndian(1, 4) + bigEndian(1, 2) + QByteArray("\x02\x81\x02", 3));
+        return fullBoxOf("meta", 0,
+                         fullBoxOf("hdlr", 0, QByteArray(4, '\0') + "pict" + QByteArray(13, '\0')) +
+                             fullBoxOf("pitm", 0, bigEndian(1, 2)) + iloc +
+                             fullBoxOf("iinf", 0, bigEndian(1, 2) + infe) +
+                             boxOf("iprp", boxOf("ipco", headers.tileConfig + ispe) + ipma));
+    };
+    const qint64 at = ftyp.size() + meta(0).size() + 8;
+    return ftyp + meta(at) + boxOf("mdat", bytes.mid(offset, length));
+}
+
+// A grid of 8-bit 4:2:0 tiles averaged tile by tile into the reduced picture, each tile decoded
+// on its own and let go: the whole picture never exists, at any size (a phone's 48-megapixel
+// photo, or a small file naming one tile ten thousand times). Null where a tile is not such a
+// tile (the picture is then decoded whole), with `problem` set where it cannot be read at all.
+QImage averagedTiles(const QByteArray& bytes, const heif_image_handle* grid,
+                     const HeifHeaders& headers, const CancelCheck& cancel, QString* problem) {
+    const QSize upright = readSize(headers.size);
+    const QSize target = headers.size == headers.stored ? upright : upright.transposed();
+    const QSize stored = headers.stored, tile = headers.tile;
+    const int columns = (stored.width() + tile.width() - 1) / tile.width();
+    const ReducedColumns across = reducedColumns(stored.width(), target.width());
+    const ReducedColumns down = reducedColumns(stored.height(), target.height());
+    std::vector<quint32> sums(static_cast<std::size_t>(qint64{target.width()} * target.height()) *
+                              3);
+    YCbCrMatrix matrix;
+    for (std::size_t i = 0; i < headers.tileIds.size(); ++i) {
+        if (isCancelled(cancel)) {
+            *problem = kCancelledText;
+            return QImage();
+        }
+        // libheif 1.15 hands out no tile of a grid: each is read as a file of its own.
+        const QByteArray file = tileFile(bytes, headers, i);
+        const Opened opened = openHeif(file);
+        if (!opened.handle)
+            return QImage();
+        const heif_image_handle* found = opened.handle.get();
+        if (heif_image_handle_has_alpha_channel(found) ||
+            heif_image_handle_get_luma_bits_per_pixel(found) != 8)
+            return QImage();
+        heif_decoding_options* options = heif_decoding_options_alloc();
+        options->ignore_transformations = 1;  // the grid's own are applied to the whole
+        heif_image* decoded = nullptr;
+        const heif_error error =
+            heif_decode_image(found, &decoded, heif_colorspace_YCbCr, heif_chroma_420, options);
+        heif_decoding_options_free(options);
+        if (error.code != heif_error_Ok) {
+            *problem = reasonOf(error);
+            return QImage();
+        }
+        const std::unique_ptr<heif_image, ImageRelease> image(decoded);
+        Planes p;
+        p.y = heif_image_get_plane_readonly(decoded, heif_channel_Y, &p.yStride);
+        p.cb = heif_image_get_plane_readonly(decoded, heif_channel_Cb, &p.cbStride);
+        p.cr = heif_image_get_plane_readonly(decoded, heif_channel_Cr, &p.crStride);
+        p.width = heif_image_get_width(decoded, heif_channel_Y);
+        p.height = heif_image_get_height(decoded, heif_channel_Y);
+        const QSize cb(heif_image_get_width(decoded, heif_channel_Cb),
+                       heif_image_get_height(decoded, heif_channel_Cb));
+        const QSize cr(heif_image_get_width(decoded, heif_channel_Cr),
+                       heif_image_get_height(decoded, heif_channel_Cr));
+        if (!p.y || !p.cb || !p.cr ||
+            heif_image_get_bits_per_pixel_range(decoded, heif_channel_Y) != 8 ||
+            !planesFit(QSize(p.width, p.height), cb, cr) || p.width < tile.width() ||
+            p.height < tile.height())
+            return QImage();
+        if (i == 0)
+            matrix = planesMatrix(decoded, grid);
+        const int left = static_cast<int>(i % static_cast<std::size_t>(columns)) * tile.width();
+        const int top = static_cast<int>(i / static_cast<std::size_t>(columns)) * tile.height();
+        const int width = std::min(tile.width(), stored.width() - left);
+        const int height = std::min(tile.height(), stored.height() - top);
+        for (int y = 0; y < height; ++y) {
+            const uint8_t* luma = p.y + static_cast<qsizetype>(y) * p.yStride;
+            const uint8_t* blue = p.cb + static_cast<qsizetype>(y / 2) * p.cbStride;
+            const uint8_t* red = p.cr + static_cast<qsizetype>(y / 2) * p.crStride;
+            quint32* row =
+                sums.data() + static_cast<std::size_t>(down.of[static_cast<std::size_t>(top + y)]) *
+                                  static_cast<std::size_t>(target.width()) * 3;
+            for (int x = 0; x < width; ++x) {
+                quint32* sum = row + 3 * static_cast<std::size_t>(
+                                             across.of[static_cast<std::size_t>(left + x)]);
+                sum[0] += luma[x];
+                sum[1] += blue[x / 2];
+                sum[2] += red[x / 2];
+            }
+        }
+    }
+    QImage reduced(target, QImage::Format_RGB32);
+    const float kr = static_cast<float>(matrix.kr), kb = static_cast<float>(matrix.kb);
+    const float kg = 1.0f - kr - kb;
+    const auto channel = [](float v) {
+        return static_cast<int>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
+    };
+    for (int ty = 0; ty < target.height(); ++ty) {
+        auto* out = reinterpret_cast<QRgb*>(reduced.scanLine(ty));
+        for (int tx = 0; tx < target.width(); ++tx) {
+            const float each = 1.0f / static_cast<float>(std::max<quint64>(
+                                          1, across.count[static_cast<std::size_t>(tx)] *
+                                                 down.count[static_cast<std::size_t>(ty)]));
+            const quint32* sum = sums.data() + (static_cast<std::size_t>(ty) *
+                                                    static_cast<std::size_t>(target.width()) +
+                                                static_cast<std::size_t>(tx)) *
+                                                   3;
+            float luma = static_cast<float>(sum[0]) * each;
+            float cb = static_cast<float>(sum[1]) * each - 128.0f;
+            float cr = static_cast<float>(sum[2]) * each - 128.0f;
+            if (!matrix.fullRange) {
+                luma = (luma - 16.0f) * (255.0f / 219.0f);
+                cb *= 255.0f / 224.0f;
+                cr *= 255.0f / 224.0f;
+            }
+            const float r = luma + 2.0f * (1.0f - kr) * cr;
+            const float b = luma + 2.0f * (1.0f - kb) * cb;
+            const float g = (luma - kr * r - kb * b) / kg;
+            out[tx] = qRgb(channel(r), channel(g), channel(b));
+        }
+    }
+    return transformedBy(std::move(reduced), headers.transforms);
 }
 
 // The picture decoded as RGB (with its alpha, if any) at its read size.
@@ -267,7 +783,7 @@ QImage decodedRgb(const heif_image_handle* handle, QString* problem) {
         heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
     const int width = heif_image_get_width(decoded, heif_channel_interleaved);
     const int height = heif_image_get_height(decoded, heif_channel_interleaved);
-    if (!plane || width <= 0 || height <= 0) {
+    if (!plane || !planesFit(QSize(width, height), QSize(width, height), QSize(width, height))) {
         *problem = QStringLiteral("the HEIF picture has no pixels");
         return QImage();
     }
@@ -296,25 +812,33 @@ QStringList heifExtensions() {
 }
 
 Result<QSize> checkHeif(const QByteArray& bytes) {
-    const Opened opened = openHeif(bytes);
-    if (!opened.handle)
-        return Result<QSize>::failure(opened.error);
-    const QSize size(heif_image_handle_get_width(opened.handle.get()),
-                     heif_image_handle_get_height(opened.handle.get()));
-    if (size.isEmpty())
-        return Result<QSize>::failure(QStringLiteral("the HEIF picture's size is not valid"));
-    return size;
+    // From the boxes alone: libheif takes seconds over a file of many thousands of items.
+    const auto headers = readHeifHeaders(bytes);
+    if (!headers)
+        return Result<QSize>::failure(headers.error());
+    return headers->size;
 }
 
 Result<QImage> decodeHeif(const QByteArray& bytes, const CancelCheck& cancel) {
     using Fail = Result<QImage>;
+    // Planned from the boxes first: a grid that would cost more than a picture may take is
+    // never handed to libheif to decode.
+    if (const auto plan = planPictureRead(bytes, "heif"); !plan)
+        return Fail::failure(plan.error());
     const Opened opened = openHeif(bytes);
     if (!opened.handle)
         return Fail::failure(opened.error);
     if (isCancelled(cancel))
         return Fail::failure(kCancelledText);
-    QImage picture = decodedYCbCr(opened.handle.get());
     QString problem;
+    QImage picture;
+    if (const auto headers = readHeifHeaders(bytes); headers && headers->readByTiles()) {
+        picture = averagedTiles(bytes, opened.handle.get(), headers.value(), cancel, &problem);
+        if (!problem.isEmpty())
+            return Fail::failure(problem);
+    }
+    if (picture.isNull())
+        picture = decodedYCbCr(opened.handle.get());
     if (picture.isNull())
         picture = decodedRgb(opened.handle.get(), &problem);
     if (picture.isNull())

@@ -1,0 +1,20 @@
+// Feeds any bytes to the parsers that walk a picture's own structures before anything is
+// decoded: the Exif block's first directory, a WebP's chunks and a HEIF file's boxes; and the
+// inflater and row reader of the PNGs Qt would decode whole.
+#include "wad/exif.h"
+#include "wad/heif.h"
+#include "wad/pngstream.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // A copy of exactly the bytes given: a read one past their end is caught.
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    (void)velmira::wad::exifOrientation(bytes);
+    (void)velmira::wad::webpOrientation(bytes);
+    (void)velmira::wad::readHeifHeaders(bytes);
+    (void)velmira::wad::inflateStream(bytes, [](const uchar*, qint64) { return true; });
+    (void)velmira::wad::decodePngReduced(bytes, QSize(7, 5));
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace velmira::wad {
+
+// The orientation an Exif block's first directory gives (1 to 8; 1 when it gives none or the
+// block is damaged): the tag phones write to say how a photo stored lying down is to be turned.
+// The block may begin with "Exif\0\0"; no entry past the block's end is read, and at most
+// kMaxExifEntries entries are looked at.
+int exifOrientation(const QByteArray& exif);
+
+// The most directory entries looked at for the orientation.
+constexpr int kMaxExifEntries = 512;
+
+// The orientation a WebP file's EXIF chunk gives; 1 when it has none.
+int webpOrientation(const QByteArray& bytes);
+
+}  // namespace velmira::wad
