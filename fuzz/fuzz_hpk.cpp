@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto cache = velmira::wad::readSprayCache(bytes);
     if (cache)
         for (const auto& spray : cache->sprays) {
-            const auto lumps = velmira::wad::readWad(cache->view(spray), 1);
+            const auto lumps = velmira::wad::readWad(velmira::wad::sprayIn(bytes, spray), 1);
             if (lumps && !lumps->empty())
                 (void)velmira::wad::readMipTexture(lumps->front().data);
         }
