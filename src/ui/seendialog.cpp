@@ -245,9 +245,6 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
     m_grid->setMovement(QListView::Static);
     m_grid->setResizeMode(QListView::Adjust);
     m_grid->setUniformItemSizes(true);
-    // Thousands of sprays are laid out a few hundred at a time, the window answering between.
-    m_grid->setLayoutMode(QListView::Batched);
-    m_grid->setBatchSize(600);
     m_grid->setIconSize(QSize(SeenSprayModel::kIconSide, SeenSprayModel::kIconSide));
     m_grid->setGridSize(QSize(SeenSprayModel::kIconSide + 24, SeenSprayModel::kIconSide + 32));
     m_grid->setSpacing(4);
