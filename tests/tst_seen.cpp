@@ -23,9 +23,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <thread>
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace velmira;
@@ -595,3 +597,49 @@ TEST(SprayCacheReadAgain, ReadsExactlyTheSprayFromARegularFile) {
         wad::readSprayAgain(scratch.path(QStringLiteral("none")), {QString(), 12, 600}).error(),
         QStringLiteral("it is gone"));
 }
+
+#ifndef Q_OS_WIN
+// Another program replacing the cache again and again while its sprays are kept: every file
+// kept is a spray as listed, byte for byte, and every one not kept is named with its cache.
+TEST_F(SeenTest, ACacheReplacedOverAndOverWhileSavingNeverGivesAnotherSpray) {
+    const std::vector<HpkEntry> listed = manySprays(300);
+    std::vector<HpkEntry> others = manySprays(301);
+    others.erase(others.begin());  // the same places, each holding the next one's spray
+    const QString cache =
+        env.scratch.write(QStringLiteral("Half-Life/cstrike/custom.hpk"), hpkOf(listed));
+    const QString a = env.scratch.write(QStringLiteral("a.hpk"), hpkOf(listed));
+    const QString b = env.scratch.write(QStringLiteral("b.hpk"), hpkOf(others));
+    SeenSprays seen;
+    seen.add(readSeenCache(hl, QStringLiteral("cstrike")));
+    ASSERT_EQ(seen.all().size(), 300u);
+    std::atomic<bool> stop{false};
+    std::atomic<int> swaps{0};
+    std::thread swapper([&] {
+        const QByteArray to = QFile::encodeName(cache);
+        for (int i = 0; !stop; ++i) {
+            const QByteArray from = QFile::encodeName(i % 2 ? a : b) + ".link";
+            ::unlink(from.constData());
+            if (::symlink(QFile::encodeName(i % 2 ? a : b).constData(), from.constData()) == 0 &&
+                ::rename(from.constData(), to.constData()) == 0)
+                ++swaps;
+        }
+    });
+    const SeenSaveOutcome outcome = saveSeenSprays(seen.all(), library, SeenSaveAs::Spray);
+    stop = true;
+    swapper.join();
+    EXPECT_GT(swaps, 10);
+    QSet<QByteArray> sprays;
+    for (const HpkEntry& entry : listed)
+        sprays.insert(entry.data);
+    const QStringList files = QDir(library).entryList(QDir::Files);
+    EXPECT_EQ(files.size(), outcome.saved);
+    for (const QString& file : files)
+        EXPECT_TRUE(sprays.contains(libraryFile(file))) << file.toStdString();
+    EXPECT_EQ(outcome.saved + outcome.failed.size(), 300);
+    for (const QString& line : outcome.failed)
+        EXPECT_TRUE(
+            line.startsWith(QStringLiteral("The cache of cstrike changed since the window "
+                                           "read it (another spray lies there now)")))
+            << line.toStdString();
+}
+#endif
