@@ -27,8 +27,6 @@ namespace velmira {
 namespace {
 // How many pictures' worth of memory the grid keeps drawn (each at most 96 x 96 pixels).
 constexpr int kKeptIcons = 600;
-// How many pictures the worker hands to the grid at once.
-constexpr std::size_t kPicturesHandedTogether = 24;
 
 // What a batch cancelled part way says.
 QString stoppedLine(int saved, int count) {
@@ -140,36 +138,26 @@ void SeenSprayModel::makeWanted() {
         return;
     std::vector<SeenSpray> wanted;
     wanted.swap(m_wanted);
+    // Each picture handed to the grid as soon as it is made.
     m_pool.start([this, wanted = std::move(wanted)] {
-        std::vector<Made> made;
-        const auto hand = [&] {
-            QMetaObject::invokeMethod(
-                this, [this, made] { picturesMade(made); }, Qt::QueuedConnection);
-            made.clear();
-        };
         for (const SeenSpray& spray : wanted) {
             if (m_closing)
                 return;
             const auto bytes = readSeenSpray(spray);
-            made.push_back(
-                Made{spray.hash,
-                     bytes ? seenIcon(sprayPictureOfWad(bytes.value()), kIconSide) : QImage()});
-            if (made.size() == kPicturesHandedTogether)
-                hand();
+            Made made{spray.hash,
+                      bytes ? seenIcon(sprayPictureOfWad(bytes.value()), kIconSide) : QImage()};
+            QMetaObject::invokeMethod(
+                this, [this, made] { pictureMade(made); }, Qt::QueuedConnection);
         }
-        if (!made.empty())
-            hand();
     });
 }
 
-void SeenSprayModel::picturesMade(const std::vector<Made>& made) {
-    for (const Made& one : made) {
-        m_making.remove(one.hash);
-        if (one.icon.isNull())
-            m_unreadable.insert(one.hash);
-        else
-            m_icons.insert(one.hash, new QPixmap(QPixmap::fromImage(one.icon)));
-    }
+void SeenSprayModel::pictureMade(const Made& made) {
+    m_making.remove(made.hash);
+    if (made.icon.isNull())
+        m_unreadable.insert(made.hash);
+    else
+        m_icons.insert(made.hash, new QPixmap(QPixmap::fromImage(made.icon)));
     if (!m_rows.empty())
         emit dataChanged(index(0), index(static_cast<int>(m_rows.size()) - 1),
                          {Qt::DecorationRole});
@@ -218,15 +206,6 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
     setObjectName(QStringLiteral("frmSeen"));
     setWindowTitle(QStringLiteral("Sprays Seen in Games"));
     m_pool.setMaxThreadCount(1);
-    m_savePool.setMaxThreadCount(1);
-    m_progressTimer.setInterval(50);
-    connect(&m_progressTimer, &QTimer::timeout, this, [this] {
-        if (!m_progress)
-            return;
-        m_progress->setValue(m_savedSoFar.load());
-        if (m_progress->wasCanceled())
-            m_stopSaving = true;
-    });
     readCache = [game = m_gameFolder](const QString& mod, const wad::CancelCheck& cancel) {
         return readSeenCache(game, mod, cancel);
     };
@@ -445,20 +424,27 @@ std::vector<SeenSpray> SeenDialog::chosenCopies() const {
 void SeenDialog::startSaving(int count, const QString& label, SaveWork work,
                              std::function<void(const SeenSaveOutcome&)> done) {
     m_stopSaving = false;
-    m_savedSoFar = 0;
     m_progress = new QProgressDialog(label, QStringLiteral("Cancel"), 0, count, this);
     m_progress->setObjectName(QStringLiteral("dlgSeenSaving"));
     m_progress->setWindowTitle(windowTitle());
-    m_progress->setWindowModality(Qt::WindowModal);
+    // Not modal: a modal one would turn the event loop inside each step it is shown, and the
+    // window stays usable meanwhile (one batch at a time; closing it stops the batch).
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
     m_progress->setMinimumDuration(400);
     connect(m_progress, &QProgressDialog::canceled, this, [this] { m_stopSaving = true; });
-    m_progressTimer.start();
     updateButtons();
-    m_savePool.start([this, work = std::move(work), done = std::move(done)] {
-        const SeenSaveOutcome outcome = work([this] { return m_stopSaving.load(); },
-                                             [this](int saved) { m_savedSoFar = saved; });
+    const auto progress = [this](int saved) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, saved] {
+                if (m_progress)
+                    m_progress->setValue(saved);
+            },
+            Qt::QueuedConnection);
+    };
+    m_savePool.start([this, work = std::move(work), done = std::move(done), progress] {
+        const SeenSaveOutcome outcome = work([this] { return m_stopSaving.load(); }, progress);
         QMetaObject::invokeMethod(
             this, [this, outcome, done] { savingFinished(outcome, done); }, Qt::QueuedConnection);
     });
@@ -466,7 +452,6 @@ void SeenDialog::startSaving(int count, const QString& label, SaveWork work,
 
 void SeenDialog::savingFinished(const SeenSaveOutcome& outcome,
                                 const std::function<void(const SeenSaveOutcome&)>& done) {
-    m_progressTimer.stop();
     delete m_progress;
     m_progress = nullptr;
     updateButtons();
@@ -542,7 +527,6 @@ void SeenDialog::saveAsPicture() {
                 SeenSaveOutcome outcome;
                 QString reason;
                 if (saveSeenPicture(spray, path, &reason)) {
-                    outcome.saved = 1;
                     outcome.last = path;
                 } else {
                     outcome.failed << path + QStringLiteral(": ") + reason;

@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QSet>
 #include <QThreadPool>
-#include <QTimer>
 
 #include <atomic>
 #include <functional>
@@ -56,7 +55,7 @@ class SeenSprayModel : public QAbstractListModel {
     bool shows(const SeenSpray& spray) const;
     QPixmap iconOf(const SeenSpray& spray) const;
     void makeWanted();
-    void picturesMade(const std::vector<Made>& made);
+    void pictureMade(const Made& made);
 
     const SeenSprays* m_sprays = nullptr;
     QString m_mod;
@@ -142,9 +141,7 @@ class SeenDialog : public QDialog {
 
     QThreadPool m_savePool;
     std::atomic<bool> m_stopSaving{false};
-    std::atomic<int> m_savedSoFar{0};
     QProgressDialog* m_progress = nullptr;
-    QTimer m_progressTimer;
 
     QComboBox* m_modChooser = nullptr;
     QListView* m_grid = nullptr;
