@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -654,3 +655,30 @@ TEST_F(SeenTest, ACacheReplacedOverAndOverWhileSavingNeverGivesAnotherSpray) {
             << line.toStdString();
 }
 #endif
+
+// A picture made is told to the grid for its own row only, in a grid showing one mod's sprays
+// too; a picture whose spray is not shown (another mod chosen meanwhile) is told to none.
+TEST_F(SeenTest, APictureMadeIsToldForItsOwnRow) {
+    SeenSprays seen;
+    seen.add(readSeenCache(hl, QStringLiteral("cstrike")));  // shared, wide
+    seen.add(readSeenCache(hl, QStringLiteral("valve")));    // own (shared seen already)
+    SeenSprayModel model;
+    model.setSprays(&seen, QStringLiteral("valve"));
+    ASSERT_EQ(model.rowCount(), 2);
+    QSignalSpy told(&model, &QAbstractItemModel::dataChanged);
+    (void)model.index(1, 0).data(Qt::DecorationRole);  // own, the third spray seen
+    model.waitForPictures();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0][0].toModelIndex().row(), 1);
+    EXPECT_EQ(told[0][1].toModelIndex().row(), 1);
+    EXPECT_EQ(told[0][2].value<QList<int>>(), QList<int>({Qt::DecorationRole}));
+    EXPECT_EQ(
+        qAlpha(model.index(1, 0).data(Qt::DecorationRole).value<QPixmap>().toImage().pixel(48, 48)),
+        255);
+    // Asked for, then another mod chosen before it is made.
+    told.clear();
+    (void)model.index(0, 0).data(Qt::DecorationRole);  // shared
+    model.setSprays(&seen, QStringLiteral("dmc"));
+    model.waitForPictures();
+    EXPECT_TRUE(told.isEmpty());
+}

@@ -80,6 +80,11 @@ void SeenSprays::clear() {
     m_byHash.clear();
 }
 
+qsizetype SeenSprays::indexOf(const QByteArray& hash) const {
+    const auto known = m_byHash.constFind(hash);
+    return known == m_byHash.constEnd() ? -1 : static_cast<qsizetype>(*known);
+}
+
 int SeenSprays::add(const SeenCache& cache) {
     int added = 0;
     for (const SeenCache::Spray& read : cache.sprays) {

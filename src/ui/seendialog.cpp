@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmira {
 
 namespace {
@@ -158,9 +160,15 @@ void SeenSprayModel::pictureMade(const Made& made) {
         m_unreadable.insert(made.hash);
     else
         m_icons.insert(made.hash, new QPixmap(QPixmap::fromImage(made.icon)));
-    if (!m_rows.empty())
-        emit dataChanged(index(0), index(static_cast<int>(m_rows.size()) - 1),
-                         {Qt::DecorationRole});
+    // The row showing it, if it is still shown (the rows are in the order of the sprays).
+    const qsizetype spray = m_sprays ? m_sprays->indexOf(made.hash) : -1;
+    if (spray < 0)
+        return;
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), static_cast<std::size_t>(spray));
+    if (at == m_rows.end() || *at != static_cast<std::size_t>(spray))
+        return;
+    const QModelIndex row = index(static_cast<int>(at - m_rows.begin()));
+    emit dataChanged(row, row, {Qt::DecorationRole});
 }
 
 void SeenSprayModel::waitForPictures() {

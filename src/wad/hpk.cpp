@@ -100,9 +100,10 @@ Result<QByteArray> readSprayAgain(const QString& path, const CachedSpray& spray)
         return Fail::failure(QStringLiteral("it cannot be opened: %1").arg(file.errorString()));
     }
 #endif
-    if (file.size() < spray.offset + spray.length || !file.seek(spray.offset))
+    if (!file.seek(spray.offset))
         return Fail::failure(QStringLiteral("it is shorter now"));
-    // Bounded by the length asked for, whatever the file does meanwhile.
+    // Bounded by the length asked for, whatever the file does meanwhile: a file that ends (or
+    // is cut) before it is shorter than when it was listed.
     QByteArray bytes(static_cast<qsizetype>(spray.length), Qt::Uninitialized);
     qint64 got = 0;
     while (got < spray.length) {
