@@ -68,9 +68,13 @@ class HoldMeter {
 
   private:
     static double threadMilliseconds() {
+#ifdef Q_OS_LINUX
         timespec now{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
         return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+#else
+        return 0;  // the thread's own time is read on Linux only
+#endif
     }
     QTimer m_timer;
     QElapsedTimer m_clock;
