@@ -80,9 +80,8 @@ void SeenSprays::clear() {
     m_byHash.clear();
 }
 
-qsizetype SeenSprays::indexOf(const QByteArray& hash) const {
-    const auto known = m_byHash.constFind(hash);
-    return known == m_byHash.constEnd() ? -1 : static_cast<qsizetype>(*known);
+std::size_t SeenSprays::indexOf(const QByteArray& hash) const {
+    return m_byHash.value(hash, m_sprays.size());
 }
 
 int SeenSprays::add(const SeenCache& cache) {

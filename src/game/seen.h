@@ -65,8 +65,8 @@ class SeenSprays {
     // Returns how many sprays were new (they are at the end).
     int add(const SeenCache& cache);
     const std::vector<SeenSpray>& all() const { return m_sprays; }
-    // Where the spray of this hash is in all(), or -1.
-    qsizetype indexOf(const QByteArray& hash) const;
+    // Where the spray of this hash is in all(); all().size() when it is not there.
+    std::size_t indexOf(const QByteArray& hash) const;
     void clear();
 
   private:

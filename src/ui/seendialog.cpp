@@ -160,12 +160,13 @@ void SeenSprayModel::pictureMade(const Made& made) {
         m_unreadable.insert(made.hash);
     else
         m_icons.insert(made.hash, new QPixmap(QPixmap::fromImage(made.icon)));
-    // The row showing it, if it is still shown (the rows are in the order of the sprays).
-    const qsizetype spray = m_sprays ? m_sprays->indexOf(made.hash) : -1;
-    if (spray < 0)
+    // The row showing it, if it is still shown: the rows are in the order of the sprays, and a
+    // spray no longer listed is past every one of them.
+    if (!m_sprays)
         return;
-    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), static_cast<std::size_t>(spray));
-    if (at == m_rows.end() || *at != static_cast<std::size_t>(spray))
+    const std::size_t spray = m_sprays->indexOf(made.hash);
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), spray);
+    if (at == m_rows.end() || *at != spray)
         return;
     const QModelIndex row = index(static_cast<int>(at - m_rows.begin()));
     emit dataChanged(row, row, {Qt::DecorationRole});
