@@ -398,8 +398,8 @@ TEST(SprayCacheReader, OffersTheSpraysTheGameTakesAndRefusesDamagedCaches) {
     const auto cache = readSprayCache(good);
     ASSERT_TRUE(cache) << cache.error().toStdString();
     ASSERT_EQ(cache->sprays.size(), 2u);
-    EXPECT_EQ(cache->view(cache->sprays[0]), one) << "byte for byte";
-    EXPECT_EQ(cache->view(cache->sprays[1]), two);
+    EXPECT_EQ(sprayIn(good, cache->sprays[0]), one) << "byte for byte";
+    EXPECT_EQ(sprayIn(good, cache->sprays[1]), two);
     EXPECT_EQ(cache->sprays[1].name, QStringLiteral("pldecal.wad"));
     EXPECT_EQ(cache->passedOver, 2) << "a generic resource and a decal that is no spray";
 

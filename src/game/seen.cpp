@@ -18,23 +18,61 @@ SeenCache readSeenCache(const QString& gameFolder, const QString& mod,
                         const wad::CancelCheck& cancel) {
     SeenCache seen;
     seen.mod = mod;
-    const QString path = joinPath(joinPath(gameFolder, mod), kSprayCacheName);
-    if (!isPlainFile(path))
+    seen.path = joinPath(joinPath(gameFolder, mod), kSprayCacheName);
+    if (!isPlainFile(seen.path))
         return seen;
-    const auto bytes = wad::readRegularFile(path, wad::kMaxCacheSize);
+    const auto bytes = wad::readRegularFile(seen.path, wad::kMaxCacheSize);
     if (wad::isCancelled(cancel))
         return seen;
     if (!bytes) {
         seen.problem = bytes.error();
         return seen;
     }
-    auto cache = wad::readSprayCache(bytes.value());
+    const auto cache = wad::readSprayCache(bytes.value());
     if (!cache) {
         seen.problem = cache.error();
         return seen;
     }
-    seen.cache = std::make_shared<const wad::SprayCache>(std::move(cache.value()));
+    seen.sprays.reserve(cache->sprays.size());
+    for (const wad::CachedSpray& where : cache->sprays) {
+        if (wad::isCancelled(cancel))
+            return SeenCache{mod, seen.path, {}, {}};
+        const QByteArray spray = wad::sprayIn(bytes.value(), where);
+        SeenCache::Spray read;
+        read.hash = seenHash(spray);
+        read.offset = where.offset;
+        read.length = where.length;
+        // The cache's reader kept only sprays the game takes: each has its picture.
+        if (const auto lumps = wad::readWad(spray, 1); lumps && !lumps->empty())
+            if (const auto picture = wad::readMipTexture(lumps->front().data))
+                read.size = QSize(picture->width, picture->height);
+        seen.sprays.push_back(std::move(read));
+    }
     return seen;
+}
+
+QByteArray seenHash(const QByteArray& spray) {
+    return QCryptographicHash::hash(spray, QCryptographicHash::Sha256);
+}
+
+wad::Result<QByteArray> readSeenSpray(const SeenSpray& spray) {
+    QString first;
+    for (std::size_t i = 0; i < spray.places.size(); ++i) {
+        const SeenPlace& place = spray.places[i];
+        const auto bytes =
+            wad::readSprayAgain(place.cache, {QString(), place.offset, spray.length});
+        if (bytes && seenHash(bytes.value()) == spray.hash)
+            return bytes;
+        if (first.isEmpty())
+            first =
+                QStringLiteral(
+                    "The cache of %1 changed since the window read it (%2): "
+                    "press Refresh.")
+                    .arg(spray.mods.value(static_cast<qsizetype>(i)),
+                         bytes ? QStringLiteral("another spray lies there now") : bytes.error());
+    }
+    return wad::Result<QByteArray>::failure(
+        first.isEmpty() ? QStringLiteral("No cache holds the spray: press Refresh.") : first);
 }
 
 void SeenSprays::clear() {
@@ -42,30 +80,28 @@ void SeenSprays::clear() {
     m_byHash.clear();
 }
 
+std::size_t SeenSprays::indexOf(const QByteArray& hash) const {
+    return m_byHash.value(hash, m_sprays.size());
+}
+
 int SeenSprays::add(const SeenCache& cache) {
-    if (!cache.cache)
-        return 0;
     int added = 0;
-    for (const wad::CachedSpray& where : cache.cache->sprays) {
-        const QByteArray view = cache.cache->view(where);
-        const QString hash =
-            QString::fromLatin1(QCryptographicHash::hash(view, QCryptographicHash::Sha256).toHex());
-        if (const auto known = m_byHash.constFind(hash); known != m_byHash.constEnd()) {
-            QStringList& mods = m_sprays[*known].mods;
-            if (!mods.contains(cache.mod))
-                mods << cache.mod;
+    for (const SeenCache::Spray& read : cache.sprays) {
+        if (const auto known = m_byHash.constFind(read.hash); known != m_byHash.constEnd()) {
+            SeenSpray& spray = m_sprays[*known];
+            if (!spray.mods.contains(cache.mod)) {
+                spray.mods << cache.mod;
+                spray.places.push_back(SeenPlace{cache.path, read.offset});
+            }
             continue;
         }
         SeenSpray spray;
-        spray.hash = hash;
+        spray.hash = read.hash;
         spray.mods = {cache.mod};
-        spray.cache = cache.cache;
-        spray.where = where;
-        // The cache's reader kept only sprays the game takes: each has its picture.
-        if (const auto lumps = wad::readWad(view, 1); lumps && !lumps->empty())
-            if (const auto picture = wad::readMipTexture(lumps->front().data))
-                spray.size = QSize(picture->width, picture->height);
-        m_byHash.insert(hash, m_sprays.size());
+        spray.places = {SeenPlace{cache.path, read.offset}};
+        spray.size = read.size;
+        spray.length = read.length;
+        m_byHash.insert(read.hash, m_sprays.size());
         m_sprays.push_back(std::move(spray));
         ++added;
     }

@@ -2,41 +2,61 @@
 
 #include "wad/cancel.h"
 #include "wad/hpk.h"
+#include "wad/result.h"
 
 #include <QHash>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <vector>
 
 namespace velmira {
 
-// A spray the player saw in games, once however many mods' caches hold it.
-struct SeenSpray {
-    QString hash;      // SHA-256 of the spray file: the same spray in two caches is one
-    QStringList mods;  // the mods whose caches hold it, in the order they were read
-    QSize size;        // its picture's size
-    std::shared_ptr<const wad::SprayCache> cache;  // where its bytes lie
-    wad::CachedSpray where;
-    // The spray file, byte for byte, as the game keeps it.
-    QByteArray data() const { return cache->bytes.mid(where.offset, where.length); }
-    qint64 bytes() const { return where.length; }
+// Where one mod's cache holds a spray.
+struct SeenPlace {
+    QString cache;  // the cache file
+    qint64 offset = 0;
 };
 
-// One mod's cache as read: its sprays, or why it could not be read (empty when the mod has
-// none).
+// A spray the player saw in games, once however many mods' caches hold it. Only where it lies
+// is kept, never its bytes: they are read again from a cache when wanted.
+struct SeenSpray {
+    QByteArray hash;   // SHA-256 of the spray file: the same spray in two caches is one
+    QStringList mods;  // the mods whose caches hold it, in the order they were read
+    std::vector<SeenPlace> places;  // one for each of the mods, in the same order
+    QSize size;                     // its picture's size
+    qint64 length = 0;              // the spray file's size
+    qint64 bytes() const { return length; }
+};
+
+// One mod's cache as read: its sprays, each hashed and measured, or why it could not be read
+// (empty when the mod has none).
 struct SeenCache {
     QString mod;
-    std::shared_ptr<const wad::SprayCache> cache;
+    QString path;
+    struct Spray {
+        QByteArray hash;
+        QSize size;
+        qint64 offset = 0;
+        qint64 length = 0;
+    };
+    std::vector<Spray> sprays;
     QString problem;
 };
 
 // Reads a mod's cache of sprays seen on servers as it is now, read-only and without locking it
-// (the game may be running and writing it), bounded by the largest cache an engine keeps.
+// (the game may be running and writing it), bounded by the largest cache an engine keeps: each
+// spray hashed and its picture's size read, none of the bytes kept.
 SeenCache readSeenCache(const QString& gameFolder, const QString& mod,
                         const wad::CancelCheck& cancel = {});
+
+// The SHA-256 a seen spray is known by.
+QByteArray seenHash(const QByteArray& spray);
+
+// A seen spray's file, byte for byte, read again from the first of its caches that still holds
+// it unchanged; the reason (naming the changed cache) when none does.
+wad::Result<QByteArray> readSeenSpray(const SeenSpray& spray);
 
 // The sprays seen in every cache read so far, each once.
 class SeenSprays {
@@ -45,11 +65,13 @@ class SeenSprays {
     // Returns how many sprays were new (they are at the end).
     int add(const SeenCache& cache);
     const std::vector<SeenSpray>& all() const { return m_sprays; }
+    // Where the spray of this hash is in all(); all().size() when it is not there.
+    std::size_t indexOf(const QByteArray& hash) const;
     void clear();
 
   private:
     std::vector<SeenSpray> m_sprays;
-    QHash<QString, std::size_t> m_byHash;
+    QHash<QByteArray, std::size_t> m_byHash;
 };
 
 // Whether every server shows the spray: servers that keep sprays small take 64 x 64 at most.

@@ -2,6 +2,7 @@
 
 #include "library/preview.h"
 #include "library/sprays.h"
+#include "platform/files.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -72,6 +73,54 @@ bool saveSprayPicture(const QByteArray& spray, const QString& path, QString* rea
     const QFileInfo target(path);
     const OpenFolder folder = OpenFolder::open(target.absolutePath(), reason);
     return folder.isOpen() && folder.replace(target.fileName(), png, reason);
+}
+
+SeenSaveOutcome saveSeenSprays(const std::vector<SeenSpray>& sprays, const QString& folder,
+                               SeenSaveAs as, const wad::CancelCheck& cancel,
+                               const std::function<void(int)>& progress) {
+    SeenSaveOutcome outcome;
+    SeenSaver saver(folder);
+    if (!saver.problem().isEmpty()) {
+        outcome.failed << saver.problem();
+        return outcome;
+    }
+    int done = 0;
+    for (const SeenSpray& spray : sprays) {
+        if (wad::isCancelled(cancel)) {
+            outcome.stopped = true;
+            break;
+        }
+        const QString mod = spray.mods.value(0);
+        const auto bytes = readSeenSpray(spray);
+        QString reason;
+        QString name;
+        if (!bytes)
+            reason = bytes.error();
+        else if (as == SeenSaveAs::Spray)
+            name = saver.saveSpray(bytes.value(), mod, &reason);
+        else
+            name = saver.savePicture(bytes.value(), mod, &reason);
+        if (!name.isEmpty()) {
+            ++outcome.saved;
+            outcome.last = name;
+        } else if (as == SeenSaveAs::Spray) {
+            outcome.failed << reason;
+        } else {
+            outcome.failed << joinPath(folder, mod) + QStringLiteral(": ") + reason;
+        }
+        if (progress)
+            progress(++done);
+    }
+    return outcome;
+}
+
+bool saveSeenPicture(const SeenSpray& spray, const QString& path, QString* reason) {
+    const auto bytes = readSeenSpray(spray);
+    if (!bytes) {
+        *reason = bytes.error();
+        return false;
+    }
+    return saveSprayPicture(bytes.value(), path, reason);
 }
 
 QStringList firstLinesOf(const QStringList& lines, int shown) {

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "game/seen.h"
 #include "platform/openfolder.h"
+#include "wad/cancel.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
 
 namespace velmira {
 
@@ -29,8 +35,8 @@ class SeenSaver {
     QString save(const QByteArray& bytes, const QString& mod, const QString& extension,
                  QString* reason);
 
+    QString m_problem;  // before the folder: its opening writes the reason here
     OpenFolder m_folder;
-    QString m_problem;
     QHash<QString, int> m_next;  // per name stem, the first number not yet known to be taken
 };
 
@@ -42,6 +48,28 @@ QByteArray sprayPicturePng(const QByteArray& spray, QString* reason);
 // and renamed over it inside its folder, so a link there is replaced, never written through.
 // False with the reason.
 bool saveSprayPicture(const QByteArray& spray, const QString& path, QString* reason);
+
+// What a batch of seen sprays kept or saved as pictures came to.
+struct SeenSaveOutcome {
+    int saved = 0;
+    QString last;          // the name the last one saved was given
+    QStringList failed;    // one line for each that was not saved, with the reason
+    bool stopped = false;  // cancelled before the end: the ones saved stay
+};
+
+enum class SeenSaveAs { Spray, Picture };
+
+// Saves seen sprays into one folder under free names, in order: each read again from its cache
+// and checked to be the spray listed, then copied unchanged (a spray) or drawn as the game draws
+// it (a picture). Asks `cancel` before each and tells `progress` how many are done after each.
+// A folder that cannot be written into is one failure, not one for each spray.
+SeenSaveOutcome saveSeenSprays(const std::vector<SeenSpray>& sprays, const QString& folder,
+                               SeenSaveAs as, const wad::CancelCheck& cancel = {},
+                               const std::function<void(int)>& progress = {});
+
+// Writes a seen spray's picture at the path, read again from its cache and checked first. False
+// with the reason.
+bool saveSeenPicture(const SeenSpray& spray, const QString& path, QString* reason);
 
 // The lines of a failure message: the first `shown` of them, and how many more there are.
 QStringList firstLinesOf(const QStringList& lines, int shown = 10);

@@ -10,26 +10,48 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velmira {
 
 namespace {
 // How many pictures' worth of memory the grid keeps drawn (each at most 96 x 96 pixels).
 constexpr int kKeptIcons = 600;
+
+// What a batch cancelled part way says.
+QString stoppedLine(int saved, int count) {
+    return QStringLiteral("Stopped: %1 of the %2 were saved, the rest were not.")
+        .arg(saved)
+        .arg(count);
+}
 }  // namespace
 
 // The grid -----------------------------------------------------------------------------------
 
 SeenSprayModel::SeenSprayModel(QObject* parent) : QAbstractListModel(parent) {
     m_icons.setMaxCost(kKeptIcons);
+    m_pool.setMaxThreadCount(1);
+    QImage blank(kIconSide, kIconSide, QImage::Format_ARGB32_Premultiplied);
+    blank.fill(Qt::transparent);
+    m_blank = QPixmap::fromImage(blank);
+}
+
+SeenSprayModel::~SeenSprayModel() {
+    m_closing = true;
+    m_pool.clear();
+    m_pool.waitForDone();
 }
 
 bool SeenSprayModel::shows(const SeenSpray& spray) const {
@@ -42,6 +64,8 @@ void SeenSprayModel::setSprays(const SeenSprays* sprays, const QString& mod) {
     m_mod = mod;
     m_rows.clear();
     m_looked = 0;
+    // Read again, a cache that had changed may hold its sprays again.
+    m_unreadable.clear();
     endResetModel();
     spraysAdded();
 }
@@ -74,31 +98,86 @@ int SeenSprayModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
+QImage seenIcon(const QImage& picture, int side) {
+    QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    if (picture.isNull())
+        return icon;
+    const QSize shown = picture.size().boundedTo(QSize(side, side)) == picture.size()
+                            ? picture.size()
+                            : picture.size().scaled(side, side, Qt::KeepAspectRatio);
+    const QRect at(QPoint((side - shown.width()) / 2, (side - shown.height()) / 2), shown);
+    QPainter painter(&icon);
+    for (int y = at.top(); y <= at.bottom(); y += 8)
+        for (int x = at.left(); x <= at.right(); x += 8)
+            painter.fillRect(QRect(x, y, 8, 8).intersected(at),
+                             ((x - at.left() + y - at.top()) / 8) % 2 ? QColor(204, 204, 204)
+                                                                      : QColor(255, 255, 255));
+    painter.drawImage(at, picture);
+    return icon;
+}
+
 QPixmap SeenSprayModel::iconOf(const SeenSpray& spray) const {
     if (const QPixmap* kept = m_icons.object(spray.hash))
         return *kept;
-    // As the game draws it, over a checker that shows what is see-through; a spray larger than
-    // the box is made smaller, its pixels kept sharp.
-    const QImage picture = sprayPictureOfWad(spray.cache->view(spray.where));
-    QImage icon(kIconSide, kIconSide, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    if (!picture.isNull()) {
-        const QSize shown = picture.size().boundedTo(QSize(kIconSide, kIconSide)) == picture.size()
-                                ? picture.size()
-                                : picture.size().scaled(kIconSide, kIconSide, Qt::KeepAspectRatio);
-        const QRect at(QPoint((kIconSide - shown.width()) / 2, (kIconSide - shown.height()) / 2),
-                       shown);
-        QPainter painter(&icon);
-        for (int y = at.top(); y <= at.bottom(); y += 8)
-            for (int x = at.left(); x <= at.right(); x += 8)
-                painter.fillRect(QRect(x, y, 8, 8).intersected(at),
-                                 ((x - at.left() + y - at.top()) / 8) % 2 ? QColor(204, 204, 204)
-                                                                          : QColor(255, 255, 255));
-        painter.drawImage(at, picture);
+    if (!m_unreadable.contains(spray.hash) && !m_making.contains(spray.hash)) {
+        // Asked for together as the grid draws its rows, made together off the window's
+        // thread.
+        m_making.insert(spray.hash);
+        m_wanted.push_back(spray);
+        if (m_wanted.size() == 1) {
+            // data() is const for the views; the pictures it asks for are the model's cache.
+            auto* self = const_cast<SeenSprayModel*>(this);
+            QMetaObject::invokeMethod(
+                self, [self] { self->makeWanted(); }, Qt::QueuedConnection);
+        }
     }
-    auto* kept = new QPixmap(QPixmap::fromImage(icon));
-    m_icons.insert(spray.hash, kept);
-    return *kept;
+    return m_blank;
+}
+
+void SeenSprayModel::makeWanted() {
+    if (m_wanted.empty())
+        return;
+    std::vector<SeenSpray> wanted;
+    wanted.swap(m_wanted);
+    // Each picture handed to the grid as soon as it is made.
+    m_pool.start([this, wanted = std::move(wanted)] {
+        for (const SeenSpray& spray : wanted) {
+            if (m_closing)
+                return;
+            const auto bytes = readSeenSpray(spray);
+            Made made{spray.hash,
+                      bytes ? seenIcon(sprayPictureOfWad(bytes.value()), kIconSide) : QImage()};
+            QMetaObject::invokeMethod(
+                this, [this, made] { pictureMade(made); }, Qt::QueuedConnection);
+        }
+    });
+}
+
+void SeenSprayModel::pictureMade(const Made& made) {
+    m_making.remove(made.hash);
+    if (made.icon.isNull())
+        m_unreadable.insert(made.hash);
+    else
+        m_icons.insert(made.hash, new QPixmap(QPixmap::fromImage(made.icon)));
+    // The row showing it, if it is still shown: the rows are in the order of the sprays, and a
+    // spray no longer listed is past every one of them.
+    if (!m_sprays)
+        return;
+    const std::size_t spray = m_sprays->indexOf(made.hash);
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), spray);
+    if (at == m_rows.end() || *at != spray)
+        return;
+    const QModelIndex row = index(static_cast<int>(at - m_rows.begin()));
+    emit dataChanged(row, row, {Qt::DecorationRole});
+}
+
+void SeenSprayModel::waitForPictures() {
+    while (!picturesDone()) {
+        makeWanted();
+        m_pool.waitForDone();
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
 }
 
 QVariant SeenSprayModel::data(const QModelIndex& index, int role) const {
@@ -136,6 +215,9 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
     setObjectName(QStringLiteral("frmSeen"));
     setWindowTitle(QStringLiteral("Sprays Seen in Games"));
     m_pool.setMaxThreadCount(1);
+    readCache = [game = m_gameFolder](const QString& mod, const wad::CancelCheck& cancel) {
+        return readSeenCache(game, mod, cancel);
+    };
 
     m_modChooser = new QComboBox(this);
     m_modChooser->setObjectName(QStringLiteral("cboSeenMods"));
@@ -213,15 +295,17 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
 }
 
 SeenDialog::~SeenDialog() {
-    ++m_generation;  // the reading stops at its next check; nothing waits for the rest
-    m_pool.clear();
+    // The reading stops at its next check, the saving before its next spray (those saved stay);
+    // nothing waits for the rest.
+    ++m_generation;
+    m_stopSaving = true;
     m_pool.waitForDone();
+    m_savePool.waitForDone();
     m_windows.unloaded(this);
 }
 
 void SeenDialog::refresh() {
     const quint64 generation = ++m_generation;
-    m_pool.clear();
     m_seen.clear();
     m_problems.clear();
     m_model->setSprays(&m_seen,
@@ -229,23 +313,28 @@ void SeenDialog::refresh() {
     m_pending = static_cast<int>(m_mods.size());
     m_status->setText(QStringLiteral("Reading the caches\u2026"));
     updateButtons();
-    // One cache at a time, each shown as soon as it is read.
-    for (const QString& mod : m_mods) {
-        const QString game = m_gameFolder;
-        m_pool.start([this, game, mod, generation] {
-            const wad::CancelCheck cancel = [this, generation] {
-                return m_generation.load() != generation;
-            };
+    if (m_mods.isEmpty()) {
+        cacheRead(SeenCache{}, generation);
+        return;
+    }
+    // One cache after another, each shown as soon as it is read; a newer reading (Refresh) or
+    // the window closing stops this one between caches and within a cache.
+    m_pool.start([this, mods = m_mods, read = readCache, generation] {
+        const wad::CancelCheck cancel = [this, generation] {
+            return m_generation.load() != generation;
+        };
+        for (const QString& mod : mods) {
             if (cancel())
                 return;
-            SeenCache cache = readSeenCache(game, mod, cancel);
+            SeenCache cache = read(mod, cancel);
+            if (cancel())
+                return;
             QMetaObject::invokeMethod(
-                this, [this, cache, generation] { cacheRead(cache, generation); },
+                this,
+                [this, cache = std::move(cache), generation] { cacheRead(cache, generation); },
                 Qt::QueuedConnection);
-        });
-    }
-    if (m_mods.isEmpty())
-        cacheRead(SeenCache{}, generation);
+        }
+    });
 }
 
 void SeenDialog::cacheRead(const SeenCache& cache, quint64 generation) {
@@ -286,16 +375,28 @@ void SeenDialog::modChosen() {
 }
 
 void SeenDialog::updateButtons() {
-    const bool any = !chosenSprays().isEmpty();
+    const bool any = !saving() && !chosenSprays().isEmpty();
     m_save->setEnabled(any);
     m_savePicture->setEnabled(any);
 }
 
+namespace {
+// Turns the event loop until `done`, for at most a minute.
+void turnUntil(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+}
+}  // namespace
+
 void SeenDialog::waitForLoading() {
-    for (int round = 0; round < 100 && m_pending > 0; ++round) {
-        m_pool.waitForDone();
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    }
+    turnUntil([this] { return m_pending <= 0; });
+    m_model->waitForPictures();
+}
+
+void SeenDialog::waitForSaving() {
+    turnUntil([this] { return !saving(); });
 }
 
 int SeenDialog::shownCount() const {
@@ -322,10 +423,57 @@ const SeenSpray* SeenDialog::chosen() const {
     return chosenSprays().value(0);
 }
 
+std::vector<SeenSpray> SeenDialog::chosenCopies() const {
+    std::vector<SeenSpray> sprays;
+    for (const SeenSpray* spray : chosenSprays())
+        sprays.push_back(*spray);
+    return sprays;
+}
+
+void SeenDialog::startSaving(int count, const QString& label, SaveWork work,
+                             std::function<void(const SeenSaveOutcome&)> done) {
+    m_stopSaving = false;
+    m_progress = new QProgressDialog(label, QStringLiteral("Cancel"), 0, count, this);
+    m_progress->setObjectName(QStringLiteral("dlgSeenSaving"));
+    m_progress->setWindowTitle(windowTitle());
+    // Not modal: a modal one would turn the event loop inside each step it is shown, and the
+    // window stays usable meanwhile (one batch at a time; closing it stops the batch).
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->setMinimumDuration(400);
+    connect(m_progress, &QProgressDialog::canceled, this, [this] { m_stopSaving = true; });
+    updateButtons();
+    const auto progress = [this](int saved) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, saved] {
+                if (m_progress)
+                    m_progress->setValue(saved);
+            },
+            Qt::QueuedConnection);
+    };
+    m_savePool.start([this, work = std::move(work), done = std::move(done), progress] {
+        const SeenSaveOutcome outcome = work([this] { return m_stopSaving.load(); }, progress);
+        QMetaObject::invokeMethod(
+            this, [this, outcome, done] { savingFinished(outcome, done); }, Qt::QueuedConnection);
+    });
+}
+
+void SeenDialog::savingFinished(const SeenSaveOutcome& outcome,
+                                const std::function<void(const SeenSaveOutcome&)>& done) {
+    delete m_progress;
+    m_progress = nullptr;
+    updateButtons();
+    done(outcome);
+    emit savingDone();
+}
+
 void SeenDialog::saveToLibrary() {
-    const QList<const SeenSpray*> sprays = chosenSprays();
+    if (saving())
+        return;
+    std::vector<SeenSpray> sprays = chosenCopies();
     const QString folder = m_folder ? m_folder() : QString();
-    if (sprays.isEmpty())
+    if (sprays.empty())
         return;
     if (!folderExists(folder)) {
         m_prompts.show(Message{QStringLiteral("Set your spray folder first: kept sprays are "
@@ -333,55 +481,81 @@ void SeenDialog::saveToLibrary() {
                                windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
         return;
     }
-    QString last;
-    QStringList failed;
-    SeenSaver saver(folder);
-    for (const SeenSpray* spray : sprays) {
-        QString reason;
-        const QString name = saver.saveSpray(spray->data(), spray->mods.value(0), &reason);
-        if (name.isEmpty())
-            failed << reason;
-        else
-            last = name;
-    }
-    if (!last.isEmpty() && m_saved)
-        m_saved(last);
-    if (!failed.isEmpty())
-        m_prompts.show(Message{QStringLiteral("Could not save the spray in ") + folder + QChar(13) +
-                                   firstLinesOf(failed).join(QChar(13)),
-                               windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
+    const int count = static_cast<int>(sprays.size());
+    startSaving(
+        count, QStringLiteral("Saving %1 sprays in %2\u2026").arg(count).arg(folder),
+        [sprays = std::move(sprays), folder](const wad::CancelCheck& cancel,
+                                             const std::function<void(int)>& progress) {
+            return saveSeenSprays(sprays, folder, SeenSaveAs::Spray, cancel, progress);
+        },
+        [this, folder, count](const SeenSaveOutcome& outcome) {
+            if (!outcome.last.isEmpty() && m_saved)
+                m_saved(outcome.last);
+            QStringList lines = firstLinesOf(outcome.failed);
+            if (outcome.stopped)
+                lines << stoppedLine(outcome.saved, count);
+            if (!outcome.failed.isEmpty())
+                m_prompts.show(Message{QStringLiteral("Could not save the spray in ") + folder +
+                                           QChar(13) + lines.join(QChar(13)),
+                                       windowTitle(), Message::Icon::Critical,
+                                       Message::Buttons::Ok});
+            else if (outcome.stopped)
+                m_prompts.show(Message{lines.join(QChar(13)) + QChar(13) + folder, windowTitle(),
+                                       Message::Icon::Information, Message::Buttons::Ok});
+        });
 }
 
 void SeenDialog::saveAsPicture() {
-    const QList<const SeenSpray*> sprays = chosenSprays();
-    if (sprays.isEmpty() || !askPictureTarget)
+    if (saving())
+        return;
+    std::vector<SeenSpray> sprays = chosenCopies();
+    if (sprays.empty() || !askPictureTarget)
         return;
     const QString suggestion = QDir::homePath();
-    QStringList failed;
-    if (sprays.size() == 1) {
+    const int count = static_cast<int>(sprays.size());
+    const auto tell = [this, count](const SeenSaveOutcome& outcome) {
+        QStringList lines = firstLinesOf(outcome.failed);
+        if (outcome.stopped)
+            lines << stoppedLine(outcome.saved, count);
+        if (!outcome.failed.isEmpty())
+            m_prompts.show(Message{QStringLiteral("Could not save these pictures:") + QChar(13) +
+                                       lines.join(QChar(13)),
+                                   windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
+        else if (outcome.stopped)
+            m_prompts.show(Message{lines.join(QChar(13)), windowTitle(), Message::Icon::Information,
+                                   Message::Buttons::Ok});
+    };
+    if (count == 1) {
         const QString path = askPictureTarget(
-            joinPath(suggestion, sprays[0]->mods.value(0) + QStringLiteral(" seen.png")), false);
+            joinPath(suggestion, sprays[0].mods.value(0) + QStringLiteral(" seen.png")), false);
         if (path.isEmpty())
             return;
-        QString reason;
-        if (!saveSprayPicture(sprays[0]->data(), path, &reason))
-            failed << path + QStringLiteral(": ") + reason;
-    } else {
-        const QString folder = askPictureTarget(suggestion, true);
-        if (folder.isEmpty())
-            return;
-        // Several pictures take free names in the folder: nothing there is replaced.
-        SeenSaver saver(folder);
-        for (const SeenSpray* spray : sprays) {
-            QString reason;
-            if (saver.savePicture(spray->data(), spray->mods.value(0), &reason).isEmpty())
-                failed << joinPath(folder, spray->mods.value(0)) + QStringLiteral(": ") + reason;
-        }
+        startSaving(
+            1, QStringLiteral("Saving the picture\u2026"),
+            [spray = sprays[0], path](const wad::CancelCheck&, const std::function<void(int)>&) {
+                SeenSaveOutcome outcome;
+                QString reason;
+                if (saveSeenPicture(spray, path, &reason)) {
+                    outcome.last = path;
+                } else {
+                    outcome.failed << path + QStringLiteral(": ") + reason;
+                }
+                return outcome;
+            },
+            tell);
+        return;
     }
-    if (!failed.isEmpty())
-        m_prompts.show(Message{QStringLiteral("Could not save these pictures:") + QChar(13) +
-                                   firstLinesOf(failed).join(QChar(13)),
-                               windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
+    const QString folder = askPictureTarget(suggestion, true);
+    if (folder.isEmpty())
+        return;
+    // Several pictures take free names in the folder: nothing there is replaced.
+    startSaving(
+        count, QStringLiteral("Saving %1 pictures in %2\u2026").arg(count).arg(folder),
+        [sprays = std::move(sprays), folder](const wad::CancelCheck& cancel,
+                                             const std::function<void(int)>& progress) {
+            return saveSeenSprays(sprays, folder, SeenSaveAs::Picture, cancel, progress);
+        },
+        tell);
 }
 
 }  // namespace velmira

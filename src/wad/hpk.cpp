@@ -4,6 +4,18 @@
 #include "wad/layout.h"
 #include "wad/wad.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
+
 namespace velmira::wad {
 
 Result<SprayCache> readSprayCache(const QByteArray& bytes) {
@@ -31,7 +43,6 @@ Result<SprayCache> readSprayCache(const QByteArray& bytes) {
     if (claimed > bytes.size())
         return Fail::failure(QStringLiteral("the cache's entries add up to more than the file"));
     SprayCache cache;
-    cache.bytes = bytes;
     for (qint64 i = 0; i < entries; ++i) {
         const qint64 entry = directory + CountSize + i * EntrySize;
         const qint64 offset = *readU32(bytes, entry + DataOffsetOffset);
@@ -56,6 +67,52 @@ Result<SprayCache> readSprayCache(const QByteArray& bytes) {
         cache.sprays.push_back(std::move(spray));
     }
     return cache;
+}
+
+Result<QByteArray> readSprayAgain(const QString& path, const CachedSpray& spray) {
+    using Fail = Result<QByteArray>;
+    using namespace HpkLayout;
+    if (spray.offset < HeaderSize || spray.length < MinData || spray.length > MaxData)
+        return Fail::failure(QStringLiteral("no spray of the cache lies there"));
+    QFile file;
+#ifdef Q_OS_WIN
+    if (!QFileInfo(path).isFile())
+        return Fail::failure(QStringLiteral("it is no longer a file"));
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail::failure(QStringLiteral("it cannot be opened: %1").arg(file.errorString()));
+#else
+    // Opened first, without waiting, then judged by what was opened.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno;
+        return Fail::failure(code == ENOENT ? QStringLiteral("it is gone")
+                                            : QStringLiteral("it cannot be opened: %1")
+                                                  .arg(QString::fromLocal8Bit(strerror(code))));
+    }
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return Fail::failure(QStringLiteral("it is no longer a file"));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Fail::failure(QStringLiteral("it cannot be opened: %1").arg(file.errorString()));
+    }
+#endif
+    if (!file.seek(spray.offset))
+        return Fail::failure(QStringLiteral("it is shorter now"));
+    // Bounded by the length asked for, whatever the file does meanwhile: a file that ends (or
+    // is cut) before it is shorter than when it was listed.
+    QByteArray bytes(static_cast<qsizetype>(spray.length), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < spray.length) {
+        const qint64 now = file.read(bytes.data() + got, spray.length - got);
+        if (now <= 0)
+            return Fail::failure(QStringLiteral("it is shorter now"));
+        got += now;
+    }
+    return bytes;
 }
 
 }  // namespace velmira::wad

@@ -17,18 +17,19 @@ struct CachedSpray {
     qint64 length = 0;
 };
 
-// What a cache holds: the sprays the game would draw, and how many entries were passed over
-// (not sprays, or sprays the game would not take). The sprays' bytes are the cache's own: none
-// is copied, so a cache costs its size however many sprays it holds.
+// What a cache holds: where the sprays the game would draw lie, and how many entries were passed
+// over (not sprays, or sprays the game would not take). Only the places are kept: a spray's
+// bytes are read from the cache again when they are wanted.
 struct SprayCache {
-    QByteArray bytes;
     std::vector<CachedSpray> sprays;
     int passedOver = 0;
-    // A spray's file, byte for byte (valid while the cache is).
-    QByteArray view(const CachedSpray& spray) const {
-        return QByteArray::fromRawData(bytes.constData() + spray.offset, spray.length);
-    }
 };
+
+// A spray's file, byte for byte, within the cache's bytes it was read from (no copy: valid while
+// they are).
+inline QByteArray sprayIn(const QByteArray& cache, const CachedSpray& spray) {
+    return QByteArray::fromRawData(cache.constData() + spray.offset, spray.length);
+}
 
 // The largest cache read: Xash3D caps its caches at 64 MB, the other engines at 4 MB.
 constexpr qint64 kMaxCacheSize = 64 * 1024 * 1024;
@@ -38,5 +39,11 @@ constexpr qint64 kMaxCacheSize = 64 * 1024 * 1024;
 // the file, are of a size the engines store and are a spray file the game takes. A damaged or
 // hostile cache is refused with the reason; what is read is bounded by the file's size.
 Result<SprayCache> readSprayCache(const QByteArray& bytes);
+
+// Reads one spray's bytes again from the cache file at `path`: exactly its length (512 bytes to
+// 256 KB) at its offset, from a regular file opened without waiting (a name swapped for a FIFO
+// or a device is refused, never waited on). What is read is not checked here: the caller tells
+// by its hash whether it is still the spray it listed.
+Result<QByteArray> readSprayAgain(const QString& path, const CachedSpray& spray);
 
 }  // namespace velmira::wad
