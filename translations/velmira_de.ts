@@ -2,6 +2,46 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>qlumpy</name>
+    <message>
+        <source>%1 is a link; the WAD is not written through it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: qlumpy [--many-lumps] SCRIPT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the script: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the script and what is wrong</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the script names %2 lumps; a spray holds one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk may be full</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velmira::AboutDialog</name>
     <message>
         <source>Version %1</source>
@@ -163,6 +203,13 @@
     </message>
 </context>
 <context>
+    <name>velmira::ErrorReport</name>
+    <message>
+        <source>If this happens repeatedly, please let me know exactly what it says below.<byte value="xd"/>Error # %1<byte value="xd"/>Source: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Sub: %4-%5</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velmira::Failure</name>
     <message>
         <source>File not found</source>
@@ -190,6 +237,10 @@
     </message>
     <message>
         <source>system error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -726,6 +777,178 @@
     <message>
         <source>%1: %2</source>
         <comment>a file and why it was not copied</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::LumpScript</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2 needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: unknown directive %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: a lump line needs a type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: the lump name %2 is 16 characters or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: lumps of type %2 are not supported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: a miptex lump needs x, y, width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: the lump&apos;s area is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: no $loadbmp before this lump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script names no $DEST file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script holds no lump</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game would not use this spray: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Wad</name>
+    <message>
+        <source>the file is too small to be a WAD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is not a WAD3 file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the directory lies outside the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the directory runs past the end of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lump %1 is compressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lump %1 lies outside the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lumps add up to more than the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture&apos;s header is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture runs past the end of its lump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the palette is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds %1 lumps, not one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the directory is not at the end of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lump&apos;s sizes are wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mip levels&apos; offsets do not follow each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the palette lies outside the lump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the palette&apos;s colour count %1 is not 1 to 256</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
