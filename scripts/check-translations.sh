@@ -66,7 +66,9 @@ def breaks(text):
 
 for path in sys.argv[2:]:
     unfinished = total = 0
-    root = ET.parse(path).getroot()
+    # lupdate writes a control character (the program's CR line separator) as an element.
+    text = re.sub(r'<byte value="x([0-9a-fA-F]+)"/>', r"&#x\1;", open(path, encoding="utf-8").read())
+    root = ET.fromstring(text.encode("utf-8"))
     for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):

@@ -89,7 +89,7 @@ void clearCachedSprays(const AppState& state, MainControls& controls, const Serv
                 services.prompts.show(Message{
                     QCoreApplication::translate("velmira::Cache",
                                                 "These cache files were left alone:", nullptr,
-                                                static_cast<int>(caches.refused.size())) +
+                                                int(caches.refused.size())) +
                         cr + caches.refused.join(cr),
                     title, Message::Icon::Critical, Message::Buttons::Ok});
             if (caches.movable.isEmpty()) {
@@ -114,7 +114,7 @@ void clearCachedSprays(const AppState& state, MainControls& controls, const Serv
                     "so an old spray can show instead of a new one. The game builds it again as "
                     "it needs.\r\rEach of these is moved to custom.hpk.old beside it (an older "
                     "custom.hpk.old is replaced):",
-                    nullptr, static_cast<int>(listed.size())) +
+                    nullptr, int(listed.size())) +
                     cr + listed.join(cr),
                 title, Message::Icon::None, Message::Buttons::OkCancel});
             if (answer != Answer::Ok)
@@ -131,7 +131,7 @@ void clearCachedSprays(const AppState& state, MainControls& controls, const Serv
                 services.prompts.show(Message{
                     QCoreApplication::translate("velmira::Cache",
                                                 "Could not clear these cached sprays:", nullptr,
-                                                static_cast<int>(failed.size())) +
+                                                int(failed.size())) +
                         cr + failed.join(cr),
                     title, Message::Icon::Critical, Message::Buttons::Ok});
         });

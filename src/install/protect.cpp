@@ -46,18 +46,18 @@ QString protectionMessage(const ProtectionChange& change, bool protect) {
                               "velmira::Protect",
                               "The sprays Velmira installed are now read-only, so that the game "
                               "cannot replace them, in:",
-                              nullptr, static_cast<int>(change.changed.size()))
+                              nullptr, int(change.changed.size()))
                         : QCoreApplication::translate(
                               "velmira::Protect",
                               "The sprays Velmira installed can be replaced by the game again in:",
-                              nullptr, static_cast<int>(change.changed.size()))) +
+                              nullptr, int(change.changed.size()))) +
                cr + change.changed.join(cr);
     if (!change.failed.isEmpty()) {
         if (!text.isEmpty())
             text += QString(2, cr);
         text +=
             QCoreApplication::translate("velmira::Protect", "These could not be changed:", nullptr,
-                                        static_cast<int>(change.failed.size())) +
+                                        int(change.failed.size())) +
             cr + change.failed.join(cr);
     }
     return text;

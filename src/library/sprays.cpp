@@ -53,7 +53,7 @@ void tellUnlistableSprays(AppState& state, const QString& listed, Prompts& promp
                     "velmira::Sprays",
                     "These spray files in %1 are not listed: their names are not valid text, so "
                     "they cannot be opened.\r%2\r\rRename them to use them.",
-                    nullptr, static_cast<int>(names.size()))
+                    nullptr, int(names.size()))
                     .arg(folder, names.join(cr)),
                 QStringLiteral("Velmira"), Message::Icon::Information, Message::Buttons::Ok});
 }
@@ -205,7 +205,7 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
     if (!failed.isEmpty())
         prompts.show(
             Message{QCoreApplication::translate("velmira::Sprays", "Could not copy into %1\r%2",
-                                                nullptr, static_cast<int>(failed.size()))
+                                                nullptr, int(failed.size()))
                         .arg(target, failed.join(cr)),
                     QStringLiteral("Velmira"), Message::Icon::Critical, Message::Buttons::Ok});
     if (!skipped.isEmpty())
@@ -213,7 +213,7 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
                                  "velmira::Sprays",
                                  "Only pictures and WAD files join the spray library; these were "
                                  "not added:\r%1",
-                                 nullptr, static_cast<int>(skipped.size()))
+                                 nullptr, int(skipped.size()))
                                  .arg(skipped.join(cr)),
                              QStringLiteral("Velmira"), Message::Icon::Information,
                              Message::Buttons::Ok});

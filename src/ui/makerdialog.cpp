@@ -555,9 +555,9 @@ void MakerDialog::showFacts() {
     const wad::IndexedPicture& picture = m_made->spray.picture;
     const QString colours = m_made->spray.oneColour
                                 ? tr("one-colour logo")
-                                : tr("%n colours", nullptr, static_cast<int>(m_made->colours));
+                                : tr("%n colours", nullptr, int(m_made->colours));
     m_facts->setText(
-        tr("%1 × %2 pixels, %3, WAD of %n bytes", nullptr, static_cast<int>(m_made->wad.size()))
+        tr("%1 × %2 pixels, %3, WAD of %n bytes", nullptr, int(m_made->wad.size()))
             .arg(QString::number(picture.width), QString::number(picture.height), colours));
 }
 

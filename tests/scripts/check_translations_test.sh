@@ -24,7 +24,7 @@ import sys, re
 out, source, translation, attributes, edit = sys.argv[1:]
 text = open(out, encoding="utf-8").read()
 def escape(s):
-    return s.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;").replace("\r", "&#xd;")
+    return s.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;").replace("\r", '<byte value="xd"/>')
 if source:
     pattern = re.compile(r"(<source>" + re.escape(escape(source)) +
                          r"</source>\s*(?:<comment>[^<]*</comment>\s*)?)<translation[^>]*>(?:[^<]|<numerusform>[^<]*</numerusform>|\s)*</translation>")
