@@ -132,6 +132,30 @@
         <comment>a cache file and what went wrong</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>These cache files were left alone:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not clear these cached sprays:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmira::Categories</name>
@@ -674,18 +698,18 @@
     </message>
     <message numerus="yes">
         <source>%n colours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kolor</numerusform>
+            <numerusform>%n kolory</numerusform>
+            <numerusform>%n kolorów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 pixels, %3, WAD of %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 × %2 pikseli, %3, WAD: %n bajt</numerusform>
+            <numerusform>%1 × %2 pikseli, %3, WAD: %n bajty</numerusform>
+            <numerusform>%1 × %2 pikseli, %3, WAD: %n bajtów</numerusform>
         </translation>
     </message>
     <message>
@@ -747,6 +771,30 @@
         <comment>a mod and why its spray was not changed</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed are now read-only, so that the game cannot replace them, in:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed can be replaced by the game again in:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These could not be changed:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmira::Settings</name>
@@ -780,6 +828,30 @@
         <source>%1: %2</source>
         <comment>a file and why it was not copied</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>These spray files in %1 are not listed: their names are not valid text, so they cannot be opened.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Rename them to use them.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not copy into %1<byte value="xd"/>%2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only pictures and WAD files join the spray library; these were not added:<byte value="xd"/>%1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -109,7 +110,7 @@ QString LanguageSwitch::chosen() const {
     return storedLanguage(m_settings);
 }
 
-void LanguageSwitch::apply(const QString& code) {
+void LanguageSwitch::install(const QString& code) {
     if (m_programLoaded)
         QCoreApplication::removeTranslator(&m_program);
     if (m_qtLoaded)
@@ -129,6 +130,13 @@ void LanguageSwitch::apply(const QString& code) {
             break;
         }
     }
+}
+
+void LanguageSwitch::apply(const QString& code) {
+    install(code);
+    // The windows get the change as posted events: delivered now, so that every window speaks
+    // the new language when the choice returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 }  // namespace velmira

@@ -60,6 +60,7 @@ class LanguageSwitch {
 
   private:
     void apply(const QString& code);
+    void install(const QString& code);
 
     SettingsStore& m_settings;
     QStringList m_uiLanguages;

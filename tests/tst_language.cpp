@@ -1,0 +1,219 @@
+#include "helpers/testenv.h"
+#include "platform/language.h"
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+const QStringList kEnglishSystem = {QStringLiteral("en-US")};
+
+// Every caption of the menu bar, each item as "objectName=text", submenus' items too.
+QStringList menuCaptions(QMainWindow& window) {
+    QStringList captions;
+    const std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* item : menu->actions()) {
+            captions << item->objectName() + QLatin1Char('=') + item->text();
+            if (item->menu())
+                walk(item->menu());
+        }
+    };
+    for (QAction* top : window.menuBar()->actions()) {
+        captions << top->text();
+        walk(top->menu());
+    }
+    return captions;
+}
+
+// The system's list of languages -> the language offered for it.
+struct SystemCase {
+    QStringList uiLanguages;
+    const char* expected;
+};
+
+class SystemLanguage : public ::testing::TestWithParam<SystemCase> {};
+
+TEST_P(SystemLanguage, IsTheFirstOfferedLanguageTheSystemAsksForElseEnglish) {
+    EXPECT_EQ(systemLanguage(GetParam().uiLanguages), QLatin1String(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, SystemLanguage,
+    ::testing::Values(SystemCase{{"ru-RU"}, "ru"}, SystemCase{{"ru"}, "ru"},
+                      SystemCase{{"zh-Hans-CN"}, "zh_CN"}, SystemCase{{"zh-CN"}, "zh_CN"},
+                      SystemCase{{"zh-SG"}, "zh_CN"},
+                      // Traditional Chinese is not offered: the next language asked for is.
+                      SystemCase{{"zh-TW", "en-US"}, "en"}, SystemCase{{"zh-Hant-HK"}, "en"},
+                      SystemCase{{"es-MX"}, "es"}, SystemCase{{"pt-BR"}, "pt_BR"},
+                      SystemCase{{"pt-PT"}, "pt_BR"}, SystemCase{{"de-AT", "en-GB"}, "de"},
+                      SystemCase{{"ja-JP", "fr-CA"}, "fr"}, SystemCase{{"pl-PL"}, "pl"},
+                      SystemCase{{"en-GB", "de-DE"}, "en"}, SystemCase{{"ja-JP"}, "en"},
+                      SystemCase{{}, "en"}, SystemCase{{"", "C"}, "en"}));
+
+TEST(Language, TheMenuOffersEachLanguageByItsOwnNameEnglishLast) {
+    QStringList names;
+    for (const Language& language : offeredLanguages())
+        names << language.name;
+    EXPECT_EQ(names, QStringList({"Русский", "简体中文", "Español", "Português (Brasil)", "Deutsch",
+                                  "Français", "Polski", "English"}));
+}
+
+TEST(Language, TheChoiceIsKeptAcrossARestartAndAsTheSystemForgetsIt) {
+    TestEnv env;
+    const QString file = env.scratch.path(QStringLiteral("config/Velmira.conf"));
+    {
+        LanguageSwitch language(env.settings, kEnglishSystem, {});
+        language.start();
+        EXPECT_EQ(language.current(), QLatin1String("en"));
+        language.choose(QStringLiteral("de"));
+        EXPECT_EQ(language.current(), QLatin1String("de"));
+    }
+    {
+        // A new start reads the store afresh.
+        QtSettingsStore again(file);
+        EXPECT_EQ(again.read(Setting::Preferences, Setting::Language, QString()),
+                  QLatin1String("de"));
+        LanguageSwitch language(again, kEnglishSystem, {});
+        language.start();
+        EXPECT_EQ(language.chosen(), QLatin1String("de"));
+        EXPECT_EQ(language.current(), QLatin1String("de"));
+        language.choose(QString());
+        EXPECT_EQ(language.current(), QLatin1String("en"));
+    }
+    QtSettingsStore third(file);
+    EXPECT_EQ(third.read(Setting::Preferences, Setting::Language, QStringLiteral("<absent>")),
+              QLatin1String("<absent>"));
+    // The specified settings are not touched.
+    EXPECT_EQ(third.read(Setting::Preferences, Setting::ShowPreview, QStringLiteral("<absent>")),
+              QLatin1String("<absent>"));
+}
+
+TEST(Language, AStoredLanguageThatIsNotOfferedFallsBackToTheSystems) {
+    for (const char* stored : {"tlh", "zh_TW", "EN", "de_DE", "", "ru "}) {
+        TestEnv env;
+        env.settings.write(Setting::Preferences, Setting::Language, QString::fromUtf8(stored));
+        LanguageSwitch language(env.settings, {QStringLiteral("pl-PL")}, {});
+        language.start();
+        EXPECT_EQ(language.chosen(), QString()) << stored;
+        EXPECT_EQ(language.current(), QLatin1String("pl")) << stored;
+    }
+}
+
+// One row a language: the program's translation is embedded and loads, and the main window's
+// Language menu shows the choice.
+class EveryLanguage : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EveryLanguage, IsEmbeddedChosenFromTheMenuAndCheckedThere) {
+    const QString code = QString::fromLatin1(GetParam());
+    if (code != QLatin1String("en")) {
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/velmira/i18n/velmira_%1.qm").arg(code)))
+            << GetParam();
+    }
+    TestEnv env;
+    LanguageSwitch language(env.settings, kEnglishSystem, {});
+    language.start();
+    env.services.language = &language;
+    MainWindow window(env.state, env.services, env.windows);
+    auto* item = window.findChild<QAction*>(QStringLiteral("mnuLanguage_") + code);
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    EXPECT_EQ(language.current(), code);
+    EXPECT_EQ(env.settings.read(Setting::Preferences, Setting::Language, QString()), code);
+    EXPECT_TRUE(item->isChecked());
+    window.findChild<QAction*>(QStringLiteral("mnuLanguageSystem"))->trigger();
+    EXPECT_EQ(language.current(), QLatin1String("en"));
+    EXPECT_FALSE(item->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage,
+                         ::testing::Values("ru", "zh_CN", "es", "pt_BR", "de", "fr", "pl", "en"));
+
+// English is the source: after a round through another language, every menu caption and a
+// message box read exactly as the program's English texts.
+TEST(Language, EnglishReadsCharacterForCharacterAfterARoundThroughRussian) {
+    TestEnv env;
+    LanguageSwitch language(env.settings, kEnglishSystem, {});
+    language.start();
+    env.services.language = &language;
+    MainWindow window(env.state, env.services, env.windows);
+    const QStringList english = menuCaptions(window);
+    EXPECT_EQ(english.mid(0, 4),
+              QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "="}));
+    EXPECT_TRUE(english.contains(QStringLiteral("&Help")));
+    EXPECT_TRUE(english.contains(QStringLiteral("mnuHelpContents=&Contents...")));
+    EXPECT_TRUE(english.contains(QStringLiteral("mnuHelpViewReadMe=&View ReadMe.txt ...")));
+    EXPECT_TRUE(english.contains(QStringLiteral("mnuHelpAbout=&About VELMR ...")));
+    EXPECT_TRUE(english.contains(QStringLiteral("mnuLanguageSystem=As the System")));
+
+    language.choose(QStringLiteral("ru"));
+    const QStringList russian = menuCaptions(window);
+    EXPECT_EQ(russian.size(), english.size());
+    EXPECT_EQ(russian.first(), QStringLiteral("&Файл"));
+    EXPECT_TRUE(russian.contains(QStringLiteral("mnuFileExit=В&ыход")));
+    window.mnuHelpViewReadMe_Click();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Не удалось найти ReadMe.txt!"));
+    env.prompts.shown.clear();
+    // The languages keep their own names in any language.
+    EXPECT_TRUE(russian.contains(QStringLiteral("mnuLanguage_de=Deutsch")));
+
+    language.choose(QStringLiteral("en"));
+    EXPECT_EQ(menuCaptions(window), english);
+    window.mnuHelpViewReadMe_Click();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Could not find ReadMe.txt!"));
+    EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("File Not Found!"));
+}
+
+TEST(Language, QtsOwnStandardButtonsSpeakGerman) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + QStringLiteral("/qtbase_de.qm")))
+        GTEST_SKIP() << "Qt's own German texts are not installed (Debian: qt6-translations-l10n)";
+    TestEnv env;
+    LanguageSwitch language(env.settings, kEnglishSystem, {folder});
+    language.choose(QStringLiteral("de"));
+    EXPECT_TRUE(language.hasQtTexts());
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    language.choose(QStringLiteral("en"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+}
+
+// Russian and Polish have three plural forms; 21 takes the form of 1 in Russian, not in Polish.
+struct PluralCase {
+    const char* language;
+    int count;
+    const char* expected;
+};
+
+class PluralForms : public ::testing::TestWithParam<PluralCase> {};
+
+TEST_P(PluralForms, FollowTheLanguagesRules) {
+    TestEnv env;
+    LanguageSwitch language(env.settings, kEnglishSystem, {});
+    language.choose(QString::fromLatin1(GetParam().language));
+    EXPECT_EQ(QCoreApplication::translate("velmira::MakerDialog", "%n colours", nullptr,
+                                          GetParam().count),
+              QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RussianAndPolish, PluralForms,
+    ::testing::Values(PluralCase{"ru", 1, "1 цвет"}, PluralCase{"ru", 2, "2 цвета"},
+                      PluralCase{"ru", 5, "5 цветов"}, PluralCase{"ru", 21, "21 цвет"},
+                      PluralCase{"pl", 1, "1 kolor"}, PluralCase{"pl", 2, "2 kolory"},
+                      PluralCase{"pl", 5, "5 kolorów"}, PluralCase{"pl", 21, "21 kolorów"}));
+
+}  // namespace
