@@ -8,18 +8,13 @@
 #     or holds another number of line breaks;
 #   - the source has an & access key and the translation none.
 # Lists each fault as file: context: "source": what is wrong.
-#   scripts/check-translations.sh [--allow-unfinished] [TS-FILE...]
-#     --allow-unfinished   unfinished entries are counted, not refused (for languages that are
-#                          still being translated); every other check still holds
-#     TS-FILE              the files to check (default: every translations/velmira_*.ts)
+#   scripts/check-translations.sh [TS-FILE...]   (default: every translations/velmira_*.ts)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-allow_unfinished=0
 files=()
 for arg in "$@"; do
   case "$arg" in
-    --allow-unfinished) allow_unfinished=1 ;;
-    -*) echo "usage: $0 [--allow-unfinished] [TS-FILE...]" >&2; exit 2 ;;
+    -*) echo "usage: $0 [TS-FILE...]" >&2; exit 2 ;;
     *) files+=("$arg") ;;
   esac
 done
@@ -44,11 +39,10 @@ for file in "${files[@]}"; do
 done
 
 # 2. Each entry: finished, not empty, its markers, spaces, line breaks and access key kept.
-python3 - "$allow_unfinished" "${files[@]}" <<'PY' || failed=1
+python3 - "${files[@]}" <<'PY' || failed=1
 import re, sys
 import xml.etree.ElementTree as ET
 
-allow_unfinished = sys.argv[1] == "1"
 markers = re.compile(r"%(?:L?[1-9]|n)")
 faults = 0
 
@@ -64,7 +58,7 @@ def edges(text):
 def breaks(text):
     return text.count("\r") + text.count("\n")
 
-for path in sys.argv[2:]:
+for path in sys.argv[1:]:
     unfinished = total = 0
     # lupdate writes a control character (the program's CR line separator) as an element.
     text = re.sub(r'<byte value="x([0-9a-fA-F]+)"/>', r"&#x\1;", open(path, encoding="utf-8").read())
@@ -88,8 +82,7 @@ for path in sys.argv[2:]:
                 print("%s: %s" % (where, what))
             if kind == "unfinished":
                 unfinished += 1
-                if not allow_unfinished:
-                    fault("unfinished")
+                fault("unfinished")
                 if not any(texts):
                     continue
             if not texts or not all(texts):
