@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -140,9 +141,18 @@ TEST_P(EveryLanguage, IsEmbeddedChosenFromTheMenuAndCheckedThere) {
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage,
                          ::testing::Values("ru", "zh_CN", "es", "pt_BR", "de", "fr", "pl", "en"));
 
-// English is the source: after a round through another language, every menu caption and a
-// message box read exactly as the program's English texts.
-TEST(Language, EnglishReadsCharacterForCharacterAfterARoundThroughRussian) {
+// The main window in a language, and back in English: every menu caption and a message box
+// read exactly as the program's English texts again.
+struct ShownCase {
+    const char* language;
+    const char* fileMenu;
+    const char* exitItem;
+    const char* readMeMissing;
+};
+
+class MainWindowSpeaks : public ::testing::TestWithParam<ShownCase> {};
+
+TEST_P(MainWindowSpeaks, ItsMenusAndMessagesAndEnglishCharacterForCharacterAfterwards) {
     TestEnv env;
     LanguageSwitch language(env.settings, kEnglishSystem, {});
     language.start();
@@ -151,30 +161,57 @@ TEST(Language, EnglishReadsCharacterForCharacterAfterARoundThroughRussian) {
     const QStringList english = menuCaptions(window);
     EXPECT_EQ(english.mid(0, 4),
               QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "="}));
-    EXPECT_TRUE(english.contains(QStringLiteral("&Help")));
-    EXPECT_TRUE(english.contains(QStringLiteral("mnuHelpContents=&Contents...")));
-    EXPECT_TRUE(english.contains(QStringLiteral("mnuHelpViewReadMe=&View ReadMe.txt ...")));
-    EXPECT_TRUE(english.contains(QStringLiteral("mnuHelpAbout=&About VELMR ...")));
-    EXPECT_TRUE(english.contains(QStringLiteral("mnuLanguageSystem=As the System")));
+    for (const char* caption :
+         {"&Help", "mnuHelpContents=&Contents...", "mnuHelpViewReadMe=&View ReadMe.txt ...",
+          "mnuHelpAbout=&About VELMR ...", "mnuLanguageSystem=As the System"})
+        EXPECT_TRUE(english.contains(QString::fromUtf8(caption))) << caption;
 
-    language.choose(QStringLiteral("ru"));
-    const QStringList russian = menuCaptions(window);
-    EXPECT_EQ(russian.size(), english.size());
-    EXPECT_EQ(russian.first(), QStringLiteral("&Файл"));
-    EXPECT_TRUE(russian.contains(QStringLiteral("mnuFileExit=В&ыход")));
+    language.choose(QString::fromLatin1(GetParam().language));
+    const QStringList shown = menuCaptions(window);
+    EXPECT_EQ(shown.size(), english.size());
+    EXPECT_EQ(shown.first(), QString::fromUtf8(GetParam().fileMenu));
+    EXPECT_TRUE(
+        shown.contains(QStringLiteral("mnuFileExit=") + QString::fromUtf8(GetParam().exitItem)));
+    // The languages keep their own names in any language.
+    EXPECT_TRUE(shown.contains(QStringLiteral("mnuLanguage_de=Deutsch")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("mnuLanguage_zh_CN=简体中文")));
     window.mnuHelpViewReadMe_Click();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
-    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Не удалось найти ReadMe.txt!"));
-    env.prompts.shown.clear();
-    // The languages keep their own names in any language.
-    EXPECT_TRUE(russian.contains(QStringLiteral("mnuLanguage_de=Deutsch")));
+    EXPECT_EQ(env.prompts.shown[0].text, QString::fromUtf8(GetParam().readMeMissing));
 
     language.choose(QStringLiteral("en"));
     EXPECT_EQ(menuCaptions(window), english);
     window.mnuHelpViewReadMe_Click();
-    ASSERT_EQ(env.prompts.shown.size(), 1u);
-    EXPECT_EQ(env.prompts.shown[0].text, QStringLiteral("Could not find ReadMe.txt!"));
-    EXPECT_EQ(env.prompts.shown[0].title, QStringLiteral("File Not Found!"));
+    ASSERT_EQ(env.prompts.shown.size(), 2u);
+    EXPECT_EQ(env.prompts.shown[1].text, QStringLiteral("Could not find ReadMe.txt!"));
+    EXPECT_EQ(env.prompts.shown[1].title, QStringLiteral("File Not Found!"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, MainWindowSpeaks,
+    ::testing::Values(ShownCase{"ru", "&Файл", "В&ыход", "Не удалось найти ReadMe.txt!"},
+                      ShownCase{"zh_CN", "文件(&F)", "退出(&X)", "找不到 ReadMe.txt！"},
+                      ShownCase{"de", "&Datei", "&Beenden", "ReadMe.txt nicht gefunden!"},
+                      ShownCase{"pl", "&Plik", "&Wyjście", "Nie znaleziono ReadMe.txt!"}));
+
+// The first-run hint and the buttons follow the language too.
+TEST(Language, TheHintRowsAndButtonsFollowTheLanguage) {
+    TestEnv env;
+    LanguageSwitch language(env.settings, kEnglishSystem, {});
+    env.services.language = &language;
+    MainWindow window(env.state, env.services, env.windows);
+    window.Form_Load();
+    language.choose(QStringLiteral("de"));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("cmdCreate"))->text(),
+              QStringLiteral("Sprays erstellen"));
+    auto* mods = window.findChild<QListWidget*>(QStringLiteral("listMods"));
+    ASSERT_EQ(mods->count(), 2);
+    EXPECT_EQ(mods->item(0)->text(), QStringLiteral("Öffne das Hilfe-Menü, wenn du"));
+    language.choose(QString());
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("cmdCreate"))->text(),
+              QStringLiteral("Create Sprays"));
+    EXPECT_EQ(mods->item(0)->text(), QStringLiteral("Click on the help menu if you have"));
+    EXPECT_EQ(mods->item(1)->text(), QStringLiteral("not used VELMR before."));
 }
 
 TEST(Language, QtsOwnStandardButtonsSpeakGerman) {
