@@ -1,11 +1,15 @@
 #include "helpers/testenv.h"
 #include "platform/language.h"
 #include "ui/mainwindow.h"
+#include "ui/makerdialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QListWidget>
 #include <QMenu>
@@ -212,6 +216,39 @@ TEST(Language, TheHintRowsAndButtonsFollowTheLanguage) {
               QStringLiteral("Create Sprays"));
     EXPECT_EQ(mods->item(0)->text(), QStringLiteral("Click on the help menu if you have"));
     EXPECT_EQ(mods->item(1)->text(), QStringLiteral("not used VELMR before."));
+}
+
+// The open spray maker follows a change at once: its buttons, lists, title and the made
+// spray's facts.
+TEST(Language, TheOpenSprayMakerFollowsAChange) {
+    TestEnv env;
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 30, 30));
+    const QString path = env.scratch.path(QStringLiteral("red.png"));
+    ASSERT_TRUE(picture.save(path, "PNG"));
+    LanguageSwitch language(env.settings, kEnglishSystem, {});
+    MakerDialog maker(path, env.scratch.mkdir(QStringLiteral("out")), env.prompts, env.windows, {});
+    maker.waitForSpray();
+    ASSERT_TRUE(maker.hasSpray());
+    auto* save = maker.findChild<QPushButton*>(QStringLiteral("save"));
+    auto* seeThrough = maker.findChild<QComboBox*>(QStringLiteral("seeThrough"));
+    auto* facts = maker.findChild<QLabel*>(QStringLiteral("facts"));
+    ASSERT_TRUE(save && seeThrough && facts);
+    const QString englishFacts = facts->text();
+    EXPECT_TRUE(englishFacts.endsWith(QLatin1String(" bytes"))) << englishFacts.toStdString();
+
+    language.choose(QStringLiteral("ru"));
+    EXPECT_EQ(save->text(), QStringLiteral("&Сохранить"));
+    EXPECT_EQ(maker.windowTitle(), QStringLiteral("Создание спрея - red.png"));
+    EXPECT_EQ(seeThrough->itemText(0), QStringLiteral("Нет (сплошной)"));
+    EXPECT_EQ(seeThrough->count(), 4);
+    EXPECT_TRUE(facts->text().contains(QStringLiteral("пикселей"))) << facts->text().toStdString();
+
+    language.choose(QStringLiteral("en"));
+    EXPECT_EQ(save->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(maker.windowTitle(), QStringLiteral("Make Spray - red.png"));
+    EXPECT_EQ(seeThrough->itemText(0), QStringLiteral("None (solid)"));
+    EXPECT_EQ(facts->text(), englishFacts);
 }
 
 TEST(Language, QtsOwnStandardButtonsSpeakGerman) {
