@@ -384,7 +384,7 @@
     </message>
     <message>
         <source>Refresh</source>
-        <translation>Aktualisieren</translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Show Preview</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Auf Auswahl anwenden</translation>
+        <translation>Zuweisen</translation>
     </message>
     <message>
         <source>Clear Selected</source>

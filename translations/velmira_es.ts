@@ -392,11 +392,11 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Aplicar a selección</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Quitar a selección</translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Create Sprays</source>

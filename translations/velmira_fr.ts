@@ -392,11 +392,11 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Appliquer à la sélection</translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Retirer de la sélection</translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Create Sprays</source>

@@ -395,11 +395,11 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Przypisz zaznaczonym</translation>
+        <translation>Przypisz</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Wyczyść zaznaczone</translation>
+        <translation>Wyczyść</translation>
     </message>
     <message>
         <source>Create Sprays</source>
@@ -928,7 +928,7 @@
     </message>
     <message>
         <source>one-colour decal</source>
-        <translation>jednokolorowa kalkomania</translation>
+        <translation>jednokolorowy decal</translation>
     </message>
     <message>
         <source>colour spray</source>

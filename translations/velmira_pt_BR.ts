@@ -392,11 +392,11 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Aplicar aos selecionados</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Limpar selecionados</translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>Create Sprays</source>

@@ -395,11 +395,11 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Назначить выбранным</translation>
+        <translation>Назначить</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Снять с выбранных</translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Create Sprays</source>
