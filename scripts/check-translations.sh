@@ -6,7 +6,8 @@
 #   - a translation lacks a %1..%9 or %n marker of its source, or has one more;
 #   - a translation does not begin and end with the same spaces and line breaks as its source,
 #     or holds another number of line breaks;
-#   - the source has an & access key and the translation none.
+#   - the source has an & access key and the translation none, or one that another text of the
+#     same menu or dialog (context and comment) has.
 # Lists each fault as file: context: "source": what is wrong.
 #   scripts/check-translations.sh [TS-FILE...]   (default: every translations/velmira_*.ts)
 set -euo pipefail
@@ -47,8 +48,9 @@ markers = re.compile(r"%(?:L?[1-9]|n)")
 faults = 0
 
 def access_key(text):
-    # An & before anything but another & (which stands for a plain "&").
-    return re.search(r"&(?!&)(?=\S)", text.replace("&&", "")) is not None
+    # The letter after an & that is not doubled (a doubled one stands for a plain "&").
+    found = re.search(r"&(\S)", text.replace("&&", ""))
+    return found.group(1).lower() if found else None
 
 def edges(text):
     lead = re.match(r"[ \t\r\n]*", text).group(0)
@@ -60,6 +62,7 @@ def breaks(text):
 
 for path in sys.argv[1:]:
     unfinished = total = 0
+    groups = {}
     # lupdate writes a control character (the program's CR line separator) as an element.
     text = re.sub(r'<byte value="x([0-9a-fA-F]+)"/>', r"&#x\1;", open(path, encoding="utf-8").read())
     root = ET.fromstring(text.encode("utf-8"))
@@ -88,6 +91,9 @@ for path in sys.argv[1:]:
             if not texts or not all(texts):
                 fault("empty translation")
                 continue
+            if message.get("numerus") != "yes" and access_key(source) and access_key(texts[0]):
+                groups.setdefault((name, message.findtext("comment") or ""), []).append(
+                    (source, texts[0]))
             for text in texts:
                 if sorted(markers.findall(text)) != sorted(markers.findall(source)):
                     fault('markers %s, the source has %s: "%s"' % (
@@ -98,6 +104,19 @@ for path in sys.argv[1:]:
                     fault('%d line breaks, the source has %d' % (breaks(text), breaks(source)))
                 if access_key(source) and not access_key(text):
                     fault('no & access key: "%s"' % text)
+    # Access keys: one letter once within a menu or a dialog (the texts of one context and
+    # comment, as "File menu" or the spray maker's own).
+    for (name, comment), keyed in groups.items():
+        # Only where the sources' keys differ: a key the English texts share may stay shared.
+        seen = {}
+        for source, text in keyed:
+            key = access_key(text)
+            if key in seen and access_key(seen[key]) != access_key(source):
+                faults += 1
+                print('%s: %s: "%s": access key "%s" also that of "%s" in %s' % (
+                    path, name, source, key, seen[key], comment or "the same window"))
+            else:
+                seen.setdefault(key, source)
     print("%s: %d of %d texts translated" % (path, total - unfinished, total), file=sys.stderr)
 sys.exit(1 if faults else 0)
 PY

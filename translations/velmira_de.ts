@@ -375,10 +375,6 @@
 <context>
     <name>velmira::MainWindow</name>
     <message>
-        <source>&amp;Make Spray…</source>
-        <translation>Spray &amp;machen…</translation>
-    </message>
-    <message>
         <source>Open the spray folder</source>
         <translation>Spray-Ordner öffnen</translation>
     </message>
@@ -403,64 +399,20 @@
         <translation>Sprays erstellen</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;File Locations...</source>
-        <translation>&amp;Speicherorte...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
         <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
         <translation>Das gewählte Bild als Spray zuschneiden, so ansehen, wie das Spiel es zeichnet, und in der Bibliothek speichern</translation>
-    </message>
-    <message>
-        <source>Sprays Seen in &amp;Games…</source>
-        <translation>In Spielen &amp;gesehene Sprays…</translation>
     </message>
     <message>
         <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
         <translation>Die Sprays durchsehen, die das Spiel von Servern behalten hat, und die behalten, die dir gefallen</translation>
     </message>
     <message>
-        <source>&amp;Protect Sprays from the Game</source>
-        <translation>Sprays vor dem Spiel schü&amp;tzen</translation>
-    </message>
-    <message>
         <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
         <translation>Jede installierte tempdecal.wad schreibgeschützt lassen, damit die Optionen des Spiels dein Spray nicht ersetzen können</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>Zwischengespeicherte Sprays &amp;löschen…</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>S&amp;prache</translation>
-    </message>
-    <message>
         <source>As the System</source>
         <translation>Wie das System</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Contents...</source>
-        <translation>&amp;Inhalt...</translation>
-    </message>
-    <message>
-        <source>&amp;View ReadMe.txt ...</source>
-        <translation>ReadMe.txt &amp;anzeigen ...</translation>
-    </message>
-    <message>
-        <source>&amp;About VELMR ...</source>
-        <translation>&amp;Über VELMR ...</translation>
     </message>
     <message>
         <source>Click on the help menu if you have</source>
@@ -477,6 +429,71 @@
     <message>
         <source>File Not Found!</source>
         <translation>Datei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>Spray &amp;machen…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Speicherorte...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>Spray &amp;machen…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>In Spielen &amp;gesehene Sprays…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>Sprays vor dem Spiel schü&amp;tzen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>Zwischengespeicherte Sprays &amp;löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Inhalt...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>ReadMe.txt &amp;anzeigen ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Über VELMR ...</translation>
     </message>
 </context>
 <context>

@@ -375,10 +375,6 @@
 <context>
     <name>velmira::MainWindow</name>
     <message>
-        <source>&amp;Make Spray…</source>
-        <translation>&amp;Hacer spray…</translation>
-    </message>
-    <message>
         <source>Open the spray folder</source>
         <translation>Abrir la carpeta de sprays</translation>
     </message>
@@ -403,64 +399,20 @@
         <translation>Crear sprays</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;File Locations...</source>
-        <translation>&amp;Ubicación de archivos...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
         <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
         <translation>Encuadra la imagen elegida como spray, mírala como la dibuja el juego y guárdala en la biblioteca</translation>
-    </message>
-    <message>
-        <source>Sprays Seen in &amp;Games…</source>
-        <translation>Sprays vistos en &amp;partidas…</translation>
     </message>
     <message>
         <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
         <translation>Revisa los sprays que el juego guardó de los servidores y quédate con los que te gusten</translation>
     </message>
     <message>
-        <source>&amp;Protect Sprays from the Game</source>
-        <translation>P&amp;roteger sprays del juego</translation>
-    </message>
-    <message>
         <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
         <translation>Deja cada tempdecal.wad instalado como de solo lectura, para que la pantalla de Opciones del juego no pueda reemplazar tu spray</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>&amp;Borrar sprays en caché…</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
-    </message>
-    <message>
         <source>As the System</source>
         <translation>Como el sistema</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>&amp;Contents...</source>
-        <translation>&amp;Contenido...</translation>
-    </message>
-    <message>
-        <source>&amp;View ReadMe.txt ...</source>
-        <translation>&amp;Ver ReadMe.txt ...</translation>
-    </message>
-    <message>
-        <source>&amp;About VELMR ...</source>
-        <translation>&amp;Acerca de VELMR ...</translation>
     </message>
     <message>
         <source>Click on the help menu if you have</source>
@@ -477,6 +429,71 @@
     <message>
         <source>File Not Found!</source>
         <translation>¡Archivo no encontrado!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Hacer spray…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Ubicación de archivos...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Hacer spray…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Sprays vistos en &amp;partidas…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>P&amp;roteger sprays del juego</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Borrar sprays en caché…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Contenido...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Ver ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Acerca de VELMR ...</translation>
     </message>
 </context>
 <context>
@@ -515,11 +532,11 @@
     </message>
     <message>
         <source>&amp;Rotate 90°</source>
-        <translation>&amp;Girar 90°</translation>
+        <translation>Gira&amp;r 90°</translation>
     </message>
     <message>
         <source>&amp;Mirror</source>
-        <translation>&amp;Reflejar</translation>
+        <translation>Refle&amp;jar</translation>
     </message>
     <message>
         <source>See-through</source>
@@ -531,7 +548,7 @@
     </message>
     <message>
         <source>&amp;Around the picture:</source>
-        <translation>Al&amp;rededor de la imagen:</translation>
+        <translation>Alrededor de la i&amp;magen:</translation>
     </message>
     <message>
         <source>Size</source>
@@ -603,7 +620,7 @@
     </message>
     <message>
         <source>&amp;Pick from the picture</source>
-        <translation>&amp;Tomar de la imagen</translation>
+        <translation>&amp;Pipeta</translation>
     </message>
     <message>
         <source>C&amp;olour…</source>
@@ -615,7 +632,7 @@
     </message>
     <message>
         <source>&amp;Tolerance:</source>
-        <translation>Tole&amp;rancia:</translation>
+        <translation>Toleran&amp;cia:</translation>
     </message>
     <message>
         <source>Remove the coloured &amp;fringe</source>

@@ -375,10 +375,6 @@
 <context>
     <name>velmira::MainWindow</name>
     <message>
-        <source>&amp;Make Spray…</source>
-        <translation>&amp;Faire un spray…</translation>
-    </message>
-    <message>
         <source>Open the spray folder</source>
         <translation>Ouvrir le dossier des sprays</translation>
     </message>
@@ -403,64 +399,20 @@
         <translation>Créer les sprays</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;File Locations...</source>
-        <translation>&amp;Emplacement des fichiers...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
         <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
         <translation>Cadrer l’image choisie en spray, la voir comme le jeu la dessine et l’enregistrer dans la bibliothèque</translation>
-    </message>
-    <message>
-        <source>Sprays Seen in &amp;Games…</source>
-        <translation>Sprays vus en &amp;jeu…</translation>
     </message>
     <message>
         <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
         <translation>Parcourir les sprays que le jeu a gardés des serveurs et garder ceux qui vous plaisent</translation>
     </message>
     <message>
-        <source>&amp;Protect Sprays from the Game</source>
-        <translation>&amp;Protéger les sprays du jeu</translation>
-    </message>
-    <message>
         <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
         <translation>Laisser chaque tempdecal.wad installé en lecture seule, pour que l’écran Options du jeu ne puisse pas remplacer votre spray</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>&amp;Vider le cache des sprays…</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Langue</translation>
-    </message>
-    <message>
         <source>As the System</source>
         <translation>Comme le système</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;Contents...</source>
-        <translation>&amp;Sommaire...</translation>
-    </message>
-    <message>
-        <source>&amp;View ReadMe.txt ...</source>
-        <translation>&amp;Voir ReadMe.txt ...</translation>
-    </message>
-    <message>
-        <source>&amp;About VELMR ...</source>
-        <translation>À &amp;propos de VELMR ...</translation>
     </message>
     <message>
         <source>Click on the help menu if you have</source>
@@ -477,6 +429,71 @@
     <message>
         <source>File Not Found!</source>
         <translation>Fichier introuvable !</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Faire un spray…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Emplacement des fichiers...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Faire un spray…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Sprays vus en &amp;jeu…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>&amp;Protéger les sprays du jeu</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Vider le cache des sprays…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Sommaire...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Voir ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>À &amp;propos de VELMR ...</translation>
     </message>
 </context>
 <context>
@@ -615,7 +632,7 @@
     </message>
     <message>
         <source>&amp;Tolerance:</source>
-        <translation>Tolé&amp;rance :</translation>
+        <translation>Tol&amp;érance :</translation>
     </message>
     <message>
         <source>Remove the coloured &amp;fringe</source>
@@ -639,11 +656,11 @@
     </message>
     <message>
         <source>&amp;Dither</source>
-        <translation>Tra&amp;mage</translation>
+        <translation>Tr&amp;amage</translation>
     </message>
     <message>
         <source>One-colour &amp;logo</source>
-        <translation>&amp;Logo d’une couleur</translation>
+        <translation>Lo&amp;go d’une couleur</translation>
     </message>
     <message>
         <source>In&amp;k…</source>

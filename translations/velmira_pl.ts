@@ -378,10 +378,6 @@
 <context>
     <name>velmira::MainWindow</name>
     <message>
-        <source>&amp;Make Spray…</source>
-        <translation>&amp;Zrób spray…</translation>
-    </message>
-    <message>
         <source>Open the spray folder</source>
         <translation>Otwórz folder sprayów</translation>
     </message>
@@ -406,64 +402,20 @@
         <translation>Utwórz spraye</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Plik</translation>
-    </message>
-    <message>
-        <source>&amp;File Locations...</source>
-        <translation>&amp;Lokalizacje plików...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Wyjście</translation>
-    </message>
-    <message>
         <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
         <translation>Wykadruj wybrany obraz jako spray, zobacz go tak, jak rysuje go gra, i zapisz w bibliotece</translation>
-    </message>
-    <message>
-        <source>Sprays Seen in &amp;Games…</source>
-        <translation>Spraye widziane w &amp;grach…</translation>
     </message>
     <message>
         <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
         <translation>Przeglądaj spraye, które gra zachowała z serwerów, i zatrzymaj te, które ci się podobają</translation>
     </message>
     <message>
-        <source>&amp;Protect Sprays from the Game</source>
-        <translation>&amp;Chroń spraye przed grą</translation>
-    </message>
-    <message>
         <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
         <translation>Zostaw każdy zainstalowany tempdecal.wad tylko do odczytu, aby ekran Opcji gry nie mógł zastąpić twojego sprayu</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>Wyczyść spr&amp;aye w cache…</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Język</translation>
-    </message>
-    <message>
         <source>As the System</source>
         <translation>Jak w systemie</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Pomo&amp;c</translation>
-    </message>
-    <message>
-        <source>&amp;Contents...</source>
-        <translation>&amp;Spis treści...</translation>
-    </message>
-    <message>
-        <source>&amp;View ReadMe.txt ...</source>
-        <translation>&amp;Pokaż ReadMe.txt ...</translation>
-    </message>
-    <message>
-        <source>&amp;About VELMR ...</source>
-        <translation>&amp;O programie VELMR ...</translation>
     </message>
     <message>
         <source>Click on the help menu if you have</source>
@@ -480,6 +432,71 @@
     <message>
         <source>File Not Found!</source>
         <translation>Nie znaleziono pliku!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Zrób spray…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Lokalizacje plików...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Wyjście</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Zrób spray…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Spraye widziane w &amp;grach…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>&amp;Chroń spraye przed grą</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>Wyczyść spr&amp;aye w cache…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Spis treści...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Pokaż ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;O programie VELMR ...</translation>
     </message>
 </context>
 <context>

@@ -375,10 +375,6 @@
 <context>
     <name>velmira::MainWindow</name>
     <message>
-        <source>&amp;Make Spray…</source>
-        <translation>&amp;Fazer spray…</translation>
-    </message>
-    <message>
         <source>Open the spray folder</source>
         <translation>Abrir a pasta de sprays</translation>
     </message>
@@ -403,64 +399,20 @@
         <translation>Criar sprays</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>&amp;File Locations...</source>
-        <translation>&amp;Locais dos arquivos...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>Sa&amp;ir</translation>
-    </message>
-    <message>
         <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
         <translation>Enquadre a imagem escolhida como spray, veja como o jogo a desenha e salve na biblioteca</translation>
-    </message>
-    <message>
-        <source>Sprays Seen in &amp;Games…</source>
-        <translation>Sprays vistos nos &amp;jogos…</translation>
     </message>
     <message>
         <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
         <translation>Veja os sprays que o jogo guardou dos servidores e fique com os que você curtir</translation>
     </message>
     <message>
-        <source>&amp;Protect Sprays from the Game</source>
-        <translation>&amp;Proteger sprays contra o jogo</translation>
-    </message>
-    <message>
         <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
         <translation>Deixa cada tempdecal.wad instalado como somente leitura, para que a tela de Opções do jogo não substitua o seu spray</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>Limpar sprays em &amp;cache…</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>I&amp;dioma</translation>
-    </message>
-    <message>
         <source>As the System</source>
         <translation>Igual ao sistema</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
-        <source>&amp;Contents...</source>
-        <translation>&amp;Conteúdo...</translation>
-    </message>
-    <message>
-        <source>&amp;View ReadMe.txt ...</source>
-        <translation>&amp;Ver ReadMe.txt ...</translation>
-    </message>
-    <message>
-        <source>&amp;About VELMR ...</source>
-        <translation>&amp;Sobre o VELMR ...</translation>
     </message>
     <message>
         <source>Click on the help menu if you have</source>
@@ -477,6 +429,71 @@
     <message>
         <source>File Not Found!</source>
         <translation>Arquivo não encontrado!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Fazer spray…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Locais dos arquivos...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Fazer spray…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Sprays vistos nos &amp;jogos…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>&amp;Proteger sprays contra o jogo</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>Limpar sprays em &amp;cache…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>I&amp;dioma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Conteúdo...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Ver ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Sobre o VELMR ...</translation>
     </message>
 </context>
 <context>
@@ -603,7 +620,7 @@
     </message>
     <message>
         <source>&amp;Pick from the picture</source>
-        <translation>Pegar da ima&amp;gem</translation>
+        <translation>Pega&amp;r da imagem</translation>
     </message>
     <message>
         <source>C&amp;olour…</source>
@@ -615,7 +632,7 @@
     </message>
     <message>
         <source>&amp;Tolerance:</source>
-        <translation>Tolerâ&amp;ncia:</translation>
+        <translation>Toler&amp;ância:</translation>
     </message>
     <message>
         <source>Remove the coloured &amp;fringe</source>
@@ -639,7 +656,7 @@
     </message>
     <message>
         <source>&amp;Dither</source>
-        <translation>&amp;Dithering</translation>
+        <translation>Ditheri&amp;ng</translation>
     </message>
     <message>
         <source>One-colour &amp;logo</source>
@@ -663,11 +680,11 @@
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation>Fu&amp;ndo:</translation>
+        <translation>Fun&amp;do:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Salvar</translation>
+        <translation>Sal&amp;var</translation>
     </message>
     <message>
         <source>Colour around the picture</source>

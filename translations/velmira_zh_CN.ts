@@ -372,10 +372,6 @@
 <context>
     <name>velmira::MainWindow</name>
     <message>
-        <source>&amp;Make Spray…</source>
-        <translation>制作喷漆(&amp;M)…</translation>
-    </message>
-    <message>
         <source>Open the spray folder</source>
         <translation>打开喷漆文件夹</translation>
     </message>
@@ -400,64 +396,20 @@
         <translation>生成喷漆</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>文件(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;File Locations...</source>
-        <translation>文件位置(&amp;F)...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>退出(&amp;X)</translation>
-    </message>
-    <message>
         <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
         <translation>把选中的图片裁成喷漆，按游戏的画法预览，并保存到喷漆库</translation>
-    </message>
-    <message>
-        <source>Sprays Seen in &amp;Games…</source>
-        <translation>游戏中见过的喷漆(&amp;G)…</translation>
     </message>
     <message>
         <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
         <translation>浏览游戏从服务器保存下来的喷漆，留下你喜欢的</translation>
     </message>
     <message>
-        <source>&amp;Protect Sprays from the Game</source>
-        <translation>防止游戏替换喷漆(&amp;P)</translation>
-    </message>
-    <message>
         <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
         <translation>将每个已安装的 tempdecal.wad 设为只读，这样游戏的选项界面就无法替换你的喷漆</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>清除缓存的喷漆(&amp;L)…</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>语言(&amp;A)</translation>
-    </message>
-    <message>
         <source>As the System</source>
         <translation>跟随系统</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Contents...</source>
-        <translation>目录(&amp;C)...</translation>
-    </message>
-    <message>
-        <source>&amp;View ReadMe.txt ...</source>
-        <translation>查看 ReadMe.txt(&amp;V) ...</translation>
-    </message>
-    <message>
-        <source>&amp;About VELMR ...</source>
-        <translation>关于 VELMR(&amp;A) ...</translation>
     </message>
     <message>
         <source>Click on the help menu if you have</source>
@@ -474,6 +426,71 @@
     <message>
         <source>File Not Found!</source>
         <translation>找不到文件！</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>制作喷漆(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>文件位置(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>制作喷漆(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>游戏中见过的喷漆(&amp;G)…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>防止游戏替换喷漆(&amp;P)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>清除缓存的喷漆(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>语言(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>目录(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>查看 ReadMe.txt(&amp;V) ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>关于 VELMR(&amp;A) ...</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@ void MainWindow::buildControls() {
         if (!item->isSelected())
             m_fileBMPs->choose(item->text());
         QMenu menu(this);
-        QAction* make = menu.addAction(tr("&Make Spray…"));
+        QAction* make = menu.addAction(tr("&Make Spray…", "spray list menu"));
         make->setObjectName(QStringLiteral("mnuListMake"));
         connect(make, &QAction::triggered, this, [this] { mnuFileMake_Click(); });
         menu.exec(m_fileBMPs->viewport()->mapToGlobal(at));
@@ -299,24 +299,24 @@ void MainWindow::retranslateUi() {
                 action->setToolTip(toolTip);
         }
     };
-    setMenu("mnuFile", tr("&File"));
-    setAction("mnuFileLoc", tr("&File Locations..."));
-    setAction("mnuFileExit", tr("E&xit"));
-    setAction("mnuFileMake", tr("&Make Spray…"),
+    setMenu("mnuFile", tr("&File", "menu bar"));
+    setAction("mnuFileLoc", tr("&File Locations...", "File menu"));
+    setAction("mnuFileExit", tr("E&xit", "File menu"));
+    setAction("mnuFileMake", tr("&Make Spray…", "File menu"),
               tr("Frame the chosen picture into a spray, see it as the game draws it, and save "
                  "it to the library"));
-    setAction("mnuFileSeen", tr("Sprays Seen in &Games…"),
+    setAction("mnuFileSeen", tr("Sprays Seen in &Games…", "File menu"),
               tr("Browse the sprays the game kept from servers, and keep the ones you like"));
-    setAction("mnuFileProtect", tr("&Protect Sprays from the Game"),
+    setAction("mnuFileProtect", tr("&Protect Sprays from the Game", "File menu"),
               tr("Leave each installed tempdecal.wad read-only, so that the game's Options "
                  "screen cannot replace your spray"));
-    setAction("mnuFileClearCache", tr("C&lear Cached Sprays…"));
-    m_mnuLanguage->setTitle(tr("&Language"));
+    setAction("mnuFileClearCache", tr("C&lear Cached Sprays…", "File menu"));
+    m_mnuLanguage->setTitle(tr("&Language", "File menu"));
     setAction("mnuLanguageSystem", tr("As the System"));
-    setMenu("mnuHelp", tr("&Help"));
-    setAction("mnuHelpContents", tr("&Contents..."));
-    setAction("mnuHelpViewReadMe", tr("&View ReadMe.txt ..."));
-    setAction("mnuHelpAbout", tr("&About VELMR ..."));
+    setMenu("mnuHelp", tr("&Help", "menu bar"));
+    setAction("mnuHelpContents", tr("&Contents...", "Help menu"));
+    setAction("mnuHelpViewReadMe", tr("&View ReadMe.txt ...", "Help menu"));
+    setAction("mnuHelpAbout", tr("&About VELMR ...", "Help menu"));
 }
 
 // The first-run hint, while the list still shows it. Its rows stay whole at any desktop font

@@ -106,4 +106,10 @@ case_copy accelerator
 plant "$scratch/accelerator/velmira_de.ts" "E&xit" "Beenden"
 check accelerator "no & access key"
 
+# Two controls of one window on one key, where the English texts have two.
+case_copy samekey
+plant "$scratch/samekey/velmira_de.ts" "F&it" "&Fassen"
+plant "$scratch/samekey/velmira_de.ts" "Fi&ll" "&Füllen"
+check samekey 'access key "f" also that of'
+
 exit "$failed"
