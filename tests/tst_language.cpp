@@ -116,6 +116,33 @@ TEST(Language, AStoredLanguageThatIsNotOfferedFallsBackToTheSystems) {
     }
 }
 
+// A choice that cannot be kept is told; the language and the menu's mark stay as they were.
+TEST(Language, AChoiceThatCannotBeSavedIsToldAndChangesNothing) {
+    TestEnv env;
+    env.scratch.write(QStringLiteral("not-a-folder"), "x");
+    QtSettingsStore unwritable(env.scratch.path(QStringLiteral("not-a-folder/Velmira.conf")));
+    Services services{unwritable,
+                      env.prompts,
+                      env.desktop,
+                      env.help,
+                      env.runner,
+                      env.errors,
+                      env.scratch.mkdir(QStringLiteral("program"))};
+    LanguageSwitch language(unwritable, kEnglishSystem, {});
+    language.start();
+    services.language = &language;
+    MainWindow window(env.state, services, env.windows);
+    window.findChild<QAction*>(QStringLiteral("mnuLanguage_ru"))->trigger();
+    ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(
+        env.prompts.shown[0].text.contains(QLatin1String("frmMain.mnuFileLanguage_Click()")));
+    EXPECT_EQ(env.exit.ended, 0);
+    EXPECT_FALSE(window.isUnloaded());
+    EXPECT_EQ(language.current(), QLatin1String("en"));
+    EXPECT_TRUE(window.findChild<QAction*>(QStringLiteral("mnuLanguageSystem"))->isChecked());
+    EXPECT_FALSE(window.findChild<QAction*>(QStringLiteral("mnuLanguage_ru"))->isChecked());
+}
+
 // One row a language: the program's translation is embedded and loads, and the main window's
 // Language menu shows the choice.
 class EveryLanguage : public ::testing::TestWithParam<const char*> {};

@@ -82,7 +82,8 @@ LanguageSwitch::LanguageSwitch(SettingsStore& settings, QStringList uiLanguages,
                                QStringList qtFolders)
     : m_settings(settings),
       m_uiLanguages(std::move(uiLanguages)),
-      m_qtFolders(std::move(qtFolders)) {}
+      m_qtFolders(std::move(qtFolders)),
+      m_chosen(storedLanguage(settings)) {}
 
 LanguageSwitch::~LanguageSwitch() {
     QCoreApplication::removeTranslator(&m_program);
@@ -95,19 +96,17 @@ QStringList LanguageSwitch::defaultQtFolders(const QString& programFolder) {
 }
 
 void LanguageSwitch::start() {
-    apply(languageInForce(chosen(), m_uiLanguages));
+    apply(languageInForce(m_chosen, m_uiLanguages));
 }
 
 void LanguageSwitch::choose(const QString& code) {
+    // Kept first: a choice that cannot be saved changes nothing.
     if (isOffered(code))
         m_settings.write(Setting::Preferences, Setting::Language, code);
     else
         m_settings.remove(Setting::Preferences, Setting::Language);
-    apply(languageInForce(chosen(), m_uiLanguages));
-}
-
-QString LanguageSwitch::chosen() const {
-    return storedLanguage(m_settings);
+    m_chosen = isOffered(code) ? code : QString();
+    apply(languageInForce(m_chosen, m_uiLanguages));
 }
 
 void LanguageSwitch::install(const QString& code) {

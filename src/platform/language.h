@@ -47,8 +47,8 @@ class LanguageSwitch {
     void start();
     // Stores a choice from the menu (empty: as the system) and applies it at once.
     void choose(const QString& code);
-    // The stored choice, empty for "As the System".
-    QString chosen() const;
+    // The choice in force, empty for "As the System": the stored one at first.
+    QString chosen() const { return m_chosen; }
     // The language whose texts are installed ("en": the source texts).
     QString current() const { return m_current; }
     // Whether Qt's own texts were found for the language in force.
@@ -69,6 +69,7 @@ class LanguageSwitch {
     QTranslator m_qt;
     bool m_programLoaded = false;
     bool m_qtLoaded = false;
+    QString m_chosen;
     QString m_current = QStringLiteral("en");
 };
 

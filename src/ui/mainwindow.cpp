@@ -254,8 +254,9 @@ void MainWindow::buildLanguageMenu() {
 }
 
 void MainWindow::mnuFileLanguage_Click(const QString& code) {
+    // A choice that cannot be saved is told, and the language stays as it was.
     m_services.errors.run(
-        "frmMain.mnuFileLanguage_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
+        "frmMain.mnuFileLanguage_Click()", AfterReport::Return, [&](Procedure& p) {
             p.step(1);
             if (m_services.language)
                 m_services.language->choose(code);
@@ -264,6 +265,13 @@ void MainWindow::mnuFileLanguage_Click(const QString& code) {
             else
                 m_services.settings.write(Setting::Preferences, Setting::Language, code);
         });
+    // The menu shows the choice that holds.
+    const QString chosen =
+        m_services.language ? m_services.language->chosen() : storedLanguage(m_services.settings);
+    const QString name = chosen.isEmpty() ? QStringLiteral("mnuLanguageSystem")
+                                          : QStringLiteral("mnuLanguage_") + chosen;
+    if (auto* item = m_mnuLanguage->findChild<QAction*>(name))
+        item->setChecked(true);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
