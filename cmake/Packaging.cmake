@@ -9,8 +9,8 @@ set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_GENERATOR "DEB;TGZ")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Plugins Qt loads at run time, which no library dependency names: the window's platform and
-# the picture kinds beyond PNG, JPEG and GIF.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins")
+# What Qt loads at run time, which no library dependency names: the window's platform plugin,
+# the picture kinds beyond PNG, JPEG and GIF, and Qt's own texts in the player's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)

@@ -8,6 +8,7 @@
 #include "game/steam.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/language.h"
 #include "platform/process.h"
 #include "platform/prompts.h"
 #include "platform/settings.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     Q_INIT_RESOURCE(velmira);
@@ -48,6 +50,11 @@ int main(int argc, char* argv[]) {
     ImmediateExit exit;
     ErrorReporter errors(prompts, exit);
     Services services{settings, prompts, desktop, help, runner, errors, programFolder};
+    // The player's language before the first window: the stored choice, else the system's.
+    LanguageSwitch language(settings, QLocale::system().uiLanguages(),
+                            LanguageSwitch::defaultQtFolders(programFolder));
+    language.start();
+    services.language = &language;
     services.steamRoots = steamRoots(QDir::homePath());
     services.gameRunning = gameRunningFrom;
     AppState state;

@@ -13,6 +13,7 @@ class Desktop;
 class HelpViewer;
 class ProcessRunner;
 class ErrorReporter;
+class LanguageSwitch;
 
 // The services the program's procedures use, handed down from start-up (real ones) or from a
 // test (scripted ones).
@@ -30,6 +31,9 @@ struct Services {
     QStringList steamRoots = {};
     // Whether a game is running from a Half-Life folder (none: never asked, as if not).
     std::function<bool(const QString&)> gameRunning = {};
+    // The player's language, chosen from the main window's "Language" menu (none: the menu
+    // only shows the languages).
+    LanguageSwitch* language = nullptr;
 };
 
 }  // namespace velmira

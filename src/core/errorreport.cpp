@@ -2,17 +2,19 @@
 
 #include "core/prompts.h"
 
+#include <QCoreApplication>
+
 namespace velmira {
 
 QString reportText(const Failure& failure, qint32 systemError, const QString& procedure,
                    qint16 step) {
-    const QChar cr(13);
-    return QStringLiteral(
-               "If this happens repeatedly, please let me know exactly what it says below.") +
-           cr + QStringLiteral("Error # ") + QString::number(failure.number) + cr +
-           QStringLiteral("Source: ") + failure.source + cr + QStringLiteral("Dll: ") +
-           QString::number(systemError) + cr + QStringLiteral("Sub: ") + procedure +
-           QLatin1Char('-') + QString::number(step);
+    // One text with its line breaks (CR), so that a language can set each line as it reads.
+    return QCoreApplication::translate(
+               "velmira::ErrorReport",
+               "If this happens repeatedly, please let me know exactly what it says below.\r"
+               "Error # %1\rSource: %2\rDll: %3\rSub: %4-%5")
+        .arg(QString::number(failure.number), failure.source, QString::number(systemError),
+             procedure, QString::number(step));
 }
 
 void ErrorReporter::show(const Failure& failure, const Procedure& procedure) {

@@ -2,6 +2,7 @@
 
 #include "core/failure.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -65,7 +66,7 @@ class ErrorReporter {
                 fail(error.failure(), procedure, action, closeDialog);
             } catch (const std::bad_alloc&) {
                 fail(Failure{ErrorNumber::OutOfMemory, kProjectSource,
-                             QStringLiteral("Out of memory")},
+                             QCoreApplication::translate("velmira::Failure", "Out of memory")},
                      procedure, action, closeDialog);
             }
         } catch (const ProcedureAbandoned&) {

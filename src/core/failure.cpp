@@ -1,5 +1,7 @@
 #include "failure.h"
 
+#include <QCoreApplication>
+
 namespace velmira {
 
 VelmiraError::VelmiraError(Failure failure)
@@ -10,20 +12,23 @@ void raise(qint32 number, const QString& description) {
 }
 
 void raiseFileNotFound() {
-    raise(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+    raise(ErrorNumber::FileNotFound,
+          QCoreApplication::translate("velmira::Failure", "File not found"));
 }
 void raisePathNotFound() {
-    raise(ErrorNumber::PathNotFound, QStringLiteral("Path not found"));
+    raise(ErrorNumber::PathNotFound,
+          QCoreApplication::translate("velmira::Failure", "Path not found"));
 }
 Failure permissionDenied() {
     return Failure{ErrorNumber::PermissionDenied, kProjectSource,
-                   QStringLiteral("Permission denied")};
+                   QCoreApplication::translate("velmira::Failure", "Permission denied")};
 }
 void raisePermissionDenied() {
     throw VelmiraError(permissionDenied());
 }
 void raiseIndexOutOfRange() {
-    raise(ErrorNumber::IndexOutOfRange, QStringLiteral("Subscript out of range"));
+    raise(ErrorNumber::IndexOutOfRange,
+          QCoreApplication::translate("velmira::Failure", "Subscript out of range"));
 }
 
 }  // namespace velmira

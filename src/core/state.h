@@ -53,6 +53,8 @@ inline const QString HLDir = QStringLiteral("HLDir");
 inline const QString BMPDir = QStringLiteral("BMPDir");
 inline const QString ShowPreview = QStringLiteral("ShowPreview");
 inline const QString ProtectSprays = QStringLiteral("ProtectSprays");
+// The player's language: a code of the "Language" menu; absent for "As the System".
+inline const QString Language = QStringLiteral("Language");
 inline const QString True = QStringLiteral("True");
 inline const QString False = QStringLiteral("False");
 }  // namespace Setting

@@ -5,6 +5,8 @@
 #include "platform/files.h"
 #include "platform/prompts.h"
 
+#include <QCoreApplication>
+
 namespace velmira {
 
 bool gameExecutablePresent(const QString& hlDir) {
@@ -23,7 +25,6 @@ bool isXashFolder(const QString& hlDir) {
 FolderVerdict CheckDirectories(const QString& hlDir, const QString& sprayDir, Prompts& prompts,
                                ErrorReporter& errors) {
     FolderVerdict verdict;
-    const QChar cr(13);
     errors.run("Module1.CheckDirectories()", AfterReport::EndProgram, [&](Procedure& p) {
         p.step(1);
         verdict = FolderVerdict{};
@@ -35,19 +36,21 @@ FolderVerdict CheckDirectories(const QString& hlDir, const QString& sprayDir, Pr
                 verdict.hlOK = true;
             } else {
                 p.step(6);
-                const Answer answer = prompts.show(Message{
-                    QStringLiteral("WARNING: Cannot find Half-Life in that folder!") + cr +
-                        QStringLiteral(
-                            "You might just have some different version I don't know about.") +
-                        cr +
-                        QStringLiteral("Do you want to force VELMR to use the path you entered?"),
-                    QString(), Message::Icon::None, Message::Buttons::YesNo});
+                const Answer answer = prompts.show(
+                    Message{QCoreApplication::translate(
+                                "velmira::Folders",
+                                "WARNING: Cannot find Half-Life in that folder!\r"
+                                "You might just have some different version I don't know about.\r"
+                                "Do you want to force VELMR to use the path you entered?"),
+                            QString(), Message::Icon::None, Message::Buttons::YesNo});
                 verdict.hlOK = answer == Answer::Yes;
             }
         } else {
             p.step(7);
-            prompts.show(Message{QStringLiteral("WARNING: Half-Life folder does not exist!"),
-                                 QString(), Message::Icon::Critical, Message::Buttons::Ok});
+            prompts.show(
+                Message{QCoreApplication::translate("velmira::Folders",
+                                                    "WARNING: Half-Life folder does not exist!"),
+                        QString(), Message::Icon::Critical, Message::Buttons::Ok});
         }
         p.step(8);
         if (folderExists(sprayDir + separator())) {
@@ -55,8 +58,9 @@ FolderVerdict CheckDirectories(const QString& hlDir, const QString& sprayDir, Pr
             verdict.sprayOK = true;
         } else {
             p.step(10);
-            prompts.show(Message{QStringLiteral("WARNING: Spray folder does not exist!"), QString(),
-                                 Message::Icon::Critical, Message::Buttons::Ok});
+            prompts.show(Message{QCoreApplication::translate(
+                                     "velmira::Folders", "WARNING: Spray folder does not exist!"),
+                                 QString(), Message::Icon::Critical, Message::Buttons::Ok});
         }
     });
     return verdict;

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/process.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,8 +69,11 @@ WorkFolder::WorkFolder(const QString& programFolder) {
     QTemporaryDir dir(joinPath(parent, QStringLiteral("velmira-XXXXXX")));
     dir.setAutoRemove(false);
     if (!dir.isValid()) {
-        m_problem = QStringLiteral("Could not make a private folder for the compiler's files in ") +
-                    parent + QChar(13) + dir.errorString();
+        m_problem = QCoreApplication::translate(
+                        "velmira::Compiler",
+                        "Could not make a private folder for the compiler's files in "
+                        "%1\r%2")
+                        .arg(parent, dir.errorString());
         return;
     }
     const QString path = QDir::toNativeSeparators(dir.path());
@@ -120,7 +124,8 @@ LumpPaths Makels(const QString& bitmapPath, const QString& workFolder, ErrorRepo
         const auto writeLine = [&](const QString& line) {
             const QByteArray bytes = (line + crlf).toLocal8Bit();
             if (script.write(bytes) != bytes.size())
-                raise(ErrorNumber::DeviceIoError, QStringLiteral("Device I/O error"));
+                raise(ErrorNumber::DeviceIoError,
+                      QCoreApplication::translate("velmira::Failure", "Device I/O error"));
         };
         p.step(5);
         writeLine(QStringLiteral("$DEST    \"") + shortPath(workFolder) + separator() + wadName +
@@ -136,7 +141,8 @@ LumpPaths Makels(const QString& bitmapPath, const QString& workFolder, ErrorRepo
         p.step(10);
         script.close();
         if (script.error() != QFileDevice::NoError)
-            raise(ErrorNumber::DeviceIoError, QStringLiteral("Device I/O error"));
+            raise(ErrorNumber::DeviceIoError,
+                  QCoreApplication::translate("velmira::Failure", "Device I/O error"));
         p.step(11);
         result.ScriptPath = scriptPath;
         p.step(12);
@@ -179,7 +185,8 @@ void copyIntoWorkFolder(const QString& source, const QString& destination) {
         const qint64 got = in.read(buffer, sizeof buffer);
         if (got < 0 || (got > 0 && out.write(buffer, got) != got)) {
             out.remove();
-            raise(ErrorNumber::DeviceIoError, QStringLiteral("Device I/O error"));
+            raise(ErrorNumber::DeviceIoError,
+                  QCoreApplication::translate("velmira::Failure", "Device I/O error"));
         }
         if (got == 0)
             break;

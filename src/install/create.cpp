@@ -17,6 +17,7 @@
 #include "wad/wad.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -26,11 +27,20 @@ namespace velmira {
 
 namespace {
 QString compileFailedText(const QString& source) {
-    return QStringLiteral("Error compiling. Check BMP format and dimentions.") + QChar(13) +
-           QStringLiteral("File: ") + source;
+    return QCoreApplication::translate("velmira::Create",
+                                       "Error compiling. Check BMP format and dimentions.\r"
+                                       "File: %1")
+        .arg(source);
 }
 
-const QString kErrorTitle = QStringLiteral("Error creating spray!");
+QString errorTitle() {
+    return QCoreApplication::translate("velmira::Create", "Error creating spray!");
+}
+
+QString couldNotInstall(const QString& folder, const QString& reason) {
+    return QCoreApplication::translate("velmira::Create", "Could not install the spray in %1\r%2")
+        .arg(folder, reason);
+}
 
 // The largest spray file read; the game takes none above 20,480 bytes.
 constexpr qint64 kMaxSprayRead = 1024 * 1024;
@@ -95,12 +105,12 @@ QString logoRecord(SettingsStore& settings, const QString& mod) {
 // picture to write), never by its name. Any other is kept; the spray takes the next free name.
 void writeXashLogo(const QByteArray& spray, const OpenFolder& game, const QString& mod,
                    const QString& sprayFile, SettingsStore& settings) {
-    const QChar cr(13);
     QString reason;
     const OpenFolder logos = game.child(QStringLiteral("logos"), true, &reason);
     if (!logos.isOpen())
-        throw RowRefused{QStringLiteral("Could not use the folder ") +
-                         game.pathOf(QStringLiteral("logos")) + cr + reason};
+        throw RowRefused{
+            QCoreApplication::translate("velmira::Create", "Could not use the folder %1\r%2")
+                .arg(game.pathOf(QStringLiteral("logos")), reason)};
     QByteArray png;
     QBuffer buffer(&png);  // opened by the writer
     sprayPictureOfWad(spray).save(&buffer, "PNG");
@@ -114,8 +124,7 @@ void writeXashLogo(const QByteArray& spray, const OpenFolder& game, const QStrin
         if (kind == OpenFolder::Kind::Missing) {
             const OpenFolder::Written written = logos.writeNew(name, png, &reason);
             if (written == OpenFolder::Written::Failed)
-                throw RowRefused{QStringLiteral("Could not install the spray in ") + logos.path() +
-                                 cr + reason};
+                throw RowRefused{couldNotInstall(logos.path(), reason)};
             done = written == OpenFolder::Written::Done;
         } else if (kind == OpenFolder::Kind::File) {
             const auto held = logos.readFile(name, kMaxLogoRead);
@@ -123,8 +132,7 @@ void writeXashLogo(const QByteArray& spray, const OpenFolder& game, const QStrin
                 done = true;
             } else if (held && !recorded.isEmpty() && sprayHash(*held) == recorded) {
                 if (!logos.replace(name, png, &reason))
-                    throw RowRefused{QStringLiteral("Could not install the spray in ") +
-                                     logos.path() + cr + reason};
+                    throw RowRefused{couldNotInstall(logos.path(), reason)};
                 done = true;
             }
         }
@@ -136,8 +144,9 @@ void writeXashLogo(const QByteArray& spray, const OpenFolder& game, const QStrin
             return;
         }
     }
-    throw RowRefused{QStringLiteral("Could not install the spray in ") + logos.path() + cr +
-                     QStringLiteral("every name for it is taken")};
+    throw RowRefused{couldNotInstall(
+        logos.path(),
+        QCoreApplication::translate("velmira::Create", "every name for it is taken"))};
 }
 
 // Puts the spray into the mod folder as both files the game reads, both or neither, and records
@@ -153,15 +162,13 @@ void installSpray(const QByteArray& spray, const QString& halfLifeDir, const QSt
     QString reason;
     const OpenFolder game = OpenFolder::open(halfLifeDir, &reason).child(mod, false, &reason);
     if (!game.isOpen())
-        throw RowRefused{QStringLiteral("Could not install the spray in ") + modFolder + QChar(13) +
-                         reason};
+        throw RowRefused{couldNotInstall(modFolder, reason)};
     const QString recorded = settings.read(kInstalledSection, mod, QString());
     const QString problem = game.replaceTogether(
         {kSprayFileName, kCurrentSprayFileName}, spray,
         {WriteProtection::AsBefore, protectionFor(state, modFolder, recorded)});
     if (!problem.isEmpty())
-        throw RowRefused{QStringLiteral("Could not install the spray in ") + modFolder + QChar(13) +
-                         problem};
+        throw RowRefused{couldNotInstall(modFolder, problem)};
     // The spray is installed either way; a record that cannot be saved only shows it later
     // as not Velmira's.
     try {
@@ -174,7 +181,6 @@ void installSpray(const QByteArray& spray, const QString& halfLifeDir, const QSt
 }  // namespace
 
 void createSprays(const AppState& state, MainControls& controls, const Services& services) {
-    const QChar cr(13);
     bool copyingCompiled = false;
     QString source;
     // The work folder is made at the first picture to compile and removed when the pass ends.
@@ -192,12 +198,12 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                     return;
                 if (services.gameRunning && services.gameRunning(state.HalfLifeDir) &&
                     services.prompts.show(Message{
-                        QStringLiteral("The game is running from ") + state.HalfLifeDir +
-                            QStringLiteral(".") + cr +
-                            QStringLiteral("It reads your spray when it starts a map, and its "
-                                           "Options screen may replace the spray when you "
-                                           "press OK or Apply there.") +
-                            cr + cr + QStringLiteral("Install the sprays now?"),
+                        QCoreApplication::translate(
+                            "velmira::Create",
+                            "The game is running from %1.\rIt reads your spray when it starts a "
+                            "map, and its Options screen may replace the spray when you press OK "
+                            "or Apply there.\r\rInstall the sprays now?")
+                            .arg(state.HalfLifeDir),
                         QStringLiteral("Velmira"), Message::Icon::None, Message::Buttons::YesNo}) !=
                         Answer::Yes)
                     return;
@@ -229,9 +235,11 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                         if (entry.SprayKind == QLatin1String("WAD")) {
                             p.step(13);
                             install(usableSpray(
-                                source, QStringLiteral("The game would not use this spray, so "
-                                                       "it was not installed:") +
-                                            cr + source));
+                                source, QCoreApplication::translate(
+                                            "velmira::Create",
+                                            "The game would not use this spray, so it was not "
+                                            "installed:\r%1")
+                                            .arg(source)));
                         } else if (compiledOnce.contains(source)) {
                             p.step(21);
                             install(compiledOnce.value(source));
@@ -251,8 +259,9 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                             if (compiled == kQlumpyMissing) {
                                 p.step(18);
                                 services.prompts.show(Message{
-                                    QStringLiteral("Could not find Qlumpy.exe!"), kErrorTitle,
-                                    Message::Icon::Critical, Message::Buttons::Ok});
+                                    QCoreApplication::translate("velmira::Create",
+                                                                "Could not find Qlumpy.exe!"),
+                                    errorTitle(), Message::Icon::Critical, Message::Buttons::Ok});
                                 p.step(19);
                                 return;
                             }
@@ -279,22 +288,24 @@ void createSprays(const AppState& state, MainControls& controls, const Services&
                 if (rows == 0)
                     controls.progress.setValue(controls.progress.maximum());
                 p.step(26);
-                services.prompts.show(Message{QStringLiteral("Spray(s) Created!"),
-                                              QStringLiteral("Velmira"), Message::Icon::Information,
-                                              Message::Buttons::Ok});
+                services.prompts.show(Message{
+                    QCoreApplication::translate("velmira::Create", "Spray(s) Created!"),
+                    QStringLiteral("Velmira"), Message::Icon::Information, Message::Buttons::Ok});
             } catch (const RowRefused& refused) {
-                services.prompts.show(Message{refused.text, kErrorTitle, Message::Icon::Critical,
+                services.prompts.show(Message{refused.text, errorTitle(), Message::Icon::Critical,
                                               Message::Buttons::Ok});
             } catch (const VelmiraError& error) {
                 if (error.number() != ErrorNumber::FileNotFound)
                     throw;
                 if (copyingCompiled) {
-                    services.prompts.show(Message{compileFailedText(source), kErrorTitle,
+                    services.prompts.show(Message{compileFailedText(source), errorTitle(),
                                                   Message::Icon::Critical, Message::Buttons::Ok});
                 } else {
-                    services.prompts.show(Message{QStringLiteral("Could not find ") + source,
-                                                  error.failure().description,
-                                                  Message::Icon::Critical, Message::Buttons::Ok});
+                    services.prompts.show(
+                        Message{QCoreApplication::translate("velmira::Create", "Could not find %1")
+                                    .arg(source),
+                                error.failure().description, Message::Icon::Critical,
+                                Message::Buttons::Ok});
                 }
             }
         });

@@ -8,6 +8,7 @@
 #include "platform/settings.h"
 #include "wad/readfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 
@@ -28,34 +29,41 @@ HeldSpray heldSpray(const QString& modFolder, const QString& recorded) {
     HeldSpray held;
     const QString path = modFolder + separator() + kCurrentSprayFileName;
     if (!fileExists(path) && !QFileInfo(path).isSymLink()) {
-        held.note = recorded.isEmpty()
-                        ? QStringLiteral("No spray is installed here.")
-                        : QStringLiteral("The spray Velmira installed here has been removed.");
+        held.note =
+            recorded.isEmpty()
+                ? QCoreApplication::translate("velmira::Held", "No spray is installed here.")
+                : QCoreApplication::translate("velmira::Held",
+                                              "The spray Velmira installed here has been removed.");
         held.state = recorded.isEmpty() ? HeldSpray::State::Nothing : HeldSpray::State::Replaced;
         return held;
     }
     const auto bytes = wad::readRegularFile(path, kMaxHeldRead);
     if (!bytes) {
         held.state = HeldSpray::State::Unreadable;
-        held.note = QStringLiteral("The spray file cannot be read: ") + bytes.error();
+        held.note =
+            QCoreApplication::translate("velmira::Held", "The spray file cannot be read: %1")
+                .arg(bytes.error());
         return held;
     }
     held.picture = sprayPictureOfWad(bytes.value());
     const QString hash = sprayHash(bytes.value());
     if (!recorded.isEmpty() && hash == recorded) {
         held.state = HeldSpray::State::Installed;
-        held.note = QStringLiteral("The spray Velmira installed here.");
+        held.note =
+            QCoreApplication::translate("velmira::Held", "The spray Velmira installed here.");
     } else if (!recorded.isEmpty()) {
         held.state = HeldSpray::State::Replaced;
-        held.note = QStringLiteral(
+        held.note = QCoreApplication::translate(
+            "velmira::Held",
             "Replaced since Velmira installed its spray here (the game's Options screen "
             "rewrites it when you press OK or Apply there).");
     } else {
         held.state = HeldSpray::State::Nothing;
-        held.note = QStringLiteral("A spray Velmira did not install.");
+        held.note =
+            QCoreApplication::translate("velmira::Held", "A spray Velmira did not install.");
     }
     if (held.picture.isNull())
-        held.note += QStringLiteral(" The game cannot show it.");
+        held.note += QCoreApplication::translate("velmira::Held", " The game cannot show it.");
     return held;
 }
 

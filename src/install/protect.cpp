@@ -7,6 +7,8 @@
 #include "platform/openfolder.h"
 #include "platform/settings.h"
 
+#include <QCoreApplication>
+
 namespace velmira {
 
 ProtectionChange applyProtection(const AppState& state, const SettingsStore& settings,
@@ -29,7 +31,9 @@ ProtectionChange applyProtection(const AppState& state, const SettingsStore& set
         if (set == OpenFolder::ModeSet::Changed)
             change.changed << entry.ModFolder;
         else if (set == OpenFolder::ModeSet::Failed)
-            change.failed << entry.ModFolder + QStringLiteral(": ") + reason;
+            change.failed << QCoreApplication::translate("velmira::Protect", "%1: %2",
+                                                         "a mod and why its spray was not changed")
+                                 .arg(entry.ModFolder, reason);
     }
     return change;
 }
@@ -38,15 +42,23 @@ QString protectionMessage(const ProtectionChange& change, bool protect) {
     const QChar cr(13);
     QString text;
     if (!change.changed.isEmpty())
-        text = (protect ? QStringLiteral("The sprays Velmira installed are now read-only, so that "
-                                         "the game cannot replace them, in:")
-                        : QStringLiteral("The sprays Velmira installed can be replaced by the "
-                                         "game again in:")) +
+        text = (protect ? QCoreApplication::translate(
+                              "velmira::Protect",
+                              "The sprays Velmira installed are now read-only, so that the game "
+                              "cannot replace them, in:",
+                              nullptr, int(change.changed.size()))
+                        : QCoreApplication::translate(
+                              "velmira::Protect",
+                              "The sprays Velmira installed can be replaced by the game again in:",
+                              nullptr, int(change.changed.size()))) +
                cr + change.changed.join(cr);
     if (!change.failed.isEmpty()) {
         if (!text.isEmpty())
             text += QString(2, cr);
-        text += QStringLiteral("These could not be changed:") + cr + change.failed.join(cr);
+        text +=
+            QCoreApplication::translate("velmira::Protect", "These could not be changed:", nullptr,
+                                        int(change.failed.size())) +
+            cr + change.failed.join(cr);
     }
     return text;
 }

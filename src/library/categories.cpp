@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -48,7 +49,6 @@ void ListCats(const AppState& state, CategoryRows& categories, ErrorReporter& er
 
 void refreshLibrary(AppState& state, MainControls& controls, Prompts& prompts,
                     ErrorReporter& errors) {
-    const QChar cr(13);
     errors.run("frmMain.cmdRefresh_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
         p.step(2);
         if (folderExists(state.SprayRootDir)) {
@@ -58,10 +58,12 @@ void refreshLibrary(AppState& state, MainControls& controls, Prompts& prompts,
                 controls.files.setFolder(state.SprayRootDir);
             } else {
                 p.step(5);
-                prompts.show(Message{QStringLiteral("WARNING: Spray folder does not exist:") + cr +
-                                         state.SprayRootDir + cr + cr +
-                                         QStringLiteral("Please verify your spray folder."),
-                                     QString(), Message::Icon::Critical, Message::Buttons::Ok});
+                prompts.show(Message{
+                    QCoreApplication::translate("velmira::Categories",
+                                                "WARNING: Spray folder does not exist:\r%1\r\r"
+                                                "Please verify your spray folder.")
+                        .arg(state.SprayRootDir),
+                    QString(), Message::Icon::Critical, Message::Buttons::Ok});
             }
             p.step(6);
             controls.folderLabel.setCaption(state.SprayRootDir);
@@ -76,10 +78,12 @@ void refreshLibrary(AppState& state, MainControls& controls, Prompts& prompts,
             p.step(10);
             if (state.SprayRootDir.isEmpty()) {
                 p.step(11);
-                controls.folderLabel.setCaption(QStringLiteral("Please set your Spray folder."));
+                controls.folderLabel.setCaption(QCoreApplication::translate(
+                    "velmira::Categories", "Please set your Spray folder."));
             } else {
                 p.step(12);
-                controls.folderLabel.setCaption(QStringLiteral("Invalid spray folder!"));
+                controls.folderLabel.setCaption(
+                    QCoreApplication::translate("velmira::Categories", "Invalid spray folder!"));
             }
         }
         p.step(13);
@@ -92,7 +96,6 @@ void refreshLibrary(AppState& state, MainControls& controls, Prompts& prompts,
 
 void chooseCategory(AppState& state, MainControls& controls, Prompts& prompts,
                     ErrorReporter& errors) {
-    const QChar cr(13);
     errors.run("frmMain.comboCats_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
         p.step(1);
         const int position = controls.categories.selected();
@@ -116,8 +119,10 @@ void chooseCategory(AppState& state, MainControls& controls, Prompts& prompts,
             tellUnlistableSprays(state, state.CurrentSprayDir, prompts);
         } else {
             prompts.show(Message{
-                QStringLiteral("WARNING: Folder does not exist:") + cr + state.CurrentSprayDir +
-                    cr + cr + QStringLiteral("Try hitting refresh or varify your spray folder."),
+                QCoreApplication::translate("velmira::Categories",
+                                            "WARNING: Folder does not exist:\r%1\r\r"
+                                            "Try hitting refresh or varify your spray folder.")
+                    .arg(state.CurrentSprayDir),
                 QString(), Message::Icon::Critical, Message::Buttons::Ok});
         }
     });

@@ -11,6 +11,7 @@
 #include "wad/heif.h"
 #include "wad/readfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -48,10 +49,12 @@ void tellUnlistableSprays(AppState& state, const QString& listed, Prompts& promp
     state.ToldUnlistable << folder;
     const QChar cr(13);
     prompts.show(
-        Message{QStringLiteral("These spray files in ") + folder +
-                    QStringLiteral(" are not listed: their names are not valid text, so "
-                                   "they cannot be opened.") +
-                    cr + names.join(cr) + cr + cr + QStringLiteral("Rename them to use them."),
+        Message{QCoreApplication::translate(
+                    "velmira::Sprays",
+                    "These spray files in %1 are not listed: their names are not valid text, so "
+                    "they cannot be opened.\r%2\r\rRename them to use them.",
+                    nullptr, int(names.size()))
+                    .arg(folder, names.join(cr)),
                 QStringLiteral("Velmira"), Message::Icon::Information, Message::Buttons::Ok});
 }
 
@@ -66,7 +69,8 @@ QString writeUnderFreeName(const QByteArray& bytes, const QString& folder, const
 QString copyInto(const QString& source, const QString& folder, QString* reason) {
     // The compiler reads no picture larger than this: a larger file is of no use in the library.
     if (QFileInfo(source).size() > wad::kMaxBitmapFileSize) {
-        *reason = QStringLiteral("it is larger than the %1 MB a spray picture may be")
+        *reason = QCoreApplication::translate("velmira::Sprays",
+                                              "it is larger than the %1 MB a spray picture may be")
                       .arg(wad::kMaxBitmapFileSize / (1024 * 1024));
         return QString();
     }
@@ -164,8 +168,9 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
     const QString target =
         state.CurrentSprayDir.isEmpty() ? state.SprayRootDir : state.CurrentSprayDir;
     if (!folderExists(target)) {
-        prompts.show(Message{QStringLiteral("Set your spray folder first: dropped files are "
-                                            "copied into it."),
+        prompts.show(Message{QCoreApplication::translate(
+                                 "velmira::Sprays",
+                                 "Set your spray folder first: dropped files are copied into it."),
                              QStringLiteral("Velmira"), Message::Icon::Critical,
                              Message::Buttons::Ok});
         return;
@@ -184,7 +189,9 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
         QString reason;
         const QString copied = copyInto(path, folder, &reason);
         if (copied.isEmpty()) {
-            failed << path + QStringLiteral(": ") + reason;
+            failed << QCoreApplication::translate("velmira::Sprays", "%1: %2",
+                                                  "a file and why it was not copied")
+                          .arg(path, reason);
             continue;
         }
         if (first.isEmpty())
@@ -196,13 +203,18 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
     }
     // One message names every file that could not be copied, however many were dropped.
     if (!failed.isEmpty())
-        prompts.show(Message{QStringLiteral("Could not copy into ") + target + cr + failed.join(cr),
-                             QStringLiteral("Velmira"), Message::Icon::Critical,
-                             Message::Buttons::Ok});
+        prompts.show(
+            Message{QCoreApplication::translate("velmira::Sprays", "Could not copy into %1\r%2",
+                                                nullptr, int(failed.size()))
+                        .arg(target, failed.join(cr)),
+                    QStringLiteral("Velmira"), Message::Icon::Critical, Message::Buttons::Ok});
     if (!skipped.isEmpty())
-        prompts.show(Message{QStringLiteral("Only pictures and WAD files join the spray library; "
-                                            "these were not added:") +
-                                 cr + skipped.join(cr),
+        prompts.show(Message{QCoreApplication::translate(
+                                 "velmira::Sprays",
+                                 "Only pictures and WAD files join the spray library; these were "
+                                 "not added:\r%1",
+                                 nullptr, int(skipped.size()))
+                                 .arg(skipped.join(cr)),
                              QStringLiteral("Velmira"), Message::Icon::Information,
                              Message::Buttons::Ok});
 }

@@ -2,6 +2,7 @@
 
 #include "platform/prompts.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
@@ -18,9 +19,11 @@ int QtDesktop::open(const QString& path) {
 
 void HtmlHelpViewer::showContents() {
     if (!QFileInfo(m_helpFile).isFile()) {
-        m_prompts.show(Message{QStringLiteral("Cannot find the help file:\r%1").arg(m_helpFile),
-                               QStringLiteral("Velmira Help"), Message::Icon::Critical,
-                               Message::Buttons::Ok});
+        m_prompts.show(
+            Message{QCoreApplication::translate("velmira::Help", "Cannot find the help file:\r%1")
+                        .arg(m_helpFile),
+                    QCoreApplication::translate("velmira::Help", "Velmira Help"),
+                    Message::Icon::Critical, Message::Buttons::Ok});
         return;
     }
     m_desktop.open(m_helpFile);

@@ -2,6 +2,7 @@
 
 #include "core/failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,7 +73,8 @@ QString temporaryName(const QString& folder) {
             !QFileInfo(joinPath(folder, name)).isSymLink())
             return name;
     }
-    raise(ErrorNumber::FileAlreadyExists, QStringLiteral("File already exists"));
+    raise(ErrorNumber::FileAlreadyExists,
+          QCoreApplication::translate("velmira::Failure", "File already exists"));
 }
 
 QString systemErrorText(int code) {
@@ -81,9 +83,9 @@ QString systemErrorText(int code) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    QString text = length
-                       ? QString::fromWCharArray(buffer, static_cast<qsizetype>(length)).trimmed()
-                       : QStringLiteral("system error %1").arg(code);
+    QString text =
+        length ? QString::fromWCharArray(buffer, static_cast<qsizetype>(length)).trimmed()
+               : QCoreApplication::translate("velmira::Failure", "system error %1").arg(code);
     LocalFree(buffer);
     return text;
 #else

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <vector>
@@ -33,7 +34,7 @@ OpenFolder::Written OpenFolder::stageFresh(const QString& name, const QByteArray
         if (written != Written::Taken)
             return written;
     }
-    *reason = QStringLiteral("File already exists");
+    *reason = QCoreApplication::translate("velmira::OpenFolder", "File already exists");
     return Written::Failed;
 }
 
@@ -77,14 +78,16 @@ QString OpenFolder::writeUnderFreeName(const QByteArray& bytes,
         if (entryOf(name).id == staged.id) {
             given = name;
         } else {
-            *reason = QStringLiteral("another program changed %1 while it was being saved")
-                          .arg(pathOf(name));
+            *reason =
+                QCoreApplication::translate("velmira::OpenFolder",
+                                            "another program changed %1 while it was being saved")
+                    .arg(pathOf(name));
         }
         staged.name.clear();
         break;
     }
     if (given.isEmpty() && reason->isEmpty())
-        *reason = QStringLiteral("every name for it is taken");
+        *reason = QCoreApplication::translate("velmira::OpenFolder", "every name for it is taken");
     removeOwn(staged);
     release(staged);
     return given;
@@ -103,10 +106,13 @@ bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* 
 
 QString OpenFolder::renamePlainFile(const QString& from, const QString& to) const {
     if (entryOf(from).kind != Kind::File)
-        return QStringLiteral("%1 is not a plain file").arg(pathOf(from));
+        return QCoreApplication::translate("velmira::OpenFolder", "%1 is not a plain file")
+            .arg(pathOf(from));
     const Kind there = entryOf(to).kind;
     if (there != Kind::Missing && there != Kind::File)
-        return QStringLiteral("%1 is in the way and is not a file").arg(pathOf(to));
+        return QCoreApplication::translate("velmira::OpenFolder",
+                                           "%1 is in the way and is not a file")
+            .arg(pathOf(to));
     return renameInside(from, to);
 }
 
@@ -154,7 +160,9 @@ QString OpenFolder::replaceTogether(const QStringList& names, const QByteArray& 
         const Entry old = entryOf(name);
         if (old.kind != Kind::Missing && old.kind != Kind::File && old.kind != Kind::Link) {
             putBack();
-            return QStringLiteral("cannot replace %1: it is not a file").arg(pathOf(name));
+            return QCoreApplication::translate("velmira::OpenFolder",
+                                               "cannot replace %1: it is not a file")
+                .arg(pathOf(name));
         }
         Staged file;
         if (stageFresh(name, bytes,
@@ -162,7 +170,8 @@ QString OpenFolder::replaceTogether(const QStringList& names, const QByteArray& 
                                       protection.value(i, WriteProtection::AsBefore)),
                        &file, &error) != Written::Done) {
             putBack();
-            return QStringLiteral("cannot write beside %1: %2").arg(pathOf(name), error);
+            return QCoreApplication::translate("velmira::OpenFolder", "cannot write beside %1: %2")
+                .arg(pathOf(name), error);
         }
         staged.push_back(std::move(file));
     }
@@ -171,18 +180,22 @@ QString OpenFolder::replaceTogether(const QStringList& names, const QByteArray& 
     for (int i = 0; i < names.size(); ++i) {
         if (kindOf(names[i]) != Kind::Missing) {
             const QString aside = freshNameFor(names[i]);
-            error = aside.isEmpty() ? QStringLiteral("File already exists")
-                                    : renameInside(names[i], aside);
+            error = aside.isEmpty()
+                        ? QCoreApplication::translate("velmira::OpenFolder", "File already exists")
+                        : renameInside(names[i], aside);
             if (!error.isEmpty()) {
                 putBack();
-                return QStringLiteral("cannot keep a copy of %1: %2").arg(pathOf(names[i]), error);
+                return QCoreApplication::translate("velmira::OpenFolder",
+                                                   "cannot keep a copy of %1: %2")
+                    .arg(pathOf(names[i]), error);
             }
             asides[i] = aside;
         }
         error = renameInside(staged[static_cast<std::size_t>(i)].name, names[i]);
         if (!error.isEmpty()) {
             putBack();
-            return QStringLiteral("cannot replace %1: %2").arg(pathOf(names[i]), error);
+            return QCoreApplication::translate("velmira::OpenFolder", "cannot replace %1: %2")
+                .arg(pathOf(names[i]), error);
         }
         placed[i] = true;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -108,9 +109,11 @@ OpenFolder OpenFolder::child(const QString& name, bool make, QString* reason) co
     if (folder.m_fd < 0) {
         const int code = errno;
         const Kind kind = kindOf(name);
-        *reason = kind == Kind::Link ? QStringLiteral("it is a link, not a folder")
-                  : kind == Kind::File || kind == Kind::Other ? QStringLiteral("it is not a folder")
-                                                              : systemErrorText(code);
+        *reason = kind == Kind::Link ? QCoreApplication::translate("velmira::OpenFolder",
+                                                                   "it is a link, not a folder")
+                  : kind == Kind::File || kind == Kind::Other
+                      ? QCoreApplication::translate("velmira::OpenFolder", "it is not a folder")
+                      : systemErrorText(code);
         return folder;
     }
     folder.m_path = pathOf(name);

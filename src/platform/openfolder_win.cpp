@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <windows.h>
@@ -114,12 +115,12 @@ OpenFolder OpenFolder::child(const QString& name, bool make, QString* reason) co
         return folder;
     }
     if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        *reason = QStringLiteral("it is a link, not a folder");
+        *reason = QCoreApplication::translate("velmira::OpenFolder", "it is a link, not a folder");
         CloseHandle(handle);
         return folder;
     }
     if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        *reason = QStringLiteral("it is not a folder");
+        *reason = QCoreApplication::translate("velmira::OpenFolder", "it is not a folder");
         CloseHandle(handle);
         return folder;
     }

@@ -2,6 +2,7 @@
 
 #include "core/failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -99,9 +100,11 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
         if (m_told)
             return;
         m_told = true;
-        raise(ErrorNumber::PathFileAccessError,
-              QStringLiteral("Could not save the settings to %1: it is not a settings file")
-                  .arg(QDir::toNativeSeparators(storeFile(m_iniFile, m_registryKey))));
+        raise(
+            ErrorNumber::PathFileAccessError,
+            QCoreApplication::translate(
+                "velmira::Settings", "Could not save the settings to %1: it is not a settings file")
+                .arg(QDir::toNativeSeparators(storeFile(m_iniFile, m_registryKey))));
     }
     const QString path = section + QLatin1Char('/') + key;
     // Another copy of the program, or the player, may have changed the file since it was read:
@@ -118,7 +121,8 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
     // the value did not reach the disk.
     if (settings->status() == QSettings::AccessError)
         raise(ErrorNumber::PathFileAccessError,
-              QStringLiteral("Could not save the settings to %1").arg(settings->fileName()));
+              QCoreApplication::translate("velmira::Settings", "Could not save the settings to %1")
+                  .arg(settings->fileName()));
 }
 
 void QtSettingsStore::remove(const QString& section, const QString& key) {
@@ -130,7 +134,8 @@ void QtSettingsStore::remove(const QString& section, const QString& key) {
     settings->sync();
     if (settings->status() == QSettings::AccessError)
         raise(ErrorNumber::PathFileAccessError,
-              QStringLiteral("Could not save the settings to %1").arg(settings->fileName()));
+              QCoreApplication::translate("velmira::Settings", "Could not save the settings to %1")
+                  .arg(settings->fileName()));
 }
 
 }  // namespace velmira

@@ -5,6 +5,7 @@
 #include "core/windows.h"
 #include "ui/geometry.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +14,8 @@
 namespace velmira {
 
 QString aboutVersionText() {
-    return QStringLiteral("Version " VELMIRA_DISPLAY_VERSION);
+    return QCoreApplication::translate("velmira::AboutDialog", "Version %1")
+        .arg(QStringLiteral(VELMIRA_DISPLAY_VERSION));
 }
 
 namespace {
@@ -33,7 +35,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int lef
 AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget* parent)
     : QDialog(parent), m_errors(errors), m_windows(windows) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Velmira"));
+    setWindowTitle(tr("About Velmira"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(fromTwips(5865), fromTwips(3630));
@@ -43,7 +45,7 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     logo->setPixmap(QPixmap(QStringLiteral(":/velmira/logo.bmp")));
     placeTwips(logo, 2062, 120, 1740, 660);
 
-    m_lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), 2587, 840, 690);
+    m_lblVersion = addLabel(this, "lblVersion", tr("Version"), 2587, 840, 690);
     QFont versionFont(QStringLiteral("MS Sans Serif"));
     versionFont.setPointSizeF(9.75);
     m_lblVersion->setFont(versionFont);
@@ -53,26 +55,24 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     black.setColor(QPalette::WindowText, Qt::black);
     QLabel* description =
         addLabel(this, "lblDescription",
-                 QStringLiteral("The easiest way to switch between color Half-Life sprays!"), 900,
-                 1200, 4050);
+                 tr("The easiest way to switch between color Half-Life sprays!"), 900, 1200, 4050);
     description->setPalette(black);
-    addLabel(this, "lblBy", QStringLiteral("Written by the Velmira developers"), 1560, 1560, 2730);
-    addLabel(this, "lblEmail", QStringLiteral("Comments and problems: see ReadMe.txt"), 840, 1920,
-             4185);
-    addLabel(this, "lblVELMRPage", QStringLiteral("Velmira: colour sprays for every Half-Life mod"),
-             750, 2160, 4365);
-    addLabel(this, "lblClanPage", QStringLiteral("Made by players, for players"), 1395, 2400, 3075);
+    addLabel(this, "lblBy", tr("Written by the Velmira developers"), 1560, 1560, 2730);
+    addLabel(this, "lblEmail", tr("Comments and problems: see ReadMe.txt"), 840, 1920, 4185);
+    addLabel(this, "lblVELMRPage", tr("Velmira: colour sprays for every Half-Life mod"), 750, 2160,
+             4365);
+    addLabel(this, "lblClanPage", tr("Made by players, for players"), 1395, 2400, 3075);
 
     auto* disclaimer =
-        new QLabel(QStringLiteral("(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. "
-                                  "See ReadMe.txt for details."),
+        new QLabel(tr("(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. "
+                      "See ReadMe.txt for details."),
                    this);
     disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     disclaimer->setWordWrap(true);
     disclaimer->setPalette(black);
     placeTwips(disclaimer, 240, 2880, 3870, 585);
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK = new QPushButton(tr("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
     placeTwips(m_cmdOK, 4245, 3000, 1467, 345);

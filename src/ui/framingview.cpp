@@ -19,10 +19,20 @@ constexpr double kFrameShare = 0.6;
 FramingView::FramingView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(240, 200);
-    setAccessibleName(QStringLiteral("Picture under the spray's frame"));
+    retranslate();
+}
+
+void FramingView::retranslate() {
+    setAccessibleName(tr("Picture under the spray's frame"));
     setToolTip(
-        QStringLiteral("Drag to move the picture, turn the wheel to zoom; the arrow keys "
-                       "move it by one pixel, with Shift by ten"));
+        tr("Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one "
+           "pixel, with Shift by ten"));
+}
+
+void FramingView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void FramingView::setSource(std::shared_ptr<const wad::MakerSource> source) {
@@ -63,7 +73,7 @@ void FramingView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(96, 96, 96));
     if (!m_source || m_source->isNull()) {
         painter.setPen(Qt::white);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Reading the picture\u2026"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("Reading the picture…"));
         return;
     }
     double levelScale = 1.0;

@@ -28,12 +28,15 @@ class FramingView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The tooltip and the name a screen reader says, in the language in force.
+    void retranslate();
     // View pixels per spray pixel, and the transform from picture pixels to the view.
     double viewScale() const;
     QTransform pictureToView() const;

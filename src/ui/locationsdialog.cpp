@@ -25,12 +25,12 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
       m_services(services),
       m_windows(windows) {
     setObjectName(QStringLiteral("frmLoc"));
-    setWindowTitle(QStringLiteral("File Locations"));
+    setWindowTitle(tr("File Locations"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(fromTwips(5505), fromTwips(2430));
 
-    auto* lblHLDir = new QLabel(QStringLiteral("Half-Life Folder:"), this);
+    auto* lblHLDir = new QLabel(tr("Half-Life Folder:"), this);
     lblHLDir->setObjectName(QStringLiteral("lblHLDir"));
     placeTwips(lblHLDir, 240, 240, 1110, 195);
     lblHLDir->adjustSize();
@@ -39,7 +39,7 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     placeTwips(m_txtHLDir, 345, 600, 4815, 285);
     lblHLDir->setBuddy(m_txtHLDir);
 
-    auto* lblBMPLoc = new QLabel(QStringLiteral("Spray Folder:"), this);
+    auto* lblBMPLoc = new QLabel(tr("Spray Folder:"), this);
     lblBMPLoc->setObjectName(QStringLiteral("lblBMPLoc"));
     placeTwips(lblBMPLoc, 240, 1080, 930, 195);
     lblBMPLoc->adjustSize();
@@ -53,11 +53,11 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     if (found.size() > 1) {
         m_cboFound = new QComboBox(this);
         m_cboFound->setObjectName(QStringLiteral("cboFoundGames"));
-        m_cboFound->addItem(QStringLiteral("Found in Steam\u2026"));
+        m_cboFound->addItem(tr("Found in Steam…"));
         for (const QString& game : found)
             m_cboFound->addItem(game);
-        m_cboFound->setToolTip(QStringLiteral("Games found in your Steam libraries"));
-        m_cboFound->setAccessibleName(QStringLiteral("Games found in Steam"));
+        m_cboFound->setToolTip(tr("Games found in your Steam libraries"));
+        m_cboFound->setAccessibleName(tr("Games found in Steam"));
         placeTwips(m_cboFound, 1560, 180, 3600, 315);
         connect(m_cboFound, &QComboBox::activated, this, [this](int index) {
             if (index > 0)
@@ -65,10 +65,10 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
         });
     }
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK = new QPushButton(tr("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     placeTwips(m_cmdOK, 1065, 1920, 1095, 375);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancel = new QPushButton(tr("Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     placeTwips(m_cmdCancel, 3345, 1920, 1095, 375);
 

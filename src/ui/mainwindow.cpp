@@ -16,6 +16,7 @@
 #include "library/sprays.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/language.h"
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "ui/aboutdialog.h"
@@ -25,10 +26,12 @@
 #include "ui/seendialog.h"
 #include "ui/widgets.h"
 
+#include <QActionGroup>
 #include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLayout>
 #include <QMenu>
@@ -47,6 +50,8 @@ MainWindow::MainWindow(AppState& state, const Services& services, LoadedWindows&
                    Qt::WindowCloseButtonHint);
     buildControls();
     buildMenus();
+    buildLanguageMenu();
+    retranslateUi();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_controls.reset(new MainControls{*m_listMods, *m_comboCats, *m_fileBMPs, *m_olePicture,
                                       *m_lblBMPDir, *m_pBar});
@@ -70,7 +75,6 @@ void MainWindow::buildControls() {
     QPixmap folder(QStringLiteral(":/velmira/folder.bmp"));
     folder.setMask(folder.createMaskFromColor(QColor(128, 0, 0)));
     m_cmdOpenBMPDir->setIcon(QIcon(folder));
-    m_cmdOpenBMPDir->setToolTip(tr("Open the spray folder"));
     placeTwips(m_cmdOpenBMPDir, 240, 60, 375, 255);
 
     m_lblBMPDir = new FolderLabel(client);
@@ -85,32 +89,17 @@ void MainWindow::buildControls() {
     m_fileBMPs->setObjectName(QStringLiteral("fileBMPs"));
     placeTwips(m_fileBMPs, 240, 720, 2655, 1455);
 
-    m_cmdRefresh = new QPushButton(QStringLiteral("Refresh"), client);
+    m_cmdRefresh = new QPushButton(client);
     m_cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
     placeTwips(m_cmdRefresh, 1080, 2280, 975, 255);
 
     m_listMods = new ModListWidget(client);
     m_listMods->setObjectName(QStringLiteral("listMods"));
-    m_listMods->addItem(QStringLiteral("Click on the help menu if you have"));
-    m_listMods->addItem(QStringLiteral("not used VELMR before."));
+    // The first-run hint: two rows, their texts set with the others' (retranslateUi).
+    m_listMods->addItem(QString());
+    m_listMods->addItem(QString());
     m_listMods->setTag(kEmptyTag);
     placeTwips(m_listMods, 240, 2640, 2655, 1425);
-    // The hint rows stay whole at any desktop font: where the wider row does not fit the list,
-    // both rows get one smaller font rather than a scroll bar.
-    const int room = m_listMods->width() - 2 * m_listMods->frameWidth() - 16;
-    QFont font = m_listMods->font();
-    int widest = 0;
-    for (int row = 0; row < m_listMods->count(); ++row)
-        widest =
-            std::max(widest, QFontMetrics(font).horizontalAdvance(m_listMods->item(row)->text()));
-    if (widest > room) {
-        if (font.pointSizeF() > 0)
-            font.setPointSizeF(std::max(6.0, font.pointSizeF() * room / widest));
-        else
-            font.setPixelSize(std::max(8, font.pixelSize() * room / widest));
-        for (int row = 0; row < m_listMods->count(); ++row)
-            m_listMods->item(row)->setFont(font);
-    }
 
     m_pBar = new SprayProgressBar(client);
     m_pBar->setObjectName(QStringLiteral("PBar"));
@@ -124,23 +113,19 @@ void MainWindow::buildControls() {
     m_olePicture->setObjectName(QStringLiteral("OLEpicture"));
     placeTwips(m_olePicture, 3240, 360, 1815, 1815);
 
-    m_checkShowPreview = new QCheckBox(QStringLiteral("Show Preview"), client);
+    m_checkShowPreview = new QCheckBox(client);
     m_checkShowPreview->setObjectName(QStringLiteral("checkShowPreview"));
     placeTwips(m_checkShowPreview, 3480, 2280, 1335, 195);
-    // The caption stays readable where the desktop's font is wider than the layout assumes.
-    m_checkShowPreview->resize(
-        std::max(m_checkShowPreview->width(), m_checkShowPreview->sizeHint().width()),
-        std::max(m_checkShowPreview->height(), m_checkShowPreview->sizeHint().height()));
 
-    m_cmdApply = new QPushButton(QStringLiteral("Apply to Selected"), client);
+    m_cmdApply = new QPushButton(client);
     m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
     placeTwips(m_cmdApply, 3360, 2640, 1575, 375);
 
-    m_cmdClear = new QPushButton(QStringLiteral("Clear Selected"), client);
+    m_cmdClear = new QPushButton(client);
     m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
     placeTwips(m_cmdClear, 3360, 3120, 1575, 375);
 
-    m_cmdCreate = new QPushButton(QStringLiteral("Create Sprays"), client);
+    m_cmdCreate = new QPushButton(client);
     m_cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
     placeTwips(m_cmdCreate, 3360, 3720, 1575, 495);
 
@@ -183,7 +168,7 @@ void MainWindow::buildControls() {
         if (!item->isSelected())
             m_fileBMPs->choose(item->text());
         QMenu menu(this);
-        QAction* make = menu.addAction(QStringLiteral("&Make Spray\u2026"));
+        QAction* make = menu.addAction(tr("&Make Spray…", "spray list menu"));
         make->setObjectName(QStringLiteral("mnuListMake"));
         connect(make, &QAction::triggered, this, [this] { mnuFileMake_Click(); });
         menu.exec(m_fileBMPs->viewport()->mapToGlobal(at));
@@ -248,6 +233,130 @@ void MainWindow::buildMenus() {
     connect(contents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(readMe, &QAction::triggered, this, [this] { mnuHelpViewReadMe_Click(); });
     connect(about, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+}
+
+// The "Language" submenu, the File menu's last: each language by its own name, and the system's.
+void MainWindow::buildLanguageMenu() {
+    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    file->addSeparator();
+    m_mnuLanguage = file->addMenu(QString());
+    m_mnuLanguage->setObjectName(QStringLiteral("mnuFileLanguage"));
+    m_mnuLanguage->menuAction()->setObjectName(QStringLiteral("mnuFileLanguage"));
+    auto* group = new QActionGroup(m_mnuLanguage);
+    group->setExclusive(true);
+    const QString chosen =
+        m_services.language ? m_services.language->chosen() : storedLanguage(m_services.settings);
+    const auto add = [&](const QString& code, const QString& name, const QString& objectName) {
+        QAction* action = m_mnuLanguage->addAction(name);
+        action->setObjectName(objectName);
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { mnuFileLanguage_Click(code); });
+    };
+    for (const Language& language : offeredLanguages())
+        add(language.code, language.name, QStringLiteral("mnuLanguage_") + language.code);
+    m_mnuLanguage->addSeparator();
+    add(QString(), QString(), QStringLiteral("mnuLanguageSystem"));
+}
+
+void MainWindow::mnuFileLanguage_Click(const QString& code) {
+    // A choice that cannot be saved is told, and the language stays as it was.
+    m_services.errors.run(
+        "frmMain.mnuFileLanguage_Click()", AfterReport::Return, [&](Procedure& p) {
+            p.step(1);
+            if (m_services.language)
+                m_services.language->choose(code);
+            else if (code.isEmpty())
+                m_services.settings.remove(Setting::Preferences, Setting::Language);
+            else
+                m_services.settings.write(Setting::Preferences, Setting::Language, code);
+        });
+    // The menu shows the choice that holds.
+    const QString chosen =
+        m_services.language ? m_services.language->chosen() : storedLanguage(m_services.settings);
+    const QString name = chosen.isEmpty() ? QStringLiteral("mnuLanguageSystem")
+                                          : QStringLiteral("mnuLanguage_") + chosen;
+    if (auto* item = m_mnuLanguage->findChild<QAction*>(name))
+        item->setChecked(true);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslateUi() {
+    m_cmdOpenBMPDir->setToolTip(tr("Open the spray folder"));
+    m_cmdRefresh->setText(tr("Refresh"));
+    m_checkShowPreview->setText(tr("Show Preview"));
+    m_cmdApply->setText(tr("Apply to Selected"));
+    m_cmdClear->setText(tr("Clear Selected"));
+    m_cmdCreate->setText(tr("Create Sprays"));
+    // The caption stays readable where the desktop's font or the language is wider than the
+    // layout assumes.
+    placeTwips(m_checkShowPreview, 3480, 2280, 1335, 195);
+    m_checkShowPreview->resize(
+        std::max(m_checkShowPreview->width(), m_checkShowPreview->sizeHint().width()),
+        std::max(m_checkShowPreview->height(), m_checkShowPreview->sizeHint().height()));
+    retranslateHint();
+
+    const auto setMenu = [this](const char* name, const QString& title) {
+        if (auto* menu = menuBar()->findChild<QMenu*>(QLatin1String(name)))
+            menu->setTitle(title);
+    };
+    const auto setAction = [this](const char* name, const QString& text,
+                                  const QString& toolTip = QString()) {
+        if (auto* action = findChild<QAction*>(QLatin1String(name))) {
+            action->setText(text);
+            if (!toolTip.isEmpty())
+                action->setToolTip(toolTip);
+        }
+    };
+    setMenu("mnuFile", tr("&File", "menu bar"));
+    setAction("mnuFileLoc", tr("&File Locations...", "File menu"));
+    setAction("mnuFileExit", tr("E&xit", "File menu"));
+    setAction("mnuFileMake", tr("&Make Spray…", "File menu"),
+              tr("Frame the chosen picture into a spray, see it as the game draws it, and save "
+                 "it to the library"));
+    setAction("mnuFileSeen", tr("Sprays Seen in &Games…", "File menu"),
+              tr("Browse the sprays the game kept from servers, and keep the ones you like"));
+    setAction("mnuFileProtect", tr("&Protect Sprays from the Game", "File menu"),
+              tr("Leave each installed tempdecal.wad read-only, so that the game's Options "
+                 "screen cannot replace your spray"));
+    setAction("mnuFileClearCache", tr("C&lear Cached Sprays…", "File menu"));
+    m_mnuLanguage->setTitle(tr("&Language", "File menu"));
+    setAction("mnuLanguageSystem", tr("As the System"));
+    setMenu("mnuHelp", tr("&Help", "menu bar"));
+    setAction("mnuHelpContents", tr("&Contents...", "Help menu"));
+    setAction("mnuHelpViewReadMe", tr("&View ReadMe.txt ...", "Help menu"));
+    setAction("mnuHelpAbout", tr("&About VELMR ...", "Help menu"));
+}
+
+// The first-run hint, while the list still shows it. Its rows stay whole at any desktop font
+// and in any language: where the wider row does not fit the list, both rows get one smaller
+// font rather than a scroll bar.
+void MainWindow::retranslateHint() {
+    if (m_listMods->count() != 2 || m_listMods->item(0)->text() != m_hint.value(0) ||
+        m_listMods->item(1)->text() != m_hint.value(1))
+        return;
+    m_hint = QStringList{tr("Click on the help menu if you have"), tr("not used VELMR before.")};
+    QFont font = m_listMods->font();
+    const int room = m_listMods->width() - 2 * m_listMods->frameWidth() - 16;
+    int widest = 0;
+    for (int row = 0; row < 2; ++row) {
+        m_listMods->item(row)->setText(m_hint.at(row));
+        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(m_hint.at(row)));
+    }
+    if (widest > room) {
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(std::max(6.0, font.pointSizeF() * room / widest));
+        else
+            font.setPixelSize(std::max(8, font.pixelSize() * room / widest));
+    }
+    for (int row = 0; row < 2; ++row)
+        m_listMods->item(row)->setFont(font);
 }
 
 void MainWindow::Form_Load() {
@@ -489,9 +598,9 @@ void MainWindow::mnuHelpViewReadMe_Click() {
                 m_services.errors.recordSystemError(m_services.desktop.open(readMe));
             } else {
                 p.step(4);
-                m_services.prompts.show(Message{QStringLiteral("Could not find ReadMe.txt!"),
-                                                QStringLiteral("File Not Found!"),
-                                                Message::Icon::Critical, Message::Buttons::Ok});
+                m_services.prompts.show(Message{tr("Could not find ReadMe.txt!"),
+                                                tr("File Not Found!"), Message::Icon::Critical,
+                                                Message::Buttons::Ok});
             }
         });
 }

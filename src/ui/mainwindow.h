@@ -5,12 +5,14 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <memory>
 
 class QCheckBox;
 class QPushButton;
 class QAction;
+class QMenu;
 
 namespace velmira {
 
@@ -61,6 +63,8 @@ class MainWindow : public QMainWindow {
     void mnuHelpContents_Click();
     void mnuHelpViewReadMe_Click();
     void mnuHelpAbout_Click();
+    // Keeps the language chosen in the "Language" menu (empty: as the system) and applies it.
+    void mnuFileLanguage_Click(const QString& code);
 
     // Sets the "Show Preview" box from code, which runs its handler as a click does.
     void setShowPreviewChecked(bool checked);
@@ -69,11 +73,17 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A new language: every text of the window is set anew.
+    void changeEvent(QEvent* event) override;
 
   private:
     void Form_Unload();
     void buildControls();
     void buildMenus();
+    void buildLanguageMenu();
+    // Sets every text of the window in the language in force.
+    void retranslateUi();
+    void retranslateHint();
 
     AppState& m_state;
     const Services& m_services;
@@ -92,6 +102,9 @@ class MainWindow : public QMainWindow {
     QPushButton* m_cmdClear = nullptr;
     QPushButton* m_cmdCreate = nullptr;
     QAction* m_mnuFileProtect = nullptr;
+    QMenu* m_mnuLanguage = nullptr;
+    // The first-run hint's rows as last set (empty before the first).
+    QStringList m_hint = {QString(), QString()};
     QPointer<QDialog> m_maker;
     QPointer<QDialog> m_seen;
     QPointer<QDialog> m_check;

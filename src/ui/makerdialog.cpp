@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -39,6 +40,22 @@ void setSwatch(QPushButton* button, QRgb colour) {
     button->setIcon(QIcon(swatch));
     button->setToolTip(colourText(colour));
 }
+// A label for a form row, its access key moving the focus to the field.
+QLabel* labelFor(QWidget* field) {
+    auto* label = new QLabel(field->parentWidget());
+    label->setBuddy(field);
+    return label;
+}
+
+// A list's rows, made at the first call and named anew at the next.
+void setItemTexts(QComboBox* combo, const QStringList& texts) {
+    if (combo->count() == 0) {
+        combo->addItems(texts);
+        return;
+    }
+    for (int row = 0; row < texts.size() && row < combo->count(); ++row)
+        combo->setItemText(row, texts.at(row));
+}
 }  // namespace
 
 // The dialog --------------------------------------------------------------------------------------
@@ -53,7 +70,9 @@ MakerDialog::MakerDialog(const QString& picturePath, const QString& folder, Prom
       m_windows(windows),
       m_saved(std::move(saved)) {
     setObjectName(QStringLiteral("frmMaker"));
-    setWindowTitle(QStringLiteral("Make Spray - ") + QFileInfo(picturePath).fileName());
+    translated([this, name = QFileInfo(picturePath).fileName()] {
+        setWindowTitle(tr("Make Spray - %1").arg(name));
+    });
     m_pool.setMaxThreadCount(1);
     buildControls();
     m_windows.loaded(this);
@@ -83,20 +102,27 @@ void MakerDialog::buildControls() {
     m_sprayView->setObjectName(QStringLiteral("sprayView"));
 
     // Framing.
-    auto* framingBox = new QGroupBox(QStringLiteral("Framing"), this);
+    auto* framingBox = new QGroupBox(this);
+    translated([=] { framingBox->setTitle(tr("Framing")); });
     auto* framingForm = new QFormLayout(framingBox);
     m_zoom = new QSlider(Qt::Horizontal, framingBox);
     m_zoom->setObjectName(QStringLiteral("zoom"));
     m_zoom->setRange(0, kZoomSteps);
-    m_zoom->setAccessibleName(QStringLiteral("Zoom"));
-    framingForm->addRow(QStringLiteral("&Zoom:"), m_zoom);
+    translated([=] { m_zoom->setAccessibleName(tr("Zoom")); });
+    QLabel* zoomLabel = labelFor(m_zoom);
+    framingForm->addRow(zoomLabel, m_zoom);
+    translated([=] { zoomLabel->setText(tr("&Zoom:")); });
     auto* buttons = new QHBoxLayout;
-    auto* fitButton = new QPushButton(QStringLiteral("F&it"), framingBox);
-    fitButton->setToolTip(QStringLiteral("The whole picture inside the frame"));
-    auto* fillButton = new QPushButton(QStringLiteral("Fi&ll"), framingBox);
-    fillButton->setToolTip(QStringLiteral("The frame covered by the picture"));
-    auto* rotate = new QPushButton(QStringLiteral("&Rotate 90\u00b0"), framingBox);
-    auto* mirror = new QPushButton(QStringLiteral("&Mirror"), framingBox);
+    auto* fitButton = new QPushButton(framingBox);
+    translated([=] { fitButton->setText(tr("F&it")); });
+    translated([=] { fitButton->setToolTip(tr("The whole picture inside the frame")); });
+    auto* fillButton = new QPushButton(framingBox);
+    translated([=] { fillButton->setText(tr("Fi&ll")); });
+    translated([=] { fillButton->setToolTip(tr("The frame covered by the picture")); });
+    auto* rotate = new QPushButton(framingBox);
+    translated([=] { rotate->setText(tr("&Rotate 90°")); });
+    auto* mirror = new QPushButton(framingBox);
+    translated([=] { mirror->setText(tr("&Mirror")); });
     for (QPushButton* button : {fitButton, fillButton, rotate, mirror}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
@@ -108,18 +134,24 @@ void MakerDialog::buildControls() {
     framingForm->addRow(buttons);
     m_around = new QComboBox(framingBox);
     m_around->setObjectName(QStringLiteral("around"));
-    m_around->addItems({QStringLiteral("See-through"), QStringLiteral("A colour\u2026")});
-    framingForm->addRow(QStringLiteral("&Around the picture:"), m_around);
+    translated([=] { setItemTexts(m_around, {tr("See-through"), tr("A colour…")}); });
+    QLabel* aroundLabel = labelFor(m_around);
+    framingForm->addRow(aroundLabel, m_around);
+    translated([=] { aroundLabel->setText(tr("&Around the picture:")); });
 
     // Size.
-    auto* sizeBox = new QGroupBox(QStringLiteral("Size"), this);
+    auto* sizeBox = new QGroupBox(this);
+    translated([=] { sizeBox->setTitle(tr("Size")); });
     auto* sizeForm = new QFormLayout(sizeBox);
     m_size = new QComboBox(sizeBox);
     m_size->setObjectName(QStringLiteral("size"));
-    m_size->addItems({QStringLiteral("Largest the game takes"), QStringLiteral("Classic"),
-                      QStringLiteral("Every server (64 \u00d7 64 at most)"),
-                      QStringLiteral("Chosen freely")});
-    sizeForm->addRow(QStringLiteral("&Size:"), m_size);
+    translated([=] {
+        setItemTexts(m_size, {tr("Largest the game takes"), tr("Classic"),
+                              tr("Every server (64 × 64 at most)"), tr("Chosen freely")});
+    });
+    QLabel* sizeLabel = labelFor(m_size);
+    sizeForm->addRow(sizeLabel, m_size);
+    translated([=] { sizeLabel->setText(tr("&Size:")); });
     auto* freeRow = new QHBoxLayout;
     m_width = new QSpinBox(sizeBox);
     m_height = new QSpinBox(sizeBox);
@@ -132,37 +164,47 @@ void MakerDialog::buildControls() {
     }
     m_width->setObjectName(QStringLiteral("width"));
     m_height->setObjectName(QStringLiteral("height"));
-    m_width->setAccessibleName(QStringLiteral("Width"));
-    m_height->setAccessibleName(QStringLiteral("Height"));
-    auto* freeLabel = new QLabel(QStringLiteral("&Width \u00d7 height:"), sizeBox);
+    translated([=] { m_width->setAccessibleName(tr("Width")); });
+    translated([=] { m_height->setAccessibleName(tr("Height")); });
+    auto* freeLabel = new QLabel(sizeBox);
+    translated([=] { freeLabel->setText(tr("&Width × height:")); });
     freeLabel->setBuddy(m_width);
     sizeForm->addRow(freeLabel, freeRow);
-    m_enlarge = new QCheckBox(QStringLiteral("&Enlarge small pictures"), sizeBox);
+    m_enlarge = new QCheckBox(sizeBox);
+    translated([=] { m_enlarge->setText(tr("&Enlarge small pictures")); });
     m_enlarge->setObjectName(QStringLiteral("enlarge"));
     sizeForm->addRow(m_enlarge);
 
     // See-through.
-    auto* seeBox = new QGroupBox(QStringLiteral("See-through"), this);
+    auto* seeBox = new QGroupBox(this);
+    translated([=] { seeBox->setTitle(tr("See-through")); });
     auto* seeForm = new QFormLayout(seeBox);
     m_seeThrough = new QComboBox(seeBox);
     m_seeThrough->setObjectName(QStringLiteral("seeThrough"));
-    m_seeThrough->addItems({QStringLiteral("None (solid)"),
-                            QStringLiteral("The picture's own transparency"),
-                            QStringLiteral("A colour, everywhere"),
-                            QStringLiteral("A colour, where it touches the edge")});
-    seeForm->addRow(QStringLiteral("&What:"), m_seeThrough);
+    translated([=] {
+        setItemTexts(m_seeThrough,
+                     {tr("None (solid)"), tr("The picture's own transparency"),
+                      tr("A colour, everywhere"), tr("A colour, where it touches the edge")});
+    });
+    QLabel* seeThroughLabel = labelFor(m_seeThrough);
+    seeForm->addRow(seeThroughLabel, m_seeThrough);
+    translated([=] { seeThroughLabel->setText(tr("&What:")); });
     m_cutoff = new QSlider(Qt::Horizontal, seeBox);
     m_cutoff->setObjectName(QStringLiteral("cutoff"));
     m_cutoff->setRange(1, 100);
     m_cutoff->setValue(50);
-    m_cutoff->setAccessibleName(QStringLiteral("Cut-off"));
-    seeForm->addRow(QStringLiteral("&Cut-off:"), m_cutoff);
+    translated([=] { m_cutoff->setAccessibleName(tr("Cut-off")); });
+    QLabel* cutoffLabel = labelFor(m_cutoff);
+    seeForm->addRow(cutoffLabel, m_cutoff);
+    translated([=] { cutoffLabel->setText(tr("&Cut-off:")); });
     auto* colourRow = new QHBoxLayout;
-    m_pick = new QPushButton(QStringLiteral("&Pick from the picture"), seeBox);
+    m_pick = new QPushButton(seeBox);
+    translated([=] { m_pick->setText(tr("&Pick from the picture")); });
     m_pick->setObjectName(QStringLiteral("pick"));
     m_pick->setCheckable(true);
     m_pick->setAutoDefault(false);
-    m_key = new QPushButton(QStringLiteral("C&olour\u2026"), seeBox);
+    m_key = new QPushButton(seeBox);
+    translated([=] { m_key->setText(tr("C&olour…")); });
     m_key->setObjectName(QStringLiteral("key"));
     m_key->setAutoDefault(false);
     colourRow->addWidget(m_pick);
@@ -172,27 +214,36 @@ void MakerDialog::buildControls() {
     m_tolerance->setObjectName(QStringLiteral("tolerance"));
     m_tolerance->setRange(0, 128);
     m_tolerance->setValue(m_choices.tolerance);
-    m_tolerance->setAccessibleName(QStringLiteral("Tolerance"));
-    seeForm->addRow(QStringLiteral("&Tolerance:"), m_tolerance);
-    m_fringe = new QCheckBox(QStringLiteral("Remove the coloured &fringe"), seeBox);
+    translated([=] { m_tolerance->setAccessibleName(tr("Tolerance")); });
+    QLabel* toleranceLabel = labelFor(m_tolerance);
+    seeForm->addRow(toleranceLabel, m_tolerance);
+    translated([=] { toleranceLabel->setText(tr("&Tolerance:")); });
+    m_fringe = new QCheckBox(seeBox);
+    translated([=] { m_fringe->setText(tr("Remove the coloured &fringe")); });
     m_fringe->setObjectName(QStringLiteral("fringe"));
     seeForm->addRow(m_fringe);
 
     // Colour.
-    auto* colourBox = new QGroupBox(QStringLiteral("Colour"), this);
+    auto* colourBox = new QGroupBox(this);
+    translated([=] { colourBox->setTitle(tr("Colour")); });
     auto* colourForm = new QFormLayout(colourBox);
     m_scaling = new QComboBox(colourBox);
     m_scaling->setObjectName(QStringLiteral("scaling"));
-    m_scaling->addItems({QStringLiteral("Smooth"), QStringLiteral("Sharp (pixel art)")});
-    colourForm->addRow(QStringLiteral("Scali&ng:"), m_scaling);
-    m_dither = new QCheckBox(QStringLiteral("&Dither"), colourBox);
+    translated([=] { setItemTexts(m_scaling, {tr("Smooth"), tr("Sharp (pixel art)")}); });
+    QLabel* scalingLabel = labelFor(m_scaling);
+    colourForm->addRow(scalingLabel, m_scaling);
+    translated([=] { scalingLabel->setText(tr("Scali&ng:")); });
+    m_dither = new QCheckBox(colourBox);
+    translated([=] { m_dither->setText(tr("&Dither")); });
     m_dither->setObjectName(QStringLiteral("dither"));
     m_dither->setChecked(true);
     colourForm->addRow(m_dither);
     auto* inkRow = new QHBoxLayout;
-    m_oneColour = new QCheckBox(QStringLiteral("One-colour &logo"), colourBox);
+    m_oneColour = new QCheckBox(colourBox);
+    translated([=] { m_oneColour->setText(tr("One-colour &logo")); });
     m_oneColour->setObjectName(QStringLiteral("oneColour"));
-    m_ink = new QPushButton(QStringLiteral("In&k\u2026"), colourBox);
+    m_ink = new QPushButton(colourBox);
+    translated([=] { m_ink->setText(tr("In&k…")); });
     m_ink->setObjectName(QStringLiteral("ink"));
     m_ink->setAutoDefault(false);
     setSwatch(m_ink, m_choices.ink);
@@ -203,9 +254,11 @@ void MakerDialog::buildControls() {
     // The game's view.
     m_background = new QComboBox(this);
     m_background->setObjectName(QStringLiteral("background"));
-    m_background->addItems(
-        {QStringLiteral("Checker"), QStringLiteral("Light wall"), QStringLiteral("Dark wall")});
-    auto* backgroundLabel = new QLabel(QStringLiteral("&Background:"), this);
+    translated([=] {
+        setItemTexts(m_background, {tr("Checker"), tr("Light wall"), tr("Dark wall")});
+    });
+    auto* backgroundLabel = new QLabel(this);
+    translated([=] { backgroundLabel->setText(tr("&Background:")); });
     backgroundLabel->setBuddy(m_background);
     m_facts = new QLabel(this);
     m_facts->setObjectName(QStringLiteral("facts"));
@@ -216,7 +269,8 @@ void MakerDialog::buildControls() {
     m_warnings->setWordWrap(true);
 
     auto* box = new QDialogButtonBox(this);
-    m_save = box->addButton(QStringLiteral("&Save"), QDialogButtonBox::AcceptRole);
+    m_save = box->addButton(QString(), QDialogButtonBox::AcceptRole);
+    translated([=] { m_save->setText(tr("&Save")); });
     m_save->setObjectName(QStringLiteral("save"));
     m_save->setDefault(true);
     m_save->setEnabled(false);
@@ -266,7 +320,7 @@ void MakerDialog::buildControls() {
         if (index == 1) {
             const QColor colour =
                 QColorDialog::getColor(QColor(m_choices.fill.value_or(qRgb(255, 255, 255))), this,
-                                       QStringLiteral("Colour around the picture"));
+                                       tr("Colour around the picture"));
             if (colour.isValid())
                 m_choices.fill = colour.rgb();
             else if (!m_choices.fill)
@@ -302,8 +356,8 @@ void MakerDialog::buildControls() {
         useKey(colour);
     });
     connect(m_key, &QPushButton::clicked, this, [this] {
-        const QColor colour = QColorDialog::getColor(QColor(m_choices.key), this,
-                                                     QStringLiteral("See-through colour"));
+        const QColor colour =
+            QColorDialog::getColor(QColor(m_choices.key), this, tr("See-through colour"));
         if (colour.isValid())
             useKey(colour.rgb());
     });
@@ -329,7 +383,7 @@ void MakerDialog::buildControls() {
     });
     connect(m_ink, &QPushButton::clicked, this, [this] {
         const QColor colour =
-            QColorDialog::getColor(QColor(m_choices.ink), this, QStringLiteral("Logo colour"));
+            QColorDialog::getColor(QColor(m_choices.ink), this, tr("Logo colour"));
         if (!colour.isValid())
             return;
         m_choices.ink = colour.rgb();
@@ -364,9 +418,9 @@ void MakerDialog::sourceLoaded(std::shared_ptr<const wad::MakerSource> source,
                                const QString& error) {
     if (!source) {
         if (error != wad::kCancelledText)
-            m_prompts.show(Message{
-                QStringLiteral("Cannot make a spray of ") + m_picturePath + QChar(13) + error,
-                QStringLiteral("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+            m_prompts.show(Message{tr("Cannot make a spray of %1\r%2").arg(m_picturePath, error),
+                                   tr("Make Spray"), Message::Icon::Critical,
+                                   Message::Buttons::Ok});
         reject();
         return;
     }
@@ -488,14 +542,7 @@ void MakerDialog::showMade(std::shared_ptr<const wad::MadeSpray> made, quint64 g
         return;
     m_made = std::move(made);
     m_sprayView->setSpray(sprayPictureOfWad(m_made->wad));
-    const wad::IndexedPicture& picture = m_made->spray.picture;
-    m_facts->setText(QStringLiteral("%1 \u00d7 %2 pixels, %3, WAD of %4 bytes")
-                         .arg(picture.width)
-                         .arg(picture.height)
-                         .arg(m_made->spray.oneColour
-                                  ? QStringLiteral("one-colour logo")
-                                  : QStringLiteral("%1 colours").arg(m_made->colours))
-                         .arg(m_made->wad.size()));
+    showFacts();
     QStringList lines = m_made->warnings;
     if (!m_made->error.isEmpty())
         lines.prepend(m_made->error);
@@ -504,6 +551,28 @@ void MakerDialog::showMade(std::shared_ptr<const wad::MadeSpray> made, quint64 g
                                                       : QStringLiteral("color: #b00020;"));
     m_save->setEnabled(m_made->error.isEmpty());
     emit sprayShown();
+}
+
+// The made spray's size, colours and bytes, in the language in force.
+void MakerDialog::showFacts() {
+    if (!m_made)
+        return;
+    const wad::IndexedPicture& picture = m_made->spray.picture;
+    const QString colours = m_made->spray.oneColour
+                                ? tr("one-colour logo")
+                                : tr("%n colours", nullptr, int(m_made->colours));
+    m_facts->setText(
+        tr("%1 × %2 pixels, %3, WAD of %n bytes", nullptr, int(m_made->wad.size()))
+            .arg(QString::number(picture.width), QString::number(picture.height), colours));
+}
+
+void MakerDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        for (const auto& text : m_texts)
+            text();
+        showFacts();
+    }
+    QDialog::changeEvent(event);
 }
 
 void MakerDialog::waitForSpray() {
@@ -524,9 +593,8 @@ void MakerDialog::save() {
     const QString name = saveMadeSpray(*m_made, m_folder, m_picturePath, &reason);
     if (name.isEmpty()) {
         // Nothing partial is left; the window stays for another try.
-        m_prompts.show(
-            Message{QStringLiteral("Could not save the spray in ") + m_folder + QChar(13) + reason,
-                    QStringLiteral("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+        m_prompts.show(Message{tr("Could not save the spray in %1\r%2").arg(m_folder, reason),
+                               tr("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
         return;
     }
     if (m_saved)

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -50,8 +51,19 @@ class MakerDialog : public QDialog {
     // The live spray was made for the latest choices.
     void sprayShown();
 
+  protected:
+    // A new language: every text of the window is set anew.
+    void changeEvent(QEvent* event) override;
+
   private:
     void buildControls();
+    void showFacts();
+    // Sets a text now, and again at each change of language.
+    template <class Set>
+    void translated(Set set) {
+        set();
+        m_texts.emplace_back(std::move(set));
+    }
     void sourceLoaded(std::shared_ptr<const wad::MakerSource> source, const QString& error);
     void sizeChanged();
     void fit();
@@ -73,6 +85,7 @@ class MakerDialog : public QDialog {
     std::shared_ptr<const wad::MakerSource> m_source;
     wad::MakerChoices m_choices;
     std::shared_ptr<const wad::MadeSpray> m_made;
+    std::vector<std::function<void()>> m_texts;
     QThreadPool m_pool;
     std::atomic<quint64> m_latest{0};
 

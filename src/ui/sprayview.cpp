@@ -1,5 +1,6 @@
 #include "sprayview.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -7,7 +8,13 @@
 namespace velmira {
 
 SprayView::SprayView(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("The spray as the game draws it"));
+    setAccessibleName(tr("The spray as the game draws it"));
+}
+
+void SprayView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(tr("The spray as the game draws it"));
+    QWidget::changeEvent(event);
 }
 
 void SprayView::setSpray(const QImage& spray) {

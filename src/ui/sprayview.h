@@ -18,6 +18,7 @@ class SprayView : public QWidget {
     QSize minimumSizeHint() const override { return QSize(280, 200); }
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

@@ -1,6 +1,7 @@
 #include "convert.h"
 
 #include <libimagequant.h>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -82,7 +83,8 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float di
     const int w = rgba.width();
     const int h = rgba.height();
     if (rgba.isNull() || w <= 0 || h <= 0)
-        return Fail::failure(QStringLiteral("the picture is empty"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Convert", "the picture is empty"));
 
     std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) *
                                       4);
@@ -102,14 +104,17 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float di
 
     const LiqPtr<liq_attr> attr(liq_attr_create());
     if (!attr)
-        return Fail::failure(QStringLiteral("the colour reducer could not start"));
+        return Fail::failure(QCoreApplication::translate("velmira::wad::Convert",
+                                                         "the colour reducer could not start"));
     liq_set_max_colors(attr.get(), kTransparentIndex);
     const LiqPtr<liq_image> image(liq_image_create_rgba(attr.get(), pixels.data(), w, h, 0));
     if (!image)
-        return Fail::failure(QStringLiteral("the colour reducer refused the picture"));
+        return Fail::failure(QCoreApplication::translate("velmira::wad::Convert",
+                                                         "the colour reducer refused the picture"));
     liq_result* raw = nullptr;
     if (liq_image_quantize(image.get(), attr.get(), &raw) != LIQ_OK || !raw)
-        return Fail::failure(QStringLiteral("the picture's colours could not be reduced"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::Convert", "the picture's colours could not be reduced"));
     const LiqPtr<liq_result> result(raw);
     liq_set_dithering_level(result.get(), std::clamp(dithering, 0.0f, 1.0f));
 
@@ -119,7 +124,8 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float di
     out.pixels.resize(static_cast<qsizetype>(w) * h);
     if (liq_write_remapped_image(result.get(), image.get(), out.pixels.data(),
                                  static_cast<size_t>(out.pixels.size())) != LIQ_OK)
-        return Fail::failure(QStringLiteral("the picture's colours could not be reduced"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::Convert", "the picture's colours could not be reduced"));
     const liq_palette* palette = liq_get_palette(result.get());
     out.palette.fill(qRgb(0, 0, 0));
     for (unsigned i = 0; i < palette->count && i < kTransparentIndex; ++i) {

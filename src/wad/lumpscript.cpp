@@ -2,6 +2,8 @@
 
 #include "wad/layout.h"
 
+#include <QCoreApplication>
+
 namespace velmira::wad {
 
 namespace {
@@ -33,7 +35,9 @@ Result<std::vector<Token>> tokenize(const QByteArray& text) {
             const qsizetype newline = text.indexOf('\n', i + 1);
             if (end < 0 || (newline >= 0 && newline < end))
                 return Result<std::vector<Token>>::failure(
-                    QStringLiteral("line %1: a quote is not closed").arg(line));
+                    QCoreApplication::translate("velmira::wad::LumpScript",
+                                                "line %1: a quote is not closed")
+                        .arg(line));
             tokens.push_back(Token{text.mid(i + 1, end - i - 1), line});
             i = end + 1;
         } else {
@@ -65,9 +69,11 @@ Result<LumpScript> parseLumpScript(const QByteArray& text) {
     std::size_t i = 0;
     const auto argument = [&](const char* directive) -> Result<QString> {
         if (i + 1 >= t.size())
-            return Result<QString>::failure(QStringLiteral("line %1: %2 needs a file name")
-                                                .arg(t[i].line)
-                                                .arg(QLatin1String(directive)));
+            return Result<QString>::failure(
+                QCoreApplication::translate("velmira::wad::LumpScript",
+                                            "line %1: %2 needs a file name")
+                    .arg(t[i].line)
+                    .arg(QLatin1String(directive)));
         return QString::fromLocal8Bit(t[i + 1].text);
     };
     while (i < t.size()) {
@@ -85,48 +91,62 @@ Result<LumpScript> parseLumpScript(const QByteArray& text) {
             bitmap = file.value();
             i += 2;
         } else if (word.startsWith('$')) {
-            return Fail::failure(QStringLiteral("line %1: unknown directive %2")
+            return Fail::failure(QCoreApplication::translate("velmira::wad::LumpScript",
+                                                             "line %1: unknown directive %2")
                                      .arg(t[i].line)
                                      .arg(QString::fromLatin1(t[i].text)));
         } else {
             const int line = t[i].line;
             if (i + 1 >= t.size())
-                return Fail::failure(QStringLiteral("line %1: a lump line needs a type").arg(line));
+                return Fail::failure(
+                    QCoreApplication::translate("velmira::wad::LumpScript",
+                                                "line %1: a lump line needs a type")
+                        .arg(line));
             LumpLine lump;
             lump.name = QString::fromLatin1(t[i].text);
             lump.type = QString::fromLatin1(t[i + 1].text).toLower();
             if (lump.name.size() >= MipLayout::NameSize)
-                return Fail::failure(
-                    QStringLiteral("line %1: the lump name %2 is 16 characters or more")
-                        .arg(line)
-                        .arg(lump.name));
-            if (lump.type != QLatin1String("miptex"))
-                return Fail::failure(QStringLiteral("line %1: lumps of type %2 are not supported")
+                return Fail::failure(QCoreApplication::translate(
+                                         "velmira::wad::LumpScript",
+                                         "line %1: the lump name %2 is 16 characters or more")
                                          .arg(line)
-                                         .arg(lump.type));
+                                         .arg(lump.name));
+            if (lump.type != QLatin1String("miptex"))
+                return Fail::failure(
+                    QCoreApplication::translate("velmira::wad::LumpScript",
+                                                "line %1: lumps of type %2 are not supported")
+                        .arg(line)
+                        .arg(lump.type));
             i += 2;
             int* fields[] = {&lump.x, &lump.y, &lump.width, &lump.height};
             for (int* field : fields) {
                 if (i >= t.size() || t[i].line != line || !toInt(t[i].text, field))
-                    return Fail::failure(
-                        QStringLiteral("line %1: a miptex lump needs x, y, width and height")
-                            .arg(line));
+                    return Fail::failure(QCoreApplication::translate(
+                                             "velmira::wad::LumpScript",
+                                             "line %1: a miptex lump needs x, y, width and height")
+                                             .arg(line));
                 ++i;
             }
             if (lump.x != -1 && (lump.x < 0 || lump.y < 0 || lump.width <= 0 || lump.height <= 0))
                 return Fail::failure(
-                    QStringLiteral("line %1: the lump's area is not valid").arg(line));
+                    QCoreApplication::translate("velmira::wad::LumpScript",
+                                                "line %1: the lump's area is not valid")
+                        .arg(line));
             if (bitmap.isEmpty())
                 return Fail::failure(
-                    QStringLiteral("line %1: no $loadbmp before this lump").arg(line));
+                    QCoreApplication::translate("velmira::wad::LumpScript",
+                                                "line %1: no $loadbmp before this lump")
+                        .arg(line));
             lump.bitmap = bitmap;
             script.lumps.push_back(lump);
         }
     }
     if (script.destination.isEmpty())
-        return Fail::failure(QStringLiteral("the script names no $DEST file"));
+        return Fail::failure(QCoreApplication::translate("velmira::wad::LumpScript",
+                                                         "the script names no $DEST file"));
     if (script.lumps.empty())
-        return Fail::failure(QStringLiteral("the script holds no lump"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::LumpScript", "the script holds no lump"));
     return script;
 }
 

@@ -3,6 +3,7 @@
 #include "wad/convert.h"
 #include "wad/wad.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSet>
 #include <QtEndian>
@@ -305,7 +306,8 @@ Result<MadeSpray> makeSpray(const MakerSource& source, const MakerChoices& choic
                             const CancelCheck& cancel) {
     using Fail = Result<MadeSpray>;
     if (source.isNull())
-        return Fail::failure(QStringLiteral("the picture is empty"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Maker", "the picture is empty"));
     const QSize turned = turnedSize(source.size(), choices.quarterTurns);
     const QSize size = makerSpraySize(choices, turned);
     QImage framed = framedPicture(source, choices, size);
@@ -321,25 +323,30 @@ Result<MadeSpray> makeSpray(const MakerSource& source, const MakerChoices& choic
         made.spray = SprayPicture{
             oneColourPicture(framed, raw, choices,
                              choices.seeThrough == SeeThrough::OwnAlpha && source.hasAlpha()),
-            QStringLiteral("one-colour decal"), true};
+            QCoreApplication::translate("velmira::wad::Maker", "one-colour decal"), true};
     } else {
         auto reduced = quantize(framed, 128, choices.dither ? 1.0f : 0.0f);
         if (!reduced)
             return Fail::failure(reduced.error());
-        made.spray = SprayPicture{reduced.value(), QStringLiteral("colour spray"), false};
+        made.spray =
+            SprayPicture{reduced.value(),
+                         QCoreApplication::translate("velmira::wad::Maker", "colour spray"), false};
     }
     made.colours = coloursUsed(made.spray.picture, choices.oneColour);
     made.wad = sprayWad(made.spray, kSprayLumpName);
     if (size.width() > kEveryServerSide || size.height() > kEveryServerSide)
-        made.warnings << QStringLiteral(
-            "Servers that keep sprays to 64 \u00d7 64 will not show "
-            "this");
+        made.warnings << QCoreApplication::translate(
+            "velmira::wad::Maker", "Servers that keep sprays to 64 × 64 will not show this");
     if (choices.sharp && source.looksLikePhoto())
-        made.warnings << QStringLiteral("Sharp scaling of a photo looks blocky");
+        made.warnings << QCoreApplication::translate("velmira::wad::Maker",
+                                                     "Sharp scaling of a photo looks blocky");
     if (const auto check = checkSprayFile(made.wad); !check)
-        made.error = QStringLiteral("The game would not use this spray: ") + check.error();
+        made.error = QCoreApplication::translate("velmira::wad::Maker",
+                                                 "The game would not use this spray: %1")
+                         .arg(check.error());
     else if (showsNothing(made.spray))
-        made.error = QStringLiteral(
+        made.error = QCoreApplication::translate(
+            "velmira::wad::Maker",
             "Nothing of the picture shows: every pixel of this spray is see-through. Bring the "
             "picture into the frame, or make less of it see-through.");
     return made;

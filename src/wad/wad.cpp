@@ -4,6 +4,7 @@
 #include "wad/layout.h"
 #include "wad/palette.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <algorithm>
@@ -98,16 +99,20 @@ bool writeWad(QIODevice& device, const std::vector<Lump>& lumps, QString* errorS
 Result<std::vector<Lump>> readWad(const QByteArray& bytes, quint32 maxLumps) {
     using Fail = Result<std::vector<Lump>>;
     if (bytes.size() < WadLayout::HeaderSize)
-        return Fail::failure(QStringLiteral("the file is too small to be a WAD"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Wad", "the file is too small to be a WAD"));
     if (!bytes.startsWith("WAD3"))
-        return Fail::failure(QStringLiteral("the file is not a WAD3 file"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Wad", "the file is not a WAD3 file"));
     const quint32 count = *readU32(bytes, WadLayout::LumpCountOffset);
     const quint32 directory = *readU32(bytes, WadLayout::DirectoryOffsetOffset);
     const qint64 size = bytes.size();
     if (directory < WadLayout::HeaderSize || directory > size)
-        return Fail::failure(QStringLiteral("the directory lies outside the file"));
+        return Fail::failure(QCoreApplication::translate("velmira::wad::Wad",
+                                                         "the directory lies outside the file"));
     if (static_cast<qint64>(count) > (size - directory) / WadLayout::DirEntrySize)
-        return Fail::failure(QStringLiteral("the directory runs past the end of the file"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::Wad", "the directory runs past the end of the file"));
     std::vector<Lump> lumps;
     const quint32 wanted = std::min(count, maxLumps);
     lumps.reserve(wanted);
@@ -122,13 +127,17 @@ Result<std::vector<Lump>> readWad(const QByteArray& bytes, quint32 maxLumps) {
         const auto compression =
             static_cast<quint8>(bytes[entry + WadLayout::EntryCompressionOffset]);
         if (compression != 0)
-            return Fail::failure(QStringLiteral("lump %1 is compressed").arg(i));
+            return Fail::failure(
+                QCoreApplication::translate("velmira::wad::Wad", "lump %1 is compressed").arg(i));
         if (fullSize > diskSize || position < WadLayout::HeaderSize ||
             static_cast<qint64>(position) + diskSize > size)
-            return Fail::failure(QStringLiteral("lump %1 lies outside the file").arg(i));
+            return Fail::failure(
+                QCoreApplication::translate("velmira::wad::Wad", "lump %1 lies outside the file")
+                    .arg(i));
         total += fullSize;
         if (total > size)
-            return Fail::failure(QStringLiteral("the lumps add up to more than the file"));
+            return Fail::failure(QCoreApplication::translate(
+                "velmira::wad::Wad", "the lumps add up to more than the file"));
         Lump lump;
         lump.type = static_cast<quint8>(bytes[entry + WadLayout::EntryTypeOffset]);
         lump.name = nameAt(bytes, entry + WadLayout::EntryNameOffset, WadLayout::NameSize);
@@ -144,19 +153,24 @@ Result<IndexedPicture> readMipTexture(const QByteArray& lump) {
     const auto height = readU32(lump, MipLayout::HeightOffset);
     const auto mip0 = readU32(lump, MipLayout::MipOffsetsOffset);
     if (!width || !height || !mip0)
-        return Fail::failure(QStringLiteral("the picture's header is cut short"));
-    if (*width == 0 || *height == 0 || *width > kSprayMaxSide || *height > kSprayMaxSide)
         return Fail::failure(
-            QStringLiteral("the picture's size %1 x %2 is not allowed").arg(*width).arg(*height));
+            QCoreApplication::translate("velmira::wad::Wad", "the picture's header is cut short"));
+    if (*width == 0 || *height == 0 || *width > kSprayMaxSide || *height > kSprayMaxSide)
+        return Fail::failure(QCoreApplication::translate(
+                                 "velmira::wad::Wad", "the picture's size %1 x %2 is not allowed")
+                                 .arg(*width)
+                                 .arg(*height));
     const qint64 area = static_cast<qint64>(*width) * *height;
     // The palette sits right after the four mip levels.
     const qint64 paletteAt = static_cast<qint64>(*mip0) + area * 85 / 64;
     const auto colours = readU16(lump, paletteAt);
     if (static_cast<qint64>(*mip0) + area > lump.size() || !colours)
-        return Fail::failure(QStringLiteral("the picture runs past the end of its lump"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::Wad", "the picture runs past the end of its lump"));
     if (*colours > MipLayout::PaletteColours ||
         paletteAt + MipLayout::PaletteCountSize + qint64{*colours} * 3 > lump.size())
-        return Fail::failure(QStringLiteral("the palette is damaged"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Wad", "the palette is damaged"));
     IndexedPicture picture;
     picture.width = static_cast<int>(*width);
     picture.height = static_cast<int>(*height);
@@ -175,30 +189,40 @@ Result<bool> checkSprayFile(const QByteArray& bytes) {
     // The game engine's own checks of a player's spray file, in its order.
     if (bytes.size() < kSprayMinFileSize || bytes.size() > kSprayMaxFileSize)
         return Fail::failure(
-            QStringLiteral("the file's size %1 is outside 1024 to 20480 bytes").arg(bytes.size()));
+            QCoreApplication::translate("velmira::wad::Wad",
+                                        "the file's size %1 is outside 1024 to 20480 bytes")
+                .arg(bytes.size()));
     if (!bytes.startsWith("WAD3"))
-        return Fail::failure(QStringLiteral("the file is not a WAD3 file"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Wad", "the file is not a WAD3 file"));
     const qint64 count = *readU32(bytes, WadLayout::LumpCountOffset);
     if (count != 1)
-        return Fail::failure(QStringLiteral("the file holds %1 lumps, not one").arg(count));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Wad", "the file holds %1 lumps, not one")
+                .arg(count));
     const qint64 directory = *readU32(bytes, WadLayout::DirectoryOffsetOffset);
     if (directory < 1 || directory + WadLayout::DirEntrySize != bytes.size())
-        return Fail::failure(QStringLiteral("the directory is not at the end of the file"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::Wad", "the directory is not at the end of the file"));
     const qint64 position = *readU32(bytes, directory + WadLayout::EntryPositionOffset);
     const qint64 diskSize = *readU32(bytes, directory + WadLayout::EntryDiskSizeOffset);
     const qint64 size = *readU32(bytes, directory + WadLayout::EntrySizeOffset);
     if (size != diskSize || size < 1 || position < WadLayout::HeaderSize ||
         position + size > directory)
-        return Fail::failure(QStringLiteral("the lump's sizes are wrong"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Wad", "the lump's sizes are wrong"));
     const QByteArray lump =
         bytes.mid(static_cast<qsizetype>(position), static_cast<qsizetype>(size));
     const auto width = readU32(lump, MipLayout::WidthOffset);
     const auto height = readU32(lump, MipLayout::HeightOffset);
     if (!width || !height || !readU32(lump, MipLayout::MipOffsetsOffset + 12))
-        return Fail::failure(QStringLiteral("the picture's header is cut short"));
-    if (*width < 1 || *height < 1 || *width > kSprayMaxSide || *height > kSprayMaxSide)
         return Fail::failure(
-            QStringLiteral("the picture's size %1 x %2 is not allowed").arg(*width).arg(*height));
+            QCoreApplication::translate("velmira::wad::Wad", "the picture's header is cut short"));
+    if (*width < 1 || *height < 1 || *width > kSprayMaxSide || *height > kSprayMaxSide)
+        return Fail::failure(QCoreApplication::translate(
+                                 "velmira::wad::Wad", "the picture's size %1 x %2 is not allowed")
+                                 .arg(*width)
+                                 .arg(*height));
     const qint64 pixels = qint64{*width} * *height;
     const qint64 offset[4] = {*readU32(lump, MipLayout::MipOffsetsOffset),
                               *readU32(lump, MipLayout::MipOffsetsOffset + 4),
@@ -206,17 +230,22 @@ Result<bool> checkSprayFile(const QByteArray& bytes) {
                               *readU32(lump, MipLayout::MipOffsetsOffset + 12)};
     if (offset[1] != offset[0] + pixels || offset[2] != offset[1] + pixels / 4 ||
         offset[3] != offset[2] + pixels / 16)
-        return Fail::failure(QStringLiteral("the mip levels' offsets do not follow each other"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::Wad", "the mip levels' offsets do not follow each other"));
     const qint64 mipBytes = pixels + pixels / 4 + pixels / 16 + pixels / 64;
     // The engine reads the colour count at a fixed place, the colours after offset[0].
     const auto colours = readU16(lump, MipLayout::HeaderSize + mipBytes);
     if (!colours)
-        return Fail::failure(QStringLiteral("the palette lies outside the lump"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Wad", "the palette lies outside the lump"));
     if (*colours < 1 || *colours > MipLayout::PaletteColours)
         return Fail::failure(
-            QStringLiteral("the palette's colour count %1 is not 1 to 256").arg(*colours));
+            QCoreApplication::translate("velmira::wad::Wad",
+                                        "the palette's colour count %1 is not 1 to 256")
+                .arg(*colours));
     if (offset[0] + mipBytes + MipLayout::PaletteCountSize + 3 * qint64{*colours} > lump.size())
-        return Fail::failure(QStringLiteral("the palette lies outside the lump"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Wad", "the palette lies outside the lump"));
     return true;
 }
 

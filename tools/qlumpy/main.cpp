@@ -11,6 +11,7 @@
 #include "wad/lumpscript.h"
 #include "wad/readfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -59,9 +60,11 @@ void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 QString destinationProblem(const QString& path) {
     const QFileInfo info(path);
     if (info.isSymLink())
-        return QStringLiteral("%1 is a link; the WAD is not written through it").arg(path);
+        return QCoreApplication::translate("qlumpy",
+                                           "%1 is a link; the WAD is not written through it")
+            .arg(path);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("%1 is not a regular file").arg(path);
+        return QCoreApplication::translate("qlumpy", "%1 is not a regular file").arg(path);
     return QString();
 }
 
@@ -87,21 +90,24 @@ int main(int argc, char* argv[]) {
         args << QString::fromLocal8Bit(argv[i]);
     const bool manyLumps = args.removeAll(QStringLiteral("--many-lumps")) > 0;
     if (args.size() != 1)
-        return fail(QStringLiteral("usage: qlumpy [--many-lumps] SCRIPT"));
+        return fail(QCoreApplication::translate("qlumpy", "usage: qlumpy [--many-lumps] SCRIPT"));
 
     const auto text = velmira::wad::readRegularFile(args[0], kMaxScriptSize);
     if (!text)
-        return fail(QStringLiteral("cannot read the script: %1").arg(text.error()));
+        return fail(
+            QCoreApplication::translate("qlumpy", "cannot read the script: %1").arg(text.error()));
     const auto script = velmira::wad::parseLumpScript(text.value());
     if (!script)
-        return fail(QStringLiteral("%1: %2").arg(args[0], script.error()));
+        return fail(QCoreApplication::translate("qlumpy", "%1: %2", "the script and what is wrong")
+                        .arg(args[0], script.error()));
     if (script->lumps.size() > 1 && !manyLumps)
-        return fail(QStringLiteral("%1: the script names %2 lumps; a spray holds one")
-                        .arg(args[0])
-                        .arg(script->lumps.size()));
+        return fail(QCoreApplication::translate("qlumpy",
+                                                "%1: the script names %2 lumps; a spray "
+                                                "holds one")
+                        .arg(args[0], QString::number(script->lumps.size())));
     const QString problem = destinationProblem(script->destination);
     if (!problem.isEmpty())
-        return fail(QStringLiteral("cannot write %1").arg(problem));
+        return fail(QCoreApplication::translate("qlumpy", "cannot write %1").arg(problem));
 
     QString note;
     const auto wad = velmira::wad::compileScript(script.value(), &note);
@@ -114,9 +120,11 @@ int main(int argc, char* argv[]) {
     QString reason;
     const auto folder = velmira::OpenFolder::open(destination.absolutePath(), &reason);
     if (!folder.isOpen() || !folder.replace(destination.fileName(), wad.value(), &reason))
-        return fail(QStringLiteral("cannot write %1: %2")
+        return fail(QCoreApplication::translate("qlumpy", "cannot write %1: %2")
                         .arg(script->destination,
-                             reason.isEmpty() ? QStringLiteral("the disk may be full") : reason));
+                             reason.isEmpty()
+                                 ? QCoreApplication::translate("qlumpy", "the disk may be full")
+                                 : reason));
     std::printf("qlumpy: %s: %s\n", qPrintable(script->destination), qPrintable(note));
     return 0;
 }

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Runs scripts/check-translations.sh over this tree's translations (they must pass) and over
+# copies of one of them, each with one planted fault (each must be refused, naming the fault).
+set -uo pipefail
+top="$(cd "$(dirname "$0")/../.." && pwd)"
+script="$top/scripts/check-translations.sh"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+failed=0
+
+if ! out=$("$script" 2>&1); then
+  echo "FAIL: the tree itself: $out"
+  failed=1
+fi
+
+# A copy of the German file, the entries the cases change first set to a sound translation of
+# their own (the test does not lean on the committed wording); each case then changes one thing.
+# Entries are found by their source text.
+base="$scratch/base/velmira_de.ts"
+mkdir -p "$scratch/base"
+plant() {  # plant OUT SOURCE TRANSLATION [ATTRIBUTES] [PYTHON-EDIT]
+  python3 - "$1" "$2" "$3" "${4:-}" "${5:-}" <<'PY'
+import sys, re
+out, source, translation, attributes, edit = sys.argv[1:]
+text = open(out, encoding="utf-8").read()
+def escape(s):
+    return s.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;").replace("\r", '<byte value="xd"/>')
+if source:
+    pattern = re.compile(r"(<source>" + re.escape(escape(source)) +
+                         r"</source>\s*(?:<comment>[^<]*</comment>\s*)?)<translation[^>]*>(?:[^<]|<numerusform>[^<]*</numerusform>|\s)*</translation>")
+    new, count = pattern.subn(lambda m: m.group(1) + "<translation%s>%s</translation>" % (
+        attributes, escape(translation)), text, count=1)
+    if count != 1:
+        sys.exit("no entry for " + source)
+    text = new
+if edit:
+    exec(edit)
+open(out, "w", encoding="utf-8").write(text)
+PY
+}
+cp "$top/translations/velmira_de.ts" "$base"
+plant "$base" "E&xit" "&Beenden"
+plant "$base" "Could not find %1" "%1 nicht gefunden"
+plant "$base" "Could not find ReadMe.txt!" "ReadMe.txt nicht gefunden!"
+plant "$base" " The game cannot show it." " Das Spiel kann es nicht zeigen."
+
+check() {  # check NAME EXPECTED-TEXT
+  local name="$1" expected="$2"
+  if out=$("$script" "$scratch/$name/velmira_de.ts" 2>&1); then
+    echo "FAIL: $name: not refused"
+    failed=1
+  elif [[ "$out" != *"$expected"* ]]; then
+    echo "FAIL: $name: refused without saying \"$expected\": $out"
+    failed=1
+  else
+    echo "refused as it should be: $name: $(grep -m1 -F -- "$expected" <<<"$out")"
+  fi
+}
+case_copy() { mkdir -p "$scratch/$1"; cp "$base" "$scratch/$1/velmira_de.ts"; }
+
+# The copy as it is passes.
+case_copy sound
+if ! out=$("$script" "$scratch/sound/velmira_de.ts" 2>&1); then
+  echo "FAIL: the sound copy was refused: $out"
+  failed=1
+fi
+
+case_copy obsolete
+plant "$scratch/obsolete/velmira_de.ts" "" "" "" \
+  'text = text.replace("</TS>", "<context>\n    <name>velmira::Gone</name>\n    <message>\n        <source>A text no longer in the code</source>\n        <translation>Ein Text, den es nicht mehr gibt</translation>\n    </message>\n</context>\n</TS>")'
+check obsolete "does not match the texts in the code"
+
+case_copy missing
+plant "$scratch/missing/velmira_de.ts" "" "" "" \
+  'text = re.sub(r"\s*<message>\s*<source>E&amp;xit</source>.*?</message>", "", text, count=1, flags=re.S)'
+check missing "does not match the texts in the code"
+
+case_copy unfinished
+plant "$scratch/unfinished/velmira_de.ts" "Could not find ReadMe.txt!" "ReadMe.txt nicht gefunden!" \
+  ' type="unfinished"'
+check unfinished "\"Could not find ReadMe.txt!\": unfinished"
+
+case_copy empty
+plant "$scratch/empty/velmira_de.ts" "Could not find ReadMe.txt!" ""
+check empty "empty translation"
+
+case_copy marker
+plant "$scratch/marker/velmira_de.ts" "Could not find %1" "Nicht gefunden"
+check marker "markers [], the source has ['%1']"
+
+# One plural form of two without its %n.
+case_copy plural
+plant "$scratch/plural/velmira_de.ts" "" "" "" \
+  'text = text.replace("<numerusform>%n Farben</numerusform>", "<numerusform>viele Farben</numerusform>", 1)'
+check plural "markers [], the source has ['%n']"
+
+case_copy space
+plant "$scratch/space/velmira_de.ts" " The game cannot show it." "Das Spiel kann es nicht zeigen."
+check space "leading or trailing spaces or line breaks differ"
+
+case_copy linebreak
+plant "$scratch/linebreak/velmira_de.ts" "Could not find ReadMe.txt!" $'ReadMe.txt\rnicht gefunden!'
+check linebreak "1 line breaks, the source has 0"
+
+case_copy accelerator
+plant "$scratch/accelerator/velmira_de.ts" "E&xit" "Beenden"
+check accelerator "no & access key"
+
+# Two controls of one window on one key, where the English texts have two.
+case_copy samekey
+plant "$scratch/samekey/velmira_de.ts" "F&it" "&Fassen"
+plant "$scratch/samekey/velmira_de.ts" "Fi&ll" "&Füllen"
+check samekey 'access key "f" also that of'
+
+exit "$failed"

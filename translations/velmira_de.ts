@@ -1,0 +1,1035 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>qlumpy</name>
+    <message>
+        <source>%1 is a link; the WAD is not written through it</source>
+        <translation>%1 ist eine Verknüpfung; die WAD wird nicht darüber geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>usage: qlumpy [--many-lumps] SCRIPT</source>
+        <translation>Aufruf: qlumpy [--many-lumps] SKRIPT</translation>
+    </message>
+    <message>
+        <source>cannot read the script: %1</source>
+        <translation>Skript kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the script and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the script names %2 lumps; a spray holds one</source>
+        <translation>%1: Das Skript nennt %2 Lumps; ein Spray enthält nur einen</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the disk may be full</source>
+        <translation>der Datenträger ist vielleicht voll</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>About Velmira</source>
+        <translation>Über Velmira</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>The easiest way to switch between color Half-Life sprays!</source>
+        <translation>Der einfachste Weg, farbige Half-Life-Sprays zu wechseln!</translation>
+    </message>
+    <message>
+        <source>Written by the Velmira developers</source>
+        <translation>Geschrieben von den Velmira-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Comments and problems: see ReadMe.txt</source>
+        <translation>Anmerkungen und Probleme: siehe ReadMe.txt</translation>
+    </message>
+    <message>
+        <source>Velmira: colour sprays for every Half-Life mod</source>
+        <translation>Velmira: Farbsprays für jede Half-Life-Mod</translation>
+    </message>
+    <message>
+        <source>Made by players, for players</source>
+        <translation>Von Spielern für Spieler</translation>
+    </message>
+    <message>
+        <source>(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. See ReadMe.txt for details.</source>
+        <translation>(C) die Velmira-Entwickler. GPL-3.0-or-later, OHNE JEDE GEWÄHRLEISTUNG. Einzelheiten in ReadMe.txt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Cache</name>
+    <message>
+        <source>%1: it is a link</source>
+        <translation>%1: Das ist eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>%1: it is not a file</source>
+        <translation>%1: Das ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be read</source>
+        <translation>%1: Die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 ist im Weg und keine Datei</translation>
+    </message>
+    <message>
+        <source>it is no longer a plain file</source>
+        <translation>das ist keine normale Datei mehr</translation>
+    </message>
+    <message>
+        <source>Clear Cached Sprays</source>
+        <translation>Zwischengespeicherte Sprays löschen</translation>
+    </message>
+    <message>
+        <source>Select the mods whose cached sprays you want to clear.</source>
+        <translation>Wähle die Mods aus, deren zwischengespeicherte Sprays du löschen willst.</translation>
+    </message>
+    <message>
+        <source>The game is running from %1. Quit it before clearing its cached sprays: it keeps the cache open and writes it back.</source>
+        <translation>Das Spiel läuft aus %1. Beende es, bevor du seine zwischengespeicherten Sprays löschst: Es hält den Cache offen und schreibt ihn zurück.</translation>
+    </message>
+    <message>
+        <source>None of the selected mods has cached sprays (%1).</source>
+        <translation>Keine der ausgewählten Mods hat zwischengespeicherte Sprays (%1).</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a cache file and its size</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a cache file and what went wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These cache files were left alone:</source>
+        <translation>
+            <numerusform>Diese Cache-Datei wurde nicht angerührt:</numerusform>
+            <numerusform>Diese Cache-Dateien wurden nicht angerührt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
+        <translation>
+            <numerusform>custom.hpk enthält die Sprays anderer Spieler, die das Spiel auf Servern gesehen hat; deshalb kann ein altes Spray statt eines neuen erscheinen. Das Spiel legt die Datei bei Bedarf neu an.<byte value="xd"/><byte value="xd"/>Diese Datei wird daneben in custom.hpk.old umbenannt (eine ältere custom.hpk.old wird ersetzt):</numerusform>
+            <numerusform>custom.hpk enthält die Sprays anderer Spieler, die das Spiel auf Servern gesehen hat; deshalb kann ein altes Spray statt eines neuen erscheinen. Das Spiel legt die Datei bei Bedarf neu an.<byte value="xd"/><byte value="xd"/>Jede dieser Dateien wird daneben in custom.hpk.old umbenannt (eine ältere custom.hpk.old wird ersetzt):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not clear these cached sprays:</source>
+        <translation>
+            <numerusform>Dieser Spray-Cache konnte nicht gelöscht werden:</numerusform>
+            <numerusform>Diese Spray-Caches konnten nicht gelöscht werden:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Categories</name>
+    <message>
+        <source>WARNING: Spray folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Please verify your spray folder.</source>
+        <translation>WARNUNG: Der Spray-Ordner existiert nicht:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Bitte überprüfe deinen Spray-Ordner.</translation>
+    </message>
+    <message>
+        <source>Please set your Spray folder.</source>
+        <translation>Bitte lege deinen Spray-Ordner fest.</translation>
+    </message>
+    <message>
+        <source>Invalid spray folder!</source>
+        <translation>Ungültiger Spray-Ordner!</translation>
+    </message>
+    <message>
+        <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
+        <translation>WARNUNG: Der Ordner existiert nicht:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Klicke auf „Aktualisieren“ oder überprüfe deinen Spray-Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Compiler</name>
+    <message>
+        <source>Could not make a private folder for the compiler&apos;s files in %1<byte value="xd"/>%2</source>
+        <translation>Für die Dateien des Compilers konnte kein privater Ordner angelegt werden in %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Create</name>
+    <message>
+        <source>Error compiling. Check BMP format and dimentions.<byte value="xd"/>File: %1</source>
+        <translation>Fehler beim Kompilieren. Prüfe Format und Abmessungen der BMP.<byte value="xd"/>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Error creating spray!</source>
+        <translation>Fehler beim Erstellen des Sprays!</translation>
+    </message>
+    <message>
+        <source>Could not install the spray in %1<byte value="xd"/>%2</source>
+        <translation>Das Spray konnte nicht installiert werden in %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not use the folder %1<byte value="xd"/>%2</source>
+        <translation>Der Ordner %1 konnte nicht verwendet werden<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>alle Namen dafür sind vergeben</translation>
+    </message>
+    <message>
+        <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
+        <translation>Das Spiel läuft aus %1.<byte value="xd"/>Es liest dein Spray beim Start einer Map, und seine Optionen können das Spray ersetzen, wenn du dort auf „OK“ oder „Übernehmen“ klickst.<byte value="xd"/><byte value="xd"/>Sprays jetzt installieren?</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
+        <translation>Das Spiel würde dieses Spray nicht verwenden, deshalb wurde es nicht installiert:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Could not find Qlumpy.exe!</source>
+        <translation>Qlumpy.exe nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Spray(s) Created!</source>
+        <translation>Spray(s) erstellt!</translation>
+    </message>
+    <message>
+        <source>Could not find %1</source>
+        <translation>%1 nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ErrorReport</name>
+    <message>
+        <source>If this happens repeatedly, please let me know exactly what it says below.<byte value="xd"/>Error # %1<byte value="xd"/>Source: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Sub: %4-%5</source>
+        <translation>Wenn das öfter passiert, sag mir bitte genau, was unten steht.<byte value="xd"/>Fehler Nr. %1<byte value="xd"/>Quelle: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Prozedur: %4-%5</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Failure</name>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>E/A-Fehler des Geräts</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Folders</name>
+    <message>
+        <source>WARNING: Cannot find Half-Life in that folder!<byte value="xd"/>You might just have some different version I don&apos;t know about.<byte value="xd"/>Do you want to force VELMR to use the path you entered?</source>
+        <translation>WARNUNG: In diesem Ordner wurde Half-Life nicht gefunden!<byte value="xd"/>Vielleicht hast du nur eine andere Version, die ich nicht kenne.<byte value="xd"/>Soll VELMR den eingegebenen Pfad trotzdem verwenden?</translation>
+    </message>
+    <message>
+        <source>WARNING: Half-Life folder does not exist!</source>
+        <translation>WARNUNG: Der Half-Life-Ordner existiert nicht!</translation>
+    </message>
+    <message>
+        <source>WARNING: Spray folder does not exist!</source>
+        <translation>WARNUNG: Der Spray-Ordner existiert nicht!</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::FramingView</name>
+    <message>
+        <source>Picture under the spray&apos;s frame</source>
+        <translation>Bild unter dem Rahmen des Sprays</translation>
+    </message>
+    <message>
+        <source>Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one pixel, with Shift by ten</source>
+        <translation>Ziehen verschiebt das Bild, das Mausrad zoomt; die Pfeiltasten verschieben es um ein Pixel, mit Umschalt um zehn</translation>
+    </message>
+    <message>
+        <source>Reading the picture…</source>
+        <translation>Bild wird gelesen…</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Held</name>
+    <message>
+        <source>No spray is installed here.</source>
+        <translation>Hier ist kein Spray installiert.</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here has been removed.</source>
+        <translation>Das Spray, das Velmira hier installiert hat, wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>The spray file cannot be read: %1</source>
+        <translation>Die Spray-Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here.</source>
+        <translation>Das Spray, das Velmira hier installiert hat.</translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray here (the game&apos;s Options screen rewrites it when you press OK or Apply there).</source>
+        <translation>Ersetzt, seit Velmira sein Spray hier installiert hat (die Optionen des Spiels schreiben es neu, wenn du dort auf „OK“ oder „Übernehmen“ klickst).</translation>
+    </message>
+    <message>
+        <source>A spray Velmira did not install.</source>
+        <translation>Ein Spray, das nicht von Velmira installiert wurde.</translation>
+    </message>
+    <message>
+        <source> The game cannot show it.</source>
+        <translation> Das Spiel kann es nicht anzeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Help</name>
+    <message>
+        <source>Cannot find the help file:<byte value="xd"/>%1</source>
+        <translation>Die Hilfedatei wurde nicht gefunden:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Velmira Help</source>
+        <translation>Velmira-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::LocationsDialog</name>
+    <message>
+        <source>File Locations</source>
+        <translation>Speicherorte</translation>
+    </message>
+    <message>
+        <source>Half-Life Folder:</source>
+        <translation>Half-Life-Ordner:</translation>
+    </message>
+    <message>
+        <source>Spray Folder:</source>
+        <translation>Spray-Ordner:</translation>
+    </message>
+    <message>
+        <source>Found in Steam…</source>
+        <translation>In Steam gefunden…</translation>
+    </message>
+    <message>
+        <source>Games found in your Steam libraries</source>
+        <translation>In deinen Steam-Bibliotheken gefundene Spiele</translation>
+    </message>
+    <message>
+        <source>Games found in Steam</source>
+        <translation>In Steam gefundene Spiele</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MainWindow</name>
+    <message>
+        <source>Open the spray folder</source>
+        <translation>Spray-Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Show Preview</source>
+        <translation>Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Zuweisen</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Auswahl leeren</translation>
+    </message>
+    <message>
+        <source>Create Sprays</source>
+        <translation>Sprays erstellen</translation>
+    </message>
+    <message>
+        <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
+        <translation>Das gewählte Bild als Spray zuschneiden, so ansehen, wie das Spiel es zeichnet, und in der Bibliothek speichern</translation>
+    </message>
+    <message>
+        <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
+        <translation>Die Sprays durchsehen, die das Spiel von Servern behalten hat, und die behalten, die dir gefallen</translation>
+    </message>
+    <message>
+        <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
+        <translation>Jede installierte tempdecal.wad schreibgeschützt lassen, damit die Optionen des Spiels dein Spray nicht ersetzen können</translation>
+    </message>
+    <message>
+        <source>As the System</source>
+        <translation>Wie das System</translation>
+    </message>
+    <message>
+        <source>Click on the help menu if you have</source>
+        <translation>Öffne das Hilfe-Menü, wenn du</translation>
+    </message>
+    <message>
+        <source>not used VELMR before.</source>
+        <translation>VELMR noch nicht benutzt hast.</translation>
+    </message>
+    <message>
+        <source>Could not find ReadMe.txt!</source>
+        <translation>ReadMe.txt nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>Datei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>Spray &amp;machen…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Speicherorte...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>Spray &amp;machen…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>In Spielen &amp;gesehene Sprays…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>Sprays vor dem Spiel schü&amp;tzen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>Zwischengespeicherte Sprays &amp;löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Inhalt...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>ReadMe.txt &amp;anzeigen ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Über VELMR ...</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MakerDialog</name>
+    <message>
+        <source>Make Spray - %1</source>
+        <translation>Spray machen - %1</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>Ausschnitt</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>The whole picture inside the frame</source>
+        <translation>Das ganze Bild innerhalb des Rahmens</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ll</source>
+        <translation>&amp;Füllen</translation>
+    </message>
+    <message>
+        <source>The frame covered by the picture</source>
+        <translation>Der Rahmen ganz vom Bild bedeckt</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate 90°</source>
+        <translation>Um 90° &amp;drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>S&amp;piegeln</translation>
+    </message>
+    <message>
+        <source>See-through</source>
+        <translation>Durchsichtig</translation>
+    </message>
+    <message>
+        <source>A colour…</source>
+        <translation>Eine Farbe…</translation>
+    </message>
+    <message>
+        <source>&amp;Around the picture:</source>
+        <translation>&amp;Um das Bild:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Largest the game takes</source>
+        <translation>Die größte, die das Spiel nimmt</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Every server (64 × 64 at most)</source>
+        <translation>Jeder Server (höchstens 64 × 64)</translation>
+    </message>
+    <message>
+        <source>Chosen freely</source>
+        <translation>Frei gewählt</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>&amp;Width × height:</source>
+        <translation>&amp;Breite × Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarge small pictures</source>
+        <translation>&amp;Kleine Bilder vergrößern</translation>
+    </message>
+    <message>
+        <source>None (solid)</source>
+        <translation>Nichts (deckend)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s own transparency</source>
+        <translation>Die eigene Transparenz des Bildes</translation>
+    </message>
+    <message>
+        <source>A colour, everywhere</source>
+        <translation>Eine Farbe, überall</translation>
+    </message>
+    <message>
+        <source>A colour, where it touches the edge</source>
+        <translation>Eine Farbe, wo sie den Rand berührt</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Was:</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Schwelle</translation>
+    </message>
+    <message>
+        <source>&amp;Cut-off:</source>
+        <translation>S&amp;chwelle:</translation>
+    </message>
+    <message>
+        <source>&amp;Pick from the picture</source>
+        <translation>Aus dem Bild &amp;aufnehmen</translation>
+    </message>
+    <message>
+        <source>C&amp;olour…</source>
+        <translation>Fa&amp;rbe…</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>&amp;Toleranz:</translation>
+    </message>
+    <message>
+        <source>Remove the coloured &amp;fringe</source>
+        <translation>Farbigen Sau&amp;m entfernen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Weich</translation>
+    </message>
+    <message>
+        <source>Sharp (pixel art)</source>
+        <translation>Scharf (Pixel-Art)</translation>
+    </message>
+    <message>
+        <source>Scali&amp;ng:</source>
+        <translation>Skalieru&amp;ng:</translation>
+    </message>
+    <message>
+        <source>&amp;Dither</source>
+        <translation>D&amp;ithering</translation>
+    </message>
+    <message>
+        <source>One-colour &amp;logo</source>
+        <translation>Einfarbiges &amp;Logo</translation>
+    </message>
+    <message>
+        <source>In&amp;k…</source>
+        <translation>Farbt&amp;on…</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Schachbrett</translation>
+    </message>
+    <message>
+        <source>Light wall</source>
+        <translation>Helle Wand</translation>
+    </message>
+    <message>
+        <source>Dark wall</source>
+        <translation>Dunkle Wand</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Hintergrund:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Colour around the picture</source>
+        <translation>Farbe um das Bild</translation>
+    </message>
+    <message>
+        <source>See-through colour</source>
+        <translation>Durchsichtige Farbe</translation>
+    </message>
+    <message>
+        <source>Logo colour</source>
+        <translation>Logofarbe</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1<byte value="xd"/>%2</source>
+        <translation>Aus %1 kann kein Spray gemacht werden<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Spray machen</translation>
+    </message>
+    <message>
+        <source>one-colour logo</source>
+        <translation>einfarbiges Logo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n Farbe</numerusform>
+            <numerusform>%n Farben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %3, WAD of %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 Pixel, %3, WAD mit %n Byte</numerusform>
+            <numerusform>%1 × %2 Pixel, %3, WAD mit %n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Das Spray konnte nicht gespeichert werden in %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::OpenFolder</name>
+    <message>
+        <source>File already exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>another program changed %1 while it was being saved</source>
+        <translation>ein anderes Programm hat %1 während des Speicherns geändert</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>alle Namen dafür sind vergeben</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 ist im Weg und keine Datei</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: it is not a file</source>
+        <translation>%1 kann nicht ersetzt werden: Das ist keine Datei</translation>
+    </message>
+    <message>
+        <source>cannot write beside %1: %2</source>
+        <translation>neben %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>von %1 kann keine Kopie behalten werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>%1 kann nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a link, not a folder</source>
+        <translation>das ist eine Verknüpfung, kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>das ist kein Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Protect</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a mod and why its spray was not changed</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed are now read-only, so that the game cannot replace them, in:</source>
+        <translation>
+            <numerusform>Die von Velmira installierten Sprays sind jetzt schreibgeschützt, damit das Spiel sie nicht ersetzen kann, in dieser Mod:</numerusform>
+            <numerusform>Die von Velmira installierten Sprays sind jetzt schreibgeschützt, damit das Spiel sie nicht ersetzen kann, in diesen Mods:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed can be replaced by the game again in:</source>
+        <translation>
+            <numerusform>Die von Velmira installierten Sprays kann das Spiel wieder ersetzen in dieser Mod:</numerusform>
+            <numerusform>Die von Velmira installierten Sprays kann das Spiel wieder ersetzen in diesen Mods:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These could not be changed:</source>
+        <translation>
+            <numerusform>Diese konnte nicht geändert werden:</numerusform>
+            <numerusform>Diese konnten nicht geändert werden:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Settings</name>
+    <message>
+        <source>Could not save the settings to %1: it is not a settings file</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: Das ist keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Could not save the settings to %1</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SprayView</name>
+    <message>
+        <source>The spray as the game draws it</source>
+        <translation>Das Spray, wie das Spiel es zeichnet</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Sprays</name>
+    <message>
+        <source>it is larger than the %1 MB a spray picture may be</source>
+        <translation>sie ist größer als die %1 MB, die ein Spray-Bild haben darf</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: dropped files are copied into it.</source>
+        <translation>Lege zuerst deinen Spray-Ordner fest: Abgelegte Dateien werden dorthin kopiert.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it was not copied</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These spray files in %1 are not listed: their names are not valid text, so they cannot be opened.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Rename them to use them.</source>
+        <translation>
+            <numerusform>Diese Spray-Datei in %1 wird nicht aufgeführt: Ihr Name ist kein gültiger Text, deshalb kann sie nicht geöffnet werden.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Benenne sie um, um sie zu verwenden.</numerusform>
+            <numerusform>Diese Spray-Dateien in %1 werden nicht aufgeführt: Ihre Namen sind kein gültiger Text, deshalb können sie nicht geöffnet werden.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Benenne sie um, um sie zu verwenden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not copy into %1<byte value="xd"/>%2</source>
+        <translation>
+            <numerusform>Konnte nicht kopiert werden nach %1<byte value="xd"/>%2</numerusform>
+            <numerusform>Konnten nicht kopiert werden nach %1<byte value="xd"/>%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only pictures and WAD files join the spray library; these were not added:<byte value="xd"/>%1</source>
+        <translation>
+            <numerusform>Nur Bilder und WAD-Dateien kommen in die Spray-Bibliothek; diese Datei wurde nicht hinzugefügt:<byte value="xd"/>%1</numerusform>
+            <numerusform>Nur Bilder und WAD-Dateien kommen in die Spray-Bibliothek; diese Dateien wurden nicht hinzugefügt:<byte value="xd"/>%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>die Farbreduzierung konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>die Farbreduzierung hat das Bild abgelehnt</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>die Farben des Bildes konnten nicht reduziert werden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::LumpScript</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation>Zeile %1: ein Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>line %1: %2 needs a file name</source>
+        <translation>Zeile %1: %2 braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>line %1: unknown directive %2</source>
+        <translation>Zeile %1: unbekannte Anweisung %2</translation>
+    </message>
+    <message>
+        <source>line %1: a lump line needs a type</source>
+        <translation>Zeile %1: eine Lump-Zeile braucht einen Typ</translation>
+    </message>
+    <message>
+        <source>line %1: the lump name %2 is 16 characters or more</source>
+        <translation>Zeile %1: der Lump-Name %2 hat 16 Zeichen oder mehr</translation>
+    </message>
+    <message>
+        <source>line %1: lumps of type %2 are not supported</source>
+        <translation>Zeile %1: Lumps vom Typ %2 werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>line %1: a miptex lump needs x, y, width and height</source>
+        <translation>Zeile %1: ein miptex-Lump braucht x, y, Breite und Höhe</translation>
+    </message>
+    <message>
+        <source>line %1: the lump&apos;s area is not valid</source>
+        <translation>Zeile %1: der Bereich des Lumps ist ungültig</translation>
+    </message>
+    <message>
+        <source>line %1: no $loadbmp before this lump</source>
+        <translation>Zeile %1: kein $loadbmp vor diesem Lump</translation>
+    </message>
+    <message>
+        <source>the script names no $DEST file</source>
+        <translation>das Skript nennt keine $DEST-Datei</translation>
+    </message>
+    <message>
+        <source>the script holds no lump</source>
+        <translation>das Skript enthält keinen Lump</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>einfarbiges Decal</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>Farbspray</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Server, die Sprays auf 64 × 64 begrenzen, zeigen dieses nicht</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Scharfes Skalieren eines Fotos sieht klotzig aus</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray: %1</source>
+        <translation>Das Spiel würde dieses Spray nicht verwenden: %1</translation>
+    </message>
+    <message>
+        <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
+        <translation>Vom Bild ist nichts zu sehen: Jedes Pixel dieses Sprays ist durchsichtig. Hol das Bild in den Rahmen oder mach weniger davon durchsichtig.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Wad</name>
+    <message>
+        <source>the file is too small to be a WAD</source>
+        <translation>die Datei ist zu klein für eine WAD</translation>
+    </message>
+    <message>
+        <source>the file is not a WAD3 file</source>
+        <translation>die Datei ist keine WAD3-Datei</translation>
+    </message>
+    <message>
+        <source>the directory lies outside the file</source>
+        <translation>das Verzeichnis liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>the directory runs past the end of the file</source>
+        <translation>das Verzeichnis reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>lump %1 is compressed</source>
+        <translation>Lump %1 ist komprimiert</translation>
+    </message>
+    <message>
+        <source>lump %1 lies outside the file</source>
+        <translation>Lump %1 liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>the lumps add up to more than the file</source>
+        <translation>die Lumps sind zusammen größer als die Datei</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s header is cut short</source>
+        <translation>der Kopf des Bildes ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is not allowed</source>
+        <translation>die Bildgröße %1 x %2 ist nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>the picture runs past the end of its lump</source>
+        <translation>das Bild reicht über das Ende seines Lumps hinaus</translation>
+    </message>
+    <message>
+        <source>the palette is damaged</source>
+        <translation>die Palette ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
+        <translation>die Dateigröße %1 liegt außerhalb von 1024 bis 20480 Bytes</translation>
+    </message>
+    <message>
+        <source>the file holds %1 lumps, not one</source>
+        <translation>die Datei enthält %1 Lumps statt einem</translation>
+    </message>
+    <message>
+        <source>the directory is not at the end of the file</source>
+        <translation>das Verzeichnis steht nicht am Ende der Datei</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s sizes are wrong</source>
+        <translation>die Größen des Lumps sind falsch</translation>
+    </message>
+    <message>
+        <source>the mip levels&apos; offsets do not follow each other</source>
+        <translation>die Offsets der Mip-Stufen folgen nicht aufeinander</translation>
+    </message>
+    <message>
+        <source>the palette lies outside the lump</source>
+        <translation>die Palette liegt außerhalb des Lumps</translation>
+    </message>
+    <message>
+        <source>the palette&apos;s colour count %1 is not 1 to 256</source>
+        <translation>die Farbanzahl %1 der Palette liegt nicht zwischen 1 und 256</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1035 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>qlumpy</name>
+    <message>
+        <source>%1 is a link; the WAD is not written through it</source>
+        <translation>%1 es un enlace; el WAD no se escribe a través de él</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>usage: qlumpy [--many-lumps] SCRIPT</source>
+        <translation>uso: qlumpy [--many-lumps] SCRIPT</translation>
+    </message>
+    <message>
+        <source>cannot read the script: %1</source>
+        <translation>no se puede leer el script: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the script and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the script names %2 lumps; a spray holds one</source>
+        <translation>%1: el script nombra %2 lumps; un spray tiene solo uno</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>the disk may be full</source>
+        <translation>puede que el disco esté lleno</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>About Velmira</source>
+        <translation>Acerca de Velmira</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>The easiest way to switch between color Half-Life sprays!</source>
+        <translation>¡La forma más fácil de cambiar entre sprays a color de Half-Life!</translation>
+    </message>
+    <message>
+        <source>Written by the Velmira developers</source>
+        <translation>Escrito por los desarrolladores de Velmira</translation>
+    </message>
+    <message>
+        <source>Comments and problems: see ReadMe.txt</source>
+        <translation>Comentarios y problemas: ver ReadMe.txt</translation>
+    </message>
+    <message>
+        <source>Velmira: colour sprays for every Half-Life mod</source>
+        <translation>Velmira: sprays a color para cada mod de Half-Life</translation>
+    </message>
+    <message>
+        <source>Made by players, for players</source>
+        <translation>Hecho por jugadores, para jugadores</translation>
+    </message>
+    <message>
+        <source>(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. See ReadMe.txt for details.</source>
+        <translation>(C) los desarrolladores de Velmira. GPL-3.0-or-later, SIN NINGUNA GARANTÍA. Detalles en ReadMe.txt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Cache</name>
+    <message>
+        <source>%1: it is a link</source>
+        <translation>%1: es un enlace</translation>
+    </message>
+    <message>
+        <source>%1: it is not a file</source>
+        <translation>%1: no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be read</source>
+        <translation>%1: no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 estorba y no es un archivo</translation>
+    </message>
+    <message>
+        <source>it is no longer a plain file</source>
+        <translation>ya no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Clear Cached Sprays</source>
+        <translation>Borrar sprays en caché</translation>
+    </message>
+    <message>
+        <source>Select the mods whose cached sprays you want to clear.</source>
+        <translation>Selecciona los mods cuyos sprays en caché quieres borrar.</translation>
+    </message>
+    <message>
+        <source>The game is running from %1. Quit it before clearing its cached sprays: it keeps the cache open and writes it back.</source>
+        <translation>El juego se está ejecutando desde %1. Ciérralo antes de borrar sus sprays en caché: mantiene la caché abierta y la vuelve a escribir.</translation>
+    </message>
+    <message>
+        <source>None of the selected mods has cached sprays (%1).</source>
+        <translation>Ninguno de los mods seleccionados tiene sprays en caché (%1).</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a cache file and its size</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a cache file and what went wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These cache files were left alone:</source>
+        <translation>
+            <numerusform>Este archivo de caché no se tocó:</numerusform>
+            <numerusform>Estos archivos de caché no se tocaron:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
+        <translation>
+            <numerusform>custom.hpk guarda los sprays de otros jugadores que el juego vio en servidores, así que puede aparecer un spray viejo en lugar de uno nuevo. El juego lo vuelve a crear cuando lo necesita.<byte value="xd"/><byte value="xd"/>Este archivo se mueve a custom.hpk.old a su lado (se reemplaza un custom.hpk.old anterior):</numerusform>
+            <numerusform>custom.hpk guarda los sprays de otros jugadores que el juego vio en servidores, así que puede aparecer un spray viejo en lugar de uno nuevo. El juego lo vuelve a crear cuando lo necesita.<byte value="xd"/><byte value="xd"/>Cada uno de estos se mueve a custom.hpk.old a su lado (se reemplaza un custom.hpk.old anterior):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not clear these cached sprays:</source>
+        <translation>
+            <numerusform>No se pudo borrar esta caché de sprays:</numerusform>
+            <numerusform>No se pudieron borrar estas cachés de sprays:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Categories</name>
+    <message>
+        <source>WARNING: Spray folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Please verify your spray folder.</source>
+        <translation>ADVERTENCIA: la carpeta de sprays no existe:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Revisa tu carpeta de sprays.</translation>
+    </message>
+    <message>
+        <source>Please set your Spray folder.</source>
+        <translation>Elige tu carpeta de sprays.</translation>
+    </message>
+    <message>
+        <source>Invalid spray folder!</source>
+        <translation>¡Carpeta de sprays no válida!</translation>
+    </message>
+    <message>
+        <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
+        <translation>ADVERTENCIA: la carpeta no existe:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Prueba con Actualizar o revisa tu carpeta de sprays.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Compiler</name>
+    <message>
+        <source>Could not make a private folder for the compiler&apos;s files in %1<byte value="xd"/>%2</source>
+        <translation>No se pudo crear una carpeta privada para los archivos del compilador en %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Create</name>
+    <message>
+        <source>Error compiling. Check BMP format and dimentions.<byte value="xd"/>File: %1</source>
+        <translation>Error al compilar. Revisa el formato y las dimensiones del BMP.<byte value="xd"/>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>Error creating spray!</source>
+        <translation>¡Error al crear el spray!</translation>
+    </message>
+    <message>
+        <source>Could not install the spray in %1<byte value="xd"/>%2</source>
+        <translation>No se pudo instalar el spray en %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not use the folder %1<byte value="xd"/>%2</source>
+        <translation>No se pudo usar la carpeta %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos los nombres posibles están ocupados</translation>
+    </message>
+    <message>
+        <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
+        <translation>El juego se está ejecutando desde %1.<byte value="xd"/>Lee tu spray al empezar un mapa, y su pantalla de Opciones puede reemplazar el spray si pulsas Aceptar o Aplicar allí.<byte value="xd"/><byte value="xd"/>¿Instalar los sprays ahora?</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
+        <translation>El juego no usaría este spray, así que no se instaló:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Could not find Qlumpy.exe!</source>
+        <translation>¡No se encontró Qlumpy.exe!</translation>
+    </message>
+    <message>
+        <source>Spray(s) Created!</source>
+        <translation>¡Spray(s) creado(s)!</translation>
+    </message>
+    <message>
+        <source>Could not find %1</source>
+        <translation>No se encontró %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ErrorReport</name>
+    <message>
+        <source>If this happens repeatedly, please let me know exactly what it says below.<byte value="xd"/>Error # %1<byte value="xd"/>Source: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Sub: %4-%5</source>
+        <translation>Si esto pasa a menudo, avísame diciendo exactamente lo que pone abajo.<byte value="xd"/>Error n.º %1<byte value="xd"/>Origen: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Procedimiento: %4-%5</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Failure</name>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Ruta no encontrada</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subíndice fuera del intervalo</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>Error de E/S del dispositivo</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>error del sistema %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Folders</name>
+    <message>
+        <source>WARNING: Cannot find Half-Life in that folder!<byte value="xd"/>You might just have some different version I don&apos;t know about.<byte value="xd"/>Do you want to force VELMR to use the path you entered?</source>
+        <translation>ADVERTENCIA: ¡no se encuentra Half-Life en esa carpeta!<byte value="xd"/>Quizá solo tengas otra versión que no conozco.<byte value="xd"/>¿Quieres obligar a VELMR a usar la ruta que escribiste?</translation>
+    </message>
+    <message>
+        <source>WARNING: Half-Life folder does not exist!</source>
+        <translation>ADVERTENCIA: ¡la carpeta de Half-Life no existe!</translation>
+    </message>
+    <message>
+        <source>WARNING: Spray folder does not exist!</source>
+        <translation>ADVERTENCIA: ¡la carpeta de sprays no existe!</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::FramingView</name>
+    <message>
+        <source>Picture under the spray&apos;s frame</source>
+        <translation>Imagen bajo el marco del spray</translation>
+    </message>
+    <message>
+        <source>Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one pixel, with Shift by ten</source>
+        <translation>Arrastra para mover la imagen, gira la rueda para hacer zoom; las flechas la mueven un píxel, con Mayús diez</translation>
+    </message>
+    <message>
+        <source>Reading the picture…</source>
+        <translation>Leyendo la imagen…</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Held</name>
+    <message>
+        <source>No spray is installed here.</source>
+        <translation>Aquí no hay ningún spray instalado.</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here has been removed.</source>
+        <translation>El spray que Velmira instaló aquí fue eliminado.</translation>
+    </message>
+    <message>
+        <source>The spray file cannot be read: %1</source>
+        <translation>No se puede leer el archivo del spray: %1</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here.</source>
+        <translation>El spray que Velmira instaló aquí.</translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray here (the game&apos;s Options screen rewrites it when you press OK or Apply there).</source>
+        <translation>Reemplazado desde que Velmira instaló su spray aquí (la pantalla de Opciones del juego lo reescribe si pulsas Aceptar o Aplicar allí).</translation>
+    </message>
+    <message>
+        <source>A spray Velmira did not install.</source>
+        <translation>Un spray que no instaló Velmira.</translation>
+    </message>
+    <message>
+        <source> The game cannot show it.</source>
+        <translation> El juego no puede mostrarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Help</name>
+    <message>
+        <source>Cannot find the help file:<byte value="xd"/>%1</source>
+        <translation>No se encuentra el archivo de ayuda:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Velmira Help</source>
+        <translation>Ayuda de Velmira</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::LocationsDialog</name>
+    <message>
+        <source>File Locations</source>
+        <translation>Ubicación de archivos</translation>
+    </message>
+    <message>
+        <source>Half-Life Folder:</source>
+        <translation>Carpeta de Half-Life:</translation>
+    </message>
+    <message>
+        <source>Spray Folder:</source>
+        <translation>Carpeta de sprays:</translation>
+    </message>
+    <message>
+        <source>Found in Steam…</source>
+        <translation>Encontrados en Steam…</translation>
+    </message>
+    <message>
+        <source>Games found in your Steam libraries</source>
+        <translation>Juegos encontrados en tus bibliotecas de Steam</translation>
+    </message>
+    <message>
+        <source>Games found in Steam</source>
+        <translation>Juegos encontrados en Steam</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MainWindow</name>
+    <message>
+        <source>Open the spray folder</source>
+        <translation>Abrir la carpeta de sprays</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Show Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Create Sprays</source>
+        <translation>Crear sprays</translation>
+    </message>
+    <message>
+        <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
+        <translation>Encuadra la imagen elegida como spray, mírala como la dibuja el juego y guárdala en la biblioteca</translation>
+    </message>
+    <message>
+        <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
+        <translation>Revisa los sprays que el juego guardó de los servidores y quédate con los que te gusten</translation>
+    </message>
+    <message>
+        <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
+        <translation>Deja cada tempdecal.wad instalado como de solo lectura, para que la pantalla de Opciones del juego no pueda reemplazar tu spray</translation>
+    </message>
+    <message>
+        <source>As the System</source>
+        <translation>Como el sistema</translation>
+    </message>
+    <message>
+        <source>Click on the help menu if you have</source>
+        <translation>Abre el menú Ayuda si nunca</translation>
+    </message>
+    <message>
+        <source>not used VELMR before.</source>
+        <translation>has usado VELMR.</translation>
+    </message>
+    <message>
+        <source>Could not find ReadMe.txt!</source>
+        <translation>¡No se encontró ReadMe.txt!</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>¡Archivo no encontrado!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Hacer spray…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Ubicación de archivos...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Hacer spray…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Sprays vistos en &amp;partidas…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>P&amp;roteger sprays del juego</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Borrar sprays en caché…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Contenido...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Ver ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Acerca de VELMR ...</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MakerDialog</name>
+    <message>
+        <source>Make Spray - %1</source>
+        <translation>Hacer spray - %1</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>Encuadre</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>&amp;Ajustar</translation>
+    </message>
+    <message>
+        <source>The whole picture inside the frame</source>
+        <translation>Toda la imagen dentro del marco</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ll</source>
+        <translation>&amp;Llenar</translation>
+    </message>
+    <message>
+        <source>The frame covered by the picture</source>
+        <translation>El marco cubierto por la imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate 90°</source>
+        <translation>Gira&amp;r 90°</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>Refle&amp;jar</translation>
+    </message>
+    <message>
+        <source>See-through</source>
+        <translation>Transparente</translation>
+    </message>
+    <message>
+        <source>A colour…</source>
+        <translation>Un color…</translation>
+    </message>
+    <message>
+        <source>&amp;Around the picture:</source>
+        <translation>Alrededor de la i&amp;magen:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Largest the game takes</source>
+        <translation>El mayor que acepta el juego</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Every server (64 × 64 at most)</source>
+        <translation>Todos los servidores (64 × 64 como máximo)</translation>
+    </message>
+    <message>
+        <source>Chosen freely</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>&amp;Width × height:</source>
+        <translation>A&amp;ncho × alto:</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarge small pictures</source>
+        <translation>Ampliar imágenes p&amp;equeñas</translation>
+    </message>
+    <message>
+        <source>None (solid)</source>
+        <translation>Nada (sólido)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s own transparency</source>
+        <translation>La transparencia propia de la imagen</translation>
+    </message>
+    <message>
+        <source>A colour, everywhere</source>
+        <translation>Un color, en todas partes</translation>
+    </message>
+    <message>
+        <source>A colour, where it touches the edge</source>
+        <translation>Un color, donde toca el borde</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Qué:</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Umbral</translation>
+    </message>
+    <message>
+        <source>&amp;Cut-off:</source>
+        <translation>&amp;Umbral:</translation>
+    </message>
+    <message>
+        <source>&amp;Pick from the picture</source>
+        <translation>&amp;Pipeta</translation>
+    </message>
+    <message>
+        <source>C&amp;olour…</source>
+        <translation>C&amp;olor…</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>Toleran&amp;cia:</translation>
+    </message>
+    <message>
+        <source>Remove the coloured &amp;fringe</source>
+        <translation>Quitar el &amp;borde de color</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Sharp (pixel art)</source>
+        <translation>Nítido (pixel art)</translation>
+    </message>
+    <message>
+        <source>Scali&amp;ng:</source>
+        <translation>E&amp;scalado:</translation>
+    </message>
+    <message>
+        <source>&amp;Dither</source>
+        <translation>&amp;Difuminado</translation>
+    </message>
+    <message>
+        <source>One-colour &amp;logo</source>
+        <translation>&amp;Logo de un color</translation>
+    </message>
+    <message>
+        <source>In&amp;k…</source>
+        <translation>T&amp;inta…</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Cuadros</translation>
+    </message>
+    <message>
+        <source>Light wall</source>
+        <translation>Pared clara</translation>
+    </message>
+    <message>
+        <source>Dark wall</source>
+        <translation>Pared oscura</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Fondo:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Colour around the picture</source>
+        <translation>Color alrededor de la imagen</translation>
+    </message>
+    <message>
+        <source>See-through colour</source>
+        <translation>Color transparente</translation>
+    </message>
+    <message>
+        <source>Logo colour</source>
+        <translation>Color del logo</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1<byte value="xd"/>%2</source>
+        <translation>No se puede hacer un spray de %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Hacer spray</translation>
+    </message>
+    <message>
+        <source>one-colour logo</source>
+        <translation>logo de un color</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n color</numerusform>
+            <numerusform>%n colores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %3, WAD of %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 píxeles, %3, WAD de %n byte</numerusform>
+            <numerusform>%1 × %2 píxeles, %3, WAD de %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>No se pudo guardar el spray en %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::OpenFolder</name>
+    <message>
+        <source>File already exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>another program changed %1 while it was being saved</source>
+        <translation>otro programa cambió %1 mientras se guardaba</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos los nombres posibles están ocupados</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 estorba y no es un archivo</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: it is not a file</source>
+        <translation>no se puede reemplazar %1: no es un archivo</translation>
+    </message>
+    <message>
+        <source>cannot write beside %1: %2</source>
+        <translation>no se puede escribir junto a %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>no se puede guardar una copia de %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>no se puede reemplazar %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link, not a folder</source>
+        <translation>es un enlace, no una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Protect</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a mod and why its spray was not changed</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed are now read-only, so that the game cannot replace them, in:</source>
+        <translation>
+            <numerusform>Los sprays que instaló Velmira ahora son de solo lectura, para que el juego no pueda reemplazarlos, en este mod:</numerusform>
+            <numerusform>Los sprays que instaló Velmira ahora son de solo lectura, para que el juego no pueda reemplazarlos, en estos mods:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed can be replaced by the game again in:</source>
+        <translation>
+            <numerusform>El juego puede volver a reemplazar los sprays que instaló Velmira en este mod:</numerusform>
+            <numerusform>El juego puede volver a reemplazar los sprays que instaló Velmira en estos mods:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These could not be changed:</source>
+        <translation>
+            <numerusform>Este no se pudo cambiar:</numerusform>
+            <numerusform>Estos no se pudieron cambiar:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Settings</name>
+    <message>
+        <source>Could not save the settings to %1: it is not a settings file</source>
+        <translation>No se pudo guardar la configuración en %1: no es un archivo de configuración</translation>
+    </message>
+    <message>
+        <source>Could not save the settings to %1</source>
+        <translation>No se pudo guardar la configuración en %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SprayView</name>
+    <message>
+        <source>The spray as the game draws it</source>
+        <translation>El spray como lo dibuja el juego</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Sprays</name>
+    <message>
+        <source>it is larger than the %1 MB a spray picture may be</source>
+        <translation>pesa más de los %1 MB que puede tener una imagen de spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: dropped files are copied into it.</source>
+        <translation>Primero elige tu carpeta de sprays: los archivos soltados se copian en ella.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it was not copied</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These spray files in %1 are not listed: their names are not valid text, so they cannot be opened.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Rename them to use them.</source>
+        <translation>
+            <numerusform>Este archivo de spray en %1 no aparece en la lista: su nombre no es texto válido, así que no se puede abrir.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Cámbiale el nombre para usarlo.</numerusform>
+            <numerusform>Estos archivos de spray en %1 no aparecen en la lista: sus nombres no son texto válido, así que no se pueden abrir.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Cámbiales el nombre para usarlos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not copy into %1<byte value="xd"/>%2</source>
+        <translation>
+            <numerusform>No se pudo copiar en %1<byte value="xd"/>%2</numerusform>
+            <numerusform>No se pudieron copiar en %1<byte value="xd"/>%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only pictures and WAD files join the spray library; these were not added:<byte value="xd"/>%1</source>
+        <translation>
+            <numerusform>Solo las imágenes y los archivos WAD entran en la biblioteca de sprays; este no se añadió:<byte value="xd"/>%1</numerusform>
+            <numerusform>Solo las imágenes y los archivos WAD entran en la biblioteca de sprays; estos no se añadieron:<byte value="xd"/>%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>no se pudo iniciar la reducción de colores</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>la reducción de colores rechazó la imagen</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>no se pudieron reducir los colores de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::LumpScript</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation>línea %1: unas comillas no están cerradas</translation>
+    </message>
+    <message>
+        <source>line %1: %2 needs a file name</source>
+        <translation>línea %1: %2 necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>line %1: unknown directive %2</source>
+        <translation>línea %1: directiva desconocida %2</translation>
+    </message>
+    <message>
+        <source>line %1: a lump line needs a type</source>
+        <translation>línea %1: una línea de lump necesita un tipo</translation>
+    </message>
+    <message>
+        <source>line %1: the lump name %2 is 16 characters or more</source>
+        <translation>línea %1: el nombre de lump %2 tiene 16 caracteres o más</translation>
+    </message>
+    <message>
+        <source>line %1: lumps of type %2 are not supported</source>
+        <translation>línea %1: los lumps de tipo %2 no son compatibles</translation>
+    </message>
+    <message>
+        <source>line %1: a miptex lump needs x, y, width and height</source>
+        <translation>línea %1: un lump miptex necesita x, y, ancho y alto</translation>
+    </message>
+    <message>
+        <source>line %1: the lump&apos;s area is not valid</source>
+        <translation>línea %1: el área del lump no es válida</translation>
+    </message>
+    <message>
+        <source>line %1: no $loadbmp before this lump</source>
+        <translation>línea %1: no hay $loadbmp antes de este lump</translation>
+    </message>
+    <message>
+        <source>the script names no $DEST file</source>
+        <translation>el script no nombra ningún archivo $DEST</translation>
+    </message>
+    <message>
+        <source>the script holds no lump</source>
+        <translation>el script no tiene ningún lump</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>decal de un color</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>spray a color</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Los servidores que limitan los sprays a 64 × 64 no lo mostrarán</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Escalar una foto de forma nítida se ve pixelado</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray: %1</source>
+        <translation>El juego no usaría este spray: %1</translation>
+    </message>
+    <message>
+        <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
+        <translation>No se ve nada de la imagen: todos los píxeles de este spray son transparentes. Mete la imagen en el marco o haz transparente una parte menor.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Wad</name>
+    <message>
+        <source>the file is too small to be a WAD</source>
+        <translation>el archivo es demasiado pequeño para ser un WAD</translation>
+    </message>
+    <message>
+        <source>the file is not a WAD3 file</source>
+        <translation>el archivo no es un WAD3</translation>
+    </message>
+    <message>
+        <source>the directory lies outside the file</source>
+        <translation>el directorio está fuera del archivo</translation>
+    </message>
+    <message>
+        <source>the directory runs past the end of the file</source>
+        <translation>el directorio pasa del final del archivo</translation>
+    </message>
+    <message>
+        <source>lump %1 is compressed</source>
+        <translation>el lump %1 está comprimido</translation>
+    </message>
+    <message>
+        <source>lump %1 lies outside the file</source>
+        <translation>el lump %1 está fuera del archivo</translation>
+    </message>
+    <message>
+        <source>the lumps add up to more than the file</source>
+        <translation>los lumps suman más que el archivo</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s header is cut short</source>
+        <translation>la cabecera de la imagen está cortada</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is not allowed</source>
+        <translation>el tamaño de imagen %1 x %2 no está permitido</translation>
+    </message>
+    <message>
+        <source>the picture runs past the end of its lump</source>
+        <translation>la imagen pasa del final de su lump</translation>
+    </message>
+    <message>
+        <source>the palette is damaged</source>
+        <translation>la paleta está dañada</translation>
+    </message>
+    <message>
+        <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
+        <translation>el tamaño del archivo, %1, está fuera del rango de 1024 a 20480 bytes</translation>
+    </message>
+    <message>
+        <source>the file holds %1 lumps, not one</source>
+        <translation>el archivo tiene %1 lumps, no uno</translation>
+    </message>
+    <message>
+        <source>the directory is not at the end of the file</source>
+        <translation>el directorio no está al final del archivo</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s sizes are wrong</source>
+        <translation>los tamaños del lump son incorrectos</translation>
+    </message>
+    <message>
+        <source>the mip levels&apos; offsets do not follow each other</source>
+        <translation>los desplazamientos de los niveles mip no van seguidos</translation>
+    </message>
+    <message>
+        <source>the palette lies outside the lump</source>
+        <translation>la paleta está fuera del lump</translation>
+    </message>
+    <message>
+        <source>the palette&apos;s colour count %1 is not 1 to 256</source>
+        <translation>el número de colores de la paleta, %1, no está entre 1 y 256</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1035 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>qlumpy</name>
+    <message>
+        <source>%1 is a link; the WAD is not written through it</source>
+        <translation>%1 est un lien ; le WAD n’est pas écrit à travers lui</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>usage: qlumpy [--many-lumps] SCRIPT</source>
+        <translation>utilisation : qlumpy [--many-lumps] SCRIPT</translation>
+    </message>
+    <message>
+        <source>cannot read the script: %1</source>
+        <translation>impossible de lire le script : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the script and what is wrong</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: the script names %2 lumps; a spray holds one</source>
+        <translation>%1 : le script nomme %2 lumps ; un spray n’en contient qu’un</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the disk may be full</source>
+        <translation>le disque est peut-être plein</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>About Velmira</source>
+        <translation>À propos de Velmira</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>The easiest way to switch between color Half-Life sprays!</source>
+        <translation>La façon la plus simple de changer de spray couleur dans Half-Life !</translation>
+    </message>
+    <message>
+        <source>Written by the Velmira developers</source>
+        <translation>Écrit par les développeurs de Velmira</translation>
+    </message>
+    <message>
+        <source>Comments and problems: see ReadMe.txt</source>
+        <translation>Remarques et problèmes : voir ReadMe.txt</translation>
+    </message>
+    <message>
+        <source>Velmira: colour sprays for every Half-Life mod</source>
+        <translation>Velmira : des sprays couleur pour chaque mod de Half-Life</translation>
+    </message>
+    <message>
+        <source>Made by players, for players</source>
+        <translation>Fait par des joueurs, pour des joueurs</translation>
+    </message>
+    <message>
+        <source>(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. See ReadMe.txt for details.</source>
+        <translation>(C) les développeurs de Velmira. GPL-3.0-or-later, SANS AUCUNE GARANTIE. Détails dans ReadMe.txt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Cache</name>
+    <message>
+        <source>%1: it is a link</source>
+        <translation>%1 : c’est un lien</translation>
+    </message>
+    <message>
+        <source>%1: it is not a file</source>
+        <translation>%1 : ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be read</source>
+        <translation>%1 : il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 gêne et n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is no longer a plain file</source>
+        <translation>ce n’est plus un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Clear Cached Sprays</source>
+        <translation>Vider le cache des sprays</translation>
+    </message>
+    <message>
+        <source>Select the mods whose cached sprays you want to clear.</source>
+        <translation>Sélectionnez les mods dont vous voulez vider le cache des sprays.</translation>
+    </message>
+    <message>
+        <source>The game is running from %1. Quit it before clearing its cached sprays: it keeps the cache open and writes it back.</source>
+        <translation>Le jeu tourne depuis %1. Quittez-le avant de vider son cache des sprays : il garde le cache ouvert et le réécrit.</translation>
+    </message>
+    <message>
+        <source>None of the selected mods has cached sprays (%1).</source>
+        <translation>Aucun des mods sélectionnés n’a de sprays en cache (%1).</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a cache file and its size</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a cache file and what went wrong</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These cache files were left alone:</source>
+        <translation>
+            <numerusform>Ce fichier de cache n’a pas été touché :</numerusform>
+            <numerusform>Ces fichiers de cache n’ont pas été touchés :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
+        <translation>
+            <numerusform>custom.hpk contient les sprays des autres joueurs vus par le jeu sur les serveurs ; un ancien spray peut donc s’afficher à la place d’un nouveau. Le jeu le recrée au besoin.<byte value="xd"/><byte value="xd"/>Ce fichier est déplacé vers custom.hpk.old à côté de lui (un custom.hpk.old plus ancien est remplacé) :</numerusform>
+            <numerusform>custom.hpk contient les sprays des autres joueurs vus par le jeu sur les serveurs ; un ancien spray peut donc s’afficher à la place d’un nouveau. Le jeu le recrée au besoin.<byte value="xd"/><byte value="xd"/>Chacun de ces fichiers est déplacé vers custom.hpk.old à côté de lui (un custom.hpk.old plus ancien est remplacé) :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not clear these cached sprays:</source>
+        <translation>
+            <numerusform>Impossible de vider ce cache de sprays :</numerusform>
+            <numerusform>Impossible de vider ces caches de sprays :</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Categories</name>
+    <message>
+        <source>WARNING: Spray folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Please verify your spray folder.</source>
+        <translation>ATTENTION : le dossier des sprays n’existe pas :<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Vérifiez votre dossier des sprays.</translation>
+    </message>
+    <message>
+        <source>Please set your Spray folder.</source>
+        <translation>Choisissez votre dossier des sprays.</translation>
+    </message>
+    <message>
+        <source>Invalid spray folder!</source>
+        <translation>Dossier des sprays non valide !</translation>
+    </message>
+    <message>
+        <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
+        <translation>ATTENTION : le dossier n’existe pas :<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Cliquez sur Actualiser ou vérifiez votre dossier des sprays.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Compiler</name>
+    <message>
+        <source>Could not make a private folder for the compiler&apos;s files in %1<byte value="xd"/>%2</source>
+        <translation>Impossible de créer un dossier privé pour les fichiers du compilateur dans %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Create</name>
+    <message>
+        <source>Error compiling. Check BMP format and dimentions.<byte value="xd"/>File: %1</source>
+        <translation>Erreur de compilation. Vérifiez le format et les dimensions du BMP.<byte value="xd"/>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>Error creating spray!</source>
+        <translation>Erreur lors de la création du spray !</translation>
+    </message>
+    <message>
+        <source>Could not install the spray in %1<byte value="xd"/>%2</source>
+        <translation>Impossible d’installer le spray dans %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not use the folder %1<byte value="xd"/>%2</source>
+        <translation>Impossible d’utiliser le dossier %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>tous les noms possibles sont pris</translation>
+    </message>
+    <message>
+        <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
+        <translation>Le jeu tourne depuis %1.<byte value="xd"/>Il lit votre spray au lancement d’une map, et son écran Options peut remplacer le spray si vous y cliquez sur OK ou Appliquer.<byte value="xd"/><byte value="xd"/>Installer les sprays maintenant ?</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
+        <translation>Le jeu n’utiliserait pas ce spray, il n’a donc pas été installé :<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Could not find Qlumpy.exe!</source>
+        <translation>Qlumpy.exe introuvable !</translation>
+    </message>
+    <message>
+        <source>Spray(s) Created!</source>
+        <translation>Spray(s) créé(s) !</translation>
+    </message>
+    <message>
+        <source>Could not find %1</source>
+        <translation>%1 introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ErrorReport</name>
+    <message>
+        <source>If this happens repeatedly, please let me know exactly what it says below.<byte value="xd"/>Error # %1<byte value="xd"/>Source: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Sub: %4-%5</source>
+        <translation>Si cela se reproduit, dites-moi exactement ce qui est écrit ci-dessous.<byte value="xd"/>Erreur n° %1<byte value="xd"/>Source : %2<byte value="xd"/>Dll : %3<byte value="xd"/>Procédure : %4-%5</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Failure</name>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Chemin introuvable</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>L’indice n’appartient pas à la sélection</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>Erreur d’E/S sur le périphérique</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>erreur système %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Folders</name>
+    <message>
+        <source>WARNING: Cannot find Half-Life in that folder!<byte value="xd"/>You might just have some different version I don&apos;t know about.<byte value="xd"/>Do you want to force VELMR to use the path you entered?</source>
+        <translation>ATTENTION : Half-Life est introuvable dans ce dossier !<byte value="xd"/>Vous avez peut-être simplement une autre version que je ne connais pas.<byte value="xd"/>Voulez-vous forcer VELMR à utiliser le chemin saisi ?</translation>
+    </message>
+    <message>
+        <source>WARNING: Half-Life folder does not exist!</source>
+        <translation>ATTENTION : le dossier de Half-Life n’existe pas !</translation>
+    </message>
+    <message>
+        <source>WARNING: Spray folder does not exist!</source>
+        <translation>ATTENTION : le dossier des sprays n’existe pas !</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::FramingView</name>
+    <message>
+        <source>Picture under the spray&apos;s frame</source>
+        <translation>Image sous le cadre du spray</translation>
+    </message>
+    <message>
+        <source>Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one pixel, with Shift by ten</source>
+        <translation>Faites glisser pour déplacer l’image, tournez la molette pour zoomer ; les flèches la déplacent d’un pixel, de dix avec Maj</translation>
+    </message>
+    <message>
+        <source>Reading the picture…</source>
+        <translation>Lecture de l’image…</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Held</name>
+    <message>
+        <source>No spray is installed here.</source>
+        <translation>Aucun spray n’est installé ici.</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here has been removed.</source>
+        <translation>Le spray installé ici par Velmira a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The spray file cannot be read: %1</source>
+        <translation>Le fichier du spray ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here.</source>
+        <translation>Le spray installé ici par Velmira.</translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray here (the game&apos;s Options screen rewrites it when you press OK or Apply there).</source>
+        <translation>Remplacé depuis que Velmira a installé son spray ici (l’écran Options du jeu le réécrit quand vous y cliquez sur OK ou Appliquer).</translation>
+    </message>
+    <message>
+        <source>A spray Velmira did not install.</source>
+        <translation>Un spray que Velmira n’a pas installé.</translation>
+    </message>
+    <message>
+        <source> The game cannot show it.</source>
+        <translation> Le jeu ne peut pas l’afficher.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Help</name>
+    <message>
+        <source>Cannot find the help file:<byte value="xd"/>%1</source>
+        <translation>Fichier d’aide introuvable :<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Velmira Help</source>
+        <translation>Aide de Velmira</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::LocationsDialog</name>
+    <message>
+        <source>File Locations</source>
+        <translation>Emplacement des fichiers</translation>
+    </message>
+    <message>
+        <source>Half-Life Folder:</source>
+        <translation>Dossier de Half-Life :</translation>
+    </message>
+    <message>
+        <source>Spray Folder:</source>
+        <translation>Dossier des sprays :</translation>
+    </message>
+    <message>
+        <source>Found in Steam…</source>
+        <translation>Trouvés dans Steam…</translation>
+    </message>
+    <message>
+        <source>Games found in your Steam libraries</source>
+        <translation>Jeux trouvés dans vos bibliothèques Steam</translation>
+    </message>
+    <message>
+        <source>Games found in Steam</source>
+        <translation>Jeux trouvés dans Steam</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MainWindow</name>
+    <message>
+        <source>Open the spray folder</source>
+        <translation>Ouvrir le dossier des sprays</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Show Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Create Sprays</source>
+        <translation>Créer les sprays</translation>
+    </message>
+    <message>
+        <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
+        <translation>Cadrer l’image choisie en spray, la voir comme le jeu la dessine et l’enregistrer dans la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
+        <translation>Parcourir les sprays que le jeu a gardés des serveurs et garder ceux qui vous plaisent</translation>
+    </message>
+    <message>
+        <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
+        <translation>Laisser chaque tempdecal.wad installé en lecture seule, pour que l’écran Options du jeu ne puisse pas remplacer votre spray</translation>
+    </message>
+    <message>
+        <source>As the System</source>
+        <translation>Comme le système</translation>
+    </message>
+    <message>
+        <source>Click on the help menu if you have</source>
+        <translation>Ouvrez le menu Aide si vous</translation>
+    </message>
+    <message>
+        <source>not used VELMR before.</source>
+        <translation>n’avez jamais utilisé VELMR.</translation>
+    </message>
+    <message>
+        <source>Could not find ReadMe.txt!</source>
+        <translation>ReadMe.txt introuvable !</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>Fichier introuvable !</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Faire un spray…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Emplacement des fichiers...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Faire un spray…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Sprays vus en &amp;jeu…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>&amp;Protéger les sprays du jeu</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Vider le cache des sprays…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Sommaire...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Voir ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>À &amp;propos de VELMR ...</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MakerDialog</name>
+    <message>
+        <source>Make Spray - %1</source>
+        <translation>Faire un spray - %1</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>Cadrage</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom :</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>A&amp;juster</translation>
+    </message>
+    <message>
+        <source>The whole picture inside the frame</source>
+        <translation>Toute l’image dans le cadre</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ll</source>
+        <translation>&amp;Remplir</translation>
+    </message>
+    <message>
+        <source>The frame covered by the picture</source>
+        <translation>Le cadre couvert par l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate 90°</source>
+        <translation>&amp;Tourner de 90°</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>&amp;Miroir</translation>
+    </message>
+    <message>
+        <source>See-through</source>
+        <translation>Transparence</translation>
+    </message>
+    <message>
+        <source>A colour…</source>
+        <translation>Une couleur…</translation>
+    </message>
+    <message>
+        <source>&amp;Around the picture:</source>
+        <translation>A&amp;utour de l’image :</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Largest the game takes</source>
+        <translation>La plus grande que le jeu accepte</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Every server (64 × 64 at most)</source>
+        <translation>Tous les serveurs (64 × 64 au plus)</translation>
+    </message>
+    <message>
+        <source>Chosen freely</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>Ta&amp;ille :</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>&amp;Width × height:</source>
+        <translation>&amp;Largeur × hauteur :</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarge small pictures</source>
+        <translation>Agrandir les &amp;petites images</translation>
+    </message>
+    <message>
+        <source>None (solid)</source>
+        <translation>Aucune (opaque)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s own transparency</source>
+        <translation>La transparence propre de l’image</translation>
+    </message>
+    <message>
+        <source>A colour, everywhere</source>
+        <translation>Une couleur, partout</translation>
+    </message>
+    <message>
+        <source>A colour, where it touches the edge</source>
+        <translation>Une couleur, là où elle touche le bord</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Quoi :</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>&amp;Cut-off:</source>
+        <translation>&amp;Seuil :</translation>
+    </message>
+    <message>
+        <source>&amp;Pick from the picture</source>
+        <translation>Prélever &amp;dans l’image</translation>
+    </message>
+    <message>
+        <source>C&amp;olour…</source>
+        <translation>C&amp;ouleur…</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolérance</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>Tol&amp;érance :</translation>
+    </message>
+    <message>
+        <source>Remove the coloured &amp;fringe</source>
+        <translation>Supprimer le liseré &amp;coloré</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Lisse</translation>
+    </message>
+    <message>
+        <source>Sharp (pixel art)</source>
+        <translation>Net (pixel art)</translation>
+    </message>
+    <message>
+        <source>Scali&amp;ng:</source>
+        <translation>Mise à l’éc&amp;helle :</translation>
+    </message>
+    <message>
+        <source>&amp;Dither</source>
+        <translation>Tr&amp;amage</translation>
+    </message>
+    <message>
+        <source>One-colour &amp;logo</source>
+        <translation>Lo&amp;go d’une couleur</translation>
+    </message>
+    <message>
+        <source>In&amp;k…</source>
+        <translation>E&amp;ncre…</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Damier</translation>
+    </message>
+    <message>
+        <source>Light wall</source>
+        <translation>Mur clair</translation>
+    </message>
+    <message>
+        <source>Dark wall</source>
+        <translation>Mur sombre</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Fond :</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Colour around the picture</source>
+        <translation>Couleur autour de l’image</translation>
+    </message>
+    <message>
+        <source>See-through colour</source>
+        <translation>Couleur transparente</translation>
+    </message>
+    <message>
+        <source>Logo colour</source>
+        <translation>Couleur du logo</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1<byte value="xd"/>%2</source>
+        <translation>Impossible de faire un spray de %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Faire un spray</translation>
+    </message>
+    <message>
+        <source>one-colour logo</source>
+        <translation>logo d’une couleur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n couleur</numerusform>
+            <numerusform>%n couleurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %3, WAD of %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pixels, %3, WAD de %n octet</numerusform>
+            <numerusform>%1 × %2 pixels, %3, WAD de %n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Impossible d’enregistrer le spray dans %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::OpenFolder</name>
+    <message>
+        <source>File already exists</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>another program changed %1 while it was being saved</source>
+        <translation>un autre programme a modifié %1 pendant l’enregistrement</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>tous les noms possibles sont pris</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 gêne et n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: it is not a file</source>
+        <translation>impossible de remplacer %1 : ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot write beside %1: %2</source>
+        <translation>impossible d’écrire à côté de %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>impossible de garder une copie de %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>impossible de remplacer %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is a link, not a folder</source>
+        <translation>c’est un lien, pas un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>ce n’est pas un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Protect</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a mod and why its spray was not changed</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed are now read-only, so that the game cannot replace them, in:</source>
+        <translation>
+            <numerusform>Les sprays installés par Velmira sont maintenant en lecture seule, pour que le jeu ne puisse pas les remplacer, dans ce mod :</numerusform>
+            <numerusform>Les sprays installés par Velmira sont maintenant en lecture seule, pour que le jeu ne puisse pas les remplacer, dans ces mods :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed can be replaced by the game again in:</source>
+        <translation>
+            <numerusform>Le jeu peut de nouveau remplacer les sprays installés par Velmira dans ce mod :</numerusform>
+            <numerusform>Le jeu peut de nouveau remplacer les sprays installés par Velmira dans ces mods :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These could not be changed:</source>
+        <translation>
+            <numerusform>Celui-ci n’a pas pu être modifié :</numerusform>
+            <numerusform>Ceux-ci n’ont pas pu être modifiés :</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Settings</name>
+    <message>
+        <source>Could not save the settings to %1: it is not a settings file</source>
+        <translation>Impossible d’enregistrer les réglages dans %1 : ce n’est pas un fichier de réglages</translation>
+    </message>
+    <message>
+        <source>Could not save the settings to %1</source>
+        <translation>Impossible d’enregistrer les réglages dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SprayView</name>
+    <message>
+        <source>The spray as the game draws it</source>
+        <translation>Le spray tel que le jeu le dessine</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Sprays</name>
+    <message>
+        <source>it is larger than the %1 MB a spray picture may be</source>
+        <translation>il dépasse les %1 Mo permis pour une image de spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: dropped files are copied into it.</source>
+        <translation>Choisissez d’abord votre dossier des sprays : les fichiers déposés y sont copiés.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it was not copied</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These spray files in %1 are not listed: their names are not valid text, so they cannot be opened.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Rename them to use them.</source>
+        <translation>
+            <numerusform>Ce fichier de spray dans %1 n’est pas listé : son nom n’est pas un texte valide, il ne peut donc pas être ouvert.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Renommez-le pour l’utiliser.</numerusform>
+            <numerusform>Ces fichiers de spray dans %1 ne sont pas listés : leurs noms ne sont pas un texte valide, ils ne peuvent donc pas être ouverts.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Renommez-les pour les utiliser.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not copy into %1<byte value="xd"/>%2</source>
+        <translation>
+            <numerusform>Impossible de copier dans %1<byte value="xd"/>%2</numerusform>
+            <numerusform>Impossible de copier dans %1<byte value="xd"/>%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only pictures and WAD files join the spray library; these were not added:<byte value="xd"/>%1</source>
+        <translation>
+            <numerusform>Seuls les images et les fichiers WAD entrent dans la bibliothèque de sprays ; celui-ci n’a pas été ajouté :<byte value="xd"/>%1</numerusform>
+            <numerusform>Seuls les images et les fichiers WAD entrent dans la bibliothèque de sprays ; ceux-ci n’ont pas été ajoutés :<byte value="xd"/>%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’image est vide</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>la réduction des couleurs n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>la réduction des couleurs a refusé l’image</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>les couleurs de l’image n’ont pas pu être réduites</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::LumpScript</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation>ligne %1 : un guillemet n’est pas fermé</translation>
+    </message>
+    <message>
+        <source>line %1: %2 needs a file name</source>
+        <translation>ligne %1 : %2 demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>line %1: unknown directive %2</source>
+        <translation>ligne %1 : directive inconnue %2</translation>
+    </message>
+    <message>
+        <source>line %1: a lump line needs a type</source>
+        <translation>ligne %1 : une ligne de lump demande un type</translation>
+    </message>
+    <message>
+        <source>line %1: the lump name %2 is 16 characters or more</source>
+        <translation>ligne %1 : le nom de lump %2 fait 16 caractères ou plus</translation>
+    </message>
+    <message>
+        <source>line %1: lumps of type %2 are not supported</source>
+        <translation>ligne %1 : les lumps de type %2 ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>line %1: a miptex lump needs x, y, width and height</source>
+        <translation>ligne %1 : un lump miptex demande x, y, largeur et hauteur</translation>
+    </message>
+    <message>
+        <source>line %1: the lump&apos;s area is not valid</source>
+        <translation>ligne %1 : la zone du lump n’est pas valide</translation>
+    </message>
+    <message>
+        <source>line %1: no $loadbmp before this lump</source>
+        <translation>ligne %1 : pas de $loadbmp avant ce lump</translation>
+    </message>
+    <message>
+        <source>the script names no $DEST file</source>
+        <translation>le script ne nomme aucun fichier $DEST</translation>
+    </message>
+    <message>
+        <source>the script holds no lump</source>
+        <translation>le script ne contient aucun lump</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’image est vide</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>décal d’une couleur</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>spray couleur</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Les serveurs qui limitent les sprays à 64 × 64 ne l’afficheront pas</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Une photo mise à l’échelle nette paraît pixelisée</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray: %1</source>
+        <translation>Le jeu n’utiliserait pas ce spray : %1</translation>
+    </message>
+    <message>
+        <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
+        <translation>Rien de l’image n’apparaît : chaque pixel de ce spray est transparent. Ramenez l’image dans le cadre ou rendez-en une plus petite partie transparente.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Wad</name>
+    <message>
+        <source>the file is too small to be a WAD</source>
+        <translation>le fichier est trop petit pour être un WAD</translation>
+    </message>
+    <message>
+        <source>the file is not a WAD3 file</source>
+        <translation>le fichier n’est pas un fichier WAD3</translation>
+    </message>
+    <message>
+        <source>the directory lies outside the file</source>
+        <translation>le répertoire se trouve hors du fichier</translation>
+    </message>
+    <message>
+        <source>the directory runs past the end of the file</source>
+        <translation>le répertoire dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>lump %1 is compressed</source>
+        <translation>le lump %1 est compressé</translation>
+    </message>
+    <message>
+        <source>lump %1 lies outside the file</source>
+        <translation>le lump %1 se trouve hors du fichier</translation>
+    </message>
+    <message>
+        <source>the lumps add up to more than the file</source>
+        <translation>les lumps font ensemble plus que le fichier</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s header is cut short</source>
+        <translation>l’en-tête de l’image est tronqué</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is not allowed</source>
+        <translation>la taille d’image %1 x %2 n’est pas permise</translation>
+    </message>
+    <message>
+        <source>the picture runs past the end of its lump</source>
+        <translation>l’image dépasse la fin de son lump</translation>
+    </message>
+    <message>
+        <source>the palette is damaged</source>
+        <translation>la palette est endommagée</translation>
+    </message>
+    <message>
+        <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
+        <translation>la taille du fichier, %1, n’est pas entre 1024 et 20480 octets</translation>
+    </message>
+    <message>
+        <source>the file holds %1 lumps, not one</source>
+        <translation>le fichier contient %1 lumps au lieu d’un</translation>
+    </message>
+    <message>
+        <source>the directory is not at the end of the file</source>
+        <translation>le répertoire n’est pas à la fin du fichier</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s sizes are wrong</source>
+        <translation>les tailles du lump sont fausses</translation>
+    </message>
+    <message>
+        <source>the mip levels&apos; offsets do not follow each other</source>
+        <translation>les décalages des niveaux mip ne se suivent pas</translation>
+    </message>
+    <message>
+        <source>the palette lies outside the lump</source>
+        <translation>la palette se trouve hors du lump</translation>
+    </message>
+    <message>
+        <source>the palette&apos;s colour count %1 is not 1 to 256</source>
+        <translation>le nombre de couleurs de la palette, %1, n’est pas entre 1 et 256</translation>
+    </message>
+</context>
+</TS>

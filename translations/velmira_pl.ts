@@ -1,0 +1,1046 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>qlumpy</name>
+    <message>
+        <source>%1 is a link; the WAD is not written through it</source>
+        <translation>%1 jest dowiązaniem; plik WAD nie jest przez nie zapisywany</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>usage: qlumpy [--many-lumps] SCRIPT</source>
+        <translation>użycie: qlumpy [--many-lumps] SKRYPT</translation>
+    </message>
+    <message>
+        <source>cannot read the script: %1</source>
+        <translation>nie można odczytać skryptu: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the script and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the script names %2 lumps; a spray holds one</source>
+        <translation>%1: skrypt wymienia %2 lumpy; spray mieści tylko jeden</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>nie można zapisać %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>the disk may be full</source>
+        <translation>dysk może być pełny</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>About Velmira</source>
+        <translation>O programie Velmira</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>The easiest way to switch between color Half-Life sprays!</source>
+        <translation>Najprostszy sposób na zmianę kolorowych sprayów w Half-Life!</translation>
+    </message>
+    <message>
+        <source>Written by the Velmira developers</source>
+        <translation>Autorzy: twórcy Velmiry</translation>
+    </message>
+    <message>
+        <source>Comments and problems: see ReadMe.txt</source>
+        <translation>Uwagi i problemy: zobacz ReadMe.txt</translation>
+    </message>
+    <message>
+        <source>Velmira: colour sprays for every Half-Life mod</source>
+        <translation>Velmira: kolorowe spraye do każdego moda Half-Life</translation>
+    </message>
+    <message>
+        <source>Made by players, for players</source>
+        <translation>Od graczy dla graczy</translation>
+    </message>
+    <message>
+        <source>(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. See ReadMe.txt for details.</source>
+        <translation>(C) twórcy Velmiry. GPL-3.0-or-later, BEZ ŻADNEJ GWARANCJI. Szczegóły w ReadMe.txt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Cache</name>
+    <message>
+        <source>%1: it is a link</source>
+        <translation>%1: to jest dowiązanie</translation>
+    </message>
+    <message>
+        <source>%1: it is not a file</source>
+        <translation>%1: to nie jest plik</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be read</source>
+        <translation>%1: nie można go odczytać</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 przeszkadza i nie jest plikiem</translation>
+    </message>
+    <message>
+        <source>it is no longer a plain file</source>
+        <translation>to już nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>Clear Cached Sprays</source>
+        <translation>Czyszczenie sprayów w cache</translation>
+    </message>
+    <message>
+        <source>Select the mods whose cached sprays you want to clear.</source>
+        <translation>Zaznacz mody, których spraye w cache chcesz wyczyścić.</translation>
+    </message>
+    <message>
+        <source>The game is running from %1. Quit it before clearing its cached sprays: it keeps the cache open and writes it back.</source>
+        <translation>Gra jest uruchomiona z %1. Zamknij ją przed czyszczeniem sprayów w cache: trzyma cache otwarty i zapisuje go z powrotem.</translation>
+    </message>
+    <message>
+        <source>None of the selected mods has cached sprays (%1).</source>
+        <translation>Żaden z zaznaczonych modów nie ma sprayów w cache (%1).</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a cache file and its size</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a cache file and what went wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These cache files were left alone:</source>
+        <translation>
+            <numerusform>Ten plik cache pozostawiono bez zmian:</numerusform>
+            <numerusform>Te pliki cache pozostawiono bez zmian:</numerusform>
+            <numerusform>Te pliki cache pozostawiono bez zmian:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
+        <translation>
+            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Ten plik zostanie przeniesiony obok do custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
+            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Każdy z tych plików zostanie przeniesiony obok do custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
+            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Każdy z tych plików zostanie przeniesiony obok do custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not clear these cached sprays:</source>
+        <translation>
+            <numerusform>Nie udało się wyczyścić tego cache sprayów:</numerusform>
+            <numerusform>Nie udało się wyczyścić tych cache sprayów:</numerusform>
+            <numerusform>Nie udało się wyczyścić tych cache sprayów:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Categories</name>
+    <message>
+        <source>WARNING: Spray folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Please verify your spray folder.</source>
+        <translation>UWAGA: folder sprayów nie istnieje:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Sprawdź swój folder sprayów.</translation>
+    </message>
+    <message>
+        <source>Please set your Spray folder.</source>
+        <translation>Ustaw swój folder sprayów.</translation>
+    </message>
+    <message>
+        <source>Invalid spray folder!</source>
+        <translation>Nieprawidłowy folder sprayów!</translation>
+    </message>
+    <message>
+        <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
+        <translation>UWAGA: folder nie istnieje:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Kliknij „Odśwież” albo sprawdź swój folder sprayów.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Compiler</name>
+    <message>
+        <source>Could not make a private folder for the compiler&apos;s files in %1<byte value="xd"/>%2</source>
+        <translation>Nie udało się utworzyć prywatnego folderu na pliki kompilatora w %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Create</name>
+    <message>
+        <source>Error compiling. Check BMP format and dimentions.<byte value="xd"/>File: %1</source>
+        <translation>Błąd kompilacji. Sprawdź format i wymiary BMP.<byte value="xd"/>Plik: %1</translation>
+    </message>
+    <message>
+        <source>Error creating spray!</source>
+        <translation>Błąd tworzenia sprayu!</translation>
+    </message>
+    <message>
+        <source>Could not install the spray in %1<byte value="xd"/>%2</source>
+        <translation>Nie udało się zainstalować sprayu w %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not use the folder %1<byte value="xd"/>%2</source>
+        <translation>Nie udało się użyć folderu %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>wszystkie nazwy dla niego są zajęte</translation>
+    </message>
+    <message>
+        <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
+        <translation>Gra jest uruchomiona z %1.<byte value="xd"/>Czyta twój spray przy starcie mapy, a jej ekran Opcji może zastąpić spray, gdy klikniesz tam „OK” lub „Zastosuj”.<byte value="xd"/><byte value="xd"/>Zainstalować spraye teraz?</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
+        <translation>Gra nie użyłaby tego sprayu, więc nie został zainstalowany:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Could not find Qlumpy.exe!</source>
+        <translation>Nie znaleziono Qlumpy.exe!</translation>
+    </message>
+    <message>
+        <source>Spray(s) Created!</source>
+        <translation>Spraye utworzone!</translation>
+    </message>
+    <message>
+        <source>Could not find %1</source>
+        <translation>Nie znaleziono %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ErrorReport</name>
+    <message>
+        <source>If this happens repeatedly, please let me know exactly what it says below.<byte value="xd"/>Error # %1<byte value="xd"/>Source: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Sub: %4-%5</source>
+        <translation>Jeśli to się powtarza, daj mi znać, co dokładnie jest napisane poniżej.<byte value="xd"/>Błąd nr %1<byte value="xd"/>Źródło: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Procedura: %4-%5</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Failure</name>
+    <message>
+        <source>File not found</source>
+        <translation>Nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Nie znaleziono ścieżki</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Odmowa dostępu</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks poza zakresem</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>Błąd wejścia/wyjścia urządzenia</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>Plik już istnieje</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>błąd systemu %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Brak pamięci</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Folders</name>
+    <message>
+        <source>WARNING: Cannot find Half-Life in that folder!<byte value="xd"/>You might just have some different version I don&apos;t know about.<byte value="xd"/>Do you want to force VELMR to use the path you entered?</source>
+        <translation>UWAGA: nie znaleziono Half-Life w tym folderze!<byte value="xd"/>Możliwe, że masz po prostu inną wersję, której nie znam.<byte value="xd"/>Czy wymusić, by VELMR użył podanej ścieżki?</translation>
+    </message>
+    <message>
+        <source>WARNING: Half-Life folder does not exist!</source>
+        <translation>UWAGA: folder Half-Life nie istnieje!</translation>
+    </message>
+    <message>
+        <source>WARNING: Spray folder does not exist!</source>
+        <translation>UWAGA: folder sprayów nie istnieje!</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::FramingView</name>
+    <message>
+        <source>Picture under the spray&apos;s frame</source>
+        <translation>Obraz pod ramką sprayu</translation>
+    </message>
+    <message>
+        <source>Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one pixel, with Shift by ten</source>
+        <translation>Przeciągnij, aby przesunąć obraz, kręć kółkiem, aby przybliżyć; strzałki przesuwają go o jeden piksel, z Shift o dziesięć</translation>
+    </message>
+    <message>
+        <source>Reading the picture…</source>
+        <translation>Wczytywanie obrazu…</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Held</name>
+    <message>
+        <source>No spray is installed here.</source>
+        <translation>Nie zainstalowano tu sprayu.</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here has been removed.</source>
+        <translation>Spray zainstalowany tu przez Velmirę został usunięty.</translation>
+    </message>
+    <message>
+        <source>The spray file cannot be read: %1</source>
+        <translation>Nie można odczytać pliku sprayu: %1</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here.</source>
+        <translation>Spray zainstalowany tu przez Velmirę.</translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray here (the game&apos;s Options screen rewrites it when you press OK or Apply there).</source>
+        <translation>Zastąpiony od czasu, gdy Velmira zainstalowała tu swój spray (ekran Opcji gry zapisuje go na nowo, gdy klikniesz tam „OK” lub „Zastosuj”).</translation>
+    </message>
+    <message>
+        <source>A spray Velmira did not install.</source>
+        <translation>Spray, którego nie zainstalowała Velmira.</translation>
+    </message>
+    <message>
+        <source> The game cannot show it.</source>
+        <translation> Gra nie może go pokazać.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Help</name>
+    <message>
+        <source>Cannot find the help file:<byte value="xd"/>%1</source>
+        <translation>Nie można znaleźć pliku pomocy:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Velmira Help</source>
+        <translation>Pomoc Velmiry</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::LocationsDialog</name>
+    <message>
+        <source>File Locations</source>
+        <translation>Lokalizacje plików</translation>
+    </message>
+    <message>
+        <source>Half-Life Folder:</source>
+        <translation>Folder Half-Life:</translation>
+    </message>
+    <message>
+        <source>Spray Folder:</source>
+        <translation>Folder sprayów:</translation>
+    </message>
+    <message>
+        <source>Found in Steam…</source>
+        <translation>Znalezione w Steam…</translation>
+    </message>
+    <message>
+        <source>Games found in your Steam libraries</source>
+        <translation>Gry znalezione w twoich bibliotekach Steam</translation>
+    </message>
+    <message>
+        <source>Games found in Steam</source>
+        <translation>Gry znalezione w Steam</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MainWindow</name>
+    <message>
+        <source>Open the spray folder</source>
+        <translation>Otwórz folder sprayów</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Show Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Przypisz</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Create Sprays</source>
+        <translation>Utwórz spraye</translation>
+    </message>
+    <message>
+        <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
+        <translation>Wykadruj wybrany obraz jako spray, zobacz go tak, jak rysuje go gra, i zapisz w bibliotece</translation>
+    </message>
+    <message>
+        <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
+        <translation>Przeglądaj spraye, które gra zachowała z serwerów, i zatrzymaj te, które ci się podobają</translation>
+    </message>
+    <message>
+        <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
+        <translation>Zostaw każdy zainstalowany tempdecal.wad tylko do odczytu, aby ekran Opcji gry nie mógł zastąpić twojego sprayu</translation>
+    </message>
+    <message>
+        <source>As the System</source>
+        <translation>Jak w systemie</translation>
+    </message>
+    <message>
+        <source>Click on the help menu if you have</source>
+        <translation>Otwórz menu Pomoc, jeśli jeszcze</translation>
+    </message>
+    <message>
+        <source>not used VELMR before.</source>
+        <translation>nie używałeś VELMR.</translation>
+    </message>
+    <message>
+        <source>Could not find ReadMe.txt!</source>
+        <translation>Nie znaleziono ReadMe.txt!</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>Nie znaleziono pliku!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Zrób spray…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Lokalizacje plików...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Wyjście</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Zrób spray…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Spraye widziane w &amp;grach…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>&amp;Chroń spraye przed grą</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>Wyczyść spr&amp;aye w cache…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Spis treści...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Pokaż ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;O programie VELMR ...</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MakerDialog</name>
+    <message>
+        <source>Make Spray - %1</source>
+        <translation>Zrób spray - %1</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>Kadrowanie</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Powiększenie</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Powiększenie:</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>&amp;Dopasuj</translation>
+    </message>
+    <message>
+        <source>The whole picture inside the frame</source>
+        <translation>Cały obraz wewnątrz ramki</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ll</source>
+        <translation>&amp;Wypełnij</translation>
+    </message>
+    <message>
+        <source>The frame covered by the picture</source>
+        <translation>Ramka w całości pokryta obrazem</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate 90°</source>
+        <translation>&amp;Obróć o 90°</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>Odbij l&amp;ustrzanie</translation>
+    </message>
+    <message>
+        <source>See-through</source>
+        <translation>Przezroczystość</translation>
+    </message>
+    <message>
+        <source>A colour…</source>
+        <translation>Kolor…</translation>
+    </message>
+    <message>
+        <source>&amp;Around the picture:</source>
+        <translation>Wokół o&amp;brazu:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Largest the game takes</source>
+        <translation>Największy, jaki przyjmuje gra</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klasyczny</translation>
+    </message>
+    <message>
+        <source>Every server (64 × 64 at most)</source>
+        <translation>Każdy serwer (najwyżej 64 × 64)</translation>
+    </message>
+    <message>
+        <source>Chosen freely</source>
+        <translation>Dowolny</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Rozmiar:</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Szerokość</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Wysokość</translation>
+    </message>
+    <message>
+        <source>&amp;Width × height:</source>
+        <translation>&amp;Szerokość × wysokość:</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarge small pictures</source>
+        <translation>Powiększaj &amp;małe obrazy</translation>
+    </message>
+    <message>
+        <source>None (solid)</source>
+        <translation>Brak (pełny)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s own transparency</source>
+        <translation>Własna przezroczystość obrazu</translation>
+    </message>
+    <message>
+        <source>A colour, everywhere</source>
+        <translation>Kolor, wszędzie</translation>
+    </message>
+    <message>
+        <source>A colour, where it touches the edge</source>
+        <translation>Kolor, tam gdzie styka się z krawędzią</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Co:</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Próg</translation>
+    </message>
+    <message>
+        <source>&amp;Cut-off:</source>
+        <translation>Pró&amp;g:</translation>
+    </message>
+    <message>
+        <source>&amp;Pick from the picture</source>
+        <translation>Pob&amp;ierz z obrazu</translation>
+    </message>
+    <message>
+        <source>C&amp;olour…</source>
+        <translation>&amp;Kolor…</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancja</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>&amp;Tolerancja:</translation>
+    </message>
+    <message>
+        <source>Remove the coloured &amp;fringe</source>
+        <translation>Usuń kolorową obw&amp;ódkę</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Gładkie</translation>
+    </message>
+    <message>
+        <source>Sharp (pixel art)</source>
+        <translation>Ostre (pixel art)</translation>
+    </message>
+    <message>
+        <source>Scali&amp;ng:</source>
+        <translation>Skalowa&amp;nie:</translation>
+    </message>
+    <message>
+        <source>&amp;Dither</source>
+        <translation>Dit&amp;hering</translation>
+    </message>
+    <message>
+        <source>One-colour &amp;logo</source>
+        <translation>Jednokolorowe &amp;logo</translation>
+    </message>
+    <message>
+        <source>In&amp;k…</source>
+        <translation>&amp;Farba…</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Szachownica</translation>
+    </message>
+    <message>
+        <source>Light wall</source>
+        <translation>Jasna ściana</translation>
+    </message>
+    <message>
+        <source>Dark wall</source>
+        <translation>Ciemna ściana</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>T&amp;ło:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Colour around the picture</source>
+        <translation>Kolor wokół obrazu</translation>
+    </message>
+    <message>
+        <source>See-through colour</source>
+        <translation>Kolor przezroczysty</translation>
+    </message>
+    <message>
+        <source>Logo colour</source>
+        <translation>Kolor logo</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1<byte value="xd"/>%2</source>
+        <translation>Nie można zrobić sprayu z %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Zrób spray</translation>
+    </message>
+    <message>
+        <source>one-colour logo</source>
+        <translation>jednokolorowe logo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n kolor</numerusform>
+            <numerusform>%n kolory</numerusform>
+            <numerusform>%n kolorów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %3, WAD of %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pikseli, %3, WAD: %n bajt</numerusform>
+            <numerusform>%1 × %2 pikseli, %3, WAD: %n bajty</numerusform>
+            <numerusform>%1 × %2 pikseli, %3, WAD: %n bajtów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Nie udało się zapisać sprayu w %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::OpenFolder</name>
+    <message>
+        <source>File already exists</source>
+        <translation>Plik już istnieje</translation>
+    </message>
+    <message>
+        <source>another program changed %1 while it was being saved</source>
+        <translation>inny program zmienił %1 podczas zapisywania</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>wszystkie nazwy dla niego są zajęte</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 przeszkadza i nie jest plikiem</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: it is not a file</source>
+        <translation>nie można zastąpić %1: to nie jest plik</translation>
+    </message>
+    <message>
+        <source>cannot write beside %1: %2</source>
+        <translation>nie można zapisać obok %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>nie można zachować kopii %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>nie można zastąpić %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link, not a folder</source>
+        <translation>to dowiązanie, a nie folder</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>to nie jest folder</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Protect</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a mod and why its spray was not changed</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed are now read-only, so that the game cannot replace them, in:</source>
+        <translation>
+            <numerusform>Spraye zainstalowane przez Velmirę są teraz tylko do odczytu, aby gra nie mogła ich zastąpić, w modzie:</numerusform>
+            <numerusform>Spraye zainstalowane przez Velmirę są teraz tylko do odczytu, aby gra nie mogła ich zastąpić, w modach:</numerusform>
+            <numerusform>Spraye zainstalowane przez Velmirę są teraz tylko do odczytu, aby gra nie mogła ich zastąpić, w modach:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed can be replaced by the game again in:</source>
+        <translation>
+            <numerusform>Gra znów może zastępować spraye zainstalowane przez Velmirę w modzie:</numerusform>
+            <numerusform>Gra znów może zastępować spraye zainstalowane przez Velmirę w modach:</numerusform>
+            <numerusform>Gra znów może zastępować spraye zainstalowane przez Velmirę w modach:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These could not be changed:</source>
+        <translation>
+            <numerusform>Tego nie udało się zmienić:</numerusform>
+            <numerusform>Tych nie udało się zmienić:</numerusform>
+            <numerusform>Tych nie udało się zmienić:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Settings</name>
+    <message>
+        <source>Could not save the settings to %1: it is not a settings file</source>
+        <translation>Nie udało się zapisać ustawień w %1: to nie jest plik ustawień</translation>
+    </message>
+    <message>
+        <source>Could not save the settings to %1</source>
+        <translation>Nie udało się zapisać ustawień w %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SprayView</name>
+    <message>
+        <source>The spray as the game draws it</source>
+        <translation>Spray tak, jak rysuje go gra</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Sprays</name>
+    <message>
+        <source>it is larger than the %1 MB a spray picture may be</source>
+        <translation>jest większy niż %1 MB dozwolone dla obrazu sprayu</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: dropped files are copied into it.</source>
+        <translation>Najpierw ustaw folder sprayów: upuszczone pliki są do niego kopiowane.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it was not copied</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These spray files in %1 are not listed: their names are not valid text, so they cannot be opened.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Rename them to use them.</source>
+        <translation>
+            <numerusform>Ten plik sprayu w %1 nie jest wyświetlany: jego nazwa nie jest poprawnym tekstem, więc nie można go otworzyć.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Zmień jego nazwę, aby go użyć.</numerusform>
+            <numerusform>Te pliki sprayów w %1 nie są wyświetlane: ich nazwy nie są poprawnym tekstem, więc nie można ich otworzyć.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Zmień ich nazwy, aby ich użyć.</numerusform>
+            <numerusform>Te pliki sprayów w %1 nie są wyświetlane: ich nazwy nie są poprawnym tekstem, więc nie można ich otworzyć.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Zmień ich nazwy, aby ich użyć.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not copy into %1<byte value="xd"/>%2</source>
+        <translation>
+            <numerusform>Nie udało się skopiować do %1<byte value="xd"/>%2</numerusform>
+            <numerusform>Nie udało się skopiować do %1<byte value="xd"/>%2</numerusform>
+            <numerusform>Nie udało się skopiować do %1<byte value="xd"/>%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only pictures and WAD files join the spray library; these were not added:<byte value="xd"/>%1</source>
+        <translation>
+            <numerusform>Do biblioteki sprayów trafiają tylko obrazy i pliki WAD; ten plik nie został dodany:<byte value="xd"/>%1</numerusform>
+            <numerusform>Do biblioteki sprayów trafiają tylko obrazy i pliki WAD; te pliki nie zostały dodane:<byte value="xd"/>%1</numerusform>
+            <numerusform>Do biblioteki sprayów trafiają tylko obrazy i pliki WAD; te pliki nie zostały dodane:<byte value="xd"/>%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>obraz jest pusty</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>nie udało się uruchomić redukcji kolorów</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>redukcja kolorów odrzuciła obraz</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>nie udało się zredukować kolorów obrazu</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::LumpScript</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation>wiersz %1: cudzysłów nie jest zamknięty</translation>
+    </message>
+    <message>
+        <source>line %1: %2 needs a file name</source>
+        <translation>wiersz %1: %2 wymaga nazwy pliku</translation>
+    </message>
+    <message>
+        <source>line %1: unknown directive %2</source>
+        <translation>wiersz %1: nieznana dyrektywa %2</translation>
+    </message>
+    <message>
+        <source>line %1: a lump line needs a type</source>
+        <translation>wiersz %1: wiersz lumpu wymaga typu</translation>
+    </message>
+    <message>
+        <source>line %1: the lump name %2 is 16 characters or more</source>
+        <translation>wiersz %1: nazwa lumpu %2 ma 16 znaków lub więcej</translation>
+    </message>
+    <message>
+        <source>line %1: lumps of type %2 are not supported</source>
+        <translation>wiersz %1: lumpy typu %2 nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>line %1: a miptex lump needs x, y, width and height</source>
+        <translation>wiersz %1: lump miptex wymaga x, y, szerokości i wysokości</translation>
+    </message>
+    <message>
+        <source>line %1: the lump&apos;s area is not valid</source>
+        <translation>wiersz %1: obszar lumpu jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>line %1: no $loadbmp before this lump</source>
+        <translation>wiersz %1: brak $loadbmp przed tym lumpem</translation>
+    </message>
+    <message>
+        <source>the script names no $DEST file</source>
+        <translation>skrypt nie podaje pliku $DEST</translation>
+    </message>
+    <message>
+        <source>the script holds no lump</source>
+        <translation>skrypt nie zawiera żadnego lumpu</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>obraz jest pusty</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>jednokolorowy decal</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>kolorowy spray</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Serwery ograniczające spraye do 64 × 64 go nie pokażą</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Ostre skalowanie zdjęcia wygląda kanciasto</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray: %1</source>
+        <translation>Gra nie użyłaby tego sprayu: %1</translation>
+    </message>
+    <message>
+        <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
+        <translation>Z obrazu nic nie widać: każdy piksel tego sprayu jest przezroczysty. Przesuń obraz do ramki albo zmniejsz przezroczystą część.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Wad</name>
+    <message>
+        <source>the file is too small to be a WAD</source>
+        <translation>plik jest za mały, by był plikiem WAD</translation>
+    </message>
+    <message>
+        <source>the file is not a WAD3 file</source>
+        <translation>plik nie jest plikiem WAD3</translation>
+    </message>
+    <message>
+        <source>the directory lies outside the file</source>
+        <translation>katalog leży poza plikiem</translation>
+    </message>
+    <message>
+        <source>the directory runs past the end of the file</source>
+        <translation>katalog wychodzi poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>lump %1 is compressed</source>
+        <translation>lump %1 jest skompresowany</translation>
+    </message>
+    <message>
+        <source>lump %1 lies outside the file</source>
+        <translation>lump %1 leży poza plikiem</translation>
+    </message>
+    <message>
+        <source>the lumps add up to more than the file</source>
+        <translation>lumpy razem są większe niż plik</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s header is cut short</source>
+        <translation>nagłówek obrazu jest ucięty</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is not allowed</source>
+        <translation>rozmiar obrazu %1 x %2 jest niedozwolony</translation>
+    </message>
+    <message>
+        <source>the picture runs past the end of its lump</source>
+        <translation>obraz wychodzi poza koniec swojego lumpu</translation>
+    </message>
+    <message>
+        <source>the palette is damaged</source>
+        <translation>paleta jest uszkodzona</translation>
+    </message>
+    <message>
+        <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
+        <translation>rozmiar pliku %1 jest poza zakresem od 1024 do 20480 bajtów</translation>
+    </message>
+    <message>
+        <source>the file holds %1 lumps, not one</source>
+        <translation>plik zawiera %1 lumpy zamiast jednego</translation>
+    </message>
+    <message>
+        <source>the directory is not at the end of the file</source>
+        <translation>katalog nie znajduje się na końcu pliku</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s sizes are wrong</source>
+        <translation>rozmiary lumpu są błędne</translation>
+    </message>
+    <message>
+        <source>the mip levels&apos; offsets do not follow each other</source>
+        <translation>przesunięcia poziomów mip nie następują po sobie</translation>
+    </message>
+    <message>
+        <source>the palette lies outside the lump</source>
+        <translation>paleta leży poza lumpem</translation>
+    </message>
+    <message>
+        <source>the palette&apos;s colour count %1 is not 1 to 256</source>
+        <translation>liczba kolorów palety %1 nie mieści się w zakresie od 1 do 256</translation>
+    </message>
+</context>
+</TS>

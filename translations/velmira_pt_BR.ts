@@ -1,0 +1,1035 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>qlumpy</name>
+    <message>
+        <source>%1 is a link; the WAD is not written through it</source>
+        <translation>%1 é um link; o WAD não é gravado através dele</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>usage: qlumpy [--many-lumps] SCRIPT</source>
+        <translation>uso: qlumpy [--many-lumps] SCRIPT</translation>
+    </message>
+    <message>
+        <source>cannot read the script: %1</source>
+        <translation>não foi possível ler o script: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the script and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the script names %2 lumps; a spray holds one</source>
+        <translation>%1: o script cita %2 lumps; um spray tem só um</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>não foi possível gravar %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>the disk may be full</source>
+        <translation>o disco pode estar cheio</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>About Velmira</source>
+        <translation>Sobre o Velmira</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>The easiest way to switch between color Half-Life sprays!</source>
+        <translation>O jeito mais fácil de trocar de spray colorido no Half-Life!</translation>
+    </message>
+    <message>
+        <source>Written by the Velmira developers</source>
+        <translation>Escrito pelos desenvolvedores do Velmira</translation>
+    </message>
+    <message>
+        <source>Comments and problems: see ReadMe.txt</source>
+        <translation>Comentários e problemas: veja o ReadMe.txt</translation>
+    </message>
+    <message>
+        <source>Velmira: colour sprays for every Half-Life mod</source>
+        <translation>Velmira: sprays coloridos para todo mod de Half-Life</translation>
+    </message>
+    <message>
+        <source>Made by players, for players</source>
+        <translation>Feito por jogadores, para jogadores</translation>
+    </message>
+    <message>
+        <source>(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. See ReadMe.txt for details.</source>
+        <translation>(C) os desenvolvedores do Velmira. GPL-3.0-or-later, SEM NENHUMA GARANTIA. Detalhes no ReadMe.txt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Cache</name>
+    <message>
+        <source>%1: it is a link</source>
+        <translation>%1: é um link</translation>
+    </message>
+    <message>
+        <source>%1: it is not a file</source>
+        <translation>%1: não é um arquivo</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be read</source>
+        <translation>%1: não pode ser lido</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 está no caminho e não é um arquivo</translation>
+    </message>
+    <message>
+        <source>it is no longer a plain file</source>
+        <translation>não é mais um arquivo comum</translation>
+    </message>
+    <message>
+        <source>Clear Cached Sprays</source>
+        <translation>Limpar sprays em cache</translation>
+    </message>
+    <message>
+        <source>Select the mods whose cached sprays you want to clear.</source>
+        <translation>Selecione os mods cujos sprays em cache você quer limpar.</translation>
+    </message>
+    <message>
+        <source>The game is running from %1. Quit it before clearing its cached sprays: it keeps the cache open and writes it back.</source>
+        <translation>O jogo está rodando a partir de %1. Feche-o antes de limpar os sprays em cache: ele mantém o cache aberto e o grava de volta.</translation>
+    </message>
+    <message>
+        <source>None of the selected mods has cached sprays (%1).</source>
+        <translation>Nenhum dos mods selecionados tem sprays em cache (%1).</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a cache file and its size</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a cache file and what went wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These cache files were left alone:</source>
+        <translation>
+            <numerusform>Este arquivo de cache não foi mexido:</numerusform>
+            <numerusform>Estes arquivos de cache não foram mexidos:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
+        <translation>
+            <numerusform>O custom.hpk guarda os sprays de outros jogadores que o jogo viu nos servidores, por isso um spray antigo pode aparecer no lugar do novo. O jogo cria o arquivo de novo quando precisa.<byte value="xd"/><byte value="xd"/>Este arquivo é movido para custom.hpk.old ao lado dele (um custom.hpk.old mais antigo é substituído):</numerusform>
+            <numerusform>O custom.hpk guarda os sprays de outros jogadores que o jogo viu nos servidores, por isso um spray antigo pode aparecer no lugar do novo. O jogo cria o arquivo de novo quando precisa.<byte value="xd"/><byte value="xd"/>Cada um destes é movido para custom.hpk.old ao lado dele (um custom.hpk.old mais antigo é substituído):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not clear these cached sprays:</source>
+        <translation>
+            <numerusform>Não foi possível limpar este cache de sprays:</numerusform>
+            <numerusform>Não foi possível limpar estes caches de sprays:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Categories</name>
+    <message>
+        <source>WARNING: Spray folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Please verify your spray folder.</source>
+        <translation>AVISO: a pasta de sprays não existe:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Confira sua pasta de sprays.</translation>
+    </message>
+    <message>
+        <source>Please set your Spray folder.</source>
+        <translation>Defina sua pasta de sprays.</translation>
+    </message>
+    <message>
+        <source>Invalid spray folder!</source>
+        <translation>Pasta de sprays inválida!</translation>
+    </message>
+    <message>
+        <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
+        <translation>AVISO: a pasta não existe:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Tente clicar em Atualizar ou confira sua pasta de sprays.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Compiler</name>
+    <message>
+        <source>Could not make a private folder for the compiler&apos;s files in %1<byte value="xd"/>%2</source>
+        <translation>Não foi possível criar uma pasta privada para os arquivos do compilador em %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Create</name>
+    <message>
+        <source>Error compiling. Check BMP format and dimentions.<byte value="xd"/>File: %1</source>
+        <translation>Erro ao compilar. Confira o formato e as dimensões do BMP.<byte value="xd"/>Arquivo: %1</translation>
+    </message>
+    <message>
+        <source>Error creating spray!</source>
+        <translation>Erro ao criar o spray!</translation>
+    </message>
+    <message>
+        <source>Could not install the spray in %1<byte value="xd"/>%2</source>
+        <translation>Não foi possível instalar o spray em %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not use the folder %1<byte value="xd"/>%2</source>
+        <translation>Não foi possível usar a pasta %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos os nomes possíveis já estão em uso</translation>
+    </message>
+    <message>
+        <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
+        <translation>O jogo está rodando a partir de %1.<byte value="xd"/>Ele lê o seu spray ao iniciar um mapa, e a tela de Opções pode substituir o spray se você clicar em OK ou Aplicar lá.<byte value="xd"/><byte value="xd"/>Instalar os sprays agora?</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
+        <translation>O jogo não usaria este spray, então ele não foi instalado:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Could not find Qlumpy.exe!</source>
+        <translation>Qlumpy.exe não encontrado!</translation>
+    </message>
+    <message>
+        <source>Spray(s) Created!</source>
+        <translation>Spray(s) criado(s)!</translation>
+    </message>
+    <message>
+        <source>Could not find %1</source>
+        <translation>%1 não encontrado</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ErrorReport</name>
+    <message>
+        <source>If this happens repeatedly, please let me know exactly what it says below.<byte value="xd"/>Error # %1<byte value="xd"/>Source: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Sub: %4-%5</source>
+        <translation>Se isso acontecer várias vezes, me avise exatamente o que está escrito abaixo.<byte value="xd"/>Erro nº %1<byte value="xd"/>Origem: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Procedimento: %4-%5</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Failure</name>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Caminho não encontrado</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Índice fora do intervalo</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>Erro de E/S do dispositivo</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>O arquivo já existe</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>erro do sistema %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Folders</name>
+    <message>
+        <source>WARNING: Cannot find Half-Life in that folder!<byte value="xd"/>You might just have some different version I don&apos;t know about.<byte value="xd"/>Do you want to force VELMR to use the path you entered?</source>
+        <translation>AVISO: o Half-Life não foi encontrado nessa pasta!<byte value="xd"/>Talvez você só tenha uma versão diferente que eu não conheço.<byte value="xd"/>Quer obrigar o VELMR a usar o caminho que você digitou?</translation>
+    </message>
+    <message>
+        <source>WARNING: Half-Life folder does not exist!</source>
+        <translation>AVISO: a pasta do Half-Life não existe!</translation>
+    </message>
+    <message>
+        <source>WARNING: Spray folder does not exist!</source>
+        <translation>AVISO: a pasta de sprays não existe!</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::FramingView</name>
+    <message>
+        <source>Picture under the spray&apos;s frame</source>
+        <translation>Imagem sob a moldura do spray</translation>
+    </message>
+    <message>
+        <source>Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one pixel, with Shift by ten</source>
+        <translation>Arraste para mover a imagem, gire a roda para dar zoom; as setas movem um pixel, com Shift dez</translation>
+    </message>
+    <message>
+        <source>Reading the picture…</source>
+        <translation>Lendo a imagem…</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Held</name>
+    <message>
+        <source>No spray is installed here.</source>
+        <translation>Nenhum spray instalado aqui.</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here has been removed.</source>
+        <translation>O spray que o Velmira instalou aqui foi removido.</translation>
+    </message>
+    <message>
+        <source>The spray file cannot be read: %1</source>
+        <translation>O arquivo do spray não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here.</source>
+        <translation>O spray que o Velmira instalou aqui.</translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray here (the game&apos;s Options screen rewrites it when you press OK or Apply there).</source>
+        <translation>Substituído depois que o Velmira instalou o spray aqui (a tela de Opções do jogo o regrava quando você clica em OK ou Aplicar lá).</translation>
+    </message>
+    <message>
+        <source>A spray Velmira did not install.</source>
+        <translation>Um spray que não foi instalado pelo Velmira.</translation>
+    </message>
+    <message>
+        <source> The game cannot show it.</source>
+        <translation> O jogo não consegue exibi-lo.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Help</name>
+    <message>
+        <source>Cannot find the help file:<byte value="xd"/>%1</source>
+        <translation>Arquivo de ajuda não encontrado:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Velmira Help</source>
+        <translation>Ajuda do Velmira</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::LocationsDialog</name>
+    <message>
+        <source>File Locations</source>
+        <translation>Locais dos arquivos</translation>
+    </message>
+    <message>
+        <source>Half-Life Folder:</source>
+        <translation>Pasta do Half-Life:</translation>
+    </message>
+    <message>
+        <source>Spray Folder:</source>
+        <translation>Pasta de sprays:</translation>
+    </message>
+    <message>
+        <source>Found in Steam…</source>
+        <translation>Encontrados na Steam…</translation>
+    </message>
+    <message>
+        <source>Games found in your Steam libraries</source>
+        <translation>Jogos encontrados nas suas bibliotecas da Steam</translation>
+    </message>
+    <message>
+        <source>Games found in Steam</source>
+        <translation>Jogos encontrados na Steam</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MainWindow</name>
+    <message>
+        <source>Open the spray folder</source>
+        <translation>Abrir a pasta de sprays</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Show Preview</source>
+        <translation>Mostrar prévia</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Create Sprays</source>
+        <translation>Criar sprays</translation>
+    </message>
+    <message>
+        <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
+        <translation>Enquadre a imagem escolhida como spray, veja como o jogo a desenha e salve na biblioteca</translation>
+    </message>
+    <message>
+        <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
+        <translation>Veja os sprays que o jogo guardou dos servidores e fique com os que você curtir</translation>
+    </message>
+    <message>
+        <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
+        <translation>Deixa cada tempdecal.wad instalado como somente leitura, para que a tela de Opções do jogo não substitua o seu spray</translation>
+    </message>
+    <message>
+        <source>As the System</source>
+        <translation>Igual ao sistema</translation>
+    </message>
+    <message>
+        <source>Click on the help menu if you have</source>
+        <translation>Abra o menu Ajuda se você</translation>
+    </message>
+    <message>
+        <source>not used VELMR before.</source>
+        <translation>nunca usou o VELMR.</translation>
+    </message>
+    <message>
+        <source>Could not find ReadMe.txt!</source>
+        <translation>ReadMe.txt não encontrado!</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>Arquivo não encontrado!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Fazer spray…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Locais dos arquivos...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Fazer spray…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Sprays vistos nos &amp;jogos…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>&amp;Proteger sprays contra o jogo</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>Limpar sprays em &amp;cache…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>I&amp;dioma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Conteúdo...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Ver ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Sobre o VELMR ...</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MakerDialog</name>
+    <message>
+        <source>Make Spray - %1</source>
+        <translation>Fazer spray - %1</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>Enquadramento</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>&amp;Encaixar</translation>
+    </message>
+    <message>
+        <source>The whole picture inside the frame</source>
+        <translation>A imagem inteira dentro da moldura</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ll</source>
+        <translation>&amp;Preencher</translation>
+    </message>
+    <message>
+        <source>The frame covered by the picture</source>
+        <translation>A moldura coberta pela imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate 90°</source>
+        <translation>&amp;Girar 90°</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>Espel&amp;har</translation>
+    </message>
+    <message>
+        <source>See-through</source>
+        <translation>Transparente</translation>
+    </message>
+    <message>
+        <source>A colour…</source>
+        <translation>Uma cor…</translation>
+    </message>
+    <message>
+        <source>&amp;Around the picture:</source>
+        <translation>&amp;Ao redor da imagem:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Largest the game takes</source>
+        <translation>O maior que o jogo aceita</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clássico</translation>
+    </message>
+    <message>
+        <source>Every server (64 × 64 at most)</source>
+        <translation>Todo servidor (no máximo 64 × 64)</translation>
+    </message>
+    <message>
+        <source>Chosen freely</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>&amp;Width × height:</source>
+        <translation>&amp;Largura × altura:</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarge small pictures</source>
+        <translation>Ampliar imagens pe&amp;quenas</translation>
+    </message>
+    <message>
+        <source>None (solid)</source>
+        <translation>Nenhuma (sólido)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s own transparency</source>
+        <translation>A transparência da própria imagem</translation>
+    </message>
+    <message>
+        <source>A colour, everywhere</source>
+        <translation>Uma cor, em todo lugar</translation>
+    </message>
+    <message>
+        <source>A colour, where it touches the edge</source>
+        <translation>Uma cor, onde encosta na borda</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;O quê:</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Limiar</translation>
+    </message>
+    <message>
+        <source>&amp;Cut-off:</source>
+        <translation>Li&amp;miar:</translation>
+    </message>
+    <message>
+        <source>&amp;Pick from the picture</source>
+        <translation>Pega&amp;r da imagem</translation>
+    </message>
+    <message>
+        <source>C&amp;olour…</source>
+        <translation>&amp;Cor…</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerância</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>Toler&amp;ância:</translation>
+    </message>
+    <message>
+        <source>Remove the coloured &amp;fringe</source>
+        <translation>Remover a &amp;franja colorida</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Sharp (pixel art)</source>
+        <translation>Nítido (pixel art)</translation>
+    </message>
+    <message>
+        <source>Scali&amp;ng:</source>
+        <translation>E&amp;scala:</translation>
+    </message>
+    <message>
+        <source>&amp;Dither</source>
+        <translation>Ditheri&amp;ng</translation>
+    </message>
+    <message>
+        <source>One-colour &amp;logo</source>
+        <translation>Logo de &amp;uma cor</translation>
+    </message>
+    <message>
+        <source>In&amp;k…</source>
+        <translation>T&amp;inta…</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Xadrez</translation>
+    </message>
+    <message>
+        <source>Light wall</source>
+        <translation>Parede clara</translation>
+    </message>
+    <message>
+        <source>Dark wall</source>
+        <translation>Parede escura</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>Fun&amp;do:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Sal&amp;var</translation>
+    </message>
+    <message>
+        <source>Colour around the picture</source>
+        <translation>Cor ao redor da imagem</translation>
+    </message>
+    <message>
+        <source>See-through colour</source>
+        <translation>Cor transparente</translation>
+    </message>
+    <message>
+        <source>Logo colour</source>
+        <translation>Cor do logo</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1<byte value="xd"/>%2</source>
+        <translation>Não é possível fazer um spray de %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Fazer spray</translation>
+    </message>
+    <message>
+        <source>one-colour logo</source>
+        <translation>logo de uma cor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n cor</numerusform>
+            <numerusform>%n cores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %3, WAD of %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pixels, %3, WAD de %n byte</numerusform>
+            <numerusform>%1 × %2 pixels, %3, WAD de %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Não foi possível salvar o spray em %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::OpenFolder</name>
+    <message>
+        <source>File already exists</source>
+        <translation>O arquivo já existe</translation>
+    </message>
+    <message>
+        <source>another program changed %1 while it was being saved</source>
+        <translation>outro programa alterou %1 enquanto era salvo</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos os nomes possíveis já estão em uso</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 está no caminho e não é um arquivo</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: it is not a file</source>
+        <translation>não foi possível substituir %1: não é um arquivo</translation>
+    </message>
+    <message>
+        <source>cannot write beside %1: %2</source>
+        <translation>não foi possível gravar ao lado de %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>não foi possível guardar uma cópia de %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>não foi possível substituir %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link, not a folder</source>
+        <translation>é um link, não uma pasta</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>não é uma pasta</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Protect</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a mod and why its spray was not changed</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed are now read-only, so that the game cannot replace them, in:</source>
+        <translation>
+            <numerusform>Os sprays que o Velmira instalou agora são somente leitura, para que o jogo não os substitua, neste mod:</numerusform>
+            <numerusform>Os sprays que o Velmira instalou agora são somente leitura, para que o jogo não os substitua, nestes mods:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed can be replaced by the game again in:</source>
+        <translation>
+            <numerusform>O jogo pode voltar a substituir os sprays que o Velmira instalou neste mod:</numerusform>
+            <numerusform>O jogo pode voltar a substituir os sprays que o Velmira instalou nestes mods:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These could not be changed:</source>
+        <translation>
+            <numerusform>Este não pôde ser alterado:</numerusform>
+            <numerusform>Estes não puderam ser alterados:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Settings</name>
+    <message>
+        <source>Could not save the settings to %1: it is not a settings file</source>
+        <translation>Não foi possível salvar as configurações em %1: não é um arquivo de configurações</translation>
+    </message>
+    <message>
+        <source>Could not save the settings to %1</source>
+        <translation>Não foi possível salvar as configurações em %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SprayView</name>
+    <message>
+        <source>The spray as the game draws it</source>
+        <translation>O spray como o jogo o desenha</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Sprays</name>
+    <message>
+        <source>it is larger than the %1 MB a spray picture may be</source>
+        <translation>é maior que os %1 MB permitidos para uma imagem de spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: dropped files are copied into it.</source>
+        <translation>Defina primeiro a sua pasta de sprays: os arquivos soltos são copiados para ela.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it was not copied</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These spray files in %1 are not listed: their names are not valid text, so they cannot be opened.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Rename them to use them.</source>
+        <translation>
+            <numerusform>Este arquivo de spray em %1 não aparece na lista: o nome dele não é um texto válido, então ele não pode ser aberto.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Renomeie-o para usá-lo.</numerusform>
+            <numerusform>Estes arquivos de spray em %1 não aparecem na lista: os nomes deles não são texto válido, então eles não podem ser abertos.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Renomeie-os para usá-los.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not copy into %1<byte value="xd"/>%2</source>
+        <translation>
+            <numerusform>Não foi possível copiar para %1<byte value="xd"/>%2</numerusform>
+            <numerusform>Não foi possível copiar para %1<byte value="xd"/>%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only pictures and WAD files join the spray library; these were not added:<byte value="xd"/>%1</source>
+        <translation>
+            <numerusform>Só imagens e arquivos WAD entram na biblioteca de sprays; este não foi adicionado:<byte value="xd"/>%1</numerusform>
+            <numerusform>Só imagens e arquivos WAD entram na biblioteca de sprays; estes não foram adicionados:<byte value="xd"/>%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>a imagem está vazia</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>não foi possível iniciar a redução de cores</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>a redução de cores recusou a imagem</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>não foi possível reduzir as cores da imagem</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::LumpScript</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation>linha %1: aspas não fechadas</translation>
+    </message>
+    <message>
+        <source>line %1: %2 needs a file name</source>
+        <translation>linha %1: %2 precisa de um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>line %1: unknown directive %2</source>
+        <translation>linha %1: diretiva desconhecida %2</translation>
+    </message>
+    <message>
+        <source>line %1: a lump line needs a type</source>
+        <translation>linha %1: uma linha de lump precisa de um tipo</translation>
+    </message>
+    <message>
+        <source>line %1: the lump name %2 is 16 characters or more</source>
+        <translation>linha %1: o nome de lump %2 tem 16 caracteres ou mais</translation>
+    </message>
+    <message>
+        <source>line %1: lumps of type %2 are not supported</source>
+        <translation>linha %1: lumps do tipo %2 não são suportados</translation>
+    </message>
+    <message>
+        <source>line %1: a miptex lump needs x, y, width and height</source>
+        <translation>linha %1: um lump miptex precisa de x, y, largura e altura</translation>
+    </message>
+    <message>
+        <source>line %1: the lump&apos;s area is not valid</source>
+        <translation>linha %1: a área do lump não é válida</translation>
+    </message>
+    <message>
+        <source>line %1: no $loadbmp before this lump</source>
+        <translation>linha %1: falta $loadbmp antes deste lump</translation>
+    </message>
+    <message>
+        <source>the script names no $DEST file</source>
+        <translation>o script não cita nenhum arquivo $DEST</translation>
+    </message>
+    <message>
+        <source>the script holds no lump</source>
+        <translation>o script não tem nenhum lump</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>a imagem está vazia</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>decal de uma cor</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>spray colorido</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Servidores que limitam os sprays a 64 × 64 não vão mostrar este</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Redimensionar uma foto de forma nítida fica quadriculado</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray: %1</source>
+        <translation>O jogo não usaria este spray: %1</translation>
+    </message>
+    <message>
+        <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
+        <translation>Nada da imagem aparece: todos os pixels deste spray são transparentes. Traga a imagem para dentro da moldura ou deixe uma parte menor transparente.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Wad</name>
+    <message>
+        <source>the file is too small to be a WAD</source>
+        <translation>o arquivo é pequeno demais para ser um WAD</translation>
+    </message>
+    <message>
+        <source>the file is not a WAD3 file</source>
+        <translation>o arquivo não é um WAD3</translation>
+    </message>
+    <message>
+        <source>the directory lies outside the file</source>
+        <translation>o diretório fica fora do arquivo</translation>
+    </message>
+    <message>
+        <source>the directory runs past the end of the file</source>
+        <translation>o diretório passa do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>lump %1 is compressed</source>
+        <translation>o lump %1 está compactado</translation>
+    </message>
+    <message>
+        <source>lump %1 lies outside the file</source>
+        <translation>o lump %1 fica fora do arquivo</translation>
+    </message>
+    <message>
+        <source>the lumps add up to more than the file</source>
+        <translation>os lumps somam mais que o arquivo</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s header is cut short</source>
+        <translation>o cabeçalho da imagem está cortado</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is not allowed</source>
+        <translation>o tamanho de imagem %1 x %2 não é permitido</translation>
+    </message>
+    <message>
+        <source>the picture runs past the end of its lump</source>
+        <translation>a imagem passa do fim do seu lump</translation>
+    </message>
+    <message>
+        <source>the palette is damaged</source>
+        <translation>a paleta está danificada</translation>
+    </message>
+    <message>
+        <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
+        <translation>o tamanho do arquivo, %1, está fora do intervalo de 1024 a 20480 bytes</translation>
+    </message>
+    <message>
+        <source>the file holds %1 lumps, not one</source>
+        <translation>o arquivo tem %1 lumps, não um</translation>
+    </message>
+    <message>
+        <source>the directory is not at the end of the file</source>
+        <translation>o diretório não está no fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s sizes are wrong</source>
+        <translation>os tamanhos do lump estão errados</translation>
+    </message>
+    <message>
+        <source>the mip levels&apos; offsets do not follow each other</source>
+        <translation>os deslocamentos dos níveis mip não estão em sequência</translation>
+    </message>
+    <message>
+        <source>the palette lies outside the lump</source>
+        <translation>a paleta fica fora do lump</translation>
+    </message>
+    <message>
+        <source>the palette&apos;s colour count %1 is not 1 to 256</source>
+        <translation>o número de cores da paleta, %1, não está entre 1 e 256</translation>
+    </message>
+</context>
+</TS>

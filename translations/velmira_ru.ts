@@ -1,0 +1,1046 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>qlumpy</name>
+    <message>
+        <source>%1 is a link; the WAD is not written through it</source>
+        <translation>%1 — это ссылка; WAD через неё не записывается</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 — не обычный файл</translation>
+    </message>
+    <message>
+        <source>usage: qlumpy [--many-lumps] SCRIPT</source>
+        <translation>использование: qlumpy [--many-lumps] СКРИПТ</translation>
+    </message>
+    <message>
+        <source>cannot read the script: %1</source>
+        <translation>не удаётся прочитать скрипт: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the script and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the script names %2 lumps; a spray holds one</source>
+        <translation>%1: в скрипте %2 лампов, а в спрее может быть только один</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>не удаётся записать %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>the disk may be full</source>
+        <translation>возможно, диск заполнен</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>About Velmira</source>
+        <translation>О программе Velmira</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>The easiest way to switch between color Half-Life sprays!</source>
+        <translation>Самый простой способ менять цветные спреи в Half-Life!</translation>
+    </message>
+    <message>
+        <source>Written by the Velmira developers</source>
+        <translation>Авторы: разработчики Velmira</translation>
+    </message>
+    <message>
+        <source>Comments and problems: see ReadMe.txt</source>
+        <translation>Отзывы и проблемы: см. ReadMe.txt</translation>
+    </message>
+    <message>
+        <source>Velmira: colour sprays for every Half-Life mod</source>
+        <translation>Velmira: цветные спреи для любого мода Half-Life</translation>
+    </message>
+    <message>
+        <source>Made by players, for players</source>
+        <translation>Сделано игроками для игроков</translation>
+    </message>
+    <message>
+        <source>(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. See ReadMe.txt for details.</source>
+        <translation>(C) разработчики Velmira. GPL-3.0-or-later, БЕЗ КАКИХ-ЛИБО ГАРАНТИЙ. Подробнее в ReadMe.txt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Cache</name>
+    <message>
+        <source>%1: it is a link</source>
+        <translation>%1: это ссылка</translation>
+    </message>
+    <message>
+        <source>%1: it is not a file</source>
+        <translation>%1: это не файл</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be read</source>
+        <translation>%1: его не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 мешает и не является файлом</translation>
+    </message>
+    <message>
+        <source>it is no longer a plain file</source>
+        <translation>это больше не обычный файл</translation>
+    </message>
+    <message>
+        <source>Clear Cached Sprays</source>
+        <translation>Очистка кэша спреев</translation>
+    </message>
+    <message>
+        <source>Select the mods whose cached sprays you want to clear.</source>
+        <translation>Выберите моды, кэш спреев которых нужно очистить.</translation>
+    </message>
+    <message>
+        <source>The game is running from %1. Quit it before clearing its cached sprays: it keeps the cache open and writes it back.</source>
+        <translation>Игра запущена из %1. Закройте её, прежде чем очищать кэш спреев: она держит кэш открытым и записывает его обратно.</translation>
+    </message>
+    <message>
+        <source>None of the selected mods has cached sprays (%1).</source>
+        <translation>Ни у одного из выбранных модов нет кэша спреев (%1).</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a cache file and its size</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a cache file and what went wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These cache files were left alone:</source>
+        <translation>
+            <numerusform>Этот файл кэша не тронут:</numerusform>
+            <numerusform>Эти файлы кэша не тронуты:</numerusform>
+            <numerusform>Эти файлы кэша не тронуты:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
+        <translation>
+            <numerusform>В custom.hpk хранятся спреи других игроков, увиденные игрой на серверах, поэтому вместо нового спрея может показываться старый. Игра создаёт этот файл заново по мере надобности.<byte value="xd"/><byte value="xd"/>Этот файл будет переименован в custom.hpk.old рядом с ним (прежний custom.hpk.old будет заменён):</numerusform>
+            <numerusform>В custom.hpk хранятся спреи других игроков, увиденные игрой на серверах, поэтому вместо нового спрея может показываться старый. Игра создаёт этот файл заново по мере надобности.<byte value="xd"/><byte value="xd"/>Каждый из этих файлов будет переименован в custom.hpk.old рядом с ним (прежний custom.hpk.old будет заменён):</numerusform>
+            <numerusform>В custom.hpk хранятся спреи других игроков, увиденные игрой на серверах, поэтому вместо нового спрея может показываться старый. Игра создаёт этот файл заново по мере надобности.<byte value="xd"/><byte value="xd"/>Каждый из этих файлов будет переименован в custom.hpk.old рядом с ним (прежний custom.hpk.old будет заменён):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not clear these cached sprays:</source>
+        <translation>
+            <numerusform>Не удалось очистить этот кэш спреев:</numerusform>
+            <numerusform>Не удалось очистить эти кэши спреев:</numerusform>
+            <numerusform>Не удалось очистить эти кэши спреев:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Categories</name>
+    <message>
+        <source>WARNING: Spray folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Please verify your spray folder.</source>
+        <translation>ВНИМАНИЕ: папка спреев не существует:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Проверьте папку спреев.</translation>
+    </message>
+    <message>
+        <source>Please set your Spray folder.</source>
+        <translation>Укажите папку спреев.</translation>
+    </message>
+    <message>
+        <source>Invalid spray folder!</source>
+        <translation>Неверная папка спреев!</translation>
+    </message>
+    <message>
+        <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
+        <translation>ВНИМАНИЕ: папка не существует:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Нажмите «Обновить» или проверьте папку спреев.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Compiler</name>
+    <message>
+        <source>Could not make a private folder for the compiler&apos;s files in %1<byte value="xd"/>%2</source>
+        <translation>Не удалось создать личную папку для файлов компилятора в %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Create</name>
+    <message>
+        <source>Error compiling. Check BMP format and dimentions.<byte value="xd"/>File: %1</source>
+        <translation>Ошибка компиляции. Проверьте формат и размеры BMP.<byte value="xd"/>Файл: %1</translation>
+    </message>
+    <message>
+        <source>Error creating spray!</source>
+        <translation>Ошибка создания спрея!</translation>
+    </message>
+    <message>
+        <source>Could not install the spray in %1<byte value="xd"/>%2</source>
+        <translation>Не удалось установить спрей в %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not use the folder %1<byte value="xd"/>%2</source>
+        <translation>Не удалось использовать папку %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>все имена для него заняты</translation>
+    </message>
+    <message>
+        <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
+        <translation>Игра запущена из %1.<byte value="xd"/>Она читает ваш спрей при загрузке карты, а её экран настроек может заменить спрей, если нажать там «OK» или «Применить».<byte value="xd"/><byte value="xd"/>Установить спреи сейчас?</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
+        <translation>Игра не стала бы использовать этот спрей, поэтому он не установлен:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Could not find Qlumpy.exe!</source>
+        <translation>Не удалось найти Qlumpy.exe!</translation>
+    </message>
+    <message>
+        <source>Spray(s) Created!</source>
+        <translation>Спреи созданы!</translation>
+    </message>
+    <message>
+        <source>Could not find %1</source>
+        <translation>Не удалось найти %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ErrorReport</name>
+    <message>
+        <source>If this happens repeatedly, please let me know exactly what it says below.<byte value="xd"/>Error # %1<byte value="xd"/>Source: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Sub: %4-%5</source>
+        <translation>Если это повторяется, сообщите, пожалуйста, точно, что написано ниже.<byte value="xd"/>Ошибка № %1<byte value="xd"/>Источник: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Процедура: %4-%5</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Failure</name>
+    <message>
+        <source>File not found</source>
+        <translation>Файл не найден</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Путь не найден</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Доступ запрещён</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Индекс вне диапазона</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>Ошибка ввода-вывода устройства</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>Файл уже существует</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>системная ошибка %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Folders</name>
+    <message>
+        <source>WARNING: Cannot find Half-Life in that folder!<byte value="xd"/>You might just have some different version I don&apos;t know about.<byte value="xd"/>Do you want to force VELMR to use the path you entered?</source>
+        <translation>ВНИМАНИЕ: в этой папке не найдена Half-Life!<byte value="xd"/>Возможно, у вас просто другая версия, о которой я не знаю.<byte value="xd"/>Заставить VELMR использовать указанный путь?</translation>
+    </message>
+    <message>
+        <source>WARNING: Half-Life folder does not exist!</source>
+        <translation>ВНИМАНИЕ: папка Half-Life не существует!</translation>
+    </message>
+    <message>
+        <source>WARNING: Spray folder does not exist!</source>
+        <translation>ВНИМАНИЕ: папка спреев не существует!</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::FramingView</name>
+    <message>
+        <source>Picture under the spray&apos;s frame</source>
+        <translation>Картинка под рамкой спрея</translation>
+    </message>
+    <message>
+        <source>Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one pixel, with Shift by ten</source>
+        <translation>Перетаскивайте картинку мышью, колёсиком меняйте масштаб; стрелки сдвигают её на один пиксель, с Shift — на десять</translation>
+    </message>
+    <message>
+        <source>Reading the picture…</source>
+        <translation>Чтение картинки…</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Held</name>
+    <message>
+        <source>No spray is installed here.</source>
+        <translation>Здесь не установлен спрей.</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here has been removed.</source>
+        <translation>Спрей, установленный сюда Velmira, удалён.</translation>
+    </message>
+    <message>
+        <source>The spray file cannot be read: %1</source>
+        <translation>Не удаётся прочитать файл спрея: %1</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here.</source>
+        <translation>Спрей, установленный сюда Velmira.</translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray here (the game&apos;s Options screen rewrites it when you press OK or Apply there).</source>
+        <translation>Заменён после того, как Velmira установила сюда свой спрей (экран настроек игры перезаписывает его, если нажать там «OK» или «Применить»).</translation>
+    </message>
+    <message>
+        <source>A spray Velmira did not install.</source>
+        <translation>Спрей, установленный не Velmira.</translation>
+    </message>
+    <message>
+        <source> The game cannot show it.</source>
+        <translation> Игра не сможет его показать.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Help</name>
+    <message>
+        <source>Cannot find the help file:<byte value="xd"/>%1</source>
+        <translation>Не удаётся найти файл справки:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Velmira Help</source>
+        <translation>Справка Velmira</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::LocationsDialog</name>
+    <message>
+        <source>File Locations</source>
+        <translation>Расположение файлов</translation>
+    </message>
+    <message>
+        <source>Half-Life Folder:</source>
+        <translation>Папка Half-Life:</translation>
+    </message>
+    <message>
+        <source>Spray Folder:</source>
+        <translation>Папка спреев:</translation>
+    </message>
+    <message>
+        <source>Found in Steam…</source>
+        <translation>Найдено в Steam…</translation>
+    </message>
+    <message>
+        <source>Games found in your Steam libraries</source>
+        <translation>Игры, найденные в ваших библиотеках Steam</translation>
+    </message>
+    <message>
+        <source>Games found in Steam</source>
+        <translation>Игры, найденные в Steam</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MainWindow</name>
+    <message>
+        <source>Open the spray folder</source>
+        <translation>Открыть папку спреев</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Show Preview</source>
+        <translation>Предпросмотр</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Назначить</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Create Sprays</source>
+        <translation>Создать спреи</translation>
+    </message>
+    <message>
+        <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
+        <translation>Вписать выбранную картинку в спрей, увидеть его так, как его рисует игра, и сохранить в библиотеку</translation>
+    </message>
+    <message>
+        <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
+        <translation>Просмотреть спреи, которые игра сохранила с серверов, и оставить себе понравившиеся</translation>
+    </message>
+    <message>
+        <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
+        <translation>Оставлять каждый установленный tempdecal.wad только для чтения, чтобы экран настроек игры не мог заменить ваш спрей</translation>
+    </message>
+    <message>
+        <source>As the System</source>
+        <translation>Как в системе</translation>
+    </message>
+    <message>
+        <source>Click on the help menu if you have</source>
+        <translation>Откройте меню «Справка», если вы</translation>
+    </message>
+    <message>
+        <source>not used VELMR before.</source>
+        <translation>ещё не пользовались VELMR.</translation>
+    </message>
+    <message>
+        <source>Could not find ReadMe.txt!</source>
+        <translation>Не удалось найти ReadMe.txt!</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>Файл не найден!</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>&amp;Сделать спрей…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Расположение файлов...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Сделать спрей…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>Спреи, увиденные в &amp;играх…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>&amp;Защитить спреи от игры</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>&amp;Очистить кэш спреев…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>&amp;Язык</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Содержание...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Просмотр ReadMe.txt ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>&amp;О программе VELMR ...</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MakerDialog</name>
+    <message>
+        <source>Make Spray - %1</source>
+        <translation>Создание спрея - %1</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>Кадрирование</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Масштаб:</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>&amp;Вписать</translation>
+    </message>
+    <message>
+        <source>The whole picture inside the frame</source>
+        <translation>Вся картинка внутри рамки</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ll</source>
+        <translation>&amp;Заполнить</translation>
+    </message>
+    <message>
+        <source>The frame covered by the picture</source>
+        <translation>Рамка целиком закрыта картинкой</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate 90°</source>
+        <translation>П&amp;овернуть на 90°</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>О&amp;тразить</translation>
+    </message>
+    <message>
+        <source>See-through</source>
+        <translation>Прозрачность</translation>
+    </message>
+    <message>
+        <source>A colour…</source>
+        <translation>Цвет…</translation>
+    </message>
+    <message>
+        <source>&amp;Around the picture:</source>
+        <translation>Вокруг к&amp;артинки:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Largest the game takes</source>
+        <translation>Наибольший, что берёт игра</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Классический</translation>
+    </message>
+    <message>
+        <source>Every server (64 × 64 at most)</source>
+        <translation>Для любого сервера (не больше 64 × 64)</translation>
+    </message>
+    <message>
+        <source>Chosen freely</source>
+        <translation>Произвольный</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Размер:</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>&amp;Width × height:</source>
+        <translation>&amp;Ширина × высота:</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarge small pictures</source>
+        <translation>&amp;Увеличивать маленькие картинки</translation>
+    </message>
+    <message>
+        <source>None (solid)</source>
+        <translation>Нет (сплошной)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s own transparency</source>
+        <translation>Собственная прозрачность картинки</translation>
+    </message>
+    <message>
+        <source>A colour, everywhere</source>
+        <translation>Цвет, везде</translation>
+    </message>
+    <message>
+        <source>A colour, where it touches the edge</source>
+        <translation>Цвет, там где он касается края</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Что:</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Порог</translation>
+    </message>
+    <message>
+        <source>&amp;Cut-off:</source>
+        <translation>&amp;Порог:</translation>
+    </message>
+    <message>
+        <source>&amp;Pick from the picture</source>
+        <translation>Вз&amp;ять с картинки</translation>
+    </message>
+    <message>
+        <source>C&amp;olour…</source>
+        <translation>&amp;Цвет…</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Допуск</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>&amp;Допуск:</translation>
+    </message>
+    <message>
+        <source>Remove the coloured &amp;fringe</source>
+        <translation>Убрать цветную ка&amp;йму</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Сглаженное</translation>
+    </message>
+    <message>
+        <source>Sharp (pixel art)</source>
+        <translation>Чёткое (пиксель-арт)</translation>
+    </message>
+    <message>
+        <source>Scali&amp;ng:</source>
+        <translation>Масшта&amp;бирование:</translation>
+    </message>
+    <message>
+        <source>&amp;Dither</source>
+        <translation>Диз&amp;еринг</translation>
+    </message>
+    <message>
+        <source>One-colour &amp;logo</source>
+        <translation>Одноцветный &amp;логотип</translation>
+    </message>
+    <message>
+        <source>In&amp;k…</source>
+        <translation>&amp;Краска…</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Шахматка</translation>
+    </message>
+    <message>
+        <source>Light wall</source>
+        <translation>Светлая стена</translation>
+    </message>
+    <message>
+        <source>Dark wall</source>
+        <translation>Тёмная стена</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Фон:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>Colour around the picture</source>
+        <translation>Цвет вокруг картинки</translation>
+    </message>
+    <message>
+        <source>See-through colour</source>
+        <translation>Прозрачный цвет</translation>
+    </message>
+    <message>
+        <source>Logo colour</source>
+        <translation>Цвет логотипа</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1<byte value="xd"/>%2</source>
+        <translation>Не удаётся сделать спрей из %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Создание спрея</translation>
+    </message>
+    <message>
+        <source>one-colour logo</source>
+        <translation>одноцветный логотип</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n цвет</numerusform>
+            <numerusform>%n цвета</numerusform>
+            <numerusform>%n цветов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %3, WAD of %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 пикселей, %3, WAD на %n байт</numerusform>
+            <numerusform>%1 × %2 пикселей, %3, WAD на %n байта</numerusform>
+            <numerusform>%1 × %2 пикселей, %3, WAD на %n байт</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Не удалось сохранить спрей в %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::OpenFolder</name>
+    <message>
+        <source>File already exists</source>
+        <translation>Файл уже существует</translation>
+    </message>
+    <message>
+        <source>another program changed %1 while it was being saved</source>
+        <translation>другая программа изменила %1 во время сохранения</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>все имена для него заняты</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 — не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 мешает и не является файлом</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: it is not a file</source>
+        <translation>не удаётся заменить %1: это не файл</translation>
+    </message>
+    <message>
+        <source>cannot write beside %1: %2</source>
+        <translation>не удаётся записать рядом с %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>не удаётся сохранить копию %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>не удаётся заменить %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link, not a folder</source>
+        <translation>это ссылка, а не папка</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>это не папка</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Protect</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a mod and why its spray was not changed</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed are now read-only, so that the game cannot replace them, in:</source>
+        <translation>
+            <numerusform>Спреи, установленные Velmira, теперь только для чтения, чтобы игра не могла их заменить, в моде:</numerusform>
+            <numerusform>Спреи, установленные Velmira, теперь только для чтения, чтобы игра не могла их заменить, в модах:</numerusform>
+            <numerusform>Спреи, установленные Velmira, теперь только для чтения, чтобы игра не могла их заменить, в модах:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed can be replaced by the game again in:</source>
+        <translation>
+            <numerusform>Спреи, установленные Velmira, снова может заменять игра в моде:</numerusform>
+            <numerusform>Спреи, установленные Velmira, снова может заменять игра в модах:</numerusform>
+            <numerusform>Спреи, установленные Velmira, снова может заменять игра в модах:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These could not be changed:</source>
+        <translation>
+            <numerusform>Этот не удалось изменить:</numerusform>
+            <numerusform>Эти не удалось изменить:</numerusform>
+            <numerusform>Эти не удалось изменить:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Settings</name>
+    <message>
+        <source>Could not save the settings to %1: it is not a settings file</source>
+        <translation>Не удалось сохранить настройки в %1: это не файл настроек</translation>
+    </message>
+    <message>
+        <source>Could not save the settings to %1</source>
+        <translation>Не удалось сохранить настройки в %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SprayView</name>
+    <message>
+        <source>The spray as the game draws it</source>
+        <translation>Спрей таким, каким его рисует игра</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Sprays</name>
+    <message>
+        <source>it is larger than the %1 MB a spray picture may be</source>
+        <translation>он больше %1 МБ, допустимых для картинки спрея</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: dropped files are copied into it.</source>
+        <translation>Сначала укажите папку спреев: перетащенные файлы копируются в неё.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it was not copied</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These spray files in %1 are not listed: their names are not valid text, so they cannot be opened.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Rename them to use them.</source>
+        <translation>
+            <numerusform>Этот файл спрея в %1 не показан в списке: его имя — недопустимый текст, поэтому его нельзя открыть.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Переименуйте его, чтобы использовать.</numerusform>
+            <numerusform>Эти файлы спреев в %1 не показаны в списке: их имена — недопустимый текст, поэтому их нельзя открыть.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Переименуйте их, чтобы использовать.</numerusform>
+            <numerusform>Эти файлы спреев в %1 не показаны в списке: их имена — недопустимый текст, поэтому их нельзя открыть.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Переименуйте их, чтобы использовать.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not copy into %1<byte value="xd"/>%2</source>
+        <translation>
+            <numerusform>Не удалось скопировать в %1<byte value="xd"/>%2</numerusform>
+            <numerusform>Не удалось скопировать в %1<byte value="xd"/>%2</numerusform>
+            <numerusform>Не удалось скопировать в %1<byte value="xd"/>%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only pictures and WAD files join the spray library; these were not added:<byte value="xd"/>%1</source>
+        <translation>
+            <numerusform>В библиотеку спреев попадают только картинки и файлы WAD; этот файл не добавлен:<byte value="xd"/>%1</numerusform>
+            <numerusform>В библиотеку спреев попадают только картинки и файлы WAD; эти файлы не добавлены:<byte value="xd"/>%1</numerusform>
+            <numerusform>В библиотеку спреев попадают только картинки и файлы WAD; эти файлы не добавлены:<byte value="xd"/>%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>картинка пуста</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>не удалось запустить уменьшение числа цветов</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>уменьшение числа цветов не приняло картинку</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>не удалось уменьшить число цветов картинки</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::LumpScript</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation>строка %1: кавычка не закрыта</translation>
+    </message>
+    <message>
+        <source>line %1: %2 needs a file name</source>
+        <translation>строка %1: %2 требует имя файла</translation>
+    </message>
+    <message>
+        <source>line %1: unknown directive %2</source>
+        <translation>строка %1: неизвестная директива %2</translation>
+    </message>
+    <message>
+        <source>line %1: a lump line needs a type</source>
+        <translation>строка %1: в строке лампа нужен тип</translation>
+    </message>
+    <message>
+        <source>line %1: the lump name %2 is 16 characters or more</source>
+        <translation>строка %1: имя лампа %2 длиной 16 символов или больше</translation>
+    </message>
+    <message>
+        <source>line %1: lumps of type %2 are not supported</source>
+        <translation>строка %1: лампы типа %2 не поддерживаются</translation>
+    </message>
+    <message>
+        <source>line %1: a miptex lump needs x, y, width and height</source>
+        <translation>строка %1: лампу miptex нужны x, y, ширина и высота</translation>
+    </message>
+    <message>
+        <source>line %1: the lump&apos;s area is not valid</source>
+        <translation>строка %1: недопустимая область лампа</translation>
+    </message>
+    <message>
+        <source>line %1: no $loadbmp before this lump</source>
+        <translation>строка %1: перед этим лампом нет $loadbmp</translation>
+    </message>
+    <message>
+        <source>the script names no $DEST file</source>
+        <translation>в скрипте не указан файл $DEST</translation>
+    </message>
+    <message>
+        <source>the script holds no lump</source>
+        <translation>в скрипте нет ни одного лампа</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>картинка пуста</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>одноцветная декаль</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>цветной спрей</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Серверы, ограничивающие спреи размером 64 × 64, его не покажут</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Чёткое масштабирование фотографии выглядит ступенчато</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray: %1</source>
+        <translation>Игра не стала бы использовать этот спрей: %1</translation>
+    </message>
+    <message>
+        <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
+        <translation>От картинки ничего не видно: каждый пиксель этого спрея прозрачный. Переместите картинку в рамку или сделайте прозрачной меньшую её часть.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Wad</name>
+    <message>
+        <source>the file is too small to be a WAD</source>
+        <translation>файл слишком мал для WAD</translation>
+    </message>
+    <message>
+        <source>the file is not a WAD3 file</source>
+        <translation>файл не является файлом WAD3</translation>
+    </message>
+    <message>
+        <source>the directory lies outside the file</source>
+        <translation>каталог лежит за пределами файла</translation>
+    </message>
+    <message>
+        <source>the directory runs past the end of the file</source>
+        <translation>каталог выходит за конец файла</translation>
+    </message>
+    <message>
+        <source>lump %1 is compressed</source>
+        <translation>ламп %1 сжат</translation>
+    </message>
+    <message>
+        <source>lump %1 lies outside the file</source>
+        <translation>ламп %1 лежит за пределами файла</translation>
+    </message>
+    <message>
+        <source>the lumps add up to more than the file</source>
+        <translation>лампы в сумме больше файла</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s header is cut short</source>
+        <translation>заголовок картинки обрезан</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is not allowed</source>
+        <translation>размер картинки %1 x %2 недопустим</translation>
+    </message>
+    <message>
+        <source>the picture runs past the end of its lump</source>
+        <translation>картинка выходит за конец своего лампа</translation>
+    </message>
+    <message>
+        <source>the palette is damaged</source>
+        <translation>палитра повреждена</translation>
+    </message>
+    <message>
+        <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
+        <translation>размер файла %1 вне диапазона от 1024 до 20480 байт</translation>
+    </message>
+    <message>
+        <source>the file holds %1 lumps, not one</source>
+        <translation>в файле %1 лампов, а не один</translation>
+    </message>
+    <message>
+        <source>the directory is not at the end of the file</source>
+        <translation>каталог находится не в конце файла</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s sizes are wrong</source>
+        <translation>размеры лампа неверны</translation>
+    </message>
+    <message>
+        <source>the mip levels&apos; offsets do not follow each other</source>
+        <translation>смещения MIP-уровней идут не по порядку</translation>
+    </message>
+    <message>
+        <source>the palette lies outside the lump</source>
+        <translation>палитра лежит за пределами лампа</translation>
+    </message>
+    <message>
+        <source>the palette&apos;s colour count %1 is not 1 to 256</source>
+        <translation>число цветов палитры %1 не в пределах от 1 до 256</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1024 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>qlumpy</name>
+    <message>
+        <source>%1 is a link; the WAD is not written through it</source>
+        <translation>%1 是一个链接；不会通过它写入 WAD</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>usage: qlumpy [--many-lumps] SCRIPT</source>
+        <translation>用法：qlumpy [--many-lumps] 脚本</translation>
+    </message>
+    <message>
+        <source>cannot read the script: %1</source>
+        <translation>无法读取脚本：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the script and what is wrong</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1: the script names %2 lumps; a spray holds one</source>
+        <translation>%1：脚本列出了 %2 个数据块；一个喷漆只能有一个</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the disk may be full</source>
+        <translation>磁盘可能已满</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>About Velmira</source>
+        <translation>关于 Velmira</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>The easiest way to switch between color Half-Life sprays!</source>
+        <translation>切换半条命彩色喷漆的最简单方法！</translation>
+    </message>
+    <message>
+        <source>Written by the Velmira developers</source>
+        <translation>作者：Velmira 开发者</translation>
+    </message>
+    <message>
+        <source>Comments and problems: see ReadMe.txt</source>
+        <translation>意见和问题：请看 ReadMe.txt</translation>
+    </message>
+    <message>
+        <source>Velmira: colour sprays for every Half-Life mod</source>
+        <translation>Velmira：为每个半条命模组准备彩色喷漆</translation>
+    </message>
+    <message>
+        <source>Made by players, for players</source>
+        <translation>玩家制作，为玩家而做</translation>
+    </message>
+    <message>
+        <source>(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. See ReadMe.txt for details.</source>
+        <translation>(C) Velmira 开发者。GPL-3.0-or-later，不提供任何担保。详情见 ReadMe.txt。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Cache</name>
+    <message>
+        <source>%1: it is a link</source>
+        <translation>%1：这是一个链接</translation>
+    </message>
+    <message>
+        <source>%1: it is not a file</source>
+        <translation>%1：这不是文件</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be read</source>
+        <translation>%1：无法读取</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 挡住了位置，而且不是文件</translation>
+    </message>
+    <message>
+        <source>it is no longer a plain file</source>
+        <translation>它已不再是普通文件</translation>
+    </message>
+    <message>
+        <source>Clear Cached Sprays</source>
+        <translation>清除缓存的喷漆</translation>
+    </message>
+    <message>
+        <source>Select the mods whose cached sprays you want to clear.</source>
+        <translation>请选择要清除喷漆缓存的模组。</translation>
+    </message>
+    <message>
+        <source>The game is running from %1. Quit it before clearing its cached sprays: it keeps the cache open and writes it back.</source>
+        <translation>游戏正在从 %1 运行。清除喷漆缓存前请先退出游戏：游戏会一直打开缓存并把它写回去。</translation>
+    </message>
+    <message>
+        <source>None of the selected mods has cached sprays (%1).</source>
+        <translation>所选模组都没有缓存的喷漆（%1）。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a cache file and its size</comment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a cache file and what went wrong</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These cache files were left alone:</source>
+        <translation>
+            <numerusform>以下缓存文件未作改动：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
+        <translation>
+            <numerusform>custom.hpk 保存着游戏在服务器上见过的其他玩家的喷漆，因此可能会显示旧喷漆而不是新喷漆。游戏需要时会重新生成它。<byte value="xd"/><byte value="xd"/>以下每个文件都会被移到同一位置的 custom.hpk.old（旧的 custom.hpk.old 会被替换）：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not clear these cached sprays:</source>
+        <translation>
+            <numerusform>无法清除以下喷漆缓存：</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Categories</name>
+    <message>
+        <source>WARNING: Spray folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Please verify your spray folder.</source>
+        <translation>警告：喷漆文件夹不存在：<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>请检查你的喷漆文件夹。</translation>
+    </message>
+    <message>
+        <source>Please set your Spray folder.</source>
+        <translation>请设置你的喷漆文件夹。</translation>
+    </message>
+    <message>
+        <source>Invalid spray folder!</source>
+        <translation>喷漆文件夹无效！</translation>
+    </message>
+    <message>
+        <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
+        <translation>警告：文件夹不存在：<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>请点“刷新”或检查你的喷漆文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Compiler</name>
+    <message>
+        <source>Could not make a private folder for the compiler&apos;s files in %1<byte value="xd"/>%2</source>
+        <translation>无法在 %1 中为编译器文件创建私有文件夹<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Create</name>
+    <message>
+        <source>Error compiling. Check BMP format and dimentions.<byte value="xd"/>File: %1</source>
+        <translation>编译出错。请检查 BMP 的格式和尺寸。<byte value="xd"/>文件：%1</translation>
+    </message>
+    <message>
+        <source>Error creating spray!</source>
+        <translation>创建喷漆出错！</translation>
+    </message>
+    <message>
+        <source>Could not install the spray in %1<byte value="xd"/>%2</source>
+        <translation>无法将喷漆安装到 %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not use the folder %1<byte value="xd"/>%2</source>
+        <translation>无法使用文件夹 %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>所有可用的名字都已被占用</translation>
+    </message>
+    <message>
+        <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
+        <translation>游戏正在从 %1 运行。<byte value="xd"/>游戏在开始地图时读取你的喷漆，而在它的选项界面中点“确定”或“应用”可能会替换喷漆。<byte value="xd"/><byte value="xd"/>现在安装喷漆吗？</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
+        <translation>游戏不会使用这个喷漆，因此没有安装：<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Could not find Qlumpy.exe!</source>
+        <translation>找不到 Qlumpy.exe！</translation>
+    </message>
+    <message>
+        <source>Spray(s) Created!</source>
+        <translation>喷漆已创建！</translation>
+    </message>
+    <message>
+        <source>Could not find %1</source>
+        <translation>找不到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ErrorReport</name>
+    <message>
+        <source>If this happens repeatedly, please let me know exactly what it says below.<byte value="xd"/>Error # %1<byte value="xd"/>Source: %2<byte value="xd"/>Dll: %3<byte value="xd"/>Sub: %4-%5</source>
+        <translation>如果这种情况反复出现，请把下面的内容原样告诉我。<byte value="xd"/>错误号 %1<byte value="xd"/>来源：%2<byte value="xd"/>Dll：%3<byte value="xd"/>过程：%4-%5</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Failure</name>
+    <message>
+        <source>File not found</source>
+        <translation>找不到文件</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>找不到路径</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>下标越界</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>设备 I/O 错误</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>文件已存在</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>系统错误 %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Folders</name>
+    <message>
+        <source>WARNING: Cannot find Half-Life in that folder!<byte value="xd"/>You might just have some different version I don&apos;t know about.<byte value="xd"/>Do you want to force VELMR to use the path you entered?</source>
+        <translation>警告：在该文件夹中找不到半条命！<byte value="xd"/>你可能只是装了一个我不认识的版本。<byte value="xd"/>要强制 VELMR 使用你输入的路径吗？</translation>
+    </message>
+    <message>
+        <source>WARNING: Half-Life folder does not exist!</source>
+        <translation>警告：半条命文件夹不存在！</translation>
+    </message>
+    <message>
+        <source>WARNING: Spray folder does not exist!</source>
+        <translation>警告：喷漆文件夹不存在！</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::FramingView</name>
+    <message>
+        <source>Picture under the spray&apos;s frame</source>
+        <translation>喷漆边框下的图片</translation>
+    </message>
+    <message>
+        <source>Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one pixel, with Shift by ten</source>
+        <translation>拖动可移动图片，滚动滚轮可缩放；方向键每次移动一个像素，按住 Shift 移动十个</translation>
+    </message>
+    <message>
+        <source>Reading the picture…</source>
+        <translation>正在读取图片…</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Held</name>
+    <message>
+        <source>No spray is installed here.</source>
+        <translation>这里没有安装喷漆。</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here has been removed.</source>
+        <translation>Velmira 安装在这里的喷漆已被删除。</translation>
+    </message>
+    <message>
+        <source>The spray file cannot be read: %1</source>
+        <translation>无法读取喷漆文件：%1</translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed here.</source>
+        <translation>Velmira 安装在这里的喷漆。</translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray here (the game&apos;s Options screen rewrites it when you press OK or Apply there).</source>
+        <translation>Velmira 安装喷漆后已被替换（在游戏的选项界面点“确定”或“应用”时会重写它）。</translation>
+    </message>
+    <message>
+        <source>A spray Velmira did not install.</source>
+        <translation>不是 Velmira 安装的喷漆。</translation>
+    </message>
+    <message>
+        <source> The game cannot show it.</source>
+        <translation> 游戏无法显示它。</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Help</name>
+    <message>
+        <source>Cannot find the help file:<byte value="xd"/>%1</source>
+        <translation>找不到帮助文件：<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Velmira Help</source>
+        <translation>Velmira 帮助</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::LocationsDialog</name>
+    <message>
+        <source>File Locations</source>
+        <translation>文件位置</translation>
+    </message>
+    <message>
+        <source>Half-Life Folder:</source>
+        <translation>半条命文件夹：</translation>
+    </message>
+    <message>
+        <source>Spray Folder:</source>
+        <translation>喷漆文件夹：</translation>
+    </message>
+    <message>
+        <source>Found in Steam…</source>
+        <translation>在 Steam 中找到…</translation>
+    </message>
+    <message>
+        <source>Games found in your Steam libraries</source>
+        <translation>在你的 Steam 库中找到的游戏</translation>
+    </message>
+    <message>
+        <source>Games found in Steam</source>
+        <translation>在 Steam 中找到的游戏</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MainWindow</name>
+    <message>
+        <source>Open the spray folder</source>
+        <translation>打开喷漆文件夹</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Show Preview</source>
+        <translation>显示预览</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>应用到所选</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>清除所选</translation>
+    </message>
+    <message>
+        <source>Create Sprays</source>
+        <translation>生成喷漆</translation>
+    </message>
+    <message>
+        <source>Frame the chosen picture into a spray, see it as the game draws it, and save it to the library</source>
+        <translation>把选中的图片裁成喷漆，按游戏的画法预览，并保存到喷漆库</translation>
+    </message>
+    <message>
+        <source>Browse the sprays the game kept from servers, and keep the ones you like</source>
+        <translation>浏览游戏从服务器保存下来的喷漆，留下你喜欢的</translation>
+    </message>
+    <message>
+        <source>Leave each installed tempdecal.wad read-only, so that the game&apos;s Options screen cannot replace your spray</source>
+        <translation>将每个已安装的 tempdecal.wad 设为只读，这样游戏的选项界面就无法替换你的喷漆</translation>
+    </message>
+    <message>
+        <source>As the System</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message>
+        <source>Click on the help menu if you have</source>
+        <translation>如果你以前没用过 VELMR，</translation>
+    </message>
+    <message>
+        <source>not used VELMR before.</source>
+        <translation>请打开帮助菜单。</translation>
+    </message>
+    <message>
+        <source>Could not find ReadMe.txt!</source>
+        <translation>找不到 ReadMe.txt！</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>找不到文件！</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>spray list menu</comment>
+        <translation>制作喷漆(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;File Locations...</source>
+        <comment>File menu</comment>
+        <translation>文件位置(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Make Spray…</source>
+        <comment>File menu</comment>
+        <translation>制作喷漆(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in &amp;Games…</source>
+        <comment>File menu</comment>
+        <translation>游戏中见过的喷漆(&amp;G)…</translation>
+    </message>
+    <message>
+        <source>&amp;Protect Sprays from the Game</source>
+        <comment>File menu</comment>
+        <translation>防止游戏替换喷漆(&amp;P)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation>清除缓存的喷漆(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>File menu</comment>
+        <translation>语言(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <comment>Help menu</comment>
+        <translation>目录(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;View ReadMe.txt ...</source>
+        <comment>Help menu</comment>
+        <translation>查看 ReadMe.txt(&amp;V) ...</translation>
+    </message>
+    <message>
+        <source>&amp;About VELMR ...</source>
+        <comment>Help menu</comment>
+        <translation>关于 VELMR(&amp;A) ...</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::MakerDialog</name>
+    <message>
+        <source>Make Spray - %1</source>
+        <translation>制作喷漆 - %1</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>取景</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>缩放(&amp;Z)：</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>适应(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The whole picture inside the frame</source>
+        <translation>整张图片都在边框内</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ll</source>
+        <translation>填满(&amp;L)</translation>
+    </message>
+    <message>
+        <source>The frame covered by the picture</source>
+        <translation>图片铺满整个边框</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate 90°</source>
+        <translation>旋转 90°(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>镜像(&amp;M)</translation>
+    </message>
+    <message>
+        <source>See-through</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>A colour…</source>
+        <translation>一种颜色…</translation>
+    </message>
+    <message>
+        <source>&amp;Around the picture:</source>
+        <translation>图片周围(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Largest the game takes</source>
+        <translation>游戏能接受的最大尺寸</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>经典</translation>
+    </message>
+    <message>
+        <source>Every server (64 × 64 at most)</source>
+        <translation>所有服务器（最大 64 × 64）</translation>
+    </message>
+    <message>
+        <source>Chosen freely</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>尺寸(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>&amp;Width × height:</source>
+        <translation>宽 × 高(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarge small pictures</source>
+        <translation>放大小图片(&amp;E)</translation>
+    </message>
+    <message>
+        <source>None (solid)</source>
+        <translation>无（不透明）</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s own transparency</source>
+        <translation>图片自带的透明度</translation>
+    </message>
+    <message>
+        <source>A colour, everywhere</source>
+        <translation>某种颜色，所有位置</translation>
+    </message>
+    <message>
+        <source>A colour, where it touches the edge</source>
+        <translation>某种颜色，仅与边缘相连处</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>透明内容(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>阈值</translation>
+    </message>
+    <message>
+        <source>&amp;Cut-off:</source>
+        <translation>阈值(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Pick from the picture</source>
+        <translation>从图片中取色(&amp;P)</translation>
+    </message>
+    <message>
+        <source>C&amp;olour…</source>
+        <translation>颜色(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>容差</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>容差(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Remove the coloured &amp;fringe</source>
+        <translation>去除彩色毛边(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>平滑</translation>
+    </message>
+    <message>
+        <source>Sharp (pixel art)</source>
+        <translation>锐利（像素画）</translation>
+    </message>
+    <message>
+        <source>Scali&amp;ng:</source>
+        <translation>缩放方式(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Dither</source>
+        <translation>抖动(&amp;D)</translation>
+    </message>
+    <message>
+        <source>One-colour &amp;logo</source>
+        <translation>单色标志(&amp;G)</translation>
+    </message>
+    <message>
+        <source>In&amp;k…</source>
+        <translation>墨色(&amp;K)…</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>棋盘格</translation>
+    </message>
+    <message>
+        <source>Light wall</source>
+        <translation>浅色墙面</translation>
+    </message>
+    <message>
+        <source>Dark wall</source>
+        <translation>深色墙面</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>背景(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Colour around the picture</source>
+        <translation>图片周围的颜色</translation>
+    </message>
+    <message>
+        <source>See-through colour</source>
+        <translation>透明色</translation>
+    </message>
+    <message>
+        <source>Logo colour</source>
+        <translation>标志颜色</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1<byte value="xd"/>%2</source>
+        <translation>无法用 %1 制作喷漆<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>制作喷漆</translation>
+    </message>
+    <message>
+        <source>one-colour logo</source>
+        <translation>单色标志</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n 种颜色</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %3, WAD of %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 像素，%3，WAD 大小 %n 字节</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>无法将喷漆保存到 %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::OpenFolder</name>
+    <message>
+        <source>File already exists</source>
+        <translation>文件已存在</translation>
+    </message>
+    <message>
+        <source>another program changed %1 while it was being saved</source>
+        <translation>保存时另一个程序修改了 %1</translation>
+    </message>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>所有可用的名字都已被占用</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 is in the way and is not a file</source>
+        <translation>%1 挡住了位置，而且不是文件</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: it is not a file</source>
+        <translation>无法替换 %1：它不是文件</translation>
+    </message>
+    <message>
+        <source>cannot write beside %1: %2</source>
+        <translation>无法在 %1 旁边写入：%2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>无法保留 %1 的副本：%2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>无法替换 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is a link, not a folder</source>
+        <translation>它是链接，不是文件夹</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>它不是文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Protect</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a mod and why its spray was not changed</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed are now read-only, so that the game cannot replace them, in:</source>
+        <translation>
+            <numerusform>以下模组中 Velmira 安装的喷漆现已设为只读，游戏无法替换：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sprays Velmira installed can be replaced by the game again in:</source>
+        <translation>
+            <numerusform>以下模组中 Velmira 安装的喷漆又可以被游戏替换了：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These could not be changed:</source>
+        <translation>
+            <numerusform>以下项目无法更改：</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Settings</name>
+    <message>
+        <source>Could not save the settings to %1: it is not a settings file</source>
+        <translation>无法将设置保存到 %1：它不是设置文件</translation>
+    </message>
+    <message>
+        <source>Could not save the settings to %1</source>
+        <translation>无法将设置保存到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SprayView</name>
+    <message>
+        <source>The spray as the game draws it</source>
+        <translation>按游戏画法显示的喷漆</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Sprays</name>
+    <message>
+        <source>it is larger than the %1 MB a spray picture may be</source>
+        <translation>它超过了喷漆图片允许的 %1 MB</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: dropped files are copied into it.</source>
+        <translation>请先设置喷漆文件夹：拖入的文件会复制到那里。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it was not copied</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>These spray files in %1 are not listed: their names are not valid text, so they cannot be opened.<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Rename them to use them.</source>
+        <translation>
+            <numerusform>%1 中的以下喷漆文件没有列出：它们的文件名不是有效文本，无法打开。<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>重命名后即可使用。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Could not copy into %1<byte value="xd"/>%2</source>
+        <translation>
+            <numerusform>无法复制到 %1<byte value="xd"/>%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only pictures and WAD files join the spray library; these were not added:<byte value="xd"/>%1</source>
+        <translation>
+            <numerusform>只有图片和 WAD 文件可以加入喷漆库；以下文件没有加入：<byte value="xd"/>%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>图片是空的</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>无法启动减色处理</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>减色处理拒绝了这张图片</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>无法减少图片的颜色</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::LumpScript</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation>第 %1 行：引号没有闭合</translation>
+    </message>
+    <message>
+        <source>line %1: %2 needs a file name</source>
+        <translation>第 %1 行：%2 需要文件名</translation>
+    </message>
+    <message>
+        <source>line %1: unknown directive %2</source>
+        <translation>第 %1 行：未知指令 %2</translation>
+    </message>
+    <message>
+        <source>line %1: a lump line needs a type</source>
+        <translation>第 %1 行：数据块行需要类型</translation>
+    </message>
+    <message>
+        <source>line %1: the lump name %2 is 16 characters or more</source>
+        <translation>第 %1 行：数据块名 %2 有 16 个或更多字符</translation>
+    </message>
+    <message>
+        <source>line %1: lumps of type %2 are not supported</source>
+        <translation>第 %1 行：不支持类型为 %2 的数据块</translation>
+    </message>
+    <message>
+        <source>line %1: a miptex lump needs x, y, width and height</source>
+        <translation>第 %1 行：miptex 数据块需要 x、y、宽度和高度</translation>
+    </message>
+    <message>
+        <source>line %1: the lump&apos;s area is not valid</source>
+        <translation>第 %1 行：数据块的区域无效</translation>
+    </message>
+    <message>
+        <source>line %1: no $loadbmp before this lump</source>
+        <translation>第 %1 行：此数据块之前没有 $loadbmp</translation>
+    </message>
+    <message>
+        <source>the script names no $DEST file</source>
+        <translation>脚本没有指定 $DEST 文件</translation>
+    </message>
+    <message>
+        <source>the script holds no lump</source>
+        <translation>脚本中没有数据块</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>图片是空的</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>单色贴花</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>彩色喷漆</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>把喷漆限制在 64 × 64 的服务器不会显示它</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>照片用锐利缩放会出现马赛克</translation>
+    </message>
+    <message>
+        <source>The game would not use this spray: %1</source>
+        <translation>游戏不会使用这个喷漆：%1</translation>
+    </message>
+    <message>
+        <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
+        <translation>图片完全看不见：这个喷漆的每个像素都是透明的。请把图片移进边框，或减少透明的部分。</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Wad</name>
+    <message>
+        <source>the file is too small to be a WAD</source>
+        <translation>文件太小，不可能是 WAD</translation>
+    </message>
+    <message>
+        <source>the file is not a WAD3 file</source>
+        <translation>文件不是 WAD3 文件</translation>
+    </message>
+    <message>
+        <source>the directory lies outside the file</source>
+        <translation>目录位于文件之外</translation>
+    </message>
+    <message>
+        <source>the directory runs past the end of the file</source>
+        <translation>目录超出了文件末尾</translation>
+    </message>
+    <message>
+        <source>lump %1 is compressed</source>
+        <translation>数据块 %1 是压缩的</translation>
+    </message>
+    <message>
+        <source>lump %1 lies outside the file</source>
+        <translation>数据块 %1 位于文件之外</translation>
+    </message>
+    <message>
+        <source>the lumps add up to more than the file</source>
+        <translation>数据块加起来比文件还大</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s header is cut short</source>
+        <translation>图片头部不完整</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is not allowed</source>
+        <translation>不允许的图片尺寸 %1 x %2</translation>
+    </message>
+    <message>
+        <source>the picture runs past the end of its lump</source>
+        <translation>图片超出了所在数据块的末尾</translation>
+    </message>
+    <message>
+        <source>the palette is damaged</source>
+        <translation>调色板已损坏</translation>
+    </message>
+    <message>
+        <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
+        <translation>文件大小 %1 不在 1024 到 20480 字节之间</translation>
+    </message>
+    <message>
+        <source>the file holds %1 lumps, not one</source>
+        <translation>文件包含 %1 个数据块，而不是一个</translation>
+    </message>
+    <message>
+        <source>the directory is not at the end of the file</source>
+        <translation>目录不在文件末尾</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s sizes are wrong</source>
+        <translation>数据块的大小不对</translation>
+    </message>
+    <message>
+        <source>the mip levels&apos; offsets do not follow each other</source>
+        <translation>各级 mip 的偏移不连续</translation>
+    </message>
+    <message>
+        <source>the palette lies outside the lump</source>
+        <translation>调色板位于数据块之外</translation>
+    </message>
+    <message>
+        <source>the palette&apos;s colour count %1 is not 1 to 256</source>
+        <translation>调色板的颜色数 %1 不在 1 到 256 之间</translation>
+    </message>
+</context>
+</TS>
