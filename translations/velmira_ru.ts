@@ -2,6 +2,200 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CheckSpraysDialog</name>
+    <message numerus="yes">
+        <source>Mods checked: %1. Problems found: %n.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SprayCheck</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>no config file sets it: the engine&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mod folder cannot be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tempdecal.wad: the game has no spray to send. Use &quot;Create Sprays&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tempdecal.wad is not a plain file: the game cannot use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tempdecal.wad cannot be read, or is far larger than any spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game will not use it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spray Velmira installed, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A spray Velmira did not install, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not checked. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spray the game takes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2: every server shows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only: the Options screen cannot replace it. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not protected: %1 It replaces this spray when you press OK there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cache yet: the game makes one as it sees sprays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>custom.hpk is not a plain file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; sprays kept: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>custom.hpk cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large: %1. Clearing it lets the game keep new sprays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Xash3D.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmira installed no logo here. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others see it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You see theirs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It stays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn &amp;Uploads On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn &amp;Downloads On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make &amp;Every-Server Size…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Protect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear Cached Sprays…</source>
+        <translation type="unfinished">&amp;Очистить кэш спреев…</translation>
+    </message>
+</context>
+<context>
     <name>qlumpy</name>
     <message>
         <source>%1 is a link; the WAD is not written through it</source>
@@ -174,6 +368,73 @@
     <message>
         <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
         <translation>ВНИМАНИЕ: папка не существует:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Нажмите «Обновить» или проверьте папку спреев.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::CheckSpraysDialog</name>
+    <message>
+        <source>Check Sprays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spray checks, a row for each mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix the chosen mod:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mods to check: set the Half-Life folder in File Locations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the game first: its Options screen may be writing the spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sprays Velmira installed are now read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the game first: it keeps the cache open and writes it back.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -497,6 +758,50 @@
         <source>&amp;About VELMR ...</source>
         <comment>Help menu</comment>
         <translation>&amp;О программе VELMR ...</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Sprays…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the spray&apos;s picture in the spray list (or assign it to %1), then choose this fix again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spray maker could not be opened on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left alone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no cached sprays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %1 aside as %2? The game starts a new cache.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Cached Sprays</source>
+        <translation type="unfinished">Очистка кэша спреев</translation>
+    </message>
+    <message>
+        <source>The cache was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was moved aside as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be moved aside: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

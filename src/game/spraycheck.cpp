@@ -30,12 +30,9 @@ const QByteArray kDefaultLogoExt = QByteArrayLiteral("bmp");
 // The picture format Velmira writes into Xash3D's logos folder.
 const QByteArray kVelmiraLogoExt = QByteArrayLiteral("png");
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SprayCheck", text);
-}
-
 SprayCheckCell ok(const QString& detail) {
-    return SprayCheckCell{SprayCheckCell::State::Ok, tr("OK"), detail, SprayFix::None};
+    return SprayCheckCell{SprayCheckCell::State::Ok,
+                          QCoreApplication::translate("SprayCheck", "OK"), detail, SprayFix::None};
 }
 
 SprayCheckCell problem(const QString& text, SprayFix fix = SprayFix::None,
@@ -52,8 +49,11 @@ SprayCheckCell notApplicable(const QString& detail) {
 // Where a setting came from, for the player: "config.cfg line 12" or "the engine's default".
 QString origin(const ConfigSetting& setting) {
     if (setting.file.isEmpty())
-        return tr("no config file sets it: the engine's default");
-    return tr("%1 line %2").arg(setting.file).arg(setting.command.line);
+        return QCoreApplication::translate("SprayCheck",
+                                           "no config file sets it: the engine's default");
+    return QCoreApplication::translate("SprayCheck", "%1 line %2")
+        .arg(setting.file)
+        .arg(setting.command.line);
 }
 
 // A transfer switch (cl_allowupload, cl_allowdownload).
@@ -77,7 +77,8 @@ QString unreadConfig(const std::vector<ConfigFile>& files) {
         if (!file.problem.isEmpty())
             unread << QStringLiteral("%1: %2").arg(file.name, file.problem);
     return unread.isEmpty() ? QString()
-                            : tr("Not read: %1.").arg(unread.join(QStringLiteral("; ")));
+                            : QCoreApplication::translate("SprayCheck", "Not read: %1.")
+                                  .arg(unread.join(QStringLiteral("; ")));
 }
 
 }  // namespace
@@ -93,7 +94,9 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
     const OpenFolder game = OpenFolder::open(input.gameFolder, &reason);
     const OpenFolder mod = game.isOpen() ? game.child(input.mod, false, &reason) : OpenFolder();
     if (!mod.isOpen()) {
-        const QString text = tr("The mod folder cannot be opened: %1").arg(reason);
+        const QString text =
+            QCoreApplication::translate("SprayCheck", "The mod folder cannot be opened: %1")
+                .arg(reason);
         for (SprayCheckCell& each : result.cells)
             each = problem(text);
         return result;
@@ -104,16 +107,19 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
     QSize size;
     const OpenFolder::Kind kind = mod.kindOf(kSprayFile);
     if (kind == OpenFolder::Kind::Missing) {
-        cell(SprayCheck::Spray) =
-            problem(tr("No tempdecal.wad: the game has no spray to send. Use \"Create Sprays\"."));
+        cell(SprayCheck::Spray) = problem(QCoreApplication::translate(
+            "SprayCheck",
+            "No tempdecal.wad: the game has no spray to send. Use \"Create Sprays\"."));
     } else if (kind != OpenFolder::Kind::File) {
-        cell(SprayCheck::Spray) =
-            problem(tr("tempdecal.wad is not a plain file: the game cannot use it."));
+        cell(SprayCheck::Spray) = problem(QCoreApplication::translate(
+            "SprayCheck", "tempdecal.wad is not a plain file: the game cannot use it."));
     } else if (!(spray = mod.readFile(kSprayFile, kMaxSprayRead))) {
-        cell(SprayCheck::Spray) =
-            problem(tr("tempdecal.wad cannot be read, or is far larger than any spray."));
+        cell(SprayCheck::Spray) = problem(QCoreApplication::translate(
+            "SprayCheck", "tempdecal.wad cannot be read, or is far larger than any spray."));
     } else if (const auto taken = wad::checkSprayFile(*spray); !taken) {
-        cell(SprayCheck::Spray) = problem(tr("The game will not use it: %1").arg(taken.error()));
+        cell(SprayCheck::Spray) =
+            problem(QCoreApplication::translate("SprayCheck", "The game will not use it: %1")
+                        .arg(taken.error()));
         spray.reset();
     } else {
         if (const auto lumps = wad::readWad(*spray, 1); lumps && !lumps->empty())
@@ -121,53 +127,72 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
                 size = QSize(picture->width, picture->height);
         const QString hash = QString::fromLatin1(
             QCryptographicHash::hash(*spray, QCryptographicHash::Sha256).toHex());
-        const QString sized = tr("%1 \u00d7 %2 pixels").arg(size.width()).arg(size.height());
+        const QString sized = QCoreApplication::translate("SprayCheck", "%1 \u00d7 %2 pixels")
+                                  .arg(size.width())
+                                  .arg(size.height());
         if (!input.installed.isEmpty() && hash == input.installed)
-            cell(SprayCheck::Spray) = ok(tr("The spray Velmira installed, %1.").arg(sized));
+            cell(SprayCheck::Spray) =
+                ok(QCoreApplication::translate("SprayCheck", "The spray Velmira installed, %1.")
+                       .arg(sized));
         else if (!input.installed.isEmpty())
             cell(SprayCheck::Spray) = problem(
-                tr("Replaced since Velmira installed its spray (the Options screen's logo?)."),
+                QCoreApplication::translate(
+                    "SprayCheck",
+                    "Replaced since Velmira installed its spray (the Options screen's logo?)."),
                 SprayFix::None,
-                tr("Replaced since Velmira installed its spray here, %1: the game's Options "
-                   "screen writes its logo over it when you press OK there.")
+                QCoreApplication::translate(
+                    "SprayCheck",
+                    "Replaced since Velmira installed its spray here, %1: the game's Options "
+                    "screen writes its logo over it when you press OK there.")
                     .arg(sized));
         else
-            cell(SprayCheck::Spray) = ok(tr("A spray Velmira did not install, %1.").arg(sized));
+            cell(SprayCheck::Spray) =
+                ok(QCoreApplication::translate("SprayCheck", "A spray Velmira did not install, %1.")
+                       .arg(sized));
     }
 
     // Others see it, and you see theirs.
     const std::vector<ConfigFile> config = readModConfig(mod);
     const QString unread = unreadConfig(config);
-    cell(SprayCheck::Upload) =
-        transferCheck(config, QByteArrayLiteral("cl_allowupload"),
-                      tr("Uploads are off (%1 in %2 line %3): servers never get your spray."),
-                      SprayFix::TurnUploadsOn);
-    cell(SprayCheck::Download) =
-        transferCheck(config, QByteArrayLiteral("cl_allowdownload"),
-                      tr("Downloads are off (%1 in %2 line %3): you see no one else's spray."),
-                      SprayFix::TurnDownloadsOn);
+    cell(SprayCheck::Upload) = transferCheck(
+        config, QByteArrayLiteral("cl_allowupload"),
+        QCoreApplication::translate(
+            "SprayCheck", "Uploads are off (%1 in %2 line %3): servers never get your spray."),
+        SprayFix::TurnUploadsOn);
+    cell(SprayCheck::Download) = transferCheck(
+        config, QByteArrayLiteral("cl_allowdownload"),
+        QCoreApplication::translate(
+            "SprayCheck", "Downloads are off (%1 in %2 line %3): you see no one else's spray."),
+        SprayFix::TurnDownloadsOn);
     // A file the game would execute but Velmira did not read may set either switch.
     if (!unread.isEmpty())
         for (SprayCheck check : {SprayCheck::Upload, SprayCheck::Download})
-            cell(check) = problem(tr("Not checked. %1").arg(unread), SprayFix::None,
-                                  cell(check).detail + QLatin1Char(' ') + unread);
+            cell(check) =
+                problem(QCoreApplication::translate("SprayCheck", "Not checked. %1").arg(unread),
+                        SprayFix::None, cell(check).detail + QLatin1Char(' ') + unread);
 
     // Every server shows it.
     if (!spray)
-        cell(SprayCheck::EveryServer) = notApplicable(tr("No spray the game takes."));
+        cell(SprayCheck::EveryServer) =
+            notApplicable(QCoreApplication::translate("SprayCheck", "No spray the game takes."));
     else if (everyServerTakes(size))
         cell(SprayCheck::EveryServer) =
-            ok(tr("%1 \u00d7 %2: every server shows it.").arg(size.width()).arg(size.height()));
+            ok(QCoreApplication::translate("SprayCheck", "%1 \u00d7 %2: every server shows it.")
+                   .arg(size.width())
+                   .arg(size.height()));
     else
         cell(SprayCheck::EveryServer) =
-            problem(tr("%1 \u00d7 %2: servers that keep sprays to 64 \u00d7 64 do not show it.")
+            problem(QCoreApplication::translate(
+                        "SprayCheck",
+                        "%1 \u00d7 %2: servers that keep sprays to 64 \u00d7 64 do not show it.")
                         .arg(size.width())
                         .arg(size.height()),
                     SprayFix::EveryServerSize);
 
     // It stays: a read-only spray survives the Options screen writing its logo over it.
     if (!spray) {
-        cell(SprayCheck::Stays) = notApplicable(tr("No spray the game takes."));
+        cell(SprayCheck::Stays) =
+            notApplicable(QCoreApplication::translate("SprayCheck", "No spray the game takes."));
     } else {
         // The mode's bits, not whether this user may write it (an administrator always may).
         const QFileDevice::Permissions writable =
@@ -178,26 +203,35 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
         const ConfigSetting colour =
             settingOf(config, QByteArrayLiteral("cl_logocolor"), kDefaultLogoColour);
         const QString chosen =
-            tr("The Options screen has the logo \"%1\" (%2) chosen.")
+            QCoreApplication::translate("SprayCheck",
+                                        "The Options screen has the logo \"%1\" (%2) chosen.")
                 .arg(QString::fromLatin1(logo.value), QString::fromLatin1(colour.value));
         if (readOnly)
             cell(SprayCheck::Stays) =
-                ok(tr("Read-only: the Options screen cannot replace it. %1").arg(chosen));
+                ok(QCoreApplication::translate(
+                       "SprayCheck", "Read-only: the Options screen cannot replace it. %1")
+                       .arg(chosen));
         else
             cell(SprayCheck::Stays) =
-                problem(tr("Not protected: pressing OK in Options writes the logo \"%1\" over it.")
+                problem(QCoreApplication::translate(
+                            "SprayCheck",
+                            "Not protected: pressing OK in Options writes the logo \"%1\" over it.")
                             .arg(QString::fromLatin1(logo.value)),
                         input.installed.isEmpty() ? SprayFix::None : SprayFix::Protect,
-                        tr("Not protected: %1 It replaces this spray when you press OK there.")
+                        QCoreApplication::translate(
+                            "SprayCheck",
+                            "Not protected: %1 It replaces this spray when you press OK there.")
                             .arg(chosen));
     }
 
     // The cache of sprays seen on servers.
     const OpenFolder::Kind cacheKind = mod.kindOf(kSprayCacheName);
     if (cacheKind == OpenFolder::Kind::Missing) {
-        cell(SprayCheck::Cache) = ok(tr("No cache yet: the game makes one as it sees sprays."));
+        cell(SprayCheck::Cache) = ok(QCoreApplication::translate(
+            "SprayCheck", "No cache yet: the game makes one as it sees sprays."));
     } else if (cacheKind != OpenFolder::Kind::File) {
-        cell(SprayCheck::Cache) = problem(tr("custom.hpk is not a plain file."));
+        cell(SprayCheck::Cache) =
+            problem(QCoreApplication::translate("SprayCheck", "custom.hpk is not a plain file."));
     } else {
         const SeenCache seen = readSeenCache(input.gameFolder, input.mod);
         const qint64 bytes =
@@ -207,11 +241,15 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
             QCoreApplication::translate("SprayCheck", "%1; sprays kept: %n", nullptr, sprays)
                 .arg(QLocale::c().formattedDataSize(bytes));
         if (!seen.problem.isEmpty())
-            cell(SprayCheck::Cache) = problem(tr("custom.hpk cannot be read: %1").arg(seen.problem),
-                                              SprayFix::ClearCache);
+            cell(SprayCheck::Cache) =
+                problem(QCoreApplication::translate("SprayCheck", "custom.hpk cannot be read: %1")
+                            .arg(seen.problem),
+                        SprayFix::ClearCache);
         else if (bytes >= kLargeCacheBytes)
             cell(SprayCheck::Cache) =
-                problem(tr("Large: %1. Clearing it lets the game keep new sprays.").arg(held),
+                problem(QCoreApplication::translate(
+                            "SprayCheck", "Large: %1. Clearing it lets the game keep new sprays.")
+                            .arg(held),
                         SprayFix::ClearCache);
         else
             cell(SprayCheck::Cache) = ok(held);
@@ -219,20 +257,24 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
 
     // Xash3D: the engine packs logos/remapped.<cl_logoext> into the spray.
     if (!input.xash) {
-        cell(SprayCheck::XashLogo) = notApplicable(tr("Not Xash3D."));
+        cell(SprayCheck::XashLogo) =
+            notApplicable(QCoreApplication::translate("SprayCheck", "Not Xash3D."));
     } else {
         const ConfigSetting ext =
             settingOf(config, QByteArrayLiteral("cl_logoext"), kDefaultLogoExt);
         const QString where = QStringLiteral("cl_logoext \"%1\" (%2)")
                                   .arg(QString::fromLatin1(ext.value), origin(ext));
         if (input.installedLogo.isEmpty())
-            cell(SprayCheck::XashLogo) =
-                notApplicable(tr("Velmira installed no logo here. %1").arg(where));
+            cell(SprayCheck::XashLogo) = notApplicable(
+                QCoreApplication::translate("SprayCheck", "Velmira installed no logo here. %1")
+                    .arg(where));
         else if (ext.value.compare(kVelmiraLogoExt, Qt::CaseInsensitive) == 0)
             cell(SprayCheck::XashLogo) = ok(where);
         else
             cell(SprayCheck::XashLogo) = problem(
-                tr("The engine packs the .%1 logo, not Velmira's PNG: choose it in Customize.")
+                QCoreApplication::translate(
+                    "SprayCheck",
+                    "The engine packs the .%1 logo, not Velmira's PNG: choose it in Customize.")
                     .arg(QString::fromLatin1(ext.value)),
                 SprayFix::None, where);
     }
@@ -242,19 +284,19 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
 QString sprayCheckTitle(SprayCheck check) {
     switch (check) {
         case SprayCheck::Spray:
-            return tr("Spray");
+            return QCoreApplication::translate("SprayCheck", "Spray");
         case SprayCheck::Upload:
-            return tr("Others see it");
+            return QCoreApplication::translate("SprayCheck", "Others see it");
         case SprayCheck::Download:
-            return tr("You see theirs");
+            return QCoreApplication::translate("SprayCheck", "You see theirs");
         case SprayCheck::EveryServer:
-            return tr("Every server");
+            return QCoreApplication::translate("SprayCheck", "Every server");
         case SprayCheck::Stays:
-            return tr("It stays");
+            return QCoreApplication::translate("SprayCheck", "It stays");
         case SprayCheck::Cache:
-            return tr("Cache");
+            return QCoreApplication::translate("SprayCheck", "Cache");
         case SprayCheck::XashLogo:
-            return tr("Xash3D logo");
+            return QCoreApplication::translate("SprayCheck", "Xash3D logo");
     }
     return QString();
 }
@@ -264,15 +306,15 @@ QString sprayFixCaption(SprayFix fix) {
         case SprayFix::None:
             return QString();
         case SprayFix::TurnUploadsOn:
-            return tr("Turn &Uploads On");
+            return QCoreApplication::translate("SprayCheck", "Turn &Uploads On");
         case SprayFix::TurnDownloadsOn:
-            return tr("Turn &Downloads On");
+            return QCoreApplication::translate("SprayCheck", "Turn &Downloads On");
         case SprayFix::EveryServerSize:
-            return tr("Make &Every-Server Size\u2026");
+            return QCoreApplication::translate("SprayCheck", "Make &Every-Server Size\u2026");
         case SprayFix::Protect:
-            return tr("&Protect");
+            return QCoreApplication::translate("SprayCheck", "&Protect");
         case SprayFix::ClearCache:
-            return tr("C&lear Cached Sprays\u2026");
+            return QCoreApplication::translate("SprayCheck", "C&lear Cached Sprays\u2026");
     }
     return QString();
 }
