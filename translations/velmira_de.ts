@@ -5,9 +5,9 @@
     <name>CheckSpraysDialog</name>
     <message numerus="yes">
         <source>Mods checked: %1. Problems found: %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Geprüfte Mods: %1. %n Problem gefunden.</numerusform>
+            <numerusform>Geprüfte Mods: %1. %n Probleme gefunden.</numerusform>
         </translation>
     </message>
 </context>
@@ -15,182 +15,182 @@
     <name>SprayCheck</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>no config file sets it: the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>in keiner Konfigurationsdatei gesetzt: Standardwert der Engine</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile %2</translation>
     </message>
     <message>
         <source>Not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gelesen: %1.</translation>
     </message>
     <message>
         <source>The mod folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mod-Ordner kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>No tempdecal.wad: the game has no spray to send. Use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine tempdecal.wad: Das Spiel hat kein Spray zum Senden. Verwende „Sprays erstellen“.</translation>
     </message>
     <message>
         <source>tempdecal.wad is not a plain file: the game cannot use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>tempdecal.wad ist keine normale Datei: Das Spiel kann sie nicht verwenden.</translation>
     </message>
     <message>
         <source>tempdecal.wad cannot be read, or is far larger than any spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>tempdecal.wad kann nicht gelesen werden oder ist viel größer als jedes Spray.</translation>
     </message>
     <message>
         <source>The game will not use it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel verwendet sie nicht: %1</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 Pixel</translation>
     </message>
     <message>
         <source>The spray Velmira installed, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das von Velmira installierte Spray, %1.</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt, seit Velmira sein Spray installiert hat (das Logo aus den Optionen?).</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt, seit Velmira sein Spray hier installiert hat, jetzt %1: Die Optionen des Spiels überschreiben es mit ihrem Logo, wenn du dort auf „OK“ klickst.</translation>
     </message>
     <message>
         <source>A spray Velmira did not install, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spray, das nicht von Velmira installiert wurde, %1.</translation>
     </message>
     <message>
         <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uploads sind aus (%1 in %2 Zeile %3): Server bekommen dein Spray nie.</translation>
     </message>
     <message>
         <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads sind aus (%1 in %2 Zeile %3): Du siehst die Sprays anderer Spieler nicht.</translation>
     </message>
     <message>
         <source>Not checked. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geprüft. %1</translation>
     </message>
     <message>
         <source>No spray the game takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Spray, das das Spiel nimmt.</translation>
     </message>
     <message>
         <source>%1 × %2: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2: Jeder Server zeigt es.</translation>
     </message>
     <message>
         <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2: Server, die Sprays auf 64 × 64 begrenzen, zeigen es nicht.</translation>
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Optionen ist das Logo „%1“ (%2) gewählt.</translation>
     </message>
     <message>
         <source>Read-only: the Options screen cannot replace it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt: Die Optionen können es nicht ersetzen. %1</translation>
     </message>
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschützt: „OK“ in den Optionen überschreibt es mit dem Logo „%1“.</translation>
     </message>
     <message>
         <source>Not protected: %1 It replaces this spray when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschützt: %1 Es ersetzt dieses Spray, wenn du dort auf „OK“ klickst.</translation>
     </message>
     <message>
         <source>No cache yet: the game makes one as it sees sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Cache: Das Spiel legt einen an, sobald es Sprays sieht.</translation>
     </message>
     <message>
         <source>custom.hpk is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>custom.hpk ist keine normale Datei.</translation>
     </message>
     <message numerus="yes">
         <source>%1; sprays kept: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; %n Spray gespeichert</numerusform>
+            <numerusform>%1; %n Sprays gespeichert</numerusform>
         </translation>
     </message>
     <message>
         <source>custom.hpk cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>custom.hpk kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß: %1. Nach dem Löschen kann das Spiel wieder neue Sprays speichern.</translation>
     </message>
     <message>
         <source>Not Xash3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Xash3D.</translation>
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmira hat hier kein Logo installiert. %1</translation>
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Engine packt das .%1-Logo, nicht Velmiras PNG: Wähle es unter „Customize“ (Anpassen).</translation>
     </message>
     <message>
         <source>Spray</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray</translation>
     </message>
     <message>
         <source>Others see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere sehen es</translation>
     </message>
     <message>
         <source>You see theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>Du siehst ihre</translation>
     </message>
     <message>
         <source>Every server</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Server</translation>
     </message>
     <message>
         <source>It stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleibt erhalten</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <source>Xash3D logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D-Logo</translation>
     </message>
     <message>
         <source>Turn &amp;Uploads On</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uploads einschalten</translation>
     </message>
     <message>
         <source>Turn &amp;Downloads On</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Downloads einschalten</translation>
     </message>
     <message>
         <source>Make &amp;Every-Server Size…</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe für &amp;jeden Server…</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schützen</translation>
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
-        <translation type="unfinished">Zwischengespeicherte Sprays &amp;löschen…</translation>
+        <translation>Zwischengespeicherte Sprays &amp;löschen…</translation>
     </message>
 </context>
 <context>
@@ -369,67 +369,67 @@
     <name>velmira::CheckSpraysDialog</name>
     <message>
         <source>Check Sprays</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprays prüfen</translation>
     </message>
     <message>
         <source>Spray checks, a row for each mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray-Prüfungen, eine Zeile pro Mod</translation>
     </message>
     <message>
         <source>Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geprüft…</translation>
     </message>
     <message>
         <source>Fix the chosen mod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die gewählte Mod beheben:</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>cl_allowupload in der einen Zeile, die es ausschaltet, auf 1 setzen und eine Kopie der unveränderten Datei behalten</translation>
     </message>
     <message>
         <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>cl_allowdownload in der einen Zeile, die es ausschaltet, auf 1 setzen und eine Kopie der unveränderten Datei behalten</translation>
     </message>
     <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>„Spray machen“ mit dem Spray-Bild der Mod öffnen, mit der Größe „Jeder Server“ gewählt</translation>
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
-        <translation type="unfinished"></translation>
+        <translation>Die von Velmira installierten Sprays schreibgeschützt lassen, wie es „Sprays vor dem Spiel schützen“ tut</translation>
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Cache der Mod mit den auf Servern gesehenen Sprays beiseitelegen (umbenennen)</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut prüfen</translation>
     </message>
     <message>
         <source>No mods to check: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Mods zu prüfen: Lege den Half-Life-Ordner unter „Speicherorte“ fest.</translation>
     </message>
     <message>
         <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Spray machen“ ist mit der Größe „Jeder Server“ geöffnet: Speichere das Spray und verwende dann „Sprays erstellen“.</translation>
     </message>
     <message>
         <source>Quit the game first: its Options screen may be writing the spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beende zuerst das Spiel: Seine Optionen schreiben vielleicht gerade das Spray.</translation>
     </message>
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die von Velmira installierten Sprays sind jetzt schreibgeschützt.</translation>
     </message>
     <message>
         <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beende zuerst das Spiel: Es hält den Cache offen und schreibt ihn zurück.</translation>
     </message>
 </context>
 <context>
@@ -756,47 +756,47 @@
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprays p&amp;rüfen…</translation>
     </message>
     <message>
         <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
-        <translation type="unfinished"></translation>
+        <translation>Für jede Mod sehen, ob andere dein Spray sehen und du ihre, und beheben, was sich gefahrlos beheben lässt</translation>
     </message>
     <message>
         <source>Choose the spray&apos;s picture in the spray list (or assign it to %1), then choose this fix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle das Bild des Sprays in der Spray-Liste (oder weise es %1 zu) und wähle diese Korrektur dann erneut.</translation>
     </message>
     <message>
         <source>The spray maker could not be opened on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Spray machen“ konnte mit %1 nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angerührt: %1</translation>
     </message>
     <message>
         <source>%1 has no cached sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine zwischengespeicherten Sprays.</translation>
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 umbenennen? Das Spiel legt einen neuen Cache an.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
-        <translation type="unfinished">Zwischengespeicherte Sprays löschen</translation>
+        <translation>Zwischengespeicherte Sprays löschen</translation>
     </message>
     <message>
         <source>The cache was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cache wurde so gelassen, wie er ist.</translation>
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde in %2 umbenannt.</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht umbenannt werden: %2</translation>
     </message>
 </context>
 <context>

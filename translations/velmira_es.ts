@@ -5,9 +5,9 @@
     <name>CheckSpraysDialog</name>
     <message numerus="yes">
         <source>Mods checked: %1. Problems found: %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mods comprobados: %1. %n problema encontrado.</numerusform>
+            <numerusform>Mods comprobados: %1. %n problemas encontrados.</numerusform>
         </translation>
     </message>
 </context>
@@ -15,182 +15,182 @@
     <name>SprayCheck</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>no config file sets it: the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún archivo de configuración lo define: el valor predeterminado del motor</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2</translation>
     </message>
     <message>
         <source>Not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin leer: %1.</translation>
     </message>
     <message>
         <source>The mod folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta del mod: %1</translation>
     </message>
     <message>
         <source>No tempdecal.wad: the game has no spray to send. Use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay tempdecal.wad: el juego no tiene ningún spray que enviar. Usa &quot;Crear sprays&quot;.</translation>
     </message>
     <message>
         <source>tempdecal.wad is not a plain file: the game cannot use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>tempdecal.wad no es un archivo normal: el juego no puede usarlo.</translation>
     </message>
     <message>
         <source>tempdecal.wad cannot be read, or is far larger than any spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer tempdecal.wad, o es mucho más grande que cualquier spray.</translation>
     </message>
     <message>
         <source>The game will not use it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego no lo usará: %1</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 píxeles</translation>
     </message>
     <message>
         <source>The spray Velmira installed, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El spray que instaló Velmira, %1.</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazado desde que Velmira instaló su spray (¿el logo de la pantalla de Opciones?).</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazado desde que Velmira instaló su spray aquí, %1: la pantalla de Opciones del juego escribe su logo encima si pulsas Aceptar allí.</translation>
     </message>
     <message>
         <source>A spray Velmira did not install, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spray que no instaló Velmira, %1.</translation>
     </message>
     <message>
         <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las subidas están desactivadas (%1 en %2, línea %3): los servidores nunca reciben tu spray.</translation>
     </message>
     <message>
         <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las descargas están desactivadas (%1 en %2, línea %3): no ves los sprays de nadie más.</translation>
     </message>
     <message>
         <source>Not checked. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin comprobar. %1</translation>
     </message>
     <message>
         <source>No spray the game takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún spray que acepte el juego.</translation>
     </message>
     <message>
         <source>%1 × %2: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2: todos los servidores lo muestran.</translation>
     </message>
     <message>
         <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2: los servidores que limitan los sprays a 64 × 64 no lo muestran.</translation>
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla de Opciones tiene elegido el logo &quot;%1&quot; (%2).</translation>
     </message>
     <message>
         <source>Read-only: the Options screen cannot replace it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo lectura: la pantalla de Opciones no puede reemplazarlo. %1</translation>
     </message>
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin proteger: al pulsar Aceptar en Opciones se escribe el logo &quot;%1&quot; encima.</translation>
     </message>
     <message>
         <source>Not protected: %1 It replaces this spray when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin proteger: %1 Ese logo reemplaza este spray si pulsas Aceptar allí.</translation>
     </message>
     <message>
         <source>No cache yet: the game makes one as it sees sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay caché: el juego crea una a medida que ve sprays.</translation>
     </message>
     <message>
         <source>custom.hpk is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>custom.hpk no es un archivo normal.</translation>
     </message>
     <message numerus="yes">
         <source>%1; sprays kept: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; %n spray guardado</numerusform>
+            <numerusform>%1; %n sprays guardados</numerusform>
         </translation>
     </message>
     <message>
         <source>custom.hpk cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer custom.hpk: %1</translation>
     </message>
     <message>
         <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande: %1. Borrarla permite que el juego guarde sprays nuevos.</translation>
     </message>
     <message>
         <source>Not Xash3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es Xash3D.</translation>
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmira no instaló ningún logo aquí. %1</translation>
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>El motor empaqueta el logo .%1, no el PNG de Velmira: elígelo en Personalizar.</translation>
     </message>
     <message>
         <source>Spray</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray</translation>
     </message>
     <message>
         <source>Others see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Los demás lo ven</translation>
     </message>
     <message>
         <source>You see theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tú ves los suyos</translation>
     </message>
     <message>
         <source>Every server</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los servidores</translation>
     </message>
     <message>
         <source>It stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Se conserva</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché</translation>
     </message>
     <message>
         <source>Xash3D logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Xash3D</translation>
     </message>
     <message>
         <source>Turn &amp;Uploads On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar &amp;subidas</translation>
     </message>
     <message>
         <source>Turn &amp;Downloads On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar &amp;descargas</translation>
     </message>
     <message>
         <source>Make &amp;Every-Server Size…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño para todos los servidores…</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proteger</translation>
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
-        <translation type="unfinished">&amp;Borrar sprays en caché…</translation>
+        <translation>&amp;Borrar sprays en caché…</translation>
     </message>
 </context>
 <context>
@@ -369,67 +369,67 @@
     <name>velmira::CheckSpraysDialog</name>
     <message>
         <source>Check Sprays</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar sprays</translation>
     </message>
     <message>
         <source>Spray checks, a row for each mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobaciones de sprays, una fila por mod</translation>
     </message>
     <message>
         <source>Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando…</translation>
     </message>
     <message>
         <source>Fix the chosen mod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arreglar el mod elegido:</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon cl_allowupload a 1 en la única línea que lo desactiva, guardando una copia del archivo tal como estaba</translation>
     </message>
     <message>
         <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon cl_allowdownload a 1 en la única línea que lo desactiva, guardando una copia del archivo tal como estaba</translation>
     </message>
     <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el editor de sprays con la imagen del spray del mod y el tamaño para todos los servidores elegido</translation>
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja como de solo lectura los sprays que instaló Velmira, igual que &quot;Proteger sprays del juego&quot;</translation>
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparta la caché del mod con los sprays vistos en servidores</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar de &amp;nuevo</translation>
     </message>
     <message>
         <source>No mods to check: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay mods que comprobar: elige la carpeta de Half-Life en Ubicación de archivos.</translation>
     </message>
     <message>
         <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El editor de sprays está abierto con el tamaño para todos los servidores elegido: guarda el spray y luego usa &quot;Crear sprays&quot;.</translation>
     </message>
     <message>
         <source>Quit the game first: its Options screen may be writing the spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra primero el juego: puede que su pantalla de Opciones esté escribiendo el spray.</translation>
     </message>
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los sprays que instaló Velmira ahora son de solo lectura.</translation>
     </message>
     <message>
         <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra primero el juego: mantiene la caché abierta y la vuelve a escribir.</translation>
     </message>
 </context>
 <context>
@@ -756,47 +756,47 @@
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprobar sprays…</translation>
     </message>
     <message>
         <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira en cada mod si los demás verán tu spray y tú los suyos, y arregla lo que se pueda arreglar sin riesgo</translation>
     </message>
     <message>
         <source>Choose the spray&apos;s picture in the spray list (or assign it to %1), then choose this fix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la imagen del spray en la lista de sprays (o asígnala a %1) y luego vuelve a elegir este arreglo.</translation>
     </message>
     <message>
         <source>The spray maker could not be opened on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el editor de sprays con %1.</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se tocó: %1</translation>
     </message>
     <message>
         <source>%1 has no cached sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene sprays en caché.</translation>
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Apartar %1 como %2? El juego empezará una caché nueva.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
-        <translation type="unfinished">Borrar sprays en caché</translation>
+        <translation>Borrar sprays en caché</translation>
     </message>
     <message>
         <source>The cache was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La caché se dejó como estaba.</translation>
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se apartó como %2.</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo apartar %1: %2</translation>
     </message>
 </context>
 <context>

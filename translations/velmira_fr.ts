@@ -5,9 +5,9 @@
     <name>CheckSpraysDialog</name>
     <message numerus="yes">
         <source>Mods checked: %1. Problems found: %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mods vérifiés : %1. Problème trouvé : %n.</numerusform>
+            <numerusform>Mods vérifiés : %1. Problèmes trouvés : %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -15,182 +15,182 @@
     <name>SprayCheck</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>no config file sets it: the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier de config ne la définit : valeur par défaut du moteur</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne %2</translation>
     </message>
     <message>
         <source>Not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers non lus : %1.</translation>
     </message>
     <message>
         <source>The mod folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du mod ne peut pas être ouvert : %1</translation>
     </message>
     <message>
         <source>No tempdecal.wad: the game has no spray to send. Use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de tempdecal.wad : le jeu n’a aucun spray à envoyer. Utilisez « Créer les sprays ».</translation>
     </message>
     <message>
         <source>tempdecal.wad is not a plain file: the game cannot use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>tempdecal.wad n’est pas un fichier ordinaire : le jeu ne peut pas l’utiliser.</translation>
     </message>
     <message>
         <source>tempdecal.wad cannot be read, or is far larger than any spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>tempdecal.wad ne peut pas être lu, ou il est bien plus gros que n’importe quel spray.</translation>
     </message>
     <message>
         <source>The game will not use it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu ne l’utilisera pas : %1</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pixels</translation>
     </message>
     <message>
         <source>The spray Velmira installed, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le spray installé par Velmira, %1.</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacé depuis que Velmira a installé son spray (le logo de l’écran Options ?).</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacé depuis que Velmira a installé son spray ici, %1 : l’écran Options du jeu écrit son logo par-dessus quand vous y cliquez sur OK.</translation>
     </message>
     <message>
         <source>A spray Velmira did not install, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spray que Velmira n’a pas installé, %1.</translation>
     </message>
     <message>
         <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’envoi est désactivé (%1 dans %2 ligne %3) : les serveurs ne reçoivent jamais votre spray.</translation>
     </message>
     <message>
         <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement est désactivé (%1 dans %2 ligne %3) : vous ne voyez le spray de personne d’autre.</translation>
     </message>
     <message>
         <source>Not checked. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non vérifié. %1</translation>
     </message>
     <message>
         <source>No spray the game takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun spray que le jeu accepte.</translation>
     </message>
     <message>
         <source>%1 × %2: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 : tous les serveurs l’affichent.</translation>
     </message>
     <message>
         <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 : les serveurs qui limitent les sprays à 64 × 64 ne l’affichent pas.</translation>
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le logo choisi dans l’écran Options est « %1 » (%2).</translation>
     </message>
     <message>
         <source>Read-only: the Options screen cannot replace it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En lecture seule : l’écran Options ne peut pas le remplacer. %1</translation>
     </message>
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non protégé : cliquer sur OK dans Options écrit le logo « %1 » par-dessus.</translation>
     </message>
     <message>
         <source>Not protected: %1 It replaces this spray when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non protégé : %1 Il remplace ce spray quand vous cliquez sur OK dans l’écran Options.</translation>
     </message>
     <message>
         <source>No cache yet: the game makes one as it sees sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de cache : le jeu en crée un quand il voit des sprays.</translation>
     </message>
     <message>
         <source>custom.hpk is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>custom.hpk n’est pas un fichier ordinaire.</translation>
     </message>
     <message numerus="yes">
         <source>%1; sprays kept: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ; spray gardé : %n</numerusform>
+            <numerusform>%1 ; sprays gardés : %n</numerusform>
         </translation>
     </message>
     <message>
         <source>custom.hpk cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>custom.hpk ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumineux : %1. Le vider permet au jeu de garder de nouveaux sprays.</translation>
     </message>
     <message>
         <source>Not Xash3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas Xash3D.</translation>
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmira n’a installé aucun logo ici. %1</translation>
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur met le logo .%1 dans le spray, pas le PNG de Velmira : choisissez le PNG dans Personnaliser.</translation>
     </message>
     <message>
         <source>Spray</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray</translation>
     </message>
     <message>
         <source>Others see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Les autres le voient</translation>
     </message>
     <message>
         <source>You see theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous voyez les leurs</translation>
     </message>
     <message>
         <source>Every server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les serveurs</translation>
     </message>
     <message>
         <source>It stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <source>Xash3D logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo Xash3D</translation>
     </message>
     <message>
         <source>Turn &amp;Uploads On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer l’&amp;envoi</translation>
     </message>
     <message>
         <source>Turn &amp;Downloads On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le &amp;téléchargement</translation>
     </message>
     <message>
         <source>Make &amp;Every-Server Size…</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille pour tous les &amp;serveurs…</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protéger</translation>
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
-        <translation type="unfinished">&amp;Vider le cache des sprays…</translation>
+        <translation>&amp;Vider le cache des sprays…</translation>
     </message>
 </context>
 <context>
@@ -369,67 +369,67 @@
     <name>velmira::CheckSpraysDialog</name>
     <message>
         <source>Check Sprays</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les sprays</translation>
     </message>
     <message>
         <source>Spray checks, a row for each mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifications des sprays, une ligne par mod</translation>
     </message>
     <message>
         <source>Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification…</translation>
     </message>
     <message>
         <source>Fix the chosen mod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger le mod choisi :</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre cl_allowupload à 1 sur la seule ligne qui le désactive, en gardant une copie du fichier tel qu’il était</translation>
     </message>
     <message>
         <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre cl_allowdownload à 1 sur la seule ligne qui le désactive, en gardant une copie du fichier tel qu’il était</translation>
     </message>
     <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir « Faire un spray » sur l’image du spray du mod, avec la taille « Tous les serveurs » choisie</translation>
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser en lecture seule les sprays installés par Velmira, comme le fait « Protéger les sprays du jeu »</translation>
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre de côté le cache du mod, où sont gardés les sprays vus sur les serveurs</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier à &amp;nouveau</translation>
     </message>
     <message>
         <source>No mods to check: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mod à vérifier : choisissez le dossier de Half-Life dans Emplacement des fichiers.</translation>
     </message>
     <message>
         <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>« Faire un spray » est ouvert avec la taille « Tous les serveurs » choisie : enregistrez le spray, puis utilisez « Créer les sprays ».</translation>
     </message>
     <message>
         <source>Quit the game first: its Options screen may be writing the spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittez d’abord le jeu : son écran Options est peut-être en train d’écrire le spray.</translation>
     </message>
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sprays installés par Velmira sont maintenant en lecture seule.</translation>
     </message>
     <message>
         <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittez d’abord le jeu : il garde le cache ouvert et le réécrit.</translation>
     </message>
 </context>
 <context>
@@ -756,47 +756,47 @@
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vé&amp;rifier les sprays…</translation>
     </message>
     <message>
         <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir pour chaque mod si les autres verront votre spray, et vous les leurs, et corriger ce qui peut l’être sans risque</translation>
     </message>
     <message>
         <source>Choose the spray&apos;s picture in the spray list (or assign it to %1), then choose this fix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’image du spray dans la liste des sprays (ou appliquez-la à %1), puis choisissez de nouveau cette correction.</translation>
     </message>
     <message>
         <source>The spray maker could not be opened on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>« Faire un spray » n’a pas pu être ouvert sur %1.</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissés tels quels : %1</translation>
     </message>
     <message>
         <source>%1 has no cached sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas de sprays en cache.</translation>
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre %1 de côté sous le nom %2 ? Le jeu commencera un nouveau cache.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
-        <translation type="unfinished">Vider le cache des sprays</translation>
+        <translation>Vider le cache des sprays</translation>
     </message>
     <message>
         <source>The cache was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cache a été laissé tel quel.</translation>
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été mis de côté sous le nom %2.</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être mis de côté : %2</translation>
     </message>
 </context>
 <context>

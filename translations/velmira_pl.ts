@@ -5,10 +5,10 @@
     <name>CheckSpraysDialog</name>
     <message numerus="yes">
         <source>Mods checked: %1. Problems found: %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sprawdzone mody: %1. Znaleziono %n problem.</numerusform>
+            <numerusform>Sprawdzone mody: %1. Znaleziono %n problemy.</numerusform>
+            <numerusform>Sprawdzone mody: %1. Znaleziono %n problemów.</numerusform>
         </translation>
     </message>
 </context>
@@ -16,183 +16,183 @@
     <name>SprayCheck</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>no config file sets it: the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>żaden plik konfiguracyjny tego nie ustawia: domyślna wartość silnika</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, wiersz %2</translation>
     </message>
     <message>
         <source>Not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie odczytano: %1.</translation>
     </message>
     <message>
         <source>The mod folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć folderu moda: %1</translation>
     </message>
     <message>
         <source>No tempdecal.wad: the game has no spray to send. Use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak tempdecal.wad: gra nie ma sprayu do wysłania. Użyj „Utwórz spraye”.</translation>
     </message>
     <message>
         <source>tempdecal.wad is not a plain file: the game cannot use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>tempdecal.wad nie jest zwykłym plikiem: gra nie może go użyć.</translation>
     </message>
     <message>
         <source>tempdecal.wad cannot be read, or is far larger than any spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać tempdecal.wad albo jest on o wiele większy niż jakikolwiek spray.</translation>
     </message>
     <message>
         <source>The game will not use it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra go nie użyje: %1</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pikseli</translation>
     </message>
     <message>
         <source>The spray Velmira installed, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray zainstalowany przez Velmirę, %1.</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpiony od czasu, gdy Velmira zainstalowała swój spray (logo z ekranu Opcji?).</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpiony od czasu, gdy Velmira zainstalowała tu swój spray, %1: ekran Opcji gry nadpisuje go swoim logo, gdy klikniesz tam „OK”.</translation>
     </message>
     <message>
         <source>A spray Velmira did not install, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray, którego nie zainstalowała Velmira, %1.</translation>
     </message>
     <message>
         <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyłanie jest wyłączone (%1 w %2, wiersz %3): serwery nigdy nie dostaną twojego sprayu.</translation>
     </message>
     <message>
         <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieranie jest wyłączone (%1 w %2, wiersz %3): nie widzisz sprayów innych graczy.</translation>
     </message>
     <message>
         <source>Not checked. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie sprawdzono. %1</translation>
     </message>
     <message>
         <source>No spray the game takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak sprayu, który przyjmuje gra.</translation>
     </message>
     <message>
         <source>%1 × %2: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2: każdy serwer go pokaże.</translation>
     </message>
     <message>
         <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2: serwery ograniczające spraye do 64 × 64 go nie pokażą.</translation>
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na ekranie Opcji wybrane jest logo „%1” (%2).</translation>
     </message>
     <message>
         <source>Read-only: the Options screen cannot replace it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko do odczytu: ekran Opcji nie może go zastąpić. %1</translation>
     </message>
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niechroniony: kliknięcie „OK” w Opcjach nadpisze go logo „%1”.</translation>
     </message>
     <message>
         <source>Not protected: %1 It replaces this spray when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niechroniony: %1 To logo zastąpi ten spray, gdy klikniesz tam „OK”.</translation>
     </message>
     <message>
         <source>No cache yet: the game makes one as it sees sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeszcze nie ma cache: gra utworzy go, gdy zobaczy spraye.</translation>
     </message>
     <message>
         <source>custom.hpk is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>custom.hpk nie jest zwykłym plikiem.</translation>
     </message>
     <message numerus="yes">
         <source>%1; sprays kept: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; %n zachowany spray</numerusform>
+            <numerusform>%1; %n zachowane spraye</numerusform>
+            <numerusform>%1; %n zachowanych sprayów</numerusform>
         </translation>
     </message>
     <message>
         <source>custom.hpk cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać custom.hpk: %1</translation>
     </message>
     <message>
         <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duży: %1. Wyczyszczenie go pozwoli grze zachowywać nowe spraye.</translation>
     </message>
     <message>
         <source>Not Xash3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie Xash3D.</translation>
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmira nie zainstalowała tu logo. %1</translation>
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silnik pakuje logo .%1, a nie PNG od Velmiry: wybierz je w „Customize”.</translation>
     </message>
     <message>
         <source>Spray</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray</translation>
     </message>
     <message>
         <source>Others see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Inni go widzą</translation>
     </message>
     <message>
         <source>You see theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ty widzisz ich</translation>
     </message>
     <message>
         <source>Every server</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy serwer</translation>
     </message>
     <message>
         <source>It stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Przetrwa</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <source>Xash3D logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo Xash3D</translation>
     </message>
     <message>
         <source>Turn &amp;Uploads On</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz &amp;wysyłanie</translation>
     </message>
     <message>
         <source>Turn &amp;Downloads On</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz &amp;pobieranie</translation>
     </message>
     <message>
         <source>Make &amp;Every-Server Size…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar dla każdego serwera…</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chroń</translation>
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
-        <translation type="unfinished">Wyczyść spr&amp;aye w cache…</translation>
+        <translation>Wyczyść spr&amp;aye w cache…</translation>
     </message>
 </context>
 <context>
@@ -374,67 +374,67 @@
     <name>velmira::CheckSpraysDialog</name>
     <message>
         <source>Check Sprays</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie sprayów</translation>
     </message>
     <message>
         <source>Spray checks, a row for each mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki sprawdzania sprayów, jeden wiersz na każdy mod</translation>
     </message>
     <message>
         <source>Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie…</translation>
     </message>
     <message>
         <source>Fix the chosen mod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Napraw wybrany mod:</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw cl_allowupload na 1 w jedynym wierszu, który go wyłącza, zachowując kopię pliku w pierwotnej postaci</translation>
     </message>
     <message>
         <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw cl_allowdownload na 1 w jedynym wierszu, który go wyłącza, zachowując kopię pliku w pierwotnej postaci</translation>
     </message>
     <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz okno „Zrób spray” z obrazem sprayu tego moda i wybranym rozmiarem „Każdy serwer”</translation>
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
-        <translation type="unfinished"></translation>
+        <translation>Zostaw spraye zainstalowane przez Velmirę tylko do odczytu, tak jak robi to „Chroń spraye przed grą”</translation>
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż na bok cache moda ze sprayami widzianymi na serwerach</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprawdź ponownie</translation>
     </message>
     <message>
         <source>No mods to check: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak modów do sprawdzenia: ustaw folder Half-Life w oknie „Lokalizacje plików”.</translation>
     </message>
     <message>
         <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno „Zrób spray” jest otwarte z wybranym rozmiarem „Każdy serwer”: zapisz spray, a potem użyj „Utwórz spraye”.</translation>
     </message>
     <message>
         <source>Quit the game first: its Options screen may be writing the spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zamknij grę: jej ekran Opcji może właśnie zapisywać spray.</translation>
     </message>
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spraye zainstalowane przez Velmirę są teraz tylko do odczytu.</translation>
     </message>
     <message>
         <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zamknij grę: trzyma cache otwarty i zapisuje go z powrotem.</translation>
     </message>
 </context>
 <context>
@@ -761,47 +761,47 @@
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprawdź spraye…</translation>
     </message>
     <message>
         <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź dla każdego moda, czy inni zobaczą twój spray, a ty ich, i napraw to, co da się bezpiecznie naprawić</translation>
     </message>
     <message>
         <source>Choose the spray&apos;s picture in the spray list (or assign it to %1), then choose this fix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz obraz sprayu na liście sprayów (albo przypisz go do %1), a potem ponownie wybierz tę poprawkę.</translation>
     </message>
     <message>
         <source>The spray maker could not be opened on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć okna „Zrób spray” z obrazem %1.</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostawiono bez zmian: %1</translation>
     </message>
     <message>
         <source>%1 has no cached sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma sprayów w cache.</translation>
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłożyć %1 na bok jako %2? Gra utworzy nowy cache.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
-        <translation type="unfinished">Czyszczenie sprayów w cache</translation>
+        <translation>Czyszczenie sprayów w cache</translation>
     </message>
     <message>
         <source>The cache was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache pozostawiono bez zmian.</translation>
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 odłożono na bok jako %2.</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odłożyć %1 na bok: %2</translation>
     </message>
 </context>
 <context>

@@ -5,9 +5,9 @@
     <name>CheckSpraysDialog</name>
     <message numerus="yes">
         <source>Mods checked: %1. Problems found: %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mods verificados: %1. Problemas encontrados: %n.</numerusform>
+            <numerusform>Mods verificados: %1. Problemas encontrados: %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -15,182 +15,182 @@
     <name>SprayCheck</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>no config file sets it: the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo de configuração o define: padrão da engine</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, linha %2</translation>
     </message>
     <message>
         <source>Not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler: %1.</translation>
     </message>
     <message>
         <source>The mod folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do mod não pode ser aberta: %1</translation>
     </message>
     <message>
         <source>No tempdecal.wad: the game has no spray to send. Use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem tempdecal.wad: o jogo não tem spray para enviar. Use &quot;Criar sprays&quot;.</translation>
     </message>
     <message>
         <source>tempdecal.wad is not a plain file: the game cannot use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempdecal.wad não é um arquivo comum: o jogo não consegue usá-lo.</translation>
     </message>
     <message>
         <source>tempdecal.wad cannot be read, or is far larger than any spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempdecal.wad não pode ser lido ou é muito maior que qualquer spray.</translation>
     </message>
     <message>
         <source>The game will not use it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo não vai usá-lo: %1</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pixels</translation>
     </message>
     <message>
         <source>The spray Velmira installed, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O spray que o Velmira instalou, %1.</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituído depois que o Velmira instalou o spray (o logo da tela de Opções?).</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituído depois que o Velmira instalou o spray aqui, %1: a tela de Opções do jogo grava o logo dela por cima quando você clica em OK lá.</translation>
     </message>
     <message>
         <source>A spray Velmira did not install, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um spray que não foi instalado pelo Velmira, %1.</translation>
     </message>
     <message>
         <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uploads desativados (%1 em %2, linha %3): os servidores nunca recebem o seu spray.</translation>
     </message>
     <message>
         <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads desativados (%1 em %2, linha %3): você não vê o spray de mais ninguém.</translation>
     </message>
     <message>
         <source>Not checked. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não verificado. %1</translation>
     </message>
     <message>
         <source>No spray the game takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum spray que o jogo aceite.</translation>
     </message>
     <message>
         <source>%1 × %2: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2: todos os servidores mostram.</translation>
     </message>
     <message>
         <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2: servidores que limitam os sprays a 64 × 64 não vão mostrá-lo.</translation>
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tela de Opções está com o logo &quot;%1&quot; (%2) escolhido.</translation>
     </message>
     <message>
         <source>Read-only: the Options screen cannot replace it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente leitura: a tela de Opções não consegue substituí-lo. %1</translation>
     </message>
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem proteção: clicar em OK nas Opções grava o logo &quot;%1&quot; por cima dele.</translation>
     </message>
     <message>
         <source>Not protected: %1 It replaces this spray when you press OK there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem proteção: %1 Esse logo substitui este spray quando você clica em OK lá.</translation>
     </message>
     <message>
         <source>No cache yet: the game makes one as it sees sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda sem cache: o jogo cria um conforme vê sprays.</translation>
     </message>
     <message>
         <source>custom.hpk is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O custom.hpk não é um arquivo comum.</translation>
     </message>
     <message numerus="yes">
         <source>%1; sprays kept: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; sprays guardados: %n</numerusform>
+            <numerusform>%1; sprays guardados: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>custom.hpk cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O custom.hpk não pode ser lido: %1</translation>
     </message>
     <message>
         <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande: %1. Limpá-lo permite que o jogo guarde sprays novos.</translation>
     </message>
     <message>
         <source>Not Xash3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é Xash3D.</translation>
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Velmira não instalou nenhum logo aqui. %1</translation>
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>A engine coloca no spray o logo .%1, não o PNG do Velmira: escolha o PNG em Personalizar (Customize).</translation>
     </message>
     <message>
         <source>Spray</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray</translation>
     </message>
     <message>
         <source>Others see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Os outros veem</translation>
     </message>
     <message>
         <source>You see theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>Você vê os deles</translation>
     </message>
     <message>
         <source>Every server</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo servidor</translation>
     </message>
     <message>
         <source>It stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanece</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <source>Xash3D logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo do Xash3D</translation>
     </message>
     <message>
         <source>Turn &amp;Uploads On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar &amp;uploads</translation>
     </message>
     <message>
         <source>Turn &amp;Downloads On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar &amp;downloads</translation>
     </message>
     <message>
         <source>Make &amp;Every-Server Size…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho para todo servidor…</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proteger</translation>
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
-        <translation type="unfinished">Limpar sprays em &amp;cache…</translation>
+        <translation>Limpar sprays em &amp;cache…</translation>
     </message>
 </context>
 <context>
@@ -369,67 +369,67 @@
     <name>velmira::CheckSpraysDialog</name>
     <message>
         <source>Check Sprays</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar sprays</translation>
     </message>
     <message>
         <source>Spray checks, a row for each mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificações de spray, uma linha para cada mod</translation>
     </message>
     <message>
         <source>Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando…</translation>
     </message>
     <message>
         <source>Fix the chosen mod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigir o mod escolhido:</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Define cl_allowupload como 1 na única linha que o desativa, guardando uma cópia do arquivo como estava</translation>
     </message>
     <message>
         <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Define cl_allowdownload como 1 na única linha que o desativa, guardando uma cópia do arquivo como estava</translation>
     </message>
     <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o Fazer spray com a imagem do spray do mod e o tamanho Todo servidor escolhido</translation>
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixa os sprays que o Velmira instalou como somente leitura, como faz &quot;Proteger sprays contra o jogo&quot;</translation>
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation type="unfinished"></translation>
+        <translation>Põe de lado o cache do mod com os sprays vistos nos servidores</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar de novo</translation>
     </message>
     <message>
         <source>No mods to check: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum mod para verificar: defina a pasta do Half-Life em Locais dos arquivos.</translation>
     </message>
     <message>
         <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Fazer spray está aberto com o tamanho Todo servidor escolhido: salve o spray e depois use &quot;Criar sprays&quot;.</translation>
     </message>
     <message>
         <source>Quit the game first: its Options screen may be writing the spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feche o jogo primeiro: a tela de Opções dele pode estar gravando o spray.</translation>
     </message>
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os sprays que o Velmira instalou agora são somente leitura.</translation>
     </message>
     <message>
         <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feche o jogo primeiro: ele mantém o cache aberto e o grava de volta.</translation>
     </message>
 </context>
 <context>
@@ -756,47 +756,47 @@
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar sprays…</translation>
     </message>
     <message>
         <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja, em cada mod, se os outros vão ver o seu spray e você o deles, e corrija o que dá para corrigir com segurança</translation>
     </message>
     <message>
         <source>Choose the spray&apos;s picture in the spray list (or assign it to %1), then choose this fix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a imagem do spray na lista de sprays (ou atribua uma a %1) e depois escolha esta correção de novo.</translation>
     </message>
     <message>
         <source>The spray maker could not be opened on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o Fazer spray com %1.</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não mexido: %1</translation>
     </message>
     <message>
         <source>%1 has no cached sprays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem sprays em cache.</translation>
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover %1 para %2? O jogo começa um cache novo.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
-        <translation type="unfinished">Limpar sprays em cache</translation>
+        <translation>Limpar sprays em cache</translation>
     </message>
     <message>
         <source>The cache was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cache ficou como estava.</translation>
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi movido para %2.</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível mover %1: %2</translation>
     </message>
 </context>
 <context>

@@ -234,9 +234,8 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
             problem(QCoreApplication::translate("SprayCheck", "custom.hpk is not a plain file."));
     } else {
         const SeenCache seen = readSeenCache(input.gameFolder, input.mod);
-        const qint64 bytes =
-            seen.cache ? seen.cache->bytes.size() : QFileInfo(mod.pathOf(kSprayCacheName)).size();
-        const int sprays = seen.cache ? static_cast<int>(seen.cache->sprays.size()) : 0;
+        const qint64 bytes = QFileInfo(mod.pathOf(kSprayCacheName)).size();
+        const int sprays = static_cast<int>(seen.sprays.size());
         const QString held =
             QCoreApplication::translate("SprayCheck", "%1; sprays kept: %n", nullptr, sprays)
                 .arg(QLocale::c().formattedDataSize(bytes));
