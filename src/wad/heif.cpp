@@ -628,7 +628,8 @@ QByteArray tileFile(const QByteArray& bytes, const HeifHeaders& headers, std::si
     const bool av1 = headers.tileKind == "av01";
     const QByteArray brand = av1 ? "avif" : "heic";
     const QByteArray ftyp = boxOf("ftyp", brand + bigEndian(0, 4) + "mif1" + brand);
-    const auto [offset, length] = headers.tileData[index];
+    const qint64 offset = headers.tileData[index].first;
+    const qint64 length = headers.tileData[index].second;
     const auto meta = [&](qint64 at) {
         const QByteArray iloc = fullBoxOf(
             "iloc", 1,
