@@ -2,8 +2,8 @@
 // against Qt's own conversion to 8 bits on the same pictures.
 
 #include "helpers/testenv.h"
+#include "spray/convert.h"
 #include "wad/compile.h"
-#include "wad/convert.h"
 #include "wad/wad.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 // Feeds any bytes to the compiler as a bitmap: reading, fitting, colour reduction and the WAD.
+#include "picture/tga.h"
+#include "spray/maker.h"
 #include "wad/compile.h"
-#include "wad/maker.h"
-#include "wad/tga.h"
 #include "wad/wad.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // Feeds any bytes to the parsers that walk a picture's own structures before anything is
 // decoded: the Exif block's first directory, a WebP's chunks and a HEIF file's boxes; and the
 // inflater and row reader of the PNGs Qt would decode whole.
-#include "wad/exif.h"
-#include "wad/heif.h"
-#include "wad/pngstream.h"
+#include "picture/exif.h"
+#include "picture/heif.h"
+#include "picture/pngstream.h"
 
 #include <cstddef>
 #include <cstdint>

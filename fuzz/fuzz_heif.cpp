@@ -1,5 +1,5 @@
 // Feeds any bytes to the HEIF reader (libheif behind it) and its quick check.
-#include "wad/heif.h"
+#include "picture/heif.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
 #include "helpers/testenv.h"
-#include "wad/bitmap.h"
+#include "picture/bitmap.h"
+#include "picture/exif.h"
+#include "picture/heif.h"
+#include "picture/picturecost.h"
+#include "picture/pngstream.h"
+#include "picture/readfile.h"
 #include "wad/compile.h"
-#include "wad/exif.h"
-#include "wad/heif.h"
-#include "wad/picturecost.h"
-#include "wad/pngstream.h"
-#include "wad/readfile.h"
 
 #include <QBuffer>
 #include <QColorSpace>

@@ -4,13 +4,13 @@
 #include "library/preview.h"
 #include "library/seensave.h"
 #include "library/sprays.h"
+#include "picture/heif.h"
 #include "platform/files.h"
+#include "spray/maker.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
 #include "ui/widgets.h"
 #include "wad/compile.h"
-#include "wad/heif.h"
-#include "wad/maker.h"
 #include "wad/wad.h"
 
 #include <QApplication>

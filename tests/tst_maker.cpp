@@ -1,7 +1,7 @@
 #include "helpers/testenv.h"
 #include "library/maker.h"
-#include "wad/bitmap.h"
-#include "wad/maker.h"
+#include "picture/bitmap.h"
+#include "spray/maker.h"
 #include "wad/wad.h"
 
 #include <QPainter>

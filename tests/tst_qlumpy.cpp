@@ -1,6 +1,6 @@
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
-#include "wad/heif.h"
+#include "picture/heif.h"
 
 #include <QImage>
 #include <QProcess>

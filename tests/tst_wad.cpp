@@ -1,10 +1,10 @@
+#include "core/bytes.h"
 #include "helpers/enginecheck.h"
 #include "helpers/testenv.h"
-#include "wad/bytes.h"
-#include "wad/convert.h"
+#include "spray/convert.h"
+#include "spray/palette.h"
 #include "wad/hpk.h"
 #include "wad/lumpscript.h"
-#include "wad/palette.h"
 #include "wad/wad.h"
 
 #include <QBuffer>

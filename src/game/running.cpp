@@ -8,7 +8,7 @@
 // After windows.h, which it needs.
 #include <tlhelp32.h>
 #else
-#include "wad/readfile.h"
+#include "picture/readfile.h"
 #endif
 
 namespace velmira {

@@ -1,8 +1,8 @@
 #include "seen.h"
 
 #include "game/cache.h"
+#include "picture/readfile.h"
 #include "platform/files.h"
-#include "wad/readfile.h"
 #include "wad/wad.h"
 
 #include <QCryptographicHash>

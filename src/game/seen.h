@@ -1,8 +1,8 @@
 #pragma once
 
-#include "wad/cancel.h"
+#include "core/cancel.h"
+#include "core/result.h"
 #include "wad/hpk.h"
-#include "wad/result.h"
 
 #include <QHash>
 #include <QSize>

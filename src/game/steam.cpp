@@ -1,8 +1,8 @@
 #include "steam.h"
 
 #include "game/folders.h"
+#include "picture/readfile.h"
 #include "platform/files.h"
-#include "wad/readfile.h"
 
 #include <QDir>
 #include <QFileInfo>

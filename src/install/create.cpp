@@ -9,11 +9,11 @@
 #include "install/held.h"
 #include "library/preview.h"
 #include "library/sprays.h"
+#include "picture/readfile.h"
 #include "platform/files.h"
 #include "platform/openfolder.h"
 #include "platform/prompts.h"
 #include "platform/settings.h"
-#include "wad/readfile.h"
 #include "wad/wad.h"
 
 #include <QBuffer>

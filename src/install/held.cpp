@@ -4,9 +4,9 @@
 #include "core/state.h"
 #include "install/create.h"
 #include "library/preview.h"
+#include "picture/readfile.h"
 #include "platform/files.h"
 #include "platform/settings.h"
-#include "wad/readfile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

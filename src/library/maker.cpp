@@ -2,9 +2,9 @@
 
 #include "core/state.h"
 #include "library/sprays.h"
+#include "picture/readfile.h"
 #include "platform/files.h"
 #include "wad/compile.h"
-#include "wad/readfile.h"
 
 #include <QFileInfo>
 

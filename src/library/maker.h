@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wad/cancel.h"
-#include "wad/maker.h"
+#include "core/cancel.h"
+#include "spray/maker.h"
 
 #include <QString>
 

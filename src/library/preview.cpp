@@ -1,9 +1,9 @@
 #include "preview.h"
 
+#include "picture/bitmap.h"
+#include "picture/readfile.h"
 #include "platform/files.h"
-#include "wad/bitmap.h"
 #include "wad/compile.h"
-#include "wad/readfile.h"
 #include "wad/wad.h"
 
 #include <QFileInfo>

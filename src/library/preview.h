@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wad/cancel.h"
+#include "core/cancel.h"
 
 #include <QImage>
 #include <QString>

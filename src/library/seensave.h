@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/cancel.h"
 #include "game/seen.h"
 #include "platform/openfolder.h"
-#include "wad/cancel.h"
 
 #include <QByteArray>
 #include <QHash>

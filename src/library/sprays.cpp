@@ -3,13 +3,13 @@
 #include "core/controls.h"
 #include "core/errorreport.h"
 #include "core/state.h"
+#include "picture/heif.h"
+#include "picture/readfile.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/openfolder.h"
 #include "platform/prompts.h"
 #include "wad/compile.h"
-#include "wad/heif.h"
-#include "wad/readfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

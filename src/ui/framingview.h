@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wad/maker.h"
+#include "spray/maker.h"
 
 #include <QWidget>
 

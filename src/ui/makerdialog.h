@@ -1,8 +1,8 @@
 #pragma once
 
+#include "spray/maker.h"
 #include "ui/framingview.h"
 #include "ui/sprayview.h"
-#include "wad/maker.h"
 
 #include <QDialog>
 #include <QImage>

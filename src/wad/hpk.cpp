@@ -1,6 +1,6 @@
 #include "hpk.h"
 
-#include "wad/bytes.h"
+#include "core/bytes.h"
 #include "wad/layout.h"
 #include "wad/wad.h"
 

@@ -1,8 +1,8 @@
 #include "wad.h"
 
-#include "wad/bytes.h"
+#include "core/bytes.h"
+#include "spray/palette.h"
 #include "wad/layout.h"
-#include "wad/palette.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -6,10 +6,10 @@
 // A spray file holds exactly one lump, so a script with more is refused unless --many-lumps
 // says that a WAD of several lumps is wanted.
 
+#include "picture/readfile.h"
 #include "platform/openfolder.h"
 #include "wad/compile.h"
 #include "wad/lumpscript.h"
-#include "wad/readfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

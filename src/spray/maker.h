@@ -1,9 +1,9 @@
 #pragma once
 
-#include "wad/cancel.h"
+#include "core/cancel.h"
+#include "core/result.h"
+#include "spray/indexedpicture.h"
 #include "wad/compile.h"
-#include "wad/picture.h"
-#include "wad/result.h"
 
 #include <QImage>
 #include <QPointF>

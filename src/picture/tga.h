@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wad/cancel.h"
-#include "wad/result.h"
+#include "core/cancel.h"
+#include "core/result.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "maker.h"
 
-#include "wad/convert.h"
+#include "spray/convert.h"
 #include "wad/wad.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "picturecost.h"
 
-#include "wad/bitmap.h"
+#include "picture/bitmap.h"
+#include "picture/heif.h"
+#include "picture/tga.h"
 #include "wad/compile.h"
-#include "wad/heif.h"
-#include "wad/tga.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wad/picture.h"
+#include "spray/indexedpicture.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wad/result.h"
+#include "core/result.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "tga.h"
 
-#include "wad/bytes.h"
+#include "core/bytes.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "bitmap.h"
 
-#include "wad/bytes.h"
+#include "core/bytes.h"
 #include "wad/layout.h"
 
 #include <algorithm>

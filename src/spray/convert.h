@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wad/picture.h"
-#include "wad/result.h"
+#include "core/result.h"
+#include "spray/indexedpicture.h"
 
 #include <QImage>
 #include <QSize>

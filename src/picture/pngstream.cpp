@@ -1,7 +1,7 @@
 #include "pngstream.h"
 
+#include "picture/heif.h"
 #include "wad/compile.h"
-#include "wad/heif.h"
 
 #include <QColorSpace>
 #include <QtEndian>

@@ -1,7 +1,7 @@
 #include "heif.h"
 
+#include "picture/picturecost.h"
 #include "wad/compile.h"
-#include "wad/picturecost.h"
 
 #include <QColorSpace>
 #include <QHash>
