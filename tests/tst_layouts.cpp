@@ -1,0 +1,340 @@
+#include "helpers/testenv.h"
+#include "platform/language.h"
+#include "ui/aboutdialog.h"
+#include "ui/checkdialog.h"
+#include "ui/locationsdialog.h"
+#include "ui/mainwindow.h"
+#include "ui/makerdialog.h"
+#include "ui/seendialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <memory>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+// A caption as drawn: "&&" is one ampersand, a lone "&" marks the access key and is not drawn.
+QString withoutAccessKey(const QString& text) {
+    QString shown;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+// The text a label draws, without markup.
+QString shownText(const QLabel* label) {
+    const bool rich = label->textFormat() == Qt::RichText ||
+                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (rich) {
+        QTextDocument document;
+        document.setHtml(label->text());
+        return document.toPlainText();
+    }
+    return label->buddy() ? withoutAccessKey(label->text()) : label->text();
+}
+
+// Whether single lines of text fit a room, and if not, by how much they do not.
+QString tooWide(const QFontMetrics& metrics, const QString& text, const QRect& room) {
+    int widest = 0;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    if (widest > room.width())
+        return QStringLiteral("needs %1 px, has %2").arg(widest).arg(room.width());
+    if (metrics.height() * lines.size() > room.height() + 1)
+        return QStringLiteral("needs %1 px high, has %2")
+            .arg(metrics.height() * lines.size())
+            .arg(room.height());
+    return QString();
+}
+
+// What of one widget's text cannot be read, with the text and where it is drawn in the widget;
+// empty when all of it can.
+QString clippedText(QWidget* widget, QString* text, QRect* drawn) {
+    *drawn = widget->rect();
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            return QString();
+        *text = shownText(label);
+        const int margin = label->margin();
+        const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+        const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+        const QRect needed =
+            metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), INT_MAX)), flags, *text);
+        *drawn = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                     needed.size().boundedTo(room.size()), room);
+        if (!label->wordWrap())
+            return tooWide(metrics, *text, room);
+        if (needed.width() > room.width())
+            return QStringLiteral("a word needs %1 px, has %2")
+                .arg(needed.width())
+                .arg(room.width());
+        if (needed.height() > room.height())
+            return QStringLiteral("wrapped, needs %1 px high, has %2")
+                .arg(needed.height())
+                .arg(room.height());
+        return QString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->text().isEmpty())
+            return QString();
+        *text = withoutAccessKey(button->text());
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        option.icon = button->icon();
+        option.iconSize = button->iconSize();
+        QRect room = button->contentsRect();
+        if (qobject_cast<QCheckBox*>(button))
+            room = button->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, button);
+        else if (qobject_cast<QRadioButton*>(button))
+            room = button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+        else if (qobject_cast<QPushButton*>(button))
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        // The icon and its gap to the text.
+        if (!button->icon().isNull())
+            room.setWidth(room.width() - button->iconSize().width() - 4);
+        return tooWide(metrics, *text, room);
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        if (group->title().isEmpty())
+            return QString();
+        *text = withoutAccessKey(group->title());
+        return tooWide(metrics, *text, QRect(0, 0, group->width(), metrics.height()));
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        if (combo->isEditable() || combo->currentText().isEmpty())
+            return QString();
+        *text = combo->currentText();
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = false;
+        option.currentText = combo->currentText();
+        QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, combo);
+        if (!combo->itemIcon(combo->currentIndex()).isNull())
+            room.setWidth(room.width() - combo->iconSize().width() - 4);
+        return tooWide(metrics, *text, room);
+    }
+    return QString();
+}
+
+// Every text of a shown window that is cut off: by its own widget, by the window's edge, or
+// under a neighbour laid out over it. One line each: language, window, widget, text, why.
+QStringList clippedTexts(const QString& language, QWidget* window) {
+    QStringList found;
+    const QRect inside = window->rect();
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        QString text;
+        QRect drawn;
+        QString why = clippedText(widget, &text, &drawn);
+        if (text.isEmpty())
+            continue;
+        if (why.isEmpty() && !inside.contains(drawn.translated(widget->mapTo(window, QPoint()))))
+            why = QStringLiteral("reaches past the window's edge");
+        if (why.isEmpty() && widget->parentWidget()) {
+            // Siblings placed by hand may overlap; those in a layout never do.
+            const QRect shown = drawn.translated(widget->pos());
+            for (QObject* object : widget->parentWidget()->children()) {
+                auto* other = qobject_cast<QWidget*>(object);
+                if (other && other != widget && !other->isWindow() && other->isVisibleTo(window) &&
+                    other->geometry().intersects(shown)) {
+                    why = QStringLiteral("under %1")
+                              .arg(other->objectName().isEmpty() ? other->metaObject()->className()
+                                                                 : other->objectName());
+                    break;
+                }
+            }
+        }
+        if (!why.isEmpty())
+            found << QStringLiteral("%1 %2 %3 \"%4\": %5")
+                         .arg(language, window->objectName(), widget->objectName(), text, why);
+    }
+    return found;
+}
+
+// Shows a window and lets its layout settle.
+void settle(QWidget* window) {
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window)) << qPrintable(window->objectName());
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+    }
+}
+
+// The program's own font for the run of the test (its windows are laid out for it), then the
+// font as it was.
+class ProgramFont {
+  public:
+    ProgramFont() : m_before(QApplication::font()) {
+        QFont font = m_before;
+        font.setPointSizeF(8.0);
+        QApplication::setFont(font);
+    }
+    ~ProgramFont() { QApplication::setFont(m_before); }
+    ProgramFont(const ProgramFont&) = delete;
+    ProgramFont& operator=(const ProgramFont&) = delete;
+
+  private:
+    QFont m_before;
+};
+
+// The check itself, on a window laid out by hand: a text one pixel too wide, wrapped too
+// deep, past the window's edge or under another control is found; one that just fits is not.
+TEST(Layouts, TheCheckFindsEachCutOffTextAndPassesOneThatJustFits) {
+    ProgramFont font;
+    QWidget window;
+    window.setObjectName(QStringLiteral("frmPlanted"));
+    window.resize(300, 220);
+    const auto label = [&](const char* name, const QString& text, const QRect& where) {
+        auto* made = new QLabel(text, &window);
+        made->setObjectName(QLatin1String(name));
+        made->setGeometry(where);
+        return made;
+    };
+    const QFontMetrics metrics(QApplication::font());
+    const QString caption = QStringLiteral("Sprays erstellen");
+    const int advance = metrics.horizontalAdvance(caption);
+    const int line = metrics.height();
+    label("fits", caption, QRect(0, 0, advance, line));
+    label("narrow", caption, QRect(0, 20, advance - 1, line));
+    label("low", caption, QRect(0, 40, advance, line - 2));
+    QLabel* wrapped = label("wrapped", QStringLiteral("Bitte lege deinen Spray-Ordner fest."),
+                            QRect(0, 60, advance, 2 * line));
+    wrapped->setWordWrap(true);
+    QLabel* wraps = label("wraps", wrapped->text(), QRect(150, 60, advance, 3 * line));
+    wraps->setWordWrap(true);
+    label("edge", caption, QRect(300 - advance + 1, 100, advance, line));
+    label("under", caption, QRect(0, 120, advance, line));
+    auto* over = new QLineEdit(&window);
+    over->setGeometry(advance - 2, 118, 60, line + 4);
+    // A label taller than its text, its box but not its text under a neighbour.
+    label("centred", caption, QRect(150, 120, advance, line + 8));
+    auto* below = new QLineEdit(&window);
+    below->setGeometry(150, 120 + line + 7, 60, 10);
+    auto* button = new QPushButton(QStringLiteral("&Abbrechen"), &window);
+    button->setObjectName(QStringLiteral("button"));
+    button->setGeometry(0, 150, metrics.horizontalAdvance(QStringLiteral("Abbrechen")), 25);
+    auto* roomy = new QPushButton(QStringLiteral("&OK"), &window);
+    roomy->setObjectName(QStringLiteral("roomy"));
+    roomy->setGeometry(150, 150, 100, 25);
+    auto* check = new QCheckBox(caption, &window);
+    check->setObjectName(QStringLiteral("check"));
+    check->setGeometry(0, 185, advance + 4, 20);
+    auto* checkFits = new QCheckBox(caption, &window);
+    checkFits->setObjectName(QStringLiteral("checkFits"));
+    checkFits->setGeometry(150, 185, checkFits->sizeHint().width(), 20);
+    settle(&window);
+
+    QStringList names;
+    const QStringList found = clippedTexts(QStringLiteral("de"), &window);
+    for (const QString& entry : found)
+        names << entry.section(QLatin1Char(' '), 2, 2);
+    names.sort();
+    EXPECT_EQ(names, QStringList({"button", "check", "edge", "low", "narrow", "under", "wrapped"}))
+        << qPrintable(found.join(QLatin1Char('\n')));
+    EXPECT_TRUE(found.contains(QStringLiteral("de frmPlanted narrow \"Sprays erstellen\": needs "
+                                              "%1 px, has %2")
+                                   .arg(advance)
+                                   .arg(advance - 1)))
+        << qPrintable(found.join(QLatin1Char('\n')));
+}
+
+// Every window and dialog in every language: each label's, button's, check box's, group's and
+// list's text is whole, inside its window, and under no other control.
+TEST(Layouts, EveryTextOfEveryWindowIsWholeInEveryLanguage) {
+    ProgramFont font;
+    TestEnv env;
+    // A game with a spray seen on a server and a mod to check, and a picture to make a spray of.
+    const QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
+    env.scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
+    env.scratch.write(QStringLiteral("Half-Life/cstrike/custom.hpk"),
+                      hpkOf({{sprayWad(64, 64, 1)}, {sprayWad(128, 96, 2)}}));
+    env.scratch.write(QStringLiteral("Half-Life/cstrike/config.cfg"), "cl_allowupload 0\n");
+    const QString library = env.scratch.mkdir(QStringLiteral("Sprays"));
+    QImage picture(80, 60, QImage::Format_RGB32);
+    picture.fill(qRgb(30, 120, 200));
+    const QString picturePath = env.scratch.path(QStringLiteral("picture.png"));
+    ASSERT_TRUE(picture.save(picturePath, "PNG"));
+
+    LanguageSwitch language(env.settings, {QStringLiteral("en-US")},
+                            {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    env.services.language = &language;
+    QStringList clipped;
+    for (const char* code : {"en", "ru", "zh_CN", "es", "pt_BR", "de", "fr", "pl"}) {
+        const QString lang = QString::fromLatin1(code);
+        language.choose(lang);
+        ASSERT_EQ(language.current(), lang);
+
+        MainWindow window(env.state, env.services, env.windows);
+        window.Form_Load();
+        settle(&window);
+        clipped << clippedTexts(lang, &window);
+
+        LocationsDialog locations(env.state, window.controls(), env.services, env.windows, &window);
+        settle(&locations);
+        clipped << clippedTexts(lang, &locations);
+
+        MakerDialog maker(picturePath, library, env.prompts, env.windows, {});
+        maker.waitForSpray();
+        settle(&maker);
+        clipped << clippedTexts(lang, &maker);
+
+        SeenDialog seen(
+            hl, {QStringLiteral("cstrike"), QStringLiteral("valve")}, [&] { return library; },
+            [](const QString&) {}, env.prompts, env.windows);
+        seen.waitForLoading();
+        settle(&seen);
+        clipped << clippedTexts(lang, &seen);
+
+        SprayCheckActions actions;
+        actions.inputs = [&] {
+            return std::vector<SprayCheckInput>{{hl, QStringLiteral("cstrike"), {}, {}, false},
+                                                {hl, QStringLiteral("valve"), {}, {}, false}};
+        };
+        actions.gameRunning = [] { return false; };
+        CheckSpraysDialog check(actions, env.prompts, env.windows);
+        check.waitForChecks();
+        settle(&check);
+        clipped << clippedTexts(lang, &check);
+
+        AboutDialog about(env.errors, env.windows);
+        settle(&about);
+        clipped << clippedTexts(lang, &about);
+    }
+    language.choose(QStringLiteral("en"));
+    EXPECT_TRUE(clipped.isEmpty()) << qPrintable(clipped.join(QLatin1Char('\n')));
+    EXPECT_TRUE(env.prompts.shown.empty());
+}
+
+}  // namespace
