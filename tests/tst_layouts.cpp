@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -22,6 +23,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
 
@@ -145,6 +147,32 @@ QString clippedText(QWidget* widget, QString* text, QRect* drawn) {
     return QString();
 }
 
+// The column titles of a table that its columns cut off, drawn bold as for a chosen row.
+QStringList clippedTitles(const QString& language, QWidget* window, QHeaderView* header) {
+    QStringList found;
+    if (header->orientation() != Qt::Horizontal || !header->model())
+        return found;
+    QFont bold = header->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int section = 0; section < header->count(); ++section) {
+        if (header->isSectionHidden(section))
+            continue;
+        const QString title =
+            header->model()->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int needs = metrics.horizontalAdvance(title) + 2 * margin;
+        if (needs > header->sectionSize(section))
+            found << QStringLiteral("%1 %2 %3 \"%4\": needs %5 px, has %6")
+                         .arg(language, window->objectName(),
+                              header->parentWidget()->objectName() + QStringLiteral(".title"),
+                              title)
+                         .arg(needs)
+                         .arg(header->sectionSize(section));
+    }
+    return found;
+}
+
 // Every text of a shown window that is cut off: by its own widget, by the window's edge, or
 // under a neighbour laid out over it. One line each: language, window, widget, text, why.
 QStringList clippedTexts(const QString& language, QWidget* window) {
@@ -154,6 +182,10 @@ QStringList clippedTexts(const QString& language, QWidget* window) {
     for (QWidget* widget : widgets) {
         if (!widget->isVisibleTo(window))
             continue;
+        if (auto* header = qobject_cast<QHeaderView*>(widget)) {
+            found << clippedTitles(language, window, header);
+            continue;
+        }
         QString text;
         QRect drawn;
         QString why = clippedText(widget, &text, &drawn);
@@ -215,7 +247,7 @@ TEST(Layouts, TheCheckFindsEachCutOffTextAndPassesOneThatJustFits) {
     ProgramFont font;
     QWidget window;
     window.setObjectName(QStringLiteral("frmPlanted"));
-    window.resize(300, 220);
+    window.resize(300, 300);
     const auto label = [&](const char* name, const QString& text, const QRect& where) {
         auto* made = new QLabel(text, &window);
         made->setObjectName(QLatin1String(name));
@@ -254,6 +286,12 @@ TEST(Layouts, TheCheckFindsEachCutOffTextAndPassesOneThatJustFits) {
     auto* checkFits = new QCheckBox(caption, &window);
     checkFits->setObjectName(QStringLiteral("checkFits"));
     checkFits->setGeometry(150, 185, checkFits->sizeHint().width(), 20);
+    auto* table = new QTableWidget(1, 3, &window);
+    table->setObjectName(QStringLiteral("table"));
+    table->setHorizontalHeaderLabels({QStringLiteral("OK"), caption, QStringLiteral("Mod")});
+    table->setColumnWidth(0, 60);
+    table->setColumnWidth(1, advance);  // the title's margins do not fit
+    table->setGeometry(0, 215, 300, 80);
     settle(&window);
 
     QStringList names;
@@ -261,7 +299,8 @@ TEST(Layouts, TheCheckFindsEachCutOffTextAndPassesOneThatJustFits) {
     for (const QString& entry : found)
         names << entry.section(QLatin1Char(' '), 2, 2);
     names.sort();
-    EXPECT_EQ(names, QStringList({"button", "check", "edge", "low", "narrow", "under", "wrapped"}))
+    EXPECT_EQ(names, QStringList({"button", "check", "edge", "low", "narrow", "table.title",
+                                  "under", "wrapped"}))
         << qPrintable(found.join(QLatin1Char('\n')));
     EXPECT_TRUE(found.contains(QStringLiteral("de frmPlanted narrow \"Sprays erstellen\": needs "
                                               "%1 px, has %2")
