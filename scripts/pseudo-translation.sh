@@ -31,7 +31,9 @@ def pseudo_line(line):
         return line
     lead = line[: len(line) - len(line.lstrip(" \t\r"))]
     trail = line[len(line.rstrip(" \t\r")):]
-    return lead + OPEN + core + PAD * math.ceil(len(core) * 0.4) + CLOSE + trail
+    # The padding in words of five, so that a wrapped text can still wrap.
+    pad = (PAD * 5 + " ") * len(core)
+    return lead + OPEN + core + pad[: math.ceil(len(core) * 0.4)] + CLOSE + trail
 
 def pseudo(text):
     return "\n".join(pseudo_line(line) for line in text.split("\n"))
