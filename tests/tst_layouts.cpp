@@ -2,6 +2,7 @@
 #include "platform/language.h"
 #include "ui/aboutdialog.h"
 #include "ui/checkdialog.h"
+#include "ui/geometry.h"
 #include "ui/locationsdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
@@ -26,10 +27,12 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <memory>
 
 using namespace velmira;
@@ -241,6 +244,22 @@ class ProgramFont {
     QFont m_before;
 };
 
+// Every text 40 % longer than its English, as a language longer than any offered would be:
+// each line padded with words of "~".
+class Lengthening : public QTranslator {
+  public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        QStringList lines = QString::fromUtf8(source).split(QLatin1Char('\n'));
+        for (QString& line : lines) {
+            const qsizetype extra = (line.size() * 4 + 9) / 10;
+            for (qsizetype i = 0; i < extra; ++i)
+                line += QLatin1Char(i % 6 == 5 ? ' ' : '~');
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
+};
+
 // The check itself, on a window laid out by hand: a text one pixel too wide, wrapped too
 // deep, past the window's edge or under another control is found; one that just fits is not.
 TEST(Layouts, TheCheckFindsEachCutOffTextAndPassesOneThatJustFits) {
@@ -309,6 +328,40 @@ TEST(Layouts, TheCheckFindsEachCutOffTextAndPassesOneThatJustFits) {
         << qPrintable(found.join(QLatin1Char('\n')));
 }
 
+// A button placed by hand grows about its centre just enough for its caption, and only when
+// the caption does not fit.
+TEST(Layouts, AButtonPlacedByHandWidensAboutItsCentreForALongerCaption) {
+    ProgramFont font;
+    QWidget window;
+    window.resize(400, 100);
+    QPushButton fits(QStringLiteral("&OK"), &window);
+    fits.setGeometry(100, 10, 73, 25);
+    widenToCaption(&fits);
+    EXPECT_EQ(fits.geometry(), QRect(100, 10, 73, 25));
+
+    QPushButton longer(QStringLiteral("Zwischengespeicherte Sprays l&öschen"), &window);
+    longer.setGeometry(100, 50, 73, 25);
+    const int centre = longer.geometry().center().x();
+    widenToCaption(&longer);
+    EXPECT_GT(longer.width(), 73);
+    EXPECT_LE(std::abs(longer.geometry().center().x() - centre), 1);
+    EXPECT_EQ(longer.y(), 50);
+    EXPECT_EQ(longer.height(), 25);
+    const QStringList found = clippedTexts(QStringLiteral("de"), &window);
+    EXPECT_TRUE(found.isEmpty()) << qPrintable(found.join(QLatin1Char('\n')));
+    // Just enough: one pixel less and the caption would be cut.
+    longer.resize(longer.width() - 1, longer.height());
+    EXPECT_EQ(clippedTexts(QStringLiteral("de"), &window).size(), 1);
+
+    // "&&" is a drawn ampersand, counted; a lone "&" is not drawn.
+    QWidget other;
+    other.resize(400, 100);
+    QPushButton ampersands(QStringLiteral("Sprays && Logos && &Mods"), &other);
+    ampersands.setGeometry(150, 10, 30, 25);
+    widenToCaption(&ampersands);
+    EXPECT_EQ(clippedTexts(QStringLiteral("de"), &other), QStringList());
+}
+
 // Every window and dialog in every language: each label's, button's, check box's, group's and
 // list's text is whole, inside its window, and under no other control.
 TEST(Layouts, EveryTextOfEveryWindowIsWholeInEveryLanguage) {
@@ -329,16 +382,30 @@ TEST(Layouts, EveryTextOfEveryWindowIsWholeInEveryLanguage) {
     LanguageSwitch language(env.settings, {QStringLiteral("en-US")},
                             {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     env.services.language = &language;
+    // The offered languages, then texts 40 % longer than English: a language yet to come.
+    struct Row {
+        const char* language;
+        bool lengthened;
+    };
     QStringList clipped;
-    for (const char* code : {"en", "ru", "zh_CN", "es", "pt_BR", "de", "fr", "pl"}) {
-        const QString lang = QString::fromLatin1(code);
-        language.choose(lang);
-        ASSERT_EQ(language.current(), lang);
+    for (const Row row : {Row{"en", false}, Row{"ru", false}, Row{"zh_CN", false}, Row{"es", false},
+                          Row{"pt_BR", false}, Row{"de", false}, Row{"fr", false}, Row{"pl", false},
+                          Row{"en", true}}) {
+        const QString code = QString::fromLatin1(row.language);
+        language.choose(code);
+        ASSERT_EQ(language.current(), code);
+        Lengthening longer;
+        if (row.lengthened)
+            QCoreApplication::installTranslator(&longer);
+        const QString lang = row.lengthened ? QStringLiteral("+40%") : code;
 
         MainWindow window(env.state, env.services, env.windows);
         window.Form_Load();
         settle(&window);
-        clipped << clippedTexts(lang, &window);
+        // The main window's layout is fixed as specified: it holds the offered languages, whose
+        // words were chosen to fit it, not any text at all.
+        if (!row.lengthened)
+            clipped << clippedTexts(lang, &window);
 
         LocationsDialog locations(env.state, window.controls(), env.services, env.windows, &window);
         settle(&locations);
@@ -370,6 +437,17 @@ TEST(Layouts, EveryTextOfEveryWindowIsWholeInEveryLanguage) {
         AboutDialog about(env.errors, env.windows);
         settle(&about);
         clipped << clippedTexts(lang, &about);
+
+        // English keeps the designed fixed layouts; longer texts widen them.
+        auto* cancel = locations.findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+        if (code == QLatin1String("en") && !row.lengthened) {
+            EXPECT_EQ(about.size(), QSize(391, 242));
+            EXPECT_EQ(cancel->geometry(), QRect(223, 128, 73, 25));
+        }
+        if (row.lengthened) {
+            EXPECT_GT(about.width(), 391);
+            EXPECT_EQ(cancel->geometry().center().x(), QRect(223, 128, 73, 25).center().x());
+        }
     }
     language.choose(QStringLiteral("en"));
     EXPECT_TRUE(clipped.isEmpty()) << qPrintable(clipped.join(QLatin1Char('\n')));
