@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     Q_INIT_RESOURCE(velmira);
@@ -55,6 +56,14 @@ int main(int argc, char* argv[]) {
                             LanguageSwitch::defaultQtFolders(programFolder));
     language.start();
     services.language = &language;
+    // A developer's switch: VELMIRA_TRANSLATION names a .qm file whose texts are shown before
+    // the language's until another is chosen from the menu (scripts/pseudo-translation.sh makes
+    // one that shows up every text without a translation call). A file that does not load is
+    // ignored.
+    QTranslator extra;
+    if (const QString file = qEnvironmentVariable("VELMIRA_TRANSLATION");
+        !file.isEmpty() && extra.load(file))
+        QCoreApplication::installTranslator(&extra);
     services.steamRoots = steamRoots(QDir::homePath());
     services.gameRunning = gameRunningFrom;
     AppState state;

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace velmira {
 
 QString aboutVersionText() {
@@ -76,6 +78,8 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
     placeTwips(m_cmdOK, 4245, 3000, 1467, 345);
+    widenToCaption(m_cmdOK);
+    widenForLongerLines();
     connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 
     m_windows.loaded(this);
@@ -85,6 +89,39 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
 
 AboutDialog::~AboutDialog() {
     m_windows.unloaded(this);
+}
+
+void AboutDialog::widenForLongerLines() {
+    // A line wider than the dialog (a longer language) widens it, keeping its margin on both
+    // sides; everything moves along so that the lines stay centred. English fits as designed.
+    const int margin = fromTwips(240);
+    int right = 0;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        right = std::max(right, child->x() + child->width());
+    int widest = 0;
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (!label->wordWrap())
+            widest = std::max(widest, label->width());
+    const int needed = std::max(widest + 2 * margin, right);
+    if (needed > width()) {
+        const int shift = (needed - width()) / 2;
+        setFixedSize(needed, height());
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            auto* label = qobject_cast<QLabel*>(child);
+            if (label && !label->wordWrap() && label->pixmap().isNull())
+                label->move((needed - label->width()) / 2, label->y());
+            else
+                child->move(child->x() + shift, child->y());
+        }
+    }
+    // The wrapped notice grows downwards, and the dialog with it.
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!label->wordWrap() || label->heightForWidth(label->width()) <= label->height())
+            continue;
+        label->resize(label->width(), label->heightForWidth(label->width()));
+        if (label->y() + label->height() + margin / 2 > height())
+            setFixedSize(width(), label->y() + label->height() + margin / 2);
+    }
 }
 
 void AboutDialog::Form_Load() {

@@ -24,6 +24,8 @@ class AboutDialog : public QDialog {
     void cmdOK_Click();
 
   private:
+    void widenForLongerLines();
+
     ErrorReporter& m_errors;
     LoadedWindows& m_windows;
     QLabel* m_lblVersion = nullptr;

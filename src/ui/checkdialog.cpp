@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmira {
 
 namespace {
@@ -67,6 +69,11 @@ CheckSpraysDialog::CheckSpraysDialog(SprayCheckActions actions, Prompts& prompts
     m_table->horizontalHeader()->setDefaultSectionSize(122);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setColumnWidth(kModColumn, 104);
+    // A column is at least as wide as its title: some languages' titles are longer.
+    for (int column = 0; column < m_table->columnCount(); ++column)
+        m_table->setColumnWidth(column,
+                                std::max(m_table->columnWidth(column),
+                                         m_table->horizontalHeader()->sectionSizeHint(column)));
     m_table->setMinimumSize(600, 200);
 
     m_status = new QLabel(tr("Checking\u2026"), this);

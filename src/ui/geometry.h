@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace velmira {
 
 // Window layouts are given in twips, 15 to a pixel.
@@ -12,6 +14,10 @@ constexpr int fromTwips(int twips) {
 inline void placeTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));
 }
+
+// Widens a button placed by hand about its centre until its caption fits (a language longer
+// than the layout assumed); a caption that fits leaves the button as placed.
+void widenToCaption(QPushButton* button);
 
 // Moves a window so that its frame is centred on the screen it is on (the primary screen
 // before it is shown).

@@ -71,6 +71,14 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     m_cmdCancel = new QPushButton(tr("Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     placeTwips(m_cmdCancel, 3345, 1920, 1095, 375);
+    widenToCaption(m_cmdOK);
+    widenToCaption(m_cmdCancel);
+    // The found games' list starts after a longer label.
+    if (m_cboFound && lblHLDir->geometry().right() + 8 > m_cboFound->x()) {
+        const QRect list = m_cboFound->geometry();
+        m_cboFound->setGeometry(
+            QRect(QPoint(lblHLDir->geometry().right() + 8, list.y()), list.bottomRight()));
+    }
 
     // Folders are typed or pasted, of any length.
     for (QLineEdit* box : {m_txtHLDir, m_txtBMPDir})
