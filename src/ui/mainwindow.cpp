@@ -40,6 +40,16 @@
 
 namespace velmira {
 
+namespace {
+// The window's designed size and the places of the buttons that widen for a longer caption.
+constexpr int kClientWidth = 5295;
+constexpr int kClientHeight = 4350;
+constexpr TwipsRect kRefreshAt{1080, 2280, 975, 255};
+constexpr TwipsRect kApplyAt{3360, 2640, 1575, 375};
+constexpr TwipsRect kClearAt{3360, 3120, 1575, 375};
+constexpr TwipsRect kCreateAt{3360, 3720, 1575, 495};
+}  // namespace
+
 MainWindow::MainWindow(AppState& state, const Services& services, LoadedWindows& windows,
                        QWidget* parent)
     : QMainWindow(parent), m_state(state), m_services(services), m_windows(windows) {
@@ -67,7 +77,7 @@ MainWindow::~MainWindow() {
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(fromTwips(5295), fromTwips(4350));
+    client->setFixedSize(fromTwips(kClientWidth), fromTwips(kClientHeight));
     setCentralWidget(client);
 
     m_cmdOpenBMPDir = new QPushButton(client);
@@ -91,7 +101,7 @@ void MainWindow::buildControls() {
 
     m_cmdRefresh = new QPushButton(client);
     m_cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
-    placeTwips(m_cmdRefresh, 1080, 2280, 975, 255);
+    placeTwips(m_cmdRefresh, kRefreshAt);
 
     m_listMods = new ModListWidget(client);
     m_listMods->setObjectName(QStringLiteral("listMods"));
@@ -119,15 +129,15 @@ void MainWindow::buildControls() {
 
     m_cmdApply = new QPushButton(client);
     m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    placeTwips(m_cmdApply, 3360, 2640, 1575, 375);
+    placeTwips(m_cmdApply, kApplyAt);
 
     m_cmdClear = new QPushButton(client);
     m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    placeTwips(m_cmdClear, 3360, 3120, 1575, 375);
+    placeTwips(m_cmdClear, kClearAt);
 
     m_cmdCreate = new QPushButton(client);
     m_cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
-    placeTwips(m_cmdCreate, 3360, 3720, 1575, 495);
+    placeTwips(m_cmdCreate, kCreateAt);
 
     for (QPushButton* button :
          {m_cmdOpenBMPDir, m_cmdRefresh, m_cmdApply, m_cmdClear, m_cmdCreate}) {
@@ -207,8 +217,9 @@ void MainWindow::buildMenus() {
     QAction* check = file->addAction(tr("Chec&k Sprays\u2026"));
     check->setObjectName(QStringLiteral("mnuFileCheck"));
     check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    check->setToolTip(tr("See for each mod whether others will see your spray, and you theirs, "
-                         "and put right what can safely be"));
+    check->setToolTip(
+        tr("See for each mod whether others will see your spray, and you theirs, "
+           "and put right what can safely be"));
     file->setToolTipsVisible(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -300,6 +311,21 @@ void MainWindow::retranslateUi() {
     m_checkShowPreview->resize(
         std::max(m_checkShowPreview->width(), m_checkShowPreview->sizeHint().width()),
         std::max(m_checkShowPreview->height(), m_checkShowPreview->sizeHint().height()));
+    // A button whose caption is longer than the layout assumes widens: Refresh about its centre,
+    // the right-hand column to the right; the window grows to hold them.
+    placeTwips(m_cmdRefresh, kRefreshAt);
+    placeTwips(m_cmdApply, kApplyAt);
+    placeTwips(m_cmdClear, kClearAt);
+    placeTwips(m_cmdCreate, kCreateAt);
+    for (QPushButton* button : {m_cmdRefresh, m_cmdApply, m_cmdClear, m_cmdCreate}) {
+        const int left = button->x();
+        widenToCaption(button);
+        if (button != m_cmdRefresh)
+            button->move(left, button->y());
+    }
+    QWidget* client = centralWidget();
+    client->setFixedSize(std::max(fromTwips(kClientWidth), client->childrenRect().right() + 1),
+                         fromTwips(kClientHeight));
     retranslateHint();
 
     const auto setMenu = [this](const char* name, const QString& title) {
