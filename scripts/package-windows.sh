@@ -2,7 +2,8 @@
 # Makes the Windows downloads from the Windows build (scripts/build-windows.sh), in
 # build-windows/packages/:
 #   velmira-<version>-win64.zip         a portable folder that runs where it is unpacked
-#   velmira-<version>-win64-setup.exe   an installer made with NSIS
+#   velmira-<version>-win64-setup.exe   an installer made with NSIS, its pages in the player's
+#                                       language (English and the seven the program speaks)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-windows"
