@@ -14,8 +14,9 @@ OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Velmira"
 InstallDirRegKey HKLM "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmira" "InstallLocation"
 RequestExecutionLevel admin
-Icon "${STAGE}\..\velmira.ico"
-UninstallIcon "${STAGE}\..\velmira.ico"
+!include "MUI2.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmira"
 
 VIProductVersion "${FILEVERSION}"
 VIAddVersionKey "ProductName" "Velmira"
@@ -24,14 +25,58 @@ VIAddVersionKey "FileVersion" "${FILEVERSION}"
 VIAddVersionKey "FileDescription" "Velmira ${VERSION} setup"
 VIAddVersionKey "LegalCopyright" "GPL-3.0-or-later"
 
-LicenseData "${STAGE}\LICENSE"
-Page license
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!define MUI_ICON "${STAGE}\..\velmira.ico"
+!define MUI_UNICON "${STAGE}\..\velmira.ico"
+!define MUI_ABORTWARNING
 
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmira"
+; The pages speak the player's language: the user's display language where it is one of these,
+; offered first in a list at the start, English otherwise. The uninstaller speaks the language
+; the program was installed in.
+!define MUI_LANGDLL_REGISTRY_ROOT HKLM
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "InstallerLanguage"
+
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_RESERVEFILE_LANGDLL
+
+; The Start-menu entries' names, which this script sets itself.
+LangString ReadMeShortcut ${LANG_ENGLISH} "Velmira ReadMe"
+LangString ReadMeShortcut ${LANG_RUSSIAN} "Описание Velmira"
+LangString ReadMeShortcut ${LANG_SIMPCHINESE} "Velmira 自述文件"
+LangString ReadMeShortcut ${LANG_SPANISH} "Léame de Velmira"
+LangString ReadMeShortcut ${LANG_PORTUGUESEBR} "Leia-me do Velmira"
+LangString ReadMeShortcut ${LANG_GERMAN} "Velmira Liesmich"
+LangString ReadMeShortcut ${LANG_FRENCH} "Lisez-moi de Velmira"
+LangString ReadMeShortcut ${LANG_POLISH} "Velmira – plik ReadMe"
+LangString UninstallShortcut ${LANG_ENGLISH} "Uninstall Velmira"
+LangString UninstallShortcut ${LANG_RUSSIAN} "Удалить Velmira"
+LangString UninstallShortcut ${LANG_SIMPCHINESE} "卸载 Velmira"
+LangString UninstallShortcut ${LANG_SPANISH} "Desinstalar Velmira"
+LangString UninstallShortcut ${LANG_PORTUGUESEBR} "Desinstalar o Velmira"
+LangString UninstallShortcut ${LANG_GERMAN} "Velmira deinstallieren"
+LangString UninstallShortcut ${LANG_FRENCH} "Désinstaller Velmira"
+LangString UninstallShortcut ${LANG_POLISH} "Odinstaluj Velmira"
+
+Function .onInit
+  !insertmacro MUI_LANGDLL_DISPLAY
+FunctionEnd
+
+Function un.onInit
+  !insertmacro MUI_UNGETLANGUAGE
+FunctionEnd
 
 Section "Velmira"
   SetShellVarContext all
@@ -42,8 +87,8 @@ Section "Velmira"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   CreateDirectory "$SMPROGRAMS\Velmira"
   CreateShortcut "$SMPROGRAMS\Velmira\Velmira.lnk" "$INSTDIR\velmira.exe" "" "$INSTDIR\velmira.exe" 0
-  CreateShortcut "$SMPROGRAMS\Velmira\Velmira ReadMe.lnk" "$INSTDIR\ReadMe.txt"
-  CreateShortcut "$SMPROGRAMS\Velmira\Uninstall Velmira.lnk" "$INSTDIR\Uninstall.exe"
+  CreateShortcut "$SMPROGRAMS\Velmira\$(ReadMeShortcut).lnk" "$INSTDIR\ReadMe.txt"
+  CreateShortcut "$SMPROGRAMS\Velmira\$(UninstallShortcut).lnk" "$INSTDIR\Uninstall.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Velmira ${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\velmira.exe,0"
@@ -52,6 +97,9 @@ Section "Velmira"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ; Kept for the uninstaller, whose entries' names are in this language, also when the pages
+  ; were not shown (a silent install).
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallerLanguage" "$LANGUAGE"
 SectionEnd
 
 ; The uninstaller removes what the installer put there and nothing else: a folder is removed
@@ -64,8 +112,8 @@ Section "Uninstall"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Velmira\Velmira.lnk"
-  Delete "$SMPROGRAMS\Velmira\Velmira ReadMe.lnk"
-  Delete "$SMPROGRAMS\Velmira\Uninstall Velmira.lnk"
+  Delete "$SMPROGRAMS\Velmira\$(ReadMeShortcut).lnk"
+  Delete "$SMPROGRAMS\Velmira\$(UninstallShortcut).lnk"
   RMDir "$SMPROGRAMS\Velmira"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

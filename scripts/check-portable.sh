@@ -5,6 +5,7 @@
 #   - every one of them looks in the folder first (a run-path through $ORIGIN);
 #   - bin/qt.conf points at the folder's own plugins, and no plugin is loaded from elsewhere when
 #     the program starts;
+#   - Qt's own texts are there in every language the program speaks;
 #   - nothing needs a C library or C++ run-time newer than the systems it is meant for.
 # Usage: check-portable.sh FOLDER [MAX_GLIBC] [MAX_GLIBCXX]   (default 2.35 and 3.4.30)
 set -euo pipefail
@@ -51,6 +52,10 @@ plugins="$(sed -n 's/^Plugins *= *//p' "$conf")"
 case "$prefix" in /*) fail "bin/qt.conf names the folder $prefix, not one inside the download" ;; esac
 [ -d "$dir/bin/$prefix/$plugins/platforms" ] ||
   fail "bin/qt.conf points at $prefix/$plugins, where there are no platform plugins"
+
+# Qt's own texts in every language the program speaks, where it looks first: beside it.
+problem="$("$(dirname "$0")/qt-texts.sh" check "$dir/bin/translations" 2>&1)" ||
+  fail "${problem#qt-texts: }"
 
 # What is loaded when the program starts: every plugin from the folder.
 log="$(mktemp)"

@@ -6,6 +6,7 @@
 #    same pictures (kept, scaled and reduced, one-colour), and the same spray, pixel for pixel,
 #    of a HEIC photo, a WebP and a TIFF;
 #  - a WebP in the spray library is listed and previewed (it is the one chosen in the screenshot);
+#  - Qt's own texts are beside the program in every language it speaks;
 #  - the installer installs silently with its Start-menu entry, and its uninstaller removes
 #    what it installed;
 #  - the start-up time of velmira.exe against a bare Qt window under Wine.
@@ -26,6 +27,10 @@ rm -rf "$out" && mkdir -p "$out"
 unzip -q "$zip" -d "$out"
 program="$(ls -d "$out"/velmira-*-win64)"
 version="$(basename "$program" | sed 's/velmira-\(.*\)-win64/\1/')"
+# Qt's own texts in every language the program speaks, beside the program (the installer puts
+# the same files in place: checked below).
+"$top/scripts/qt-texts.sh" check "$program/translations"
+echo "check: Qt's own texts are beside velmira.exe in every language"
 
 # The same pictures through both compilers.
 "$top/scripts/make-sample.sh" "$out/sample" "$linux_qlumpy" >/dev/null

@@ -16,7 +16,8 @@ cmake --build "$build" --target velmira qlumpy
 rm -rf "$build/packages/_CPack_Packages"
 deb="$(ls "$build"/packages/velmira_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for need in libqt6widgets6 libqt6gui6 libqt6core6 libimagequant0 qt6-qpa-plugins libheif1; do
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libimagequant0 qt6-qpa-plugins libheif1 \
+  qt6-translations-l10n; do
   case "$depends" in
     *"$need"*) ;;
     *) echo "package-linux: $deb does not depend on $need (Depends: $depends)" >&2; exit 1 ;;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the self-contained Linux download, for any current distribution and the Steam Deck,
 # nothing to install: build-portable/packages/velmira-<version>-linux-x86_64.tar.gz, one folder
-#   bin/        velmira, qlumpy, qt.conf, the help and ReadMe.txt
+#   bin/        velmira, qlumpy, qt.conf, the help and ReadMe.txt, and translations/: Qt's own
+#               texts (qtbase_<language>.qm) in each language the program speaks
 #   lib/        Qt's libraries and the others the program needs that desktops do not all have
 #   plugins/    Qt's platforms (xcb, wayland), image formats, xcb GL integrations, input
 #               contexts, the XDG desktop portal theme (no GTK)
@@ -16,7 +17,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/scripts/install-deps.sh" run
 "$top/scripts/need-packages.sh" patchelf binutils qt6-wayland qt6-image-formats-plugins \
-  qt6-xdgdesktopportal-platformtheme appstream desktop-file-utils
+  qt6-xdgdesktopportal-platformtheme qt6-translations-l10n appstream desktop-file-utils
 say() { echo "package-portable: $*"; }
 version="$(sed -n 's/^project(Velmira VERSION \([0-9]*\)\.\([0-9]*\)\.[0-9]*\.\([0-9]*\).*/\1.\2.\3/p' \
   "$top/CMakeLists.txt")"

@@ -2,12 +2,13 @@
 # Makes the Windows downloads from the Windows build (scripts/build-windows.sh), in
 # build-windows/packages/:
 #   velmira-<version>-win64.zip         a portable folder that runs where it is unpacked
-#   velmira-<version>-win64-setup.exe   an installer made with NSIS
+#   velmira-<version>-win64-setup.exe   an installer made with NSIS, its pages in the player's
+#                                       language (English and the seven the program speaks)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-windows"
 [ -f "$build/bin/velmira.exe" ] || "$top/scripts/build-windows.sh"
-"$top/scripts/need-packages.sh" nsis zip
+"$top/scripts/need-packages.sh" nsis zip qt6-translations-l10n
 
 # The versions, from the one version number in CMakeLists.txt.
 fileversion="$(sed -n 's/^project(Velmira VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")"
@@ -24,6 +25,8 @@ cp "$build/bin/velmira.exe" "$build/bin/qlumpy.exe" "$build/bin/ReadMe.txt" \
    "$build/bin/Velmr04.html" "$build/bin/"*.dll "$stage/"
 cp -r "$build/bin/platforms" "$build/bin/styles" "$build/bin/imageformats" "$stage/"
 cp "$top/LICENSE" "$stage/LICENSE"
+# Qt's own texts in each language the program speaks, where it looks first: beside it.
+"$top/scripts/qt-texts.sh" copy "$stage/translations"
 x86_64-w64-mingw32-strip "$stage/"*.exe
 (cd "$out" && zip -q -r -9 "$name.zip" "$name")
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Lays out a self-contained program folder from a build's bin/ folder: bin/ (velmira, qlumpy,
-# qt.conf, the help and read-me), lib/ (the libraries they and Qt's plugins need, but for those
-# every desktop has and that must be the system's own), plugins/ (Qt's desktop platforms, image
-# formats, xcb GL integrations, input contexts, the desktop portal theme); each program, library
-# and plugin looks in the folder first through a run-path relative to itself.
+# qt.conf, the help and read-me, Qt's own texts in translations/), lib/ (the libraries they and
+# Qt's plugins need, but for those every desktop has and that must be the system's own),
+# plugins/ (Qt's desktop platforms, image formats, xcb GL integrations, input contexts, the
+# desktop portal theme); each program, library and plugin looks in the folder first through a
+# run-path relative to itself.
 # Usage: portable-layout.sh BUILD_BIN FOLDER   (the folder is made anew)
 set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
 from="$(cd "$1" && pwd)"
 dir="$2"
 rm -rf "$dir"
@@ -15,6 +17,9 @@ dir="$(cd "$dir" && pwd)"
 # The programs, their help and read-me.
 cp "$from/velmira" "$from/qlumpy" "$from/Velmr04.html" "$from/ReadMe.txt" "$dir/bin/"
 printf '[Paths]\nPrefix = ..\nPlugins = plugins\nLibraries = lib\n' > "$dir/bin/qt.conf"
+
+# Qt's own texts in each language the program speaks, where it looks first: beside it.
+"$top/scripts/qt-texts.sh" copy "$dir/bin/translations"
 
 # Qt's plugins the program uses on a desktop.
 qtplugins="$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null ||

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace velmira;
 using namespace velmira::test;
 
@@ -291,6 +293,66 @@ TEST(Language, QtsOwnStandardButtonsSpeakGerman) {
     language.choose(QStringLiteral("en"));
     EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
 }
+
+// Where Qt's own texts are found: the folders are searched in order, and in each a language's own
+// file comes first, then the one without the country (a Qt release may have one Portuguese
+// file). The files are copies of the program's German and Russian translations, so that the
+// text a translator gives shows which one was loaded: the folder beside the program holds the
+// German, Qt's own folder the Russian.
+struct QtTextsCase {
+    const char* besideProgram;  // the file's name there, empty: none
+    const char* qtsOwn;
+    const char* language;
+    const char* expected;  // the translation a lookup of "Create Sprays" gives
+};
+
+void PrintTo(const QtTextsCase& c, std::ostream* os) {
+    *os << c.language << " beside the program: \"" << c.besideProgram << "\", Qt's own: \""
+        << c.qtsOwn << '"';
+}
+
+class QtsOwnTexts : public ::testing::TestWithParam<QtTextsCase> {};
+
+TEST_P(QtsOwnTexts, AreTakenFromTheFirstFolderThatHasTheLanguage) {
+    TestEnv env;
+    const QString beside = env.scratch.mkdir(QStringLiteral("program/translations"));
+    const QString own = env.scratch.mkdir(QStringLiteral("qt/translations"));
+    const auto place = [](const char* name, const QString& folder, const char* from) {
+        if (*name) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(":/velmira/i18n/velmira_%1.qm").arg(from),
+                                    folder + QLatin1Char('/') + QLatin1String(name)));
+        }
+    };
+    place(GetParam().besideProgram, beside, "de");
+    place(GetParam().qtsOwn, own, "ru");
+    LanguageSwitch language(env.settings, kEnglishSystem, {beside, own});
+    language.choose(QLatin1String(GetParam().language));
+    const QString expected = QString::fromUtf8(GetParam().expected);
+    EXPECT_EQ(language.hasQtTexts(), !expected.isEmpty());
+    // Qt asks the translator installed last first: Qt's own texts, then the program's.
+    const QString text = QCoreApplication::translate("velmira::MainWindow", "Create Sprays");
+    if (!expected.isEmpty()) {
+        EXPECT_EQ(text, expected);
+    }
+    language.choose(QStringLiteral("en"));
+    EXPECT_FALSE(language.hasQtTexts());
+    EXPECT_EQ(QCoreApplication::translate("velmira::MainWindow", "Create Sprays"),
+              QStringLiteral("Create Sprays"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, QtsOwnTexts,
+    ::testing::Values(QtTextsCase{"qtbase_pt_BR.qm", "", "pt_BR", "Sprays erstellen"},
+                      QtTextsCase{"qtbase_pt.qm", "", "pt_BR", "Sprays erstellen"},
+                      QtTextsCase{"", "qtbase_pt_BR.qm", "pt_BR", "Создать спреи"},
+                      QtTextsCase{"", "qtbase_pt.qm", "pt_BR", "Создать спреи"},
+                      QtTextsCase{"qtbase_pt.qm", "qtbase_pt_BR.qm", "pt_BR", "Sprays erstellen"},
+                      QtTextsCase{"qtbase_zh_CN.qm", "qtbase_zh_CN.qm", "zh_CN",
+                                  "Sprays erstellen"},
+                      // Another country's file of the language, or another language's: none.
+                      QtTextsCase{"qtbase_zh_TW.qm", "", "zh_CN", ""},
+                      QtTextsCase{"qtbase_pt_PT.qm", "", "pt_BR", ""},
+                      QtTextsCase{"qtbase_de.qm", "qtbase_de.qm", "ru", ""}));
 
 // Russian and Polish have three plural forms; 21 takes the form of 1 in Russian, not in Polish.
 struct PluralCase {

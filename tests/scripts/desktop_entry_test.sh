@@ -41,6 +41,11 @@ for name in "plain" "with space" '100%u and "quotes" and $HOME'; do
     fail "$name: the icon's mode"
   grep -q '%%u' "$e" || [[ "$name" != *%* ]] || fail "$name: % not doubled: $(grep Exec "$e")"
   [ "$(grep -c '^Exec=' "$e")" = 1 ] || fail "$name: not one Exec line"
+  # The name, generic name and comment in each of the seven languages, as the template has them.
+  [ "$(grep -c '^\(Name\|GenericName\|Comment\)\[' "$e")" = 21 ] ||
+    fail "$name: not 21 translated keys: $(grep '\[' "$e")"
+  diff <(grep '^[A-Za-z]*\[' "$dir/share/applications/velmira.desktop") <(grep '^[A-Za-z]*\[' "$e") \
+    >/dev/null || fail "$name: the translated keys differ from the template's"
   if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$e" >/dev/null 2>&1 || fail "$name: invalid: $(desktop-file-validate "$e")"
   fi

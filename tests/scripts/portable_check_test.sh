@@ -2,7 +2,8 @@
 # Lays out a self-contained folder from this build (scripts/portable-layout.sh) and checks that
 # scripts/check-portable.sh passes it, and refuses it once each fault is planted: a library left
 # out, a program that would not look in the folder first, plugins looked for on the system, no
-# platform plugins, a C library newer than allowed.
+# platform plugins, Qt's own texts in a language left out or not a translation file, a C library
+# newer than allowed.
 # Usage: portable_check_test.sh BUILD_BIN
 set -uo pipefail
 scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
@@ -46,5 +47,9 @@ f=$(plant no-conf); rm "$f/bin/qt.conf"
 expect fail "no qt.conf" "$f"
 f=$(plant no-platforms); rm -r "$f/plugins/platforms"
 expect fail "no platform plugins" "$f"
+f=$(plant no-russian); rm "$f/bin/translations/qtbase_ru.qm"
+expect fail "Qt's own Russian texts left out" "$f"
+f=$(plant not-a-translation); echo "not a translation" > "$f/bin/translations/qtbase_de.qm"
+expect fail "Qt's own German texts not a translation file" "$f"
 expect fail "a C library newer than allowed" "$good" 2.30
 exit $failed
