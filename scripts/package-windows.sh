@@ -20,9 +20,10 @@ stage="$out/$name"
 rm -rf "$out"
 mkdir -p "$stage"
 
-# The program folder: what the programs need to start, and nothing of the build.
+# The program folder: what the programs need to start, the help in every language it has, and
+# nothing of the build.
 cp "$build/bin/velmira.exe" "$build/bin/qlumpy.exe" "$build/bin/ReadMe.txt" \
-   "$build/bin/Velmr04.html" "$build/bin/"*.dll "$stage/"
+   "$build/bin/Velmr04.html" "$build/bin/"Velmr04_*.html "$build/bin/"*.dll "$stage/"
 cp -r "$build/bin/platforms" "$build/bin/styles" "$build/bin/imageformats" "$stage/"
 cp "$top/LICENSE" "$stage/LICENSE"
 # Qt's own texts in each language the program speaks, where it looks first: beside it.

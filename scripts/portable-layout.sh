@@ -14,8 +14,9 @@ rm -rf "$dir"
 mkdir -p "$dir/bin" "$dir/lib" "$dir/plugins"
 dir="$(cd "$dir" && pwd)"
 
-# The programs, their help and read-me.
-cp "$from/velmira" "$from/qlumpy" "$from/Velmr04.html" "$from/ReadMe.txt" "$dir/bin/"
+# The programs, their help (the English page and its translations) and read-me.
+cp "$from/velmira" "$from/qlumpy" "$from/Velmr04.html" "$from/"Velmr04_*.html "$from/ReadMe.txt" \
+  "$dir/bin/"
 printf '[Paths]\nPrefix = ..\nPlugins = plugins\nLibraries = lib\n' > "$dir/bin/qt.conf"
 
 # Qt's own texts in each language the program speaks, where it looks first: beside it.

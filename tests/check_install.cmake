@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks the installed layout: the program, its
-# compiler, the read-me and the help in one folder, and a working compiler there.
+# compiler, the read-me and the help in every language in one folder, and a working compiler
+# there.
 # Arguments: -DBUILD_DIR=... -DPREFIX=... -DPROGRAM_DIR=... -DFIXTURE=...
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -8,7 +9,8 @@ if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 set(folder "${PREFIX}/${PROGRAM_DIR}")
-foreach(name velmira qlumpy ReadMe.txt Velmr04.html)
+foreach(name velmira qlumpy ReadMe.txt Velmr04.html Velmr04_ru.html Velmr04_zh_CN.html
+        Velmr04_es.html Velmr04_pt_BR.html Velmr04_de.html Velmr04_fr.html Velmr04_pl.html)
   if(NOT EXISTS "${folder}/${name}")
     message(FATAL_ERROR "${name} is not in the program folder ${folder}")
   endif()

@@ -253,14 +253,51 @@ TEST_F(MenuTest, TheDialogsOpenModallyFromTheirMenus) {
 
 TEST(HelpViewer, AMissingHelpFileIsToldByTheHelpItself) {
     TestEnv env;
-    HtmlHelpViewer help(env.scratch.path(QStringLiteral("program/Velmr04.html")), env.desktop,
-                        env.prompts);
+    QString language = QStringLiteral("de");
+    HtmlHelpViewer help(
+        env.scratch.path(QStringLiteral("program")), [&language] { return language; }, env.desktop,
+        env.prompts);
     help.showContents();
     ASSERT_EQ(env.prompts.shown.size(), 1u);
+    EXPECT_TRUE(env.prompts.shown[0].text.endsWith(QStringLiteral("Velmr04.html")))
+        << "the English page is the one named missing";
     EXPECT_TRUE(env.desktop.opened.isEmpty());
-    env.scratch.write(QStringLiteral("program/Velmr04.html"), "<html></html>");
+    const QString english = env.scratch.write(QStringLiteral("program/Velmr04.html"), "<html>");
     help.showContents();
-    EXPECT_EQ(env.desktop.opened.size(), 1);
+    EXPECT_EQ(env.desktop.opened, QStringList{english}) << "no German page: the English one";
+    const QString german = env.scratch.write(QStringLiteral("program/Velmr04_de.html"), "<html>");
+    help.showContents();
+    language = QStringLiteral("en");
+    help.showContents();
+    EXPECT_EQ(env.desktop.opened, (QStringList{english, german, english}))
+        << "the language in force at each opening";
+    EXPECT_EQ(env.prompts.shown.size(), 1u);
 }
+
+// The folder holds the English page and the German and Polish ones, and pages for names that
+// are no offered language.
+struct HelpPageCase {
+    const char* language;
+    const char* page;
+};
+
+class HelpPage : public ::testing::TestWithParam<HelpPageCase> {};
+
+TEST_P(HelpPage, IsTheLanguagesOwnElseTheEnglishOne) {
+    Scratch scratch;
+    for (const char* name : {"Velmr04.html", "Velmr04_de.html", "Velmr04_pl.html",
+                             "Velmr04_en.html", "Velmr04_xx.html", "Velmr04_.html"})
+        scratch.write(QString::fromLatin1(name), "<html>");
+    scratch.write(QStringLiteral("Velmr04_fr.html/index.html"), "<html>");
+    EXPECT_EQ(helpFileFor(scratch.path(), QString::fromLatin1(GetParam().language)),
+              scratch.path(QString::fromLatin1(GetParam().page)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, HelpPage,
+    ::testing::Values(HelpPageCase{"de", "Velmr04_de.html"}, HelpPageCase{"pl", "Velmr04_pl.html"},
+                      HelpPageCase{"ru", "Velmr04.html"}, HelpPageCase{"en", "Velmr04.html"},
+                      HelpPageCase{"", "Velmr04.html"}, HelpPageCase{"xx", "Velmr04.html"},
+                      HelpPageCase{"fr", "Velmr04.html"}, HelpPageCase{"DE", "Velmr04.html"}));
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "helpers/testenv.h"
+#include "platform/desktop.h"
 #include "platform/language.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -145,8 +147,8 @@ TEST(Language, AChoiceThatCannotBeSavedIsToldAndChangesNothing) {
     EXPECT_FALSE(window.findChild<QAction*>(QStringLiteral("mnuLanguage_ru"))->isChecked());
 }
 
-// One row a language: the program's translation is embedded and loads, and the main window's
-// Language menu shows the choice.
+// One row a language: the program's translation is embedded and loads, its help page is
+// there, and the main window's Language menu shows the choice.
 class EveryLanguage : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(EveryLanguage, IsEmbeddedChosenFromTheMenuAndCheckedThere) {
@@ -155,6 +157,19 @@ TEST_P(EveryLanguage, IsEmbeddedChosenFromTheMenuAndCheckedThere) {
         EXPECT_TRUE(QFile::exists(QStringLiteral(":/velmira/i18n/velmira_%1.qm").arg(code)))
             << GetParam();
     }
+    // The help in the language, saying which it is and in which encoding.
+    const QString page = helpFileFor(QStringLiteral(VELMIRA_SOURCE_DIR "/resources"), code);
+    EXPECT_EQ(QFileInfo(page).fileName(), code == QLatin1String("en")
+                                              ? QStringLiteral("Velmr04.html")
+                                              : QStringLiteral("Velmr04_%1.html").arg(code));
+    QFile help(page);
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly)) << qPrintable(page);
+    const QByteArray html = help.readAll();
+    EXPECT_TRUE(html.contains("<meta charset=\"utf-8\">")) << GetParam();
+    EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">")
+                                  .arg(QString(code).replace(QLatin1Char('_'), QLatin1Char('-')))
+                                  .toLatin1()))
+        << GetParam();
     TestEnv env;
     LanguageSwitch language(env.settings, kEnglishSystem, {});
     language.start();

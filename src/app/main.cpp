@@ -46,14 +46,16 @@ int main(int argc, char* argv[]) {
     QtSettingsStore settings;
     MessageBoxPrompts prompts;
     QtDesktop desktop;
-    HtmlHelpViewer help(joinPath(programFolder, QStringLiteral("Velmr04.html")), desktop, prompts);
+    // The player's language before the first window: the stored choice, else the system's.
+    LanguageSwitch language(settings, QLocale::system().uiLanguages(),
+                            LanguageSwitch::defaultQtFolders(programFolder));
+    // The help opens in the language in force at the time, English where it has no page.
+    HtmlHelpViewer help(
+        programFolder, [&language] { return language.current(); }, desktop, prompts);
     QtProcessRunner runner;
     ImmediateExit exit;
     ErrorReporter errors(prompts, exit);
     Services services{settings, prompts, desktop, help, runner, errors, programFolder};
-    // The player's language before the first window: the stored choice, else the system's.
-    LanguageSwitch language(settings, QLocale::system().uiLanguages(),
-                            LanguageSwitch::defaultQtFolders(programFolder));
     language.start();
     services.language = &language;
     // A developer's switch: VELMIRA_TRANSLATION names a .qm file whose texts are shown before

@@ -1,5 +1,7 @@
 #include "desktop.h"
 
+#include "platform/files.h"
+#include "platform/language.h"
 #include "platform/prompts.h"
 
 #include <QCoreApplication>
@@ -17,16 +19,26 @@ int QtDesktop::open(const QString& path) {
     return ok ? 0 : 2;
 }
 
+QString helpFileFor(const QString& folder, const QString& language) {
+    const QString english = joinPath(folder, QStringLiteral("Velmr04.html"));
+    // Only an offered code makes a file name: nothing else can lead out of the folder.
+    if (language.isEmpty() || language == QLatin1String("en") || !isOffered(language))
+        return english;
+    const QString translated = joinPath(folder, QStringLiteral("Velmr04_%1.html").arg(language));
+    return QFileInfo(translated).isFile() ? translated : english;
+}
+
 void HtmlHelpViewer::showContents() {
-    if (!QFileInfo(m_helpFile).isFile()) {
+    const QString helpFile = helpFileFor(m_folder, m_language ? m_language() : QString());
+    if (!QFileInfo(helpFile).isFile()) {
         m_prompts.show(
             Message{QCoreApplication::translate("velmira::Help", "Cannot find the help file:\r%1")
-                        .arg(m_helpFile),
+                        .arg(helpFile),
                     QCoreApplication::translate("velmira::Help", "Velmira Help"),
                     Message::Icon::Critical, Message::Buttons::Ok});
         return;
     }
-    m_desktop.open(m_helpFile);
+    m_desktop.open(helpFile);
 }
 
 void ImmediateExit::endProgram() {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace velmira {
 
 // Hands folders and files to the desktop: the file manager, a file's associated application,
@@ -27,16 +29,28 @@ class HelpViewer {
     virtual void showContents() = 0;
 };
 
-// The help is an HTML document beside the program, shown by the desktop's viewer. A missing
-// help file is told by this layer itself, in its own box.
+// The help page for a language in a folder: Velmr04_<language>.html where the folder has it,
+// else the English page Velmr04.html, which is returned even when it is missing too. English
+// and any language that is not offered get the English page.
+QString helpFileFor(const QString& folder, const QString& language);
+
+// The help is an HTML document beside the program, shown by the desktop's viewer in the
+// language in force when it is asked for. A missing help file is told by this layer itself, in
+// its own box.
 class HtmlHelpViewer : public HelpViewer {
   public:
-    HtmlHelpViewer(QString helpFile, Desktop& desktop, Prompts& prompts)
-        : m_helpFile(std::move(helpFile)), m_desktop(desktop), m_prompts(prompts) {}
+    // folder: where the help pages lie; language: the language in force, asked at each opening.
+    HtmlHelpViewer(QString folder, std::function<QString()> language, Desktop& desktop,
+                   Prompts& prompts)
+        : m_folder(std::move(folder)),
+          m_language(std::move(language)),
+          m_desktop(desktop),
+          m_prompts(prompts) {}
     void showContents() override;
 
   private:
-    QString m_helpFile;
+    QString m_folder;
+    std::function<QString()> m_language;
     Desktop& m_desktop;
     Prompts& m_prompts;
 };
