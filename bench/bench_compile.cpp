@@ -2,10 +2,11 @@
 
 #include "helpers/testenv.h"
 #include "install/compiler.h"
+#include "picture/readpicture.h"
 #include "platform/files.h"
+#include "spray/spray.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets.h"
-#include "wad/compile.h"
 #include "wad/wad.h"
 
 #include <QCoreApplication>
@@ -21,13 +22,12 @@ namespace {
 void CompileOneSpray112x128(benchmark::State& state) {
     Scratch scratch;
     const QString bmp = scratch.write(QStringLiteral("logo.bmp"), bitmap8(112, 128, 256));
-    wad::LumpLine line;
-    line.name = QStringLiteral("VELMR");
+    const QString lumpName = QStringLiteral("VELMR");
     for (auto _ : state) {
         const auto image = wad::readBitmap(bmp);
-        const auto spray = wad::makeSprayPicture(image.value(), line, false);
+        const auto spray = wad::makeSprayPicture(image.value(), std::nullopt, false);
         benchmark::DoNotOptimize(wad::encodeWad(
-            {wad::Lump{line.name, 0x43, wad::encodeMipTexture(spray->picture, line.name)}}));
+            {wad::Lump{lumpName, 0x43, wad::encodeMipTexture(spray->picture, lumpName)}}));
     }
 }
 BENCHMARK(CompileOneSpray112x128)->Unit(benchmark::kMicrosecond);

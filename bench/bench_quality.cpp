@@ -2,8 +2,9 @@
 // against Qt's own conversion to 8 bits on the same pictures.
 
 #include "helpers/testenv.h"
+#include "picture/readpicture.h"
 #include "spray/convert.h"
-#include "wad/compile.h"
+#include "spray/spray.h"
 #include "wad/wad.h"
 
 #include <QImage>
@@ -28,15 +29,14 @@ void CompileTrueColour512x512EndToEnd(benchmark::State& state) {
     Scratch scratch;
     const QString bmp =
         scratch.write(QStringLiteral("photo.bmp"), bitmapOfDepth(24, 512, 512, photo));
-    wad::LumpLine line;
-    line.name = QStringLiteral("VELMR");
+    const QString lumpName = QStringLiteral("VELMR");
     for (auto _ : state) {
         const auto image = wad::readBitmap(bmp);
-        const auto spray = wad::makeSprayPicture(image.value(), line, false);
+        const auto spray = wad::makeSprayPicture(image.value(), std::nullopt, false);
         if (!spray)
             state.SkipWithError("the bitmap did not compile");
         benchmark::DoNotOptimize(wad::encodeWad(
-            {wad::Lump{line.name, 0x43, wad::encodeMipTexture(spray->picture, line.name)}}));
+            {wad::Lump{lumpName, 0x43, wad::encodeMipTexture(spray->picture, lumpName)}}));
     }
 }
 BENCHMARK(CompileTrueColour512x512EndToEnd)->Unit(benchmark::kMillisecond);

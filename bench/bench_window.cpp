@@ -5,6 +5,7 @@
 #include "helpers/testenv.h"
 #include "install/held.h"
 #include "library/maker.h"
+#include "picture/readpicture.h"
 #include "platform/files.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"

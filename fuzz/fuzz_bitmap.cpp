@@ -1,6 +1,8 @@
 // Feeds any bytes to the compiler as a bitmap: reading, fitting, colour reduction and the WAD.
+#include "picture/readpicture.h"
 #include "picture/tga.h"
 #include "spray/maker.h"
+#include "spray/spray.h"
 #include "wad/compile.h"
 #include "wad/wad.h"
 
@@ -44,12 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (made && made->error.isEmpty() && !velmira::wad::checkSprayFile(made->wad))
             __builtin_trap();  // a spray the maker lets be saved must be one the game uses
     }
-    velmira::wad::LumpLine line;
-    line.name = QStringLiteral("VELMR");
-    const auto spray = velmira::wad::makeSprayPicture(image.value(), line, size % 2 == 0);
+    const QString lumpName = QStringLiteral("VELMR");
+    const auto spray = velmira::wad::makeSprayPicture(image.value(), std::nullopt, size % 2 == 0);
     if (spray) {
         const QByteArray wad = velmira::wad::encodeWad({velmira::wad::Lump{
-            line.name, 0x43, velmira::wad::encodeMipTexture(spray->picture, line.name)}});
+            lumpName, 0x43, velmira::wad::encodeMipTexture(spray->picture, lumpName)}});
         if (!velmira::wad::checkSprayFile(wad))
             __builtin_trap();  // the compiler must never write a WAD the engine refuses
     }

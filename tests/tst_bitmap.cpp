@@ -1,11 +1,12 @@
 #include "helpers/testenv.h"
 #include "picture/bitmap.h"
 #include "picture/exif.h"
+#include "picture/colourprofile.h"
 #include "picture/heif.h"
 #include "picture/picturecost.h"
 #include "picture/pngstream.h"
 #include "picture/readfile.h"
-#include "wad/compile.h"
+#include "picture/readpicture.h"
 
 #include <QBuffer>
 #include <QColorSpace>

@@ -5,6 +5,7 @@
 #include "library/seensave.h"
 #include "library/sprays.h"
 #include "picture/heif.h"
+#include "picture/readpicture.h"
 #include "platform/files.h"
 #include "spray/maker.h"
 #include "ui/mainwindow.h"

@@ -1,7 +1,9 @@
 #include "helpers/testenv.h"
 #include "library/maker.h"
 #include "picture/bitmap.h"
+#include "picture/readpicture.h"
 #include "spray/maker.h"
+#include "wad/compile.h"
 #include "wad/wad.h"
 
 #include <QPainter>
@@ -400,7 +402,7 @@ TEST(SprayMaker, TheSavedBitmapCompilesToTheSameWad) {
         EXPECT_EQ(QImage::fromData(bitmap, "BMP").dotsPerMeterX(), 2835);
         const auto read = decodeBitmap(bitmap, "bmp");
         ASSERT_TRUE(read) << read.error().toStdString();
-        const auto compiled = makeSprayPicture(read.value(), LumpLine{}, false);
+        const auto compiled = makeSprayPicture(read.value(), std::nullopt, false);
         ASSERT_TRUE(compiled) << compiled.error().toStdString();
         EXPECT_EQ(compiled->picture.pixels, made->spray.picture.pixels) << oneColour;
         EXPECT_EQ(compiled->picture.palette, made->spray.picture.palette) << oneColour;

@@ -3,8 +3,8 @@
 #include "core/state.h"
 #include "library/sprays.h"
 #include "picture/readfile.h"
+#include "picture/readpicture.h"
 #include "platform/files.h"
-#include "wad/compile.h"
 
 #include <QFileInfo>
 

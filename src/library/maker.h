@@ -2,6 +2,7 @@
 
 #include "core/cancel.h"
 #include "spray/maker.h"
+#include "wad/compile.h"
 
 #include <QString>
 

@@ -2,8 +2,9 @@
 
 #include "picture/bitmap.h"
 #include "picture/readfile.h"
+#include "picture/readpicture.h"
 #include "platform/files.h"
-#include "wad/compile.h"
+#include "spray/spray.h"
 #include "wad/wad.h"
 
 #include <QFileInfo>
@@ -61,7 +62,7 @@ QString usedAsItIs(const QImage& picture) {
 // The spray the compiler makes of a picture, as the game draws it, with what was done to it.
 SprayPreview converted(const QImage& bitmap, const QString& path, const wad::CancelCheck& cancel) {
     const bool transparent = QFileInfo(path).fileName().startsWith(QLatin1Char('{'));
-    const auto spray = wad::makeSprayPicture(bitmap, wad::LumpLine{}, transparent, cancel);
+    const auto spray = wad::makeSprayPicture(bitmap, std::nullopt, transparent, cancel);
     if (!spray)
         return SprayPreview{};
     const wad::IndexedPicture& picture = spray->picture;

@@ -5,11 +5,11 @@
 #include "core/state.h"
 #include "picture/heif.h"
 #include "picture/readfile.h"
+#include "picture/readpicture.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/openfolder.h"
 #include "platform/prompts.h"
-#include "wad/compile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,9 @@
 #include "exif.h"
 
+#include <QTransform>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace velmira::wad {
 
@@ -45,6 +48,20 @@ int webpOrientation(const QByteArray& bytes) {
         at += 8 + size + (size & 1);
     }
     return 1;
+}
+
+QImage orientedBy(QImage image, int orientation) {
+    // Mirrored left to right, top to bottom, then turned a quarter clockwise.
+    static const bool steps[9][3] = {
+        {false, false, false}, {false, false, false}, {true, false, false},
+        {true, true, false},   {false, true, false},  {false, true, true},
+        {false, false, true},  {true, false, true},   {true, true, true}};
+    const bool* step = steps[std::clamp(orientation, 0, 8)];
+    if (step[0] || step[1])
+        image = image.mirrored(step[0], step[1]);
+    if (step[2])
+        image = image.transformed(QTransform().rotate(90));
+    return image;
 }
 
 }  // namespace velmira::wad

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 
 namespace velmira::wad {
 
@@ -15,5 +16,8 @@ constexpr int kMaxExifEntries = 512;
 
 // The orientation a WebP file's EXIF chunk gives; 1 when it has none.
 int webpOrientation(const QByteArray& bytes);
+
+// A picture turned as its orientation tag (1 to 8) says, as every viewer shows it.
+QImage orientedBy(QImage image, int orientation);
 
 }  // namespace velmira::wad

@@ -1,7 +1,9 @@
 #include "heif.h"
 
+#include "picture/colourprofile.h"
+
 #include "picture/picturecost.h"
-#include "wad/compile.h"
+#include "picture/readpicture.h"
 
 #include <QColorSpace>
 #include <QHash>
@@ -150,16 +152,6 @@ std::vector<std::pair<qint64, qint64>> dataOf(const QByteArray& bytes, const Box
 }
 
 }  // namespace
-
-QByteArray iccModelOf(const QByteArray& icc) {
-    return icc.size() >= 20 ? icc.mid(16, 4) : QByteArray();
-}
-
-bool profileFits(const QByteArray& iccModel, bool greyPicture) {
-    if (iccModel.isEmpty())
-        return true;
-    return greyPicture ? iccModel == "GRAY" : iccModel == "RGB ";
-}
 
 bool planesFit(QSize luma, QSize cb, QSize cr) {
     if (luma.width() <= 0 || luma.height() <= 0)

@@ -47,14 +47,6 @@ struct HeifHeaders {
 };
 Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes);
 
-// The colour model an ICC profile's header names ("RGB ", "GRAY", "CMYK"); empty for less than
-// a header.
-QByteArray iccModelOf(const QByteArray& icc);
-
-// Whether a colour profile of this colour model (iccModelOf) belongs to a grey or a colour
-// picture: one of another model is a mistake of the program that wrote it, and is ignored.
-bool profileFits(const QByteArray& iccModel, bool greyPicture);
-
 // Whether decoded planes hold what is read from them: a picture of at least one pixel, and
 // colour planes of at least half its width and height, rounded up (4:2:0; an RGB picture's
 // planes are all of its size).

@@ -2,8 +2,8 @@
 
 #include "picture/bitmap.h"
 #include "picture/heif.h"
+#include "picture/readpicture.h"
 #include "picture/tga.h"
-#include "wad/compile.h"
 
 #include <QBuffer>
 #include <QImageReader>

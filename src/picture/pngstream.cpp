@@ -1,7 +1,6 @@
 #include "pngstream.h"
 
-#include "picture/heif.h"
-#include "wad/compile.h"
+#include "picture/colourprofile.h"
 
 #include <QColorSpace>
 #include <QtEndian>

@@ -1,7 +1,6 @@
 #include "maker.h"
 
 #include "spray/convert.h"
-#include "wad/wad.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -292,19 +291,11 @@ int coloursUsed(const IndexedPicture& picture, bool oneColour) {
     return static_cast<int>(std::count(used.begin(), used.begin() + last, true));
 }
 
-// Whether every pixel of the spray is see-through: index 255 of a colour spray, opacity 0 of a
-// one-colour decal.
-bool showsNothing(const SprayPicture& spray) {
-    const char clear = spray.oneColour ? '\0' : static_cast<char>(kTransparentIndex);
-    return std::all_of(spray.picture.pixels.begin(), spray.picture.pixels.end(),
-                       [clear](char index) { return index == clear; });
-}
-
 }  // namespace
 
-Result<MadeSpray> makeSpray(const MakerSource& source, const MakerChoices& choices,
-                            const CancelCheck& cancel) {
-    using Fail = Result<MadeSpray>;
+Result<FramedSpray> makeFramedSpray(const MakerSource& source, const MakerChoices& choices,
+                                    const CancelCheck& cancel) {
+    using Fail = Result<FramedSpray>;
     if (source.isNull())
         return Fail::failure(
             QCoreApplication::translate("velmira::wad::Maker", "the picture is empty"));
@@ -318,7 +309,7 @@ Result<MadeSpray> makeSpray(const MakerSource& source, const MakerChoices& choic
     if (isCancelled(cancel))
         return Fail::failure(kCancelledText);
 
-    MadeSpray made;
+    FramedSpray made;
     if (choices.oneColour) {
         made.spray = SprayPicture{
             oneColourPicture(framed, raw, choices,
@@ -333,22 +324,12 @@ Result<MadeSpray> makeSpray(const MakerSource& source, const MakerChoices& choic
                          QCoreApplication::translate("velmira::wad::Maker", "colour spray"), false};
     }
     made.colours = coloursUsed(made.spray.picture, choices.oneColour);
-    made.wad = sprayWad(made.spray, kSprayLumpName);
     if (size.width() > kEveryServerSide || size.height() > kEveryServerSide)
         made.warnings << QCoreApplication::translate(
             "velmira::wad::Maker", "Servers that keep sprays to 64 × 64 will not show this");
     if (choices.sharp && source.looksLikePhoto())
         made.warnings << QCoreApplication::translate("velmira::wad::Maker",
                                                      "Sharp scaling of a photo looks blocky");
-    if (const auto check = checkSprayFile(made.wad); !check)
-        made.error = QCoreApplication::translate("velmira::wad::Maker",
-                                                 "The game would not use this spray: %1")
-                         .arg(check.error());
-    else if (showsNothing(made.spray))
-        made.error = QCoreApplication::translate(
-            "velmira::wad::Maker",
-            "Nothing of the picture shows: every pixel of this spray is see-through. Bring the "
-            "picture into the frame, or make less of it see-through.");
     return made;
 }
 

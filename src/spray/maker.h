@@ -3,7 +3,7 @@
 #include "core/cancel.h"
 #include "core/result.h"
 #include "spray/indexedpicture.h"
-#include "wad/compile.h"
+#include "spray/spray.h"
 
 #include <QImage>
 #include <QPointF>
@@ -102,16 +102,15 @@ QImage framedPicture(const MakerSource& source, const MakerChoices& choices, QSi
 // coloured fringe that blended edges leave when asked.
 void applySeeThrough(QImage& framed, const MakerChoices& choices);
 
-// The spray, as the compiler would keep it from the saved bitmap.
-struct MadeSpray {
+// The framed picture made into a spray as chosen: see-through applied, reduced to a colour
+// spray's palette or made a one-colour decal's opacities.
+struct FramedSpray {
     SprayPicture spray;
-    QByteArray wad;   // the WAD the compiler makes of it
     int colours = 0;  // palette entries used (see-through not counted)
     QStringList warnings;
-    QString error;  // set when the game would not use the spray: it cannot be saved
 };
-Result<MadeSpray> makeSpray(const MakerSource& source, const MakerChoices& choices,
-                            const CancelCheck& cancel = {});
+Result<FramedSpray> makeFramedSpray(const MakerSource& source, const MakerChoices& choices,
+                                    const CancelCheck& cancel = {});
 
 // The 8-bit bitmap file a spray is saved as: exactly its pixels and palette.
 QByteArray sprayBitmap(const IndexedPicture& picture);

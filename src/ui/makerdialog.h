@@ -3,6 +3,7 @@
 #include "spray/maker.h"
 #include "ui/framingview.h"
 #include "ui/sprayview.h"
+#include "wad/compile.h"
 
 #include <QDialog>
 #include <QImage>

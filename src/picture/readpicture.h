@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/cancel.h"
+#include "core/result.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+namespace velmira::wad {
+
+// Pictures of more pixels than this are read at a reduced size of the same shape: a spray is
+// at most 256 pixels wide, and framing one needs no more. Any photo a camera takes can be used.
+constexpr qint64 kMaxReadPixels = 4 * 1024 * 1024;
+
+// The size a picture of this size is read at: itself, or reduced to kMaxReadPixels.
+QSize readSize(QSize size);
+
+// For averaging a picture's rows down to a narrower width: which reduced column each of the
+// picture's columns adds to, and how many columns each reduced one takes.
+struct ReducedColumns {
+    std::vector<int> of;
+    std::vector<quint64> count;
+};
+ReducedColumns reducedColumns(int width, int reducedWidth);
+
+// The largest picture file that is read at all.
+constexpr qint64 kMaxBitmapFileSize = 64 * 1024 * 1024;
+
+// Reads a picture from its bytes through planPictureRead (picturecost.h), within its budget:
+// paletted bitmaps by our own decoder, anything else by Qt's image readers, of the kind the
+// content names or, where it names none (TGA), of `kindByName` (the file name's extension). A
+// JPEG or GIF that is cut short is refused with the reason, as a cut-short bitmap is. A picture
+// of more than kMaxReadPixels is handed back at its readSize.
+Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName = {},
+                            const CancelCheck& cancel = {});
+
+// What decodeBitmap would refuse, found from the picture's headers without decoding it: the
+// picture's size, or why it cannot be read (cut short, damaged, or costing more than a picture
+// may take).
+Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName = {});
+
+// Reads a picture file (a regular file only, bounded by what is read).
+Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel = {});
+
+}  // namespace velmira::wad
