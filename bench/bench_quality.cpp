@@ -31,7 +31,7 @@ void CompileTrueColour512x512EndToEnd(benchmark::State& state) {
         scratch.write(QStringLiteral("photo.bmp"), bitmapOfDepth(24, 512, 512, photo));
     const QString lumpName = QStringLiteral("VELMR");
     for (auto _ : state) {
-        const auto image = wad::readBitmap(bmp);
+        const auto image = wad::readPicture(bmp);
         const auto spray = wad::makeSprayPicture(image.value(), std::nullopt, false);
         if (!spray)
             state.SkipWithError("the bitmap did not compile");

@@ -429,7 +429,7 @@ void ReadCostlyPicture(benchmark::State& state) {
     bool read = false;
     for (auto _ : state) {
         resetPeak();
-        const auto picture = wad::readBitmap(path);
+        const auto picture = wad::readPicture(path);
         read = static_cast<bool>(picture);
         peak = std::max(peak, peakMegabytes());
     }

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     // The spray maker's quick check must refuse whatever the reader refuses.
     const auto checked = velmira::wad::checkPicture(bytes, "bmp");
-    const auto image = velmira::wad::readBitmap(path);
+    const auto image = velmira::wad::readPicture(path);
     if (!image)
         return 0;
     if (!checked)

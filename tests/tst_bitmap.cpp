@@ -1,7 +1,7 @@
 #include "helpers/testenv.h"
-#include "picture/bitmap.h"
-#include "picture/exif.h"
+#include "picture/bmp.h"
 #include "picture/colourprofile.h"
+#include "picture/exif.h"
 #include "picture/heif.h"
 #include "picture/picturecost.h"
 #include "picture/pngstream.h"
@@ -157,7 +157,7 @@ TEST(PalettedBitmap, CutShortFilesOfEveryKindAreRefused) {
     const QByteArray truecolour = bitmapOfDepth(24, 16, 16, [](int, int) { return qRgb(1, 2, 3); });
     EXPECT_FALSE(bmpCutShort(truecolour));
     EXPECT_TRUE(bmpCutShort(truecolour.left(truecolour.size() - 20)));
-    EXPECT_FALSE(decodeBitmap(truecolour.left(truecolour.size() - 20)));
+    EXPECT_FALSE(decodePicture(truecolour.left(truecolour.size() - 20)));
 }
 
 TEST(PalettedBitmap, AColourCountAboveTheMaximumMeansTheMaximum) {
@@ -208,7 +208,7 @@ TEST(RegularFiles, DevicesFifosAndLinksToThemAreRefusedWithoutReading) {
         const auto read = readRegularFile(path, 1 << 20);
         ASSERT_FALSE(read) << path.toStdString();
         EXPECT_TRUE(read.error().endsWith(QStringLiteral("is not a regular file")));
-        EXPECT_FALSE(readBitmap(path));
+        EXPECT_FALSE(readPicture(path));
     }
     const QString big = scratch.write(QStringLiteral("big.bmp"), QByteArray(5000, 'x'));
     EXPECT_FALSE(readRegularFile(big, 4999));
@@ -345,13 +345,13 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
     mapped[7] = 24;
     mapped[16] = 8;
     mapped.append(bytes({10, 20, 30, 1, 2, 3, 2, 1, 1, 1, 1, 1}));
-    const auto colours = decodeBitmap(mapped, "tga");
+    const auto colours = decodePicture(mapped, "tga");
     ASSERT_TRUE(colours) << colours.error().toStdString();
     EXPECT_EQ(colours->pixel(0, 1), qRgb(3, 2, 1)) << "bottom row first";
     EXPECT_EQ(colours->pixel(1, 1), qRgb(30, 20, 10));
-    EXPECT_FALSE(decodeBitmap(mapped.left(20), "tga")) << "the map cut short";
+    EXPECT_FALSE(decodePicture(mapped.left(20), "tga")) << "the map cut short";
     for (const auto& c : cases) {
-        const auto image = decodeBitmap(c.bytes, c.name);
+        const auto image = decodePicture(c.bytes, c.name);
         EXPECT_EQ(bool(image), c.read) << c.what;
         // The quick check before the spray maker opens refuses the same files.
         EXPECT_EQ(bool(checkPicture(c.bytes, c.name)), c.read || !c.headersTell) << c.what;
@@ -425,7 +425,7 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
         const auto checked = checkPicture(c.bytes, "tga");
         ASSERT_TRUE(checked) << c.what << ": " << checked.error().toStdString();
         EXPECT_EQ(checked.value(), c.full) << c.what;
-        const auto image = decodeBitmap(c.bytes, "tga");
+        const auto image = decodePicture(c.bytes, "tga");
         ASSERT_TRUE(image) << c.what << ": " << image.error().toStdString();
         EXPECT_EQ(image->size(), readSize(c.full)) << c.what;
         EXPECT_LE(qint64{image->width()} * image->height(), kMaxReadPixels) << c.what;
@@ -535,7 +535,7 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
         const QByteArray taggedWebp = webpWithExif(tiff, t.orientation % 2 == 0);
         for (const auto& [kind, tagged] : {std::pair{"jpeg", jpeg.left(2) + exif + jpeg.mid(2)},
                                            std::pair{"webp", taggedWebp}}) {
-            const auto image = decodeBitmap(tagged, "jpg");
+            const auto image = decodePicture(tagged, "jpg");
             ASSERT_TRUE(image) << kind << t.orientation << ": " << image.error().toStdString();
             EXPECT_EQ(image->size(), t.size) << kind << t.orientation;
             const QRgb topLeft = image->pixel(2, 2);
@@ -555,7 +555,7 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
             0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, 6, 0, 0,
             0, 0, 0, 0});
         // clang-format on
-        const auto image = decodeBitmap(webpWithExif(uncounted, false), "webp");
+        const auto image = decodePicture(webpWithExif(uncounted, false), "webp");
         ASSERT_TRUE(image) << image.error().toStdString();
         EXPECT_EQ(image->size(), QSize(40, 20));
     }
@@ -570,7 +570,7 @@ TEST(PictureKinds, PhotosAreReadUprightAndInSrgb) {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         ASSERT_TRUE(picture->save(&buffer, "PNG"));
-        const auto read = decodeBitmap(png, "png");
+        const auto read = decodePicture(png, "png");
         ASSERT_TRUE(read);
         const QRgb colour = read->pixel(8, 8);
         if (picture == &plain) {
@@ -617,7 +617,7 @@ TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
         const auto size = checkPicture(file, "heic");
         ASSERT_TRUE(size) << t.name << ": " << size.error().toStdString();
         EXPECT_EQ(size.value(), t.size) << t.name << ": the quick check gives the upright size";
-        const auto image = decodeBitmap(file, "jpg");  // by what it holds, not its name
+        const auto image = decodePicture(file, "jpg");  // by what it holds, not its name
         ASSERT_TRUE(image) << t.name << ": " << image.error().toStdString();
         ASSERT_EQ(image->size(), t.size) << t.name;
         const QRgb first = image->pixel(10, 10);
@@ -645,7 +645,7 @@ TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
                std::abs(qBlue(a) - qBlue(b)) <= 8;
     };
     for (const auto& c : colours) {
-        const auto read = decodeBitmap(fixture(c.name), "heic");
+        const auto read = decodePicture(fixture(c.name), "heic");
         ASSERT_TRUE(read) << c.name << ": " << read.error().toStdString();
         ASSERT_EQ(read->size(), QSize(64, 32)) << c.name;
         // Taken at the corners: the first and last rows and columns are read as well.
@@ -658,7 +658,7 @@ TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
     }
     // A photo of more than four megapixels is read at a reduced size, each quarter where it was
     // to the last row and column.
-    const auto quarters = decodeBitmap(fixture("quarters-4mp.heic"), "heic");
+    const auto quarters = decodePicture(fixture("quarters-4mp.heic"), "heic");
     ASSERT_TRUE(quarters) << quarters.error().toStdString();
     ASSERT_EQ(quarters->size(), readSize(QSize(2400, 1800)));
     ASSERT_LT(quarters->width(), 2400);
@@ -679,7 +679,7 @@ TEST(PictureKinds, HeicPhotosAreReadWhereTheBuildReadsHeif) {
     }
     // Cut short or damaged, it is refused with the reason, never read past its end.
     for (const QByteArray& broken : {bytes.left(bytes.size() / 2), bytes.left(40)}) {
-        const auto refused = decodeBitmap(broken, "heic");
+        const auto refused = decodePicture(broken, "heic");
         EXPECT_FALSE(refused);
         EXPECT_FALSE(checkPicture(broken, "heic") && broken.size() < 100)
             << "the quick check refuses a file too short to hold a picture";
@@ -855,7 +855,7 @@ TEST(PictureBudget, ASmallFileClaimingGigapixelsIsRefusedFromItsHeaders) {
         const auto checked = checkPicture(c.bytes, c.name);
         EXPECT_FALSE(checked) << c.what << ": passed the check at " << checked->width() << "x"
                               << checked->height();
-        const auto read = decodeBitmap(c.bytes, c.name);
+        const auto read = decodePicture(c.bytes, c.name);
         ASSERT_FALSE(read) << c.what;
         EXPECT_FALSE(read.error().isEmpty()) << c.what;
         if (checked)
@@ -1120,7 +1120,7 @@ TEST(PictureBudget, PngsQtWouldDecodeWholeAreReadStraightIntoTheReducedPicture) 
     const auto plan = planPictureRead(encoded);
     ASSERT_TRUE(plan) << plan.error().toStdString();
     EXPECT_TRUE(plan->ownPngReader);
-    const auto image = decodeBitmap(encoded);
+    const auto image = decodePicture(encoded);
     ASSERT_TRUE(image) << image.error().toStdString();
     EXPECT_EQ(image->size(), readSize(QSize(2400, 1800)));
     EXPECT_EQ(image->pixel(4, 900), qRgb(20, 30, 220));
@@ -1191,7 +1191,7 @@ TEST(PictureBudget, HeifGridsAreReadTileByTile) {
         ASSERT_TRUE(headers) << g.name;
         EXPECT_TRUE(headers->readByTiles()) << g.name;
         EXPECT_EQ(headers->tileData.size(), 4u) << g.name;
-        const auto image = decodeBitmap(bytes, "heic");
+        const auto image = decodePicture(bytes, "heic");
         ASSERT_TRUE(image) << g.name << ": " << image.error().toStdString();
         ASSERT_EQ(image->size(), g.size) << g.name;
         const int w = g.size.width(), h = g.size.height();

@@ -916,7 +916,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
         EXPECT_EQ(files()->fileName(), QLatin1String(expected)) << "listed and chosen";
     }
     const QString saved = sprays + SEP + QStringLiteral("photo spray.bmp");
-    const auto bitmap = wad::readBitmap(saved);
+    const auto bitmap = wad::readPicture(saved);
     ASSERT_TRUE(bitmap) << bitmap.error().toStdString();
     EXPECT_EQ(bitmap->format(), QImage::Format_Indexed8);
     EXPECT_EQ(bitmap->size(), QSize(144, 96));
@@ -1142,8 +1142,8 @@ TEST(MakerControls, ASprayForAnOlderChoiceArrivingLateIsNeverShown) {
     // Saved at once after a change, the spray saved is the one of that change.
     mirror->click();
     maker.save();
-    const auto savedSpray = wad::readBitmap(env.scratch.path(QStringLiteral("out")) + SEP +
-                                            QStringLiteral("picture spray.bmp"));
+    const auto savedSpray = wad::readPicture(env.scratch.path(QStringLiteral("out")) + SEP +
+                                             QStringLiteral("picture spray.bmp"));
     ASSERT_TRUE(savedSpray) << savedSpray.error().toStdString();
     EXPECT_GT(qBlue(savedSpray->pixel(2, 8)), 150) << "blue on the left: mirrored";
 }

@@ -1,6 +1,6 @@
 #include "helpers/testenv.h"
 #include "library/maker.h"
-#include "picture/bitmap.h"
+#include "picture/bmp.h"
 #include "picture/readpicture.h"
 #include "spray/maker.h"
 #include "wad/compile.h"
@@ -400,7 +400,7 @@ TEST(SprayMaker, TheSavedBitmapCompilesToTheSameWad) {
         for (const auto& f : fields)
             EXPECT_EQ(f.value, f.expected) << f.field;
         EXPECT_EQ(QImage::fromData(bitmap, "BMP").dotsPerMeterX(), 2835);
-        const auto read = decodeBitmap(bitmap, "bmp");
+        const auto read = decodePicture(bitmap, "bmp");
         ASSERT_TRUE(read) << read.error().toStdString();
         const auto compiled = makeSprayPicture(read.value(), std::nullopt, false);
         ASSERT_TRUE(compiled) << compiled.error().toStdString();

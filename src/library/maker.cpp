@@ -24,7 +24,7 @@ QString chosenPicture(const AppState& state, const QString& chosenFile, QString*
 }
 
 QString makerPictureProblem(const QString& path) {
-    const auto bytes = wad::readRegularFile(path, wad::kMaxBitmapFileSize);
+    const auto bytes = wad::readRegularFile(path, wad::kMaxPictureFileSize);
     if (!bytes)
         return bytes.error();
     const auto checked = wad::checkPicture(bytes.value(), QFileInfo(path).suffix().toLatin1());
@@ -33,7 +33,7 @@ QString makerPictureProblem(const QString& path) {
 
 std::shared_ptr<const wad::MakerSource> loadMakerSource(const QString& path, QString* error,
                                                         const wad::CancelCheck& cancel) {
-    const auto picture = wad::readBitmap(path, cancel);
+    const auto picture = wad::readPicture(path, cancel);
     if (!picture) {
         *error = picture.error();
         return nullptr;

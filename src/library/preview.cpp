@@ -1,6 +1,6 @@
 #include "preview.h"
 
-#include "picture/bitmap.h"
+#include "picture/bmp.h"
 #include "picture/readfile.h"
 #include "picture/readpicture.h"
 #include "platform/files.h"
@@ -104,11 +104,11 @@ SprayPreview previewOf(const QString& path, const wad::CancelCheck& cancel) {
         const QImage picture = wadPicture(path);
         return picture.isNull() ? SprayPreview{} : SprayPreview{picture, usedAsItIs(picture)};
     }
-    const auto bytes = wad::readRegularFile(path, wad::kMaxBitmapFileSize);
+    const auto bytes = wad::readRegularFile(path, wad::kMaxPictureFileSize);
     if (!bytes || wad::isCancelled(cancel))
         return SprayPreview{};
     const auto bitmap =
-        wad::decodeBitmap(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
+        wad::decodePicture(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
     if (!bitmap)
         return SprayPreview{};
     // An 8-bit bitmap of a spray's size is used as it is, and shown as the game draws it: see-

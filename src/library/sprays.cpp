@@ -68,15 +68,15 @@ QString writeUnderFreeName(const QByteArray& bytes, const QString& folder, const
 // the reason.
 QString copyInto(const QString& source, const QString& folder, QString* reason) {
     // The compiler reads no picture larger than this: a larger file is of no use in the library.
-    if (QFileInfo(source).size() > wad::kMaxBitmapFileSize) {
+    if (QFileInfo(source).size() > wad::kMaxPictureFileSize) {
         *reason = QCoreApplication::translate("velmira::Sprays",
                                               "it is larger than the %1 MB a spray picture may be")
-                      .arg(wad::kMaxBitmapFileSize / (1024 * 1024));
+                      .arg(wad::kMaxPictureFileSize / (1024 * 1024));
         return QString();
     }
     // Bounded by what is read, not by the size the file states: a file of the system's (under
     // /proc) says it is empty and never ends.
-    const auto bytes = wad::readRegularFile(source, wad::kMaxBitmapFileSize);
+    const auto bytes = wad::readRegularFile(source, wad::kMaxPictureFileSize);
     if (!bytes) {
         *reason = bytes.error();
         return QString();

@@ -1,6 +1,6 @@
 #include "picturecost.h"
 
-#include "picture/bitmap.h"
+#include "picture/bmp.h"
 #include "picture/heif.h"
 #include "picture/readpicture.h"
 #include "picture/tga.h"

@@ -1,6 +1,6 @@
 #include "readpicture.h"
 
-#include "picture/bitmap.h"
+#include "picture/bmp.h"
 #include "picture/colourprofile.h"
 #include "picture/exif.h"
 #include "picture/heif.h"
@@ -97,8 +97,8 @@ QSize readSize(QSize size) {
                  std::max(1, static_cast<int>(size.height() * factor)));
 }
 
-Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName,
-                            const CancelCheck& cancel) {
+Result<QImage> decodePicture(const QByteArray& bytes, const QByteArray& kindByName,
+                             const CancelCheck& cancel) {
     using Fail = Result<QImage>;
     // Every picture is planned from its headers first: one that would cost more than a picture
     // may take is refused before anything is decoded.
@@ -162,13 +162,13 @@ Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName
     return plan->size;
 }
 
-Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel) {
-    const auto bytes = readRegularFile(path, kMaxBitmapFileSize);
+Result<QImage> readPicture(const QString& path, const CancelCheck& cancel) {
+    const auto bytes = readRegularFile(path, kMaxPictureFileSize);
     if (!bytes)
         return Result<QImage>::failure(bytes.error());
     if (isCancelled(cancel))
         return Result<QImage>::failure(kCancelledText);
-    auto image = decodeBitmap(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
+    auto image = decodePicture(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
     if (!image)
         return Result<QImage>::failure(
             QStringLiteral("cannot read the bitmap %1: %2").arg(path, image.error()));

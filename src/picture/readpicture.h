@@ -28,22 +28,22 @@ struct ReducedColumns {
 ReducedColumns reducedColumns(int width, int reducedWidth);
 
 // The largest picture file that is read at all.
-constexpr qint64 kMaxBitmapFileSize = 64 * 1024 * 1024;
+constexpr qint64 kMaxPictureFileSize = 64 * 1024 * 1024;
 
 // Reads a picture from its bytes through planPictureRead (picturecost.h), within its budget:
 // paletted bitmaps by our own decoder, anything else by Qt's image readers, of the kind the
 // content names or, where it names none (TGA), of `kindByName` (the file name's extension). A
 // JPEG or GIF that is cut short is refused with the reason, as a cut-short bitmap is. A picture
 // of more than kMaxReadPixels is handed back at its readSize.
-Result<QImage> decodeBitmap(const QByteArray& bytes, const QByteArray& kindByName = {},
-                            const CancelCheck& cancel = {});
+Result<QImage> decodePicture(const QByteArray& bytes, const QByteArray& kindByName = {},
+                             const CancelCheck& cancel = {});
 
-// What decodeBitmap would refuse, found from the picture's headers without decoding it: the
+// What decodePicture would refuse, found from the picture's headers without decoding it: the
 // picture's size, or why it cannot be read (cut short, damaged, or costing more than a picture
 // may take).
 Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName = {});
 
 // Reads a picture file (a regular file only, bounded by what is read).
-Result<QImage> readBitmap(const QString& path, const CancelCheck& cancel = {});
+Result<QImage> readPicture(const QString& path, const CancelCheck& cancel = {});
 
 }  // namespace velmira::wad

@@ -1,6 +1,6 @@
 #include "spray.h"
 
-#include "picture/bitmap.h"
+#include "picture/bmp.h"
 #include "spray/convert.h"
 #include "spray/palette.h"
 

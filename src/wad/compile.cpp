@@ -67,7 +67,7 @@ Result<QByteArray> compileScript(const LumpScript& script, QString* note) {
     std::vector<Lump> lumps;
     QStringList notes;
     for (const LumpLine& line : script.lumps) {
-        const auto bitmap = readBitmap(line.bitmap);
+        const auto bitmap = readPicture(line.bitmap);
         if (!bitmap)
             return Result<QByteArray>::failure(bitmap.error());
         const bool transparentBlue = QFileInfo(line.bitmap).fileName().startsWith(QLatin1Char('{'));

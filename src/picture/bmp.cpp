@@ -1,4 +1,4 @@
-#include "bitmap.h"
+#include "bmp.h"
 
 #include "core/bytes.h"
 #include "wad/layout.h"
