@@ -6,7 +6,8 @@
 #include "platform/files.h"
 #include "spray/spray.h"
 #include "ui/mainwindow.h"
-#include "ui/widgets.h"
+#include "ui/modlist.h"
+#include "ui/spraylist.h"
 #include "wad/wad.h"
 
 #include <QCoreApplication>

@@ -9,8 +9,8 @@
 #include "platform/files.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
+#include "ui/previewwidget.h"
 #include "ui/seendialog.h"
-#include "ui/widgets.h"
 #include "wad/compile.h"
 
 #include <QDir>

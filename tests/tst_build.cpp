@@ -5,8 +5,10 @@
 #include "install/held.h"
 #include "platform/files.h"
 #include "platform/openfolder.h"
+#include "ui/categorycombo.h"
 #include "ui/mainwindow.h"
-#include "ui/widgets.h"
+#include "ui/modlist.h"
+#include "ui/spraylist.h"
 
 #include <QAction>
 #include <QDeadlineTimer>

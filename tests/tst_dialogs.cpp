@@ -5,7 +5,6 @@
 #include "ui/aboutdialog.h"
 #include "ui/locationsdialog.h"
 #include "ui/mainwindow.h"
-#include "ui/widgets.h"
 
 #include <QAction>
 #include <QLabel>

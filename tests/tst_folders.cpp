@@ -2,7 +2,7 @@
 #include "game/mods.h"
 #include "helpers/testenv.h"
 #include "platform/openfolder.h"
-#include "ui/widgets.h"
+#include "ui/modlist.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,11 @@
 #include "picture/readpicture.h"
 #include "platform/files.h"
 #include "spray/maker.h"
+#include "ui/categorycombo.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
-#include "ui/widgets.h"
+#include "ui/previewwidget.h"
+#include "ui/spraylist.h"
 #include "wad/compile.h"
 #include "wad/wad.h"
 

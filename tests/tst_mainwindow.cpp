@@ -1,10 +1,13 @@
 #include "helpers/testenv.h"
+#include "ui/categorycombo.h"
 #include "ui/mainwindow.h"
-#include "ui/widgets.h"
+#include "ui/modlist.h"
+#include "ui/spraylist.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>

@@ -4,7 +4,7 @@
 #include "library/seensave.h"
 #include "ui/mainwindow.h"
 #include "ui/seendialog.h"
-#include "ui/widgets.h"
+#include "ui/spraylist.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "ui/checkdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
-#include "ui/widgets.h"
+#include "ui/spraylist.h"
 
 #include <QAction>
 #include <QApplication>

@@ -20,11 +20,16 @@
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "ui/aboutdialog.h"
+#include "ui/categorycombo.h"
+#include "ui/folderlabel.h"
 #include "ui/geometry.h"
 #include "ui/locationsdialog.h"
 #include "ui/makerdialog.h"
+#include "ui/modlist.h"
+#include "ui/previewwidget.h"
+#include "ui/progressbar.h"
 #include "ui/seendialog.h"
-#include "ui/widgets.h"
+#include "ui/spraylist.h"
 
 #include <QActionGroup>
 #include <QBitmap>

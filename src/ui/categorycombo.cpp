@@ -1,0 +1,49 @@
+#include "categorycombo.h"
+
+#include "core/sorting.h"
+
+#include <QSignalBlocker>
+
+namespace velmira {
+
+CategoryCombo::CategoryCombo(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // Only the user's choice arrives here; code selects through select(), which runs the
+    // handler itself.
+    connect(this, &QComboBox::activated, this, [this](int) {
+        if (m_chosen)
+            m_chosen();
+    });
+}
+
+void CategoryCombo::clear() {
+    const QSignalBlocker blocker(this);
+    QComboBox::clear();
+    m_pinned = 0;
+}
+
+void CategoryCombo::addPinned(const QString& text) {
+    const QSignalBlocker blocker(this);
+    insertItem(m_pinned++, text);
+    setCurrentIndex(-1);
+}
+
+void CategoryCombo::addSorted(const QString& text) {
+    const QSignalBlocker blocker(this);
+    const int row = sortedPosition(m_pinned, count(), text, [this](int r) { return itemText(r); });
+    const int current = currentIndex();
+    insertItem(row, text);
+    setCurrentIndex(current >= row ? current + 1 : current);
+}
+
+void CategoryCombo::select(int row) {
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(row);
+    }
+    if (m_chosen)
+        m_chosen();
+}
+
+}  // namespace velmira
