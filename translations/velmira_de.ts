@@ -798,6 +798,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>%1 konnte nicht umbenannt werden: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Spray machen</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Lege zuerst deinen Spray-Ordner fest: „Spray machen“ speichert dorthin.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Aus %1 kann kein Spray gemacht werden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Wähle zuerst ein Bild in der Spray-Liste.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>„Spray machen“ macht Sprays aus Bildern; %1 ist schon ein Spray.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>

@@ -798,6 +798,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>No se pudo apartar %1: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Hacer spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Primero elige tu carpeta de sprays: el editor de sprays guarda en ella.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>No se puede hacer un spray de %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Primero elige una imagen en la lista de sprays.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>El editor de sprays hace sprays a partir de imágenes; %1 ya es un spray.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>

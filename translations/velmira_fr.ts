@@ -798,6 +798,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>%1 n’a pas pu être mis de côté : %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Faire un spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Choisissez d’abord votre dossier des sprays : « Faire un spray » enregistre dedans.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Impossible de faire un spray de %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Choisissez d’abord une image dans la liste des sprays.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>« Faire un spray » fait des sprays à partir d’images ; %1 est déjà un spray.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>

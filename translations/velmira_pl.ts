@@ -803,6 +803,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>Nie udało się odłożyć %1 na bok: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Zrób spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Najpierw ustaw folder sprayów: „Zrób spray” zapisuje do niego.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Nie można zrobić sprayu z %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Najpierw wybierz obraz na liście sprayów.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>„Zrób spray” robi spraye z obrazów; %1 już jest sprayem.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>

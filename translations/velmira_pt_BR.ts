@@ -798,6 +798,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>Não foi possível mover %1: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Fazer spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Defina primeiro a sua pasta de sprays: o Fazer spray salva nela.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Não é possível fazer um spray de %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Escolha primeiro uma imagem na lista de sprays.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>O Fazer spray faz sprays a partir de imagens; %1 já é um spray.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>

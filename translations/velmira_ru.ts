@@ -803,6 +803,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>Не удалось переименовать %1: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Создание спрея</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Сначала укажите папку спреев: готовые спреи сохраняются в неё.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Не удаётся сделать спрей из %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Сначала выберите картинку в списке спреев.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>Создание спрея работает с картинками, а %1 — уже спрей.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>

@@ -793,6 +793,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>无法将 %1 移到一旁：%2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>制作喷漆</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>请先设置喷漆文件夹：做好的喷漆会保存到那里。</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>无法用 %1 制作喷漆</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>请先在喷漆列表中选择一张图片。</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>“制作喷漆”用图片制作喷漆；%1 已经是喷漆了。</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
