@@ -1132,6 +1132,62 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>Der Cache von %1 hat sich geändert, seit das Fenster ihn gelesen hat (%2): Klicke auf „Neu laden“.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>dort liegt jetzt ein anderes Spray</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Kein Cache enthält das Spray: Klicke auf „Neu laden“.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Gesehen in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 Pixel, %n Byte</numerusform>
+            <numerusform>%1 × %2 Pixel, %n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Jeder Server nimmt es an</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Server, die Sprays auf 64 × 64 begrenzen, zeigen es nicht</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>alle Namen dafür sind vergeben</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>das Spray hat kein Bild, das das Spiel zeichnet</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>das Bild konnte nicht erstellt werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1203,6 +1259,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>die Farben des Bildes konnten nicht reduziert werden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>das ist kein Spray-Cache</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>der Cache hat eine Version, die das Spiel nicht schreibt</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>das Verzeichnis des Caches liegt außerhalb davon</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>das Verzeichnis des Caches zählt %1 Einträge</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>der Cache ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>die Einträge des Caches ergeben zusammen mehr als die Datei</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>dort liegt kein Spray des Caches</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>das ist keine Datei mehr</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>er kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>er ist verschwunden</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>er ist jetzt kürzer</translation>
     </message>
 </context>
 <context>

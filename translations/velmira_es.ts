@@ -1132,6 +1132,62 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>La caché de %1 cambió desde que la ventana la leyó (%2): pulsa Actualizar.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>ahora hay otro spray ahí</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Ninguna caché tiene el spray: pulsa Actualizar.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Visto en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 píxeles, %n byte</numerusform>
+            <numerusform>%1 × %2 píxeles, %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Todos los servidores lo aceptan</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Los servidores que limitan los sprays a 64 × 64 no lo mostrarán</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos los nombres posibles están ocupados</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>el spray no tiene ninguna imagen que el juego dibuje</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>no se pudo crear la imagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1203,6 +1259,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>no se pudieron reducir los colores de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>no es una caché de sprays</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>la caché es de una versión que el juego no escribe</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>el directorio de la caché queda fuera de ella</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>el directorio de la caché indica %1 entradas</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>la caché está cortada</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>las entradas de la caché suman más que el archivo</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>ahí no hay ningún spray de la caché</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>ya no es un archivo</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>ya no existe</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>ahora es más corta</translation>
     </message>
 </context>
 <context>

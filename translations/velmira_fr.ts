@@ -1132,6 +1132,62 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>Le cache de %1 a changé depuis que la fenêtre l’a lu (%2) : cliquez sur Actualiser.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>un autre spray s’y trouve maintenant</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Aucun cache ne contient le spray : cliquez sur Actualiser.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Vu dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pixels, %n octet</numerusform>
+            <numerusform>%1 × %2 pixels, %n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Tous les serveurs l’acceptent</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Les serveurs qui limitent les sprays à 64 × 64 ne l’afficheront pas</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>tous les noms possibles sont pris</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>le spray n’a aucune image que le jeu dessine</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>l’image n’a pas pu être créée</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1203,6 +1259,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>les couleurs de l’image n’ont pas pu être réduites</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>ce n’est pas un cache de sprays</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>le cache est d’une version que le jeu n’écrit pas</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>le répertoire du cache se trouve en dehors de celui-ci</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>le répertoire du cache compte %1 entrées</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>le cache est tronqué</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>les entrées du cache dépassent ensemble la taille du fichier</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>aucun spray du cache ne se trouve là</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>ce n’est plus un fichier</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>impossible de l’ouvrir : %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>il a disparu</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>il est plus court maintenant</translation>
     </message>
 </context>
 <context>

@@ -1142,6 +1142,64 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>Cache moda %1 zmienił się, odkąd okno go odczytało (%2): kliknij „Odśwież”.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>teraz leży tam inny spray</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Żaden cache nie zawiera tego sprayu: kliknij „Odśwież”.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Widziany w %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pikseli, %n bajt</numerusform>
+            <numerusform>%1 × %2 pikseli, %n bajty</numerusform>
+            <numerusform>%1 × %2 pikseli, %n bajtów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Każdy serwer go przyjmie</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Serwery ograniczające spraye do 64 × 64 go nie pokażą</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>wszystkie nazwy dla niego są zajęte</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>spray nie ma obrazu, który gra rysuje</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>nie udało się utworzyć obrazu</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i %n więcej</numerusform>
+            <numerusform>i %n więcej</numerusform>
+            <numerusform>i %n więcej</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1216,6 +1274,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>nie udało się zredukować kolorów obrazu</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>to nie jest cache sprayów</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>cache ma wersję, której gra nie zapisuje</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>katalog cache leży poza nim</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>katalog cache podaje liczbę wpisów: %1</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>cache jest ucięty</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>wpisy cache zajmują razem więcej niż cały plik</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>nie leży tam żaden spray z cache</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>to już nie jest plik</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>nie można go otworzyć: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>już go nie ma</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>jest teraz krótszy</translation>
     </message>
 </context>
 <context>

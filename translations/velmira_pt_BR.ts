@@ -1132,6 +1132,62 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>O cache de %1 mudou desde que a janela o leu (%2): clique em Atualizar.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>agora há outro spray ali</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Nenhum cache contém o spray: clique em Atualizar.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Visto em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pixels, %n byte</numerusform>
+            <numerusform>%1 × %2 pixels, %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Todo servidor aceita</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Servidores que limitam os sprays a 64 × 64 não vão mostrá-lo</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos os nomes possíveis já estão em uso</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>o spray não tem nenhuma imagem que o jogo desenhe</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>não foi possível criar a imagem</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1203,6 +1259,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>não foi possível reduzir as cores da imagem</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>não é um cache de sprays</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>o cache é de uma versão que o jogo não grava</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>o diretório do cache fica fora dele</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>o diretório do cache indica %1 entradas</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>o cache está truncado</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>as entradas do cache somam mais que o arquivo</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>nenhum spray do cache fica ali</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>não é mais um arquivo</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>não é possível abri-lo: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>ele não existe mais</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>agora ele está menor</translation>
     </message>
 </context>
 <context>

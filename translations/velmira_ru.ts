@@ -1142,6 +1142,64 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>Кэш мода %1 изменился с тех пор, как окно его прочитало (%2): нажмите «Обновить».</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>теперь там лежит другой спрей</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Ни в одном кэше нет этого спрея: нажмите «Обновить».</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Увиден в модах: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 пикселей, %n байт</numerusform>
+            <numerusform>%1 × %2 пикселей, %n байта</numerusform>
+            <numerusform>%1 × %2 пикселей, %n байт</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Подходит для любого сервера</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Серверы, ограничивающие спреи размером 64 × 64, его не покажут</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>все имена для него заняты</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>в спрее нет картинки, которую рисует игра</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>не удалось сделать картинку</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1216,6 +1274,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>не удалось уменьшить число цветов картинки</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>это не кэш спреев</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>кэш такой версии игра не записывает</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>каталог кэша лежит за его пределами</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>в каталоге кэша указано записей: %1</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>кэш обрезан</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>записи кэша в сумме больше самого файла</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>там не лежит ни один спрей кэша</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>это больше не файл</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>его не удаётся открыть: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>его больше нет</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>теперь он короче</translation>
     </message>
 </context>
 <context>

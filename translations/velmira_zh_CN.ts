@@ -1122,6 +1122,60 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>%1 的缓存在窗口读取之后变了（%2）：请按“刷新”。</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>那里现在是另一个喷漆</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>没有哪个缓存里有这个喷漆：请按“刷新”。</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>见于：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 像素，%n 字节</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>所有服务器都接受</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>把喷漆限制在 64 × 64 的服务器不会显示它</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>所有可用的名字都已被占用</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>这个喷漆里没有游戏会画出的图片</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>无法生成图片</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>还有 %n 个</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1190,6 +1244,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>无法减少图片的颜色</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>这不是喷漆缓存</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>这个缓存的版本不是游戏会写的版本</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>缓存的目录位于文件之外</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>缓存的目录记有 %1 个条目</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>缓存被截断了</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>缓存各条目加起来比文件还大</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>缓存里没有喷漆位于那里</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>它已经不是文件了</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>无法打开：%1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>它已经不在了</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>它现在变短了</translation>
     </message>
 </context>
 <context>
