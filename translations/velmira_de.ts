@@ -1166,6 +1166,113 @@
     </message>
 </context>
 <context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Angehalten: %n von %1 wurde gespeichert, der Rest nicht.</numerusform>
+            <numerusform>Angehalten: %n von %1 wurden gespeichert, der Rest nicht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Bilder speichern in</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Als Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Caches werden gelesen…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Noch keine in Spielen gesehenen Sprays: Das Spiel speichert die Sprays, die es auf Servern sieht, in der custom.hpk jeder Mod.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>%n Spray gesehen.</numerusform>
+            <numerusform>%n Sprays gesehen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Diese Caches konnten nicht gelesen werden (vielleicht schreibt das Spiel gerade einen: Klicke auf „Neu laden“):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>In Spielen gesehene Sprays</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Alle Mods</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>In Spielen gesehene Sprays</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>In der Bibliothek &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Die gewählten Sprays unverändert in die im Hauptfenster gewählte Kategorie kopieren</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Als &amp;Bild speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Lege zuerst deinen Spray-Ordner fest: Behaltene Sprays werden dorthin kopiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>%n Spray wird in %1 gespeichert…</numerusform>
+            <numerusform>%n Sprays werden in %1 gespeichert…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Das Spray konnte nicht gespeichert werden in %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Diese Bilder konnten nicht gespeichert werden:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Bild wird gespeichert…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>%n Bild wird in %1 gespeichert…</numerusform>
+            <numerusform>%n Bilder werden in %1 gespeichert…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::SeenSave</name>
     <message>
         <source>every name for it is taken</source>

@@ -1166,6 +1166,113 @@
     </message>
 </context>
 <context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Detenido: se guardó %n de %1; el resto, no.</numerusform>
+            <numerusform>Detenido: se guardaron %n de %1; el resto, no.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Guardar las imágenes en</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Guardar como imagen</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Leyendo las cachés…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Aún no hay sprays vistos en partidas: el juego guarda los que ve en los servidores en el custom.hpk de cada mod.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>%n spray visto.</numerusform>
+            <numerusform>%n sprays vistos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>No se pudieron leer estas cachés (puede que el juego esté escribiendo una: pulsa Actualizar):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Sprays vistos en partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Todos los mods</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Sprays vistos en partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Guardar en la biblioteca</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Copia los sprays elegidos, sin cambios, a la categoría elegida en la ventana principal</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Guardar como &amp;imagen…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Primero elige tu carpeta de sprays: los sprays que guardes se copian en ella.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Guardando %n spray en %1…</numerusform>
+            <numerusform>Guardando %n sprays en %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>No se pudo guardar el spray en %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>No se pudieron guardar estas imágenes:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Guardando la imagen…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Guardando %n imagen en %1…</numerusform>
+            <numerusform>Guardando %n imágenes en %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::SeenSave</name>
     <message>
         <source>every name for it is taken</source>

@@ -1166,6 +1166,113 @@
     </message>
 </context>
 <context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Arrêté : %n sur %1 a été enregistré, les autres non.</numerusform>
+            <numerusform>Arrêté : %n sur %1 ont été enregistrés, les autres non.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Enregistrer les images dans</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Enregistrer en image</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Lecture des caches…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Aucun spray vu en jeu pour l’instant : le jeu garde ceux qu’il voit sur les serveurs dans le custom.hpk de chaque mod.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>%n spray vu.</numerusform>
+            <numerusform>%n sprays vus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Impossible de lire ces caches (le jeu est peut-être en train d’en écrire un : cliquez sur Actualiser) :</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Sprays vus en jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod :</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Tous les mods</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Sprays vus en jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Enregistrer dans la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Copier les sprays choisis, tels quels, dans la catégorie choisie dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Enregistrer en &amp;image…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Choisissez d’abord votre dossier des sprays : les sprays gardés y sont copiés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Enregistrement de %n spray dans %1…</numerusform>
+            <numerusform>Enregistrement de %n sprays dans %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Impossible d’enregistrer le spray dans %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Impossible d’enregistrer ces images :<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Enregistrement de l’image…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Enregistrement de %n image dans %1…</numerusform>
+            <numerusform>Enregistrement de %n images dans %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::SeenSave</name>
     <message>
         <source>every name for it is taken</source>

@@ -1177,6 +1177,117 @@
     </message>
 </context>
 <context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Zatrzymano: zapisano %n z %1, reszty nie.</numerusform>
+            <numerusform>Zatrzymano: zapisano %n z %1, reszty nie.</numerusform>
+            <numerusform>Zatrzymano: zapisano %n z %1, reszty nie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Zapisz obrazy w</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Zapisz jako obraz</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Obrazy PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Wczytywanie cache…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Nie ma jeszcze sprayów widzianych w grach: gra zapisuje te, które widzi na serwerach, w pliku custom.hpk każdego moda.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>Widziano %n spray.</numerusform>
+            <numerusform>Widziano %n spraye.</numerusform>
+            <numerusform>Widziano %n sprayów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Nie udało się odczytać tych cache (gra może właśnie zapisywać któryś z nich: kliknij „Odśwież”):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Spraye widziane w grach</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Wszystkie mody</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Spraye widziane w grach</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Zapisz w bibliotece</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Skopiuj wybrane spraye bez zmian do kategorii wybranej w oknie głównym</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Zapisz jako o&amp;braz…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Odśwież</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Najpierw ustaw folder sprayów: zachowane spraye są do niego kopiowane.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Zapisywanie %n sprayu w %1…</numerusform>
+            <numerusform>Zapisywanie %n sprayów w %1…</numerusform>
+            <numerusform>Zapisywanie %n sprayów w %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Nie udało się zapisać sprayu w %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Nie udało się zapisać tych obrazów:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Zapisywanie obrazu…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Zapisywanie %n obrazu w %1…</numerusform>
+            <numerusform>Zapisywanie %n obrazów w %1…</numerusform>
+            <numerusform>Zapisywanie %n obrazów w %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::SeenSave</name>
     <message>
         <source>every name for it is taken</source>

@@ -1166,6 +1166,113 @@
     </message>
 </context>
 <context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Interrompido: %n de %1 foi salvo; o resto, não.</numerusform>
+            <numerusform>Interrompido: %n de %1 foram salvos; o resto, não.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Salvar as imagens em</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Salvar como imagem</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imagens PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Lendo os caches…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Ainda não há sprays vistos nos jogos: o jogo guarda os que vê nos servidores no custom.hpk de cada mod.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>%n spray visto.</numerusform>
+            <numerusform>%n sprays vistos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Não foi possível ler estes caches (o jogo pode estar gravando um: clique em Atualizar):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Sprays vistos nos jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Todos os mods</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Sprays vistos nos jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Salvar na biblioteca</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Copie os sprays escolhidos, sem alterações, para a categoria escolhida na janela principal</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Salvar como &amp;imagem…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Atualizar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Defina primeiro a sua pasta de sprays: os sprays guardados são copiados para ela.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Salvando %n spray em %1…</numerusform>
+            <numerusform>Salvando %n sprays em %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Não foi possível salvar o spray em %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Não foi possível salvar estas imagens:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Salvando a imagem…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Salvando %n imagem em %1…</numerusform>
+            <numerusform>Salvando %n imagens em %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::SeenSave</name>
     <message>
         <source>every name for it is taken</source>

@@ -1177,6 +1177,117 @@
     </message>
 </context>
 <context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Остановлено: сохранён %n из %1, остальные — нет.</numerusform>
+            <numerusform>Остановлено: сохранено %n из %1, остальные — нет.</numerusform>
+            <numerusform>Остановлено: сохранено %n из %1, остальные — нет.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Сохранить картинки в папку</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Сохранить как картинку</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Картинки PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Чтение кэшей…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Спреев, увиденных в играх, пока нет: игра хранит спреи, которые видит на серверах, в файле custom.hpk каждого мода.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>Увиден %n спрей.</numerusform>
+            <numerusform>Увидено %n спрея.</numerusform>
+            <numerusform>Увидено %n спреев.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Не удалось прочитать эти кэши (возможно, игра как раз записывает один из них: нажмите «Обновить»):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Спреи, увиденные в играх</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Мод:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Все моды</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Спреи, увиденные в играх</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Сохранить в библиотеку</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Скопировать выбранные спреи без изменений в категорию, выбранную в главном окне</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Сохранить как &amp;картинку…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Обновить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Сначала укажите папку спреев: сохраняемые спреи копируются в неё.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Сохраняется %n спрей в %1…</numerusform>
+            <numerusform>Сохраняются %n спрея в %1…</numerusform>
+            <numerusform>Сохраняется %n спреев в %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Не удалось сохранить спрей в %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Не удалось сохранить эти картинки:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Сохранение картинки…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Сохраняется %n картинка в %1…</numerusform>
+            <numerusform>Сохраняются %n картинки в %1…</numerusform>
+            <numerusform>Сохраняется %n картинок в %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::SeenSave</name>
     <message>
         <source>every name for it is taken</source>

@@ -1155,6 +1155,109 @@
     </message>
 </context>
 <context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>已停止：%1 个中已保存 %n 个，其余的没有保存。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>把图片保存到</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>另存为图片</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>正在读取缓存…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>还没有在游戏中见过的喷漆：游戏会把在服务器上见到的喷漆保存在每个模组的 custom.hpk 里。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>见过 %n 个喷漆。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>无法读取以下缓存（游戏可能正在写入其中一个：请按“刷新”）：</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>游戏中见过的喷漆</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>模组(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>所有模组</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>游戏中见过的喷漆</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>保存到喷漆库(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>把选中的喷漆原样复制到主窗口中选中的分类</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>另存为图片(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>刷新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>请先设置喷漆文件夹：保留的喷漆会复制到那里。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>正在把 %n 个喷漆保存到 %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>无法将喷漆保存到 %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>无法保存以下图片：<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>正在保存图片…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>正在把 %n 张图片保存到 %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::SeenSave</name>
     <message>
         <source>every name for it is taken</source>
