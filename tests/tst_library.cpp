@@ -7,6 +7,7 @@
 #include "picture/heif.h"
 #include "picture/readpicture.h"
 #include "platform/files.h"
+#include "platform/language.h"
 #include "spray/maker.h"
 #include "ui/categorycombo.h"
 #include "ui/mainwindow.h"
@@ -782,6 +783,65 @@ TEST(SprayViewWidget, DrawsTheSprayAtOneAndTwiceItsSize) {
     EXPECT_EQ(checker.pixel(11, 3), qRgb(204, 204, 204));
     EXPECT_EQ(checker.pixel(3, 11), qRgb(204, 204, 204));
     EXPECT_EQ(checker.pixel(19, 3), qRgb(255, 255, 255));
+}
+
+// The maker's refusals speak the language in force, their title too, and read as before in
+// English: no picture chosen, a spray chosen, a picture that cannot be read.
+TEST_F(LibraryTest, TheMakersRefusalsSpeakTheLanguageInForce) {
+    env.scratch.write(QStringLiteral("Spray Library/cut.png"), "not a picture");
+    LanguageSwitch language(env.settings, {QStringLiteral("en-US")}, {});
+    open();
+    auto* make = window->findChild<QAction*>(QStringLiteral("mnuFileMake"));
+    const struct {
+        const char* language;
+        const char* title;
+        const char* none;
+        const char* spray;
+        const char* unreadable;  // the start, the reader's reason follows
+    } rows[] = {
+        {"ru", "Создание спрея", "Сначала выберите картинку в списке спреев.",
+         "Создание спрея работает с картинками, а Clan.Wad — уже спрей.",
+         "Не удаётся сделать спрей из "},
+        {"zh_CN", "制作喷漆", "请先在喷漆列表中选择一张图片。",
+         "“制作喷漆”用图片制作喷漆；Clan.Wad 已经是喷漆了。", "无法用 "},
+        {"en", "Make Spray", "Choose a picture in the spray list first.",
+         "The spray maker makes sprays from pictures; Clan.Wad is already a spray.",
+         "Cannot make a spray of "},
+    };
+    for (const auto& row : rows) {
+        language.choose(QString::fromLatin1(row.language));
+        env.prompts.shown.clear();
+        files()->clearSelection();
+        make->trigger();
+        chooseFile(QStringLiteral("Clan.Wad"));
+        make->trigger();
+        chooseFile(QStringLiteral("cut.png"));
+        make->trigger();
+        ASSERT_EQ(env.prompts.shown.size(), 3u) << row.language;
+        EXPECT_EQ(env.prompts.shown[0].text, QString::fromUtf8(row.none));
+        EXPECT_EQ(env.prompts.shown[1].text, QString::fromUtf8(row.spray));
+        const QString unreadable = env.prompts.shown[2].text;
+        EXPECT_TRUE(unreadable.startsWith(QString::fromUtf8(row.unreadable)) &&
+                    unreadable.contains(QStringLiteral("cut.png")))
+            << unreadable.toStdString();
+        for (const Message& shown : env.prompts.shown)
+            EXPECT_EQ(shown.title, QString::fromUtf8(row.title)) << row.language;
+    }
+    // Without a spray folder the maker is not opened: it would have nowhere to save.
+    env.state.CurrentSprayDir = env.scratch.path(QStringLiteral("gone"));
+    env.state.SprayRootDir = env.state.CurrentSprayDir;
+    chooseFile(QStringLiteral("logo.bmp"));
+    for (const char* code : {"de", "en"}) {
+        language.choose(QString::fromLatin1(code));
+        make->trigger();
+    }
+    ASSERT_EQ(env.prompts.shown.size(), 5u);
+    EXPECT_EQ(
+        env.prompts.shown[3].text,
+        QStringLiteral("Lege zuerst deinen Spray-Ordner fest: „Spray machen“ speichert dorthin."));
+    EXPECT_EQ(env.prompts.shown[4].text,
+              QStringLiteral("Set your spray folder first: the spray maker saves into it."));
+    EXPECT_EQ(window->findChild<MakerDialog*>(QStringLiteral("frmMaker")), nullptr);
 }
 
 // The maker opens on the chosen picture only, saves a new bitmap into the category (chosen in

@@ -2,6 +2,7 @@
 #include "helpers/testenv.h"
 #include "library/preview.h"
 #include "library/seensave.h"
+#include "platform/language.h"
 #include "ui/mainwindow.h"
 #include "ui/seendialog.h"
 #include "ui/spraylist.h"
@@ -90,6 +91,112 @@ class SeenTest : public ::testing::Test {
         return file.readAll();
     }
 };
+
+// The window speaks the language in force and follows a change at once: its title, buttons, the
+// mod list's first row, the count of sprays in its plural form and each spray's tip. A cache's
+// problem stays in the language it was read in until Refresh. English reads as before.
+TEST_F(SeenTest, SpeaksTheLanguageInForceAndFollowsAChange) {
+    LanguageSwitch language(env.settings, {QStringLiteral("en-US")}, {});
+    language.choose(QStringLiteral("ru"));
+    const auto dialog = open();
+    auto* status = dialog->findChild<QLabel*>(QStringLiteral("lblSeenStatus"));
+    auto* grid = dialog->findChild<QListView*>(QStringLiteral("gridSeen"));
+    auto* mods = dialog->findChild<QComboBox*>(QStringLiteral("cboSeenMods"));
+    auto* save = dialog->findChild<QPushButton*>(QStringLiteral("cmdSeenSave"));
+    auto* picture = dialog->findChild<QPushButton*>(QStringLiteral("cmdSeenPicture"));
+    auto* again = dialog->findChild<QPushButton*>(QStringLiteral("cmdSeenRefresh"));
+    QLabel* modLabel = nullptr;
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->buddy() == mods)
+            modLabel = label;
+    ASSERT_TRUE(status && grid && mods && save && picture && again && modLabel);
+    const auto tip = [&] { return grid->model()->index(0, 0).data(Qt::ToolTipRole).toString(); };
+    const QString tfc = QStringLiteral("\ntfc: ");
+
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Спреи, увиденные в играх"));
+    EXPECT_EQ(modLabel->text(), QStringLiteral("&Мод:"));
+    EXPECT_EQ(mods->itemText(0), QStringLiteral("Все моды"));
+    EXPECT_EQ(save->text(), QStringLiteral("&Сохранить в библиотеку"));
+    EXPECT_EQ(picture->text(), QStringLiteral("Сохранить как &картинку…"));
+    EXPECT_EQ(again->text(), QStringLiteral("&Обновить"));
+    EXPECT_EQ(status->text(),
+              QStringLiteral("Увидено 3 спрея.\nНе удалось прочитать эти кэши (возможно, игра как "
+                             "раз записывает один из них: нажмите «Обновить»):") +
+                  tfc + QStringLiteral("каталог кэша лежит за его пределами"));
+    EXPECT_TRUE(
+        tip().startsWith(QStringLiteral("Увиден в модах: cstrike, valve\n64 × 64 пикселей, ") +
+                         QString::number(shared.size()) + QStringLiteral(" байт")))
+        << tip().toStdString();
+    EXPECT_TRUE(tip().endsWith(QStringLiteral("\nПодходит для любого сервера")));
+
+    language.choose(QStringLiteral("pl"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Spraye widziane w grach"));
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Widziano 3 spraye.\n")))
+        << status->text().toStdString();
+    EXPECT_TRUE(
+        status->text().endsWith(tfc + QStringLiteral("каталог кэша лежит за его пределами")));
+    dialog->refresh();
+    dialog->waitForLoading();
+    EXPECT_TRUE(status->text().endsWith(tfc + QStringLiteral("katalog cache leży poza nim")));
+
+    language.choose(QStringLiteral("en"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Sprays Seen in Games"));
+    EXPECT_EQ(modLabel->text(), QStringLiteral("&Mod:"));
+    EXPECT_EQ(mods->itemText(0), QStringLiteral("All mods"));
+    EXPECT_EQ(save->text(), QStringLiteral("&Save to Library"));
+    EXPECT_EQ(save->toolTip(),
+              QStringLiteral("Copy the chosen sprays, unchanged, into the category "
+                             "chosen in the main window"));
+    EXPECT_EQ(picture->text(), QStringLiteral("Save as &Picture\u2026"));
+    EXPECT_EQ(again->text(), QStringLiteral("&Refresh"));
+    dialog->refresh();
+    dialog->waitForLoading();
+    EXPECT_EQ(status->text(), QStringLiteral("3 sprays seen.\nThese caches could not be read (the "
+                                             "game may be writing one: press Refresh):") +
+                                  tfc + QStringLiteral("the cache's directory lies outside it"));
+    EXPECT_EQ(tip(), QStringLiteral("Seen in cstrike, valve\n64 \u00d7 64 pixels, %1 bytes\n"
+                                    "Every server takes it")
+                         .arg(shared.size()));
+}
+
+// How many sprays were seen, in each language's plural forms: three in Russian and Polish, where
+// 21 takes the form of 1 in Russian and not in Polish. English reads as it always has, for 1 too.
+struct SeenCount {
+    const char* language;
+    int count;
+    const char* seen;
+    const char* saving;
+};
+
+class SeenCounts : public ::testing::TestWithParam<SeenCount> {};
+
+TEST_P(SeenCounts, TakeTheLanguagesPluralForms) {
+    TestEnv env;
+    LanguageSwitch language(env.settings, {QStringLiteral("en-US")}, {});
+    language.choose(QString::fromLatin1(GetParam().language));
+    const int n = GetParam().count;
+    EXPECT_EQ(QCoreApplication::translate("velmira::SeenDialog", "%n sprays seen.", nullptr, n),
+              QString::fromUtf8(GetParam().seen));
+    EXPECT_EQ(
+        QCoreApplication::translate("velmira::SeenDialog", "Saving %n sprays in %1…", nullptr, n)
+            .arg(QStringLiteral("/x")),
+        QString::fromUtf8(GetParam().saving));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, SeenCounts,
+    ::testing::Values(SeenCount{"en", 1, "1 sprays seen.", "Saving 1 sprays in /x…"},
+                      SeenCount{"en", 21, "21 sprays seen.", "Saving 21 sprays in /x…"},
+                      SeenCount{"ru", 1, "Увиден 1 спрей.", "Сохраняется 1 спрей в /x…"},
+                      SeenCount{"ru", 2, "Увидено 2 спрея.", "Сохраняются 2 спрея в /x…"},
+                      SeenCount{"ru", 5, "Увидено 5 спреев.", "Сохраняется 5 спреев в /x…"},
+                      SeenCount{"ru", 21, "Увиден 21 спрей.", "Сохраняется 21 спрей в /x…"},
+                      SeenCount{"pl", 1, "Widziano 1 spray.", "Zapisywanie 1 sprayu w /x…"},
+                      SeenCount{"pl", 2, "Widziano 2 spraye.", "Zapisywanie 2 sprayów w /x…"},
+                      SeenCount{"pl", 5, "Widziano 5 sprayów.", "Zapisywanie 5 sprayów w /x…"},
+                      SeenCount{"pl", 21, "Widziano 21 sprayów.", "Zapisywanie 21 sprayów w /x…"},
+                      SeenCount{"zh_CN", 5, "见过 5 个喷漆。", "正在把 5 个喷漆保存到 /x…"},
+                      SeenCount{"fr", 1, "1 spray vu.", "Enregistrement de 1 spray dans /x…"}));
 
 // Each spray is shown once, naming every mod whose cache holds it, with its size and whether
 // every server takes it; the first is chosen; a cache that cannot be read is named with a way

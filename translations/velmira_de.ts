@@ -798,6 +798,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>%1 konnte nicht umbenannt werden: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Spray machen</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Lege zuerst deinen Spray-Ordner fest: „Spray machen“ speichert dorthin.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Aus %1 kann kein Spray gemacht werden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Wähle zuerst ein Bild in der Spray-Liste.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>„Spray machen“ macht Sprays aus Bildern; %1 ist schon ein Spray.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
@@ -1109,6 +1132,169 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>Der Cache von %1 hat sich geändert, seit das Fenster ihn gelesen hat (%2): Klicke auf „Neu laden“.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>dort liegt jetzt ein anderes Spray</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Kein Cache enthält das Spray: Klicke auf „Neu laden“.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Gesehen in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 Pixel, %n Byte</numerusform>
+            <numerusform>%1 × %2 Pixel, %n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Jeder Server nimmt es an</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Server, die Sprays auf 64 × 64 begrenzen, zeigen es nicht</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Angehalten: %n von %1 wurde gespeichert, der Rest nicht.</numerusform>
+            <numerusform>Angehalten: %n von %1 wurden gespeichert, der Rest nicht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Bilder speichern in</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Als Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Caches werden gelesen…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Noch keine in Spielen gesehenen Sprays: Das Spiel speichert die Sprays, die es auf Servern sieht, in der custom.hpk jeder Mod.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>%n Spray gesehen.</numerusform>
+            <numerusform>%n Sprays gesehen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Diese Caches konnten nicht gelesen werden (vielleicht schreibt das Spiel gerade einen: Klicke auf „Neu laden“):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>In Spielen gesehene Sprays</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Alle Mods</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>In Spielen gesehene Sprays</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>In der Bibliothek &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Die gewählten Sprays unverändert in die im Hauptfenster gewählte Kategorie kopieren</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Als &amp;Bild speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Lege zuerst deinen Spray-Ordner fest: Behaltene Sprays werden dorthin kopiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>%n Spray wird in %1 gespeichert…</numerusform>
+            <numerusform>%n Sprays werden in %1 gespeichert…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Das Spray konnte nicht gespeichert werden in %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Diese Bilder konnten nicht gespeichert werden:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Bild wird gespeichert…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>%n Bild wird in %1 gespeichert…</numerusform>
+            <numerusform>%n Bilder werden in %1 gespeichert…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>alle Namen dafür sind vergeben</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>das Spray hat kein Bild, das das Spiel zeichnet</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>das Bild konnte nicht erstellt werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1180,6 +1366,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>die Farben des Bildes konnten nicht reduziert werden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>das ist kein Spray-Cache</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>der Cache hat eine Version, die das Spiel nicht schreibt</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>das Verzeichnis des Caches liegt außerhalb davon</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>das Verzeichnis des Caches zählt %1 Einträge</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>der Cache ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>die Einträge des Caches ergeben zusammen mehr als die Datei</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>dort liegt kein Spray des Caches</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>das ist keine Datei mehr</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>er kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>er ist verschwunden</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>er ist jetzt kürzer</translation>
     </message>
 </context>
 <context>

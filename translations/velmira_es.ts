@@ -798,6 +798,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>No se pudo apartar %1: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Hacer spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Primero elige tu carpeta de sprays: el editor de sprays guarda en ella.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>No se puede hacer un spray de %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Primero elige una imagen en la lista de sprays.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>El editor de sprays hace sprays a partir de imágenes; %1 ya es un spray.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
@@ -1109,6 +1132,169 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>La caché de %1 cambió desde que la ventana la leyó (%2): pulsa Actualizar.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>ahora hay otro spray ahí</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Ninguna caché tiene el spray: pulsa Actualizar.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Visto en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 píxeles, %n byte</numerusform>
+            <numerusform>%1 × %2 píxeles, %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Todos los servidores lo aceptan</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Los servidores que limitan los sprays a 64 × 64 no lo mostrarán</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Detenido: se guardó %n de %1; el resto, no.</numerusform>
+            <numerusform>Detenido: se guardaron %n de %1; el resto, no.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Guardar las imágenes en</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Guardar como imagen</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Leyendo las cachés…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Aún no hay sprays vistos en partidas: el juego guarda los que ve en los servidores en el custom.hpk de cada mod.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>%n spray visto.</numerusform>
+            <numerusform>%n sprays vistos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>No se pudieron leer estas cachés (puede que el juego esté escribiendo una: pulsa Actualizar):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Sprays vistos en partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Todos los mods</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Sprays vistos en partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Guardar en la biblioteca</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Copia los sprays elegidos, sin cambios, a la categoría elegida en la ventana principal</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Guardar como &amp;imagen…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Primero elige tu carpeta de sprays: los sprays que guardes se copian en ella.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Guardando %n spray en %1…</numerusform>
+            <numerusform>Guardando %n sprays en %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>No se pudo guardar el spray en %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>No se pudieron guardar estas imágenes:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Guardando la imagen…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Guardando %n imagen en %1…</numerusform>
+            <numerusform>Guardando %n imágenes en %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos los nombres posibles están ocupados</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>el spray no tiene ninguna imagen que el juego dibuje</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>no se pudo crear la imagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1180,6 +1366,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>no se pudieron reducir los colores de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>no es una caché de sprays</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>la caché es de una versión que el juego no escribe</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>el directorio de la caché queda fuera de ella</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>el directorio de la caché indica %1 entradas</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>la caché está cortada</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>las entradas de la caché suman más que el archivo</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>ahí no hay ningún spray de la caché</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>ya no es un archivo</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>ya no existe</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>ahora es más corta</translation>
     </message>
 </context>
 <context>

@@ -798,6 +798,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>%1 n’a pas pu être mis de côté : %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Faire un spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Choisissez d’abord votre dossier des sprays : « Faire un spray » enregistre dedans.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Impossible de faire un spray de %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Choisissez d’abord une image dans la liste des sprays.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>« Faire un spray » fait des sprays à partir d’images ; %1 est déjà un spray.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
@@ -1109,6 +1132,169 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>Le cache de %1 a changé depuis que la fenêtre l’a lu (%2) : cliquez sur Actualiser.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>un autre spray s’y trouve maintenant</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Aucun cache ne contient le spray : cliquez sur Actualiser.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Vu dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pixels, %n octet</numerusform>
+            <numerusform>%1 × %2 pixels, %n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Tous les serveurs l’acceptent</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Les serveurs qui limitent les sprays à 64 × 64 ne l’afficheront pas</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Arrêté : %n sur %1 a été enregistré, les autres non.</numerusform>
+            <numerusform>Arrêté : %n sur %1 ont été enregistrés, les autres non.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Enregistrer les images dans</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Enregistrer en image</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Lecture des caches…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Aucun spray vu en jeu pour l’instant : le jeu garde ceux qu’il voit sur les serveurs dans le custom.hpk de chaque mod.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>%n spray vu.</numerusform>
+            <numerusform>%n sprays vus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Impossible de lire ces caches (le jeu est peut-être en train d’en écrire un : cliquez sur Actualiser) :</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Sprays vus en jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod :</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Tous les mods</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Sprays vus en jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Enregistrer dans la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Copier les sprays choisis, tels quels, dans la catégorie choisie dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Enregistrer en &amp;image…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Choisissez d’abord votre dossier des sprays : les sprays gardés y sont copiés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Enregistrement de %n spray dans %1…</numerusform>
+            <numerusform>Enregistrement de %n sprays dans %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Impossible d’enregistrer le spray dans %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Impossible d’enregistrer ces images :<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Enregistrement de l’image…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Enregistrement de %n image dans %1…</numerusform>
+            <numerusform>Enregistrement de %n images dans %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>tous les noms possibles sont pris</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>le spray n’a aucune image que le jeu dessine</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>l’image n’a pas pu être créée</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1180,6 +1366,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>les couleurs de l’image n’ont pas pu être réduites</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>ce n’est pas un cache de sprays</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>le cache est d’une version que le jeu n’écrit pas</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>le répertoire du cache se trouve en dehors de celui-ci</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>le répertoire du cache compte %1 entrées</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>le cache est tronqué</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>les entrées du cache dépassent ensemble la taille du fichier</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>aucun spray du cache ne se trouve là</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>ce n’est plus un fichier</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>impossible de l’ouvrir : %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>il a disparu</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>il est plus court maintenant</translation>
     </message>
 </context>
 <context>

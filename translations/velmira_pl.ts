@@ -803,6 +803,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>Nie udało się odłożyć %1 na bok: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Zrób spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Najpierw ustaw folder sprayów: „Zrób spray” zapisuje do niego.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Nie można zrobić sprayu z %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Najpierw wybierz obraz na liście sprayów.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>„Zrób spray” robi spraye z obrazów; %1 już jest sprayem.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
@@ -1119,6 +1142,175 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>Cache moda %1 zmienił się, odkąd okno go odczytało (%2): kliknij „Odśwież”.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>teraz leży tam inny spray</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Żaden cache nie zawiera tego sprayu: kliknij „Odśwież”.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Widziany w %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pikseli, %n bajt</numerusform>
+            <numerusform>%1 × %2 pikseli, %n bajty</numerusform>
+            <numerusform>%1 × %2 pikseli, %n bajtów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Każdy serwer go przyjmie</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Serwery ograniczające spraye do 64 × 64 go nie pokażą</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Zatrzymano: zapisano %n z %1, reszty nie.</numerusform>
+            <numerusform>Zatrzymano: zapisano %n z %1, reszty nie.</numerusform>
+            <numerusform>Zatrzymano: zapisano %n z %1, reszty nie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Zapisz obrazy w</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Zapisz jako obraz</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Obrazy PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Wczytywanie cache…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Nie ma jeszcze sprayów widzianych w grach: gra zapisuje te, które widzi na serwerach, w pliku custom.hpk każdego moda.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>Widziano %n spray.</numerusform>
+            <numerusform>Widziano %n spraye.</numerusform>
+            <numerusform>Widziano %n sprayów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Nie udało się odczytać tych cache (gra może właśnie zapisywać któryś z nich: kliknij „Odśwież”):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Spraye widziane w grach</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Wszystkie mody</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Spraye widziane w grach</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Zapisz w bibliotece</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Skopiuj wybrane spraye bez zmian do kategorii wybranej w oknie głównym</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Zapisz jako o&amp;braz…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Odśwież</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Najpierw ustaw folder sprayów: zachowane spraye są do niego kopiowane.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Zapisywanie %n sprayu w %1…</numerusform>
+            <numerusform>Zapisywanie %n sprayów w %1…</numerusform>
+            <numerusform>Zapisywanie %n sprayów w %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Nie udało się zapisać sprayu w %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Nie udało się zapisać tych obrazów:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Zapisywanie obrazu…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Zapisywanie %n obrazu w %1…</numerusform>
+            <numerusform>Zapisywanie %n obrazów w %1…</numerusform>
+            <numerusform>Zapisywanie %n obrazów w %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>wszystkie nazwy dla niego są zajęte</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>spray nie ma obrazu, który gra rysuje</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>nie udało się utworzyć obrazu</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i %n więcej</numerusform>
+            <numerusform>i %n więcej</numerusform>
+            <numerusform>i %n więcej</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1193,6 +1385,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>nie udało się zredukować kolorów obrazu</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>to nie jest cache sprayów</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>cache ma wersję, której gra nie zapisuje</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>katalog cache leży poza nim</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>katalog cache podaje liczbę wpisów: %1</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>cache jest ucięty</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>wpisy cache zajmują razem więcej niż cały plik</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>nie leży tam żaden spray z cache</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>to już nie jest plik</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>nie można go otworzyć: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>już go nie ma</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>jest teraz krótszy</translation>
     </message>
 </context>
 <context>

@@ -798,6 +798,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>Não foi possível mover %1: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Fazer spray</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Defina primeiro a sua pasta de sprays: o Fazer spray salva nela.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Não é possível fazer um spray de %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Escolha primeiro uma imagem na lista de sprays.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>O Fazer spray faz sprays a partir de imagens; %1 já é um spray.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
@@ -1109,6 +1132,169 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>O cache de %1 mudou desde que a janela o leu (%2): clique em Atualizar.</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>agora há outro spray ali</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Nenhum cache contém o spray: clique em Atualizar.</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Visto em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 pixels, %n byte</numerusform>
+            <numerusform>%1 × %2 pixels, %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Todo servidor aceita</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Servidores que limitam os sprays a 64 × 64 não vão mostrá-lo</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Interrompido: %n de %1 foi salvo; o resto, não.</numerusform>
+            <numerusform>Interrompido: %n de %1 foram salvos; o resto, não.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Salvar as imagens em</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Salvar como imagem</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imagens PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Lendo os caches…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Ainda não há sprays vistos nos jogos: o jogo guarda os que vê nos servidores no custom.hpk de cada mod.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>%n spray visto.</numerusform>
+            <numerusform>%n sprays vistos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Não foi possível ler estes caches (o jogo pode estar gravando um: clique em Atualizar):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Sprays vistos nos jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Mod:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Todos os mods</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Sprays vistos nos jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Salvar na biblioteca</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Copie os sprays escolhidos, sem alterações, para a categoria escolhida na janela principal</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Salvar como &amp;imagem…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Atualizar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Defina primeiro a sua pasta de sprays: os sprays guardados são copiados para ela.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Salvando %n spray em %1…</numerusform>
+            <numerusform>Salvando %n sprays em %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Não foi possível salvar o spray em %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Não foi possível salvar estas imagens:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Salvando a imagem…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Salvando %n imagem em %1…</numerusform>
+            <numerusform>Salvando %n imagens em %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>todos os nomes possíveis já estão em uso</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>o spray não tem nenhuma imagem que o jogo desenhe</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>não foi possível criar a imagem</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1180,6 +1366,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>não foi possível reduzir as cores da imagem</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>não é um cache de sprays</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>o cache é de uma versão que o jogo não grava</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>o diretório do cache fica fora dele</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>o diretório do cache indica %1 entradas</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>o cache está truncado</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>as entradas do cache somam mais que o arquivo</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>nenhum spray do cache fica ali</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>não é mais um arquivo</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>não é possível abri-lo: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>ele não existe mais</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>agora ele está menor</translation>
     </message>
 </context>
 <context>

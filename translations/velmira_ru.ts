@@ -803,6 +803,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>Не удалось переименовать %1: %2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>Создание спрея</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>Сначала укажите папку спреев: готовые спреи сохраняются в неё.</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>Не удаётся сделать спрей из %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>Сначала выберите картинку в списке спреев.</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>Создание спрея работает с картинками, а %1 — уже спрей.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
@@ -1119,6 +1142,175 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>Кэш мода %1 изменился с тех пор, как окно его прочитало (%2): нажмите «Обновить».</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>теперь там лежит другой спрей</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>Ни в одном кэше нет этого спрея: нажмите «Обновить».</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>Увиден в модах: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 пикселей, %n байт</numerusform>
+            <numerusform>%1 × %2 пикселей, %n байта</numerusform>
+            <numerusform>%1 × %2 пикселей, %n байт</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>Подходит для любого сервера</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>Серверы, ограничивающие спреи размером 64 × 64, его не покажут</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>Остановлено: сохранён %n из %1, остальные — нет.</numerusform>
+            <numerusform>Остановлено: сохранено %n из %1, остальные — нет.</numerusform>
+            <numerusform>Остановлено: сохранено %n из %1, остальные — нет.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>Сохранить картинки в папку</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Сохранить как картинку</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Картинки PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>Чтение кэшей…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>Спреев, увиденных в играх, пока нет: игра хранит спреи, которые видит на серверах, в файле custom.hpk каждого мода.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>Увиден %n спрей.</numerusform>
+            <numerusform>Увидено %n спрея.</numerusform>
+            <numerusform>Увидено %n спреев.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>Не удалось прочитать эти кэши (возможно, игра как раз записывает один из них: нажмите «Обновить»):</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>Спреи, увиденные в играх</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>&amp;Мод:</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>Все моды</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>Спреи, увиденные в играх</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>&amp;Сохранить в библиотеку</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>Скопировать выбранные спреи без изменений в категорию, выбранную в главном окне</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>Сохранить как &amp;картинку…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Обновить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>Сначала укажите папку спреев: сохраняемые спреи копируются в неё.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>Сохраняется %n спрей в %1…</numerusform>
+            <numerusform>Сохраняются %n спрея в %1…</numerusform>
+            <numerusform>Сохраняется %n спреев в %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>Не удалось сохранить спрей в %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>Не удалось сохранить эти картинки:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>Сохранение картинки…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>Сохраняется %n картинка в %1…</numerusform>
+            <numerusform>Сохраняются %n картинки в %1…</numerusform>
+            <numerusform>Сохраняется %n картинок в %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>все имена для него заняты</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>в спрее нет картинки, которую рисует игра</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>не удалось сделать картинку</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1193,6 +1385,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>не удалось уменьшить число цветов картинки</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>это не кэш спреев</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>кэш такой версии игра не записывает</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>каталог кэша лежит за его пределами</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>в каталоге кэша указано записей: %1</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>кэш обрезан</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>записи кэша в сумме больше самого файла</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>там не лежит ни один спрей кэша</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>это больше не файл</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>его не удаётся открыть: %1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>его больше нет</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>теперь он короче</translation>
     </message>
 </context>
 <context>

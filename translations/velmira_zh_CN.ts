@@ -793,6 +793,29 @@
         <source>%1 could not be moved aside: %2</source>
         <translation>无法将 %1 移到一旁：%2</translation>
     </message>
+    <message>
+        <source>Make Spray</source>
+        <translation>制作喷漆</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: the spray maker saves into it.</source>
+        <translation>请先设置喷漆文件夹：做好的喷漆会保存到那里。</translation>
+    </message>
+    <message>
+        <source>Cannot make a spray of %1</source>
+        <translation>无法用 %1 制作喷漆</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Maker</name>
+    <message>
+        <source>Choose a picture in the spray list first.</source>
+        <translation>请先在喷漆列表中选择一张图片。</translation>
+    </message>
+    <message>
+        <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
+        <translation>“制作喷漆”用图片制作喷漆；%1 已经是喷漆了。</translation>
+    </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
@@ -1099,6 +1122,163 @@
     </message>
 </context>
 <context>
+    <name>velmira::Seen</name>
+    <message>
+        <source>The cache of %1 changed since the window read it (%2): press Refresh.</source>
+        <translation>%1 的缓存在窗口读取之后变了（%2）：请按“刷新”。</translation>
+    </message>
+    <message>
+        <source>another spray lies there now</source>
+        <translation>那里现在是另一个喷漆</translation>
+    </message>
+    <message>
+        <source>No cache holds the spray: press Refresh.</source>
+        <translation>没有哪个缓存里有这个喷漆：请按“刷新”。</translation>
+    </message>
+    <message>
+        <source>Seen in %1</source>
+        <translation>见于：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 pixels, %n bytes</source>
+        <translation>
+            <numerusform>%1 × %2 像素，%n 字节</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every server takes it</source>
+        <translation>所有服务器都接受</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show it</source>
+        <translation>把喷漆限制在 64 × 64 的服务器不会显示它</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenDialog</name>
+    <message numerus="yes">
+        <source>Stopped: %n of the %1 were saved, the rest were not.</source>
+        <translation>
+            <numerusform>已停止：%1 个中已保存 %n 个，其余的没有保存。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Pictures in</source>
+        <translation>把图片保存到</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>另存为图片</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Reading the caches…</source>
+        <translation>正在读取缓存…</translation>
+    </message>
+    <message>
+        <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
+        <translation>还没有在游戏中见过的喷漆：游戏会把在服务器上见到的喷漆保存在每个模组的 custom.hpk 里。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sprays seen.</source>
+        <translation>
+            <numerusform>见过 %n 个喷漆。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These caches could not be read (the game may be writing one: press Refresh):</source>
+        <translation>无法读取以下缓存（游戏可能正在写入其中一个：请按“刷新”）：</translation>
+    </message>
+    <message>
+        <source>Sprays Seen in Games</source>
+        <translation>游戏中见过的喷漆</translation>
+    </message>
+    <message>
+        <source>&amp;Mod:</source>
+        <translation>模组(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>All mods</source>
+        <translation>所有模组</translation>
+    </message>
+    <message>
+        <source>Sprays seen in games</source>
+        <translation>游戏中见过的喷漆</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Library</source>
+        <translation>保存到喷漆库(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Copy the chosen sprays, unchanged, into the category chosen in the main window</source>
+        <translation>把选中的喷漆原样复制到主窗口中选中的分类</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture…</source>
+        <translation>另存为图片(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>刷新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Set your spray folder first: kept sprays are copied into it.</source>
+        <translation>请先设置喷漆文件夹：保留的喷漆会复制到那里。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n sprays in %1…</source>
+        <translation>
+            <numerusform>正在把 %n 个喷漆保存到 %1…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not save the spray in %1<byte value="xd"/>%2</source>
+        <translation>无法将喷漆保存到 %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Could not save these pictures:<byte value="xd"/>%1</source>
+        <translation>无法保存以下图片：<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Saving the picture…</source>
+        <translation>正在保存图片…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving %n pictures in %1…</source>
+        <translation>
+            <numerusform>正在把 %n 张图片保存到 %1…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSave</name>
+    <message>
+        <source>every name for it is taken</source>
+        <translation>所有可用的名字都已被占用</translation>
+    </message>
+    <message>
+        <source>the spray has no picture the game draws</source>
+        <translation>这个喷漆里没有游戏会画出的图片</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>无法生成图片</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>还有 %n 个</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmira::Settings</name>
     <message>
         <source>Could not save the settings to %1: it is not a settings file</source>
@@ -1167,6 +1347,53 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>无法减少图片的颜色</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Hpk</name>
+    <message>
+        <source>it is not a cache of sprays</source>
+        <translation>这不是喷漆缓存</translation>
+    </message>
+    <message>
+        <source>the cache is of a version the game does not write</source>
+        <translation>这个缓存的版本不是游戏会写的版本</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory lies outside it</source>
+        <translation>缓存的目录位于文件之外</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s directory counts %1 entries</source>
+        <translation>缓存的目录记有 %1 个条目</translation>
+    </message>
+    <message>
+        <source>the cache is cut short</source>
+        <translation>缓存被截断了</translation>
+    </message>
+    <message>
+        <source>the cache&apos;s entries add up to more than the file</source>
+        <translation>缓存各条目加起来比文件还大</translation>
+    </message>
+    <message>
+        <source>no spray of the cache lies there</source>
+        <translation>缓存里没有喷漆位于那里</translation>
+    </message>
+    <message>
+        <source>it is no longer a file</source>
+        <translation>它已经不是文件了</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>无法打开：%1</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>它已经不在了</translation>
+    </message>
+    <message>
+        <source>it is shorter now</source>
+        <translation>它现在变短了</translation>
     </message>
 </context>
 <context>

@@ -5,8 +5,8 @@
 #include "platform/files.h"
 #include "wad/wad.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QLocale>
 
 namespace velmira {
 
@@ -64,15 +64,18 @@ wad::Result<QByteArray> readSeenSpray(const SeenSpray& spray) {
         if (bytes && seenHash(bytes.value()) == spray.hash)
             return bytes;
         if (first.isEmpty())
-            first =
-                QStringLiteral(
-                    "The cache of %1 changed since the window read it (%2): "
-                    "press Refresh.")
-                    .arg(spray.mods.value(static_cast<qsizetype>(i)),
-                         bytes ? QStringLiteral("another spray lies there now") : bytes.error());
+            first = QCoreApplication::translate(
+                        "velmira::Seen",
+                        "The cache of %1 changed since the window read it (%2): press Refresh.")
+                        .arg(spray.mods.value(static_cast<qsizetype>(i)),
+                             bytes ? QCoreApplication::translate("velmira::Seen",
+                                                                 "another spray lies there now")
+                                   : bytes.error());
     }
     return wad::Result<QByteArray>::failure(
-        first.isEmpty() ? QStringLiteral("No cache holds the spray: press Refresh.") : first);
+        first.isEmpty() ? QCoreApplication::translate("velmira::Seen",
+                                                      "No cache holds the spray: press Refresh.")
+                        : first);
 }
 
 void SeenSprays::clear() {
@@ -114,15 +117,17 @@ bool everyServerTakes(QSize size) {
 
 QString seenSprayTip(const SeenSpray& spray) {
     const QChar cr(13);
-    return QStringLiteral("Seen in %1").arg(spray.mods.join(QStringLiteral(", "))) + cr +
-           QStringLiteral("%1 \u00d7 %2 pixels, %3 bytes")
-               .arg(spray.size.width())
-               .arg(spray.size.height())
-               .arg(QLocale::c().toString(spray.bytes())) +
+    return QCoreApplication::translate("velmira::Seen", "Seen in %1")
+               .arg(spray.mods.join(QStringLiteral(", "))) +
+           cr +
+           QCoreApplication::translate("velmira::Seen", "%1 × %2 pixels, %n bytes", nullptr,
+                                       int(spray.bytes()))
+               .arg(QString::number(spray.size.width()), QString::number(spray.size.height())) +
            cr +
            (everyServerTakes(spray.size)
-                ? QStringLiteral("Every server takes it")
-                : QStringLiteral("Servers that keep sprays to 64 \u00d7 64 will not show it"));
+                ? QCoreApplication::translate("velmira::Seen", "Every server takes it")
+                : QCoreApplication::translate(
+                      "velmira::Seen", "Servers that keep sprays to 64 × 64 will not show it"));
 }
 
 }  // namespace velmira

@@ -6,18 +6,22 @@
 #include "picture/readpicture.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace velmira {
 
 QString chosenPicture(const AppState& state, const QString& chosenFile, QString* why) {
     if (chosenFile.isEmpty()) {
-        *why = QStringLiteral("Choose a picture in the spray list first.");
+        *why = QCoreApplication::translate("velmira::Maker",
+                                           "Choose a picture in the spray list first.");
         return QString();
     }
     if (sprayKindOf(chosenFile) == QLatin1String("WAD")) {
-        *why = QStringLiteral("The spray maker makes sprays from pictures; ") + chosenFile +
-               QStringLiteral(" is already a spray.");
+        *why = QCoreApplication::translate(
+                   "velmira::Maker",
+                   "The spray maker makes sprays from pictures; %1 is already a spray.")
+                   .arg(chosenFile);
         return QString();
     }
     return joinPath(state.CurrentSprayDir, chosenFile);

@@ -35,7 +35,7 @@ QString SeenSaver::save(const QByteArray& bytes, const QString& mod, const QStri
     const int first = std::max(next, 1);
     const int left = kSeenNameAttempts - first + 1;
     if (left <= 0) {
-        *reason = QStringLiteral("every name for it is taken");
+        *reason = QCoreApplication::translate("velmira::SeenSave", "every name for it is taken");
         return QString();
     }
     return m_folder.writeUnderFreeName(bytes, nameFor, first, left, reason, &next,
@@ -54,13 +54,14 @@ QString SeenSaver::savePicture(const QByteArray& spray, const QString& mod, QStr
 QByteArray sprayPicturePng(const QByteArray& spray, QString* reason) {
     const QImage picture = sprayPictureOfWad(spray);
     if (picture.isNull()) {
-        *reason = QStringLiteral("the spray has no picture the game draws");
+        *reason = QCoreApplication::translate("velmira::SeenSave",
+                                              "the spray has no picture the game draws");
         return QByteArray();
     }
     QByteArray png;
     QBuffer buffer(&png);
     if (!picture.save(&buffer, "PNG")) {
-        *reason = QStringLiteral("the picture could not be made");
+        *reason = QCoreApplication::translate("velmira::SeenSave", "the picture could not be made");
         return QByteArray();
     }
     return png;
@@ -127,8 +128,9 @@ QStringList firstLinesOf(const QStringList& lines, int shown) {
     if (lines.size() <= shown)
         return lines;
     QStringList first = lines.mid(0, shown);
-    first << QCoreApplication::translate("SeenSave", "and %n more", nullptr,
-                                         static_cast<int>(lines.size() - shown));
+    // An int() cast, not static_cast: lupdate reads no template brackets in a translation call.
+    first << QCoreApplication::translate("velmira::SeenSave", "and %n more", nullptr,
+                                         int(lines.size() - shown));
     return first;
 }
 

@@ -507,8 +507,8 @@ void MainWindow::mnuFileMake_Click() {
     QString why;
     const QString picture = chosenPicture(m_state, m_fileBMPs->fileName(), &why);
     if (picture.isEmpty()) {
-        m_services.prompts.show(Message{why, QStringLiteral("Make Spray"),
-                                        Message::Icon::Information, Message::Buttons::Ok});
+        m_services.prompts.show(
+            Message{why, tr("Make Spray"), Message::Icon::Information, Message::Buttons::Ok});
         return;
     }
     openMaker(picture);
@@ -519,15 +519,15 @@ void MainWindow::openMaker(const QString& picture) {
         m_state.CurrentSprayDir.isEmpty() ? m_state.SprayRootDir : m_state.CurrentSprayDir;
     if (!folderExists(folder)) {
         m_services.prompts.show(
-            Message{QStringLiteral("Set your spray folder first: the spray maker saves into it."),
-                    QStringLiteral("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+            Message{tr("Set your spray folder first: the spray maker saves into it."),
+                    tr("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
         return;
     }
     // A picture that cannot be read gets the reader's reason, and no maker.
     if (const QString problem = makerPictureProblem(picture); !problem.isEmpty()) {
         m_services.prompts.show(
-            Message{QStringLiteral("Cannot make a spray of ") + picture + QChar(13) + problem,
-                    QStringLiteral("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+            Message{tr("Cannot make a spray of %1").arg(picture) + QChar(13) + problem,
+                    tr("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
         return;
     }
     if (m_maker)

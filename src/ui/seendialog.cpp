@@ -32,8 +32,9 @@ constexpr int kKeptIcons = 600;
 
 // What a batch cancelled part way says.
 QString stoppedLine(int saved, int count) {
-    return QStringLiteral("Stopped: %1 of the %2 were saved, the rest were not.")
-        .arg(saved)
+    return QCoreApplication::translate("velmira::SeenDialog",
+                                       "Stopped: %n of the %1 were saved, the rest were not.",
+                                       nullptr, saved)
         .arg(count);
 }
 }  // namespace
@@ -213,7 +214,6 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
       m_prompts(prompts),
       m_windows(windows) {
     setObjectName(QStringLiteral("frmSeen"));
-    setWindowTitle(QStringLiteral("Sprays Seen in Games"));
     m_pool.setMaxThreadCount(1);
     readCache = [game = m_gameFolder](const QString& mod, const wad::CancelCheck& cancel) {
         return readSeenCache(game, mod, cancel);
@@ -221,10 +221,10 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
 
     m_modChooser = new QComboBox(this);
     m_modChooser->setObjectName(QStringLiteral("cboSeenMods"));
-    m_modChooser->addItem(QStringLiteral("All mods"));
+    m_modChooser->addItem(QString());
     m_modChooser->addItems(m_mods);
-    auto* modLabel = new QLabel(QStringLiteral("&Mod:"), this);
-    modLabel->setBuddy(m_modChooser);
+    m_modLabel = new QLabel(this);
+    m_modLabel->setBuddy(m_modChooser);
 
     m_model = new SeenSprayModel(this);
     m_grid = new QListView(this);
@@ -238,7 +238,6 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
     m_grid->setSpacing(4);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setModel(m_model);
-    m_grid->setAccessibleName(QStringLiteral("Sprays seen in games"));
     m_grid->setMinimumSize(5 * (SeenSprayModel::kIconSide + 24) + 24,
                            3 * (SeenSprayModel::kIconSide + 32) + 8);
 
@@ -248,24 +247,20 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
     m_status->setWordWrap(true);
 
     auto* box = new QDialogButtonBox(this);
-    m_save = box->addButton(QStringLiteral("&Save to Library"), QDialogButtonBox::ActionRole);
+    m_save = box->addButton(QString(), QDialogButtonBox::ActionRole);
     m_save->setObjectName(QStringLiteral("cmdSeenSave"));
     m_save->setDefault(true);
-    m_save->setToolTip(
-        QStringLiteral("Copy the chosen sprays, unchanged, into the category chosen in the "
-                       "main window"));
-    m_savePicture =
-        box->addButton(QStringLiteral("Save as &Picture\u2026"), QDialogButtonBox::ActionRole);
+    m_savePicture = box->addButton(QString(), QDialogButtonBox::ActionRole);
     m_savePicture->setObjectName(QStringLiteral("cmdSeenPicture"));
     m_savePicture->setAutoDefault(false);
-    auto* again = box->addButton(QStringLiteral("&Refresh"), QDialogButtonBox::ResetRole);
-    again->setObjectName(QStringLiteral("cmdSeenRefresh"));
-    again->setAutoDefault(false);
+    m_refresh = box->addButton(QString(), QDialogButtonBox::ResetRole);
+    m_refresh->setObjectName(QStringLiteral("cmdSeenRefresh"));
+    m_refresh->setAutoDefault(false);
     QPushButton* close = box->addButton(QDialogButtonBox::Close);
     close->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(modLabel);
+    top->addWidget(m_modLabel);
     top->addWidget(m_modChooser, 1);
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(top);
@@ -277,18 +272,18 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
     connect(m_grid, &QListView::doubleClicked, this, [this] { saveToLibrary(); });
     connect(m_save, &QPushButton::clicked, this, [this] { saveToLibrary(); });
     connect(m_savePicture, &QPushButton::clicked, this, [this] { saveAsPicture(); });
-    connect(again, &QPushButton::clicked, this, [this] { refresh(); });
+    connect(m_refresh, &QPushButton::clicked, this, [this] { refresh(); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { updateButtons(); });
 
     askPictureTarget = [this](const QString& suggested, bool aFolder) {
-        return aFolder ? QFileDialog::getExistingDirectory(
-                             this, QStringLiteral("Save the Pictures in"), suggested)
-                       : QFileDialog::getSaveFileName(this, QStringLiteral("Save as Picture"),
-                                                      suggested,
-                                                      QStringLiteral("PNG pictures (*.png)"));
+        return aFolder
+                   ? QFileDialog::getExistingDirectory(this, tr("Save the Pictures in"), suggested)
+                   : QFileDialog::getSaveFileName(this, tr("Save as Picture"), suggested,
+                                                  tr("PNG pictures (*.png)"));
     };
+    retranslateUi();
     m_windows.loaded(this);
     m_grid->setFocus();
     refresh();
@@ -311,7 +306,8 @@ void SeenDialog::refresh() {
     m_model->setSprays(&m_seen,
                        m_modChooser->currentIndex() > 0 ? m_modChooser->currentText() : QString());
     m_pending = static_cast<int>(m_mods.size());
-    m_status->setText(QStringLiteral("Reading the caches\u2026"));
+    m_read = false;
+    showStatus();
     updateButtons();
     if (m_mods.isEmpty()) {
         cacheRead(SeenCache{}, generation);
@@ -349,21 +345,51 @@ void SeenDialog::cacheRead(const SeenCache& cache, quint64 generation) {
         if (!m_grid->currentIndex().isValid() && m_model->rowCount() > 0)
             m_grid->setCurrentIndex(m_model->index(0));
     }
-    QString status = m_pending > 0 ? QStringLiteral("Reading the caches\u2026 ") : QString();
-    status += m_seen.all().empty()
-                  ? QStringLiteral(
-                        "No sprays seen in games yet: the game keeps those it sees "
-                        "on servers in each mod's custom.hpk.")
-                  : QStringLiteral("%1 sprays seen.").arg(m_seen.all().size());
-    if (!m_problems.isEmpty())
-        status += QLatin1Char('\n') +
-                  QStringLiteral(
-                      "These caches could not be read (the game may be writing "
-                      "one: press Refresh):\n") +
-                  m_problems.join(QLatin1Char('\n'));
-    m_status->setText(status);
+    m_read = true;
+    showStatus();
     updateButtons();
     emit cacheShown();
+}
+
+void SeenDialog::showStatus() {
+    if (!m_read) {
+        m_status->setText(tr("Reading the caches…"));
+        return;
+    }
+    QString status = m_pending > 0 ? tr("Reading the caches…") + QLatin1Char(' ') : QString();
+    status += m_seen.all().empty() ? tr("No sprays seen in games yet: the game keeps those it "
+                                        "sees on servers in each mod's custom.hpk.")
+                                   : tr("%n sprays seen.", nullptr, int(m_seen.all().size()));
+    if (!m_problems.isEmpty())
+        status += QLatin1Char('\n') +
+                  tr("These caches could not be read (the game may be writing one: press "
+                     "Refresh):") +
+                  QLatin1Char('\n') + m_problems.join(QLatin1Char('\n'));
+    m_status->setText(status);
+}
+
+void SeenDialog::retranslateUi() {
+    setWindowTitle(tr("Sprays Seen in Games"));
+    m_modLabel->setText(tr("&Mod:"));
+    m_modChooser->setItemText(0, tr("All mods"));
+    m_grid->setAccessibleName(tr("Sprays seen in games"));
+    m_save->setText(tr("&Save to Library"));
+    m_save->setToolTip(
+        tr("Copy the chosen sprays, unchanged, into the category chosen in the main window"));
+    m_savePicture->setText(tr("Save as &Picture…"));
+    m_refresh->setText(tr("&Refresh"));
+    showStatus();
+    if (m_progress) {
+        m_progress->setWindowTitle(windowTitle());
+        m_progress->setLabelText(m_progressLabel());
+        m_progress->setCancelButtonText(tr("Cancel"));
+    }
+}
+
+void SeenDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void SeenDialog::modChosen() {
@@ -430,10 +456,11 @@ std::vector<SeenSpray> SeenDialog::chosenCopies() const {
     return sprays;
 }
 
-void SeenDialog::startSaving(int count, const QString& label, SaveWork work,
+void SeenDialog::startSaving(int count, std::function<QString()> label, SaveWork work,
                              std::function<void(const SeenSaveOutcome&)> done) {
     m_stopSaving = false;
-    m_progress = new QProgressDialog(label, QStringLiteral("Cancel"), 0, count, this);
+    m_progressLabel = std::move(label);
+    m_progress = new QProgressDialog(m_progressLabel(), tr("Cancel"), 0, count, this);
     m_progress->setObjectName(QStringLiteral("dlgSeenSaving"));
     m_progress->setWindowTitle(windowTitle());
     // Not modal: a modal one would turn the event loop inside each step it is shown, and the
@@ -476,14 +503,14 @@ void SeenDialog::saveToLibrary() {
     if (sprays.empty())
         return;
     if (!folderExists(folder)) {
-        m_prompts.show(Message{QStringLiteral("Set your spray folder first: kept sprays are "
-                                              "copied into it."),
+        m_prompts.show(Message{tr("Set your spray folder first: kept sprays are copied into it."),
                                windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
         return;
     }
     const int count = static_cast<int>(sprays.size());
     startSaving(
-        count, QStringLiteral("Saving %1 sprays in %2\u2026").arg(count).arg(folder),
+        count,
+        [count, folder] { return tr("Saving %n sprays in %1…", nullptr, count).arg(folder); },
         [sprays = std::move(sprays), folder](const wad::CancelCheck& cancel,
                                              const std::function<void(int)>& progress) {
             return saveSeenSprays(sprays, folder, SeenSaveAs::Spray, cancel, progress);
@@ -495,10 +522,9 @@ void SeenDialog::saveToLibrary() {
             if (outcome.stopped)
                 lines << stoppedLine(outcome.saved, count);
             if (!outcome.failed.isEmpty())
-                m_prompts.show(Message{QStringLiteral("Could not save the spray in ") + folder +
-                                           QChar(13) + lines.join(QChar(13)),
-                                       windowTitle(), Message::Icon::Critical,
-                                       Message::Buttons::Ok});
+                m_prompts.show(Message{
+                    tr("Could not save the spray in %1\r%2").arg(folder, lines.join(QChar(13))),
+                    windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
             else if (outcome.stopped)
                 m_prompts.show(Message{lines.join(QChar(13)) + QChar(13) + folder, windowTitle(),
                                        Message::Icon::Information, Message::Buttons::Ok});
@@ -518,9 +544,9 @@ void SeenDialog::saveAsPicture() {
         if (outcome.stopped)
             lines << stoppedLine(outcome.saved, count);
         if (!outcome.failed.isEmpty())
-            m_prompts.show(Message{QStringLiteral("Could not save these pictures:") + QChar(13) +
-                                       lines.join(QChar(13)),
-                                   windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
+            m_prompts.show(
+                Message{tr("Could not save these pictures:\r%1").arg(lines.join(QChar(13))),
+                        windowTitle(), Message::Icon::Critical, Message::Buttons::Ok});
         else if (outcome.stopped)
             m_prompts.show(Message{lines.join(QChar(13)), windowTitle(), Message::Icon::Information,
                                    Message::Buttons::Ok});
@@ -531,7 +557,7 @@ void SeenDialog::saveAsPicture() {
         if (path.isEmpty())
             return;
         startSaving(
-            1, QStringLiteral("Saving the picture\u2026"),
+            1, [] { return tr("Saving the picture…"); },
             [spray = sprays[0], path](const wad::CancelCheck&, const std::function<void(int)>&) {
                 SeenSaveOutcome outcome;
                 QString reason;
@@ -550,7 +576,8 @@ void SeenDialog::saveAsPicture() {
         return;
     // Several pictures take free names in the folder: nothing there is replaced.
     startSaving(
-        count, QStringLiteral("Saving %1 pictures in %2\u2026").arg(count).arg(folder),
+        count,
+        [count, folder] { return tr("Saving %n pictures in %1…", nullptr, count).arg(folder); },
         [sprays = std::move(sprays), folder](const wad::CancelCheck& cancel,
                                              const std::function<void(int)>& progress) {
             return saveSeenSprays(sprays, folder, SeenSaveAs::Picture, cancel, progress);

@@ -117,10 +117,14 @@ class SeenDialog : public QDialog {
                                                    const std::function<void(int)>& progress)>;
     void cacheRead(const SeenCache& cache, quint64 generation);
     // Runs a batch of saving off the window's thread, with its progress and a Cancel button.
-    void startSaving(int count, const QString& label, SaveWork work,
+    void startSaving(int count, std::function<QString()> label, SaveWork work,
                      std::function<void(const SeenSaveOutcome&)> done);
     void savingFinished(const SeenSaveOutcome& outcome,
                         const std::function<void(const SeenSaveOutcome&)>& done);
+    void changeEvent(QEvent* event) override;
+    void retranslateUi();
+    // The line under the grid: reading, how many sprays were seen, the caches not read.
+    void showStatus();
     void modChosen();
     void updateButtons();
     QList<const SeenSpray*> chosenSprays() const;
@@ -136,19 +140,23 @@ class SeenDialog : public QDialog {
     SeenSprays m_seen;
     QStringList m_problems;
     int m_pending = 0;
+    bool m_read = false;  // a cache was read since the last refresh
     QThreadPool m_pool;
     std::atomic<quint64> m_generation{0};
 
     QThreadPool m_savePool;
     std::atomic<bool> m_stopSaving{false};
     QProgressDialog* m_progress = nullptr;
+    std::function<QString()> m_progressLabel;  // in the language in force
 
+    QLabel* m_modLabel = nullptr;
     QComboBox* m_modChooser = nullptr;
     QListView* m_grid = nullptr;
     SeenSprayModel* m_model = nullptr;
     QLabel* m_status = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_savePicture = nullptr;
+    QPushButton* m_refresh = nullptr;
 };
 
 }  // namespace velmira
