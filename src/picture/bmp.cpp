@@ -1,7 +1,7 @@
 #include "bmp.h"
 
 #include "core/bytes.h"
-#include "wad/layout.h"
+#include "picture/bmplayout.h"
 
 #include <algorithm>
 #include <cstdlib>

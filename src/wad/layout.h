@@ -36,14 +36,6 @@ constexpr qint64 PaletteSize = 768;
 constexpr int PaletteColours = 256;
 }  // namespace velmira::wad::MipLayout
 
-// The few fields of a bitmap's headers that are checked before Qt's reader reads it.
-namespace velmira::wad::BmpLayout {
-constexpr qint64 PixelOffsetOffset = 10;
-constexpr qint64 InfoOffset = 14;
-constexpr qint64 CoreHeaderSize = 12;
-constexpr qint64 InfoHeaderSize = 40;
-}  // namespace velmira::wad::BmpLayout
-
 // Offsets and sizes of the game's cache of sprays seen on servers (custom.hpk).
 namespace velmira::wad::HpkLayout {
 constexpr qint64 HeaderSize = 12;
