@@ -449,6 +449,15 @@ struct NclxFree {
 };
 using Nclx = std::unique_ptr<heif_color_profile_nclx, NclxFree>;
 
+// How the planes as the file stores them make colours: as its own profile says.
+YCbCrMatrix storedMatrix(const heif_image_handle* handle) {
+    heif_color_profile_nclx* file = nullptr;
+    const bool fileHas =
+        heif_image_handle_get_nclx_color_profile(handle, &file).code == heif_error_Ok && file;
+    const Nclx fileProfile(file);
+    return matrixOf(fileHas ? fileProfile.get() : nullptr);
+}
+
 // How the decoded planes make colours: as the decoded picture's own profile says where libheif
 // gives it one (a newer libheif hands back planes it has already converted, and says so), as
 // the file's says where it gives none (an older one hands them back as stored).
@@ -701,8 +710,10 @@ QImage averagedTiles(const QByteArray& bytes, const heif_image_handle* grid,
             !planesFit(QSize(p.width, p.height), cb, cr) || p.width < tile.width() ||
             p.height < tile.height())
             return QImage();
+        // A tile is handed to libheif as a file of its own, without the picture's colour
+        // profile: its planes come back as stored, whatever profile a newer libheif gives them.
         if (i == 0)
-            matrix = planesMatrix(decoded, grid);
+            matrix = storedMatrix(grid);
         const int left = static_cast<int>(i % static_cast<std::size_t>(columns)) * tile.width();
         const int top = static_cast<int>(i / static_cast<std::size_t>(columns)) * tile.height();
         const int width = std::min(tile.width(), stored.width() - left);
