@@ -25,13 +25,24 @@ class QlumpyTest : public ::testing::Test {
   protected:
     Scratch scratch;
 
-    Outcome compile(const QByteArray& script) {
-        const QString file = scratch.write(QStringLiteral("script.ls"), script);
+    // The compiler speaks its environment's language: the tests read its English unless they
+    // ask for another.
+    Outcome runQlumpy(const QStringList& arguments,
+                      const QString& language = QStringLiteral("en")) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("LANGUAGE"), language);
         QProcess p;
-        p.start(QStringLiteral(VELMIRA_QLUMPY), {file});
+        p.setProcessEnvironment(environment);
+        p.start(QStringLiteral(VELMIRA_QLUMPY), arguments);
         EXPECT_TRUE(p.waitForFinished(30000));
         return Outcome{p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
                        QString::fromLocal8Bit(p.readAllStandardError())};
+    }
+    Outcome compile(const QByteArray& script, const QString& language = QStringLiteral("en")) {
+        return runQlumpy({scratch.write(QStringLiteral("script.ls"), script)}, language);
     }
     QByteArray scriptFor(const QString& bitmap, const QString& wad) {
         return ("$DEST    \"" + wad + "\"\r\n\r\n$loadbmp    \"" + bitmap +
@@ -196,11 +207,9 @@ TEST_F(QlumpyTest, ASprayHoldsOneLumpUnlessMoreAreAskedFor) {
     EXPECT_NE(refused.exitCode, 0);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("2 lumps"))) << refused.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(wad));
-    QProcess p;
-    p.start(QStringLiteral(VELMIRA_QLUMPY),
-            {QStringLiteral("--many-lumps"), scratch.path(QStringLiteral("script.ls"))});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(runQlumpy({QStringLiteral("--many-lumps"), scratch.path(QStringLiteral("script.ls"))})
+                  .exitCode,
+              0);
     EXPECT_EQ(read(wad).mid(4, 1), QByteArray("\x02"));
 }
 
@@ -350,3 +359,51 @@ TEST_F(QlumpyTest, RefusesAPictureCostingMoreThanItsBudget) {
     EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(wad));
 }
+
+#ifndef Q_OS_WIN
+// The compiler says why in the language of its environment (LANGUAGE, as a desktop sets it),
+// from the program's own translations embedded in it: a picture's refusal, and a count of bytes
+// in its plural form. English stays the source text, character for character.
+TEST_F(QlumpyTest, SaysWhyInTheEnvironmentsLanguage) {
+    const QString gif = scratch.write(QStringLiteral("short.gif"), QByteArray("GIF89a\x01"));
+    const QString wad = scratch.path(QStringLiteral("out.wad"));
+    QByteArray large = scriptFor(gif, wad);
+    large += QByteArray(1 << 20, ' ');
+    const QString largeScript = scratch.write(QStringLiteral("large.ls"), large);
+    struct Case {
+        const char* language;
+        QString picture;  // %1: the picture's path
+        QString bytes;    // %1: the script's path
+    };
+    const Case cases[] = {
+        {"en", QStringLiteral("cannot read the bitmap %1: the GIF picture is cut short"),
+         QStringLiteral("cannot read the script: %1 is larger than 1048576 bytes")},
+        {"de_DE",
+         QStringLiteral("das Bild %1 kann nicht gelesen werden: das GIF-Bild ist abgeschnitten"),
+         QStringLiteral("Skript kann nicht gelesen werden: %1 ist größer als 1048576 Byte")},
+        {"ru", QStringLiteral("не удаётся прочитать картинку %1: GIF-картинка обрезана"),
+         QStringLiteral("не удаётся прочитать скрипт: файл %1 больше 1048576 байт")},
+        {"zh_CN", QStringLiteral("无法读取图片 %1：GIF 图片不完整"),
+         QStringLiteral("无法读取脚本：%1 超过了 1048576 字节")},
+        {"pl:en", QStringLiteral("nie można odczytać obrazu %1: obraz GIF jest ucięty"),
+         QStringLiteral("nie można odczytać skryptu: plik %1 ma więcej niż 1048576 bajtów")},
+        // Traditional Chinese is not offered, English is asked for next.
+        {"zh_TW:en", QStringLiteral("cannot read the bitmap %1: the GIF picture is cut short"),
+         QStringLiteral("cannot read the script: %1 is larger than 1048576 bytes")},
+    };
+    for (const Case& c : cases) {
+        const QString language = QString::fromLatin1(c.language);
+        const Outcome picture = compile(scriptFor(gif, wad), language);
+        EXPECT_EQ(picture.exitCode, 1) << c.language;
+        EXPECT_EQ(picture.err, QStringLiteral("qlumpy: ") + c.picture.arg(gif) + QLatin1Char('\n'))
+            << c.language;
+        EXPECT_FALSE(QFileInfo::exists(wad)) << c.language;
+
+        const Outcome bytes = runQlumpy({largeScript}, language);
+        EXPECT_EQ(bytes.exitCode, 1) << c.language;
+        EXPECT_EQ(bytes.err,
+                  QStringLiteral("qlumpy: ") + c.bytes.arg(largeScript) + QLatin1Char('\n'))
+            << c.language;
+    }
+}
+#endif

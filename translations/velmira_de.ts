@@ -1350,6 +1350,41 @@
     </message>
 </context>
 <context>
+    <name>velmira::wad::Bmp</name>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>die Bitmap ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compressed pixels are cut short</source>
+        <translation>die komprimierten Pixel der Bitmap sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s headers are damaged or cut short</source>
+        <translation>die Header der Bitmap sind beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the bitmap is not 1, 4 or 8 bits per pixel</source>
+        <translation>die Bitmap hat nicht 1, 4 oder 8 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compression is not supported</source>
+        <translation>die Kompression der Bitmap wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s size is not valid</source>
+        <translation>die Größe der Bitmap ist ungültig</translation>
+    </message>
+    <message>
+        <source>the bitmap is too large</source>
+        <translation>die Bitmap ist zu groß</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s palette is cut short</source>
+        <translation>die Palette der Bitmap ist abgeschnitten</translation>
+    </message>
+</context>
+<context>
     <name>velmira::wad::Convert</name>
     <message>
         <source>the picture is empty</source>
@@ -1366,6 +1401,33 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>die Farben des Bildes konnten nicht reduziert werden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Heif</name>
+    <message>
+        <source>the HEIF picture is damaged</source>
+        <translation>das HEIF-Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is not a HEIF picture</source>
+        <translation>das ist kein HEIF-Bild</translation>
+    </message>
+    <message>
+        <source>the HEIF picture&apos;s size is not valid</source>
+        <translation>die Größe des HEIF-Bildes ist ungültig</translation>
+    </message>
+    <message>
+        <source>the HEIF picture cannot be read: %1</source>
+        <translation>das HEIF-Bild kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the HEIF picture has no pixels</source>
+        <translation>das HEIF-Bild hat keine Pixel</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>dieser Build von Velmira liest keine HEIF-Bilder</translation>
     </message>
 </context>
 <context>
@@ -1491,6 +1553,156 @@
     <message>
         <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
         <translation>Vom Bild ist nichts zu sehen: Jedes Pixel dieses Sprays ist durchsichtig. Hol das Bild in den Rahmen oder mach weniger davon durchsichtig.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the bitmap and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>das JPEG-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>das PNG-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>das GIF-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>ein Frame des GIF-Bildes liegt außerhalb des Bildes</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>das GIF-Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>dieser Build von Velmira liest keine HEIF-Bilder</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann: Das Lesen bräuchte %3 MB, ein Bild darf aber höchstens %4 MB belegen</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>die Bitmap ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>das Format des Bildes ist unbekannt</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>die Größe des Bildes ist unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>die komprimierten Daten sind beschädigt</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>die komprimierten Daten sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>das PNG-Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>das PNG-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>das PNG-Bild ist beschädigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>%1 ist größer als %n Byte</numerusform>
+            <numerusform>%1 ist größer als %n Byte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>die Bitmap ist kein 8-Bit-Bild mit Palette</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>der Bereich des Lumps liegt außerhalb der Bitmap</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>das TGA-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>diese Art von TGA-Bild wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>die Größe des TGA-Bildes ist ungültig</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>die Farbtabelle des TGA-Bildes wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>das TGA-Bild ist zu groß</translation>
     </message>
 </context>
 <context>

@@ -1350,6 +1350,41 @@
     </message>
 </context>
 <context>
+    <name>velmira::wad::Bmp</name>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>el BMP está cortado</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compressed pixels are cut short</source>
+        <translation>los píxeles comprimidos del BMP están cortados</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s headers are damaged or cut short</source>
+        <translation>las cabeceras del BMP están dañadas o cortadas</translation>
+    </message>
+    <message>
+        <source>the bitmap is not 1, 4 or 8 bits per pixel</source>
+        <translation>el BMP no es de 1, 4 u 8 bits por píxel</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compression is not supported</source>
+        <translation>la compresión del BMP no es compatible</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s size is not valid</source>
+        <translation>el tamaño del BMP no es válido</translation>
+    </message>
+    <message>
+        <source>the bitmap is too large</source>
+        <translation>el BMP es demasiado grande</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s palette is cut short</source>
+        <translation>la paleta del BMP está cortada</translation>
+    </message>
+</context>
+<context>
     <name>velmira::wad::Convert</name>
     <message>
         <source>the picture is empty</source>
@@ -1366,6 +1401,33 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>no se pudieron reducir los colores de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Heif</name>
+    <message>
+        <source>the HEIF picture is damaged</source>
+        <translation>la imagen HEIF está dañada</translation>
+    </message>
+    <message>
+        <source>it is not a HEIF picture</source>
+        <translation>no es una imagen HEIF</translation>
+    </message>
+    <message>
+        <source>the HEIF picture&apos;s size is not valid</source>
+        <translation>el tamaño de la imagen HEIF no es válido</translation>
+    </message>
+    <message>
+        <source>the HEIF picture cannot be read: %1</source>
+        <translation>no se puede leer la imagen HEIF: %1</translation>
+    </message>
+    <message>
+        <source>the HEIF picture has no pixels</source>
+        <translation>la imagen HEIF no tiene píxeles</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>esta versión de Velmira no lee imágenes HEIF</translation>
     </message>
 </context>
 <context>
@@ -1491,6 +1553,156 @@
     <message>
         <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
         <translation>No se ve nada de la imagen: todos los píxeles de este spray son transparentes. Mete la imagen en el marco o haz transparente una parte menor.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the bitmap and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>la imagen JPEG está cortada</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>la imagen PNG está cortada</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>la imagen GIF está cortada</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>un fotograma de la imagen GIF queda fuera de la imagen</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>la imagen GIF está dañada</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>esta versión de Velmira no lee imágenes HEIF</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer: leerla ocuparía %3 MB, y una imagen puede ocupar como mucho %4 MB</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>el BMP está cortado</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>no se reconoce el formato de la imagen</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>no se conoce el tamaño de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>los datos comprimidos están dañados</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>los datos comprimidos están cortados</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>la imagen PNG está dañada</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>la imagen PNG está cortada</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>la imagen PNG está dañada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>%1 ocupa más de %n byte</numerusform>
+            <numerusform>%1 ocupa más de %n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>no se puede leer la imagen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>el BMP no es una imagen de 8 bits con paleta</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>el área del lump queda fuera del BMP</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>la imagen TGA está cortada</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>este tipo de imagen TGA no es compatible</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>el tamaño de la imagen TGA no es válido</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>la paleta de la imagen TGA no es compatible</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>la imagen TGA es demasiado grande</translation>
     </message>
 </context>
 <context>

@@ -1350,6 +1350,41 @@
     </message>
 </context>
 <context>
+    <name>velmira::wad::Bmp</name>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>le BMP est tronqué</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compressed pixels are cut short</source>
+        <translation>les pixels compressés du BMP sont tronqués</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s headers are damaged or cut short</source>
+        <translation>les en-têtes du BMP sont endommagés ou tronqués</translation>
+    </message>
+    <message>
+        <source>the bitmap is not 1, 4 or 8 bits per pixel</source>
+        <translation>le BMP n’est pas en 1, 4 ou 8 bits par pixel</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compression is not supported</source>
+        <translation>la compression du BMP n’est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s size is not valid</source>
+        <translation>la taille du BMP n’est pas valide</translation>
+    </message>
+    <message>
+        <source>the bitmap is too large</source>
+        <translation>le BMP est trop grand</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s palette is cut short</source>
+        <translation>la palette du BMP est tronquée</translation>
+    </message>
+</context>
+<context>
     <name>velmira::wad::Convert</name>
     <message>
         <source>the picture is empty</source>
@@ -1366,6 +1401,33 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>les couleurs de l’image n’ont pas pu être réduites</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Heif</name>
+    <message>
+        <source>the HEIF picture is damaged</source>
+        <translation>l’image HEIF est endommagée</translation>
+    </message>
+    <message>
+        <source>it is not a HEIF picture</source>
+        <translation>ce n’est pas une image HEIF</translation>
+    </message>
+    <message>
+        <source>the HEIF picture&apos;s size is not valid</source>
+        <translation>la taille de l’image HEIF n’est pas valide</translation>
+    </message>
+    <message>
+        <source>the HEIF picture cannot be read: %1</source>
+        <translation>impossible de lire l’image HEIF : %1</translation>
+    </message>
+    <message>
+        <source>the HEIF picture has no pixels</source>
+        <translation>l’image HEIF n’a aucun pixel</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>cette version de Velmira ne lit pas les images HEIF</translation>
     </message>
 </context>
 <context>
@@ -1491,6 +1553,156 @@
     <message>
         <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
         <translation>Rien de l’image n’apparaît : chaque pixel de ce spray est transparent. Ramenez l’image dans le cadre ou rendez-en une plus petite partie transparente.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the bitmap and what is wrong</comment>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>l’image JPEG est tronquée</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>l’image PNG est tronquée</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>l’image GIF est tronquée</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>une trame de l’image GIF sort de l’image</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>l’image GIF est endommagée</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>cette version de Velmira ne lit pas les images HEIF</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu : la lire prendrait %3 Mo, et une image peut prendre au plus %4 Mo</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>le BMP est tronqué</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>le format de l’image est inconnu</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>la taille de l’image est inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>les données compressées sont endommagées</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>les données compressées sont tronquées</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>l’image PNG est endommagée</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>l’image PNG est tronquée</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>l’image PNG est endommagée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>%1 dépasse %n octet</numerusform>
+            <numerusform>%1 dépasse %n octets</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>impossible de lire l’image %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>le BMP n’est pas une image 8 bits à palette</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>la zone du lump sort du BMP</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’image est vide</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>l’image TGA est tronquée</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>ce type d’image TGA n’est pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>la taille de l’image TGA n’est pas valide</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>la palette de l’image TGA n’est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>l’image TGA est trop grande</translation>
     </message>
 </context>
 <context>

@@ -1369,6 +1369,41 @@
     </message>
 </context>
 <context>
+    <name>velmira::wad::Bmp</name>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>bitmapa jest ucięta</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compressed pixels are cut short</source>
+        <translation>skompresowane piksele bitmapy są ucięte</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s headers are damaged or cut short</source>
+        <translation>nagłówki bitmapy są uszkodzone lub ucięte</translation>
+    </message>
+    <message>
+        <source>the bitmap is not 1, 4 or 8 bits per pixel</source>
+        <translation>bitmapa nie ma 1, 4 ani 8 bitów na piksel</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compression is not supported</source>
+        <translation>kompresja bitmapy nie jest obsługiwana</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s size is not valid</source>
+        <translation>rozmiar bitmapy jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>the bitmap is too large</source>
+        <translation>bitmapa jest za duża</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s palette is cut short</source>
+        <translation>paleta bitmapy jest ucięta</translation>
+    </message>
+</context>
+<context>
     <name>velmira::wad::Convert</name>
     <message>
         <source>the picture is empty</source>
@@ -1385,6 +1420,33 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>nie udało się zredukować kolorów obrazu</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Heif</name>
+    <message>
+        <source>the HEIF picture is damaged</source>
+        <translation>obraz HEIF jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>it is not a HEIF picture</source>
+        <translation>to nie jest obraz HEIF</translation>
+    </message>
+    <message>
+        <source>the HEIF picture&apos;s size is not valid</source>
+        <translation>rozmiar obrazu HEIF jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>the HEIF picture cannot be read: %1</source>
+        <translation>nie można odczytać obrazu HEIF: %1</translation>
+    </message>
+    <message>
+        <source>the HEIF picture has no pixels</source>
+        <translation>obraz HEIF nie ma pikseli</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>ta wersja Velmiry nie odczytuje obrazów HEIF</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1572,157 @@
     <message>
         <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
         <translation>Z obrazu nic nie widać: każdy piksel tego sprayu jest przezroczysty. Przesuń obraz do ramki albo zmniejsz przezroczystą część.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the bitmap and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>obraz JPEG jest ucięty</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>obraz PNG jest ucięty</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>obraz GIF jest ucięty</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>klatka obrazu GIF wychodzi poza obraz</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>obraz GIF jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>ta wersja Velmiry nie odczytuje obrazów HEIF</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać: jego odczyt zająłby %3 MB, a obraz może zająć najwyżej %4 MB</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>bitmapa jest ucięta</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>format obrazu jest nieznany</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>rozmiar obrazu jest nieznany</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>skompresowane dane są uszkodzone</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>skompresowane dane są ucięte</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>obraz PNG jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>obraz PNG jest ucięty</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>obraz PNG jest uszkodzony: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>nie można otworzyć %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>plik %1 ma więcej niż %n bajt</numerusform>
+            <numerusform>plik %1 ma więcej niż %n bajty</numerusform>
+            <numerusform>plik %1 ma więcej niż %n bajtów</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>nie można odczytać obrazu %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>bitmapa nie jest 8-bitowym obrazem z paletą</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>obszar lumpu wychodzi poza bitmapę</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>obraz jest pusty</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>obraz TGA jest ucięty</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>ten rodzaj obrazu TGA nie jest obsługiwany</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>rozmiar obrazu TGA jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>paleta obrazu TGA nie jest obsługiwana</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>obraz TGA jest za duży</translation>
     </message>
 </context>
 <context>

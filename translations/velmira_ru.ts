@@ -1369,6 +1369,41 @@
     </message>
 </context>
 <context>
+    <name>velmira::wad::Bmp</name>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>BMP-файл обрезан</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compressed pixels are cut short</source>
+        <translation>сжатые пиксели BMP-файла обрезаны</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s headers are damaged or cut short</source>
+        <translation>заголовки BMP-файла повреждены или обрезаны</translation>
+    </message>
+    <message>
+        <source>the bitmap is not 1, 4 or 8 bits per pixel</source>
+        <translation>в BMP-файле не 1, 4 или 8 бит на пиксель</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compression is not supported</source>
+        <translation>сжатие BMP-файла не поддерживается</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s size is not valid</source>
+        <translation>недопустимый размер BMP-файла</translation>
+    </message>
+    <message>
+        <source>the bitmap is too large</source>
+        <translation>BMP-файл слишком большой</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s palette is cut short</source>
+        <translation>палитра BMP-файла обрезана</translation>
+    </message>
+</context>
+<context>
     <name>velmira::wad::Convert</name>
     <message>
         <source>the picture is empty</source>
@@ -1385,6 +1420,33 @@
     <message>
         <source>the picture&apos;s colours could not be reduced</source>
         <translation>не удалось уменьшить число цветов картинки</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Heif</name>
+    <message>
+        <source>the HEIF picture is damaged</source>
+        <translation>HEIF-картинка повреждена</translation>
+    </message>
+    <message>
+        <source>it is not a HEIF picture</source>
+        <translation>это не HEIF-картинка</translation>
+    </message>
+    <message>
+        <source>the HEIF picture&apos;s size is not valid</source>
+        <translation>недопустимый размер HEIF-картинки</translation>
+    </message>
+    <message>
+        <source>the HEIF picture cannot be read: %1</source>
+        <translation>не удаётся прочитать HEIF-картинку: %1</translation>
+    </message>
+    <message>
+        <source>the HEIF picture has no pixels</source>
+        <translation>в HEIF-картинке нет пикселей</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>эта сборка Velmira не читает HEIF-картинки</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1572,157 @@
     <message>
         <source>Nothing of the picture shows: every pixel of this spray is see-through. Bring the picture into the frame, or make less of it see-through.</source>
         <translation>От картинки ничего не видно: каждый пиксель этого спрея прозрачный. Переместите картинку в рамку или сделайте прозрачной меньшую её часть.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the bitmap and what is wrong</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>JPEG-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>PNG-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>GIF-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>кадр GIF-картинки выходит за её пределы</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>GIF-картинка повреждена</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>эта сборка Velmira не читает HEIF-картинки</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать: на её чтение ушло бы %3 МБ, а картинке можно занять не больше %4 МБ</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>BMP-файл обрезан</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>неизвестный формат картинки</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>размер картинки неизвестен</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>сжатые данные повреждены</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>сжатые данные обрезаны</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>PNG-картинка повреждена</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>PNG-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>PNG-картинка повреждена: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 не существует</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 — не обычный файл</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>не удаётся открыть %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>файл %1 больше %n байта</numerusform>
+            <numerusform>файл %1 больше %n байт</numerusform>
+            <numerusform>файл %1 больше %n байт</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>не удаётся прочитать картинку %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>BMP-файл — не 8-битная картинка с палитрой</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>область лампа выходит за пределы BMP-файла</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>картинка пуста</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::wad::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>TGA-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>этот вид TGA-картинки не поддерживается</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>недопустимый размер TGA-картинки</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>палитра TGA-картинки не поддерживается</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>TGA-картинка слишком большая</translation>
     </message>
 </context>
 <context>

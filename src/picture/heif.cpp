@@ -6,6 +6,7 @@
 #include "picture/readpicture.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QHash>
 #include <QTransform>
 #include <QtEndian>
@@ -178,9 +179,11 @@ bool HeifHeaders::readByTiles() const {
 
 Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
     using Fail = Result<HeifHeaders>;
-    const QString damaged = QStringLiteral("the HEIF picture is damaged");
+    const QString damaged =
+        QCoreApplication::translate("velmira::wad::Heif", "the HEIF picture is damaged");
     if (!isHeif(bytes))
-        return Fail::failure(QStringLiteral("it is not a HEIF picture"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Heif", "it is not a HEIF picture"));
     const std::vector<Box> top = boxesIn(bytes, 0, bytes.size());
     const Box* meta = find(top, "meta");
     if (!meta || meta->start + 4 > meta->end)
@@ -303,7 +306,8 @@ Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
 
     headers.size = sizeOf(ofPrimary);
     if (headers.size.isEmpty())
-        return Fail::failure(QStringLiteral("the HEIF picture's size is not valid"));
+        return Fail::failure(QCoreApplication::translate("velmira::wad::Heif",
+                                                         "the HEIF picture's size is not valid"));
     headers.bits = std::max({8, bitsOf(ofPrimary), bitsOf(ofTile)});
     headers.stored = headers.size;
     headers.grid = kinds.value(primary) == "grid";
@@ -360,7 +364,7 @@ using Context = std::unique_ptr<heif_context, ContextFree>;
 using Handle = std::unique_ptr<heif_image_handle, HandleRelease>;
 
 QString reasonOf(const heif_error& error) {
-    return QStringLiteral("the HEIF picture cannot be read: %1")
+    return QCoreApplication::translate("velmira::wad::Heif", "the HEIF picture cannot be read: %1")
         .arg(QString::fromUtf8(error.message ? error.message : "unknown error"));
 }
 
@@ -374,7 +378,8 @@ struct Opened {
 Opened openHeif(const QByteArray& bytes) {
     Opened opened;
     if (!isHeif(bytes)) {
-        opened.error = QStringLiteral("it is not a HEIF picture");
+        opened.error =
+            QCoreApplication::translate("velmira::wad::Heif", "it is not a HEIF picture");
         return opened;
     }
     opened.context.reset(heif_context_alloc());
@@ -788,7 +793,8 @@ QImage decodedRgb(const heif_image_handle* handle, QString* problem) {
     const int width = heif_image_get_width(decoded, heif_channel_interleaved);
     const int height = heif_image_get_height(decoded, heif_channel_interleaved);
     if (!plane || !planesFit(QSize(width, height), QSize(width, height), QSize(width, height))) {
-        *problem = QStringLiteral("the HEIF picture has no pixels");
+        *problem =
+            QCoreApplication::translate("velmira::wad::Heif", "the HEIF picture has no pixels");
         return QImage();
     }
     // The decoded pixels are looked at in place, then made smaller (or copied) into a picture
@@ -862,11 +868,13 @@ QStringList heifExtensions() {
 }
 
 Result<QSize> checkHeif(const QByteArray&) {
-    return Result<QSize>::failure(QStringLiteral("this build of Velmira reads no HEIF pictures"));
+    return Result<QSize>::failure(QCoreApplication::translate(
+        "velmira::wad::Heif", "this build of Velmira reads no HEIF pictures"));
 }
 
 Result<QImage> decodeHeif(const QByteArray&, const CancelCheck&) {
-    return Result<QImage>::failure(QStringLiteral("this build of Velmira reads no HEIF pictures"));
+    return Result<QImage>::failure(QCoreApplication::translate(
+        "velmira::wad::Heif", "this build of Velmira reads no HEIF pictures"));
 }
 
 #endif

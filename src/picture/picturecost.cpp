@@ -6,6 +6,7 @@
 #include "picture/tga.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -53,20 +54,24 @@ QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
         // 0xff byte is never followed by 0xda or 0xd9).
         const qsizetype scan = bytes.lastIndexOf("\xff\xda");
         if (scan < 0 || bytes.indexOf("\xff\xd9", scan) < 0)
-            return QStringLiteral("the JPEG picture is cut short");
+            return QCoreApplication::translate("velmira::wad::PictureCost",
+                                               "the JPEG picture is cut short");
         return QString();
     }
     if (kind == "png") {
         // A whole PNG ends with its IEND chunk.
-        return bytes.lastIndexOf("IEND") < 0 ? QStringLiteral("the PNG picture is cut short")
-                                             : QString();
+        return bytes.lastIndexOf("IEND") < 0
+                   ? QCoreApplication::translate("velmira::wad::PictureCost",
+                                                 "the PNG picture is cut short")
+                   : QString();
     }
     if (kind != "gif")
         return QString();
     const auto u16 = [&](qint64 at) {
         return static_cast<uchar>(bytes[at]) | (static_cast<uchar>(bytes[at + 1]) << 8);
     };
-    const QString cutShort = QStringLiteral("the GIF picture is cut short");
+    const QString cutShort =
+        QCoreApplication::translate("velmira::wad::PictureCost", "the GIF picture is cut short");
     if (bytes.size() < 13)
         return cutShort;
     const int screenWidth = u16(6);
@@ -87,10 +92,13 @@ QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
             if (at + 10 > bytes.size())
                 return cutShort;
             if (u16(at + 1) + u16(at + 5) > screenWidth || u16(at + 3) + u16(at + 7) > screenHeight)
-                return QStringLiteral("a frame of the GIF picture lies outside the picture");
+                return QCoreApplication::translate(
+                    "velmira::wad::PictureCost",
+                    "a frame of the GIF picture lies outside the picture");
             at += 10 + tableSize(static_cast<uchar>(bytes[at + 9])) + 1;
         } else {
-            return QStringLiteral("the GIF picture is damaged");
+            return QCoreApplication::translate("velmira::wad::PictureCost",
+                                               "the GIF picture is damaged");
         }
         if (!skipGifBlocks(bytes, at))
             return cutShort;
@@ -144,14 +152,16 @@ constexpr int kMaxHeifSide = 16384;
 Result<PicturePlan> planHeif(const QByteArray& bytes) {
     using Fail = Result<PicturePlan>;
     if (heifExtensions().isEmpty())
-        return Fail::failure(QStringLiteral("this build of Velmira reads no HEIF pictures"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::PictureCost", "this build of Velmira reads no HEIF pictures"));
     const auto headers = readHeifHeaders(bytes);
     if (!headers)
         return Fail::failure(headers.error());
     const HeifHeaders& h = headers.value();
     if (h.size.width() > kMaxHeifSide || h.size.height() > kMaxHeifSide)
         return Fail::failure(
-            QStringLiteral("the picture is %1 \u00d7 %2 pixels, more than can be read")
+            QCoreApplication::translate("velmira::wad::PictureCost",
+                                        "the picture is %1 \u00d7 %2 pixels, more than can be read")
                 .arg(h.size.width())
                 .arg(h.size.height()));
     // A grid of 8-bit tiles is read tile by tile: one tile decoded at a time, and sums for
@@ -181,23 +191,27 @@ Result<PicturePlan> planFor(const QByteArray& kind, QSize size, double wholeByte
     plan.readAt = readSize(size);
     const bool shrinks = plan.readAt != size;
     plan.reduced = wholeBytesPerPixel <= 0 && shrinks;
-    const QString tooLarge =
-        QStringLiteral("the picture is %1 \u00d7 %2 pixels, more than can be read")
-            .arg(size.width())
-            .arg(size.height());
     if (plan.reduced && pixelsOf(size) > kMaxScaledReadPixels)
-        return Fail::failure(tooLarge);
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::PictureCost",
+                                        "the picture is %1 \u00d7 %2 pixels, more than can be read")
+                .arg(size.width())
+                .arg(size.height()));
     // The reduced picture, and a copy of it as it is turned, converted and scaled.
     const double whole = plan.reduced ? 0 : wholeBytesPerPixel > 0 ? wholeBytesPerPixel : 4.0;
     const double cost = static_cast<double>(fileBytes) +
                         whole * static_cast<double>(pixelsOf(size)) +
                         8.0 * static_cast<double>(pixelsOf(plan.readAt));
     if (cost > static_cast<double>(kPictureReadBudget))
-        return Fail::failure(tooLarge +
-                             QStringLiteral(": reading it would take %1 MB, and a picture may "
-                                            "take at most %2 MB")
-                                 .arg(megabytes(static_cast<qint64>(cost)))
-                                 .arg(megabytes(kPictureReadBudget)));
+        return Fail::failure(
+            QCoreApplication::translate(
+                "velmira::wad::PictureCost",
+                "the picture is %1 \u00d7 %2 pixels, more than can be read: reading it would take "
+                "%3 MB, and a picture may take at most %4 MB")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(megabytes(static_cast<qint64>(cost)))
+                .arg(megabytes(kPictureReadBudget)));
     plan.cost = static_cast<qint64>(cost);
     return plan;
 }
@@ -212,12 +226,14 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
         return planFor("bmp", size.value(), 1, bytes.size());
     }
     if (bmpCutShort(bytes))
-        return Fail::failure(QStringLiteral("the bitmap is cut short"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::PictureCost", "the bitmap is cut short"));
     QByteArray kind = kindBySignature(bytes);
     if (kind.isEmpty())
         kind = kindByName.toLower();
     if (kind.isEmpty())
-        return Fail::failure(QStringLiteral("the picture's kind is not known"));
+        return Fail::failure(QCoreApplication::translate("velmira::wad::PictureCost",
+                                                         "the picture's kind is not known"));
     if (const QString reason = notWhole(bytes, kind); !reason.isEmpty())
         return Fail::failure(reason);
     if (kind == "tga") {
@@ -239,8 +255,10 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
         size = size.expandedTo(QSize(qFromLittleEndian<quint16>(bytes.constData() + 6),
                                      qFromLittleEndian<quint16>(bytes.constData() + 8)));
     if (!size.isValid() || size.isEmpty())
-        return Fail::failure(reader.canRead() ? QStringLiteral("the picture's size is not known")
-                                              : reader.errorString());
+        return Fail::failure(reader.canRead()
+                                 ? QCoreApplication::translate("velmira::wad::PictureCost",
+                                                               "the picture's size is not known")
+                                 : reader.errorString());
     // A PNG Qt would decode whole (16 bits a channel, or interlaced) is read by our own reader
     // straight into the reduced picture: its compressed data gathered, and sums for each
     // reduced pixel.

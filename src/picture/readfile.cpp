@@ -1,7 +1,9 @@
 #include "readfile.h"
 
 #include <algorithm>
+#include <climits>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -36,16 +38,22 @@ Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes, b
         const qint64 got = file.read(buffer, sizeof buffer);
         if (got < 0)
             return Fail::failure(
-                QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+                QCoreApplication::translate("velmira::wad::ReadFile", "cannot read %1: %2")
+                    .arg(path, file.errorString()));
         if (got == 0)
             break;
         if (bytes.size() + got > maxBytes && startOnly) {
             bytes.append(buffer, static_cast<qsizetype>(maxBytes - bytes.size()));
             break;
         }
-        if (bytes.size() + got > maxBytes)
-            return Fail::failure(
-                QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes));
+        if (bytes.size() + got > maxBytes) {
+            // Every bound the program sets is far below 2 GB.
+            const int bound = static_cast<int>(std::min<qint64>(maxBytes, INT_MAX));
+            return Fail::failure(QCoreApplication::translate("velmira::wad::ReadFile",
+                                                             "%1 is larger than %n bytes", nullptr,
+                                                             bound)
+                                     .arg(path));
+        }
         bytes.append(buffer, static_cast<qsizetype>(got));
     }
     return bytes;
@@ -67,16 +75,22 @@ namespace {
 Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startOnly) {
     using Fail = Result<QByteArray>;
     if (path.isEmpty())
-        return Fail::failure(QStringLiteral("%1 does not exist").arg(path));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::ReadFile", "%1 does not exist").arg(path));
 #ifdef Q_OS_WIN
     const QFileInfo info(path);
     if (!info.exists())
-        return Fail::failure(QStringLiteral("%1 does not exist").arg(path));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::ReadFile", "%1 does not exist").arg(path));
     if (!info.isFile())
-        return Fail::failure(QStringLiteral("%1 is not a regular file").arg(path));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::ReadFile", "%1 is not a regular file")
+                .arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Fail::failure(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::ReadFile", "cannot open %1: %2")
+                .arg(path, file.errorString()));
 #else
     // Opened first, without waiting (a FIFO would block the open), then judged by what was
     // opened: a name checked before it is opened may be swapped for something else between.
@@ -84,19 +98,26 @@ Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startO
     if (fd < 0) {
         const int code = errno;
         if (code == ENOENT)
-            return Fail::failure(QStringLiteral("%1 does not exist").arg(path));
+            return Fail::failure(
+                QCoreApplication::translate("velmira::wad::ReadFile", "%1 does not exist")
+                    .arg(path));
         return Fail::failure(
-            QStringLiteral("cannot open %1: %2").arg(path, QString::fromLocal8Bit(strerror(code))));
+            QCoreApplication::translate("velmira::wad::ReadFile", "cannot open %1: %2")
+                .arg(path, QString::fromLocal8Bit(strerror(code))));
     }
     struct stat opened;
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
-        return Fail::failure(QStringLiteral("%1 is not a regular file").arg(path));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::ReadFile", "%1 is not a regular file")
+                .arg(path));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Fail::failure(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::ReadFile", "cannot open %1: %2")
+                .arg(path, file.errorString()));
     }
 #endif
     return readOpen(file, path, maxBytes, startOnly);

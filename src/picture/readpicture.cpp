@@ -10,6 +10,7 @@
 #include "picture/tga.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -170,8 +171,9 @@ Result<QImage> readPicture(const QString& path, const CancelCheck& cancel) {
         return Result<QImage>::failure(kCancelledText);
     auto image = decodePicture(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
     if (!image)
-        return Result<QImage>::failure(
-            QStringLiteral("cannot read the bitmap %1: %2").arg(path, image.error()));
+        return Result<QImage>::failure(QCoreApplication::translate("velmira::wad::ReadPicture",
+                                                                   "cannot read the bitmap %1: %2")
+                                           .arg(path, image.error()));
     return image;
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/bytes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <vector>
 
@@ -44,7 +46,8 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
     using Fail = Result<QImage>;
     using namespace TgaLayout;
     if (bytes.size() < HeaderSize)
-        return Fail::failure(QStringLiteral("the TGA picture is cut short"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is cut short"));
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const int type = data[ImageType];
     const bool rle = type >= 9;
@@ -56,9 +59,11 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
     const bool mapped = kind == 1;
     if ((kind != 1 && kind != 2 && kind != 3) || (mapped && (mapType != 1 || bits != 8)) ||
         (kind == 2 && bits != 24 && bits != 32) || (kind == 3 && bits != 8))
-        return Fail::failure(QStringLiteral("the TGA picture's kind is not supported"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::Tga", "the TGA picture's kind is not supported"));
     if (width == 0 || height == 0 || width * height > kMaxTgaPixels)
-        return Fail::failure(QStringLiteral("the TGA picture's size is not valid"));
+        return Fail::failure(QCoreApplication::translate("velmira::wad::Tga",
+                                                         "the TGA picture's size is not valid"));
 
     // The colour map, if any, lies between the picture's name and its pixels.
     qint64 at = HeaderSize + data[IdLength];
@@ -68,9 +73,11 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
         const qint64 length = *readU16(bytes, MapLength);
         const int entryBytes = data[MapEntryBits] / 8;
         if (entryBytes != 3 && entryBytes != 4 && mapped)
-            return Fail::failure(QStringLiteral("the TGA picture's colour map is not supported"));
+            return Fail::failure(QCoreApplication::translate(
+                "velmira::wad::Tga", "the TGA picture's colour map is not supported"));
         if (at + length * entryBytes > bytes.size())
-            return Fail::failure(QStringLiteral("the TGA picture is cut short"));
+            return Fail::failure(
+                QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is cut short"));
         map.assign(256, qRgb(0, 0, 0));
         for (qint64 i = 0; i < length && mapped; ++i)
             if (first + i < 256)
@@ -81,7 +88,8 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
 
     const int pixelBytes = bits / 8;
     if (!rle && at + width * height * pixelBytes > bytes.size())
-        return Fail::failure(QStringLiteral("the TGA picture is cut short"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is cut short"));
     if (onlySize) {
         *onlySize = QSize(static_cast<int>(width), static_cast<int>(height));
         return QImage();
@@ -89,7 +97,8 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
     QImage image(static_cast<int>(width), static_cast<int>(height),
                  bits == 32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
-        return Fail::failure(QStringLiteral("the TGA picture is too large"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is too large"));
     const bool topDown = data[Descriptor] & TopDown;
     const auto colour = [&](const uchar* p) { return mapped ? map[*p] : colourAt(p, pixelBytes); };
     const qint64 total = width * height;
@@ -100,7 +109,8 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
         reinterpret_cast<QRgb*>(image.scanLine(y))[done % width] = c;
         ++done;
     };
-    const QString cutShort = QStringLiteral("the TGA picture is cut short");
+    const QString cutShort =
+        QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is cut short");
     while (done < total) {
         if (done % 65536 == 0 && isCancelled(cancel))
             return Fail::failure(kCancelledText);

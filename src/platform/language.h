@@ -1,28 +1,14 @@
 #pragma once
 
+#include "platform/offeredlanguages.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
-#include <QVector>
 
 namespace velmira {
 
 class SettingsStore;
-
-// One language of the "Language" menu: its code (the .ts files' suffix; empty for "As the
-// System") and its name as its own speakers write it.
-struct Language {
-    QString code;
-    QString name;
-};
-
-// The languages the program speaks, in the menu's order, English last.
-const QVector<Language>& offeredLanguages();
-bool isOffered(const QString& code);
-
-// The offered language that a system's list of user-interface languages (as
-// QLocale::uiLanguages() gives it, most wanted first) asks for first; English where none is.
-QString systemLanguage(const QStringList& uiLanguages);
 
 // The language the player chose and stored; empty for "As the System", which is also what a
 // stored language that is not offered reads as.

@@ -4,6 +4,7 @@
 #include "spray/convert.h"
 #include "spray/palette.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstring>
@@ -27,7 +28,8 @@ IndexedPicture bytesOf(const QImage& image) {
 Result<IndexedPicture> indexedFrom(const QImage& image) {
     using Fail = Result<IndexedPicture>;
     if (image.format() != QImage::Format_Indexed8 || image.colorCount() > 256)
-        return Fail::failure(QStringLiteral("the bitmap is not an 8-bit paletted picture"));
+        return Fail::failure(QCoreApplication::translate(
+            "velmira::wad::Spray", "the bitmap is not an 8-bit paletted picture"));
     IndexedPicture picture = bytesOf(image);
     picture.palette.fill(qRgb(0, 0, 0));
     const QVector<QRgb> table = image.colorTable();
@@ -86,11 +88,13 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, std::optional<QRect>
     QImage region = bitmap;
     if (area) {
         if (!bitmap.rect().contains(*area))
-            return Fail::failure(QStringLiteral("the lump's area lies outside the bitmap"));
+            return Fail::failure(QCoreApplication::translate(
+                "velmira::wad::Spray", "the lump's area lies outside the bitmap"));
         region = bitmap.copy(*area);
     }
     if (region.isNull() || region.width() <= 0 || region.height() <= 0)
-        return Fail::failure(QStringLiteral("the picture is empty"));
+        return Fail::failure(
+            QCoreApplication::translate("velmira::wad::Spray", "the picture is empty"));
     if (region.format() == QImage::Format_Mono || region.format() == QImage::Format_MonoLSB)
         region = region.convertToFormat(QImage::Format_Indexed8);
 

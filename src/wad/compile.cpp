@@ -74,7 +74,9 @@ Result<QByteArray> compileScript(const LumpScript& script, QString* note) {
         const auto spray = makeSprayPicture(bitmap.value(), areaOf(line), transparentBlue);
         if (!spray)
             return Result<QByteArray>::failure(
-                QStringLiteral("%1: %2").arg(QFileInfo(line.bitmap).fileName(), spray.error()));
+                QCoreApplication::translate("velmira::wad::Maker", "%1: %2",
+                                            "the bitmap and what is wrong")
+                    .arg(QFileInfo(line.bitmap).fileName(), spray.error()));
         notes << QStringLiteral("%1: %2").arg(line.name, spray->note);
         lumps.push_back(sprayLump(spray.value(), line.name));
     }

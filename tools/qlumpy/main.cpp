@@ -7,14 +7,18 @@
 // says that a WAD of several lumps is wanted.
 
 #include "picture/readfile.h"
+#include "platform/offeredlanguages.h"
 #include "platform/openfolder.h"
 #include "wad/compile.h"
 #include "wad/lumpscript.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -71,10 +75,21 @@ QString destinationProblem(const QString& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // No application object: the compiler starts once per spray, and every millisecond of
-    // start-up counts in a pass over many mods.
     qInstallMessageHandler(quiet);
     silenceLibraries();
+    // The compiler speaks the language of its environment (the desktop's, or LANGUAGE and LANG),
+    // found as the program finds the system's. The program reads nothing of what it says: it
+    // judges a run by its exit code and its WAD alone. English, the source texts, needs no
+    // application object, and the compiler starts once per spray, so that every millisecond of
+    // start-up counts in a pass over many mods; another language needs one to install its texts.
+    QTranslator translation;
+    std::optional<QCoreApplication> application;
+    const QString language = velmira::systemLanguage(QLocale::system().uiLanguages());
+    if (language != QLatin1String("en") &&
+        translation.load(velmira::programTranslation(language))) {
+        application.emplace(argc, argv);
+        QCoreApplication::installTranslator(&translation);
+    }
 #ifdef Q_OS_WIN
     // Without one, Qt looks for its picture plugins (JPEG, GIF, WebP, TIFF) only where Qt was
     // built: they are in the imageformats folder beside the program.
