@@ -263,6 +263,9 @@ class Lengthening : public QTranslator {
 // The check itself, on a window laid out by hand: a text one pixel too wide, wrapped too
 // deep, past the window's edge or under another control is found; one that just fits is not.
 TEST(Layouts, TheCheckFindsEachCutOffTextAndPassesOneThatJustFits) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "measured against the fonts of the Linux build; Wine's stand-ins differ";
+#endif
     ProgramFont font;
     QWidget window;
     window.setObjectName(QStringLiteral("frmPlanted"));
@@ -365,6 +368,9 @@ TEST(Layouts, AButtonPlacedByHandWidensAboutItsCentreForALongerCaption) {
 // Every window and dialog in every language: each label's, button's, check box's, group's and
 // list's text is whole, inside its window, and under no other control.
 TEST(Layouts, EveryTextOfEveryWindowIsWholeInEveryLanguage) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "measured against the fonts of the Linux build; Wine's stand-ins differ";
+#endif
     ProgramFont font;
     TestEnv env;
     // A game with a spray seen on a server and a mod to check, and a picture to make a spray of.

@@ -454,14 +454,15 @@ TEST_F(SeenTest, ASprayIsKeptOnlyIfItsCacheStillHoldsIt) {
          },
          "it is shorter now"},
         {"gone", [] {}, "it is gone"},
+#ifndef Q_OS_WIN
+        // Windows makes shortcut files of links: these are POSIX's.
         {"a link to another cache", [&] { QFile::link(other, cstrike); },
          "another spray lies there now"},
         {"a link to a folder", [&] { QFile::link(library, cstrike); }, "it is no longer a file"},
-#ifndef Q_OS_WIN
         {"a FIFO", [&] { ::mkfifo(QFile::encodeName(cstrike).constData(), 0600); },
          "it is no longer a file"},
-#endif
         {"a link to the same bytes", [&] { QFile::link(same, cstrike); }, ""},
+#endif
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -85,6 +85,8 @@ Result<QByteArray> readSprayAgain(const QString& path, const CachedSpray& spray)
             QCoreApplication::translate("velmira::wad::Hpk", "no spray of the cache lies there"));
     QFile file;
 #ifdef Q_OS_WIN
+    if (!QFileInfo::exists(path))
+        return Fail::failure(QCoreApplication::translate("velmira::wad::Hpk", "it is gone"));
     if (!QFileInfo(path).isFile())
         return Fail::failure(
             QCoreApplication::translate("velmira::wad::Hpk", "it is no longer a file"));
