@@ -132,6 +132,8 @@ TEST(PalettedBitmap, CutShortFilesOfEveryKindAreRefused) {
         << "ends with its last row's end";
     EXPECT_TRUE(decodePalettedBmp(bmp(8, 1, 4, 2, bytes({4, 7, 0, 0, 0, 2, 0, 5}))))
         << "ends with a move past the top";
+    EXPECT_FALSE(decodePalettedBmp(bmp(8, 1, 4, 2, bytes({4, 7, 0, 0, 0, 2, 0}))))
+        << "a move cut short";
     const QByteArray literal = bmp(8, 1, 8, 1, bytes({0, 8, 1, 2, 3, 4, 5, 6, 7, 8, 0, 1}));
     ASSERT_TRUE(decodePalettedBmp(literal));
     EXPECT_FALSE(decodePalettedBmp(literal.left(literal.size() - 6))) << "a literal cut short";

@@ -282,7 +282,7 @@ TEST(OpenFolderUnit, WorksInsideTheFolderOnlyAndNeverThroughALink) {
     // Names that would leave the folder, or cut short at a NUL, are refused.
     for (const QString& name :
          {QStringLiteral("../out.png"), QStringLiteral(".."), QStringLiteral(""),
-          QStringLiteral("a") + QChar(0) + QStringLiteral("b")}) {
+          QStringLiteral("a") + QChar(0) + QStringLiteral("b"), QString(300, QLatin1Char('a'))}) {
         EXPECT_EQ(folder.writeNew(name, "x", &reason), OpenFolder::Written::Failed)
             << name.toStdString();
         EXPECT_FALSE(folder.child(name, true, &reason).isOpen()) << name.toStdString();

@@ -183,6 +183,26 @@ TEST(SpraySeeThrough, ColourEverywhereOrFromTheEdgeAndTheFringe) {
     EXPECT_EQ(qAlpha(everywhere.pixel(2, 0)), 0) << "the first row too";
     EXPECT_EQ(qAlpha(everywhere.pixel(48, 48)), 0) << "the white dot inside goes too";
     EXPECT_EQ(qAlpha(everywhere.pixel(35, 48)), 255);
+    // The flood goes every way: four white corridors, each open to one edge only, run into a
+    // red picture and are see-through to their ends; the red between them is not.
+    QImage corridors(96, 96, QImage::Format_RGB32);
+    corridors.fill(qRgb(200, 0, 0));
+    for (int i = 0; i < 40; ++i)
+        for (int w = 46; w < 50; ++w) {
+            corridors.setPixel(i, w, qRgb(255, 255, 255));            // from the left
+            corridors.setPixel(95 - i, w - 20, qRgb(255, 255, 255));  // from the right
+            corridors.setPixel(w, i, qRgb(255, 255, 255));            // from the top
+            corridors.setPixel(w - 20, 95 - i, qRgb(255, 255, 255));  // from the bottom
+        }
+    const MakerSource corridorSource(corridors);
+    MakerChoices corridorChoices = centred(corridorSource, 1.0);
+    corridorChoices.key = qRgb(255, 255, 255);
+    corridorChoices.seeThrough = SeeThrough::ColourFromEdge;
+    QImage flooded = framedPicture(corridorSource, corridorChoices, QSize(96, 96));
+    applySeeThrough(flooded, corridorChoices);
+    for (const QPoint end : {QPoint(39, 47), QPoint(56, 27), QPoint(47, 39), QPoint(27, 56)})
+        EXPECT_EQ(qAlpha(flooded.pixel(end)), 0) << end.x() << "," << end.y();
+    EXPECT_EQ(qAlpha(flooded.pixel(60, 60)), 255);
     const QImage edge = made(SeeThrough::ColourFromEdge, false);
     EXPECT_EQ(qAlpha(edge.pixel(2, 2)), 0);
     EXPECT_EQ(qAlpha(edge.pixel(48, 48)), 255) << "the flood from the edge stops at the disc";

@@ -3,6 +3,7 @@
 #include "helpers/testenv.h"
 #include "spray/convert.h"
 #include "spray/palette.h"
+#include "spray/spray.h"
 #include "wad/hpk.h"
 #include "wad/lumpscript.h"
 #include "wad/wad.h"
@@ -327,6 +328,15 @@ TEST(SpraySize, IsTheLargestAllowedSizeOfTheSameShape) {
     };
     for (const auto& [source, expected] : table)
         EXPECT_EQ(spraySizeFor(source), expected) << source.width() << "x" << source.height();
+    // A picture one pixel high or wide is a spray too, scaled up; an empty one is not.
+    for (const QSize thin : {QSize(16, 1), QSize(1, 16), QSize(1, 1)}) {
+        QImage picture(thin, QImage::Format_RGB32);
+        picture.fill(qRgb(10, 200, 30));
+        const auto spray = makeSprayPicture(picture, std::nullopt, false);
+        ASSERT_TRUE(spray) << thin.width() << "x" << thin.height();
+        EXPECT_TRUE(spraySizeAllowed(spray->picture.width, spray->picture.height));
+    }
+    EXPECT_FALSE(makeSprayPicture(QImage(), std::nullopt, false));
 }
 
 TEST(LumpScriptReader, ReadsTheProgramsOwnScript) {
