@@ -376,6 +376,14 @@ TEST(OpenFolderUnit, NamesModesAndSetsOfFilesInsideTheFolder) {
     EXPECT_TRUE(folder.writeUnderFreeName("spray", nameFor, 1, 4, &reason, &next).isEmpty());
     EXPECT_EQ(reason, QStringLiteral("every name for it is taken"));
     EXPECT_EQ(next, 4) << "only a name used moves the count on";
+    // A name the system refuses is a failure with its reason, not a name taken.
+    reason.clear();
+    EXPECT_TRUE(folder
+                    .writeUnderFreeName(
+                        "spray", [](int) { return QString(300, QLatin1Char('a')); }, 1, 4, &reason)
+                    .isEmpty());
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_NE(reason, QStringLiteral("every name for it is taken"));
 
     // A set of two: the read-only one stays so, or is made writable or read-only as asked.
     scratch.write(QStringLiteral("library/a.wad"), "old a");
