@@ -141,9 +141,6 @@ bool qtReadsReduced(const QByteArray& kind, const QByteArray& bytes) {
     return depth <= 8 && interlace == 0;
 }
 
-// libheif's limit on a side, which it refuses beyond.
-constexpr int kMaxHeifSide = 16384;
-
 // A HEIF picture's cost from its boxes, as measured with libheif 1.15 and libde265: an 8-bit
 // picture without alpha, averaged straight from its planes, takes about 4.4 bytes a pixel while
 // it is decoded whole (the decoder's frames and libheif's copy of them), a grid about 3 (its
