@@ -794,6 +794,12 @@ TEST(PictureBudget, ASmallFileClaimingGigapixelsIsRefusedFromItsHeaders) {
     // A GIF whose screen is 65535 x 65535, one frame of a pixel.
     QByteArray gif = QByteArray("GIF89a") + bytes({0xff, 0xff, 0xff, 0xff, 0, 0, 0});
     gif += bytes({0x2c, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4c, 0x01, 0, 0x3b});
+    // A small one is read at its screen's size, which Qt's reader fills whole.
+    QByteArray screen = QByteArray("GIF89a") + bytes({0x2c, 0x01, 0x14, 0x00, 0, 0, 0});
+    screen += gif.mid(13);
+    const auto screenSize = checkPicture(screen);
+    ASSERT_TRUE(screenSize) << screenSize.error().toStdString();
+    EXPECT_EQ(screenSize.value(), QSize(300, 20));
     // A lossless WebP whose header says 16384 x 16384.
     QByteArray webp = QByteArray("RIFF") + QByteArray(4, '\0') + "WEBPVP8L";
     QByteArray vp8l = bytes({0x2f});
