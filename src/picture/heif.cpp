@@ -175,6 +175,28 @@ YCbCrMatrix planesMatrix(const heif_image* decoded, const heif_image_handle* han
     return matrixOf(nullptr);
 }
 
+// The colour of a block from the sums of its luma and colour differences, `each` being one
+// over the number of its pixels.
+QRgb averagedColour(const quint32* sum, float each, const YCbCrMatrix& matrix) {
+    const float kr = static_cast<float>(matrix.kr), kb = static_cast<float>(matrix.kb);
+    const float kg = 1.0f - kr - kb;
+    const auto channel = [](float v) {
+        return static_cast<int>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
+    };
+    float luma = static_cast<float>(sum[0]) * each;
+    float cb = static_cast<float>(sum[1]) * each - 128.0f;
+    float cr = static_cast<float>(sum[2]) * each - 128.0f;
+    if (!matrix.fullRange) {
+        luma = (luma - 16.0f) * (255.0f / 219.0f);
+        cb *= 255.0f / 224.0f;
+        cr *= 255.0f / 224.0f;
+    }
+    const float r = luma + 2.0f * (1.0f - kr) * cr;
+    const float b = luma + 2.0f * (1.0f - kb) * cb;
+    const float g = (luma - kr * r - kb * b) / kg;
+    return qRgb(channel(r), channel(g), channel(b));
+}
+
 // The planes of an 8-bit 4:2:0 picture.
 struct Planes {
     const uint8_t* y = nullptr;
@@ -192,14 +214,9 @@ void averageRows(const Planes& p, const ReducedColumns& blocks, const YCbCrMatri
     // A block holds at most a few thousand pixels (the picture is reduced to a few megapixels
     // from at most kMaxHeifSide squared): its sums fit 32 bits.
     std::vector<quint32> sums(static_cast<std::size_t>(targetWidth) * 3);
-    const float kr = static_cast<float>(matrix.kr), kb = static_cast<float>(matrix.kb);
-    const float kg = 1.0f - kr - kb;
     // The first picture row of a reduced row: rows fall into reduced ones as y * target / height.
     const auto firstRow = [&](int ty) {
         return static_cast<int>((qint64{ty} * p.height + targetHeight - 1) / targetHeight);
-    };
-    const auto channel = [](float v) {
-        return static_cast<int>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
     };
     for (int ty = first; ty < last; ++ty) {
         std::fill(sums.begin(), sums.end(), 0u);
@@ -223,18 +240,7 @@ void averageRows(const Planes& p, const ReducedColumns& blocks, const YCbCrMatri
             const float each = 1.0f / static_cast<float>(std::max<quint64>(
                                           1, blocks.count[static_cast<std::size_t>(tx)] * rows));
             const quint32* sum = sums.data() + 3 * tx;
-            float luma = static_cast<float>(sum[0]) * each;
-            float cb = static_cast<float>(sum[1]) * each - 128.0f;
-            float cr = static_cast<float>(sum[2]) * each - 128.0f;
-            if (!matrix.fullRange) {
-                luma = (luma - 16.0f) * (255.0f / 219.0f);
-                cb *= 255.0f / 224.0f;
-                cr *= 255.0f / 224.0f;
-            }
-            const float r = luma + 2.0f * (1.0f - kr) * cr;
-            const float b = luma + 2.0f * (1.0f - kb) * cb;
-            const float g = (luma - kr * r - kb * b) / kg;
-            out[tx] = qRgb(channel(r), channel(g), channel(b));
+            out[tx] = averagedColour(sum, each, matrix);
         }
     }
 }
@@ -429,11 +435,6 @@ QImage averagedTiles(const QByteArray& bytes, const heif_image_handle* grid,
         }
     }
     QImage reduced(target, QImage::Format_RGB32);
-    const float kr = static_cast<float>(matrix.kr), kb = static_cast<float>(matrix.kb);
-    const float kg = 1.0f - kr - kb;
-    const auto channel = [](float v) {
-        return static_cast<int>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
-    };
     for (int ty = 0; ty < target.height(); ++ty) {
         auto* out = reinterpret_cast<QRgb*>(reduced.scanLine(ty));
         for (int tx = 0; tx < target.width(); ++tx) {
@@ -444,18 +445,7 @@ QImage averagedTiles(const QByteArray& bytes, const heif_image_handle* grid,
                                                     static_cast<std::size_t>(target.width()) +
                                                 static_cast<std::size_t>(tx)) *
                                                    3;
-            float luma = static_cast<float>(sum[0]) * each;
-            float cb = static_cast<float>(sum[1]) * each - 128.0f;
-            float cr = static_cast<float>(sum[2]) * each - 128.0f;
-            if (!matrix.fullRange) {
-                luma = (luma - 16.0f) * (255.0f / 219.0f);
-                cb *= 255.0f / 224.0f;
-                cr *= 255.0f / 224.0f;
-            }
-            const float r = luma + 2.0f * (1.0f - kr) * cr;
-            const float b = luma + 2.0f * (1.0f - kb) * cb;
-            const float g = (luma - kr * r - kb * b) / kg;
-            out[tx] = qRgb(channel(r), channel(g), channel(b));
+            out[tx] = averagedColour(sum, each, matrix);
         }
     }
     return transformedBy(std::move(reduced), headers.transforms);
