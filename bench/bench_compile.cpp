@@ -25,8 +25,8 @@ void CompileOneSpray112x128(benchmark::State& state) {
     const QString bmp = scratch.write(QStringLiteral("logo.bmp"), bitmap8(112, 128, 256));
     const QString lumpName = QStringLiteral("VELMR");
     for (auto _ : state) {
-        const auto image = wad::readPicture(bmp);
-        const auto spray = wad::makeSprayPicture(image.value(), std::nullopt, false);
+        const auto image = picture::readPicture(bmp);
+        const auto spray = spray::makeSprayPicture(image.value(), std::nullopt, false);
         benchmark::DoNotOptimize(wad::encodeWad(
             {wad::Lump{lumpName, 0x43, wad::encodeMipTexture(spray->picture, lumpName)}}));
     }
@@ -38,11 +38,11 @@ BENCHMARK(CompileOneSpray112x128)->Unit(benchmark::kMicrosecond);
 void DecodeRunsPastTheRowEnd(benchmark::State& state) {
     QByteArray file = bitmap8(8192, 8192, 256).left(54 + 1024);
     file[30] = 1;  // RLE8
-    const qsizetype runs = (wad::kMaxPictureFileSize - file.size()) / 2;
+    const qsizetype runs = (picture::kMaxPictureFileSize - file.size()) / 2;
     QByteArray pixels(runs * 2, '\xff');
     file += pixels;
     for (auto _ : state)
-        benchmark::DoNotOptimize(wad::decodePicture(file));
+        benchmark::DoNotOptimize(picture::decodePicture(file));
 }
 BENCHMARK(DecodeRunsPastTheRowEnd)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -31,8 +31,8 @@ void CompileTrueColour512x512EndToEnd(benchmark::State& state) {
         scratch.write(QStringLiteral("photo.bmp"), bitmapOfDepth(24, 512, 512, photo));
     const QString lumpName = QStringLiteral("VELMR");
     for (auto _ : state) {
-        const auto image = wad::readPicture(bmp);
-        const auto spray = wad::makeSprayPicture(image.value(), std::nullopt, false);
+        const auto image = picture::readPicture(bmp);
+        const auto spray = spray::makeSprayPicture(image.value(), std::nullopt, false);
         if (!spray)
             state.SkipWithError("the bitmap did not compile");
         benchmark::DoNotOptimize(wad::encodeWad(
@@ -96,7 +96,7 @@ double meanDeltaE(const QImage& source, const QImage& reduced) {
     return sum / (source.width() * source.height());
 }
 
-QImage fromIndexed(const wad::IndexedPicture& p) {
+QImage fromIndexed(const spray::IndexedPicture& p) {
     QImage image(p.width, p.height, QImage::Format_RGB32);
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x)
@@ -109,7 +109,7 @@ void ColourErrorImagequant(benchmark::State& state) {
     for (auto _ : state) {
         error = 0;
         for (const QImage& picture : pictures())
-            error += meanDeltaE(picture, fromIndexed(wad::quantize(picture, 1).value()));
+            error += meanDeltaE(picture, fromIndexed(spray::quantize(picture, 1).value()));
     }
     state.counters["meanDeltaE"] = error / 2;
 }

@@ -296,7 +296,7 @@ void MakerChangeAndSave(benchmark::State& state) {
         state.SkipWithError("the picture was not read");
         return;
     }
-    wad::MakerChoices choices;
+    spray::MakerChoices choices;
     choices.centre = QPointF(2000, 1500);
     choices.zoom = 0.1;
     Scratch folder;
@@ -429,7 +429,7 @@ void ReadCostlyPicture(benchmark::State& state) {
     bool read = false;
     for (auto _ : state) {
         resetPeak();
-        const auto picture = wad::readPicture(path);
+        const auto picture = picture::readPicture(path);
         read = static_cast<bool>(picture);
         peak = std::max(peak, peakMegabytes());
     }

@@ -21,25 +21,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     file.close();
     // The TGA reader is chosen by name alone (TGA files have no signature).
-    (void)velmira::wad::decodeTga(
+    (void)velmira::picture::decodeTga(
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     // The spray maker's quick check must refuse whatever the reader refuses.
-    const auto checked = velmira::wad::checkPicture(bytes, "bmp");
-    const auto image = velmira::wad::readPicture(path);
+    const auto checked = velmira::picture::checkPicture(bytes, "bmp");
+    const auto image = velmira::picture::readPicture(path);
     if (!image)
         return 0;
     if (!checked)
         __builtin_trap();
     // The spray maker's picture work, framed off-centre and see-through by a colour.
     if (image->width() <= 512 && image->height() <= 512) {
-        const velmira::wad::MakerSource source(image.value());
-        velmira::wad::MakerChoices choices;
+        const velmira::spray::MakerSource source(image.value());
+        velmira::spray::MakerChoices choices;
         choices.zoom = 0.75;
         choices.centre = QPointF(image->width() / 3.0, image->height() / 2.0);
         choices.quarterTurns = static_cast<int>(size % 4);
-        choices.seeThrough = static_cast<velmira::wad::SeeThrough>(size % 4);
+        choices.seeThrough = static_cast<velmira::spray::SeeThrough>(size % 4);
         choices.removeFringe = true;
         choices.oneColour = size % 3 == 0;
         const auto made = velmira::wad::makeSpray(source, choices);
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();  // a spray the maker lets be saved must be one the game uses
     }
     const QString lumpName = QStringLiteral("VELMR");
-    const auto spray = velmira::wad::makeSprayPicture(image.value(), std::nullopt, size % 2 == 0);
+    const auto spray = velmira::spray::makeSprayPicture(image.value(), std::nullopt, size % 2 == 0);
     if (spray) {
         const QByteArray wad = velmira::wad::encodeWad({velmira::wad::Lump{
             lumpName, 0x43, velmira::wad::encodeMipTexture(spray->picture, lumpName)}});

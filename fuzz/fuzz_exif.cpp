@@ -11,10 +11,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A copy of exactly the bytes given: a read one past their end is caught.
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    (void)velmira::wad::exifOrientation(bytes);
-    (void)velmira::wad::webpOrientation(bytes);
-    (void)velmira::wad::readHeifHeaders(bytes);
-    (void)velmira::wad::inflateStream(bytes, [](const uchar*, qint64) { return true; });
-    (void)velmira::wad::decodePngReduced(bytes, QSize(7, 5));
+    (void)velmira::picture::exifOrientation(bytes);
+    (void)velmira::picture::webpOrientation(bytes);
+    (void)velmira::picture::readHeifHeaders(bytes);
+    (void)velmira::picture::inflateStream(bytes, [](const uchar*, qint64) { return true; });
+    (void)velmira::picture::decodePngReduced(bytes, QSize(7, 5));
     return 0;
 }

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    (void)velmira::wad::checkHeif(bytes);
-    (void)velmira::wad::decodeHeif(bytes);
+    (void)velmira::picture::checkHeif(bytes);
+    (void)velmira::picture::decodeHeif(bytes);
     return 0;
 }

@@ -31,7 +31,7 @@
 #include <unistd.h>
 #endif
 
-using namespace velmira::wad;
+using namespace velmira::picture;
 using namespace velmira::test;
 
 namespace {

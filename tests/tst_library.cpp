@@ -312,7 +312,7 @@ TEST_F(LibraryTest, AOneColourLogoPreviewsInItsColourWithItsIndexAsOpacity) {
     // and the older kind whose palette is a grey ramp.
     for (const bool greyRamp : {false, true})
         for (const char* file : {"tempdecal.wad", "logo.bmp"}) {
-            wad::IndexedPicture logo;
+            spray::IndexedPicture logo;
             logo.width = 16;
             logo.height = 16;
             logo.pixels.resize(256);
@@ -328,7 +328,7 @@ TEST_F(LibraryTest, AOneColourLogoPreviewsInItsColourWithItsIndexAsOpacity) {
                               isWad ? wad::encodeWad({wad::Lump{
                                           QStringLiteral("LOGO"), 0x40,
                                           wad::encodeMipTexture(logo, QStringLiteral("LOGO"))}})
-                                    : wad::sprayBitmap(logo));
+                                    : spray::sprayBitmap(logo));
             open();
             window->setShowPreviewChecked(true);
             chooseFile(QString::fromLatin1(file));
@@ -344,13 +344,13 @@ TEST_F(LibraryTest, AOneColourLogoPreviewsInItsColourWithItsIndexAsOpacity) {
                 env.scratch.path(QStringLiteral("Spray Library/") + QString::fromLatin1(file)));
         }
     // A colour spray bitmap with a see-through background: index 255, pure blue, is clear.
-    wad::IndexedPicture spray;
+    spray::IndexedPicture spray;
     spray.width = spray.height = 16;
     spray.pixels = QByteArray(256, '\xff');
     spray.pixels[0] = 1;
     spray.palette.fill(qRgb(200, 10, 10));
-    spray.palette[255] = wad::kPureBlue;
-    env.scratch.write(QStringLiteral("Spray Library/made spray.bmp"), wad::sprayBitmap(spray));
+    spray.palette[255] = spray::kPureBlue;
+    env.scratch.write(QStringLiteral("Spray Library/made spray.bmp"), spray::sprayBitmap(spray));
     open();
     window->setShowPreviewChecked(true);
     chooseFile(QStringLiteral("made spray.bmp"));
@@ -495,7 +495,7 @@ TEST(SprayFileListWidget, ListsEveryPictureKindQtReadsHere) {
     EXPECT_TRUE(shown.note.contains(QStringLiteral(", 1 colours"))) << shown.note.toStdString();
     // A phone's HEIC photo, where this build reads HEIF: listed, previewed and framed in the
     // maker upright (stored on its side with a turn in its properties).
-    if (wad::heifExtensions().isEmpty()) {
+    if (picture::heifExtensions().isEmpty()) {
         EXPECT_FALSE(sprayExtensions().contains(QStringLiteral("heic")));
         return;
     }
@@ -520,7 +520,7 @@ TEST(SprayFileListWidget, EveryBuildListsTheSamePictureKinds) {
                          QStringLiteral("png"), QStringLiteral("jpg"),  QStringLiteral("jpeg"),
                          QStringLiteral("gif"), QStringLiteral("webp"), QStringLiteral("tif"),
                          QStringLiteral("tiff")};
-    if (!wad::heifExtensions().isEmpty())
+    if (!picture::heifExtensions().isEmpty())
         expected << QStringLiteral("heic") << QStringLiteral("heif") << QStringLiteral("avif");
     EXPECT_EQ(sprayExtensions(), expected) << sprayExtensions().join(u' ').toStdString();
 }
@@ -675,8 +675,8 @@ TEST(SprayKind, IsTheLastExtensionInCapitals) {
 TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
     QImage picture(1280, 800, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    auto source = std::make_shared<const wad::MakerSource>(picture);
-    wad::MakerChoices choices;
+    auto source = std::make_shared<const spray::MakerSource>(picture);
+    spray::MakerChoices choices;
     choices.centre = QPointF(640, 400);
     choices.zoom = 0.1;  // the 128 x 80 frame covered
     FramingView view;
@@ -700,8 +700,8 @@ TEST(FramingViewWidget, DrawsThePictureUnderTheFrame) {
     // Pixel exact: a picture the frame's size at zoom 1 begins where the frame does.
     QImage small(128, 80, QImage::Format_RGB32);
     small.fill(Qt::white);
-    view.setSource(std::make_shared<const wad::MakerSource>(small));
-    wad::MakerChoices exact;
+    view.setSource(std::make_shared<const spray::MakerSource>(small));
+    spray::MakerChoices exact;
     exact.centre = QPointF(64, 40);
     exact.zoom = 1.0;
     view.setChoices(exact, QSize(128, 80));
@@ -880,7 +880,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     EXPECT_EQ(maker()->choices().centre, QPointF(150, 100)) << "the picture's centre";
     EXPECT_EQ(maker()->findChild<QSlider*>(QStringLiteral("tolerance"))->value(),
               maker()->choices().tolerance);
-    EXPECT_EQ(maker()->choices().seeThrough, wad::SeeThrough::None) << "it has no transparency";
+    EXPECT_EQ(maker()->choices().seeThrough, spray::SeeThrough::None) << "it has no transparency";
     // Every control remakes the live spray.
     QSignalSpy remade(maker(), &MakerDialog::sprayShown);
     const auto control = [&](const char* name) {
@@ -926,7 +926,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     qobject_cast<QComboBox*>(control("seeThrough"))->setCurrentIndex(0);
     emit qobject_cast<QComboBox*>(control("seeThrough"))->activated(0);
     emit maker()->findChild<FramingView*>()->picked(qRgb(1, 2, 3));
-    EXPECT_EQ(maker()->choices().seeThrough, wad::SeeThrough::ColourFromEdge);
+    EXPECT_EQ(maker()->choices().seeThrough, spray::SeeThrough::ColourFromEdge);
     EXPECT_EQ(maker()->choices().key, qRgb(1, 2, 3));
     // Width and height take input only when the size is chosen freely.
     EXPECT_FALSE(control("width")->isEnabled());
@@ -978,7 +978,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
         EXPECT_EQ(files()->fileName(), QLatin1String(expected)) << "listed and chosen";
     }
     const QString saved = sprays + SEP + QStringLiteral("photo spray.bmp");
-    const auto bitmap = wad::readPicture(saved);
+    const auto bitmap = picture::readPicture(saved);
     ASSERT_TRUE(bitmap) << bitmap.error().toStdString();
     EXPECT_EQ(bitmap->format(), QImage::Format_Indexed8);
     EXPECT_EQ(bitmap->size(), QSize(144, 96));
@@ -1132,9 +1132,9 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
         qobject_cast<QPushButton*>(control("key"))->icon().pixmap(14, 14).toImage().pixel(7, 7),
         qRgb(0, 190, 0))
         << "the button shows the colour";
-    const wad::IndexedPicture& spray = maker.made()->spray.picture;
-    EXPECT_EQ(spray.at(2, 2), wad::kTransparentIndex) << "the green background is see-through";
-    EXPECT_NE(spray.at(72, 48), wad::kTransparentIndex) << "the red square is not";
+    const spray::IndexedPicture& spray = maker.made()->spray.picture;
+    EXPECT_EQ(spray.at(2, 2), spray::kTransparentIndex) << "the green background is see-through";
+    EXPECT_NE(spray.at(72, 48), spray::kTransparentIndex) << "the red square is not";
     // A colour chosen by the player stays when the kind changes.
     emit maker.findChild<FramingView*>()->picked(qRgb(200, 0, 0));
     choose(2);
@@ -1198,14 +1198,14 @@ TEST(MakerControls, ASprayForAnOlderChoiceArrivingLateIsNeverShown) {
     EXPECT_EQ(shown.size(), 1) << "only the spray of the latest choice is shown";
     ASSERT_TRUE(maker.hasSpray());
     EXPECT_FALSE(maker.choices().mirrored);
-    const wad::IndexedPicture& spray = maker.made()->spray.picture;
+    const spray::IndexedPicture& spray = maker.made()->spray.picture;
     EXPECT_GT(qRed(spray.palette[static_cast<std::size_t>(spray.at(2, 8))]), 150)
         << "red on the left, as the latest (unmirrored) choice has it";
     // Saved at once after a change, the spray saved is the one of that change.
     mirror->click();
     maker.save();
-    const auto savedSpray = wad::readPicture(env.scratch.path(QStringLiteral("out")) + SEP +
-                                             QStringLiteral("picture spray.bmp"));
+    const auto savedSpray = picture::readPicture(env.scratch.path(QStringLiteral("out")) + SEP +
+                                                 QStringLiteral("picture spray.bmp"));
     ASSERT_TRUE(savedSpray) << savedSpray.error().toStdString();
     EXPECT_GT(qBlue(savedSpray->pixel(2, 8)), 150) << "blue on the left: mirrored";
 }

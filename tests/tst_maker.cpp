@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace velmira::picture;
+using namespace velmira::spray;
 using namespace velmira::wad;
 
 namespace {

@@ -279,7 +279,7 @@ TEST_F(QlumpyTest, ReadsAPictureByItsContentWhateverItsName) {
     };
     std::vector<Case> cases{{named, 144, 96}};
     // A phone's HEIC photo stored on its side with a turn in its properties: a portrait spray.
-    if (!velmira::wad::heifExtensions().isEmpty()) {
+    if (!velmira::picture::heifExtensions().isEmpty()) {
         const QString heic = scratch.path(QStringLiteral("phone photo.HEIC"));
         ASSERT_TRUE(QFile::copy(
             QStringLiteral(VELMIRA_SOURCE_DIR "/tests/fixtures/heif/turned.heic"), heic));

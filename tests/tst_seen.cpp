@@ -642,7 +642,7 @@ TEST_F(SeenTest, ClosingOrRefreshingStopsTheReadingUnderWay) {
     dialog->waitForLoading();
     std::atomic<int> read{0};
     std::atomic<bool> blocking{true};
-    dialog->readCache = [&](const QString& mod, const wad::CancelCheck& cancel) {
+    dialog->readCache = [&](const QString& mod, const CancelCheck& cancel) {
         ++read;
         // The first cache takes until the reading is cancelled.
         QElapsedTimer clock;
@@ -671,7 +671,7 @@ TEST_F(SeenTest, ClosingOrRefreshingStopsTheReadingUnderWay) {
 TEST_F(SeenTest, WaitingForTheWindowWaitsForTheLastCache) {
     auto dialog = open();
     for (const int slow : {0, 3}) {
-        dialog->readCache = [&](const QString& mod, const wad::CancelCheck& cancel) {
+        dialog->readCache = [&](const QString& mod, const CancelCheck& cancel) {
             if (mod == QStringLiteral("valve") || slow == 0)
                 QThread::msleep(static_cast<unsigned long>(50 * slow + 1));
             return readSeenCache(hl, mod, cancel);

@@ -514,7 +514,7 @@ TEST_F(SprayCheckTest, TheMainWindowOpensItAndItsMakerFixChoosesTheSize) {
     check->applyFix(SprayFix::EveryServerSize);
     auto* maker = qobject_cast<MakerDialog*>(window.maker());
     ASSERT_NE(maker, nullptr) << qPrintable(status->text());
-    EXPECT_EQ(maker->choices().size, wad::SizeChoice::EveryServer);
+    EXPECT_EQ(maker->choices().size, spray::SizeChoice::EveryServer);
     maker->waitForSpray();
     ASSERT_TRUE(maker->hasSpray());
     EXPECT_LE(maker->made()->spray.picture.width, 64);

@@ -16,6 +16,7 @@
 
 using namespace velmira;
 using namespace velmira::test;
+using namespace velmira::spray;
 using namespace velmira::wad;
 
 namespace {

@@ -1350,7 +1350,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Bmp</name>
+    <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
         <translation>die Bitmap ist abgeschnitten</translation>
@@ -1385,26 +1385,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Convert</name>
-    <message>
-        <source>the picture is empty</source>
-        <translation>das Bild ist leer</translation>
-    </message>
-    <message>
-        <source>the colour reducer could not start</source>
-        <translation>die Farbreduzierung konnte nicht starten</translation>
-    </message>
-    <message>
-        <source>the colour reducer refused the picture</source>
-        <translation>die Farbreduzierung hat das Bild abgelehnt</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s colours could not be reduced</source>
-        <translation>die Farben des Bildes konnten nicht reduziert werden</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Heif</name>
+    <name>velmira::picture::Heif</name>
     <message>
         <source>the HEIF picture is damaged</source>
         <translation>das HEIF-Bild ist beschädigt</translation>
@@ -1428,6 +1409,193 @@
     <message>
         <source>this build of Velmira reads no HEIF pictures</source>
         <translation>dieser Build von Velmira liest keine HEIF-Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>das JPEG-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>das PNG-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>das GIF-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>ein Frame des GIF-Bildes liegt außerhalb des Bildes</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>das GIF-Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>dieser Build von Velmira liest keine HEIF-Bilder</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann: Das Lesen bräuchte %3 MB, ein Bild darf aber höchstens %4 MB belegen</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>die Bitmap ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>das Format des Bildes ist unbekannt</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>die Größe des Bildes ist unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>die komprimierten Daten sind beschädigt</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>die komprimierten Daten sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>das PNG-Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>das PNG-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>das PNG-Bild ist beschädigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>%1 ist größer als %n Byte</numerusform>
+            <numerusform>%1 ist größer als %n Byte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>das TGA-Bild ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>diese Art von TGA-Bild wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>die Größe des TGA-Bildes ist ungültig</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>die Farbtabelle des TGA-Bildes wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>das TGA-Bild ist zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>die Farbreduzierung konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>die Farbreduzierung hat das Bild abgelehnt</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>die Farben des Bildes konnten nicht reduziert werden</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>einfarbiges Decal</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>Farbspray</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Server, die Sprays auf 64 × 64 begrenzen, zeigen dieses nicht</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Scharfes Skalieren eines Fotos sieht klotzig aus</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>die Bitmap ist kein 8-Bit-Bild mit Palette</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>der Bereich des Lumps liegt außerhalb der Bitmap</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
     </message>
 </context>
 <context>
@@ -1527,26 +1695,6 @@
 <context>
     <name>velmira::wad::Maker</name>
     <message>
-        <source>the picture is empty</source>
-        <translation>das Bild ist leer</translation>
-    </message>
-    <message>
-        <source>one-colour decal</source>
-        <translation>einfarbiges Decal</translation>
-    </message>
-    <message>
-        <source>colour spray</source>
-        <translation>Farbspray</translation>
-    </message>
-    <message>
-        <source>Servers that keep sprays to 64 × 64 will not show this</source>
-        <translation>Server, die Sprays auf 64 × 64 begrenzen, zeigen dieses nicht</translation>
-    </message>
-    <message>
-        <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Scharfes Skalieren eines Fotos sieht klotzig aus</translation>
-    </message>
-    <message>
         <source>The game would not use this spray: %1</source>
         <translation>Das Spiel würde dieses Spray nicht verwenden: %1</translation>
     </message>
@@ -1558,151 +1706,6 @@
         <source>%1: %2</source>
         <comment>the bitmap and what is wrong</comment>
         <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::PictureCost</name>
-    <message>
-        <source>the JPEG picture is cut short</source>
-        <translation>das JPEG-Bild ist abgeschnitten</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>das PNG-Bild ist abgeschnitten</translation>
-    </message>
-    <message>
-        <source>the GIF picture is cut short</source>
-        <translation>das GIF-Bild ist abgeschnitten</translation>
-    </message>
-    <message>
-        <source>a frame of the GIF picture lies outside the picture</source>
-        <translation>ein Frame des GIF-Bildes liegt außerhalb des Bildes</translation>
-    </message>
-    <message>
-        <source>the GIF picture is damaged</source>
-        <translation>das GIF-Bild ist beschädigt</translation>
-    </message>
-    <message>
-        <source>this build of Velmira reads no HEIF pictures</source>
-        <translation>dieser Build von Velmira liest keine HEIF-Bilder</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
-        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann: Das Lesen bräuchte %3 MB, ein Bild darf aber höchstens %4 MB belegen</translation>
-    </message>
-    <message>
-        <source>the bitmap is cut short</source>
-        <translation>die Bitmap ist abgeschnitten</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s kind is not known</source>
-        <translation>das Format des Bildes ist unbekannt</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s size is not known</source>
-        <translation>die Größe des Bildes ist unbekannt</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Png</name>
-    <message>
-        <source>the compressed data is damaged</source>
-        <translation>die komprimierten Daten sind beschädigt</translation>
-    </message>
-    <message>
-        <source>the compressed data is cut short</source>
-        <translation>die komprimierten Daten sind abgeschnitten</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged</source>
-        <translation>das PNG-Bild ist beschädigt</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>das PNG-Bild ist abgeschnitten</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>das Bild hat %1 × %2 Pixel, mehr als gelesen werden kann</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged: %1</source>
-        <translation>das PNG-Bild ist beschädigt: %1</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadFile</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 existiert nicht</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 ist keine normale Datei</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>%1 kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 is larger than %n bytes</source>
-        <translation>
-            <numerusform>%1 ist größer als %n Byte</numerusform>
-            <numerusform>%1 ist größer als %n Byte</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadPicture</name>
-    <message>
-        <source>cannot read the bitmap %1: %2</source>
-        <translation>das Bild %1 kann nicht gelesen werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Spray</name>
-    <message>
-        <source>the bitmap is not an 8-bit paletted picture</source>
-        <translation>die Bitmap ist kein 8-Bit-Bild mit Palette</translation>
-    </message>
-    <message>
-        <source>the lump&apos;s area lies outside the bitmap</source>
-        <translation>der Bereich des Lumps liegt außerhalb der Bitmap</translation>
-    </message>
-    <message>
-        <source>the picture is empty</source>
-        <translation>das Bild ist leer</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Tga</name>
-    <message>
-        <source>the TGA picture is cut short</source>
-        <translation>das TGA-Bild ist abgeschnitten</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s kind is not supported</source>
-        <translation>diese Art von TGA-Bild wird nicht unterstützt</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s size is not valid</source>
-        <translation>die Größe des TGA-Bildes ist ungültig</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s colour map is not supported</source>
-        <translation>die Farbtabelle des TGA-Bildes wird nicht unterstützt</translation>
-    </message>
-    <message>
-        <source>the TGA picture is too large</source>
-        <translation>das TGA-Bild ist zu groß</translation>
     </message>
 </context>
 <context>

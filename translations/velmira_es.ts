@@ -1350,7 +1350,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Bmp</name>
+    <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
         <translation>el BMP está cortado</translation>
@@ -1385,26 +1385,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Convert</name>
-    <message>
-        <source>the picture is empty</source>
-        <translation>la imagen está vacía</translation>
-    </message>
-    <message>
-        <source>the colour reducer could not start</source>
-        <translation>no se pudo iniciar la reducción de colores</translation>
-    </message>
-    <message>
-        <source>the colour reducer refused the picture</source>
-        <translation>la reducción de colores rechazó la imagen</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s colours could not be reduced</source>
-        <translation>no se pudieron reducir los colores de la imagen</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Heif</name>
+    <name>velmira::picture::Heif</name>
     <message>
         <source>the HEIF picture is damaged</source>
         <translation>la imagen HEIF está dañada</translation>
@@ -1428,6 +1409,193 @@
     <message>
         <source>this build of Velmira reads no HEIF pictures</source>
         <translation>esta versión de Velmira no lee imágenes HEIF</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>la imagen JPEG está cortada</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>la imagen PNG está cortada</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>la imagen GIF está cortada</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>un fotograma de la imagen GIF queda fuera de la imagen</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>la imagen GIF está dañada</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>esta versión de Velmira no lee imágenes HEIF</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer: leerla ocuparía %3 MB, y una imagen puede ocupar como mucho %4 MB</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>el BMP está cortado</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>no se reconoce el formato de la imagen</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>no se conoce el tamaño de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>los datos comprimidos están dañados</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>los datos comprimidos están cortados</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>la imagen PNG está dañada</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>la imagen PNG está cortada</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>la imagen PNG está dañada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>%1 ocupa más de %n byte</numerusform>
+            <numerusform>%1 ocupa más de %n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>no se puede leer la imagen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>la imagen TGA está cortada</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>este tipo de imagen TGA no es compatible</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>el tamaño de la imagen TGA no es válido</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>la paleta de la imagen TGA no es compatible</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>la imagen TGA es demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>no se pudo iniciar la reducción de colores</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>la reducción de colores rechazó la imagen</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>no se pudieron reducir los colores de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>decal de un color</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>spray a color</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Los servidores que limitan los sprays a 64 × 64 no lo mostrarán</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Escalar una foto de forma nítida se ve pixelado</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>el BMP no es una imagen de 8 bits con paleta</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>el área del lump queda fuera del BMP</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
     </message>
 </context>
 <context>
@@ -1527,26 +1695,6 @@
 <context>
     <name>velmira::wad::Maker</name>
     <message>
-        <source>the picture is empty</source>
-        <translation>la imagen está vacía</translation>
-    </message>
-    <message>
-        <source>one-colour decal</source>
-        <translation>decal de un color</translation>
-    </message>
-    <message>
-        <source>colour spray</source>
-        <translation>spray a color</translation>
-    </message>
-    <message>
-        <source>Servers that keep sprays to 64 × 64 will not show this</source>
-        <translation>Los servidores que limitan los sprays a 64 × 64 no lo mostrarán</translation>
-    </message>
-    <message>
-        <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Escalar una foto de forma nítida se ve pixelado</translation>
-    </message>
-    <message>
         <source>The game would not use this spray: %1</source>
         <translation>El juego no usaría este spray: %1</translation>
     </message>
@@ -1558,151 +1706,6 @@
         <source>%1: %2</source>
         <comment>the bitmap and what is wrong</comment>
         <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::PictureCost</name>
-    <message>
-        <source>the JPEG picture is cut short</source>
-        <translation>la imagen JPEG está cortada</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>la imagen PNG está cortada</translation>
-    </message>
-    <message>
-        <source>the GIF picture is cut short</source>
-        <translation>la imagen GIF está cortada</translation>
-    </message>
-    <message>
-        <source>a frame of the GIF picture lies outside the picture</source>
-        <translation>un fotograma de la imagen GIF queda fuera de la imagen</translation>
-    </message>
-    <message>
-        <source>the GIF picture is damaged</source>
-        <translation>la imagen GIF está dañada</translation>
-    </message>
-    <message>
-        <source>this build of Velmira reads no HEIF pictures</source>
-        <translation>esta versión de Velmira no lee imágenes HEIF</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
-        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer: leerla ocuparía %3 MB, y una imagen puede ocupar como mucho %4 MB</translation>
-    </message>
-    <message>
-        <source>the bitmap is cut short</source>
-        <translation>el BMP está cortado</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s kind is not known</source>
-        <translation>no se reconoce el formato de la imagen</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s size is not known</source>
-        <translation>no se conoce el tamaño de la imagen</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Png</name>
-    <message>
-        <source>the compressed data is damaged</source>
-        <translation>los datos comprimidos están dañados</translation>
-    </message>
-    <message>
-        <source>the compressed data is cut short</source>
-        <translation>los datos comprimidos están cortados</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged</source>
-        <translation>la imagen PNG está dañada</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>la imagen PNG está cortada</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>la imagen mide %1 × %2 píxeles, más de lo que se puede leer</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged: %1</source>
-        <translation>la imagen PNG está dañada: %1</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadFile</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>no se puede leer %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 no existe</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>no se puede abrir %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 is larger than %n bytes</source>
-        <translation>
-            <numerusform>%1 ocupa más de %n byte</numerusform>
-            <numerusform>%1 ocupa más de %n bytes</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadPicture</name>
-    <message>
-        <source>cannot read the bitmap %1: %2</source>
-        <translation>no se puede leer la imagen %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Spray</name>
-    <message>
-        <source>the bitmap is not an 8-bit paletted picture</source>
-        <translation>el BMP no es una imagen de 8 bits con paleta</translation>
-    </message>
-    <message>
-        <source>the lump&apos;s area lies outside the bitmap</source>
-        <translation>el área del lump queda fuera del BMP</translation>
-    </message>
-    <message>
-        <source>the picture is empty</source>
-        <translation>la imagen está vacía</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Tga</name>
-    <message>
-        <source>the TGA picture is cut short</source>
-        <translation>la imagen TGA está cortada</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s kind is not supported</source>
-        <translation>este tipo de imagen TGA no es compatible</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s size is not valid</source>
-        <translation>el tamaño de la imagen TGA no es válido</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s colour map is not supported</source>
-        <translation>la paleta de la imagen TGA no es compatible</translation>
-    </message>
-    <message>
-        <source>the TGA picture is too large</source>
-        <translation>la imagen TGA es demasiado grande</translation>
     </message>
 </context>
 <context>

@@ -1350,7 +1350,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Bmp</name>
+    <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
         <translation>le BMP est tronqué</translation>
@@ -1385,26 +1385,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Convert</name>
-    <message>
-        <source>the picture is empty</source>
-        <translation>l’image est vide</translation>
-    </message>
-    <message>
-        <source>the colour reducer could not start</source>
-        <translation>la réduction des couleurs n’a pas pu démarrer</translation>
-    </message>
-    <message>
-        <source>the colour reducer refused the picture</source>
-        <translation>la réduction des couleurs a refusé l’image</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s colours could not be reduced</source>
-        <translation>les couleurs de l’image n’ont pas pu être réduites</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Heif</name>
+    <name>velmira::picture::Heif</name>
     <message>
         <source>the HEIF picture is damaged</source>
         <translation>l’image HEIF est endommagée</translation>
@@ -1428,6 +1409,193 @@
     <message>
         <source>this build of Velmira reads no HEIF pictures</source>
         <translation>cette version de Velmira ne lit pas les images HEIF</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>l’image JPEG est tronquée</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>l’image PNG est tronquée</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>l’image GIF est tronquée</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>une trame de l’image GIF sort de l’image</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>l’image GIF est endommagée</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>cette version de Velmira ne lit pas les images HEIF</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu : la lire prendrait %3 Mo, et une image peut prendre au plus %4 Mo</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>le BMP est tronqué</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>le format de l’image est inconnu</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>la taille de l’image est inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>les données compressées sont endommagées</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>les données compressées sont tronquées</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>l’image PNG est endommagée</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>l’image PNG est tronquée</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>l’image PNG est endommagée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>%1 dépasse %n octet</numerusform>
+            <numerusform>%1 dépasse %n octets</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>impossible de lire l’image %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>l’image TGA est tronquée</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>ce type d’image TGA n’est pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>la taille de l’image TGA n’est pas valide</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>la palette de l’image TGA n’est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>l’image TGA est trop grande</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’image est vide</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>la réduction des couleurs n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>la réduction des couleurs a refusé l’image</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>les couleurs de l’image n’ont pas pu être réduites</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’image est vide</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>décal d’une couleur</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>spray couleur</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Les serveurs qui limitent les sprays à 64 × 64 ne l’afficheront pas</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Une photo mise à l’échelle nette paraît pixelisée</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>le BMP n’est pas une image 8 bits à palette</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>la zone du lump sort du BMP</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’image est vide</translation>
     </message>
 </context>
 <context>
@@ -1527,26 +1695,6 @@
 <context>
     <name>velmira::wad::Maker</name>
     <message>
-        <source>the picture is empty</source>
-        <translation>l’image est vide</translation>
-    </message>
-    <message>
-        <source>one-colour decal</source>
-        <translation>décal d’une couleur</translation>
-    </message>
-    <message>
-        <source>colour spray</source>
-        <translation>spray couleur</translation>
-    </message>
-    <message>
-        <source>Servers that keep sprays to 64 × 64 will not show this</source>
-        <translation>Les serveurs qui limitent les sprays à 64 × 64 ne l’afficheront pas</translation>
-    </message>
-    <message>
-        <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Une photo mise à l’échelle nette paraît pixelisée</translation>
-    </message>
-    <message>
         <source>The game would not use this spray: %1</source>
         <translation>Le jeu n’utiliserait pas ce spray : %1</translation>
     </message>
@@ -1558,151 +1706,6 @@
         <source>%1: %2</source>
         <comment>the bitmap and what is wrong</comment>
         <translation>%1 : %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::PictureCost</name>
-    <message>
-        <source>the JPEG picture is cut short</source>
-        <translation>l’image JPEG est tronquée</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>l’image PNG est tronquée</translation>
-    </message>
-    <message>
-        <source>the GIF picture is cut short</source>
-        <translation>l’image GIF est tronquée</translation>
-    </message>
-    <message>
-        <source>a frame of the GIF picture lies outside the picture</source>
-        <translation>une trame de l’image GIF sort de l’image</translation>
-    </message>
-    <message>
-        <source>the GIF picture is damaged</source>
-        <translation>l’image GIF est endommagée</translation>
-    </message>
-    <message>
-        <source>this build of Velmira reads no HEIF pictures</source>
-        <translation>cette version de Velmira ne lit pas les images HEIF</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
-        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu : la lire prendrait %3 Mo, et une image peut prendre au plus %4 Mo</translation>
-    </message>
-    <message>
-        <source>the bitmap is cut short</source>
-        <translation>le BMP est tronqué</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s kind is not known</source>
-        <translation>le format de l’image est inconnu</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s size is not known</source>
-        <translation>la taille de l’image est inconnue</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Png</name>
-    <message>
-        <source>the compressed data is damaged</source>
-        <translation>les données compressées sont endommagées</translation>
-    </message>
-    <message>
-        <source>the compressed data is cut short</source>
-        <translation>les données compressées sont tronquées</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged</source>
-        <translation>l’image PNG est endommagée</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>l’image PNG est tronquée</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>l’image fait %1 × %2 pixels, plus que ce qui peut être lu</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged: %1</source>
-        <translation>l’image PNG est endommagée : %1</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadFile</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 n’existe pas</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>impossible d’ouvrir %1 : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 is larger than %n bytes</source>
-        <translation>
-            <numerusform>%1 dépasse %n octet</numerusform>
-            <numerusform>%1 dépasse %n octets</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadPicture</name>
-    <message>
-        <source>cannot read the bitmap %1: %2</source>
-        <translation>impossible de lire l’image %1 : %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Spray</name>
-    <message>
-        <source>the bitmap is not an 8-bit paletted picture</source>
-        <translation>le BMP n’est pas une image 8 bits à palette</translation>
-    </message>
-    <message>
-        <source>the lump&apos;s area lies outside the bitmap</source>
-        <translation>la zone du lump sort du BMP</translation>
-    </message>
-    <message>
-        <source>the picture is empty</source>
-        <translation>l’image est vide</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Tga</name>
-    <message>
-        <source>the TGA picture is cut short</source>
-        <translation>l’image TGA est tronquée</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s kind is not supported</source>
-        <translation>ce type d’image TGA n’est pas pris en charge</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s size is not valid</source>
-        <translation>la taille de l’image TGA n’est pas valide</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s colour map is not supported</source>
-        <translation>la palette de l’image TGA n’est pas prise en charge</translation>
-    </message>
-    <message>
-        <source>the TGA picture is too large</source>
-        <translation>l’image TGA est trop grande</translation>
     </message>
 </context>
 <context>

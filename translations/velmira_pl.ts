@@ -1369,7 +1369,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Bmp</name>
+    <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
         <translation>bitmapa jest ucięta</translation>
@@ -1404,26 +1404,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Convert</name>
-    <message>
-        <source>the picture is empty</source>
-        <translation>obraz jest pusty</translation>
-    </message>
-    <message>
-        <source>the colour reducer could not start</source>
-        <translation>nie udało się uruchomić redukcji kolorów</translation>
-    </message>
-    <message>
-        <source>the colour reducer refused the picture</source>
-        <translation>redukcja kolorów odrzuciła obraz</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s colours could not be reduced</source>
-        <translation>nie udało się zredukować kolorów obrazu</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Heif</name>
+    <name>velmira::picture::Heif</name>
     <message>
         <source>the HEIF picture is damaged</source>
         <translation>obraz HEIF jest uszkodzony</translation>
@@ -1447,6 +1428,194 @@
     <message>
         <source>this build of Velmira reads no HEIF pictures</source>
         <translation>ta wersja Velmiry nie odczytuje obrazów HEIF</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>obraz JPEG jest ucięty</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>obraz PNG jest ucięty</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>obraz GIF jest ucięty</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>klatka obrazu GIF wychodzi poza obraz</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>obraz GIF jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>ta wersja Velmiry nie odczytuje obrazów HEIF</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać: jego odczyt zająłby %3 MB, a obraz może zająć najwyżej %4 MB</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>bitmapa jest ucięta</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>format obrazu jest nieznany</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>rozmiar obrazu jest nieznany</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>skompresowane dane są uszkodzone</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>skompresowane dane są ucięte</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>obraz PNG jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>obraz PNG jest ucięty</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>obraz PNG jest uszkodzony: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>nie można otworzyć %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>plik %1 ma więcej niż %n bajt</numerusform>
+            <numerusform>plik %1 ma więcej niż %n bajty</numerusform>
+            <numerusform>plik %1 ma więcej niż %n bajtów</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>nie można odczytać obrazu %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>obraz TGA jest ucięty</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>ten rodzaj obrazu TGA nie jest obsługiwany</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>rozmiar obrazu TGA jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>paleta obrazu TGA nie jest obsługiwana</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>obraz TGA jest za duży</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>obraz jest pusty</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>nie udało się uruchomić redukcji kolorów</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>redukcja kolorów odrzuciła obraz</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>nie udało się zredukować kolorów obrazu</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>obraz jest pusty</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>jednokolorowy decal</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>kolorowy spray</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Serwery ograniczające spraye do 64 × 64 go nie pokażą</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Ostre skalowanie zdjęcia wygląda kanciasto</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>bitmapa nie jest 8-bitowym obrazem z paletą</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>obszar lumpu wychodzi poza bitmapę</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>obraz jest pusty</translation>
     </message>
 </context>
 <context>
@@ -1546,26 +1715,6 @@
 <context>
     <name>velmira::wad::Maker</name>
     <message>
-        <source>the picture is empty</source>
-        <translation>obraz jest pusty</translation>
-    </message>
-    <message>
-        <source>one-colour decal</source>
-        <translation>jednokolorowy decal</translation>
-    </message>
-    <message>
-        <source>colour spray</source>
-        <translation>kolorowy spray</translation>
-    </message>
-    <message>
-        <source>Servers that keep sprays to 64 × 64 will not show this</source>
-        <translation>Serwery ograniczające spraye do 64 × 64 go nie pokażą</translation>
-    </message>
-    <message>
-        <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Ostre skalowanie zdjęcia wygląda kanciasto</translation>
-    </message>
-    <message>
         <source>The game would not use this spray: %1</source>
         <translation>Gra nie użyłaby tego sprayu: %1</translation>
     </message>
@@ -1577,152 +1726,6 @@
         <source>%1: %2</source>
         <comment>the bitmap and what is wrong</comment>
         <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::PictureCost</name>
-    <message>
-        <source>the JPEG picture is cut short</source>
-        <translation>obraz JPEG jest ucięty</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>obraz PNG jest ucięty</translation>
-    </message>
-    <message>
-        <source>the GIF picture is cut short</source>
-        <translation>obraz GIF jest ucięty</translation>
-    </message>
-    <message>
-        <source>a frame of the GIF picture lies outside the picture</source>
-        <translation>klatka obrazu GIF wychodzi poza obraz</translation>
-    </message>
-    <message>
-        <source>the GIF picture is damaged</source>
-        <translation>obraz GIF jest uszkodzony</translation>
-    </message>
-    <message>
-        <source>this build of Velmira reads no HEIF pictures</source>
-        <translation>ta wersja Velmiry nie odczytuje obrazów HEIF</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
-        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać: jego odczyt zająłby %3 MB, a obraz może zająć najwyżej %4 MB</translation>
-    </message>
-    <message>
-        <source>the bitmap is cut short</source>
-        <translation>bitmapa jest ucięta</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s kind is not known</source>
-        <translation>format obrazu jest nieznany</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s size is not known</source>
-        <translation>rozmiar obrazu jest nieznany</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Png</name>
-    <message>
-        <source>the compressed data is damaged</source>
-        <translation>skompresowane dane są uszkodzone</translation>
-    </message>
-    <message>
-        <source>the compressed data is cut short</source>
-        <translation>skompresowane dane są ucięte</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged</source>
-        <translation>obraz PNG jest uszkodzony</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>obraz PNG jest ucięty</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>obraz ma %1 × %2 pikseli, więcej, niż da się odczytać</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged: %1</source>
-        <translation>obraz PNG jest uszkodzony: %1</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadFile</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>nie można odczytać %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 nie istnieje</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 nie jest zwykłym plikiem</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>nie można otworzyć %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 is larger than %n bytes</source>
-        <translation>
-            <numerusform>plik %1 ma więcej niż %n bajt</numerusform>
-            <numerusform>plik %1 ma więcej niż %n bajty</numerusform>
-            <numerusform>plik %1 ma więcej niż %n bajtów</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadPicture</name>
-    <message>
-        <source>cannot read the bitmap %1: %2</source>
-        <translation>nie można odczytać obrazu %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Spray</name>
-    <message>
-        <source>the bitmap is not an 8-bit paletted picture</source>
-        <translation>bitmapa nie jest 8-bitowym obrazem z paletą</translation>
-    </message>
-    <message>
-        <source>the lump&apos;s area lies outside the bitmap</source>
-        <translation>obszar lumpu wychodzi poza bitmapę</translation>
-    </message>
-    <message>
-        <source>the picture is empty</source>
-        <translation>obraz jest pusty</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Tga</name>
-    <message>
-        <source>the TGA picture is cut short</source>
-        <translation>obraz TGA jest ucięty</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s kind is not supported</source>
-        <translation>ten rodzaj obrazu TGA nie jest obsługiwany</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s size is not valid</source>
-        <translation>rozmiar obrazu TGA jest nieprawidłowy</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s colour map is not supported</source>
-        <translation>paleta obrazu TGA nie jest obsługiwana</translation>
-    </message>
-    <message>
-        <source>the TGA picture is too large</source>
-        <translation>obraz TGA jest za duży</translation>
     </message>
 </context>
 <context>

@@ -1350,7 +1350,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Bmp</name>
+    <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
         <translation>o BMP está cortado</translation>
@@ -1385,26 +1385,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Convert</name>
-    <message>
-        <source>the picture is empty</source>
-        <translation>a imagem está vazia</translation>
-    </message>
-    <message>
-        <source>the colour reducer could not start</source>
-        <translation>não foi possível iniciar a redução de cores</translation>
-    </message>
-    <message>
-        <source>the colour reducer refused the picture</source>
-        <translation>a redução de cores recusou a imagem</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s colours could not be reduced</source>
-        <translation>não foi possível reduzir as cores da imagem</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Heif</name>
+    <name>velmira::picture::Heif</name>
     <message>
         <source>the HEIF picture is damaged</source>
         <translation>a imagem HEIF está danificada</translation>
@@ -1428,6 +1409,193 @@
     <message>
         <source>this build of Velmira reads no HEIF pictures</source>
         <translation>esta versão do Velmira não lê imagens HEIF</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>a imagem JPEG está cortada</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>a imagem PNG está cortada</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>a imagem GIF está cortada</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>um quadro da imagem GIF fica fora da imagem</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>a imagem GIF está danificada</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>esta versão do Velmira não lê imagens HEIF</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>a imagem tem %1 × %2 pixels, mais do que é possível ler</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>a imagem tem %1 × %2 pixels, mais do que é possível ler: lê-la ocuparia %3 MB, e uma imagem pode ocupar no máximo %4 MB</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>o BMP está cortado</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>o formato da imagem não é reconhecido</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>o tamanho da imagem é desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>os dados compactados estão danificados</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>os dados compactados estão cortados</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>a imagem PNG está danificada</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>a imagem PNG está cortada</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>a imagem tem %1 × %2 pixels, mais do que é possível ler</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>a imagem PNG está danificada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>não foi possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>não foi possível abrir %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>%1 tem mais de %n byte</numerusform>
+            <numerusform>%1 tem mais de %n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>não foi possível ler a imagem %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>a imagem TGA está cortada</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>este tipo de imagem TGA não é suportado</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>o tamanho da imagem TGA não é válido</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>a paleta da imagem TGA não é suportada</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>a imagem TGA é grande demais</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>a imagem está vazia</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>não foi possível iniciar a redução de cores</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>a redução de cores recusou a imagem</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>não foi possível reduzir as cores da imagem</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>a imagem está vazia</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>decal de uma cor</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>spray colorido</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Servidores que limitam os sprays a 64 × 64 não vão mostrar este</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Redimensionar uma foto de forma nítida fica quadriculado</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>o BMP não é uma imagem de 8 bits com paleta</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>a área do lump fica fora do BMP</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>a imagem está vazia</translation>
     </message>
 </context>
 <context>
@@ -1527,26 +1695,6 @@
 <context>
     <name>velmira::wad::Maker</name>
     <message>
-        <source>the picture is empty</source>
-        <translation>a imagem está vazia</translation>
-    </message>
-    <message>
-        <source>one-colour decal</source>
-        <translation>decal de uma cor</translation>
-    </message>
-    <message>
-        <source>colour spray</source>
-        <translation>spray colorido</translation>
-    </message>
-    <message>
-        <source>Servers that keep sprays to 64 × 64 will not show this</source>
-        <translation>Servidores que limitam os sprays a 64 × 64 não vão mostrar este</translation>
-    </message>
-    <message>
-        <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Redimensionar uma foto de forma nítida fica quadriculado</translation>
-    </message>
-    <message>
         <source>The game would not use this spray: %1</source>
         <translation>O jogo não usaria este spray: %1</translation>
     </message>
@@ -1558,151 +1706,6 @@
         <source>%1: %2</source>
         <comment>the bitmap and what is wrong</comment>
         <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::PictureCost</name>
-    <message>
-        <source>the JPEG picture is cut short</source>
-        <translation>a imagem JPEG está cortada</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>a imagem PNG está cortada</translation>
-    </message>
-    <message>
-        <source>the GIF picture is cut short</source>
-        <translation>a imagem GIF está cortada</translation>
-    </message>
-    <message>
-        <source>a frame of the GIF picture lies outside the picture</source>
-        <translation>um quadro da imagem GIF fica fora da imagem</translation>
-    </message>
-    <message>
-        <source>the GIF picture is damaged</source>
-        <translation>a imagem GIF está danificada</translation>
-    </message>
-    <message>
-        <source>this build of Velmira reads no HEIF pictures</source>
-        <translation>esta versão do Velmira não lê imagens HEIF</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>a imagem tem %1 × %2 pixels, mais do que é possível ler</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
-        <translation>a imagem tem %1 × %2 pixels, mais do que é possível ler: lê-la ocuparia %3 MB, e uma imagem pode ocupar no máximo %4 MB</translation>
-    </message>
-    <message>
-        <source>the bitmap is cut short</source>
-        <translation>o BMP está cortado</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s kind is not known</source>
-        <translation>o formato da imagem não é reconhecido</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s size is not known</source>
-        <translation>o tamanho da imagem é desconhecido</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Png</name>
-    <message>
-        <source>the compressed data is damaged</source>
-        <translation>os dados compactados estão danificados</translation>
-    </message>
-    <message>
-        <source>the compressed data is cut short</source>
-        <translation>os dados compactados estão cortados</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged</source>
-        <translation>a imagem PNG está danificada</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>a imagem PNG está cortada</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>a imagem tem %1 × %2 pixels, mais do que é possível ler</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged: %1</source>
-        <translation>a imagem PNG está danificada: %1</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadFile</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>não foi possível ler %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 não existe</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 não é um arquivo comum</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>não foi possível abrir %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 is larger than %n bytes</source>
-        <translation>
-            <numerusform>%1 tem mais de %n byte</numerusform>
-            <numerusform>%1 tem mais de %n bytes</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadPicture</name>
-    <message>
-        <source>cannot read the bitmap %1: %2</source>
-        <translation>não foi possível ler a imagem %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Spray</name>
-    <message>
-        <source>the bitmap is not an 8-bit paletted picture</source>
-        <translation>o BMP não é uma imagem de 8 bits com paleta</translation>
-    </message>
-    <message>
-        <source>the lump&apos;s area lies outside the bitmap</source>
-        <translation>a área do lump fica fora do BMP</translation>
-    </message>
-    <message>
-        <source>the picture is empty</source>
-        <translation>a imagem está vazia</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Tga</name>
-    <message>
-        <source>the TGA picture is cut short</source>
-        <translation>a imagem TGA está cortada</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s kind is not supported</source>
-        <translation>este tipo de imagem TGA não é suportado</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s size is not valid</source>
-        <translation>o tamanho da imagem TGA não é válido</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s colour map is not supported</source>
-        <translation>a paleta da imagem TGA não é suportada</translation>
-    </message>
-    <message>
-        <source>the TGA picture is too large</source>
-        <translation>a imagem TGA é grande demais</translation>
     </message>
 </context>
 <context>

@@ -1369,7 +1369,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Bmp</name>
+    <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
         <translation>BMP-файл обрезан</translation>
@@ -1404,26 +1404,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Convert</name>
-    <message>
-        <source>the picture is empty</source>
-        <translation>картинка пуста</translation>
-    </message>
-    <message>
-        <source>the colour reducer could not start</source>
-        <translation>не удалось запустить уменьшение числа цветов</translation>
-    </message>
-    <message>
-        <source>the colour reducer refused the picture</source>
-        <translation>уменьшение числа цветов не приняло картинку</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s colours could not be reduced</source>
-        <translation>не удалось уменьшить число цветов картинки</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Heif</name>
+    <name>velmira::picture::Heif</name>
     <message>
         <source>the HEIF picture is damaged</source>
         <translation>HEIF-картинка повреждена</translation>
@@ -1447,6 +1428,194 @@
     <message>
         <source>this build of Velmira reads no HEIF pictures</source>
         <translation>эта сборка Velmira не читает HEIF-картинки</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>JPEG-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>PNG-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>GIF-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>кадр GIF-картинки выходит за её пределы</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>GIF-картинка повреждена</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>эта сборка Velmira не читает HEIF-картинки</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать: на её чтение ушло бы %3 МБ, а картинке можно занять не больше %4 МБ</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>BMP-файл обрезан</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>неизвестный формат картинки</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>размер картинки неизвестен</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>сжатые данные повреждены</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>сжатые данные обрезаны</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>PNG-картинка повреждена</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>PNG-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>PNG-картинка повреждена: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 не существует</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 — не обычный файл</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>не удаётся открыть %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>файл %1 больше %n байта</numerusform>
+            <numerusform>файл %1 больше %n байт</numerusform>
+            <numerusform>файл %1 больше %n байт</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>не удаётся прочитать картинку %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>TGA-картинка обрезана</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>этот вид TGA-картинки не поддерживается</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>недопустимый размер TGA-картинки</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>палитра TGA-картинки не поддерживается</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>TGA-картинка слишком большая</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>картинка пуста</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>не удалось запустить уменьшение числа цветов</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>уменьшение числа цветов не приняло картинку</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>не удалось уменьшить число цветов картинки</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>картинка пуста</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>одноцветная декаль</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>цветной спрей</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>Серверы, ограничивающие спреи размером 64 × 64, его не покажут</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>Чёткое масштабирование фотографии выглядит ступенчато</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>BMP-файл — не 8-битная картинка с палитрой</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>область лампа выходит за пределы BMP-файла</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>картинка пуста</translation>
     </message>
 </context>
 <context>
@@ -1546,26 +1715,6 @@
 <context>
     <name>velmira::wad::Maker</name>
     <message>
-        <source>the picture is empty</source>
-        <translation>картинка пуста</translation>
-    </message>
-    <message>
-        <source>one-colour decal</source>
-        <translation>одноцветная декаль</translation>
-    </message>
-    <message>
-        <source>colour spray</source>
-        <translation>цветной спрей</translation>
-    </message>
-    <message>
-        <source>Servers that keep sprays to 64 × 64 will not show this</source>
-        <translation>Серверы, ограничивающие спреи размером 64 × 64, его не покажут</translation>
-    </message>
-    <message>
-        <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Чёткое масштабирование фотографии выглядит ступенчато</translation>
-    </message>
-    <message>
         <source>The game would not use this spray: %1</source>
         <translation>Игра не стала бы использовать этот спрей: %1</translation>
     </message>
@@ -1577,152 +1726,6 @@
         <source>%1: %2</source>
         <comment>the bitmap and what is wrong</comment>
         <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::PictureCost</name>
-    <message>
-        <source>the JPEG picture is cut short</source>
-        <translation>JPEG-картинка обрезана</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>PNG-картинка обрезана</translation>
-    </message>
-    <message>
-        <source>the GIF picture is cut short</source>
-        <translation>GIF-картинка обрезана</translation>
-    </message>
-    <message>
-        <source>a frame of the GIF picture lies outside the picture</source>
-        <translation>кадр GIF-картинки выходит за её пределы</translation>
-    </message>
-    <message>
-        <source>the GIF picture is damaged</source>
-        <translation>GIF-картинка повреждена</translation>
-    </message>
-    <message>
-        <source>this build of Velmira reads no HEIF pictures</source>
-        <translation>эта сборка Velmira не читает HEIF-картинки</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
-        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать: на её чтение ушло бы %3 МБ, а картинке можно занять не больше %4 МБ</translation>
-    </message>
-    <message>
-        <source>the bitmap is cut short</source>
-        <translation>BMP-файл обрезан</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s kind is not known</source>
-        <translation>неизвестный формат картинки</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s size is not known</source>
-        <translation>размер картинки неизвестен</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Png</name>
-    <message>
-        <source>the compressed data is damaged</source>
-        <translation>сжатые данные повреждены</translation>
-    </message>
-    <message>
-        <source>the compressed data is cut short</source>
-        <translation>сжатые данные обрезаны</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged</source>
-        <translation>PNG-картинка повреждена</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>PNG-картинка обрезана</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged: %1</source>
-        <translation>PNG-картинка повреждена: %1</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadFile</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>не удаётся прочитать %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 не существует</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 — не обычный файл</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>не удаётся открыть %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 is larger than %n bytes</source>
-        <translation>
-            <numerusform>файл %1 больше %n байта</numerusform>
-            <numerusform>файл %1 больше %n байт</numerusform>
-            <numerusform>файл %1 больше %n байт</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadPicture</name>
-    <message>
-        <source>cannot read the bitmap %1: %2</source>
-        <translation>не удаётся прочитать картинку %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Spray</name>
-    <message>
-        <source>the bitmap is not an 8-bit paletted picture</source>
-        <translation>BMP-файл — не 8-битная картинка с палитрой</translation>
-    </message>
-    <message>
-        <source>the lump&apos;s area lies outside the bitmap</source>
-        <translation>область лампа выходит за пределы BMP-файла</translation>
-    </message>
-    <message>
-        <source>the picture is empty</source>
-        <translation>картинка пуста</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Tga</name>
-    <message>
-        <source>the TGA picture is cut short</source>
-        <translation>TGA-картинка обрезана</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s kind is not supported</source>
-        <translation>этот вид TGA-картинки не поддерживается</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s size is not valid</source>
-        <translation>недопустимый размер TGA-картинки</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s colour map is not supported</source>
-        <translation>палитра TGA-картинки не поддерживается</translation>
-    </message>
-    <message>
-        <source>the TGA picture is too large</source>
-        <translation>TGA-картинка слишком большая</translation>
     </message>
 </context>
 <context>

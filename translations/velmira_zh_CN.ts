@@ -1331,7 +1331,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Bmp</name>
+    <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
         <translation>位图文件不完整</translation>
@@ -1366,26 +1366,7 @@
     </message>
 </context>
 <context>
-    <name>velmira::wad::Convert</name>
-    <message>
-        <source>the picture is empty</source>
-        <translation>图片是空的</translation>
-    </message>
-    <message>
-        <source>the colour reducer could not start</source>
-        <translation>无法启动减色处理</translation>
-    </message>
-    <message>
-        <source>the colour reducer refused the picture</source>
-        <translation>减色处理拒绝了这张图片</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s colours could not be reduced</source>
-        <translation>无法减少图片的颜色</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Heif</name>
+    <name>velmira::picture::Heif</name>
     <message>
         <source>the HEIF picture is damaged</source>
         <translation>HEIF 图片已损坏</translation>
@@ -1409,6 +1390,192 @@
     <message>
         <source>this build of Velmira reads no HEIF pictures</source>
         <translation>此版本的 Velmira 无法读取 HEIF 图片</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::PictureCost</name>
+    <message>
+        <source>the JPEG picture is cut short</source>
+        <translation>JPEG 图片不完整</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>PNG 图片不完整</translation>
+    </message>
+    <message>
+        <source>the GIF picture is cut short</source>
+        <translation>GIF 图片不完整</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF picture lies outside the picture</source>
+        <translation>GIF 图片的某一帧超出了图片范围</translation>
+    </message>
+    <message>
+        <source>the GIF picture is damaged</source>
+        <translation>GIF 图片已损坏</translation>
+    </message>
+    <message>
+        <source>this build of Velmira reads no HEIF pictures</source>
+        <translation>此版本的 Velmira 无法读取 HEIF 图片</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>图片为 %1 × %2 像素，超出了可读取的范围</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
+        <translation>图片为 %1 × %2 像素，超出了可读取的范围：读取它需要 %3 MB，而一张图片最多只能占用 %4 MB</translation>
+    </message>
+    <message>
+        <source>the bitmap is cut short</source>
+        <translation>位图文件不完整</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s kind is not known</source>
+        <translation>无法识别图片格式</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size is not known</source>
+        <translation>无法得知图片尺寸</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Png</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>压缩数据已损坏</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>压缩数据不完整</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged</source>
+        <translation>PNG 图片已损坏</translation>
+    </message>
+    <message>
+        <source>the PNG picture is cut short</source>
+        <translation>PNG 图片不完整</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than can be read</source>
+        <translation>图片为 %1 × %2 像素，超出了可读取的范围</translation>
+    </message>
+    <message>
+        <source>the PNG picture is damaged: %1</source>
+        <translation>PNG 图片已损坏：%1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 不存在</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n bytes</source>
+        <translation>
+            <numerusform>%1 超过了 %n 字节</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::ReadPicture</name>
+    <message>
+        <source>cannot read the bitmap %1: %2</source>
+        <translation>无法读取图片 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Tga</name>
+    <message>
+        <source>the TGA picture is cut short</source>
+        <translation>TGA 图片不完整</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s kind is not supported</source>
+        <translation>不支持此类 TGA 图片</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s size is not valid</source>
+        <translation>TGA 图片尺寸无效</translation>
+    </message>
+    <message>
+        <source>the TGA picture&apos;s colour map is not supported</source>
+        <translation>不支持该 TGA 图片的调色板</translation>
+    </message>
+    <message>
+        <source>the TGA picture is too large</source>
+        <translation>TGA 图片太大</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Convert</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>图片是空的</translation>
+    </message>
+    <message>
+        <source>the colour reducer could not start</source>
+        <translation>无法启动减色处理</translation>
+    </message>
+    <message>
+        <source>the colour reducer refused the picture</source>
+        <translation>减色处理拒绝了这张图片</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s colours could not be reduced</source>
+        <translation>无法减少图片的颜色</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Maker</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>图片是空的</translation>
+    </message>
+    <message>
+        <source>one-colour decal</source>
+        <translation>单色贴花</translation>
+    </message>
+    <message>
+        <source>colour spray</source>
+        <translation>彩色喷漆</translation>
+    </message>
+    <message>
+        <source>Servers that keep sprays to 64 × 64 will not show this</source>
+        <translation>把喷漆限制在 64 × 64 的服务器不会显示它</translation>
+    </message>
+    <message>
+        <source>Sharp scaling of a photo looks blocky</source>
+        <translation>照片用锐利缩放会出现马赛克</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::spray::Spray</name>
+    <message>
+        <source>the bitmap is not an 8-bit paletted picture</source>
+        <translation>位图不是 8 位调色板图片</translation>
+    </message>
+    <message>
+        <source>the lump&apos;s area lies outside the bitmap</source>
+        <translation>数据块的区域超出了位图范围</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>图片是空的</translation>
     </message>
 </context>
 <context>
@@ -1508,26 +1675,6 @@
 <context>
     <name>velmira::wad::Maker</name>
     <message>
-        <source>the picture is empty</source>
-        <translation>图片是空的</translation>
-    </message>
-    <message>
-        <source>one-colour decal</source>
-        <translation>单色贴花</translation>
-    </message>
-    <message>
-        <source>colour spray</source>
-        <translation>彩色喷漆</translation>
-    </message>
-    <message>
-        <source>Servers that keep sprays to 64 × 64 will not show this</source>
-        <translation>把喷漆限制在 64 × 64 的服务器不会显示它</translation>
-    </message>
-    <message>
-        <source>Sharp scaling of a photo looks blocky</source>
-        <translation>照片用锐利缩放会出现马赛克</translation>
-    </message>
-    <message>
         <source>The game would not use this spray: %1</source>
         <translation>游戏不会使用这个喷漆：%1</translation>
     </message>
@@ -1539,150 +1686,6 @@
         <source>%1: %2</source>
         <comment>the bitmap and what is wrong</comment>
         <translation>%1：%2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::PictureCost</name>
-    <message>
-        <source>the JPEG picture is cut short</source>
-        <translation>JPEG 图片不完整</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>PNG 图片不完整</translation>
-    </message>
-    <message>
-        <source>the GIF picture is cut short</source>
-        <translation>GIF 图片不完整</translation>
-    </message>
-    <message>
-        <source>a frame of the GIF picture lies outside the picture</source>
-        <translation>GIF 图片的某一帧超出了图片范围</translation>
-    </message>
-    <message>
-        <source>the GIF picture is damaged</source>
-        <translation>GIF 图片已损坏</translation>
-    </message>
-    <message>
-        <source>this build of Velmira reads no HEIF pictures</source>
-        <translation>此版本的 Velmira 无法读取 HEIF 图片</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>图片为 %1 × %2 像素，超出了可读取的范围</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
-        <translation>图片为 %1 × %2 像素，超出了可读取的范围：读取它需要 %3 MB，而一张图片最多只能占用 %4 MB</translation>
-    </message>
-    <message>
-        <source>the bitmap is cut short</source>
-        <translation>位图文件不完整</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s kind is not known</source>
-        <translation>无法识别图片格式</translation>
-    </message>
-    <message>
-        <source>the picture&apos;s size is not known</source>
-        <translation>无法得知图片尺寸</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Png</name>
-    <message>
-        <source>the compressed data is damaged</source>
-        <translation>压缩数据已损坏</translation>
-    </message>
-    <message>
-        <source>the compressed data is cut short</source>
-        <translation>压缩数据不完整</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged</source>
-        <translation>PNG 图片已损坏</translation>
-    </message>
-    <message>
-        <source>the PNG picture is cut short</source>
-        <translation>PNG 图片不完整</translation>
-    </message>
-    <message>
-        <source>the picture is %1 × %2 pixels, more than can be read</source>
-        <translation>图片为 %1 × %2 像素，超出了可读取的范围</translation>
-    </message>
-    <message>
-        <source>the PNG picture is damaged: %1</source>
-        <translation>PNG 图片已损坏：%1</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadFile</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 不存在</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 不是普通文件</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>无法打开 %1：%2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 is larger than %n bytes</source>
-        <translation>
-            <numerusform>%1 超过了 %n 字节</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::ReadPicture</name>
-    <message>
-        <source>cannot read the bitmap %1: %2</source>
-        <translation>无法读取图片 %1：%2</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Spray</name>
-    <message>
-        <source>the bitmap is not an 8-bit paletted picture</source>
-        <translation>位图不是 8 位调色板图片</translation>
-    </message>
-    <message>
-        <source>the lump&apos;s area lies outside the bitmap</source>
-        <translation>数据块的区域超出了位图范围</translation>
-    </message>
-    <message>
-        <source>the picture is empty</source>
-        <translation>图片是空的</translation>
-    </message>
-</context>
-<context>
-    <name>velmira::wad::Tga</name>
-    <message>
-        <source>the TGA picture is cut short</source>
-        <translation>TGA 图片不完整</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s kind is not supported</source>
-        <translation>不支持此类 TGA 图片</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s size is not valid</source>
-        <translation>TGA 图片尺寸无效</translation>
-    </message>
-    <message>
-        <source>the TGA picture&apos;s colour map is not supported</source>
-        <translation>不支持该 TGA 图片的调色板</translation>
-    </message>
-    <message>
-        <source>the TGA picture is too large</source>
-        <translation>TGA 图片太大</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace velmira::wad {
+namespace velmira {
 
 // Little-endian reads that check their bounds first. Byte by byte through at(): through the
 // pointer an empty array hands out (one shared byte) the compiler cannot tie the check to the
@@ -42,4 +42,4 @@ inline qint64 pad4(qint64 size) {
     return (size + 3) & ~qint64{3};
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira

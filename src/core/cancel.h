@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace velmira::wad {
+namespace velmira {
 
 // Asked now and then by long picture work: true once its result is no longer wanted (a newer
 // choice, a closing window). Empty: never cancelled.
@@ -17,4 +17,4 @@ inline bool isCancelled(const CancelCheck& cancel) {
     return cancel && cancel();
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira

@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-namespace velmira::wad {
+namespace velmira {
 
 // A value, or the reason there is none.
 template <class T>
@@ -29,4 +29,4 @@ class Result {
     QString m_error;
 };
 
-}  // namespace velmira::wad
+}  // namespace velmira

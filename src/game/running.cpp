@@ -87,7 +87,7 @@ bool gameRunningFrom(const QString& folder) {
         // runs in the game's folder.
         // Only the first argument is needed, however long the whole command line is.
         const auto command =
-            wad::readRegularFileStart(base + QStringLiteral("/cmdline"), kFirstArgumentBytes);
+            picture::readRegularFileStart(base + QStringLiteral("/cmdline"), kFirstArgumentBytes);
         if (!command || command->isEmpty())
             continue;
         const QString first = QFile::decodeName(command->left(command->indexOf('\0')))

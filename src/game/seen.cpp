@@ -14,15 +14,14 @@ namespace {
 constexpr int kEveryServerSide = 64;
 }  // namespace
 
-SeenCache readSeenCache(const QString& gameFolder, const QString& mod,
-                        const wad::CancelCheck& cancel) {
+SeenCache readSeenCache(const QString& gameFolder, const QString& mod, const CancelCheck& cancel) {
     SeenCache seen;
     seen.mod = mod;
     seen.path = joinPath(joinPath(gameFolder, mod), kSprayCacheName);
     if (!isPlainFile(seen.path))
         return seen;
-    const auto bytes = wad::readRegularFile(seen.path, wad::kMaxCacheSize);
-    if (wad::isCancelled(cancel))
+    const auto bytes = picture::readRegularFile(seen.path, wad::kMaxCacheSize);
+    if (isCancelled(cancel))
         return seen;
     if (!bytes) {
         seen.problem = bytes.error();
@@ -35,7 +34,7 @@ SeenCache readSeenCache(const QString& gameFolder, const QString& mod,
     }
     seen.sprays.reserve(cache->sprays.size());
     for (const wad::CachedSpray& where : cache->sprays) {
-        if (wad::isCancelled(cancel))
+        if (isCancelled(cancel))
             return SeenCache{mod, seen.path, {}, {}};
         const QByteArray spray = wad::sprayIn(bytes.value(), where);
         SeenCache::Spray read;
@@ -55,7 +54,7 @@ QByteArray seenHash(const QByteArray& spray) {
     return QCryptographicHash::hash(spray, QCryptographicHash::Sha256);
 }
 
-wad::Result<QByteArray> readSeenSpray(const SeenSpray& spray) {
+Result<QByteArray> readSeenSpray(const SeenSpray& spray) {
     QString first;
     for (std::size_t i = 0; i < spray.places.size(); ++i) {
         const SeenPlace& place = spray.places[i];
@@ -72,7 +71,7 @@ wad::Result<QByteArray> readSeenSpray(const SeenSpray& spray) {
                                                                  "another spray lies there now")
                                    : bytes.error());
     }
-    return wad::Result<QByteArray>::failure(
+    return Result<QByteArray>::failure(
         first.isEmpty() ? QCoreApplication::translate("velmira::Seen",
                                                       "No cache holds the spray: press Refresh.")
                         : first);

@@ -49,14 +49,14 @@ struct SeenCache {
 // (the game may be running and writing it), bounded by the largest cache an engine keeps: each
 // spray hashed and its picture's size read, none of the bytes kept.
 SeenCache readSeenCache(const QString& gameFolder, const QString& mod,
-                        const wad::CancelCheck& cancel = {});
+                        const CancelCheck& cancel = {});
 
 // The SHA-256 a seen spray is known by.
 QByteArray seenHash(const QByteArray& spray);
 
 // A seen spray's file, byte for byte, read again from the first of its caches that still holds
 // it unchanged; the reason (naming the changed cache) when none does.
-wad::Result<QByteArray> readSeenSpray(const SeenSpray& spray);
+Result<QByteArray> readSeenSpray(const SeenSpray& spray);
 
 // The sprays seen in every cache read so far, each once.
 class SeenSprays {

@@ -149,7 +149,7 @@ QStringList findInLibraries(const QStringList& roots, const QStringList& games) 
         if (!QFileInfo(root).isDir())
             continue;
         libraries << root;
-        const auto list = wad::readRegularFile(
+        const auto list = picture::readRegularFile(
             QDir(root).filePath(QStringLiteral("steamapps/libraryfolders.vdf")), kMaxLibraryList);
         if (list)
             libraries << parseLibraryFolders(list.value());

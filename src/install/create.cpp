@@ -55,7 +55,7 @@ struct RowRefused {
 QByteArray usableSpray(const QString& path, const QString& refusedText) {
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         raiseFileNotFound();
-    const auto bytes = wad::readRegularFile(path, kMaxSprayRead);
+    const auto bytes = picture::readRegularFile(path, kMaxSprayRead);
     if (!bytes)
         throw RowRefused{refusedText + QChar(13) + bytes.error()};
     const auto check = wad::checkSprayFile(bytes.value());

@@ -21,7 +21,7 @@ QString sprayHash(const QByteArray& bytes) {
 }
 
 QString sprayHashOfFile(const QString& path) {
-    const auto bytes = wad::readRegularFile(path, kMaxHeldRead);
+    const auto bytes = picture::readRegularFile(path, kMaxHeldRead);
     return bytes ? sprayHash(bytes.value()) : QString();
 }
 
@@ -37,7 +37,7 @@ HeldSpray heldSpray(const QString& modFolder, const QString& recorded) {
         held.state = recorded.isEmpty() ? HeldSpray::State::Nothing : HeldSpray::State::Replaced;
         return held;
     }
-    const auto bytes = wad::readRegularFile(path, kMaxHeldRead);
+    const auto bytes = picture::readRegularFile(path, kMaxHeldRead);
     if (!bytes) {
         held.state = HeldSpray::State::Unreadable;
         held.note =

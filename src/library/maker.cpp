@@ -28,23 +28,23 @@ QString chosenPicture(const AppState& state, const QString& chosenFile, QString*
 }
 
 QString makerPictureProblem(const QString& path) {
-    const auto bytes = wad::readRegularFile(path, wad::kMaxPictureFileSize);
+    const auto bytes = picture::readRegularFile(path, picture::kMaxPictureFileSize);
     if (!bytes)
         return bytes.error();
-    const auto checked = wad::checkPicture(bytes.value(), QFileInfo(path).suffix().toLatin1());
+    const auto checked = picture::checkPicture(bytes.value(), QFileInfo(path).suffix().toLatin1());
     return checked ? QString() : checked.error();
 }
 
-std::shared_ptr<const wad::MakerSource> loadMakerSource(const QString& path, QString* error,
-                                                        const wad::CancelCheck& cancel) {
-    const auto picture = wad::readPicture(path, cancel);
+std::shared_ptr<const spray::MakerSource> loadMakerSource(const QString& path, QString* error,
+                                                          const CancelCheck& cancel) {
+    const auto picture = picture::readPicture(path, cancel);
     if (!picture) {
         *error = picture.error();
         return nullptr;
     }
-    auto source = std::make_shared<const wad::MakerSource>(picture.value(), cancel);
+    auto source = std::make_shared<const spray::MakerSource>(picture.value(), cancel);
     if (source->isNull()) {
-        *error = wad::kCancelledText;
+        *error = kCancelledText;
         return nullptr;
     }
     return source;
@@ -60,7 +60,7 @@ QString saveMadeSpray(const wad::MadeSpray& made, const QString& folder, const Q
         *reason = made.error;
         return QString();
     }
-    return saveNewSpray(wad::sprayBitmap(made.spray.picture), folder, madeSprayName(picturePath),
+    return saveNewSpray(spray::sprayBitmap(made.spray.picture), folder, madeSprayName(picturePath),
                         reason);
 }
 

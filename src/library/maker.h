@@ -23,8 +23,8 @@ QString makerPictureProblem(const QString& path);
 
 // The picture, read whole and ready to frame; null with the reason in `error` when it cannot
 // be read or the work was cancelled. Reads the file: never called on the window's thread.
-std::shared_ptr<const wad::MakerSource> loadMakerSource(const QString& path, QString* error,
-                                                        const wad::CancelCheck& cancel = {});
+std::shared_ptr<const spray::MakerSource> loadMakerSource(const QString& path, QString* error,
+                                                          const CancelCheck& cancel = {});
 
 // The name a spray made from a picture is saved under: the picture's name with " spray" added,
 // as a bitmap.

@@ -22,9 +22,9 @@ constexpr qint64 kMaxPreviewWadSize = 4 * 1024 * 1024;
 
 // A spray picture as the game draws it: a one-colour decal in the colour of entry 255 with the
 // index as opacity; a colour spray with index 255 clear when entry 255 is pure blue.
-QImage sprayImage(const wad::IndexedPicture& picture) {
-    if (picture.palette[wad::kTransparentIndex] != wad::kPureBlue) {
-        const QRgb ink = picture.palette[wad::kTransparentIndex];
+QImage sprayImage(const spray::IndexedPicture& picture) {
+    if (picture.palette[spray::kTransparentIndex] != spray::kPureBlue) {
+        const QRgb ink = picture.palette[spray::kTransparentIndex];
         QImage logo(picture.width, picture.height, QImage::Format_ARGB32);
         for (int y = 0; y < picture.height; ++y) {
             auto* line = reinterpret_cast<QRgb*>(logo.scanLine(y));
@@ -35,7 +35,7 @@ QImage sprayImage(const wad::IndexedPicture& picture) {
     }
     QImage image(picture.width, picture.height, QImage::Format_Indexed8);
     QVector<QRgb> table(picture.palette.begin(), picture.palette.end());
-    table[wad::kTransparentIndex] = qRgba(0, 0, 0, 0);
+    table[spray::kTransparentIndex] = qRgba(0, 0, 0, 0);
     image.setColorTable(table);
     for (int y = 0; y < picture.height; ++y)
         std::memcpy(image.scanLine(y),
@@ -45,7 +45,7 @@ QImage sprayImage(const wad::IndexedPicture& picture) {
 }
 
 QImage wadPicture(const QString& path) {
-    const auto bytes = wad::readRegularFile(path, kMaxPreviewWadSize);
+    const auto bytes = picture::readRegularFile(path, kMaxPreviewWadSize);
     if (!bytes)
         return QImage();
     return sprayPictureOfWad(bytes.value());
@@ -60,17 +60,17 @@ QString usedAsItIs(const QImage& picture) {
 }
 
 // The spray the compiler makes of a picture, as the game draws it, with what was done to it.
-SprayPreview converted(const QImage& bitmap, const QString& path, const wad::CancelCheck& cancel) {
+SprayPreview converted(const QImage& bitmap, const QString& path, const CancelCheck& cancel) {
     const bool transparent = QFileInfo(path).fileName().startsWith(QLatin1Char('{'));
-    const auto spray = wad::makeSprayPicture(bitmap, std::nullopt, transparent, cancel);
+    const auto spray = spray::makeSprayPicture(bitmap, std::nullopt, transparent, cancel);
     if (!spray)
         return SprayPreview{};
-    const wad::IndexedPicture& picture = spray->picture;
+    const spray::IndexedPicture& picture = spray->picture;
     std::array<bool, 256> used{};
     for (char index : picture.pixels)
         used[static_cast<uchar>(index)] = true;
     int colours = 0;
-    for (std::size_t i = 0; i < wad::kTransparentIndex; ++i)
+    for (std::size_t i = 0; i < spray::kTransparentIndex; ++i)
         colours += used[i] ? 1 : 0;
     const QSize source = bitmap.size();
     QString note = QStringLiteral("%1 \u00d7 %2").arg(picture.width).arg(picture.height);
@@ -99,25 +99,25 @@ QImage sprayPictureOfWad(const QByteArray& bytes) {
     return sprayImage(picture.value());
 }
 
-SprayPreview previewOf(const QString& path, const wad::CancelCheck& cancel) {
+SprayPreview previewOf(const QString& path, const CancelCheck& cancel) {
     if (isWad(path)) {
         const QImage picture = wadPicture(path);
         return picture.isNull() ? SprayPreview{} : SprayPreview{picture, usedAsItIs(picture)};
     }
-    const auto bytes = wad::readRegularFile(path, wad::kMaxPictureFileSize);
-    if (!bytes || wad::isCancelled(cancel))
+    const auto bytes = picture::readRegularFile(path, picture::kMaxPictureFileSize);
+    if (!bytes || isCancelled(cancel))
         return SprayPreview{};
     const auto bitmap =
-        wad::decodePicture(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
+        picture::decodePicture(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
     if (!bitmap)
         return SprayPreview{};
     // An 8-bit bitmap of a spray's size is used as it is, and shown as the game draws it: see-
     // through where a colour spray is, a one-colour logo in its ink.
     SprayPreview preview = converted(bitmap.value(), path, cancel);
-    const auto info = wad::bmpInfo(bytes.value());
+    const auto info = picture::bmpInfo(bytes.value());
     if (!preview.image.isNull() && info && info->bits == 8 &&
-        wad::spraySizeAllowed(static_cast<int>(info->width),
-                              static_cast<int>(std::abs(info->height))))
+        spray::spraySizeAllowed(static_cast<int>(info->width),
+                                static_cast<int>(std::abs(info->height))))
         preview.note = usedAsItIs(bitmap.value());
     return preview;
 }

@@ -18,7 +18,7 @@ struct SprayPreview {
 // is), an 8-bit bitmap of a spray's size as it is, and any other picture as the compiler will
 // convert it, as the game draws it. A null image when the file cannot be shown or the work was
 // cancelled. Reads the file: never called on the window's thread.
-SprayPreview previewOf(const QString& path, const wad::CancelCheck& cancel = {});
+SprayPreview previewOf(const QString& path, const CancelCheck& cancel = {});
 
 // The first picture of a WAD spray's bytes as the game draws it; a null image when there is
 // none.

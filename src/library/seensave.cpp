@@ -77,7 +77,7 @@ bool saveSprayPicture(const QByteArray& spray, const QString& path, QString* rea
 }
 
 SeenSaveOutcome saveSeenSprays(const std::vector<SeenSpray>& sprays, const QString& folder,
-                               SeenSaveAs as, const wad::CancelCheck& cancel,
+                               SeenSaveAs as, const CancelCheck& cancel,
                                const std::function<void(int)>& progress) {
     SeenSaveOutcome outcome;
     SeenSaver saver(folder);
@@ -87,7 +87,7 @@ SeenSaveOutcome saveSeenSprays(const std::vector<SeenSpray>& sprays, const QStri
     }
     int done = 0;
     for (const SeenSpray& spray : sprays) {
-        if (wad::isCancelled(cancel)) {
+        if (isCancelled(cancel)) {
             outcome.stopped = true;
             break;
         }

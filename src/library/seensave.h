@@ -64,7 +64,7 @@ enum class SeenSaveAs { Spray, Picture };
 // it (a picture). Asks `cancel` before each and tells `progress` how many are done after each.
 // A folder that cannot be written into is one failure, not one for each spray.
 SeenSaveOutcome saveSeenSprays(const std::vector<SeenSpray>& sprays, const QString& folder,
-                               SeenSaveAs as, const wad::CancelCheck& cancel = {},
+                               SeenSaveAs as, const CancelCheck& cancel = {},
                                const std::function<void(int)>& progress = {});
 
 // Writes a seen spray's picture at the path, read again from its cache and checked first. False

@@ -28,7 +28,7 @@ QStringList sprayExtensions() {
             if (readable.contains(QByteArray(format)))
                 found << QString::fromLatin1(format);
         // HEIF (the iPhone's HEIC, and AVIF) where this build reads it.
-        found << wad::heifExtensions();
+        found << picture::heifExtensions();
         return found;
     }();
     return extensions;
@@ -68,15 +68,15 @@ QString writeUnderFreeName(const QByteArray& bytes, const QString& folder, const
 // the reason.
 QString copyInto(const QString& source, const QString& folder, QString* reason) {
     // The compiler reads no picture larger than this: a larger file is of no use in the library.
-    if (QFileInfo(source).size() > wad::kMaxPictureFileSize) {
+    if (QFileInfo(source).size() > picture::kMaxPictureFileSize) {
         *reason = QCoreApplication::translate("velmira::Sprays",
                                               "it is larger than the %1 MB a spray picture may be")
-                      .arg(wad::kMaxPictureFileSize / (1024 * 1024));
+                      .arg(picture::kMaxPictureFileSize / (1024 * 1024));
         return QString();
     }
     // Bounded by what is read, not by the size the file states: a file of the system's (under
     // /proc) says it is empty and never ends.
-    const auto bytes = wad::readRegularFile(source, wad::kMaxPictureFileSize);
+    const auto bytes = picture::readRegularFile(source, picture::kMaxPictureFileSize);
     if (!bytes) {
         *reason = bytes.error();
         return QString();
@@ -182,7 +182,7 @@ void addDroppedSprays(AppState& state, MainControls& controls, const QStringList
     QString first;
     for (const QString& path : paths) {
         const QString name = QFileInfo(path).fileName();
-        if (!wad::isRegularFile(path) || !extensions.contains(extensionOf(name).toLower())) {
+        if (!picture::isRegularFile(path) || !extensions.contains(extensionOf(name).toLower())) {
             skipped << name;
             continue;
         }

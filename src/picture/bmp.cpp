@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 namespace {
 
@@ -85,7 +85,7 @@ Result<QImage> decodeUncompressed(const QByteArray& bytes, const BmpHeader& h, Q
     const qint64 stride = strideOf(h.width, h.bits);
     if (h.pixelsAt > bytes.size() || stride > (bytes.size() - h.pixelsAt) / rows)
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Bmp", "the bitmap is cut short"));
+            QCoreApplication::translate("velmira::picture::Bmp", "the bitmap is cut short"));
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const int perByte = 8 / h.bits;
     const uchar mask = static_cast<uchar>((1 << h.bits) - 1);
@@ -125,7 +125,7 @@ Result<QImage> decodeRle(const QByteArray& bytes, const BmpHeader& h, QImage ima
             return Fail::failure(kCancelledText);
         if (at + 2 > end)
             return Fail::failure(QCoreApplication::translate(
-                "velmira::wad::Bmp", "the bitmap's compressed pixels are cut short"));
+                "velmira::picture::Bmp", "the bitmap's compressed pixels are cut short"));
         const int count = data[at];
         const int value = data[at + 1];
         at += 2;
@@ -144,7 +144,7 @@ Result<QImage> decodeRle(const QByteArray& bytes, const BmpHeader& h, QImage ima
         } else if (value == 2) {  // move right and up
             if (at + 2 > end)
                 return Fail::failure(QCoreApplication::translate(
-                    "velmira::wad::Bmp", "the bitmap's compressed pixels are cut short"));
+                    "velmira::picture::Bmp", "the bitmap's compressed pixels are cut short"));
             x += data[at];
             y += data[at + 1];
             at += 2;
@@ -153,7 +153,7 @@ Result<QImage> decodeRle(const QByteArray& bytes, const BmpHeader& h, QImage ima
             const qint64 padded = stored + (stored % 2);
             if (at + padded > end)
                 return Fail::failure(QCoreApplication::translate(
-                    "velmira::wad::Bmp", "the bitmap's compressed pixels are cut short"));
+                    "velmira::picture::Bmp", "the bitmap's compressed pixels are cut short"));
             const qint64 drawn = inRow(value);
             for (int i = 0; i < drawn; ++i) {
                 const uchar byte = data[at + (four ? i / 2 : i)];
@@ -200,33 +200,33 @@ Result<BmpHeader> checkedHeader(const QByteArray& bytes) {
     const auto header = readHeader(bytes);
     if (!header)
         return Refused::failure(QCoreApplication::translate(
-            "velmira::wad::Bmp", "the bitmap's headers are damaged or cut short"));
+            "velmira::picture::Bmp", "the bitmap's headers are damaged or cut short"));
     const BmpHeader& h = *header;
     if (h.bits != 1 && h.bits != 4 && h.bits != 8)
         return Refused::failure(QCoreApplication::translate(
-            "velmira::wad::Bmp", "the bitmap is not 1, 4 or 8 bits per pixel"));
+            "velmira::picture::Bmp", "the bitmap is not 1, 4 or 8 bits per pixel"));
     const bool rle =
         (h.compression == kRle8 && h.bits == 8) || (h.compression == kRle4 && h.bits == 4);
     if (h.compression != kUncompressed && !rle)
         return Refused::failure(QCoreApplication::translate(
-            "velmira::wad::Bmp", "the bitmap's compression is not supported"));
+            "velmira::picture::Bmp", "the bitmap's compression is not supported"));
     if (h.width <= 0 || h.height == 0 || (rle && h.height < 0))
         return Refused::failure(
-            QCoreApplication::translate("velmira::wad::Bmp", "the bitmap's size is not valid"));
+            QCoreApplication::translate("velmira::picture::Bmp", "the bitmap's size is not valid"));
     const qint64 rows = std::abs(h.height);
     if (h.width > 65535 || rows > 65535 || h.width * rows > kMaxPixels)
         return Refused::failure(
-            QCoreApplication::translate("velmira::wad::Bmp", "the bitmap is too large"));
+            QCoreApplication::translate("velmira::picture::Bmp", "the bitmap is too large"));
     const qint64 maximum = qint64{1} << h.bits;
     const qint64 colours =
         (h.coloursUsed == 0 || h.coloursUsed > maximum) ? maximum : qint64{h.coloursUsed};
     if (h.paletteAt + colours * h.paletteEntrySize > bytes.size())
         return Refused::failure(
-            QCoreApplication::translate("velmira::wad::Bmp", "the bitmap's palette is cut short"));
+            QCoreApplication::translate("velmira::picture::Bmp", "the bitmap's palette is cut short"));
     if (!rle && (h.pixelsAt > bytes.size() ||
                  strideOf(h.width, h.bits) > (bytes.size() - h.pixelsAt) / rows))
         return Refused::failure(
-            QCoreApplication::translate("velmira::wad::Bmp", "the bitmap is cut short"));
+            QCoreApplication::translate("velmira::picture::Bmp", "the bitmap is cut short"));
     return h;
 }
 }  // namespace
@@ -260,7 +260,7 @@ Result<QImage> decodePalettedBmp(const QByteArray& bytes, const CancelCheck& can
     QImage image(static_cast<int>(h.width), static_cast<int>(rows), QImage::Format_Indexed8);
     if (image.isNull())
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Bmp", "the bitmap is too large"));
+            QCoreApplication::translate("velmira::picture::Bmp", "the bitmap is too large"));
     image.setColorTable(table);
     image.fill(0);
     image.setText(kBitsKey, QString::number(h.bits));
@@ -268,4 +268,4 @@ Result<QImage> decodePalettedBmp(const QByteArray& bytes, const CancelCheck& can
                : decodeUncompressed(bytes, h, std::move(image));
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // The text key under which a decoded bitmap records its bits per pixel ("1", "4", "8").
 inline const QString kBitsKey = QStringLiteral("velmira-bits");
@@ -40,4 +40,4 @@ bool isPalettedBmp(const QByteArray& bytes);
 // bytes than its header promises (a reader would fill the rest with black).
 bool bmpCutShort(const QByteArray& bytes);
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -2,7 +2,7 @@
 
 #include <QColorSpace>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 QByteArray iccModelOf(const QByteArray& icc) {
     return icc.size() >= 20 ? icc.mid(16, 4) : QByteArray();
@@ -23,4 +23,4 @@ void convertToSrgb(QImage& image) {
         image.convertToColorSpace(QColorSpace::SRgb);
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // The colour model an ICC profile's header names ("RGB ", "GRAY", "CMYK"); empty for less than
 // a header.
@@ -18,4 +18,4 @@ bool profileFits(const QByteArray& iccModel, bool greyPicture);
 // with a profile that does not fit it (profileFits), is taken as sRGB.
 void convertToSrgb(QImage& image);
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 int exifOrientation(const QByteArray& exif) {
     const QByteArray tiff = exif.startsWith(QByteArray("Exif\0\0", 6)) ? exif.mid(6) : exif;
@@ -64,4 +64,4 @@ QImage orientedBy(QImage image, int orientation) {
     return image;
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

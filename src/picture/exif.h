@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // The orientation an Exif block's first directory gives (1 to 8; 1 when it gives none or the
 // block is damaged): the tag phones write to say how a photo stored lying down is to be turned.
@@ -20,4 +20,4 @@ int webpOrientation(const QByteArray& bytes);
 // A picture turned as its orientation tag (1 to 8) says, as every viewer shows it.
 QImage orientedBy(QImage image, int orientation);
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -20,7 +20,7 @@
 #include <thread>
 #endif
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 bool planesFit(QSize luma, QSize cb, QSize cr) {
     if (luma.width() <= 0 || luma.height() <= 0)
@@ -53,7 +53,7 @@ using Context = std::unique_ptr<heif_context, ContextFree>;
 using Handle = std::unique_ptr<heif_image_handle, HandleRelease>;
 
 QString reasonOf(const heif_error& error) {
-    return QCoreApplication::translate("velmira::wad::Heif", "the HEIF picture cannot be read: %1")
+    return QCoreApplication::translate("velmira::picture::Heif", "the HEIF picture cannot be read: %1")
         .arg(QString::fromUtf8(error.message ? error.message : "unknown error"));
 }
 
@@ -68,7 +68,7 @@ Opened openHeif(const QByteArray& bytes) {
     Opened opened;
     if (!isHeif(bytes)) {
         opened.error =
-            QCoreApplication::translate("velmira::wad::Heif", "it is not a HEIF picture");
+            QCoreApplication::translate("velmira::picture::Heif", "it is not a HEIF picture");
         return opened;
     }
     opened.context.reset(heif_context_alloc());
@@ -473,7 +473,7 @@ QImage decodedRgb(const heif_image_handle* handle, QString* problem) {
     const int height = heif_image_get_height(decoded, heif_channel_interleaved);
     if (!plane || !planesFit(QSize(width, height), QSize(width, height), QSize(width, height))) {
         *problem =
-            QCoreApplication::translate("velmira::wad::Heif", "the HEIF picture has no pixels");
+            QCoreApplication::translate("velmira::picture::Heif", "the HEIF picture has no pixels");
         return QImage();
     }
     // The decoded pixels are looked at in place, then made smaller (or copied) into a picture
@@ -548,14 +548,14 @@ QStringList heifExtensions() {
 
 Result<QSize> checkHeif(const QByteArray&) {
     return Result<QSize>::failure(QCoreApplication::translate(
-        "velmira::wad::Heif", "this build of Velmira reads no HEIF pictures"));
+        "velmira::picture::Heif", "this build of Velmira reads no HEIF pictures"));
 }
 
 Result<QImage> decodeHeif(const QByteArray&, const CancelCheck&) {
     return Result<QImage>::failure(QCoreApplication::translate(
-        "velmira::wad::Heif", "this build of Velmira reads no HEIF pictures"));
+        "velmira::picture::Heif", "this build of Velmira reads no HEIF pictures"));
 }
 
 #endif
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // HEIF pictures: the iPhone's HEIC, and AVIF where the library decodes it. Read with libheif
 // where the program was built with it; a build without it reads none and lists none.
@@ -38,4 +38,4 @@ Result<QSize> checkHeif(const QByteArray& bytes);
 // as soon as it is decoded). Refused with the reason when it cannot be read.
 Result<QImage> decodeHeif(const QByteArray& bytes, const CancelCheck& cancel = {});
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 bool isHeif(const QByteArray& bytes) {
     if (bytes.size() < 12 || bytes.mid(4, 4) != "ftyp")
@@ -146,10 +146,10 @@ bool HeifHeaders::readByTiles() const {
 Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
     using Fail = Result<HeifHeaders>;
     const QString damaged =
-        QCoreApplication::translate("velmira::wad::Heif", "the HEIF picture is damaged");
+        QCoreApplication::translate("velmira::picture::Heif", "the HEIF picture is damaged");
     if (!isHeif(bytes))
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Heif", "it is not a HEIF picture"));
+            QCoreApplication::translate("velmira::picture::Heif", "it is not a HEIF picture"));
     const std::vector<Box> top = boxesIn(bytes, 0, bytes.size());
     const Box* meta = find(top, "meta");
     if (!meta || meta->start + 4 > meta->end)
@@ -272,7 +272,7 @@ Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
 
     headers.size = sizeOf(ofPrimary);
     if (headers.size.isEmpty())
-        return Fail::failure(QCoreApplication::translate("velmira::wad::Heif",
+        return Fail::failure(QCoreApplication::translate("velmira::picture::Heif",
                                                          "the HEIF picture's size is not valid"));
     headers.bits = std::max({8, bitsOf(ofPrimary), bitsOf(ofTile)});
     headers.stored = headers.size;
@@ -313,4 +313,4 @@ Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes) {
     return headers;
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // The largest side libheif is let read: what any camera takes, far below what would exhaust
 // memory.
@@ -43,4 +43,4 @@ struct HeifHeaders {
 };
 Result<HeifHeaders> readHeifHeaders(const QByteArray& bytes);
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -10,7 +10,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 namespace {
 
@@ -54,14 +54,14 @@ QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
         // 0xff byte is never followed by 0xda or 0xd9).
         const qsizetype scan = bytes.lastIndexOf("\xff\xda");
         if (scan < 0 || bytes.indexOf("\xff\xd9", scan) < 0)
-            return QCoreApplication::translate("velmira::wad::PictureCost",
+            return QCoreApplication::translate("velmira::picture::PictureCost",
                                                "the JPEG picture is cut short");
         return QString();
     }
     if (kind == "png") {
         // A whole PNG ends with its IEND chunk.
         return bytes.lastIndexOf("IEND") < 0
-                   ? QCoreApplication::translate("velmira::wad::PictureCost",
+                   ? QCoreApplication::translate("velmira::picture::PictureCost",
                                                  "the PNG picture is cut short")
                    : QString();
     }
@@ -71,7 +71,7 @@ QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
         return static_cast<uchar>(bytes[at]) | (static_cast<uchar>(bytes[at + 1]) << 8);
     };
     const QString cutShort =
-        QCoreApplication::translate("velmira::wad::PictureCost", "the GIF picture is cut short");
+        QCoreApplication::translate("velmira::picture::PictureCost", "the GIF picture is cut short");
     if (bytes.size() < 13)
         return cutShort;
     const int screenWidth = u16(6);
@@ -93,11 +93,11 @@ QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
                 return cutShort;
             if (u16(at + 1) + u16(at + 5) > screenWidth || u16(at + 3) + u16(at + 7) > screenHeight)
                 return QCoreApplication::translate(
-                    "velmira::wad::PictureCost",
+                    "velmira::picture::PictureCost",
                     "a frame of the GIF picture lies outside the picture");
             at += 10 + tableSize(static_cast<uchar>(bytes[at + 9])) + 1;
         } else {
-            return QCoreApplication::translate("velmira::wad::PictureCost",
+            return QCoreApplication::translate("velmira::picture::PictureCost",
                                                "the GIF picture is damaged");
         }
         if (!skipGifBlocks(bytes, at))
@@ -150,14 +150,14 @@ Result<PicturePlan> planHeif(const QByteArray& bytes) {
     using Fail = Result<PicturePlan>;
     if (heifExtensions().isEmpty())
         return Fail::failure(QCoreApplication::translate(
-            "velmira::wad::PictureCost", "this build of Velmira reads no HEIF pictures"));
+            "velmira::picture::PictureCost", "this build of Velmira reads no HEIF pictures"));
     const auto headers = readHeifHeaders(bytes);
     if (!headers)
         return Fail::failure(headers.error());
     const HeifHeaders& h = headers.value();
     if (h.size.width() > kMaxHeifSide || h.size.height() > kMaxHeifSide)
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::PictureCost",
+            QCoreApplication::translate("velmira::picture::PictureCost",
                                         "the picture is %1 \u00d7 %2 pixels, more than can be read")
                 .arg(h.size.width())
                 .arg(h.size.height()));
@@ -190,7 +190,7 @@ Result<PicturePlan> planFor(const QByteArray& kind, QSize size, double wholeByte
     plan.reduced = wholeBytesPerPixel <= 0 && shrinks;
     if (plan.reduced && pixelsOf(size) > kMaxScaledReadPixels)
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::PictureCost",
+            QCoreApplication::translate("velmira::picture::PictureCost",
                                         "the picture is %1 \u00d7 %2 pixels, more than can be read")
                 .arg(size.width())
                 .arg(size.height()));
@@ -202,7 +202,7 @@ Result<PicturePlan> planFor(const QByteArray& kind, QSize size, double wholeByte
     if (cost > static_cast<double>(kPictureReadBudget))
         return Fail::failure(
             QCoreApplication::translate(
-                "velmira::wad::PictureCost",
+                "velmira::picture::PictureCost",
                 "the picture is %1 \u00d7 %2 pixels, more than can be read: reading it would take "
                 "%3 MB, and a picture may take at most %4 MB")
                 .arg(size.width())
@@ -224,12 +224,12 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
     }
     if (bmpCutShort(bytes))
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::PictureCost", "the bitmap is cut short"));
+            QCoreApplication::translate("velmira::picture::PictureCost", "the bitmap is cut short"));
     QByteArray kind = kindBySignature(bytes);
     if (kind.isEmpty())
         kind = kindByName.toLower();
     if (kind.isEmpty())
-        return Fail::failure(QCoreApplication::translate("velmira::wad::PictureCost",
+        return Fail::failure(QCoreApplication::translate("velmira::picture::PictureCost",
                                                          "the picture's kind is not known"));
     if (const QString reason = notWhole(bytes, kind); !reason.isEmpty())
         return Fail::failure(reason);
@@ -253,7 +253,7 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
                                      qFromLittleEndian<quint16>(bytes.constData() + 8)));
     if (!size.isValid() || size.isEmpty())
         return Fail::failure(reader.canRead()
-                                 ? QCoreApplication::translate("velmira::wad::PictureCost",
+                                 ? QCoreApplication::translate("velmira::picture::PictureCost",
                                                                "the picture's size is not known")
                                  : reader.errorString());
     // A PNG Qt would decode whole (16 bits a channel, or interlaced) is read by our own reader
@@ -273,4 +273,4 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
     return planFor(kind, size, whole, bytes.size());
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

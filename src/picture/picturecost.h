@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QSize>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // The one door every picture is read through: from its headers alone, what a picture is, the
 // size it will be read at and the most memory reading it takes; a picture that would take more
@@ -34,4 +34,4 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
 Result<PicturePlan> planFor(const QByteArray& kind, QSize size, double wholeBytesPerPixel,
                             qint64 fileBytes);
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 namespace {
 
@@ -81,11 +81,11 @@ class Inflater {
             if (m_short)
                 break;
             if (!ok)
-                return QCoreApplication::translate("velmira::wad::Png",
+                return QCoreApplication::translate("velmira::picture::Png",
                                                    "the compressed data is damaged");
         }
         if (m_short)
-            return QCoreApplication::translate("velmira::wad::Png",
+            return QCoreApplication::translate("velmira::picture::Png",
                                                "the compressed data is cut short");
         flush();
         return QString();
@@ -275,11 +275,11 @@ class Inflater {
 QString inflateStream(const QByteArray& zlib,
                       const std::function<bool(const uchar* bytes, qint64 count)>& sink) {
     if (zlib.size() < 2)
-        return QCoreApplication::translate("velmira::wad::Png", "the compressed data is cut short");
+        return QCoreApplication::translate("velmira::picture::Png", "the compressed data is cut short");
     const auto cmf = static_cast<uchar>(zlib[0]);
     const auto flags = static_cast<uchar>(zlib[1]);
     if ((cmf & 0x0f) != 8 || (cmf >> 4) > 7 || (cmf * 256 + flags) % 31 != 0 || (flags & 0x20))
-        return QCoreApplication::translate("velmira::wad::Png", "the compressed data is damaged");
+        return QCoreApplication::translate("velmira::picture::Png", "the compressed data is damaged");
     Inflater inflater(reinterpret_cast<const uchar*>(zlib.constData()) + 2, zlib.size() - 2, sink);
     return inflater.run();
 }
@@ -370,7 +370,7 @@ int paeth(int a, int b, int c) {
 Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target, const CancelCheck& cancel) {
     using Fail = Result<QImage>;
     const QString damaged =
-        QCoreApplication::translate("velmira::wad::Png", "the PNG picture is damaged");
+        QCoreApplication::translate("velmira::picture::Png", "the PNG picture is damaged");
     if (!bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.size() < 33)
         return Fail::failure(damaged);
     // The chunks: the header, the palette and its opacities, the colour profile, the data.
@@ -382,7 +382,7 @@ Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target, const Can
         const QByteArray kind = bytes.mid(at + 4, 4);
         if (length > static_cast<quint64>(bytes.size() - at - 12))
             return Fail::failure(
-                QCoreApplication::translate("velmira::wad::Png", "the PNG picture is cut short"));
+                QCoreApplication::translate("velmira::picture::Png", "the PNG picture is cut short"));
         const QByteArray body = bytes.mid(at + 8, length);
         if (kind == "IHDR")
             header = body;
@@ -431,7 +431,7 @@ Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target, const Can
     // What the caller's plan allows at most: pixels to go through, and two rows held.
     if (qint64{width} * height > kMaxPngStreamPixels || qint64{width} * 8 > kMaxPngStreamPixels / 8)
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Png",
+            QCoreApplication::translate("velmira::picture::Png",
                                         "the picture is %1 \u00d7 %2 pixels, more than can be read")
                 .arg(width)
                 .arg(height));
@@ -576,11 +576,11 @@ Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target, const Can
         return Fail::failure(problem);
     if (!inflated.isEmpty())
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Png", "the PNG picture is damaged: %1")
+            QCoreApplication::translate("velmira::picture::Png", "the PNG picture is damaged: %1")
                 .arg(inflated));
     if (pass < passes)
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Png", "the PNG picture is cut short"));
+            QCoreApplication::translate("velmira::picture::Png", "the PNG picture is cut short"));
     QImage picture = reduced.picture(alpha);
     // Its colour profile, where it has one that fits a colour picture; then sRGB, or a gamma.
     if (!icc.isEmpty() && type != 0 && type != 4) {
@@ -600,4 +600,4 @@ Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target, const Can
     return picture;
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // Inflates a zlib stream, handing what it makes to `sink` a piece at a time (at most 32 KB
 // held): false from the sink stops it. The reason when the stream is damaged or cut short.
@@ -26,4 +26,4 @@ constexpr qint64 kMaxPngStreamPixels = qint64{16384} * 16384;
 Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target,
                                 const CancelCheck& cancel = {});
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -15,7 +15,7 @@
 #include <cstring>
 #endif
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 bool isRegularFile(const QString& path) {
     // QFileInfo follows links; a link to a device or a FIFO is not a file.
@@ -38,7 +38,7 @@ Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes, b
         const qint64 got = file.read(buffer, sizeof buffer);
         if (got < 0)
             return Fail::failure(
-                QCoreApplication::translate("velmira::wad::ReadFile", "cannot read %1: %2")
+                QCoreApplication::translate("velmira::picture::ReadFile", "cannot read %1: %2")
                     .arg(path, file.errorString()));
         if (got == 0)
             break;
@@ -49,7 +49,7 @@ Result<QByteArray> readOpen(QFile& file, const QString& path, qint64 maxBytes, b
         if (bytes.size() + got > maxBytes) {
             // Every bound the program sets is far below 2 GB.
             const int bound = static_cast<int>(std::min<qint64>(maxBytes, INT_MAX));
-            return Fail::failure(QCoreApplication::translate("velmira::wad::ReadFile",
+            return Fail::failure(QCoreApplication::translate("velmira::picture::ReadFile",
                                                              "%1 is larger than %n bytes", nullptr,
                                                              bound)
                                      .arg(path));
@@ -76,20 +76,20 @@ Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startO
     using Fail = Result<QByteArray>;
     if (path.isEmpty())
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::ReadFile", "%1 does not exist").arg(path));
+            QCoreApplication::translate("velmira::picture::ReadFile", "%1 does not exist").arg(path));
 #ifdef Q_OS_WIN
     const QFileInfo info(path);
     if (!info.exists())
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::ReadFile", "%1 does not exist").arg(path));
+            QCoreApplication::translate("velmira::picture::ReadFile", "%1 does not exist").arg(path));
     if (!info.isFile())
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::ReadFile", "%1 is not a regular file")
+            QCoreApplication::translate("velmira::picture::ReadFile", "%1 is not a regular file")
                 .arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::ReadFile", "cannot open %1: %2")
+            QCoreApplication::translate("velmira::picture::ReadFile", "cannot open %1: %2")
                 .arg(path, file.errorString()));
 #else
     // Opened first, without waiting (a FIFO would block the open), then judged by what was
@@ -99,24 +99,24 @@ Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startO
         const int code = errno;
         if (code == ENOENT)
             return Fail::failure(
-                QCoreApplication::translate("velmira::wad::ReadFile", "%1 does not exist")
+                QCoreApplication::translate("velmira::picture::ReadFile", "%1 does not exist")
                     .arg(path));
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::ReadFile", "cannot open %1: %2")
+            QCoreApplication::translate("velmira::picture::ReadFile", "cannot open %1: %2")
                 .arg(path, QString::fromLocal8Bit(strerror(code))));
     }
     struct stat opened;
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::ReadFile", "%1 is not a regular file")
+            QCoreApplication::translate("velmira::picture::ReadFile", "%1 is not a regular file")
                 .arg(path));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::ReadFile", "cannot open %1: %2")
+            QCoreApplication::translate("velmira::picture::ReadFile", "cannot open %1: %2")
                 .arg(path, file.errorString()));
     }
 #endif
@@ -124,4 +124,4 @@ Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startO
 }
 }  // namespace
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

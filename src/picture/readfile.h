@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // Reads a whole regular file (after following links) of at most maxBytes. The file is opened
 // without waiting and judged by what was opened: devices, FIFOs, sockets and folders are
@@ -20,4 +20,4 @@ Result<QByteArray> readRegularFileStart(const QString& path, qint64 maxBytes);
 // Whether a path names a regular file once links are followed.
 bool isRegularFile(const QString& path);
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -18,7 +18,7 @@
 #include <cmath>
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 namespace {
 
@@ -171,10 +171,10 @@ Result<QImage> readPicture(const QString& path, const CancelCheck& cancel) {
         return Result<QImage>::failure(kCancelledText);
     auto image = decodePicture(bytes.value(), QFileInfo(path).suffix().toLatin1(), cancel);
     if (!image)
-        return Result<QImage>::failure(QCoreApplication::translate("velmira::wad::ReadPicture",
+        return Result<QImage>::failure(QCoreApplication::translate("velmira::picture::ReadPicture",
                                                                    "cannot read the bitmap %1: %2")
                                            .arg(path, image.error()));
     return image;
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

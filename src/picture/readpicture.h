@@ -10,7 +10,7 @@
 
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // Pictures of more pixels than this are read at a reduced size of the same shape: a spray is
 // at most 256 pixels wide, and framing one needs no more. Any photo a camera takes can be used.
@@ -46,4 +46,4 @@ Result<QSize> checkPicture(const QByteArray& bytes, const QByteArray& kindByName
 // Reads a picture file (a regular file only, bounded by what is read).
 Result<QImage> readPicture(const QString& path, const CancelCheck& cancel = {});
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 namespace {
 
@@ -47,7 +47,7 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
     using namespace TgaLayout;
     if (bytes.size() < HeaderSize)
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is cut short"));
+            QCoreApplication::translate("velmira::picture::Tga", "the TGA picture is cut short"));
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const int type = data[ImageType];
     const bool rle = type >= 9;
@@ -60,9 +60,9 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
     if ((kind != 1 && kind != 2 && kind != 3) || (mapped && (mapType != 1 || bits != 8)) ||
         (kind == 2 && bits != 24 && bits != 32) || (kind == 3 && bits != 8))
         return Fail::failure(QCoreApplication::translate(
-            "velmira::wad::Tga", "the TGA picture's kind is not supported"));
+            "velmira::picture::Tga", "the TGA picture's kind is not supported"));
     if (width == 0 || height == 0 || width * height > kMaxTgaPixels)
-        return Fail::failure(QCoreApplication::translate("velmira::wad::Tga",
+        return Fail::failure(QCoreApplication::translate("velmira::picture::Tga",
                                                          "the TGA picture's size is not valid"));
 
     // The colour map, if any, lies between the picture's name and its pixels.
@@ -74,10 +74,10 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
         const int entryBytes = data[MapEntryBits] / 8;
         if (entryBytes != 3 && entryBytes != 4 && mapped)
             return Fail::failure(QCoreApplication::translate(
-                "velmira::wad::Tga", "the TGA picture's colour map is not supported"));
+                "velmira::picture::Tga", "the TGA picture's colour map is not supported"));
         if (at + length * entryBytes > bytes.size())
             return Fail::failure(
-                QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is cut short"));
+                QCoreApplication::translate("velmira::picture::Tga", "the TGA picture is cut short"));
         map.assign(256, qRgb(0, 0, 0));
         for (qint64 i = 0; i < length && mapped; ++i)
             if (first + i < 256)
@@ -89,7 +89,7 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
     const int pixelBytes = bits / 8;
     if (!rle && at + width * height * pixelBytes > bytes.size())
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is cut short"));
+            QCoreApplication::translate("velmira::picture::Tga", "the TGA picture is cut short"));
     if (onlySize) {
         *onlySize = QSize(static_cast<int>(width), static_cast<int>(height));
         return QImage();
@@ -98,7 +98,7 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
                  bits == 32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is too large"));
+            QCoreApplication::translate("velmira::picture::Tga", "the TGA picture is too large"));
     const bool topDown = data[Descriptor] & TopDown;
     const auto colour = [&](const uchar* p) { return mapped ? map[*p] : colourAt(p, pixelBytes); };
     const qint64 total = width * height;
@@ -110,7 +110,7 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
         ++done;
     };
     const QString cutShort =
-        QCoreApplication::translate("velmira::wad::Tga", "the TGA picture is cut short");
+        QCoreApplication::translate("velmira::picture::Tga", "the TGA picture is cut short");
     while (done < total) {
         if (done % 65536 == 0 && isCancelled(cancel))
             return Fail::failure(kCancelledText);
@@ -147,4 +147,4 @@ Result<QSize> checkTga(const QByteArray& bytes) {
     return size;
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 
-namespace velmira::wad {
+namespace velmira::picture {
 
 // Decodes a TGA picture: true-colour (24 or 32 bits), grey (8 bits) or colour-mapped (8-bit
 // indices into a 24- or 32-bit map), uncompressed or run-length encoded, either row order.
@@ -17,4 +17,4 @@ Result<QImage> decodeTga(const QByteArray& bytes, const CancelCheck& cancel = {}
 // are not read): the picture's size, or the reason.
 Result<QSize> checkTga(const QByteArray& bytes);
 
-}  // namespace velmira::wad
+}  // namespace velmira::picture

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::spray {
 
 namespace {
 
@@ -84,7 +84,7 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float di
     const int h = rgba.height();
     if (rgba.isNull() || w <= 0 || h <= 0)
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Convert", "the picture is empty"));
+            QCoreApplication::translate("velmira::spray::Convert", "the picture is empty"));
 
     std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) *
                                       4);
@@ -104,17 +104,17 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float di
 
     const LiqPtr<liq_attr> attr(liq_attr_create());
     if (!attr)
-        return Fail::failure(QCoreApplication::translate("velmira::wad::Convert",
+        return Fail::failure(QCoreApplication::translate("velmira::spray::Convert",
                                                          "the colour reducer could not start"));
     liq_set_max_colors(attr.get(), kTransparentIndex);
     const LiqPtr<liq_image> image(liq_image_create_rgba(attr.get(), pixels.data(), w, h, 0));
     if (!image)
-        return Fail::failure(QCoreApplication::translate("velmira::wad::Convert",
+        return Fail::failure(QCoreApplication::translate("velmira::spray::Convert",
                                                          "the colour reducer refused the picture"));
     liq_result* raw = nullptr;
     if (liq_image_quantize(image.get(), attr.get(), &raw) != LIQ_OK || !raw)
         return Fail::failure(QCoreApplication::translate(
-            "velmira::wad::Convert", "the picture's colours could not be reduced"));
+            "velmira::spray::Convert", "the picture's colours could not be reduced"));
     const LiqPtr<liq_result> result(raw);
     liq_set_dithering_level(result.get(), std::clamp(dithering, 0.0f, 1.0f));
 
@@ -125,7 +125,7 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float di
     if (liq_write_remapped_image(result.get(), image.get(), out.pixels.data(),
                                  static_cast<size_t>(out.pixels.size())) != LIQ_OK)
         return Fail::failure(QCoreApplication::translate(
-            "velmira::wad::Convert", "the picture's colours could not be reduced"));
+            "velmira::spray::Convert", "the picture's colours could not be reduced"));
     const liq_palette* palette = liq_get_palette(result.get());
     out.palette.fill(qRgb(0, 0, 0));
     for (unsigned i = 0; i < palette->count && i < kTransparentIndex; ++i) {
@@ -141,4 +141,4 @@ Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float di
     return out;
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QSize>
 
-namespace velmira::wad {
+namespace velmira::spray {
 
 // The size a picture is scaled to: the largest allowed spray size that keeps its aspect ratio
 // (to the nearest multiple of 16), never larger than the picture rounded up to a multiple of 16.
@@ -23,4 +23,4 @@ QSize spraySizeWithin(QSize shape, int maxArea, QSize cap);
 // runs from 0 (none) to 1 (full).
 Result<IndexedPicture> quantize(const QImage& picture, int alphaCutoff, float dithering = 1.0f);
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace velmira::wad {
+namespace velmira::spray {
 
 using Palette = std::array<QRgb, 256>;
 
@@ -35,4 +35,4 @@ constexpr qint64 kSprayMaxFileSize = 20480;
 // Whether a picture of this size can become a spray the game uses.
 bool spraySizeAllowed(int width, int height);
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

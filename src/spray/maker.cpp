@@ -11,7 +11,7 @@
 #include <cmath>
 #include <deque>
 
-namespace velmira::wad {
+namespace velmira::spray {
 
 namespace {
 
@@ -298,7 +298,7 @@ Result<FramedSpray> makeFramedSpray(const MakerSource& source, const MakerChoice
     using Fail = Result<FramedSpray>;
     if (source.isNull())
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Maker", "the picture is empty"));
+            QCoreApplication::translate("velmira::spray::Maker", "the picture is empty"));
     const QSize turned = turnedSize(source.size(), choices.quarterTurns);
     const QSize size = makerSpraySize(choices, turned);
     QImage framed = framedPicture(source, choices, size);
@@ -314,21 +314,21 @@ Result<FramedSpray> makeFramedSpray(const MakerSource& source, const MakerChoice
         made.spray = SprayPicture{
             oneColourPicture(framed, raw, choices,
                              choices.seeThrough == SeeThrough::OwnAlpha && source.hasAlpha()),
-            QCoreApplication::translate("velmira::wad::Maker", "one-colour decal"), true};
+            QCoreApplication::translate("velmira::spray::Maker", "one-colour decal"), true};
     } else {
         auto reduced = quantize(framed, 128, choices.dither ? 1.0f : 0.0f);
         if (!reduced)
             return Fail::failure(reduced.error());
         made.spray =
             SprayPicture{reduced.value(),
-                         QCoreApplication::translate("velmira::wad::Maker", "colour spray"), false};
+                         QCoreApplication::translate("velmira::spray::Maker", "colour spray"), false};
     }
     made.colours = coloursUsed(made.spray.picture, choices.oneColour);
     if (size.width() > kEveryServerSide || size.height() > kEveryServerSide)
         made.warnings << QCoreApplication::translate(
-            "velmira::wad::Maker", "Servers that keep sprays to 64 × 64 will not show this");
+            "velmira::spray::Maker", "Servers that keep sprays to 64 × 64 will not show this");
     if (choices.sharp && source.looksLikePhoto())
-        made.warnings << QCoreApplication::translate("velmira::wad::Maker",
+        made.warnings << QCoreApplication::translate("velmira::spray::Maker",
                                                      "Sharp scaling of a photo looks blocky");
     return made;
 }
@@ -373,4 +373,4 @@ QByteArray sprayBitmap(const IndexedPicture& picture) {
     return bytes;
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-namespace velmira::wad {
+namespace velmira::spray {
 
 // The spray maker's picture work: a picture framed, turned, sized, made see-through where the
 // player says and reduced to a spray, by the same conversion the compiler and the preview use.
@@ -115,4 +115,4 @@ Result<FramedSpray> makeFramedSpray(const MakerSource& source, const MakerChoice
 // The 8-bit bitmap file a spray is saved as: exactly its pixels and palette.
 QByteArray sprayBitmap(const IndexedPicture& picture);
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

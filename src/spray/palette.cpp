@@ -4,7 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
-namespace velmira::wad {
+namespace velmira::spray {
 
 namespace {
 
@@ -144,4 +144,4 @@ void makeColourSpray(IndexedPicture& picture, bool transparentBlue) {
             palette[i] = kNearlyPureBlue;
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

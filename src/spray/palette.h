@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 
-namespace velmira::wad {
+namespace velmira::spray {
 
 // Mip level 1, 2 or 3 of a picture: each 2x2, 4x4 or 8x8 block averaged in linear light and
 // matched to the nearest palette colour.
@@ -18,4 +18,4 @@ int nearestIndex(const Palette& palette, QRgb colour, int count = 256);
 // With transparentBlue (a name starting with "{"), every pure-blue pixel becomes index 255.
 void makeColourSpray(IndexedPicture& picture, bool transparentBlue);
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

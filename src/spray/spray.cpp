@@ -9,7 +9,15 @@
 
 #include <cstring>
 
-namespace velmira::wad {
+namespace velmira::spray {
+
+using namespace velmira::picture;
+
+bool spraySizeAllowed(int width, int height) {
+    return width > 0 && height > 0 && width % kSprayGrain == 0 && height % kSprayGrain == 0 &&
+           width <= kSprayMaxSide && height <= kSprayMaxSide &&
+           static_cast<qint64>(width) * height <= kSprayMaxArea;
+}
 
 namespace {
 
@@ -29,7 +37,7 @@ Result<IndexedPicture> indexedFrom(const QImage& image) {
     using Fail = Result<IndexedPicture>;
     if (image.format() != QImage::Format_Indexed8 || image.colorCount() > 256)
         return Fail::failure(QCoreApplication::translate(
-            "velmira::wad::Spray", "the bitmap is not an 8-bit paletted picture"));
+            "velmira::spray::Spray", "the bitmap is not an 8-bit paletted picture"));
     IndexedPicture picture = bytesOf(image);
     picture.palette.fill(qRgb(0, 0, 0));
     const QVector<QRgb> table = image.colorTable();
@@ -43,7 +51,7 @@ Result<IndexedPicture> indexedFrom(const QImage& image) {
 
 bool isOneColourDesign(const QImage& bitmap, bool transparentBlue) {
     if (transparentBlue || bitmap.format() != QImage::Format_Indexed8 ||
-        bitmap.text(kBitsKey) != QLatin1String("8"))
+        bitmap.text(picture::kBitsKey) != QLatin1String("8"))
         return false;
     const QVector<QRgb> table = bitmap.colorTable();
     if (table.size() != 256 || (table[kTransparentIndex] | 0xff000000u) == kPureBlue)
@@ -89,12 +97,12 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, std::optional<QRect>
     if (area) {
         if (!bitmap.rect().contains(*area))
             return Fail::failure(QCoreApplication::translate(
-                "velmira::wad::Spray", "the lump's area lies outside the bitmap"));
+                "velmira::spray::Spray", "the lump's area lies outside the bitmap"));
         region = bitmap.copy(*area);
     }
     if (region.isNull() || region.width() <= 0 || region.height() <= 0)
         return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Spray", "the picture is empty"));
+            QCoreApplication::translate("velmira::spray::Spray", "the picture is empty"));
     if (region.format() == QImage::Format_Mono || region.format() == QImage::Format_MonoLSB)
         region = region.convertToFormat(QImage::Format_Indexed8);
 
@@ -147,4 +155,4 @@ Result<SprayPicture> makeSprayPicture(const QImage& bitmap, std::optional<QRect>
     return SprayPicture{reduced.value(), done.join(QStringLiteral(", "))};
 }
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

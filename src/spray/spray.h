@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace velmira::wad {
+namespace velmira::spray {
 
 // A spray picture made from a bitmap, and a line saying what was done to it.
 struct SprayPicture {
@@ -32,4 +32,4 @@ bool isOneColourDesign(const QImage& bitmap, bool transparentBlue);
 Result<SprayPicture> makeSprayPicture(const QImage& bitmap, std::optional<QRect> area,
                                       bool transparentBlue, const CancelCheck& cancel = {});
 
-}  // namespace velmira::wad
+}  // namespace velmira::spray

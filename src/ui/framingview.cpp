@@ -35,12 +35,12 @@ void FramingView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void FramingView::setSource(std::shared_ptr<const wad::MakerSource> source) {
+void FramingView::setSource(std::shared_ptr<const spray::MakerSource> source) {
     m_source = std::move(source);
     update();
 }
 
-void FramingView::setChoices(const wad::MakerChoices& choices, QSize spray) {
+void FramingView::setChoices(const spray::MakerChoices& choices, QSize spray) {
     m_choices = choices;
     m_spray = spray;
     update();

@@ -14,8 +14,8 @@ class FramingView : public QWidget {
     Q_OBJECT
   public:
     explicit FramingView(QWidget* parent = nullptr);
-    void setSource(std::shared_ptr<const wad::MakerSource> source);
-    void setChoices(const wad::MakerChoices& choices, QSize spray);
+    void setSource(std::shared_ptr<const spray::MakerSource> source);
+    void setChoices(const spray::MakerChoices& choices, QSize spray);
     void setPicking(bool picking);
     QSize sizeHint() const override { return QSize(320, 280); }
 
@@ -41,8 +41,8 @@ class FramingView : public QWidget {
     double viewScale() const;
     QTransform pictureToView() const;
 
-    std::shared_ptr<const wad::MakerSource> m_source;
-    wad::MakerChoices m_choices;
+    std::shared_ptr<const spray::MakerSource> m_source;
+    spray::MakerChoices m_choices;
     QSize m_spray;
     bool m_picking = false;
     QPoint m_last;

@@ -75,7 +75,7 @@ void MainWindow::mnuFileCheck_Click() {
         auto* maker = qobject_cast<MakerDialog*>(m_maker.data());
         if (!maker)
             return tr("The spray maker could not be opened on %1.").arg(picture);
-        maker->chooseSize(wad::SizeChoice::EveryServer);
+        maker->chooseSize(spray::SizeChoice::EveryServer);
         return QString();
     };
     actions.clearCache = [this](const QString& mod) -> QString {

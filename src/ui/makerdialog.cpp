@@ -156,8 +156,8 @@ void MakerDialog::buildControls() {
     m_width = new QSpinBox(sizeBox);
     m_height = new QSpinBox(sizeBox);
     for (QSpinBox* box : {m_width, m_height}) {
-        box->setRange(wad::kSprayGrain, wad::kSprayMaxSide);
-        box->setSingleStep(wad::kSprayGrain);
+        box->setRange(spray::kSprayGrain, spray::kSprayMaxSide);
+        box->setSingleStep(spray::kSprayGrain);
         box->setValue(112);
         box->setEnabled(false);
         freeRow->addWidget(box);
@@ -335,11 +335,11 @@ void MakerDialog::buildControls() {
         connect(spin, &QSpinBox::editingFinished, this, [this] { sizeChanged(); });
     connect(m_enlarge, &QCheckBox::toggled, this, [this] { sizeChanged(); });
     connect(m_seeThrough, &QComboBox::activated, this, [this](int index) {
-        m_choices.seeThrough = static_cast<wad::SeeThrough>(index);
+        m_choices.seeThrough = static_cast<spray::SeeThrough>(index);
         // A colour kind with no colour chosen yet starts from the picture's top-left corner,
         // most often its background.
-        const bool keyed = m_choices.seeThrough == wad::SeeThrough::Colour ||
-                           m_choices.seeThrough == wad::SeeThrough::ColourFromEdge;
+        const bool keyed = m_choices.seeThrough == spray::SeeThrough::Colour ||
+                           m_choices.seeThrough == spray::SeeThrough::ColourFromEdge;
         if (keyed && !m_keyChosen && m_source) {
             useKey(m_source->full().pixel(0, 0));
             return;
@@ -408,16 +408,16 @@ void MakerDialog::useKey(QRgb colour) {
     m_choices.key = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
     m_keyChosen = true;
     setSwatch(m_key, m_choices.key);
-    if (m_choices.seeThrough != wad::SeeThrough::Colour)
-        m_choices.seeThrough = wad::SeeThrough::ColourFromEdge;
+    if (m_choices.seeThrough != spray::SeeThrough::Colour)
+        m_choices.seeThrough = spray::SeeThrough::ColourFromEdge;
     m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
     changed();
 }
 
-void MakerDialog::sourceLoaded(std::shared_ptr<const wad::MakerSource> source,
+void MakerDialog::sourceLoaded(std::shared_ptr<const spray::MakerSource> source,
                                const QString& error) {
     if (!source) {
-        if (error != wad::kCancelledText)
+        if (error != kCancelledText)
             m_prompts.show(Message{tr("Cannot make a spray of %1\r%2").arg(m_picturePath, error),
                                    tr("Make Spray"), Message::Icon::Critical,
                                    Message::Buttons::Ok});
@@ -427,7 +427,8 @@ void MakerDialog::sourceLoaded(std::shared_ptr<const wad::MakerSource> source,
     m_source = std::move(source);
     m_framing->setSource(m_source);
     // The default is the picture's own transparency where it has any.
-    m_choices.seeThrough = m_source->hasAlpha() ? wad::SeeThrough::OwnAlpha : wad::SeeThrough::None;
+    m_choices.seeThrough =
+        m_source->hasAlpha() ? spray::SeeThrough::OwnAlpha : spray::SeeThrough::None;
     m_seeThrough->setCurrentIndex(static_cast<int>(m_choices.seeThrough));
     fit();
 }
@@ -435,18 +436,18 @@ void MakerDialog::sourceLoaded(std::shared_ptr<const wad::MakerSource> source,
 QSize MakerDialog::spraySize() const {
     if (!m_source)
         return QSize();
-    return wad::makerSpraySize(m_choices,
-                               wad::turnedSize(m_source->size(), m_choices.quarterTurns));
+    return spray::makerSpraySize(m_choices,
+                                 spray::turnedSize(m_source->size(), m_choices.quarterTurns));
 }
 
-void MakerDialog::chooseSize(wad::SizeChoice size) {
+void MakerDialog::chooseSize(spray::SizeChoice size) {
     m_size->setCurrentIndex(static_cast<int>(size));
     sizeChanged();
 }
 
 void MakerDialog::sizeChanged() {
-    m_choices.size = static_cast<wad::SizeChoice>(m_size->currentIndex());
-    const bool free = m_choices.size == wad::SizeChoice::Free;
+    m_choices.size = static_cast<spray::SizeChoice>(m_size->currentIndex());
+    const bool free = m_choices.size == spray::SizeChoice::Free;
     m_width->setEnabled(free);
     m_height->setEnabled(free);
     m_choices.freeSize = QSize(m_width->value(), m_height->value());
@@ -457,11 +458,11 @@ void MakerDialog::sizeChanged() {
 double MakerDialog::zoomOfSlider(int value) const {
     if (!m_source)
         return 1.0;
-    const QSize turned = wad::turnedSize(m_source->size(), m_choices.quarterTurns);
-    const double smallest = wad::fitZoom(turned, spraySize(), true) / 4.0;
+    const QSize turned = spray::turnedSize(m_source->size(), m_choices.quarterTurns);
+    const double smallest = spray::fitZoom(turned, spraySize(), true) / 4.0;
     // A very thin picture may need more than its own size to show at all.
     const double largest = std::max(m_choices.enlarge ? std::max(8.0, smallest * 4.0) : 1.0,
-                                    wad::fitZoom(turned, spraySize(), m_choices.enlarge));
+                                    spray::fitZoom(turned, spraySize(), m_choices.enlarge));
     if (largest <= smallest)
         return largest;
     return smallest * std::pow(largest / smallest, static_cast<double>(value) / kZoomSteps);
@@ -486,35 +487,35 @@ void MakerDialog::setZoom(double zoom) {
 void MakerDialog::fit() {
     if (!m_source)
         return;
-    const QSize turned = wad::turnedSize(m_source->size(), m_choices.quarterTurns);
+    const QSize turned = spray::turnedSize(m_source->size(), m_choices.quarterTurns);
     m_choices.centre = QPointF(m_source->size().width() / 2.0, m_source->size().height() / 2.0);
-    setZoom(wad::fitZoom(turned, spraySize(), m_choices.enlarge));
+    setZoom(spray::fitZoom(turned, spraySize(), m_choices.enlarge));
 }
 
 void MakerDialog::fill() {
     if (!m_source)
         return;
-    const QSize turned = wad::turnedSize(m_source->size(), m_choices.quarterTurns);
-    setZoom(wad::fillZoom(turned, spraySize(), m_choices.enlarge));
+    const QSize turned = spray::turnedSize(m_source->size(), m_choices.quarterTurns);
+    setZoom(spray::fillZoom(turned, spraySize(), m_choices.enlarge));
 }
 
 void MakerDialog::changed() {
     // Only the controls of the chosen kind of see-through and colour take input.
-    const bool keyed = m_choices.seeThrough == wad::SeeThrough::Colour ||
-                       m_choices.seeThrough == wad::SeeThrough::ColourFromEdge;
-    m_cutoff->setEnabled(m_choices.seeThrough == wad::SeeThrough::OwnAlpha);
+    const bool keyed = m_choices.seeThrough == spray::SeeThrough::Colour ||
+                       m_choices.seeThrough == spray::SeeThrough::ColourFromEdge;
+    m_cutoff->setEnabled(m_choices.seeThrough == spray::SeeThrough::OwnAlpha);
     m_tolerance->setEnabled(keyed);
     m_pick->setEnabled(keyed);
     m_key->setEnabled(keyed);
     if (!keyed)
         m_pick->setChecked(false);
-    m_fringe->setEnabled(m_choices.seeThrough != wad::SeeThrough::None);
+    m_fringe->setEnabled(m_choices.seeThrough != spray::SeeThrough::None);
     m_dither->setEnabled(!m_choices.oneColour);
     if (!m_source)
         return;
     const QSize spray = spraySize();
     // The size boxes show the size in use; they take input only for a size chosen freely.
-    if (m_choices.size != wad::SizeChoice::Free) {
+    if (m_choices.size != spray::SizeChoice::Free) {
         const QSignalBlocker width(m_width);
         const QSignalBlocker height(m_height);
         m_width->setValue(spray.width());
@@ -525,7 +526,7 @@ void MakerDialog::changed() {
     // A newer change replaces an older one that has not started.
     m_pool.clear();
     const auto source = m_source;
-    const wad::MakerChoices choices = m_choices;
+    const spray::MakerChoices choices = m_choices;
     m_pool.start([this, source, choices, generation] {
         auto made = wad::makeSpray(*source, choices,
                                    [this, generation] { return m_latest.load() != generation; });
@@ -557,7 +558,7 @@ void MakerDialog::showMade(std::shared_ptr<const wad::MadeSpray> made, quint64 g
 void MakerDialog::showFacts() {
     if (!m_made)
         return;
-    const wad::IndexedPicture& picture = m_made->spray.picture;
+    const spray::IndexedPicture& picture = m_made->spray.picture;
     const QString colours = m_made->spray.oneColour
                                 ? tr("one-colour logo")
                                 : tr("%n colours", nullptr, int(m_made->colours));

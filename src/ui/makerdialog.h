@@ -39,14 +39,14 @@ class MakerDialog : public QDialog {
                 QWidget* parent = nullptr);
     ~MakerDialog() override;
 
-    const wad::MakerChoices& choices() const { return m_choices; }
+    const spray::MakerChoices& choices() const { return m_choices; }
     // The live spray once the worker has made the latest choices (for tests and benchmarks).
     void waitForSpray();
     bool hasSpray() const { return m_made != nullptr; }
     const wad::MadeSpray* made() const { return m_made.get(); }
     void save();
     // Chooses the spray's size, as the size list does.
-    void chooseSize(wad::SizeChoice size);
+    void chooseSize(spray::SizeChoice size);
 
   signals:
     // The live spray was made for the latest choices.
@@ -65,7 +65,7 @@ class MakerDialog : public QDialog {
         set();
         m_texts.emplace_back(std::move(set));
     }
-    void sourceLoaded(std::shared_ptr<const wad::MakerSource> source, const QString& error);
+    void sourceLoaded(std::shared_ptr<const spray::MakerSource> source, const QString& error);
     void sizeChanged();
     void fit();
     void fill();
@@ -83,8 +83,8 @@ class MakerDialog : public QDialog {
     LoadedWindows& m_windows;
     std::function<void(const QString&)> m_saved;
 
-    std::shared_ptr<const wad::MakerSource> m_source;
-    wad::MakerChoices m_choices;
+    std::shared_ptr<const spray::MakerSource> m_source;
+    spray::MakerChoices m_choices;
     std::shared_ptr<const wad::MadeSpray> m_made;
     std::vector<std::function<void()>> m_texts;
     QThreadPool m_pool;

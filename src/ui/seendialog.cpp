@@ -215,7 +215,7 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
       m_windows(windows) {
     setObjectName(QStringLiteral("frmSeen"));
     m_pool.setMaxThreadCount(1);
-    readCache = [game = m_gameFolder](const QString& mod, const wad::CancelCheck& cancel) {
+    readCache = [game = m_gameFolder](const QString& mod, const CancelCheck& cancel) {
         return readSeenCache(game, mod, cancel);
     };
 
@@ -316,9 +316,7 @@ void SeenDialog::refresh() {
     // One cache after another, each shown as soon as it is read; a newer reading (Refresh) or
     // the window closing stops this one between caches and within a cache.
     m_pool.start([this, mods = m_mods, read = readCache, generation] {
-        const wad::CancelCheck cancel = [this, generation] {
-            return m_generation.load() != generation;
-        };
+        const CancelCheck cancel = [this, generation] { return m_generation.load() != generation; };
         for (const QString& mod : mods) {
             if (cancel())
                 return;
@@ -511,7 +509,7 @@ void SeenDialog::saveToLibrary() {
     startSaving(
         count,
         [count, folder] { return tr("Saving %n sprays in %1…", nullptr, count).arg(folder); },
-        [sprays = std::move(sprays), folder](const wad::CancelCheck& cancel,
+        [sprays = std::move(sprays), folder](const CancelCheck& cancel,
                                              const std::function<void(int)>& progress) {
             return saveSeenSprays(sprays, folder, SeenSaveAs::Spray, cancel, progress);
         },
@@ -558,7 +556,7 @@ void SeenDialog::saveAsPicture() {
             return;
         startSaving(
             1, [] { return tr("Saving the picture…"); },
-            [spray = sprays[0], path](const wad::CancelCheck&, const std::function<void(int)>&) {
+            [spray = sprays[0], path](const CancelCheck&, const std::function<void(int)>&) {
                 SeenSaveOutcome outcome;
                 QString reason;
                 if (saveSeenPicture(spray, path, &reason)) {
@@ -578,7 +576,7 @@ void SeenDialog::saveAsPicture() {
     startSaving(
         count,
         [count, folder] { return tr("Saving %n pictures in %1…", nullptr, count).arg(folder); },
-        [sprays = std::move(sprays), folder](const wad::CancelCheck& cancel,
+        [sprays = std::move(sprays), folder](const CancelCheck& cancel,
                                              const std::function<void(int)>& progress) {
             return saveSeenSprays(sprays, folder, SeenSaveAs::Picture, cancel, progress);
         },

@@ -104,7 +104,7 @@ class SeenDialog : public QDialog {
     // cancelled). A file dialog unless replaced (tests).
     std::function<QString(const QString& suggested, bool folder)> askPictureTarget;
     // Reads one mod's cache (off the window's thread): readSeenCache unless replaced (tests).
-    std::function<SeenCache(const QString& mod, const wad::CancelCheck& cancel)> readCache;
+    std::function<SeenCache(const QString& mod, const CancelCheck& cancel)> readCache;
 
   signals:
     // A cache was read and its sprays shown.
@@ -113,7 +113,7 @@ class SeenDialog : public QDialog {
     void savingDone();
 
   private:
-    using SaveWork = std::function<SeenSaveOutcome(const wad::CancelCheck& cancel,
+    using SaveWork = std::function<SeenSaveOutcome(const CancelCheck& cancel,
                                                    const std::function<void(int)>& progress)>;
     void cacheRead(const SeenCache& cache, quint64 generation);
     // Runs a batch of saving off the window's thread, with its progress and a Cancel button.

@@ -13,6 +13,9 @@
 
 namespace velmira::wad {
 
+using namespace velmira::picture;
+using namespace velmira::spray;
+
 namespace {
 
 // Whether every pixel of the spray is see-through: index 255 of a colour spray, opacity 0 of a

@@ -19,6 +19,8 @@
 
 namespace velmira::wad {
 
+using namespace velmira::spray;
+
 Result<SprayCache> readSprayCache(const QByteArray& bytes) {
     using Fail = Result<SprayCache>;
     using namespace HpkLayout;

@@ -12,11 +12,7 @@
 
 namespace velmira::wad {
 
-bool spraySizeAllowed(int width, int height) {
-    return width > 0 && height > 0 && width % kSprayGrain == 0 && height % kSprayGrain == 0 &&
-           width <= kSprayMaxSide && height <= kSprayMaxSide &&
-           static_cast<qint64>(width) * height <= kSprayMaxArea;
-}
+using namespace velmira::spray;
 
 namespace {
 

@@ -20,7 +20,7 @@ struct Lump {
 };
 
 // Builds a mip texture lump from a picture: mip 0 as given, mips 1 to 3 averaged from it.
-QByteArray encodeMipTexture(const IndexedPicture& picture, const QString& name);
+QByteArray encodeMipTexture(const spray::IndexedPicture& picture, const QString& name);
 
 // Builds a whole WAD3 file: header, the lumps padded to 4 bytes, the directory at the end.
 QByteArray encodeWad(const std::vector<Lump>& lumps);
@@ -34,7 +34,7 @@ Result<std::vector<Lump>> readWad(const QByteArray& bytes,
                                   quint32 maxLumps = std::numeric_limits<quint32>::max());
 
 // Reads mip 0 and the palette of a mip texture lump. Survives any bytes.
-Result<IndexedPicture> readMipTexture(const QByteArray& lump);
+Result<spray::IndexedPicture> readMipTexture(const QByteArray& lump);
 
 // Whether a whole file is a spray the game engine takes (one lump, directory last, sizes).
 Result<bool> checkSprayFile(const QByteArray& bytes);

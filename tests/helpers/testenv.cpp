@@ -135,7 +135,7 @@ QByteArray bitmap8(int width, int height, int colours) {
 }
 
 QByteArray sprayWad(int width, int height, int seed) {
-    wad::IndexedPicture picture;
+    spray::IndexedPicture picture;
     picture.width = width;
     picture.height = height;
     picture.pixels.resize(static_cast<qsizetype>(width) * height);
@@ -145,7 +145,7 @@ QByteArray sprayWad(int width, int height, int seed) {
                 static_cast<char>((x + y + seed) % 200);
     for (int i = 0; i < 256; ++i)
         picture.palette[static_cast<std::size_t>(i)] = qRgb(i, 255 - i, (i * 7) % 256);
-    picture.palette[255] = wad::kPureBlue;
+    picture.palette[255] = spray::kPureBlue;
     return wad::encodeWad({wad::Lump{QStringLiteral("{LOGO"), 0x43,
                                      wad::encodeMipTexture(picture, QStringLiteral("{LOGO"))}});
 }

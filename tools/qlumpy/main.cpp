@@ -107,7 +107,7 @@ int main(int argc, char* argv[]) {
     if (args.size() != 1)
         return fail(QCoreApplication::translate("qlumpy", "usage: qlumpy [--many-lumps] SCRIPT"));
 
-    const auto text = velmira::wad::readRegularFile(args[0], kMaxScriptSize);
+    const auto text = velmira::picture::readRegularFile(args[0], kMaxScriptSize);
     if (!text)
         return fail(
             QCoreApplication::translate("qlumpy", "cannot read the script: %1").arg(text.error()));
