@@ -53,7 +53,8 @@ using Context = std::unique_ptr<heif_context, ContextFree>;
 using Handle = std::unique_ptr<heif_image_handle, HandleRelease>;
 
 QString reasonOf(const heif_error& error) {
-    return QCoreApplication::translate("velmira::picture::Heif", "the HEIF picture cannot be read: %1")
+    return QCoreApplication::translate("velmira::picture::Heif",
+                                       "the HEIF picture cannot be read: %1")
         .arg(QString::fromUtf8(error.message ? error.message : "unknown error"));
 }
 
@@ -143,13 +144,19 @@ struct NclxFree {
 };
 using Nclx = std::unique_ptr<heif_color_profile_nclx, NclxFree>;
 
+// The nclx profile the file gives its picture; null where it gives none.
+Nclx fileNclx(const heif_image_handle* handle) {
+    heif_color_profile_nclx* nclx = nullptr;
+    const bool ok = heif_image_handle_get_nclx_color_profile(handle, &nclx).code == heif_error_Ok;
+    Nclx profile(nclx);
+    if (!ok)
+        profile.reset();
+    return profile;
+}
+
 // How the planes as the file stores them make colours: as its own profile says.
 YCbCrMatrix storedMatrix(const heif_image_handle* handle) {
-    heif_color_profile_nclx* file = nullptr;
-    const bool fileHas =
-        heif_image_handle_get_nclx_color_profile(handle, &file).code == heif_error_Ok && file;
-    const Nclx fileProfile(file);
-    return matrixOf(fileHas ? fileProfile.get() : nullptr);
+    return matrixOf(fileNclx(handle).get());
 }
 
 // How the decoded planes make colours: as the decoded picture's own profile says where libheif
@@ -160,11 +167,8 @@ YCbCrMatrix planesMatrix(const heif_image* decoded, const heif_image_handle* han
     const bool decodedHas =
         heif_image_get_nclx_color_profile(decoded, &own).code == heif_error_Ok && own;
     const Nclx ownProfile(own);
-    heif_color_profile_nclx* file = nullptr;
-    const bool fileHas =
-        heif_image_handle_get_nclx_color_profile(handle, &file).code == heif_error_Ok && file;
-    const Nclx fileProfile(file);
-    switch (planesProfile(decodedHas, fileHas)) {
+    const Nclx fileProfile = fileNclx(handle);
+    switch (planesProfile(decodedHas, fileProfile != nullptr)) {
         case PlanesProfile::Decoded:
             return matrixOf(ownProfile.get());
         case PlanesProfile::File:
@@ -532,11 +536,8 @@ Result<QImage> decodeHeif(const QByteArray& bytes, const CancelCheck& cancel) {
         picture = decodedRgb(opened.handle.get(), &problem);
     if (picture.isNull())
         return Fail::failure(problem);
-    const QColorSpace space = colourSpaceOf(opened.handle.get());
-    if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {
-        picture.setColorSpace(space);
-        picture.convertToColorSpace(QColorSpace::SRgb);
-    }
+    picture.setColorSpace(colourSpaceOf(opened.handle.get()));
+    convertToSrgb(picture);
     return picture;
 }
 
