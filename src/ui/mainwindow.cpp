@@ -46,10 +46,11 @@
 namespace velmira {
 
 namespace {
-// The window's designed size and the places of the buttons that widen for a longer caption.
+// The window's designed size and the places of the controls that grow for a longer caption.
 constexpr int kClientWidth = 5295;
 constexpr int kClientHeight = 4350;
 constexpr TwipsRect kRefreshAt{1080, 2280, 975, 255};
+constexpr TwipsRect kShowPreviewAt{3480, 2280, 1335, 195};
 constexpr TwipsRect kApplyAt{3360, 2640, 1575, 375};
 constexpr TwipsRect kClearAt{3360, 3120, 1575, 375};
 constexpr TwipsRect kCreateAt{3360, 3720, 1575, 495};
@@ -106,7 +107,7 @@ void MainWindow::buildControls() {
 
     m_cmdRefresh = new QPushButton(client);
     m_cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
-    placeTwips(m_cmdRefresh, kRefreshAt);
+    // Placed with its caption (retranslateUi), as the buttons and the check box on the right are.
 
     m_listMods = new ModListWidget(client);
     m_listMods->setObjectName(QStringLiteral("listMods"));
@@ -130,19 +131,15 @@ void MainWindow::buildControls() {
 
     m_checkShowPreview = new QCheckBox(client);
     m_checkShowPreview->setObjectName(QStringLiteral("checkShowPreview"));
-    placeTwips(m_checkShowPreview, 3480, 2280, 1335, 195);
 
     m_cmdApply = new QPushButton(client);
     m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    placeTwips(m_cmdApply, kApplyAt);
 
     m_cmdClear = new QPushButton(client);
     m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    placeTwips(m_cmdClear, kClearAt);
 
     m_cmdCreate = new QPushButton(client);
     m_cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
-    placeTwips(m_cmdCreate, kCreateAt);
 
     for (QPushButton* button :
          {m_cmdOpenBMPDir, m_cmdRefresh, m_cmdApply, m_cmdClear, m_cmdCreate}) {
@@ -206,7 +203,7 @@ void MainWindow::retranslateUi() {
     m_cmdCreate->setText(tr("Create Sprays"));
     // The caption stays readable where the desktop's font or the language is wider than the
     // layout assumes.
-    placeTwips(m_checkShowPreview, 3480, 2280, 1335, 195);
+    placeTwips(m_checkShowPreview, kShowPreviewAt);
     m_checkShowPreview->resize(
         std::max(m_checkShowPreview->width(), m_checkShowPreview->sizeHint().width()),
         std::max(m_checkShowPreview->height(), m_checkShowPreview->sizeHint().height()));
