@@ -8,7 +8,8 @@ build="$top/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELMIRA_FUZZ=ON -DVELMIRA_TESTS=OFF -DVELMIRA_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all" >/dev/null
-cmake --build "$build" --target fuzz_wad fuzz_lumpscript fuzz_bitmap fuzz_vdf fuzz_hpk fuzz_heif fuzz_exif
+cmake --build "$build" --target fuzz_wad fuzz_lumpscript fuzz_bitmap fuzz_vdf fuzz_hpk fuzz_heif fuzz_exif \
+  fuzz_picture
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 run() {
   local target=$1 corpus=$2
@@ -24,3 +25,4 @@ run fuzz_vdf vdf
 run fuzz_hpk hpk
 run fuzz_heif heif
 run fuzz_exif exif
+run fuzz_picture picture

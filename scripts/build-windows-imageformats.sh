@@ -7,7 +7,9 @@
 #   scripts/build-windows-imageformats.sh QT              build (or unpack) the cache entry,
 #                                                         print its folder: bin/ holds the
 #                                                         libraries, plugins/imageformats/ the
-#                                                         plugins
+#                                                         plugins, include/ and lib/ libwebp's
+#                                                         and libtiff's headers and import
+#                                                         libraries (Velmira reads with them)
 #   scripts/build-windows-imageformats.sh --pack FILE QT  write the cache entry as a .tar.xz
 #   QT                             the Qt for Windows (the folder build-windows.sh keeps it in)
 #   VELMIRA_WINDOWS_CACHE          the cache folder (default ~/.cache/velmira-windows)
@@ -17,7 +19,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
 # The recipe's own key: a change to what is built gives a new cache entry.
-recipe=2
+recipe=3
 qt_version=6.4.2
 what="Qt's WebP and TIFF plugins"
 entry="$cache/imageformats-$qt_version-mingw-w64-x86_64-r$recipe"
@@ -90,8 +92,10 @@ for plugin in qwebp qtiff; do
   x86_64-w64-mingw32-strip "$dll" -o "$prefix/plugins/imageformats/$plugin.dll"
 done
 
-# Only what the plugins need beside them: the DLLs (not libwebp's decoder-only copy).
-rm -rf "$prefix/share" "$prefix/include" "$prefix/lib" "$prefix/bin/"*.exe \
-  "$prefix/bin/libwebpdecoder.dll"
+# Only what the plugins need beside them, the DLLs (not libwebp's decoder-only copy), and what
+# Velmira builds against: libwebp's and libtiff's headers and import libraries.
+rm -rf "$prefix/share" "$prefix/lib/cmake" "$prefix/lib/pkgconfig" "$prefix/bin/"*.exe \
+  "$prefix/bin/libwebpdecoder.dll" "$prefix/lib/libwebpdecoder.dll.a" "$prefix/lib/libz.a" \
+  "$prefix/include/zlib.h" "$prefix/include/zconf.h"
 rm -rf "$work"
 windows_dep_done

@@ -65,7 +65,8 @@ fi
 
 # libheif and its decoders (DLLs, from Debian's sources: scripts/build-windows-heif.sh).
 heif="$("$top/scripts/build-windows-heif.sh")"
-# Qt's WebP and TIFF plugins, and libwebp, libtiff and zlib (from Debian's sources, as DLLs).
+# Qt's WebP and TIFF plugins, and libwebp, libtiff and zlib (from Debian's sources, as DLLs),
+# which Velmira reads WebP and TIFF pictures with too.
 imageformats="$("$top/scripts/build-windows-imageformats.sh" "$qt")"
 
 # libimagequant (static, from Debian's source) and GoogleTest (from /usr/src/googletest).
@@ -95,7 +96,8 @@ fi
 
 # Velmira itself.
 cmake -S "$top" -B "$top/build-windows" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DVELMIRA_WINDOWS_PREFIXES="$qt;$deps;$heif" -DCMAKE_PREFIX_PATH="$qt;$deps;$heif" \
+  -DVELMIRA_WINDOWS_PREFIXES="$qt;$deps;$heif;$imageformats" \
+  -DCMAKE_PREFIX_PATH="$qt;$deps;$heif;$imageformats" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_AUTORCC_OPTIONS=--no-zstd -DCMAKE_BUILD_TYPE=Release \
   -DVELMIRA_WERROR=ON -DVELMIRA_TESTS=ON -DVELMIRA_BENCH=OFF \

@@ -1542,6 +1542,32 @@
     </message>
 </context>
 <context>
+    <name>velmira::picture::Tiff</name>
+    <message>
+        <source>the TIFF picture is damaged</source>
+        <translation>la imagen TIFF está dañada</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is damaged: %1</source>
+        <translation>la imagen TIFF está dañada: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is cut short</source>
+        <translation>la imagen TIFF está cortada</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Webp</name>
+    <message>
+        <source>the WebP picture is damaged</source>
+        <translation>la imagen WebP está dañada</translation>
+    </message>
+    <message>
+        <source>the WebP picture is cut short</source>
+        <translation>la imagen WebP está cortada</translation>
+    </message>
+</context>
+<context>
     <name>velmira::spray::Convert</name>
     <message>
         <source>the picture is empty</source>

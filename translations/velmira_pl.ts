@@ -1562,6 +1562,32 @@
     </message>
 </context>
 <context>
+    <name>velmira::picture::Tiff</name>
+    <message>
+        <source>the TIFF picture is damaged</source>
+        <translation>obraz TIFF jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is damaged: %1</source>
+        <translation>obraz TIFF jest uszkodzony: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is cut short</source>
+        <translation>obraz TIFF jest ucięty</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Webp</name>
+    <message>
+        <source>the WebP picture is damaged</source>
+        <translation>obraz WebP jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>the WebP picture is cut short</source>
+        <translation>obraz WebP jest ucięty</translation>
+    </message>
+</context>
+<context>
     <name>velmira::spray::Convert</name>
     <message>
         <source>the picture is empty</source>

@@ -1542,6 +1542,32 @@
     </message>
 </context>
 <context>
+    <name>velmira::picture::Tiff</name>
+    <message>
+        <source>the TIFF picture is damaged</source>
+        <translation>a imagem TIFF está danificada</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is damaged: %1</source>
+        <translation>a imagem TIFF está danificada: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is cut short</source>
+        <translation>a imagem TIFF está cortada</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Webp</name>
+    <message>
+        <source>the WebP picture is damaged</source>
+        <translation>a imagem WebP está danificada</translation>
+    </message>
+    <message>
+        <source>the WebP picture is cut short</source>
+        <translation>a imagem WebP está cortada</translation>
+    </message>
+</context>
+<context>
     <name>velmira::spray::Convert</name>
     <message>
         <source>the picture is empty</source>

@@ -1562,6 +1562,32 @@
     </message>
 </context>
 <context>
+    <name>velmira::picture::Tiff</name>
+    <message>
+        <source>the TIFF picture is damaged</source>
+        <translation>TIFF-картинка повреждена</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is damaged: %1</source>
+        <translation>TIFF-картинка повреждена: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is cut short</source>
+        <translation>TIFF-картинка обрезана</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Webp</name>
+    <message>
+        <source>the WebP picture is damaged</source>
+        <translation>WebP-картинка повреждена</translation>
+    </message>
+    <message>
+        <source>the WebP picture is cut short</source>
+        <translation>WebP-картинка обрезана</translation>
+    </message>
+</context>
+<context>
     <name>velmira::spray::Convert</name>
     <message>
         <source>the picture is empty</source>

@@ -1522,6 +1522,32 @@
     </message>
 </context>
 <context>
+    <name>velmira::picture::Tiff</name>
+    <message>
+        <source>the TIFF picture is damaged</source>
+        <translation>TIFF 图片已损坏</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is damaged: %1</source>
+        <translation>TIFF 图片已损坏：%1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture is cut short</source>
+        <translation>TIFF 图片不完整</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::Webp</name>
+    <message>
+        <source>the WebP picture is damaged</source>
+        <translation>WebP 图片已损坏</translation>
+    </message>
+    <message>
+        <source>the WebP picture is cut short</source>
+        <translation>WebP 图片不完整</translation>
+    </message>
+</context>
+<context>
     <name>velmira::spray::Convert</name>
     <message>
         <source>the picture is empty</source>

@@ -221,8 +221,8 @@ Result<BmpHeader> checkedHeader(const QByteArray& bytes) {
     const qint64 colours =
         (h.coloursUsed == 0 || h.coloursUsed > maximum) ? maximum : qint64{h.coloursUsed};
     if (h.paletteAt + colours * h.paletteEntrySize > bytes.size())
-        return Refused::failure(
-            QCoreApplication::translate("velmira::picture::Bmp", "the bitmap's palette is cut short"));
+        return Refused::failure(QCoreApplication::translate("velmira::picture::Bmp",
+                                                            "the bitmap's palette is cut short"));
     if (!rle && (h.pixelsAt > bytes.size() ||
                  strideOf(h.width, h.bits) > (bytes.size() - h.pixelsAt) / rows))
         return Refused::failure(

@@ -39,15 +39,19 @@ int exifOrientation(const QByteArray& exif) {
     return 1;
 }
 
-int webpOrientation(const QByteArray& bytes) {
+QByteArray riffChunk(const QByteArray& bytes, const char* fourcc) {
     for (qint64 at = 12; at + 8 <= bytes.size();) {
-        const QByteArray chunk = bytes.mid(at, 4);
         const qint64 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
-        if (chunk == "EXIF")
-            return exifOrientation(bytes.mid(at + 8, size));
+        if (bytes.mid(at, 4) == fourcc)
+            return bytes.mid(at + 8, size);
         at += 8 + size + (size & 1);
     }
-    return 1;
+    return QByteArray();
+}
+
+int webpOrientation(const QByteArray& bytes) {
+    const QByteArray exif = riffChunk(bytes, "EXIF");
+    return exif.isEmpty() ? 1 : exifOrientation(exif);
 }
 
 QImage orientedBy(QImage image, int orientation) {

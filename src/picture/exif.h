@@ -14,6 +14,10 @@ int exifOrientation(const QByteArray& exif);
 // The most directory entries looked at for the orientation.
 constexpr int kMaxExifEntries = 512;
 
+// The first chunk of a WebP (a RIFF file) of this kind ("EXIF", "ICCP"), as far as the file
+// holds it; empty when it has none.
+QByteArray riffChunk(const QByteArray& bytes, const char* fourcc);
+
 // The orientation a WebP file's EXIF chunk gives; 1 when it has none.
 int webpOrientation(const QByteArray& bytes);
 

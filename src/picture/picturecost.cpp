@@ -4,6 +4,8 @@
 #include "picture/heif.h"
 #include "picture/readpicture.h"
 #include "picture/tga.h"
+#include "picture/tiff.h"
+#include "picture/webp.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -70,8 +72,8 @@ QString notWhole(const QByteArray& bytes, const QByteArray& kind) {
     const auto u16 = [&](qint64 at) {
         return static_cast<uchar>(bytes[at]) | (static_cast<uchar>(bytes[at + 1]) << 8);
     };
-    const QString cutShort =
-        QCoreApplication::translate("velmira::picture::PictureCost", "the GIF picture is cut short");
+    const QString cutShort = QCoreApplication::translate("velmira::picture::PictureCost",
+                                                         "the GIF picture is cut short");
     if (bytes.size() < 13)
         return cutShort;
     const int screenWidth = u16(6);
@@ -223,8 +225,8 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
         return planFor("bmp", size.value(), 1, bytes.size());
     }
     if (bmpCutShort(bytes))
-        return Fail::failure(
-            QCoreApplication::translate("velmira::picture::PictureCost", "the bitmap is cut short"));
+        return Fail::failure(QCoreApplication::translate("velmira::picture::PictureCost",
+                                                         "the bitmap is cut short"));
     QByteArray kind = kindBySignature(bytes);
     if (kind.isEmpty())
         kind = kindByName.toLower();
@@ -241,6 +243,35 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
     }
     if (kind == "heif")
         return planHeif(bytes);
+    // A still WebP is read by libwebp straight at its reduced size: a lossless one is held
+    // whole at 4 bytes a pixel while it is decoded, a lossy one's alpha plane at one.
+    if (kind == "webp" && readsWebpItself()) {
+        const auto headers = readWebpHeaders(bytes);
+        if (!headers)
+            return Fail::failure(headers.error());
+        if (!headers->animated) {
+            const double whole = headers->lossless ? 4 : headers->alpha ? 1 : 0;
+            auto plan = planFor(kind, headers->size, whole, bytes.size());
+            if (plan)
+                plan.value().ownReader = OwnReader::Webp;
+            return plan;
+        }
+    }
+    // A TIFF of the kinds scanners and editors write is read by libtiff a row or a tile at a
+    // time, with sums for each reduced pixel.
+    if (kind == "tiff" && readsTiffItself()) {
+        const auto headers = readTiffHeaders(bytes);
+        if (!headers)
+            return Fail::failure(headers.error());
+        if (headers->readsItself) {
+            auto plan = planFor(
+                kind, headers->size, 0,
+                2 * bytes.size() + 16 * pixelsOf(readSize(headers->size)) + headers->pieceBytes);
+            if (plan)
+                plan.value().ownReader = OwnReader::Tiff;
+            return plan;
+        }
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -265,7 +296,7 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
             planFor(kind, size, 0,
                     2 * bytes.size() + 16 * pixelsOf(readSize(size)) + 16 * qint64{size.width()});
         if (plan)
-            plan.value().ownPngReader = true;
+            plan.value().ownReader = OwnReader::Png;
         return plan;
     }
     const double whole = qtReadsReduced(kind, bytes) ? 0 : qtBytesPerPixel(reader);

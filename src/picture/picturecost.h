@@ -15,13 +15,17 @@ namespace velmira::picture {
 // high): with the program around it, any photo is read within 300 MB.
 constexpr qint64 kPictureReadBudget = qint64{256} * 1024 * 1024;
 
+// Who reads a picture that Qt's reader would decode whole: our own readers, straight at the
+// reduced size.
+enum class OwnReader { None, Png, Webp, Tiff };
+
 struct PicturePlan {
-    QByteArray kind;            // "bmp", "png", "jpeg", "gif", "webp", "tiff", "tga" or "heif"
-    QSize size;                 // the picture's own size (HEIF: upright)
-    QSize readAt;               // the size it is handed back at (readSize of size)
-    qint64 cost = 0;            // the most memory reading it takes, its file's bytes included
-    bool reduced = false;       // decoded straight at readAt, never whole
-    bool ownPngReader = false;  // a PNG Qt would decode whole, read by decodePngReduced
+    QByteArray kind;       // "bmp", "png", "jpeg", "gif", "webp", "tiff", "tga" or "heif"
+    QSize size;            // the picture's own size (HEIF: upright)
+    QSize readAt;          // the size it is handed back at (readSize of size)
+    qint64 cost = 0;       // the most memory reading it takes, its file's bytes included
+    bool reduced = false;  // decoded straight at readAt, never whole
+    OwnReader ownReader = OwnReader::None;  // decodePngReduced, decodeWebpReduced, ...
 };
 
 // The plan for reading a picture from its bytes, or why it cannot be read: not a known kind,

@@ -1,6 +1,7 @@
 #include "pngstream.h"
 
 #include "picture/colourprofile.h"
+#include "picture/reducedsums.h"
 
 #include <QColorSpace>
 #include <QCoreApplication>
@@ -275,77 +276,18 @@ class Inflater {
 QString inflateStream(const QByteArray& zlib,
                       const std::function<bool(const uchar* bytes, qint64 count)>& sink) {
     if (zlib.size() < 2)
-        return QCoreApplication::translate("velmira::picture::Png", "the compressed data is cut short");
+        return QCoreApplication::translate("velmira::picture::Png",
+                                           "the compressed data is cut short");
     const auto cmf = static_cast<uchar>(zlib[0]);
     const auto flags = static_cast<uchar>(zlib[1]);
     if ((cmf & 0x0f) != 8 || (cmf >> 4) > 7 || (cmf * 256 + flags) % 31 != 0 || (flags & 0x20))
-        return QCoreApplication::translate("velmira::picture::Png", "the compressed data is damaged");
+        return QCoreApplication::translate("velmira::picture::Png",
+                                           "the compressed data is damaged");
     Inflater inflater(reinterpret_cast<const uchar*>(zlib.constData()) + 2, zlib.size() - 2, sink);
     return inflater.run();
 }
 
 namespace {
-
-// Which reduced column (or row) each of `size` columns falls in, as x * reduced / size, and how
-// many fall in each: worked out as needed, never a table as long as the picture is wide.
-struct Blocks {
-    qint64 size = 1, reduced = 1;
-    std::vector<quint64> count;
-    Blocks(qint64 whole, qint64 smaller) : size(whole), reduced(smaller) {
-        count.resize(static_cast<std::size_t>(smaller));
-        // The first column of reduced column c is the least x with x * reduced >= c * size.
-        const auto first = [&](qint64 c) { return (c * whole + smaller - 1) / smaller; };
-        for (qint64 c = 0; c < smaller; ++c)
-            count[static_cast<std::size_t>(c)] =
-                static_cast<quint64>(std::min(first(c + 1), whole) - first(c));
-    }
-    std::size_t of(qint64 x) const { return static_cast<std::size_t>(x * reduced / size); }
-};
-
-// The sums of the reduced picture's pixels, each colour weighted by its opacity.
-struct ReducedSums {
-    QSize target;
-    Blocks columns, rows;
-    std::vector<quint32> sums;  // red, green, blue (times opacity) and opacity, a pixel
-    ReducedSums(QSize size, QSize reduced)
-        : target(reduced),
-          columns(size.width(), reduced.width()),
-          rows(size.height(), reduced.height()) {
-        sums.assign(static_cast<std::size_t>(qint64{reduced.width()} * reduced.height() * 4), 0);
-    }
-    void add(int x, int y, QRgb colour) {
-        const std::size_t at =
-            (rows.of(y) * static_cast<std::size_t>(target.width()) + columns.of(x)) * 4;
-        const auto a = static_cast<quint32>(qAlpha(colour));
-        sums[at] += static_cast<quint32>(qRed(colour)) * a;
-        sums[at + 1] += static_cast<quint32>(qGreen(colour)) * a;
-        sums[at + 2] += static_cast<quint32>(qBlue(colour)) * a;
-        sums[at + 3] += a;
-    }
-    QImage picture(bool alpha) const {
-        QImage out(target, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-        for (int y = 0; y < target.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-            for (int x = 0; x < target.width(); ++x) {
-                const std::size_t at =
-                    (static_cast<std::size_t>(y) * static_cast<std::size_t>(target.width()) +
-                     static_cast<std::size_t>(x)) *
-                    4;
-                const quint32 a = sums[at + 3];
-                const quint64 pixels = columns.count[static_cast<std::size_t>(x)] *
-                                       rows.count[static_cast<std::size_t>(y)];
-                if (a == 0) {
-                    line[x] = qRgba(0, 0, 0, 0);
-                    continue;
-                }
-                line[x] = qRgba(static_cast<int>(sums[at] / a), static_cast<int>(sums[at + 1] / a),
-                                static_cast<int>(sums[at + 2] / a),
-                                static_cast<int>(a / std::max<quint64>(1, pixels)));
-            }
-        }
-        return out;
-    }
-};
 
 // Adam7's seven passes: where each starts and how far apart its pixels lie.
 struct Pass {
@@ -381,8 +323,8 @@ Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target, const Can
         const quint32 length = qFromBigEndian<quint32>(bytes.constData() + at);
         const QByteArray kind = bytes.mid(at + 4, 4);
         if (length > static_cast<quint64>(bytes.size() - at - 12))
-            return Fail::failure(
-                QCoreApplication::translate("velmira::picture::Png", "the PNG picture is cut short"));
+            return Fail::failure(QCoreApplication::translate("velmira::picture::Png",
+                                                             "the PNG picture is cut short"));
         const QByteArray body = bytes.mid(at + 8, length);
         if (kind == "IHDR")
             header = body;

@@ -76,12 +76,14 @@ Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startO
     using Fail = Result<QByteArray>;
     if (path.isEmpty())
         return Fail::failure(
-            QCoreApplication::translate("velmira::picture::ReadFile", "%1 does not exist").arg(path));
+            QCoreApplication::translate("velmira::picture::ReadFile", "%1 does not exist")
+                .arg(path));
 #ifdef Q_OS_WIN
     const QFileInfo info(path);
     if (!info.exists())
         return Fail::failure(
-            QCoreApplication::translate("velmira::picture::ReadFile", "%1 does not exist").arg(path));
+            QCoreApplication::translate("velmira::picture::ReadFile", "%1 does not exist")
+                .arg(path));
     if (!info.isFile())
         return Fail::failure(
             QCoreApplication::translate("velmira::picture::ReadFile", "%1 is not a regular file")

@@ -8,6 +8,8 @@
 #include "picture/pngstream.h"
 #include "picture/readfile.h"
 #include "picture/tga.h"
+#include "picture/tiff.h"
+#include "picture/webp.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -124,8 +126,11 @@ Result<QImage> decodePicture(const QByteArray& bytes, const QByteArray& kindByNa
         return image ? Result<QImage>(reducedToRead(std::move(image.value()))) : image;
     }
     QImage image;
-    if (plan->ownPngReader) {
-        auto reduced = decodePngReduced(bytes, plan->readAt, cancel);
+    if (plan->ownReader != OwnReader::None) {
+        auto reduced =
+            plan->ownReader == OwnReader::Png    ? decodePngReduced(bytes, plan->readAt, cancel)
+            : plan->ownReader == OwnReader::Webp ? decodeWebpReduced(bytes, plan->readAt, cancel)
+                                                 : decodeTiffReduced(bytes, plan->readAt, cancel);
         if (!reduced)
             return reduced;
         image = std::move(reduced.value());

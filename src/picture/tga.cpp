@@ -76,8 +76,8 @@ Result<QImage> readTga(const QByteArray& bytes, const CancelCheck& cancel, QSize
             return Fail::failure(QCoreApplication::translate(
                 "velmira::picture::Tga", "the TGA picture's colour map is not supported"));
         if (at + length * entryBytes > bytes.size())
-            return Fail::failure(
-                QCoreApplication::translate("velmira::picture::Tga", "the TGA picture is cut short"));
+            return Fail::failure(QCoreApplication::translate("velmira::picture::Tga",
+                                                             "the TGA picture is cut short"));
         map.assign(256, qRgb(0, 0, 0));
         for (qint64 i = 0; i < length && mapped; ++i)
             if (first + i < 256)
