@@ -13,6 +13,7 @@
 #include "ui/seendialog.h"
 #include "wad/compile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
 #include <QTest>
@@ -445,8 +446,9 @@ BENCHMARK(ReadCostlyPicture)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
 
-// The main window's longest hold while the spray maker is opened on such a picture: the
-// check before the maker opens and the maker's window being made (goal: under 100 ms).
+// The main window's longest hold while the spray maker is opened on such a picture: the call
+// that starts the check (run off the window's thread), each turn of the window's event loop
+// while it runs, and the maker's window being made (goal: under 100 ms).
 void OpenMakerHoldsTheWindow(benchmark::State& state) {
     const QString path = photoPath(static_cast<PhotoKind>(state.range(0)));
     TestEnv env;
@@ -455,16 +457,25 @@ void OpenMakerHoldsTheWindow(benchmark::State& state) {
     MainWindow window(env.state, env.services, env.windows);
     window.Form_Load();
     double longest = 0;
-    for (auto _ : state) {
+    const auto held = [&longest](const auto& work) {
         const auto start = std::chrono::steady_clock::now();
-        window.openMaker(path);
+        work();
         longest = std::max(longest, std::chrono::duration<double, std::milli>(
                                         std::chrono::steady_clock::now() - start)
                                         .count());
+    };
+    for (auto _ : state) {
+        held([&] { window.openMaker(path); });
+        QDeadlineTimer deadline(60000);
+        while (!window.findChild<MakerDialog*>() && env.prompts.shown.empty() &&
+               !deadline.hasExpired())
+            held([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
         state.PauseTiming();
         if (auto* maker = window.findChild<MakerDialog*>()) {
             maker->waitForSpray();
             maker->close();
+        } else {
+            state.SkipWithError("the maker did not open");
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();

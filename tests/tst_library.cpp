@@ -813,10 +813,13 @@ TEST_F(LibraryTest, TheMakersRefusalsSpeakTheLanguageInForce) {
         env.prompts.shown.clear();
         files()->clearSelection();
         make->trigger();
+        window->waitForMakerCheck();
         chooseFile(QStringLiteral("Clan.Wad"));
         make->trigger();
+        window->waitForMakerCheck();
         chooseFile(QStringLiteral("cut.png"));
         make->trigger();
+        window->waitForMakerCheck();
         ASSERT_EQ(env.prompts.shown.size(), 3u) << row.language;
         EXPECT_EQ(env.prompts.shown[0].text, QString::fromUtf8(row.none));
         EXPECT_EQ(env.prompts.shown[1].text, QString::fromUtf8(row.spray));
@@ -834,6 +837,7 @@ TEST_F(LibraryTest, TheMakersRefusalsSpeakTheLanguageInForce) {
     for (const char* code : {"de", "en"}) {
         language.choose(QString::fromLatin1(code));
         make->trigger();
+        window->waitForMakerCheck();
     }
     ASSERT_EQ(env.prompts.shown.size(), 5u);
     EXPECT_EQ(
@@ -859,19 +863,33 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     auto* make = window->findChild<QAction*>(QStringLiteral("mnuFileMake"));
     const auto maker = [&] { return window->findChild<MakerDialog*>(QStringLiteral("frmMaker")); };
     make->trigger();
+    window->waitForMakerCheck();
     chooseFile(QStringLiteral("Clan.Wad"));
     make->trigger();
+    window->waitForMakerCheck();
     chooseFile(QStringLiteral("cut.png"));
     make->trigger();
+    window->waitForMakerCheck();
     ASSERT_EQ(env.prompts.shown.size(), 3u);
     EXPECT_EQ(env.prompts.shown[0].text,
               QStringLiteral("Choose a picture in the spray list first."));
     EXPECT_TRUE(env.prompts.shown[1].text.endsWith(QStringLiteral("is already a spray.")));
     EXPECT_TRUE(env.prompts.shown[2].text.startsWith(QStringLiteral("Cannot make a spray of ")));
     EXPECT_EQ(maker(), nullptr) << "a picture that cannot be read opens no maker";
+    // The picture is checked off the window's thread; a later one supersedes a check still
+    // running, whose picture then neither opens a maker nor says why it cannot.
+    window->openMaker(sprays + SEP + QStringLiteral("cut.png"));
+    window->openMaker(sprays + SEP + QStringLiteral("photo.png"));
+    EXPECT_EQ(maker(), nullptr) << "opened once the picture is checked";
+    window->waitForMakerCheck();
+    EXPECT_EQ(env.prompts.shown.size(), 3u);
+    ASSERT_NE(maker(), nullptr);
+    maker()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     chooseFile(QStringLiteral("photo.png"));
     make->trigger();
+    window->waitForMakerCheck();
     ASSERT_NE(maker(), nullptr);
     maker()->waitForSpray();
     ASSERT_TRUE(maker()->hasSpray());
@@ -956,6 +974,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     chooseFile(QStringLiteral("photo.png"));
     make->trigger();
+    window->waitForMakerCheck();
     maker()->waitForSpray();
     // The zoom slider stands where the zoom is: one step down zooms out a little.
     auto* zoom = maker()->findChild<QSlider*>(QStringLiteral("zoom"));
@@ -971,6 +990,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     for (const char* expected : {"photo spray.bmp", "photo spray (2).bmp"}) {
         chooseFile(QStringLiteral("photo.png"));
         make->trigger();
+        window->waitForMakerCheck();
         maker()->waitForSpray();
         QTest::keyClick(maker()->findChild<FramingView*>(QStringLiteral("framing")),
                         Qt::Key_Return);
@@ -1000,6 +1020,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     EXPECT_TRUE(drop.isAccepted()) << "the file manager is told the drop was taken";
     EXPECT_EQ(maker(), nullptr) << "opened after the drop returns";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    window->waitForMakerCheck();
     ASSERT_NE(maker(), nullptr);
     maker()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -1017,6 +1038,7 @@ TEST_F(LibraryTest, TheSprayMakerSavesANewSprayAndNeverReplacesOne) {
     choose.start(10);
     emit files()->customContextMenuRequested(row.center());
     choose.stop();
+    window->waitForMakerCheck();
     ASSERT_NE(maker(), nullptr);
     EXPECT_EQ(files()->fileName(), QStringLiteral("photo.png"));
     const std::size_t told = env.prompts.shown.size();

@@ -501,6 +501,7 @@ TEST_F(SprayCheckTest, TheMainWindowOpensItAndItsMakerFixChoosesTheSize) {
     table->setCurrentCell(4, 0);  // tfc
     ASSERT_EQ(check->checkOf(4).mod, QStringLiteral("tfc"));
     check->applyFix(SprayFix::EveryServerSize);
+    window.waitForMakerCheck();
     auto* status = check->findChild<QLabel*>(QStringLiteral("lblCheckStatus"));
     EXPECT_TRUE(status->text().startsWith(QStringLiteral("Choose the spray's picture")))
         << "no picture chosen yet";
@@ -508,10 +509,12 @@ TEST_F(SprayCheckTest, TheMainWindowOpensItAndItsMakerFixChoosesTheSize) {
     files->setCurrentItem(
         files->findItems(QStringLiteral("broken.bmp"), Qt::MatchExactly).value(0));
     check->applyFix(SprayFix::EveryServerSize);
+    window.waitForMakerCheck();
     EXPECT_TRUE(status->text().startsWith(QStringLiteral("The spray maker could not be opened")))
         << qPrintable(status->text());
     files->setCurrentItem(files->findItems(QStringLiteral("logo.bmp"), Qt::MatchExactly).value(0));
     check->applyFix(SprayFix::EveryServerSize);
+    window.waitForMakerCheck();
     auto* maker = qobject_cast<MakerDialog*>(window.maker());
     ASSERT_NE(maker, nullptr) << qPrintable(status->text());
     EXPECT_EQ(maker->choices().size, spray::SizeChoice::EveryServer);

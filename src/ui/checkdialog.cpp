@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -278,11 +279,17 @@ void CheckSpraysDialog::applyFix(SprayFix fix) {
             break;
         }
         case SprayFix::EveryServerSize: {
-            const QString told =
-                m_actions.makeEveryServerSize ? m_actions.makeEveryServerSize(mod) : QString();
-            tell(told.isEmpty() ? tr("The spray maker is open with the every-server size "
-                                     "chosen: save the spray, then use \"Create Sprays\".")
-                                : told);
+            const auto told = [dialog = QPointer<CheckSpraysDialog>(this)](const QString& text) {
+                if (dialog)
+                    dialog->tell(text.isEmpty()
+                                     ? tr("The spray maker is open with the every-server size "
+                                          "chosen: save the spray, then use \"Create Sprays\".")
+                                     : text);
+            };
+            if (m_actions.makeEveryServerSize)
+                m_actions.makeEveryServerSize(mod, told);
+            else
+                told(QString());
             break;
         }
         case SprayFix::Protect:

@@ -27,9 +27,11 @@ struct SprayCheckActions {
     std::function<bool()> gameRunning;
     // Protects the sprays Velmira installed, as "Protect Sprays from the Game" does.
     std::function<void()> protect;
-    // Opens the spray maker for the mod's spray with the every-server size chosen; what to tell
-    // the player when it cannot (empty: opened).
-    std::function<QString(const QString& mod)> makeEveryServerSize;
+    // Opens the spray maker for the mod's spray with the every-server size chosen, then calls
+    // `told` (maybe later: the picture is checked first) with what to tell the player when it
+    // cannot (empty: opened).
+    std::function<void(const QString& mod, const std::function<void(const QString&)>& told)>
+        makeEveryServerSize;
     // Clears the mod's cached sprays, asking first; what was done.
     std::function<QString(const QString& mod)> clearCache;
 };

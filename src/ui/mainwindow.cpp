@@ -42,6 +42,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QThreadPool>
 
 namespace velmira {
 
@@ -58,7 +59,12 @@ constexpr TwipsRect kCreateAt{3360, 3720, 1575, 495};
 
 MainWindow::MainWindow(AppState& state, const Services& services, LoadedWindows& windows,
                        QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_services(services), m_windows(windows) {
+    : QMainWindow(parent),
+      m_state(state),
+      m_services(services),
+      m_windows(windows),
+      m_makerCheck(std::make_unique<QThreadPool>()) {
+    m_makerCheck->setMaxThreadCount(1);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmira v" VELMIRA_DISPLAY_VERSION));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -76,6 +82,7 @@ MainWindow::MainWindow(AppState& state, const Services& services, LoadedWindows&
 }
 
 MainWindow::~MainWindow() {
+    m_makerCheck.reset();
     m_services.errors.setMainWindowCloser({});
     m_windows.unloaded(this);
 }
@@ -405,20 +412,42 @@ void MainWindow::mnuFileMake_Click() {
     openMaker(picture);
 }
 
-void MainWindow::openMaker(const QString& picture) {
+void MainWindow::openMaker(const QString& picture, std::function<void(QDialog*)> opened) {
     const QString folder =
         m_state.CurrentSprayDir.isEmpty() ? m_state.SprayRootDir : m_state.CurrentSprayDir;
     if (!folderExists(folder)) {
         m_services.prompts.show(
             Message{tr("Set your spray folder first: the spray maker saves into it."),
                     tr("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+        if (opened)
+            opened(nullptr);
         return;
     }
+    // The picture is read and checked off the window's thread (a large file on a slow disk
+    // takes long); the window goes on meanwhile.
+    const quint64 generation = ++m_makerCheckGeneration;
+    m_makerCheck->start([this, picture, folder, generation, opened = std::move(opened)] {
+        const QString problem = makerPictureProblem(picture);
+        QMetaObject::invokeMethod(
+            this,
+            [this, picture, folder, generation, problem, opened] {
+                if (generation == m_makerCheckGeneration)
+                    openCheckedMaker(picture, folder, problem, opened);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void MainWindow::openCheckedMaker(const QString& picture, const QString& folder,
+                                  const QString& problem,
+                                  const std::function<void(QDialog*)>& opened) {
     // A picture that cannot be read gets the reader's reason, and no maker.
-    if (const QString problem = makerPictureProblem(picture); !problem.isEmpty()) {
+    if (!problem.isEmpty()) {
         m_services.prompts.show(
             Message{tr("Cannot make a spray of %1").arg(picture) + QChar(13) + problem,
                     tr("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
+        if (opened)
+            opened(nullptr);
         return;
     }
     if (m_maker)
@@ -436,6 +465,13 @@ void MainWindow::openMaker(const QString& picture) {
     m_maker->setAttribute(Qt::WA_DeleteOnClose);
     m_maker->setWindowFlag(Qt::Window);
     m_maker->show();
+    if (opened)
+        opened(m_maker);
+}
+
+void MainWindow::waitForMakerCheck() {
+    m_makerCheck->waitForDone();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void MainWindow::mnuFileSeen_Click() {

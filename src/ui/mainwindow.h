@@ -7,12 +7,14 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
 class QPushButton;
 class QAction;
 class QMenu;
+class QThreadPool;
 
 namespace velmira {
 
@@ -57,8 +59,14 @@ class MainWindow : public QMainWindow {
     void mnuFileSeen_Click();
     void mnuFileCheck_Click();
     QWidget* checkWindow() const { return m_check; }
-    // Opens the spray maker on a picture, saving into the chosen category.
-    void openMaker(const QString& picture);
+    // Opens the spray maker on a picture, saving into the chosen category. The picture is
+    // checked off the window's thread first; then the maker opens, or the reason it cannot is
+    // shown, and `opened` is told which (the maker, or null). A later call supersedes a check
+    // still running.
+    void openMaker(const QString& picture, std::function<void(QDialog*)> opened = {});
+    // Waits for the check of the picture the maker is being opened on, and opens it or shows why
+    // not.
+    void waitForMakerCheck();
     QWidget* maker() const { return m_maker; }
     void mnuHelpContents_Click();
     void mnuHelpViewReadMe_Click();
@@ -84,6 +92,8 @@ class MainWindow : public QMainWindow {
     // Sets every text of the window in the language in force.
     void retranslateUi();
     void retranslateHint();
+    void openCheckedMaker(const QString& picture, const QString& folder, const QString& problem,
+                          const std::function<void(QDialog*)>& opened);
 
     AppState& m_state;
     const Services& m_services;
@@ -110,6 +120,10 @@ class MainWindow : public QMainWindow {
     QPointer<QDialog> m_check;
     std::unique_ptr<MainControls> m_controls;
     bool m_unloaded = false;
+    // The check of the picture the maker is to open on; the latest one counts. Destroyed first,
+    // waiting for a check still running.
+    quint64 m_makerCheckGeneration = 0;
+    std::unique_ptr<QThreadPool> m_makerCheck;
 };
 
 }  // namespace velmira

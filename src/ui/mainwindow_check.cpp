@@ -53,7 +53,8 @@ void MainWindow::mnuFileCheck_Click() {
             m_mnuFileProtect->setChecked(true);
         mnuFileProtect_Click();
     };
-    actions.makeEveryServerSize = [this](const QString& mod) -> QString {
+    actions.makeEveryServerSize = [this](const QString& mod,
+                                         const std::function<void(const QString&)>& told) {
         // The picture the mod's spray was made from, where the mod has one assigned; else the
         // picture chosen in the spray list.
         QString picture;
@@ -66,17 +67,22 @@ void MainWindow::mnuFileCheck_Click() {
         if (picture.isEmpty()) {
             QString why;
             picture = chosenPicture(m_state, m_controls->files.fileName(), &why);
-            if (picture.isEmpty())
-                return tr("Choose the spray's picture in the spray list (or assign it to %1), "
-                          "then choose this fix again.")
-                    .arg(mod);
+            if (picture.isEmpty()) {
+                told(tr("Choose the spray's picture in the spray list (or assign it to %1), "
+                        "then choose this fix again.")
+                         .arg(mod));
+                return;
+            }
         }
-        openMaker(picture);
-        auto* maker = qobject_cast<MakerDialog*>(m_maker.data());
-        if (!maker)
-            return tr("The spray maker could not be opened on %1.").arg(picture);
-        maker->chooseSize(spray::SizeChoice::EveryServer);
-        return QString();
+        openMaker(picture, [told, picture](QDialog* opened) {
+            auto* maker = qobject_cast<MakerDialog*>(opened);
+            if (!maker) {
+                told(tr("The spray maker could not be opened on %1.").arg(picture));
+                return;
+            }
+            maker->chooseSize(spray::SizeChoice::EveryServer);
+            told(QString());
+        });
     };
     actions.clearCache = [this](const QString& mod) -> QString {
         const SprayCaches caches = sprayCachesOf(m_state.HalfLifeDir, {mod});
