@@ -515,7 +515,7 @@ TEST(PictureKinds, WebpAndTiffOfEachLayoutKeepTheirColours) {
     colours.fill(qRgba(200, 100, 50, 255));
     for (int y = 0; y < 8; ++y)
         for (int x = 8; x < 16; ++x)
-            colours.setPixel(x, y, qRgba(20, 40, 220, 128));
+            colours.setPixel(x, y, qRgba(20, 40, 220, y == 0 ? 0 : 128));
     const auto written = [](const QImage& image, const char* format, int quality = -1,
                             QImageIOHandler::Transformations turn =
                                 QImageIOHandler::TransformationNone) {
@@ -572,11 +572,11 @@ TEST(PictureKinds, WebpAndTiffOfEachLayoutKeepTheirColours) {
         {"an 8-bit TIFF, straight alpha",
          written(colours, "TIFF"),
          QSize(16, 8),
-         {{QPoint(0, 0), left, 0}, {QPoint(15, 7), right, 1}}},
+         {{QPoint(0, 0), left, 0}, {QPoint(15, 7), right, 1}, {QPoint(15, 0), 0, 0}}},
         {"an 8-bit TIFF, premultiplied alpha",
          written(colours.convertToFormat(QImage::Format_ARGB32_Premultiplied), "TIFF"),
          QSize(16, 8),
-         {{QPoint(0, 0), left, 0}, {QPoint(15, 7), right, 2}}},
+         {{QPoint(0, 0), left, 0}, {QPoint(15, 7), right, 2}, {QPoint(15, 0), 0, 0}}},
         {"a 16-bit TIFF",
          written(colours.convertToFormat(QImage::Format_RGBX64), "TIFF"),
          QSize(16, 8),
@@ -588,7 +588,7 @@ TEST(PictureKinds, WebpAndTiffOfEachLayoutKeepTheirColours) {
         {"a TIFF turned a quarter",
          written(colours, "TIFF", -1, QImageIOHandler::TransformationRotate90),
          QSize(8, 16),
-         {{QPoint(0, 0), left, 0}, {QPoint(7, 15), right, 1}}},
+         {{QPoint(0, 0), left, 0}, {QPoint(0, 15), right, 1}, {QPoint(7, 15), 0, 0}}},
         {"a tiled TIFF",
          tiled,
          QSize(20, 10),
@@ -634,8 +634,9 @@ TEST(PictureKinds, WebpAndTiffOfEachLayoutKeepTheirColours) {
     EXPECT_FALSE(near(p3->pixel(0, 0), left, 6)) << "converted";
     // Refused: cut short, damaged, cancelled while it is read.
     const QByteArray lossless = written(colours, "WEBP", 100);
-    int checks = 0;
-    const auto cancelledWhileRead = [&checks]() { return ++checks > 1; };
+    // Asked before the reader starts, then by the reader: after its first row of tiles, or
+    // its first 64 rows.
+    int tiledChecks = 0, stripChecks = 0;
     const struct {
         const char* what;
         QByteArray bytes;
@@ -644,14 +645,17 @@ TEST(PictureKinds, WebpAndTiffOfEachLayoutKeepTheirColours) {
         {"a TIFF cut short", whiteIsZero(1, 6), {}},
         {"a WebP cut short", lossless.left(lossless.size() - 6), {}},
         {"a WebP of headers only", lossyWebpClaiming(64, 64), {}},
-        {"a tiled TIFF, cancelled", tiled, cancelledWhileRead},
+        {"a tiled TIFF, cancelled", tiled, [&] { return ++tiledChecks > 1; }},
+        {"a TIFF of 100 rows, cancelled", halvesIn(QSize(40, 100), "TIFF"),
+         [&] { return ++stripChecks > 1; }},
     };
     for (const auto& r : refused) {
         const auto image = decodePicture(r.bytes, {}, r.cancel);
         ASSERT_FALSE(image) << r.what;
         EXPECT_FALSE(image.error().isEmpty()) << r.what;
     }
-    EXPECT_EQ(checks, 2) << "stopped at the reader's first check";
+    EXPECT_EQ(tiledChecks, 2) << "stopped at the reader's first check";
+    EXPECT_EQ(stripChecks, 2) << "stopped at the reader's first check";
 }
 
 // A phone's photo is read as every viewer shows it: turned by its orientation tag (each of the

@@ -512,6 +512,16 @@ TEST_F(SprayCheckTest, TheMainWindowOpensItAndItsMakerFixChoosesTheSize) {
     window.waitForMakerCheck();
     EXPECT_TRUE(status->text().startsWith(QStringLiteral("The spray maker could not be opened")))
         << qPrintable(status->text());
+    // Without a spray folder the maker does not open either, and the check says so.
+    files->setCurrentItem(files->findItems(QStringLiteral("logo.bmp"), Qt::MatchExactly).value(0));
+    const QString folder = env.state.CurrentSprayDir, root = env.state.SprayRootDir;
+    env.state.CurrentSprayDir = env.state.SprayRootDir = env.scratch.path(QStringLiteral("gone"));
+    check->applyFix(SprayFix::EveryServerSize);
+    window.waitForMakerCheck();
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("The spray maker could not be opened")))
+        << qPrintable(status->text());
+    env.state.CurrentSprayDir = folder;
+    env.state.SprayRootDir = root;
     files->setCurrentItem(files->findItems(QStringLiteral("logo.bmp"), Qt::MatchExactly).value(0));
     check->applyFix(SprayFix::EveryServerSize);
     window.waitForMakerCheck();
