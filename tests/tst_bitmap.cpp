@@ -375,12 +375,13 @@ TEST(PictureKinds, DecidedByContentElseByNameAndRefusedWhenCutShort) {
 namespace {
 
 // A picture whose left half is blue and right half red, in a format Qt writes.
-QByteArray halvesIn(QSize size, const char* format, QImage::Format stored = QImage::Format_RGB32) {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(qRgb(220, 30, 20));
+QByteArray halvesIn(QSize size, const char* format, QImage::Format stored = QImage::Format_RGB32,
+                    int alpha = 255) {
+    QImage picture(size, QImage::Format_ARGB32);
+    picture.fill(qRgba(220, 30, 20, alpha));
     for (int y = 0; y < size.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        std::fill(line, line + size.width() / 2, qRgb(20, 30, 220));
+        std::fill(line, line + size.width() / 2, qRgba(20, 30, 220, alpha));
     }
     QByteArray encoded;
     QBuffer buffer(&encoded);
@@ -424,14 +425,23 @@ QByteArray losslessWebpClaiming(int width, int height) {
     return webp;
 }
 
-// A lossy WebP of headers only (a key frame's), of any size.
-QByteArray lossyWebpClaiming(int width, int height) {
+// A lossy WebP of headers only (a key frame's), of any size; with an alpha plane, an extended
+// file.
+QByteArray lossyWebpClaiming(int width, int height, bool alpha = false) {
     QByteArray frame = bytes({0x50, 0x01, 0x00, 0x9d, 0x01, 0x2a});
     frame += QByteArray(4, '\0') + QByteArray(100, '\0');
     put16(frame, 6, static_cast<quint16>(width));
     put16(frame, 8, static_cast<quint16>(height));
-    QByteArray webp = QByteArray("RIFF") + QByteArray(4, '\0') + "WEBPVP8 " + QByteArray(4, '\0');
-    put32(webp, 16, static_cast<quint32>(frame.size()));
+    QByteArray webp = QByteArray("RIFF") + QByteArray(4, '\0') + "WEBP";
+    if (alpha) {
+        // An extended file: its alpha flag and canvas, and an alpha plane's chunk.
+        webp += QByteArray("VP8X") + bytes({10, 0, 0, 0, 0x10, 0, 0, 0});
+        for (const int side : {width - 1, height - 1})
+            webp += bytes({side & 0xff, (side >> 8) & 0xff, (side >> 16) & 0xff});
+        webp += QByteArray("ALPH") + bytes({2, 0, 0, 0, 0, 0});
+    }
+    webp += QByteArray("VP8 ") + QByteArray(4, '\0');
+    put32(webp, webp.size() - 4, static_cast<quint32>(frame.size()));
     webp += frame;
     put32(webp, 4, static_cast<quint32>(webp.size() - 8));
     return webp;
@@ -463,6 +473,7 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
         QByteArray bytes;
         QSize full;
         bool halves;
+        int alpha = 255;
     } cases[] = {
         {"a 2400 x 1800 JPEG", halvesIn(QSize(2400, 1800), "JPEG"), QSize(2400, 1800), true},
         {"a 2400 x 1800 PNG", halvesIn(QSize(2400, 1800), "PNG"), QSize(2400, 1800), true},
@@ -472,6 +483,9 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
         {"a 16-bit 2100 x 2100 TIFF", halvesIn(QSize(2100, 2100), "TIFF", QImage::Format_RGBX64),
          QSize(2100, 2100), true},
         {"a 2400 x 1800 WebP", halvesIn(QSize(2400, 1800), "WEBP"), QSize(2400, 1800), true},
+        {"a see-through 2100 x 2100 TIFF",
+         halvesIn(QSize(2100, 2100), "TIFF", QImage::Format_ARGB32, 128), QSize(2100, 2100), true,
+         128},
         {"a 1 KB RLE8 bitmap of 8192 x 8192", bomb, QSize(8192, 8192), false},
         {"a run-length TGA of 65535 x 256", wide, QSize(65535, 256), false},
     };
@@ -499,6 +513,7 @@ TEST(PictureKinds, LargePicturesAreReadAtAReducedSizeOfTheSameShape) {
             const QRgb right = image->pixel(image->width() - 5, image->height() / 2);
             EXPECT_GT(qBlue(left), 180) << c.what;
             EXPECT_GT(qRed(right), 180) << c.what;
+            EXPECT_EQ(qAlpha(image->pixel(0, 0)), c.alpha) << c.what << ": the first block too";
         }
     }
     EXPECT_EQ(readSize(QSize(8192, 6144)), QSize(2364, 1773));
@@ -654,6 +669,10 @@ TEST(PictureKinds, WebpAndTiffOfEachLayoutKeepTheirColours) {
         ASSERT_FALSE(image) << r.what;
         EXPECT_FALSE(image.error().isEmpty()) << r.what;
     }
+    const QByteArray noDirectory = QByteArray("II*\0", 4) + bytes({0, 1, 0, 0});
+    EXPECT_TRUE(
+        checkPicture(noDirectory).error().startsWith(QStringLiteral("the TIFF picture is damaged")))
+        << checkPicture(noDirectory).error().toStdString();
     EXPECT_EQ(tiledChecks, 2) << "stopped at the reader's first check";
     EXPECT_EQ(stripChecks, 2) << "stopped at the reader's first check";
 }
@@ -1108,6 +1127,9 @@ TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
     EXPECT_TRUE(lossy->ownReader == OwnReader::Webp);
     EXPECT_TRUE(lossy->reduced);
     EXPECT_LT(lossy->cost, qint64{64} << 20);
+    const auto seeThrough = planPictureRead(lossyWebpClaiming(8192, 8192, true));
+    ASSERT_TRUE(seeThrough) << seeThrough.error().toStdString();
+    EXPECT_GE(seeThrough->cost, qint64{8192} * 8192) << "its alpha plane, whole";
     const auto lossless = planPictureRead(losslessWebpClaiming(4096, 4096));
     ASSERT_TRUE(lossless) << lossless.error().toStdString();
     EXPECT_TRUE(lossless->ownReader == OwnReader::Webp);

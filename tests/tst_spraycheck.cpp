@@ -518,7 +518,8 @@ TEST_F(SprayCheckTest, TheMainWindowOpensItAndItsMakerFixChoosesTheSize) {
     env.state.CurrentSprayDir = env.state.SprayRootDir = env.scratch.path(QStringLiteral("gone"));
     check->applyFix(SprayFix::EveryServerSize);
     window.waitForMakerCheck();
-    EXPECT_TRUE(status->text().startsWith(QStringLiteral("The spray maker could not be opened")))
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("The spray maker could not be opened")) &&
+                status->text().contains(QStringLiteral("logo.bmp")))
         << qPrintable(status->text());
     env.state.CurrentSprayDir = folder;
     env.state.SprayRootDir = root;
