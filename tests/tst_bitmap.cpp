@@ -608,6 +608,19 @@ TEST(PictureKinds, WebpAndTiffOfEachLayoutKeepTheirColours) {
          tiled,
          QSize(20, 10),
          {{QPoint(0, 0), qRgb(0, 0, 77), 0}, {QPoint(19, 9), qRgb(190, 180, 77), 0}}},
+        {"an RGBA TIFF that does not say what its fourth sample is",
+         handMadeTiff({{256, 4, 2},
+                       {257, 4, 1},
+                       {258, 3, 8},
+                       {259, 3, 1},
+                       {262, 3, 2},
+                       {273, 4, kDataAt},
+                       {277, 3, 4},
+                       {278, 4, 1},
+                       {279, 4, 8}},
+                      bytes({100, 50, 0, 255, 0, 0, 0, 0})),
+         QSize(2, 1),
+         {{QPoint(0, 0), qRgb(100, 50, 0), 0}, {QPoint(1, 0), 0, 0}}},
         {"a grey TIFF, 0 white",
          whiteIsZero(1, 8),
          QSize(4, 2),
@@ -1153,6 +1166,8 @@ TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
     EXPECT_TRUE(tiff->ownReader == OwnReader::Tiff);
     EXPECT_EQ(tiff->readAt, readSize(QSize(8192, 8192)));
     EXPECT_LT(tiff->cost, qint64{128} << 20);
+    EXPECT_GE(tiff->cost, qint64{16} * tiff->readAt.width() * tiff->readAt.height())
+        << "the sums for each reduced pixel";
     EXPECT_FALSE(planPictureRead(deepTiff(2))) << "whole at 8 bytes a pixel: 512 MB";
     if (heifExtensions().isEmpty())
         return;

@@ -162,9 +162,11 @@ Layout layoutOf(TIFF* tiff) {
         uint16_t extras = 0;
         uint16_t* kinds = nullptr;
         TIFFGetFieldDefaulted(tiff, TIFFTAG_EXTRASAMPLES, &extras, &kinds);
-        const int kind = extras > 0 && kinds ? kinds[0]
-                         : colours == 3      ? EXTRASAMPLE_ASSOCALPHA  // RGBA without saying so
-                                             : EXTRASAMPLE_UNSPECIFIED;
+        // An RGB picture's fourth sample that says nothing of itself is its opacity,
+        // premultiplied, as libtiff's own RGBA reader takes it.
+        int kind = extras > 0 && kinds ? kinds[0] : EXTRASAMPLE_UNSPECIFIED;
+        if (kind == EXTRASAMPLE_UNSPECIFIED && colours == 3)
+            kind = EXTRASAMPLE_ASSOCALPHA;
         layout.alpha = kind == EXTRASAMPLE_ASSOCALPHA || kind == EXTRASAMPLE_UNASSALPHA;
         layout.premultiplied = kind == EXTRASAMPLE_ASSOCALPHA;
     }
