@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What is read was planned within the budget, and is never more than the picture it is.
     if (!plan || plan->cost > velmira::picture::kPictureReadBudget)
         __builtin_trap();
-    if (qint64{image->width()} * image->height() >
-        qint64{plan->size.width()} * plan->size.height())
+    if (qint64{image->width()} * image->height() > qint64{plan->size.width()} * plan->size.height())
         __builtin_trap();
     return 0;
 }

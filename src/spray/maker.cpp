@@ -319,9 +319,9 @@ Result<FramedSpray> makeFramedSpray(const MakerSource& source, const MakerChoice
         auto reduced = quantize(framed, 128, choices.dither ? 1.0f : 0.0f);
         if (!reduced)
             return Fail::failure(reduced.error());
-        made.spray =
-            SprayPicture{reduced.value(),
-                         QCoreApplication::translate("velmira::spray::Maker", "colour spray"), false};
+        made.spray = SprayPicture{
+            reduced.value(), QCoreApplication::translate("velmira::spray::Maker", "colour spray"),
+            false};
     }
     made.colours = coloursUsed(made.spray.picture, choices.oneColour);
     if (size.width() > kEveryServerSide || size.height() > kEveryServerSide)
