@@ -111,6 +111,13 @@ qint64 pixelsOf(QSize size) {
     return qint64{size.width()} * size.height();
 }
 
+// A plan for a picture our own reader decodes (when it is not refused).
+Result<PicturePlan> readBy(OwnReader reader, Result<PicturePlan> plan) {
+    if (plan)
+        plan.value().ownReader = reader;
+    return plan;
+}
+
 qint64 megabytes(qint64 bytes) {
     return (bytes + (1 << 20) - 1) >> 20;
 }
@@ -251,10 +258,7 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
             return Fail::failure(headers.error());
         if (!headers->animated) {
             const double whole = headers->lossless ? 4 : headers->alpha ? 1 : 0;
-            auto plan = planFor(kind, headers->size, whole, bytes.size());
-            if (plan)
-                plan.value().ownReader = OwnReader::Webp;
-            return plan;
+            return readBy(OwnReader::Webp, planFor(kind, headers->size, whole, bytes.size()));
         }
     }
     // A TIFF of the kinds scanners and editors write is read by libtiff a row or a tile at a
@@ -263,14 +267,11 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
         const auto headers = readTiffHeaders(bytes);
         if (!headers)
             return Fail::failure(headers.error());
-        if (headers->readsItself) {
-            auto plan = planFor(
-                kind, headers->size, 0,
-                2 * bytes.size() + 16 * pixelsOf(readSize(headers->size)) + headers->pieceBytes);
-            if (plan)
-                plan.value().ownReader = OwnReader::Tiff;
-            return plan;
-        }
+        if (headers->readsItself)
+            return readBy(OwnReader::Tiff,
+                          planFor(kind, headers->size, 0,
+                                  2 * bytes.size() + 16 * pixelsOf(readSize(headers->size)) +
+                                      headers->pieceBytes));
     }
     QBuffer buffer;
     buffer.setData(bytes);
@@ -292,12 +293,9 @@ Result<PicturePlan> planPictureRead(const QByteArray& bytes, const QByteArray& k
     // reduced pixel.
     if (kind == "png" && !qtReadsReduced(kind, bytes) && readSize(size) != size) {
         // Two rows of at most 8 bytes a pixel are held as well.
-        auto plan =
-            planFor(kind, size, 0,
-                    2 * bytes.size() + 16 * pixelsOf(readSize(size)) + 16 * qint64{size.width()});
-        if (plan)
-            plan.value().ownReader = OwnReader::Png;
-        return plan;
+        return readBy(OwnReader::Png, planFor(kind, size, 0,
+                                              2 * bytes.size() + 16 * pixelsOf(readSize(size)) +
+                                                  16 * qint64{size.width()}));
     }
     const double whole = qtReadsReduced(kind, bytes) ? 0 : qtBytesPerPixel(reader);
     // A reader that scales after decoding holds the whole and a reduced copy in its format.

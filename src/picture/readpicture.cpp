@@ -7,6 +7,7 @@
 #include "picture/picturecost.h"
 #include "picture/pngstream.h"
 #include "picture/readfile.h"
+#include "picture/reducedsums.h"
 #include "picture/tga.h"
 #include "picture/tiff.h"
 #include "picture/webp.h"
@@ -80,14 +81,13 @@ QImage reducedToRead(QImage image) {
 }  // namespace
 
 ReducedColumns reducedColumns(int width, int reducedWidth) {
+    // The blocks the streaming readers work out as they go, as a table.
+    const Blocks blocks(std::max(0, width), std::max(0, reducedWidth));
     ReducedColumns columns;
+    columns.count = blocks.count;
     columns.of.resize(static_cast<std::size_t>(std::max(0, width)));
-    columns.count.assign(static_cast<std::size_t>(std::max(0, reducedWidth)), 0);
-    for (int x = 0; x < width; ++x) {
-        const auto column = static_cast<int>(qint64{x} * reducedWidth / width);
-        columns.of[static_cast<std::size_t>(x)] = column;
-        ++columns.count[static_cast<std::size_t>(column)];
-    }
+    for (int x = 0; x < width; ++x)
+        columns.of[static_cast<std::size_t>(x)] = static_cast<int>(blocks.of(x));
     return columns;
 }
 

@@ -20,7 +20,8 @@ constexpr qint64 kMaxReadPixels = 4 * 1024 * 1024;
 QSize readSize(QSize size);
 
 // For averaging a picture's rows down to a narrower width: which reduced column each of the
-// picture's columns adds to, and how many columns each reduced one takes.
+// picture's columns adds to, and how many columns each reduced one takes (Blocks, as a table
+// as long as the picture is wide).
 struct ReducedColumns {
     std::vector<int> of;
     std::vector<quint64> count;
