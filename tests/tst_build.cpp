@@ -777,11 +777,15 @@ TEST_F(CreateSpraysTest, ALinkForTheLogosFolderIsRefusedAndNeverWrittenThrough) 
     const QString picture = env.scratch.write(QStringLiteral("private/team.png"), "private");
     const QString logos = hl + SEP + QStringLiteral("tfc") + SEP + QStringLiteral("logos");
     ASSERT_TRUE(QFile::link(privateFolder, logos));
+    // Shared: the group may write in the mod's folder.
+    ASSERT_EQ(::chmod(QFile::encodeName(hl + SEP + QStringLiteral("tfc")).constData(), 0775), 0);
     apply({2}, 1, QStringLiteral("team.wad"));
     create();
     ASSERT_EQ(env.prompts.texts().size(), 1);
-    EXPECT_EQ(env.prompts.texts()[0], QStringLiteral("Could not use the folder ") + logos +
-                                          QChar(13) + QStringLiteral("it is a link, not a folder"));
+    EXPECT_EQ(env.prompts.texts()[0],
+              QStringLiteral("Could not use the folder ") + logos + QChar(13) +
+                  QStringLiteral("it is a link that another user could have put there, which "
+                                 "Velmira does not follow"));
     EXPECT_EQ(QDir(privateFolder).entryList(QDir::Files | QDir::Hidden), QStringList({"team.png"}));
 
     QFile::remove(logos);
@@ -804,6 +808,33 @@ TEST_F(CreateSpraysTest, ALinkForTheLogosFolderIsRefusedAndNeverWrittenThrough) 
     attacker.join();
     EXPECT_EQ(QDir(privateFolder).entryList(QDir::Files | QDir::Hidden), QStringList({"team.png"}));
     EXPECT_EQ(readFile(picture), QByteArray("private"));
+}
+#endif
+
+#ifndef Q_OS_WIN
+// A mod the player keeps on another disk, linked into the game folder: installed and protected
+// through the link. Where another user could have put the link (a shared game folder), the mod
+// fails with the reason, named.
+TEST_F(CreateSpraysTest, ThePlayersOwnLinkedModIsInstalledThroughAndNoOneElses) {
+    const QString disk = env.scratch.mkdir(QStringLiteral("disk"));
+    ASSERT_TRUE(
+        QDir().rename(hl + SEP + QStringLiteral("tfc"), disk + SEP + QStringLiteral("tfc")));
+    ASSERT_TRUE(QFile::link(disk + SEP + QStringLiteral("tfc"), hl + SEP + QStringLiteral("tfc")));
+    apply({2}, 1, QStringLiteral("team.wad"));
+    create();
+    EXPECT_EQ(env.prompts.texts(), QStringList({QStringLiteral("Spray(s) Created!")}));
+    const QString spray =
+        disk + SEP + QStringLiteral("tfc") + SEP + QStringLiteral("tempdecal.wad");
+    EXPECT_EQ(readFile(spray), teamWad);
+    window->findChild<QAction*>(QStringLiteral("mnuFileProtect"))->trigger();
+    EXPECT_FALSE(QFileInfo(spray).permissions() & QFileDevice::WriteOwner) << "protected";
+    env.prompts.shown.clear();
+    ASSERT_EQ(::chmod(QFile::encodeName(hl).constData(), 0775), 0);
+    create();
+    ASSERT_EQ(env.prompts.texts().size(), 1);
+    EXPECT_TRUE(env.prompts.texts()[0].contains(QStringLiteral("tfc")));
+    EXPECT_TRUE(env.prompts.texts()[0].contains(QStringLiteral("another user could have put")))
+        << qPrintable(env.prompts.texts()[0]);
 }
 #endif
 

@@ -3,6 +3,9 @@
 #include "platform/openfolder.h"
 
 #include <QCoreApplication>
+#include <QThread>
+
+#include <algorithm>
 
 namespace velmira {
 
@@ -59,7 +62,8 @@ QString translate(const char* text) {
 
 std::vector<ConfigCommand> parseConfig(const QByteArray& bytes) {
     std::vector<ConfigCommand> commands;
-    const qsizetype size = bytes.size();
+    const qsizetype nul = bytes.indexOf('\0');
+    const qsizetype size = nul < 0 ? bytes.size() : nul;
     int line = 1;
     // A UTF-8 mark at the start is passed over, as the engine's exec does.
     qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
@@ -112,12 +116,20 @@ std::vector<ConfigFile> readModConfig(const OpenFolder& mod) {
     for (const QString& name : {kConfigFileName, kUserConfigFileName, kAutoexecFileName}) {
         ConfigFile file;
         file.name = name;
+        QString why;
         switch (mod.kindOf(name)) {
             case OpenFolder::Kind::Missing:
                 break;
             case OpenFolder::Kind::Link:
                 file.present = true;
-                file.problem = translate("it is a link, which Velmira does not follow");
+                file.link = true;
+                if (!mod.linkIsPlayers(name, &why))
+                    file.problem = why;
+                else if (auto bytes = mod.readFile(name, kMaxConfigRead, &file.state,
+                                                   OpenFolder::Links::PlayersFollowed))
+                    file.bytes = std::move(*bytes);
+                else
+                    file.problem = translate("it cannot be read or is larger than 256 KB");
                 break;
             case OpenFolder::Kind::Folder:
             case OpenFolder::Kind::Other:
@@ -126,7 +138,7 @@ std::vector<ConfigFile> readModConfig(const OpenFolder& mod) {
                 break;
             case OpenFolder::Kind::File:
                 file.present = true;
-                if (auto bytes = mod.readFile(name, kMaxConfigRead))
+                if (auto bytes = mod.readFile(name, kMaxConfigRead, &file.state))
                     file.bytes = std::move(*bytes);
                 else
                     file.problem = translate("it cannot be read or is larger than 256 KB");
@@ -156,8 +168,35 @@ ConfigSetting settingOf(const std::vector<ConfigFile>& files, const QByteArray& 
     return setting;
 }
 
+namespace {
+
+// The file with one value changed to 1: only the number at the value's start (after any blanks
+// inside its quotes) is replaced, or, when it has none, the value's text up to its trailing
+// blanks; quotes, line ends and every other byte stay.
+QByteArray withValueOn(const QByteArray& bytes, const ConfigCommand& command) {
+    const QByteArray& value = command.value;
+    qsizetype from = 0;
+    while (from < value.size() && isSpace(value[from]))
+        ++from;
+    qsizetype to = from;
+    while (to < value.size() && QByteArrayLiteral("+-.0123456789").contains(value[to]))
+        ++to;
+    if (to == from) {
+        to = value.size();
+        while (to > from && isSpace(value[to - 1]))
+            --to;
+    }
+    QByteArray changed = bytes;
+    changed.replace(command.valueAt + (command.quoted ? 1 : 0) + from, to - from,
+                    QByteArrayLiteral("1"));
+    return changed;
+}
+
+}  // namespace
+
 ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
-                           const QByteArray& variable, const std::function<bool()>& gameRunning) {
+                           const QByteArray& variable, const std::function<bool()>& gameRunning,
+                           const ConfigEditTiming& timing) {
     ConfigChange change;
     const QString name = QString::fromLatin1(variable);
     if (gameRunning && gameRunning()) {
@@ -173,48 +212,79 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
         change.text = translate("The mod folder %1 cannot be opened: %2").arg(mod, reason);
         return change;
     }
-    // Read again now: the file may have changed since it was checked.
-    const std::vector<ConfigFile> files = readModConfig(folder);
-    const ConfigSetting setting = settingOf(files, variable, QByteArrayLiteral("1"));
-    if (setting.file.isEmpty() || settingIsOn(setting.value)) {
-        change.text = translate("%1 is already on in %2.").arg(name, mod);
+    const auto settle = [&] { QThread::msleep(static_cast<unsigned long>(timing.settle.count())); };
+    QString busy;
+    for (int attempt = 0; attempt < std::max(timing.tries, 1); ++attempt) {
+        // Read again now: the file may have changed since it was checked.
+        const std::vector<ConfigFile> files = readModConfig(folder);
+        const auto unread = std::find_if(files.begin(), files.end(), [](const ConfigFile& file) {
+            return !file.problem.isEmpty() && !file.state.busy;
+        });
+        if (unread != files.end()) {
+            change.text = translate(
+                              "%1 in %2 cannot be read (%3), so whether it turns %4 off is "
+                              "not known; nothing was changed.")
+                              .arg(unread->name, folder.path(), unread->problem, name);
+            return change;
+        }
+        const auto written = std::find_if(files.begin(), files.end(),
+                                          [](const ConfigFile& file) { return file.state.busy; });
+        if (written != files.end()) {
+            busy = written->name;
+            settle();
+            continue;
+        }
+        // Judged only once every file has stayed as read for a while: a file another program
+        // is writing in place (the game, an editor, a sync tool) may be cut short as read, and
+        // replacing it would lose what that program writes after.
+        settle();
+        const auto moved = std::find_if(files.begin(), files.end(), [&](const ConfigFile& file) {
+            return file.present && !file.link && folder.stateOf(file.name) != file.state;
+        });
+        if (moved != files.end()) {
+            busy = moved->name;
+            continue;
+        }
+        const ConfigSetting setting = settingOf(files, variable, QByteArrayLiteral("1"));
+        if (setting.file.isEmpty() || settingIsOn(setting.value)) {
+            change.text = translate("%1 is already on in %2.").arg(name, mod);
+            return change;
+        }
+        const ConfigFile& file =
+            *std::find_if(files.begin(), files.end(),
+                          [&](const ConfigFile& f) { return f.name == setting.file; });
+        if (file.link) {
+            change.text = translate("%1 in %2 is a link: change %3 in the file it leads to.")
+                              .arg(setting.file, folder.path(), name);
+            return change;
+        }
+        busy = setting.file;
+        const QString copy = setting.file + kConfigCopySuffix;
+        if (!folder.keepCopy(setting.file, copy, file.bytes, &reason)) {
+            change.text = translate("%1 in %2 could not be changed: %3")
+                              .arg(setting.file, folder.path(), reason);
+            return change;
+        }
+        const OpenFolder::Replaced replaced = folder.replaceIfUnchanged(
+            setting.file, file.state, withValueOn(file.bytes, setting.command), &reason);
+        if (replaced == OpenFolder::Replaced::Changed)
+            continue;
+        if (replaced == OpenFolder::Replaced::Failed) {
+            change.text = translate("%1 in %2 could not be changed: %3")
+                              .arg(setting.file, folder.path(), reason);
+            return change;
+        }
+        change.changed = true;
+        change.text = translate(
+                          "%1 line %2 now sets %3 to 1 (it was \"%4\"); the file as it was is "
+                          "kept as %5.")
+                          .arg(folder.pathOf(setting.file))
+                          .arg(setting.command.line)
+                          .arg(name, QString::fromLatin1(setting.value), copy);
         return change;
     }
-    QByteArray bytes;
-    for (const ConfigFile& file : files)
-        if (file.name == setting.file)
-            bytes = file.bytes;
-    // A quoted value becomes "1"; of an unquoted one only the number at its start is replaced
-    // (all of it when it has none), so that "0//off" keeps its "//off".
-    const ConfigCommand& command = setting.command;
-    qsizetype length = command.valueLength;
-    QByteArray on = QByteArrayLiteral("1");
-    if (command.quoted) {
-        on = QByteArrayLiteral("\"1\"");
-    } else {
-        qsizetype number = 0;
-        while (number < command.value.size() &&
-               QByteArrayLiteral("+-.0123456789").contains(command.value[number]))
-            ++number;
-        if (number > 0)
-            length = number;
-    }
-    QByteArray changed = bytes;
-    changed.replace(command.valueAt, length, on);
-
-    const QString copy = setting.file + kConfigCopySuffix;
-    if (!folder.replace(copy, bytes, &reason) || !folder.replace(setting.file, changed, &reason)) {
-        change.text =
-            translate("%1 in %2 could not be changed: %3").arg(setting.file, folder.path(), reason);
-        return change;
-    }
-    change.changed = true;
-    change.text = translate(
-                      "%1 line %2 now sets %3 to 1 (it was \"%4\"); the file as it was is "
-                      "kept as %5.")
-                      .arg(folder.pathOf(setting.file))
-                      .arg(setting.command.line)
-                      .arg(name, QString::fromLatin1(setting.value), copy);
+    change.text =
+        translate("Another program is writing %1; try again when it has finished.").arg(busy);
     return change;
 }
 

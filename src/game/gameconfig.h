@@ -1,15 +1,16 @@
 #pragma once
 
+#include "platform/openfolder.h"
+
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <vector>
 
 namespace velmira {
-
-class OpenFolder;
 
 // The config files the game executes for a mod, in the order it executes them: config.cfg
 // (from the game's <mod>.rc), userconfig.cfg (from config.cfg's last line) and autoexec.cfg
@@ -37,7 +38,8 @@ struct ConfigCommand {
 
 // The commands of a config file that give a value, in order. Commands end at a line end (\n) or
 // at a ';' outside quotes; a "//" where a word would start ends the command (a ';' after it
-// still starts the next one, as in the engine). Any bytes are taken.
+// still starts the next one, as in the engine). Any bytes are taken, up to the first NUL: the
+// engine reads the file as a C string and stops there.
 std::vector<ConfigCommand> parseConfig(const QByteArray& bytes);
 
 // Whether the engine reads a setting's value as on: it takes the number at its start, so "1",
@@ -49,11 +51,13 @@ struct ConfigFile {
     QString name;
     bool present = false;
     QByteArray bytes;
-    QString problem;  // why it was not read (a link, not a plain file, too large); empty if read
+    QString problem;    // why it was not read (a link, not a plain file, too large); empty if read
+    bool link = false;  // read through a link of the player's own
+    OpenFolder::FileState state;  // what the file was as read
 };
 
-// The mod's config files in the order the game executes them, each read without following a
-// link and only when at most kMaxConfigRead bytes long.
+// The mod's config files in the order the game executes them, each read only when at most
+// kMaxConfigRead bytes long, through a link only when the link is the player's own.
 std::vector<ConfigFile> readModConfig(const OpenFolder& mod);
 
 // Where the game takes a variable's value from.
@@ -74,11 +78,23 @@ struct ConfigChange {
     QString text;  // one plain sentence: what was changed, or why nothing was
 };
 
-// Sets `variable` to 1 where the game takes it from, changing only the bytes of that one value
-// (every other byte, line end and encoding stay), with the file as it was kept beside it as
-// <file>.velmira-backup. Refused while `gameRunning` says the game runs (it writes config.cfg as
-// it quits). A variable no file sets to off is left alone.
+// How long a file must stay as read before it is replaced, and how often it is read again when
+// another program keeps writing it.
+struct ConfigEditTiming {
+    std::chrono::milliseconds settle{300};
+    int tries = 5;
+};
+
+// Sets `variable` to 1 where the game takes it from, changing only the characters of that one
+// value (every other byte, quote, line end and encoding stay), with the file as it was kept
+// beside it as <file>.velmira-backup (no more open than the file). Refused while `gameRunning`
+// says the game runs (it writes config.cfg as it quits), while a config file cannot be read,
+// when the file is a link, and when another program keeps writing the file: the file is
+// replaced only once it has stayed as read for `timing.settle`, and only if it is still so. A
+// variable no file sets to off is left alone. Takes up to tries × settle: not for the window's
+// thread.
 ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
-                           const QByteArray& variable, const std::function<bool()>& gameRunning);
+                           const QByteArray& variable, const std::function<bool()>& gameRunning,
+                           const ConfigEditTiming& timing = {});
 
 }  // namespace velmira

@@ -4,6 +4,7 @@
 #include "core/errorreport.h"
 #include "core/failure.h"
 #include "platform/files.h"
+#include "platform/openfolder.h"
 #include "platform/process.h"
 
 #include <QCoreApplication>
@@ -78,7 +79,8 @@ WorkFolder::WorkFolder(const QString& programFolder) {
     }
     const QString path = QDir::toNativeSeparators(dir.path());
     if (!safeInScript(shortPath(path))) {
-        QDir(path).removeRecursively();
+        QString ignored;
+        OpenFolder::open(parent, &ignored).removeFolder(QFileInfo(path).fileName());
         m_problem = QStringLiteral(
                         "The folder for the compiler's files cannot be written into a lump "
                         "script (its name has quotes, line breaks or characters outside the "
@@ -102,8 +104,15 @@ void removeWorkFile(const QString& path) {
 }
 
 WorkFolder::~WorkFolder() {
-    if (!m_path.isEmpty())
-        QDir(m_path).removeRecursively();
+    if (m_path.isEmpty())
+        return;
+    // Through the folder it stands in, held open: in a program folder others may write, the
+    // work folder's name may lead somewhere else by now.
+    const QFileInfo info(m_path);
+    QString reason;
+    const OpenFolder parent = OpenFolder::open(info.absolutePath(), &reason);
+    if (parent.isOpen())
+        parent.removeFolder(info.fileName());
 }
 
 LumpPaths Makels(const QString& bitmapPath, const QString& workFolder, ErrorReporter& errors) {

@@ -6,6 +6,7 @@
 #include "game/mods.h"
 #include "library/sprays.h"
 #include "platform/files.h"
+#include "platform/openfolder.h"
 #include "platform/prompts.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,12 @@ void ListCats(const AppState& state, CategoryRows& categories, ErrorReporter& er
         for (const QString& name : subFolders) {
             p.step(8);
             p.step(9);
-            // The listing takes a link to a device for a folder; the link's target is judged.
-            if (folderExists(folder.filePath(name)))
+            // The listing takes a link to a device for a folder; the link's target is judged. A
+            // link another user could have put in a shared library is no category of the
+            // player's.
+            QString why;
+            if (folderExists(folder.filePath(name)) &&
+                OpenFolder::pathIsPlayers(folder.filePath(name), &why))
                 categories.addSorted(name);
         }
         categories.select(0);

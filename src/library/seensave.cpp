@@ -73,7 +73,9 @@ bool saveSprayPicture(const QByteArray& spray, const QString& path, QString* rea
         return false;
     const QFileInfo target(path);
     const OpenFolder folder = OpenFolder::open(target.absolutePath(), reason);
-    return folder.isOpen() && folder.replace(target.fileName(), png, reason);
+    // A picture the player made read-only is kept as it is; any other keeps its mode.
+    return folder.isOpen() &&
+           folder.replace(target.fileName(), png, reason, OpenFolder::ReadOnlyFile::Refuse);
 }
 
 SeenSaveOutcome saveSeenSprays(const std::vector<SeenSpray>& sprays, const QString& folder,

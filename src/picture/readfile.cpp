@@ -1,5 +1,7 @@
 #include "readfile.h"
 
+#include "platform/openfolder.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -78,7 +80,19 @@ Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startO
         return Fail::failure(
             QCoreApplication::translate("velmira::picture::ReadFile", "%1 does not exist")
                 .arg(path));
+    // A link another user could have put in the player's library (a shared one) is not read:
+    // it may lead to a file of the player's that would then be installed for everyone to see.
+    const auto foreignLink = [&] {
+        QString why;
+        if (OpenFolder::pathIsPlayers(path, &why))
+            return std::optional<Fail>();
+        return std::optional<Fail>(Fail::failure(
+            QCoreApplication::translate("velmira::picture::ReadFile", "%1 is not read: %2")
+                .arg(path, why)));
+    };
 #ifdef Q_OS_WIN
+    if (auto refused = foreignLink())
+        return *refused;
     const QFileInfo info(path);
     if (!info.exists())
         return Fail::failure(
@@ -96,7 +110,14 @@ Result<QByteArray> readRegular(const QString& path, qint64 maxBytes, bool startO
 #else
     // Opened first, without waiting (a FIFO would block the open), then judged by what was
     // opened: a name checked before it is opened may be swapped for something else between.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray encoded = QFile::encodeName(path);
+    int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0 && errno == ELOOP) {
+        // A link: followed when it is the player's own, which nobody else can change.
+        if (auto refused = foreignLink())
+            return *refused;
+        fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    }
     if (fd < 0) {
         const int code = errno;
         if (code == ENOENT)

@@ -9,6 +9,24 @@
 
 namespace velmira {
 
+namespace {
+// The old file's mode carries over to its replacement; a new file is readable by everyone.
+// Read-only takes every write permission away; writable gives the owner's back.
+QFileDevice::Permissions permissionsFor(bool oldIsFile, QFileDevice::Permissions old,
+                                        WriteProtection protection) {
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (oldIsFile)
+        permissions = old;
+    if (protection == WriteProtection::ReadOnly)
+        permissions &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                         QFileDevice::WriteGroup | QFileDevice::WriteOther);
+    else if (protection == WriteProtection::Writable)
+        permissions |= QFileDevice::WriteOwner;
+    return permissions;
+}
+}  // namespace
+
 QString OpenFolder::freshNameFor(const QString& name) const {
     // Hidden, and short whatever the name's length: a name near the longest a folder holds
     // leaves no room for more.
@@ -23,14 +41,14 @@ QString OpenFolder::freshNameFor(const QString& name) const {
 }
 
 OpenFolder::Written OpenFolder::stageFresh(const QString& name, const QByteArray& bytes,
-                                           std::optional<QFileDevice::Permissions> permissions,
-                                           Staged* staged, QString* reason) const {
+                                           const Likeness& like, Staged* staged,
+                                           QString* reason) const {
     // A name taken between the look and the create is simply another fresh name.
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         const QString fresh = freshNameFor(name);
         if (fresh.isEmpty())
             break;
-        const Written written = stage(fresh, bytes, permissions, staged, reason);
+        const Written written = stage(fresh, bytes, like, staged, reason);
         if (written != Written::Taken)
             return written;
     }
@@ -42,7 +60,7 @@ OpenFolder::Written OpenFolder::writeNew(
     const QString& name, const QByteArray& bytes, QString* reason,
     std::optional<QFileDevice::Permissions> permissions) const {
     Staged staged;
-    const Written written = stage(name, bytes, permissions, &staged, reason);
+    const Written written = stage(name, bytes, Likeness{permissions, QString()}, &staged, reason);
     release(staged);
     return written;
 }
@@ -58,7 +76,8 @@ QString OpenFolder::writeUnderFreeName(const QByteArray& bytes,
                                        std::optional<QFileDevice::Permissions> permissions) const {
     Staged staged;
     reason->clear();
-    if (stageFresh(nameFor(first), bytes, permissions, &staged, reason) != Written::Done)
+    if (stageFresh(nameFor(first), bytes, Likeness{permissions, QString()}, &staged, reason) !=
+        Written::Done)
         return QString();
     QString given;
     for (int n = first; n < first + attempts; ++n) {
@@ -93,15 +112,62 @@ QString OpenFolder::writeUnderFreeName(const QByteArray& bytes,
     return given;
 }
 
-bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* reason) const {
+OpenFolder::Replaced OpenFolder::replaceLike(const QString& name, const QByteArray& bytes,
+                                             const Likeness& like,
+                                             const std::function<bool()>& stillThere,
+                                             QString* reason) const {
     Staged staged;
-    if (stageFresh(name, bytes, std::nullopt, &staged, reason) != Written::Done)
-        return false;
-    *reason = renameInside(staged.name, name);
-    if (!reason->isEmpty())
+    if (stageFresh(name, bytes, like, &staged, reason) != Written::Done)
+        return Replaced::Failed;
+    Replaced replaced = Replaced::Done;
+    // Looked at last, when nothing but the rename is left to do.
+    if (stillThere && !stillThere())
+        replaced = Replaced::Changed;
+    else
+        *reason = renameInside(staged.name, name);
+    if (replaced == Replaced::Done && !reason->isEmpty())
+        replaced = Replaced::Failed;
+    if (replaced != Replaced::Done)
         removeOwn(staged);
     release(staged);
-    return reason->isEmpty();
+    return replaced;
+}
+
+bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* reason,
+                         ReadOnlyFile readOnly) const {
+    const Entry old = entryOf(name);
+    const bool isFile = old.kind == Kind::File;
+    if (isFile && readOnly == ReadOnlyFile::Refuse &&
+        !(old.permissions & QFileDevice::WriteOwner)) {
+        *reason = QCoreApplication::translate("velmira::OpenFolder",
+                                              "%1 is read-only, so it is left as it is")
+                      .arg(pathOf(name));
+        return false;
+    }
+    const Likeness like{permissionsFor(isFile, old.permissions, WriteProtection::AsBefore),
+                        isFile ? name : QString()};
+    return replaceLike(name, bytes, like, {}, reason) == Replaced::Done;
+}
+
+OpenFolder::Replaced OpenFolder::replaceIfUnchanged(const QString& name, const FileState& read,
+                                                    const QByteArray& bytes,
+                                                    QString* reason) const {
+    const Entry old = entryOf(name);
+    if (old.kind != Kind::File || stateOf(name) != read)
+        return Replaced::Changed;
+    const Likeness like{permissionsFor(true, old.permissions, WriteProtection::AsBefore), name};
+    return replaceLike(
+        name, bytes, like, [&] { return stateOf(name) == read; }, reason);
+}
+
+bool OpenFolder::keepCopy(const QString& original, const QString& copy, const QByteArray& bytes,
+                          QString* reason) const {
+    // Owner only when the original cannot be looked at: a copy is never the more open one.
+    const Entry of = entryOf(original);
+    const bool isFile = of.kind == Kind::File;
+    const Likeness like{isFile ? of.permissions : QFileDevice::ReadOwner | QFileDevice::WriteOwner,
+                        isFile ? original : QString()};
+    return replaceLike(copy, bytes, like, {}, reason) == Replaced::Done;
 }
 
 QString OpenFolder::renamePlainFile(const QString& from, const QString& to) const {
@@ -115,24 +181,6 @@ QString OpenFolder::renamePlainFile(const QString& from, const QString& to) cons
             .arg(pathOf(to));
     return renameInside(from, to);
 }
-
-namespace {
-// The old file's mode carries over to its replacement; a new file is readable by everyone.
-// Read-only takes every write permission away; writable gives the owner's back.
-QFileDevice::Permissions permissionsFor(bool oldIsFile, QFileDevice::Permissions old,
-                                        WriteProtection protection) {
-    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    if (oldIsFile)
-        permissions = old;
-    if (protection == WriteProtection::ReadOnly)
-        permissions &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                         QFileDevice::WriteGroup | QFileDevice::WriteOther);
-    else if (protection == WriteProtection::Writable)
-        permissions |= QFileDevice::WriteOwner;
-    return permissions;
-}
-}  // namespace
 
 QString OpenFolder::replaceTogether(const QStringList& names, const QByteArray& bytes,
                                     const QList<WriteProtection>& protection) const {
@@ -165,10 +213,10 @@ QString OpenFolder::replaceTogether(const QStringList& names, const QByteArray& 
                 .arg(pathOf(name));
         }
         Staged file;
-        if (stageFresh(name, bytes,
-                       permissionsFor(old.kind == Kind::File, old.permissions,
-                                      protection.value(i, WriteProtection::AsBefore)),
-                       &file, &error) != Written::Done) {
+        const Likeness like{permissionsFor(old.kind == Kind::File, old.permissions,
+                                           protection.value(i, WriteProtection::AsBefore)),
+                            old.kind == Kind::File ? name : QString()};
+        if (stageFresh(name, bytes, like, &file, &error) != Written::Done) {
             putBack();
             return QCoreApplication::translate("velmira::OpenFolder", "cannot write beside %1: %2")
                 .arg(pathOf(name), error);

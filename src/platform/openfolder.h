@@ -39,9 +39,20 @@ class OpenFolder {
     // the player chose the path). Not open, with the reason, on failure.
     static OpenFolder open(const QString& path, QString* reason);
 
-    // Opens the folder `name` inside this one without following a link; with `make`, makes it
-    // first when there is nothing of that name. A link or anything but a folder is refused.
+    // Opens the folder `name` inside this one; with `make`, makes it first when there is nothing
+    // of that name. A link there is followed only when it is the player's own (see
+    // linkIsPlayers), and so is every link on its way; anything else but a folder is refused,
+    // with the reason.
     OpenFolder child(const QString& name, bool make, QString* reason) const;
+
+    // Whether the link `name` inside can only have been made by the player: the link belongs to
+    // the player or to the system, and stands in a folder of the player's or the system's that
+    // no other user may write into (or only into their own names: a sticky folder). A link
+    // another user could have put there, or swapped since, is not followed; its reason, then.
+    bool linkIsPlayers(const QString& name, QString* reason) const;
+    // The same for the last part of a path as the player named it (the folders on the way are
+    // the player's choice): true for anything that is not a link.
+    static bool pathIsPlayers(const QString& path, QString* reason);
 
     bool isOpen() const;
     // The path it was opened as, with the native separator.
@@ -52,9 +63,34 @@ class OpenFolder {
     enum class Kind { Missing, File, Link, Folder, Other };
     Kind kindOf(const QString& name) const;
 
-    // The bytes of the plain file `name` (never a link, a folder or a device), if it is at most
-    // `limit` bytes long.
-    std::optional<QByteArray> readFile(const QString& name, qint64 limit) const;
+    // What a file is: which file, its size and its times. Two states of one name differ when
+    // another program has written, replaced or touched the file in between.
+    struct FileState {
+        quint64 device = 0;
+        quint64 node = 0;
+        qint64 size = -1;
+        qint64 modified = 0;  // nanoseconds (Windows: its own ticks)
+        qint64 changed = 0;
+        bool known = false;
+        // Windows: another program holds the file open for writing.
+        bool busy = false;
+        bool operator==(const FileState& other) const {
+            return known && other.known && device == other.device && node == other.node &&
+                   size == other.size && modified == other.modified && changed == other.changed;
+        }
+        bool operator!=(const FileState& other) const { return !(*this == other); }
+    };
+    // The state of the plain file `name` now (never through a link); not known otherwise.
+    FileState stateOf(const QString& name) const;
+
+    // The bytes of the plain file `name` (never a folder or a device, nor through a link unless
+    // `links` lets the player's own be followed), if it is at most `limit` bytes long; with
+    // `state`, what the file was as it was read (on Windows it is read only while no other
+    // program may write it: busy, and nothing read, while one has it open for writing).
+    enum class Links { NotFollowed, PlayersFollowed };
+    std::optional<QByteArray> readFile(const QString& name, qint64 limit,
+                                       FileState* state = nullptr,
+                                       Links links = Links::NotFollowed) const;
 
     // Writes `bytes` as the new file `name`, never replacing anything; with `permissions`, the
     // file is given them while it is still open (readable by everyone and writable by its owner
@@ -73,9 +109,25 @@ class OpenFolder {
                                std::optional<QFileDevice::Permissions> permissions = {}) const;
 
     // Replaces the file `name` with `bytes` in one step (written in full under a fresh name
-    // first, then renamed over it: a link there is replaced, never followed). False with the
+    // first, then renamed over it: a link there is replaced, never followed). The new file has
+    // the old one's permissions (and, where the system lets the player give it, its group); a
+    // read-only file stays read-only, or with `readOnly` Refuse is left alone. False with the
     // reason; the old file is then untouched.
-    bool replace(const QString& name, const QByteArray& bytes, QString* reason) const;
+    enum class ReadOnlyFile { Replace, Refuse };
+    bool replace(const QString& name, const QByteArray& bytes, QString* reason,
+                 ReadOnlyFile readOnly = ReadOnlyFile::Replace) const;
+
+    // Replaces the file `name`, read as `read`, with `bytes` as replace does, only if the file
+    // there is still the one read, unchanged: Changed, with nothing written, when another
+    // program has written, replaced or touched it since.
+    enum class Replaced { Done, Changed, Failed };
+    Replaced replaceIfUnchanged(const QString& name, const FileState& read, const QByteArray& bytes,
+                                QString* reason) const;
+
+    // Keeps `bytes`, what the file `original` held, as the file `copy` beside it (an older copy
+    // replaced): never open to anyone the original is not open to.
+    bool keepCopy(const QString& original, const QString& copy, const QByteArray& bytes,
+                  QString* reason) const;
 
     // Writes the same bytes as several files of this folder so that they end all new or all as
     // they were: each new file is written in full first, and a replace that fails puts back the
@@ -88,6 +140,11 @@ class OpenFolder {
     // Renames the plain file `from` to `to` inside, replacing a plain file there (a read-only
     // one included). Anything else at either name is refused. The reason, empty on success.
     QString renamePlainFile(const QString& from, const QString& to) const;
+
+    // Removes the folder `name` inside, with everything in it, never through a link: what it
+    // holds is removed through the folder held open, so a folder swapped for a link meanwhile
+    // leads nowhere else, and a link inside is removed itself. The reason, empty on success.
+    QString removeFolder(const QString& name) const;
 
     // Makes the plain file `name` read-only for everyone, or writable by its owner, if
     // `isOurs` accepts its bytes (at most `limit` of them), all through one open of the file:
@@ -122,6 +179,12 @@ class OpenFolder {
         FileId id;
         QFileDevice::Permissions permissions;
     };
+    // What a new file takes from the file it replaces: its permissions, and the group and the
+    // explicit access rules that only the system can carry over.
+    struct Likeness {
+        std::optional<QFileDevice::Permissions> permissions;
+        QString file;  // the file it replaces, inside; empty: a file of its own
+    };
     // A new file written under a fresh name, and which file it is. Where the system allows it
     // the file stays open until released, so that its number cannot be given to another file
     // (a link put in its place) and make that one pass for it.
@@ -135,15 +198,17 @@ class OpenFolder {
     Entry entryOf(const QString& name) const;
     // Creates `name` new (never through anything there), writes `bytes` and sets the
     // permissions on the open file. Written::Done with `staged` filled in, or as writeNew.
-    Written stage(const QString& name, const QByteArray& bytes,
-                  std::optional<QFileDevice::Permissions> permissions, Staged* staged,
-                  QString* reason) const;
+    Written stage(const QString& name, const QByteArray& bytes, const Likeness& like,
+                  Staged* staged, QString* reason) const;
     void release(Staged& staged) const;
     // A fresh hidden name for a file that will become `name`, nothing there yet.
     QString freshNameFor(const QString& name) const;
-    Written stageFresh(const QString& name, const QByteArray& bytes,
-                       std::optional<QFileDevice::Permissions> permissions, Staged* staged,
-                       QString* reason) const;
+    Written stageFresh(const QString& name, const QByteArray& bytes, const Likeness& like,
+                       Staged* staged, QString* reason) const;
+    // Stages `bytes` to replace `name`, like it, and renames it over `name` once `stillThere`
+    // agrees; Changed when it does not.
+    Replaced replaceLike(const QString& name, const QByteArray& bytes, const Likeness& like,
+                         const std::function<bool()>& stillThere, QString* reason) const;
     // Renames `from` over `to`, both inside (a read-only `to` included); the system's reason,
     // empty on success.
     QString renameInside(const QString& from, const QString& to) const;

@@ -1,12 +1,18 @@
 #include "openfolder.h"
 
 #include "platform/files.h"
+#include "platform/playerslinks_posix.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
+#include <climits>
 #include <utility>
+#include <vector>
+
+#include <dirent.h>
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -36,6 +42,18 @@ QByteArray readOpen(int fd, qint64 size) {
     read.truncate(got);
     return read;
 }
+
+OpenFolder::FileState stateOfStat(const struct stat& info) {
+    OpenFolder::FileState state;
+    state.device = static_cast<quint64>(info.st_dev);
+    state.node = static_cast<quint64>(info.st_ino);
+    state.size = static_cast<qint64>(info.st_size);
+    state.modified = qint64{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec;
+    state.changed = qint64{info.st_ctim.tv_sec} * 1000000000 + info.st_ctim.tv_nsec;
+    state.known = true;
+    return state;
+}
+
 }  // namespace
 
 OpenFolder::OpenFolder(OpenFolder&& other) noexcept
@@ -109,28 +127,60 @@ OpenFolder OpenFolder::child(const QString& name, bool make, QString* reason) co
     if (folder.m_fd < 0) {
         const int code = errno;
         const Kind kind = kindOf(name);
-        *reason = kind == Kind::Link ? QCoreApplication::translate("velmira::OpenFolder",
-                                                                   "it is a link, not a folder")
-                  : kind == Kind::File || kind == Kind::Other
-                      ? QCoreApplication::translate("velmira::OpenFolder", "it is not a folder")
-                      : systemErrorText(code);
-        return folder;
+        if (kind == Kind::Link) {
+            // The player's own link (a mod kept on another disk) is followed, and nobody
+            // else's.
+            int links = 0;
+            QString why;
+            folder.m_fd = openPlayers(m_fd, encoded, true, 0, &links, &why);
+            if (folder.m_fd < 0)
+                *reason = why == systemErrorText(ENOTDIR)
+                              ? QCoreApplication::translate("velmira::OpenFolder",
+                                                            "it is a link, not a folder")
+                              : why;
+        } else {
+            *reason = kind == Kind::File || kind == Kind::Other
+                          ? QCoreApplication::translate("velmira::OpenFolder", "it is not a folder")
+                          : systemErrorText(code);
+        }
+        if (folder.m_fd < 0)
+            return folder;
     }
     folder.m_path = pathOf(name);
     return folder;
 }
 
-std::optional<QByteArray> OpenFolder::readFile(const QString& name, qint64 limit) const {
+OpenFolder::FileState OpenFolder::stateOf(const QString& name) const {
+    struct stat info;
+    if (!isOpen() || !isOneName(name) ||
+        ::fstatat(m_fd, QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(info.st_mode))
+        return FileState();
+    return stateOfStat(info);
+}
+
+std::optional<QByteArray> OpenFolder::readFile(const QString& name, qint64 limit, FileState* state,
+                                               Links links) const {
+    if (state)
+        *state = FileState();
     if (!isOpen() || !isOneName(name))
         return std::nullopt;
-    const int fd = ::openat(m_fd, QFile::encodeName(name).constData(),
-                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray encoded = QFile::encodeName(name);
+    int fd = ::openat(m_fd, encoded.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ELOOP && links == Links::PlayersFollowed) {
+        int followed = 0;
+        QString ignored;
+        fd = openPlayers(m_fd, encoded, false, 0, &followed, &ignored);
+    }
     if (fd < 0)
         return std::nullopt;
     std::optional<QByteArray> bytes;
     struct stat info;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= limit)
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= limit) {
         bytes = readOpen(fd, info.st_size);
+        if (state)
+            *state = stateOfStat(info);
+    }
     ::close(fd);
     return bytes;
 }
@@ -188,8 +238,7 @@ OpenFolder::Entry OpenFolder::entryOf(const QString& name) const {
 }
 
 OpenFolder::Written OpenFolder::stage(const QString& name, const QByteArray& bytes,
-                                      std::optional<QFileDevice::Permissions> permissions,
-                                      Staged* staged, QString* reason) const {
+                                      const Likeness& like, Staged* staged, QString* reason) const {
     if (!isOpen() || !isOneName(name)) {
         *reason = systemErrorText(EINVAL);
         return Written::Failed;
@@ -216,11 +265,25 @@ OpenFolder::Written OpenFolder::stage(const QString& name, const QByteArray& byt
         }
         done += n;
     }
-    // The mode is set on the open file, never by name: another user may have swapped the name
-    // for a link to one of the player's files by now.
-    if (code == 0 && permissions && ::fchmod(fd, modeOfPermissions(*permissions)) != 0)
-        code = errno;
+    // The group first (a change of group may take the set-group bit away), then the mode, both
+    // on the open file, never by name: another user may have swapped the name for a link to one
+    // of the player's files by now. A group the player does not belong to is not theirs to
+    // give: the file keeps the folder's, and the mode keeps it from being more open.
+    std::optional<mode_t> mode;
+    if (like.permissions)
+        mode = modeOfPermissions(*like.permissions);
     struct stat info;
+    if (code == 0 && mode && !like.file.isEmpty() && isOneName(like.file) &&
+        ::fstatat(m_fd, QFile::encodeName(like.file).constData(), &info, AT_SYMLINK_NOFOLLOW) ==
+            0 &&
+        S_ISREG(info.st_mode)) {
+        const gid_t group = info.st_gid;
+        if (::fstat(fd, &info) == 0 && info.st_gid != group &&
+            ::fchown(fd, static_cast<uid_t>(-1), group) != 0)
+            *mode &= ~mode_t(S_IRWXG);
+    }
+    if (code == 0 && mode && ::fchmod(fd, *mode) != 0)
+        code = errno;
     if (code == 0 && ::fstat(fd, &info) != 0)
         code = errno;
     if (code != 0) {
@@ -284,6 +347,72 @@ OpenFolder::Written OpenFolder::renameNew(const QString& from, const QString& to
 void OpenFolder::removeInside(const QString& name) const {
     if (isOpen() && isOneName(name))
         ::unlinkat(m_fd, QFile::encodeName(name).constData(), 0);
+}
+
+namespace {
+// Empties the open folder `fd` (and closes it), a level at a time up to `depth` levels down.
+int emptyFolder(int fd, int depth) {
+    DIR* listing = ::fdopendir(fd);
+    if (!listing) {
+        const int code = errno;
+        ::close(fd);
+        return code;
+    }
+    int code = 0;
+    std::vector<QByteArray> names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    for (const QByteArray& name : names) {
+        struct stat info;
+        if (::fstatat(fd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISDIR(info.st_mode)) {
+            const int inner =
+                ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            code = inner < 0 ? errno : depth > 0 ? emptyFolder(inner, depth - 1) : ELOOP;
+            if (inner >= 0 && depth <= 0)
+                ::close(inner);
+            if (code == 0 && ::unlinkat(fd, name.constData(), AT_REMOVEDIR) != 0)
+                code = errno;
+        } else if (::unlinkat(fd, name.constData(), 0) != 0) {
+            code = errno;
+        }
+        if (code != 0)
+            break;
+    }
+    ::closedir(listing);
+    return code;
+}
+}  // namespace
+
+QString OpenFolder::removeFolder(const QString& name) const {
+    if (!isOpen() || !isOneName(name))
+        return systemErrorText(EINVAL);
+    const QByteArray encoded = QFile::encodeName(name);
+    const int fd =
+        ::openat(m_fd, encoded.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return systemErrorText(errno);
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0) {
+        const int code = errno;
+        ::close(fd);
+        return systemErrorText(code);
+    }
+    constexpr int kDepth = 64;
+    if (const int code = emptyFolder(fd, kDepth); code != 0)
+        return systemErrorText(code);
+    // Only the folder emptied: a name swapped meanwhile is left to whoever swapped it.
+    struct stat there;
+    if (::fstatat(m_fd, encoded.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0 ||
+        there.st_dev != opened.st_dev || there.st_ino != opened.st_ino)
+        return systemErrorText(ENOENT);
+    if (::unlinkat(m_fd, encoded.constData(), AT_REMOVEDIR) != 0)
+        return systemErrorText(errno);
+    return QString();
 }
 
 void* OpenFolder::openForMode(const QString& name, qint64 limit, QByteArray* bytes) const {

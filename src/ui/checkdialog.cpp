@@ -275,8 +275,21 @@ void CheckSpraysDialog::applyFix(SprayFix fix) {
             const QByteArray variable = fix == SprayFix::TurnUploadsOn
                                             ? QByteArrayLiteral("cl_allowupload")
                                             : QByteArrayLiteral("cl_allowdownload");
-            tell(turnSettingOn(gameFolder, mod, variable, m_actions.gameRunning).text);
-            break;
+            // The file must stay unchanged for a moment before it is replaced: off the
+            // window's thread, then checked again.
+            m_checking = true;
+            m_pool.start([this, gameFolder, mod, variable, running] {
+                const QString text =
+                    turnSettingOn(gameFolder, mod, variable, [running] { return running; }).text;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, text] {
+                        tell(text);
+                        checkAgain();
+                    },
+                    Qt::QueuedConnection);
+            });
+            return;
         }
         case SprayFix::EveryServerSize: {
             const auto told = [dialog = QPointer<CheckSpraysDialog>(this)](const QString& text) {
