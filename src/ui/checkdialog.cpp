@@ -261,7 +261,7 @@ void CheckSpraysDialog::tell(const QString& text) {
 
 void CheckSpraysDialog::applyFix(SprayFix fix) {
     const int row = m_table->currentRow();
-    if (row < 0 || row >= rowCount() || fix == SprayFix::None)
+    if (row < 0 || row >= rowCount() || fix == SprayFix::None || m_fixing)
         return;
     const QString mod = checkOf(row).mod;
     QString gameFolder;
@@ -276,14 +276,18 @@ void CheckSpraysDialog::applyFix(SprayFix fix) {
                                             ? QByteArrayLiteral("cl_allowupload")
                                             : QByteArrayLiteral("cl_allowdownload");
             // The file must stay unchanged for a moment before it is replaced: off the
-            // window's thread, then checked again.
+            // window's thread, then checked again. No second fix meanwhile.
             m_checking = true;
+            m_fixing = true;
+            for (const auto& entry : m_fixButtons)
+                entry.second->setEnabled(false);
             m_pool.start([this, gameFolder, mod, variable, running] {
                 const QString text =
                     turnSettingOn(gameFolder, mod, variable, [running] { return running; }).text;
                 QMetaObject::invokeMethod(
                     this,
                     [this, text] {
+                        m_fixing = false;
                         tell(text);
                         checkAgain();
                     },

@@ -74,6 +74,7 @@ class CheckSpraysDialog : public QDialog {
     QThreadPool m_pool;
     std::atomic<quint64> m_generation{0};
     bool m_checking = false;
+    bool m_fixing = false;  // a config file is being changed
 
     QTableWidget* m_table = nullptr;
     QLabel* m_status = nullptr;
