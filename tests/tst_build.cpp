@@ -831,10 +831,13 @@ TEST_F(CreateSpraysTest, ThePlayersOwnLinkedModIsInstalledThroughAndNoOneElses) 
     env.prompts.shown.clear();
     ASSERT_EQ(::chmod(QFile::encodeName(hl).constData(), 0775), 0);
     create();
-    ASSERT_EQ(env.prompts.texts().size(), 1);
-    EXPECT_TRUE(env.prompts.texts()[0].contains(QStringLiteral("tfc")));
-    EXPECT_TRUE(env.prompts.texts()[0].contains(QStringLiteral("another user could have put")))
-        << qPrintable(env.prompts.texts()[0]);
+    window->findChild<QAction*>(QStringLiteral("mnuFileProtect"))->trigger();
+    ASSERT_EQ(env.prompts.texts().size(), 2);
+    for (const QString& text : env.prompts.texts()) {
+        EXPECT_TRUE(text.contains(QStringLiteral("tfc")));
+        EXPECT_TRUE(text.contains(QStringLiteral("another user could have put")))
+            << qPrintable(text);
+    }
 }
 #endif
 

@@ -20,11 +20,18 @@ ProtectionChange applyProtection(const AppState& state, const SettingsStore& set
         if (recorded.isEmpty())
             continue;
         QString reason;
-        // The mod folder is taken as it is in the game folder, never through a link.
-        const OpenFolder mod =
-            OpenFolder::open(state.HalfLifeDir, &reason).child(entry.ModFolder, false, &reason);
-        if (!mod.isOpen())
+        // The mod folder is taken as it is in the game folder, through a link only when the link
+        // is the player's own. A link refused is said; a mod folder gone since is not.
+        const OpenFolder game = OpenFolder::open(state.HalfLifeDir, &reason);
+        const OpenFolder mod = game.child(entry.ModFolder, false, &reason);
+        if (!mod.isOpen()) {
+            if (game.kindOf(entry.ModFolder) == OpenFolder::Kind::Link)
+                change.failed << QCoreApplication::translate(
+                                     "velmira::Protect", "%1: %2",
+                                     "a mod and why its spray was not changed")
+                                     .arg(entry.ModFolder, reason);
             continue;
+        }
         const auto set = mod.setWritableIfOurs(
             kCurrentSprayFileName, !protect, kMaxHeldRead,
             [&](const QByteArray& bytes) { return sprayHash(bytes) == recorded; }, &reason);
