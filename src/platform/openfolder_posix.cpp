@@ -1,7 +1,7 @@
 #include "openfolder.h"
 
 #include "platform/files.h"
-#include "platform/playerslinks_posix.h"
+#include "platform/openfolder_links_posix.h"
 
 #include <QCoreApplication>
 #include <QDir>

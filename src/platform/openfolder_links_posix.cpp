@@ -1,4 +1,4 @@
-#include "playerslinks_posix.h"
+#include "openfolder_links_posix.h"
 
 #include "platform/files.h"
 #include "platform/openfolder.h"
