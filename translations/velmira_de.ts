@@ -197,7 +197,7 @@
     <name>qlumpy</name>
     <message>
         <source>%1 is a link; the WAD is not written through it</source>
-        <translation>%1 ist eine Verknüpfung; die WAD wird nicht darüber geschrieben</translation>
+        <translation>%1 ist ein Link; die WAD wird nicht darüber geschrieben</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
@@ -280,7 +280,7 @@
     <name>velmira::Cache</name>
     <message>
         <source>%1: it is a link</source>
-        <translation>%1: Das ist eine Verknüpfung</translation>
+        <translation>%1: Das ist ein Link</translation>
     </message>
     <message>
         <source>%1: it is not a file</source>
@@ -1095,11 +1095,27 @@
     </message>
     <message>
         <source>it is a link, not a folder</source>
-        <translation>das ist eine Verknüpfung, kein Ordner</translation>
+        <translation>das ist ein Link, kein Ordner</translation>
     </message>
     <message>
         <source>it is not a folder</source>
         <translation>das ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, so it is left as it is</source>
+        <translation>%1 ist schreibgeschützt und bleibt deshalb unverändert</translation>
+    </message>
+    <message>
+        <source>it is a link that another user could have put there, which Velmira does not follow</source>
+        <translation>das ist ein Link, den ein anderer Benutzer dort angelegt haben könnte; Velmira folgt ihm nicht</translation>
+    </message>
+    <message>
+        <source>the system did not give the new file the access rules of the one it replaces</source>
+        <translation>das System hat die Zugriffsrechte der alten Datei nicht auf die neue übertragen</translation>
+    </message>
+    <message>
+        <source>the link was changed while it was being followed</source>
+        <translation>der Link wurde geändert, während Velmira ihm folgte</translation>
     </message>
 </context>
 <context>
@@ -1509,6 +1525,10 @@
             <numerusform>%1 ist größer als %n Byte</numerusform>
             <numerusform>%1 ist größer als %n Byte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is not read: %2</source>
+        <translation>%1 wird nicht gelesen: %2</translation>
     </message>
 </context>
 <context>

@@ -1101,6 +1101,22 @@
         <source>it is not a folder</source>
         <translation>no es una carpeta</translation>
     </message>
+    <message>
+        <source>%1 is read-only, so it is left as it is</source>
+        <translation>%1 es de solo lectura, así que se deja como está</translation>
+    </message>
+    <message>
+        <source>it is a link that another user could have put there, which Velmira does not follow</source>
+        <translation>es un enlace que otro usuario podría haber puesto ahí, y Velmira no lo sigue</translation>
+    </message>
+    <message>
+        <source>the system did not give the new file the access rules of the one it replaces</source>
+        <translation>el sistema no asignó al archivo nuevo los permisos de acceso del anterior</translation>
+    </message>
+    <message>
+        <source>the link was changed while it was being followed</source>
+        <translation>el enlace cambió mientras Velmira lo seguía</translation>
+    </message>
 </context>
 <context>
     <name>velmira::Protect</name>
@@ -1509,6 +1525,10 @@
             <numerusform>%1 ocupa más de %n byte</numerusform>
             <numerusform>%1 ocupa más de %n bytes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is not read: %2</source>
+        <translation>no se leyó %1: %2</translation>
     </message>
 </context>
 <context>

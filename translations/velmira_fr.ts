@@ -1101,6 +1101,22 @@
         <source>it is not a folder</source>
         <translation>ce n’est pas un dossier</translation>
     </message>
+    <message>
+        <source>%1 is read-only, so it is left as it is</source>
+        <translation>%1 est en lecture seule, il est donc laissé tel quel</translation>
+    </message>
+    <message>
+        <source>it is a link that another user could have put there, which Velmira does not follow</source>
+        <translation>c’est un lien qu’un autre utilisateur aurait pu placer là, Velmira ne le suit donc pas</translation>
+    </message>
+    <message>
+        <source>the system did not give the new file the access rules of the one it replaces</source>
+        <translation>le système n’a pas appliqué au nouveau fichier les autorisations du fichier remplacé</translation>
+    </message>
+    <message>
+        <source>the link was changed while it was being followed</source>
+        <translation>le lien a été modifié pendant que Velmira le suivait</translation>
+    </message>
 </context>
 <context>
     <name>velmira::Protect</name>
@@ -1509,6 +1525,10 @@
             <numerusform>%1 dépasse %n octet</numerusform>
             <numerusform>%1 dépasse %n octets</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is not read: %2</source>
+        <translation>%1 n’est pas lu : %2</translation>
     </message>
 </context>
 <context>

@@ -1108,6 +1108,22 @@
         <source>it is not a folder</source>
         <translation>to nie jest folder</translation>
     </message>
+    <message>
+        <source>%1 is read-only, so it is left as it is</source>
+        <translation>%1 jest tylko do odczytu, więc pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>it is a link that another user could have put there, which Velmira does not follow</source>
+        <translation>to dowiązanie, które mógł tam umieścić inny użytkownik, a takich dowiązań Velmira nie otwiera</translation>
+    </message>
+    <message>
+        <source>the system did not give the new file the access rules of the one it replaces</source>
+        <translation>system nie nadał nowemu plikowi uprawnień zastępowanego pliku</translation>
+    </message>
+    <message>
+        <source>the link was changed while it was being followed</source>
+        <translation>dowiązanie zmieniło się podczas otwierania</translation>
+    </message>
 </context>
 <context>
     <name>velmira::Protect</name>
@@ -1529,6 +1545,10 @@
             <numerusform>plik %1 ma więcej niż %n bajty</numerusform>
             <numerusform>plik %1 ma więcej niż %n bajtów</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is not read: %2</source>
+        <translation>nie odczytano %1: %2</translation>
     </message>
 </context>
 <context>

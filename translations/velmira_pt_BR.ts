@@ -1101,6 +1101,22 @@
         <source>it is not a folder</source>
         <translation>não é uma pasta</translation>
     </message>
+    <message>
+        <source>%1 is read-only, so it is left as it is</source>
+        <translation>%1 é somente leitura, então foi mantido como está</translation>
+    </message>
+    <message>
+        <source>it is a link that another user could have put there, which Velmira does not follow</source>
+        <translation>é um link que outro usuário pode ter colocado ali, e o Velmira não o segue</translation>
+    </message>
+    <message>
+        <source>the system did not give the new file the access rules of the one it replaces</source>
+        <translation>o sistema não aplicou ao novo arquivo as permissões de acesso do arquivo que ele substitui</translation>
+    </message>
+    <message>
+        <source>the link was changed while it was being followed</source>
+        <translation>o link foi alterado enquanto era seguido</translation>
+    </message>
 </context>
 <context>
     <name>velmira::Protect</name>
@@ -1509,6 +1525,10 @@
             <numerusform>%1 tem mais de %n byte</numerusform>
             <numerusform>%1 tem mais de %n bytes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is not read: %2</source>
+        <translation>%1 não foi lido: %2</translation>
     </message>
 </context>
 <context>

@@ -1108,6 +1108,22 @@
         <source>it is not a folder</source>
         <translation>это не папка</translation>
     </message>
+    <message>
+        <source>%1 is read-only, so it is left as it is</source>
+        <translation>файл %1 доступен только для чтения, поэтому он оставлен без изменений</translation>
+    </message>
+    <message>
+        <source>it is a link that another user could have put there, which Velmira does not follow</source>
+        <translation>это ссылка, которую мог подложить другой пользователь, а по таким ссылкам Velmira не переходит</translation>
+    </message>
+    <message>
+        <source>the system did not give the new file the access rules of the one it replaces</source>
+        <translation>система не передала новому файлу права доступа заменяемого файла</translation>
+    </message>
+    <message>
+        <source>the link was changed while it was being followed</source>
+        <translation>ссылка изменилась во время перехода по ней</translation>
+    </message>
 </context>
 <context>
     <name>velmira::Protect</name>
@@ -1529,6 +1545,10 @@
             <numerusform>файл %1 больше %n байт</numerusform>
             <numerusform>файл %1 больше %n байт</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is not read: %2</source>
+        <translation>файл %1 не прочитан: %2</translation>
     </message>
 </context>
 <context>

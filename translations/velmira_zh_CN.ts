@@ -1094,6 +1094,22 @@
         <source>it is not a folder</source>
         <translation>它不是文件夹</translation>
     </message>
+    <message>
+        <source>%1 is read-only, so it is left as it is</source>
+        <translation>%1 是只读文件，因此未作改动</translation>
+    </message>
+    <message>
+        <source>it is a link that another user could have put there, which Velmira does not follow</source>
+        <translation>它是一个可能由其他用户放在这里的链接，Velmira 不会访问其指向的目标</translation>
+    </message>
+    <message>
+        <source>the system did not give the new file the access rules of the one it replaces</source>
+        <translation>系统未能为新文件设置与被替换文件相同的访问权限</translation>
+    </message>
+    <message>
+        <source>the link was changed while it was being followed</source>
+        <translation>访问链接指向的目标时，链接发生了变化</translation>
+    </message>
 </context>
 <context>
     <name>velmira::Protect</name>
@@ -1489,6 +1505,10 @@
         <translation>
             <numerusform>%1 超过了 %n 字节</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is not read: %2</source>
+        <translation>未读取 %1：%2</translation>
     </message>
 </context>
 <context>
