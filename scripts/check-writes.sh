@@ -13,6 +13,7 @@ allowed=(
   'src/platform/openfolder.cpp'        # the link-safe unit
   'src/platform/openfolder_posix.cpp'  # the link-safe unit, POSIX half
   'src/platform/openfolder_win.cpp'    # the link-safe unit, Windows half
+  'src/platform/openfolder_links_win.cpp'  # the link-safe unit, Windows links (it weighs write rights)
   'src/platform/settings.cpp'          # the settings file, written by QSettings
   'src/install/compiler.cpp'           # Velmira's own private work folder for the compiler
 )
