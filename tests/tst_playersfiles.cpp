@@ -305,6 +305,37 @@ TEST_F(LinkedModTest, ALinkAnotherUserCouldHavePutThereIsRefused) {
     }
 }
 
+// A config.cfg that is a link: the player's own is read through (its "0" counts) but not
+// replaced, which would break the player's link; another user's is not read at all, and neither
+// is said to be on.
+TEST_F(LinkedModTest, AConfigThatIsALinkIsReadOnlyWhenThePlayersAndNeverReplaced) {
+    const QString shared = scratch.write(QStringLiteral("kept/config.cfg"), "cl_allowupload 0\n");
+    const QString modConfig = disk + SEP + QStringLiteral("config.cfg");
+    QFile::remove(modConfig);
+    ASSERT_TRUE(QFile::link(shared, modConfig));
+    const auto upload = [&] {
+        return checkModSprays(SprayCheckInput{game, QStringLiteral("mymod"), {}, {}, false})
+            .cell(SprayCheck::Upload);
+    };
+    EXPECT_TRUE(upload().text.contains(QStringLiteral("config.cfg line 1")))
+        << qPrintable(upload().text);
+    ConfigChange change = turnSettingOn(game, QStringLiteral("mymod"), "cl_allowupload", notRunning,
+                                        {std::chrono::milliseconds(1), 1});
+    EXPECT_FALSE(change.changed);
+    EXPECT_TRUE(change.text.contains(QStringLiteral("is a link"))) << qPrintable(change.text);
+    EXPECT_EQ(QFileInfo(modConfig).isSymLink(), true);
+    EXPECT_EQ(readAll(shared), QByteArray("cl_allowupload 0\n"));
+    setMode(disk, 0777);
+    change = turnSettingOn(game, QStringLiteral("mymod"), "cl_allowupload", notRunning,
+                           {std::chrono::milliseconds(1), 1});
+    EXPECT_FALSE(change.changed);
+    EXPECT_TRUE(change.text.contains(QStringLiteral("another user could have put there")))
+        << qPrintable(change.text);
+    EXPECT_EQ(upload().state, SprayCheckCell::State::Problem);
+    EXPECT_FALSE(upload().text.contains(QStringLiteral("line 1"))) << qPrintable(upload().text);
+    setMode(disk, 0755);
+}
+
 // In a shared library another user's link is no category, and a picture behind another user's
 // link is not read; the player's own are.
 TEST_F(LinkedModTest, TheLibraryTakesOnlyThePlayersOwnLinks) {
