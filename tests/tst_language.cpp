@@ -104,7 +104,7 @@ TEST(Language, TheChoiceIsKeptAcrossARestartAndAsTheSystemForgetsIt) {
     QtSettingsStore third(file);
     EXPECT_EQ(third.read(Setting::Preferences, Setting::Language, QStringLiteral("<absent>")),
               QLatin1String("<absent>"));
-    // The specified settings are not touched.
+    // The settings the program keeps are not touched.
     EXPECT_EQ(third.read(Setting::Preferences, Setting::ShowPreview, QStringLiteral("<absent>")),
               QLatin1String("<absent>"));
 }

@@ -14,6 +14,8 @@ namespace velmira {
 ProtectionChange applyProtection(const AppState& state, const SettingsStore& settings,
                                  bool protect) {
     ProtectionChange change;
+    QString ignored;
+    const OpenFolder game = OpenFolder::open(state.HalfLifeDir, &ignored);
     for (int row = 0; row < state.Mods.size(); ++row) {
         const ModEntry& entry = state.Mods.at(row);
         const QString recorded = settings.read(kInstalledSection, entry.ModFolder, QString());
@@ -22,7 +24,6 @@ ProtectionChange applyProtection(const AppState& state, const SettingsStore& set
         QString reason;
         // The mod folder is taken as it is in the game folder, through a link only when the link
         // is the player's own. A link refused is said; a mod folder gone since is not.
-        const OpenFolder game = OpenFolder::open(state.HalfLifeDir, &reason);
         const OpenFolder mod = game.child(entry.ModFolder, false, &reason);
         if (!mod.isOpen()) {
             if (game.kindOf(entry.ModFolder) == OpenFolder::Kind::Link)

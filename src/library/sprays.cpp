@@ -137,22 +137,6 @@ QString saveNewSpray(const QByteArray& bytes, const QString& folder, const QStri
 
 namespace {
 
-// The folder a new picture goes into: the folders on the way as the player named them, the
-// last (a category) through a link only when the link is the player's own: in a shared library
-// another user's link would take the player's pictures elsewhere. A path ending in a separator
-// (the library itself) is opened as named.
-OpenFolder openLibraryFolder(const QString& folder, QString* reason) {
-    const QString clean = QDir::fromNativeSeparators(folder);
-    const qsizetype cut = clean.lastIndexOf(QLatin1Char('/'));
-    if (cut <= 0 || cut == clean.size() - 1)
-        return OpenFolder::open(folder, reason);
-    QString parentPath = clean.left(cut);
-    if (parentPath.endsWith(QLatin1Char(':')))  // a drive's root
-        parentPath += QLatin1Char('/');
-    const OpenFolder parent = OpenFolder::open(parentPath, reason);
-    return parent.isOpen() ? parent.child(clean.mid(cut + 1), false, reason) : OpenFolder();
-}
-
 // How many names "<name> (n).<ext>" are tried before the folder is said to be full of them.
 constexpr int kFreeNameAttempts = 100000;
 
@@ -161,7 +145,9 @@ constexpr int kFreeNameAttempts = 100000;
 // name. Returns the name, or empty with the reason.
 QString writeUnderFreeName(const QByteArray& bytes, const QString& folder, const QString& wanted,
                            QString* reason) {
-    const OpenFolder library = openLibraryFolder(folder, reason);
+    // The category through a link only when the link is the player's own: in a shared library
+    // another user's link would take the player's pictures elsewhere.
+    const OpenFolder library = OpenFolder::openLast(folder, reason);
     if (!library.isOpen())
         return QString();
     const QString fitted = nameThatFits(wanted);

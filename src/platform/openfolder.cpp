@@ -3,6 +3,7 @@
 #include "platform/files.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QRandomGenerator>
 
 #include <vector>
@@ -26,6 +27,37 @@ QFileDevice::Permissions permissionsFor(bool oldIsFile, QFileDevice::Permissions
     return permissions;
 }
 }  // namespace
+
+bool OpenFolder::parentAndName(const QString& path, QString* parent, QString* name) {
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    const qsizetype cut = clean.lastIndexOf(QLatin1Char('/'));
+    if (cut < 0 || cut == clean.size() - 1)
+        return false;
+    *parent = clean.left(cut);
+    // "/" above a top folder; "C:" alone would be the drive's current folder, not its root.
+    if (cut == 0 || (parent->size() == 2 && parent->at(1) == QLatin1Char(':')))
+        *parent += QLatin1Char('/');
+    *name = clean.mid(cut + 1);
+    return true;
+}
+
+bool OpenFolder::pathIsPlayers(const QString& path, QString* reason) {
+    QString parent, name, ignored;
+    if (!parentAndName(path, &parent, &name))
+        return true;
+    const OpenFolder folder = open(parent, &ignored);
+    return !folder.isOpen() || folder.linkIsPlayers(name, reason);
+}
+
+OpenFolder OpenFolder::openLast(const QString& path, QString* reason) {
+    QString parent, name;
+    const bool endsInSeparator =
+        path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'));
+    if (endsInSeparator || !parentAndName(path, &parent, &name))
+        return open(path, reason);
+    const OpenFolder folder = open(parent, reason);
+    return folder.isOpen() ? folder.child(name, false, reason) : OpenFolder();
+}
 
 QString OpenFolder::freshNameFor(const QString& name) const {
     // Hidden, and short whatever the name's length: a name near the longest a folder holds
@@ -152,9 +184,10 @@ bool OpenFolder::replace(const QString& name, const QByteArray& bytes, QString* 
 OpenFolder::Replaced OpenFolder::replaceIfUnchanged(const QString& name, const FileState& read,
                                                     const QByteArray& bytes,
                                                     QString* reason) const {
-    const Entry old = entryOf(name);
-    if (old.kind != Kind::File || stateOf(name) != read)
+    // Not a plain file any more has no state to match.
+    if (stateOf(name) != read)
         return Replaced::Changed;
+    const Entry old = entryOf(name);
     const Likeness like{permissionsFor(true, old.permissions, WriteProtection::AsBefore), name};
     return replaceLike(
         name, bytes, like, [&] { return stateOf(name) == read; }, reason);

@@ -53,6 +53,9 @@ class OpenFolder {
     // The same for the last part of a path as the player named it (the folders on the way are
     // the player's choice): true for anything that is not a link.
     static bool pathIsPlayers(const QString& path, QString* reason);
+    // Opens the folder at `path`: the folders on the way as the player named them, the last one
+    // as child() does. A path ending in a separator is opened as named.
+    static OpenFolder openLast(const QString& path, QString* reason);
 
     bool isOpen() const;
     // The path it was opened as, with the native separator.
@@ -165,6 +168,10 @@ class OpenFolder {
     }
 
   private:
+    // The folder holding the last part of `path`, and that part's name; false when the path
+    // has no last part below a folder (a root, a bare name).
+    static bool parentAndName(const QString& path, QString* parent, QString* name);
+
     // Where a file lies on its device: tells whether a name still leads to the file written.
     struct FileId {
         quint64 device = 0;

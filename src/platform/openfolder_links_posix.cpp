@@ -4,7 +4,6 @@
 #include "platform/openfolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QList>
 
@@ -135,16 +134,6 @@ bool OpenFolder::linkIsPlayers(const QString& name, QString* reason) const {
         return false;
     ::close(opened);
     return true;
-}
-
-bool OpenFolder::pathIsPlayers(const QString& path, QString* reason) {
-    const QString clean = QDir::cleanPath(path);
-    const qsizetype cut = clean.lastIndexOf(QLatin1Char('/'));
-    if (cut < 0 || cut == clean.size() - 1)
-        return true;
-    QString ignored;
-    const OpenFolder parent = open(cut == 0 ? QStringLiteral("/") : clean.left(cut), &ignored);
-    return !parent.isOpen() || parent.linkIsPlayers(clean.mid(cut + 1), reason);
 }
 
 }  // namespace velmira

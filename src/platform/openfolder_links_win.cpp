@@ -430,19 +430,4 @@ bool OpenFolder::linkIsPlayers(const QString& name, QString* reason) const {
     return bool(reached);
 }
 
-bool OpenFolder::pathIsPlayers(const QString& path, QString* reason) {
-    const QString clean =
-        QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(path)));
-    const qsizetype cut = clean.lastIndexOf(QLatin1Char('\\'));
-    if (cut < 0 || cut == clean.size() - 1)
-        return true;
-    QString parent = clean.left(cut);
-    // "C:" alone is the drive's current folder, not its root.
-    if (cut == 0 || (parent.size() == 2 && parent[1] == QLatin1Char(':')))
-        parent += QLatin1Char('\\');
-    QString ignored;
-    const OpenFolder folder = open(parent, &ignored);
-    return !folder.isOpen() || folder.linkIsPlayers(clean.mid(cut + 1), reason);
-}
-
 }  // namespace velmira
