@@ -365,4 +365,17 @@ TEST(OpenFolderWindows, ThePlayersOwnLinkIsFollowedAndNoOneElses) {
 }
 
 }  // namespace
+// A folder at a drive's top is opened from the drive's root, never from its current folder.
+TEST(OpenFolderWindows, AFolderAtADrivesTopIsOpenedFromTheRoot) {
+    const QString windows = QString::fromLocal8Bit(qgetenv("SystemRoot"));
+    ASSERT_EQ(windows.size() > 3 && windows.at(1) == QLatin1Char(':'), true) << qPrintable(windows);
+    QString reason;
+    const QString saved = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(windows));  // the drive's current folder is not its root
+    const OpenFolder top = OpenFolder::openLast(windows, &reason);
+    QDir::setCurrent(saved);
+    ASSERT_TRUE(top.isOpen()) << qPrintable(reason);
+    EXPECT_TRUE(OpenFolder::pathIsPlayers(windows, &reason)) << qPrintable(reason);
+}
+
 #endif

@@ -345,9 +345,13 @@ TEST_F(LinkedModTest, TheLibraryTakesOnlyThePlayersOwnLinks) {
     ASSERT_TRUE(QFile::link(picture, library + QStringLiteral("/me.png")));
     QString reason;
     EXPECT_TRUE(OpenFolder::pathIsPlayers(library + QStringLiteral("/Linked"), &reason));
+    EXPECT_TRUE(OpenFolder::openLast(library + QStringLiteral("/Linked"), &reason).isOpen());
+    EXPECT_TRUE(OpenFolder::openLast(QStringLiteral("/tmp"), &reason).isOpen())
+        << "a folder at the top, in the root";
     EXPECT_TRUE(picture::readRegularFile(library + QStringLiteral("/me.png"), 100));
     setMode(library, 0777);
     EXPECT_FALSE(OpenFolder::pathIsPlayers(library + QStringLiteral("/Linked"), &reason));
+    EXPECT_FALSE(OpenFolder::openLast(library + QStringLiteral("/Linked"), &reason).isOpen());
     const auto read = picture::readRegularFile(library + QStringLiteral("/me.png"), 100);
     ASSERT_FALSE(read);
     EXPECT_TRUE(read.error().contains(QStringLiteral("another user"))) << qPrintable(read.error());
