@@ -48,7 +48,7 @@ void CheckSpraysOf60Mods(benchmark::State& state) {
         if (i % 2)
             env.scratch.write(at + QStringLiteral("autoexec.cfg"), "fps_max 100; echo hi\n");
         env.scratch.write(at + QStringLiteral("custom.hpk"), cache);
-        inputs.push_back(SprayCheckInput{hl, mod, sprayHash(spray), QString(), false});
+        inputs.push_back(SprayCheckInput{hl, mod, sprayHash(spray), QString(), false, {}});
     }
     int problems = 0;
     for (auto _ : state) {

@@ -428,8 +428,8 @@ TEST(Layouts, EveryTextOfEveryWindowIsWholeInEveryLanguage) {
 
         SprayCheckActions actions;
         actions.inputs = [&] {
-            return std::vector<SprayCheckInput>{{hl, QStringLiteral("cstrike"), {}, {}, false},
-                                                {hl, QStringLiteral("valve"), {}, {}, false}};
+            return std::vector<SprayCheckInput>{{hl, QStringLiteral("cstrike"), {}, {}, false, {}},
+                                                {hl, QStringLiteral("valve"), {}, {}, false, {}}};
         };
         actions.gameRunning = [] { return false; };
         CheckSpraysDialog check(actions, env.prompts, env.windows);

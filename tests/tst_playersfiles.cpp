@@ -199,8 +199,9 @@ TEST_F(PlayersFilesTest, AFileAnotherProgramIsWritingSlowlyIsNeverReplacedUnderI
     for (int i = 0; i < 3; ++i) {
         const ConfigChange change = fix({std::chrono::milliseconds(120), 3});
         EXPECT_FALSE(change.changed);
-        EXPECT_EQ(change.text, QStringLiteral("Another program is writing config.cfg; try again "
-                                              "when it has finished."));
+        EXPECT_EQ(change.text,
+                  QStringLiteral("Another program is writing cstrike/config.cfg; try again "
+                                 "when it has finished."));
     }
     writer.stop();
     EXPECT_EQ(writer.torn(), 0);
@@ -252,7 +253,7 @@ TEST_F(LinkedModTest, ThePlayersOwnLinkIsFollowed) {
                     .changed);
     EXPECT_EQ(readAll(disk + SEP + QStringLiteral("config.cfg")), QByteArray("cl_allowupload 1\n"));
     const ModSprayCheck check =
-        checkModSprays(SprayCheckInput{game, QStringLiteral("mymod"), {}, {}, false});
+        checkModSprays(SprayCheckInput{game, QStringLiteral("mymod"), {}, {}, false, {}});
     EXPECT_NE(check.cell(SprayCheck::Upload).state, SprayCheckCell::State::Problem)
         << qPrintable(check.cell(SprayCheck::Upload).text);
     // A link to a file is no folder, whoever made it.
@@ -278,10 +279,10 @@ TEST_F(LinkedModTest, ALinkAnotherUserCouldHavePutThereIsRefused) {
     EXPECT_FALSE(change.changed);
     EXPECT_TRUE(change.text.contains(foreign)) << qPrintable(change.text);
     const ModSprayCheck check =
-        checkModSprays(SprayCheckInput{game, QStringLiteral("mymod"), {}, {}, false});
+        checkModSprays(SprayCheckInput{game, QStringLiteral("mymod"), {}, {}, false, {}});
     EXPECT_EQ(check.cell(SprayCheck::Upload).state, SprayCheckCell::State::Problem);
     EXPECT_TRUE(check.cell(SprayCheck::Upload).detail.contains(foreign) ||
-                check.cell(SprayCheck::Upload).text.contains(foreign))
+                check.cell(SprayCheck::Upload).sentence.contains(foreign))
         << qPrintable(check.cell(SprayCheck::Upload).text);
     setMode(game, 01777);  // sticky: nobody else can rename or remove the player's link
     EXPECT_TRUE(openMod(&reason).isOpen()) << qPrintable(reason);
@@ -314,11 +315,11 @@ TEST_F(LinkedModTest, AConfigThatIsALinkIsReadOnlyWhenThePlayersAndNeverReplaced
     QFile::remove(modConfig);
     ASSERT_TRUE(QFile::link(shared, modConfig));
     const auto upload = [&] {
-        return checkModSprays(SprayCheckInput{game, QStringLiteral("mymod"), {}, {}, false})
+        return checkModSprays(SprayCheckInput{game, QStringLiteral("mymod"), {}, {}, false, {}})
             .cell(SprayCheck::Upload);
     };
-    EXPECT_TRUE(upload().text.contains(QStringLiteral("config.cfg line 1")))
-        << qPrintable(upload().text);
+    EXPECT_TRUE(upload().sentence.contains(QStringLiteral("config.cfg line 1")))
+        << qPrintable(upload().sentence);
     ConfigChange change = turnSettingOn(game, QStringLiteral("mymod"), "cl_allowupload", notRunning,
                                         {std::chrono::milliseconds(1), 1});
     EXPECT_FALSE(change.changed);
@@ -332,7 +333,8 @@ TEST_F(LinkedModTest, AConfigThatIsALinkIsReadOnlyWhenThePlayersAndNeverReplaced
     EXPECT_TRUE(change.text.contains(QStringLiteral("another user could have put there")))
         << qPrintable(change.text);
     EXPECT_EQ(upload().state, SprayCheckCell::State::Problem);
-    EXPECT_FALSE(upload().text.contains(QStringLiteral("line 1"))) << qPrintable(upload().text);
+    EXPECT_FALSE(upload().sentence.contains(QStringLiteral("line 1")))
+        << qPrintable(upload().sentence);
     setMode(disk, 0755);
 }
 

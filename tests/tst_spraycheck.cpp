@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace velmira;
 using namespace velmira::test;
 
@@ -31,209 +33,6 @@ QString placeUnreadable(const QString& target, const QString& path) {
     QDir().mkpath(path);
     return QStringLiteral("not a plain file");
 }
-
-// Reading ------------------------------------------------------------------------------------
-
-struct ReadCase {
-    const char* what;
-    QByteArray config, userconfig, autoexec;  // "-": no such file
-    QByteArray value;                         // what cl_allowupload will be
-    QString file;                             // the file that sets it (empty: the default)
-    int line;
-};
-
-// Named by what the case shows, in the test's name and its failures.
-void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
-class ConfigReadTest : public ::testing::TestWithParam<ReadCase> {
-  protected:
-    Scratch scratch;
-};
-
-TEST_P(ConfigReadTest, TheLastSettingTheGameExecutesWins) {
-    const ReadCase& c = GetParam();
-    const QString mod = scratch.mkdir(QStringLiteral("mod"));
-    const std::pair<const char*, QByteArray> files[] = {
-        {"config.cfg", c.config}, {"userconfig.cfg", c.userconfig}, {"autoexec.cfg", c.autoexec}};
-    for (const auto& [name, bytes] : files)
-        if (bytes != "-")
-            scratch.write(QStringLiteral("mod/") + QString::fromLatin1(name), bytes);
-    QString reason;
-    const OpenFolder folder = OpenFolder::open(mod, &reason);
-    ASSERT_TRUE(folder.isOpen()) << qPrintable(reason);
-    const ConfigSetting setting =
-        settingOf(readModConfig(folder), QByteArrayLiteral("cl_allowupload"), "1");
-    EXPECT_EQ(setting.value, c.value);
-    EXPECT_EQ(setting.file, c.file);
-    EXPECT_EQ(setting.command.line, c.line);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ConfigReadTest,
-    ::testing::Values(
-        ReadCase{"no files: the engine's default", "-", "-", "-", "1", "", 0},
-        ReadCase{"quoted, as the game writes it", "name \"x\"\ncl_allowupload \"0\"\n", "-", "-",
-                 "0", "config.cfg", 2},
-        ReadCase{"unquoted", "cl_allowupload 0", "-", "-", "0", "config.cfg", 1},
-        ReadCase{"the last line of a file wins", "cl_allowupload 0\ncl_allowupload 1\n", "-", "-",
-                 "1", "config.cfg", 2},
-        ReadCase{"userconfig.cfg after config.cfg", "cl_allowupload 1\n", "cl_allowupload 0\n", "-",
-                 "0", "userconfig.cfg", 1},
-        ReadCase{"autoexec.cfg last of all", "cl_allowupload 0\n", "cl_allowupload 0\n",
-                 "\n\ncl_allowupload \"1\"", "1", "autoexec.cfg", 3},
-        ReadCase{"a whole-line comment", "cl_allowupload 1\n// cl_allowupload 0\n", "-", "-", "1",
-                 "config.cfg", 1},
-        ReadCase{"a comment where the value would be: the name alone", "cl_allowupload //0\n", "-",
-                 "-", "1", "", 0},
-        ReadCase{"a value may start with one /", "cl_allowupload /0\n", "-", "-", "/0",
-                 "config.cfg", 1},
-        ReadCase{"a comment after the value", "cl_allowupload 0 // off for now\n", "-", "-", "0",
-                 "config.cfg", 1},
-        ReadCase{"commands split by ;", "bind x y; cl_allowupload 0;echo done\n", "-", "-", "0",
-                 "config.cfg", 1},
-        ReadCase{"a ; inside quotes splits nothing", "alias a \"cl_allowupload 0; echo\"\n", "-",
-                 "-", "1", "", 0},
-        ReadCase{"Windows line ends", "a 1\r\nb 2\r\ncl_allowupload \"0\"\r\n", "-", "-", "0",
-                 "config.cfg", 3},
-        ReadCase{"any case, as the engine compares", "CL_AllowUpload 0\n", "-", "-", "0",
-                 "config.cfg", 1},
-        ReadCase{"a name alone asks, sets nothing", "cl_allowupload 0\ncl_allowupload\n", "-", "-",
-                 "0", "config.cfg", 1},
-        ReadCase{"odd bytes tolerated", QByteArray("\xff\xfe\x01junk\"\n\tcl_allowupload\t0", 26),
-                 "-", "-", "0", "config.cfg", 2},
-        ReadCase{"nothing after a NUL is read, as the engine reads a C string",
-                 QByteArray("cl_allowupload 1\n\x00cl_allowupload 0\n", 34), "-", "-", "1",
-                 "config.cfg", 1},
-        ReadCase{"a ; after a comment starts a command, as in the engine",
-                 "// note; cl_allowupload 0\n", "-", "-", "0", "config.cfg", 1},
-        ReadCase{"a UTF-8 mark at the start",
-                 "\xEF\xBB\xBF"
-                 "cl_allowupload 0",
-                 "-", "-", "0", "config.cfg", 1},
-        ReadCase{"an unclosed quote runs to the line end", "cl_allowupload \"0\n", "-", "-", "0",
-                 "config.cfg", 1}));
-
-TEST(ConfigRead, ALinkAndAFileOver256KBAreRefusedWithAReason) {
-    Scratch scratch;
-    const QString mod = scratch.mkdir(QStringLiteral("mod"));
-    scratch.write(QStringLiteral("elsewhere.cfg"), "cl_allowupload 0\n");
-    const QString why = placeUnreadable(scratch.path(QStringLiteral("elsewhere.cfg")),
-                                        mod + SEP + QStringLiteral("config.cfg"));
-    QByteArray huge(10 * 1024 * 1024, ' ');
-    huge.append("cl_allowupload 0\n");
-    scratch.write(QStringLiteral("mod/autoexec.cfg"), huge);
-    QString reason;
-    const auto files = readModConfig(OpenFolder::open(mod, &reason));
-    ASSERT_EQ(files.size(), 3u);
-    EXPECT_TRUE(files[0].present);
-    EXPECT_TRUE(files[0].problem.contains(why)) << qPrintable(files[0].problem);
-    EXPECT_FALSE(files[1].present);
-    EXPECT_TRUE(files[1].problem.isEmpty());
-    EXPECT_TRUE(files[2].problem.contains(QStringLiteral("256 KB")))
-        << qPrintable(files[2].problem);
-    EXPECT_TRUE(files[2].bytes.isEmpty());
-    EXPECT_EQ(settingOf(files, "cl_allowupload", "1").value, QByteArray("1"))
-        << "what was refused sets nothing";
-}
-
-TEST(ConfigRead, TheEngineReadsTheNumberAtTheValuesStart) {
-    for (const auto& [value, on] : {std::pair<const char*, bool>{"1", true},
-                                    {"0", false},
-                                    {"", false},
-                                    {"2", true},
-                                    {"0.5", true},
-                                    {"-1", true},
-                                    {" 1", true},
-                                    {"0.0", false},
-                                    {"00", false},
-                                    {"off", false},
-                                    {"1abc", true},
-                                    {"+0", false},
-                                    {"0e5", false}})
-        EXPECT_EQ(settingIsOn(value), on) << '"' << value << '"';
-}
-
-// Fixing -------------------------------------------------------------------------------------
-
-class ConfigFixTest : public ::testing::Test {
-  protected:
-    Scratch scratch;
-    QString game = scratch.mkdir(QStringLiteral("game"));
-    QString mod = scratch.mkdir(QStringLiteral("game/cstrike"));
-    bool running = false;
-    std::function<bool()> gameRunning = [this] { return running; };
-
-    QByteArray read(const QString& name) const {
-        QFile file(mod + SEP + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-    }
-};
-
-TEST_F(ConfigFixTest, OnlyTheOneValueChangesAndTheFileAsItWasIsKept) {
-    // Windows line ends, a byte outside ASCII, the setting quoted and among other commands.
-    const QByteArray before =
-        "// written by the game\r\nname \"Pl\xe4yer\"\r\nbind \"t\" \"impulse 201\"; "
-        "cl_allowupload \"0\"; echo x\r\ncl_allowdownload \"1\"\r\n";
-    scratch.write(QStringLiteral("game/cstrike/config.cfg"), before);
-    const ConfigChange change =
-        turnSettingOn(game, QStringLiteral("cstrike"), "cl_allowupload", gameRunning);
-    EXPECT_TRUE(change.changed) << qPrintable(change.text);
-    QByteArray expected = before;
-    expected.replace("cl_allowupload \"0\"", "cl_allowupload \"1\"");
-    EXPECT_EQ(read(QStringLiteral("config.cfg")), expected);
-    EXPECT_EQ(read(QStringLiteral("config.cfg.velmira-backup")), before);
-    EXPECT_TRUE(change.text.contains(QStringLiteral("line 3"))) << qPrintable(change.text);
-    EXPECT_TRUE(change.text.contains(QStringLiteral("config.cfg.velmira-backup")));
-}
-
-TEST_F(ConfigFixTest, TheFileThatSetsItLastIsTheOneChanged) {
-    scratch.write(QStringLiteral("game/cstrike/config.cfg"), "cl_allowdownload \"1\"\n");
-    scratch.write(QStringLiteral("game/cstrike/autoexec.cfg"), "cl_allowdownload 0\nfps_max 100");
-    const ConfigChange change =
-        turnSettingOn(game, QStringLiteral("cstrike"), "cl_allowdownload", gameRunning);
-    EXPECT_TRUE(change.changed);
-    EXPECT_EQ(read(QStringLiteral("autoexec.cfg")), QByteArray("cl_allowdownload 1\nfps_max 100"))
-        << "unquoted stays unquoted, no line end added";
-    EXPECT_EQ(read(QStringLiteral("config.cfg")), QByteArray("cl_allowdownload \"1\"\n"));
-    EXPECT_EQ(read(QStringLiteral("autoexec.cfg.velmira-backup")),
-              QByteArray("cl_allowdownload 0\nfps_max 100"));
-    EXPECT_EQ(read(QStringLiteral("config.cfg.velmira-backup")), QByteArray("(none)"));
-}
-
-TEST_F(ConfigFixTest, RefusedWhileTheGameRunsAndNothingToDoWhenOn) {
-    scratch.write(QStringLiteral("game/cstrike/config.cfg"), "cl_allowupload 0\n");
-    running = true;
-    ConfigChange change =
-        turnSettingOn(game, QStringLiteral("cstrike"), "cl_allowupload", gameRunning);
-    EXPECT_FALSE(change.changed);
-    EXPECT_TRUE(change.text.startsWith(QStringLiteral("Quit the game first")));
-    EXPECT_EQ(read(QStringLiteral("config.cfg")), QByteArray("cl_allowupload 0\n"));
-    EXPECT_EQ(read(QStringLiteral("config.cfg.velmira-backup")), QByteArray("(none)"));
-    running = false;
-    EXPECT_TRUE(
-        turnSettingOn(game, QStringLiteral("cstrike"), "cl_allowupload", gameRunning).changed);
-    change = turnSettingOn(game, QStringLiteral("cstrike"), "cl_allowupload", gameRunning);
-    EXPECT_FALSE(change.changed) << "already on";
-    EXPECT_EQ(read(QStringLiteral("config.cfg.velmira-backup")), QByteArray("cl_allowupload 0\n"))
-        << "the copy is of the file before the change";
-    EXPECT_FALSE(
-        turnSettingOn(game, QStringLiteral("nomod"), "cl_allowupload", gameRunning).changed);
-}
-
-#ifndef Q_OS_WIN  // links need privileges there
-TEST_F(ConfigFixTest, ALinkedConfigIsNeitherFollowedNorReplaced) {
-    scratch.write(QStringLiteral("theirs.cfg"), "cl_allowupload 0\n");
-    ASSERT_TRUE(QFile::link(scratch.path(QStringLiteral("theirs.cfg")),
-                            mod + SEP + QStringLiteral("config.cfg")));
-    EXPECT_FALSE(
-        turnSettingOn(game, QStringLiteral("cstrike"), "cl_allowupload", gameRunning).changed);
-    QFile theirs(scratch.path(QStringLiteral("theirs.cfg")));
-    ASSERT_TRUE(theirs.open(QIODevice::ReadOnly));
-    EXPECT_EQ(theirs.readAll(), QByteArray("cl_allowupload 0\n"));
-}
-#endif
 
 // The checks ---------------------------------------------------------------------------------
 
@@ -256,7 +55,9 @@ class SprayCheckTest : public ::testing::Test {
         writeSpray(QStringLiteral("tfc"), large, true);
         env.scratch.write(QStringLiteral("Half-Life/cstrike/config.cfg"),
                           "cl_allowupload \"0\"\r\ncl_logofile \"lambda\"\r\n");
+        env.scratch.write(QStringLiteral("Half-Life/dmc/config.cfg"), "exec userconfig.cfg\n");
         env.scratch.write(QStringLiteral("Half-Life/dmc/userconfig.cfg"), "cl_allowdownload 0\n");
+        env.scratch.write(QStringLiteral("Half-Life/ricochet/autoexec.cfg"), "mp_decals 0\n");
         // Over 2 MB: the same spray seen 600 times (the cache keeps each entry).
         const std::vector<HpkEntry> many(600, HpkEntry{small});
         env.scratch.write(QStringLiteral("Half-Life/gearbox/custom.hpk"), hpkOf(many));
@@ -273,8 +74,8 @@ class SprayCheckTest : public ::testing::Test {
             QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadUser);
     }
     SprayCheckInput input(const QString& mod) {
-        return SprayCheckInput{hl, mod, env.settings.read(kInstalledSection, mod, QString()),
-                               QString(), false};
+        return SprayCheckInput{
+            hl, mod, env.settings.read(kInstalledSection, mod, QString()), QString(), false, {}};
     }
     SprayCheckCell::State state(const QString& mod, SprayCheck check) {
         return checkModSprays(input(mod)).cell(check).state;
@@ -300,7 +101,9 @@ TEST_F(SprayCheckTest, EachCheckFailsWhereItsCauseLies) {
              {"cstrike", SprayCheck::EveryServer, S::Ok, SprayFix::None},
              {"valve", SprayCheck::Spray, S::Problem, SprayFix::None},
              {"valve", SprayCheck::Stays, S::Problem, SprayFix::Protect},
-             {"gearbox", SprayCheck::Cache, S::Problem, SprayFix::ClearCache},
+             {"gearbox", SprayCheck::Cache, S::Ok, SprayFix::None},
+             {"ricochet", SprayCheck::Decals, S::Problem, SprayFix::TurnDecalsOn},
+             {"cstrike", SprayCheck::Decals, S::Ok, SprayFix::None},
              {"cstrike", SprayCheck::Cache, S::Ok, SprayFix::None},
              {"ricochet", SprayCheck::Spray, S::Problem, SprayFix::None},
              {"ricochet", SprayCheck::EveryServer, S::NotApplicable, SprayFix::None},
@@ -313,11 +116,14 @@ TEST_F(SprayCheckTest, EachCheckFailsWhereItsCauseLies) {
         EXPECT_FALSE(cell.text.contains(QLatin1Char('\n'))) << "one line";
     }
     const ModSprayCheck cstrike = checkModSprays(input(QStringLiteral("cstrike")));
-    EXPECT_TRUE(cstrike.cell(SprayCheck::Upload).text.contains(QStringLiteral("config.cfg line 1")))
-        << qPrintable(cstrike.cell(SprayCheck::Upload).text);
+    EXPECT_EQ(cstrike.cell(SprayCheck::Upload).text, QStringLiteral("\u2717 off in config.cfg"));
+    EXPECT_TRUE(cstrike.cell(SprayCheck::Upload)
+                    .sentence.contains(QStringLiteral("cstrike/config.cfg line 1")))
+        << qPrintable(cstrike.cell(SprayCheck::Upload).sentence);
+    EXPECT_EQ(cstrike.cell(SprayCheck::Download).text, QStringLiteral("\u2713 on"));
     EXPECT_TRUE(checkModSprays(input(QStringLiteral("gearbox")))
                     .cell(SprayCheck::Cache)
-                    .text.contains(QStringLiteral("sprays kept: 600")));
+                    .sentence.contains(QStringLiteral("sprays kept: 600")));
 }
 
 TEST_F(SprayCheckTest, ASwitchNoFileSetsIsTheDefaultAndAnUnreadFileLeavesItUnchecked) {
@@ -330,8 +136,8 @@ TEST_F(SprayCheckTest, ASwitchNoFileSetsIsTheDefaultAndAnUnreadFileLeavesItUnche
     const ModSprayCheck tfc = checkModSprays(input(QStringLiteral("tfc")));
     for (SprayCheck check : {SprayCheck::Upload, SprayCheck::Download}) {
         EXPECT_EQ(tfc.cell(check).state, SprayCheckCell::State::Problem);
-        EXPECT_TRUE(tfc.cell(check).text.contains(QStringLiteral("autoexec.cfg")))
-            << qPrintable(tfc.cell(check).text);
+        EXPECT_TRUE(tfc.cell(check).sentence.contains(QStringLiteral("autoexec.cfg")))
+            << qPrintable(tfc.cell(check).sentence);
         EXPECT_EQ(tfc.cell(check).fix, SprayFix::None);
     }
 }
@@ -342,8 +148,21 @@ TEST_F(SprayCheckTest, XashLogoFormatIsReadFromItsOwnSetting) {
     xash.installedLogo = QStringLiteral("abc");
     EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::XashLogo).state, SprayCheckCell::State::Problem)
         << "the engine's default is bmp";
+    env.scratch.write(QStringLiteral("Half-Life/cstrike/config.cfg"), "cl_logoext \"PNG\"\n");
+    EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::XashLogo).text,
+              QStringLiteral("\u2717 sends .bmp"))
+        << "the engine takes only \"png\" itself";
     env.scratch.write(QStringLiteral("Half-Life/cstrike/config.cfg"), "cl_logoext \"png\"\n");
+    EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::XashLogo).text,
+              QStringLiteral("\u2717 none chosen"));
+    env.scratch.write(QStringLiteral("Half-Life/cstrike/logos/remapped.png"), "someone's");
+    EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::XashLogo).text,
+              QStringLiteral("\u2717 another logo"));
+    xash.installedLogo = sprayHash("someone's");
     EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::XashLogo).state, SprayCheckCell::State::Ok);
+    EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::Spray).state,
+              SprayCheckCell::State::NotApplicable)
+        << "Xash3D builds tempdecal.wad itself";
     xash.installedLogo.clear();
     EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::XashLogo).state,
               SprayCheckCell::State::NotApplicable);
@@ -386,7 +205,7 @@ TEST_F(SprayCheckTest, TheWindowShowsARowPerModAndAppliesAFixFromTheKeyboard) {
     EXPECT_EQ(table->horizontalHeaderItem(kSprayCheckCount)->text(), QStringLiteral("Xash3D logo"));
     EXPECT_FALSE(dialog.isModal());
     EXPECT_EQ(table->item(1, 1 + static_cast<int>(SprayCheck::Upload))->text(),
-              QStringLiteral("OK"));
+              QStringLiteral("\u2713 on"));
     const auto button = [&](const char* name) {
         return dialog.findChild<QPushButton*>(QLatin1String(name));
     };
@@ -413,11 +232,7 @@ TEST_F(SprayCheckTest, TheWindowShowsARowPerModAndAppliesAFixFromTheKeyboard) {
     dialog.waitForChecks();
     EXPECT_EQ(dialog.checkOf(1).cell(SprayCheck::Download).state, SprayCheckCell::State::Ok);
 
-    // gearbox: the cache; valve: protect.
-    QTest::keyClick(table, Qt::Key_Down);
-    button("cmdCheckClearCache")->click();
-    dialog.waitForChecks();
-    EXPECT_EQ(cleared, QStringList{QStringLiteral("gearbox")});
+    // valve: protect.
     table->setCurrentCell(5, 0);
     ASSERT_TRUE(button("cmdCheckProtect")->isEnabled());
     button("cmdCheckProtect")->click();
@@ -442,6 +257,51 @@ TEST_F(SprayCheckTest, ProblemsStandOutAndNoModsIsSaid) {
     EXPECT_TRUE(empty.findChild<QLabel*>(QStringLiteral("lblCheckStatus"))
                     ->text()
                     .startsWith(QStringLiteral("No mods to check")));
+}
+
+// Tab leaves the grid for the chosen mod's fixes; the details say each check in full; the report
+// lists what was read in words every reader shares.
+TEST_F(SprayCheckTest, TabLeavesTheGridAndTheReportListsWhatWasRead) {
+    QString copied;
+    SprayCheckActions actions;
+    actions.inputs = [this] {
+        return std::vector<SprayCheckInput>{input("cstrike"), input("dmc")};
+    };
+    actions.copy = [&](const QString& text) { copied = text; };
+    CheckSpraysDialog dialog(actions, env.prompts, env.windows);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.waitForChecks();
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableChecks"));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(),
+              dialog.findChild<QPushButton*>(QStringLiteral("cmdCheckUploads")));
+    auto* details = dialog.findChild<QWidget*>(QStringLiteral("checkDetails"));
+    QStringList shown;
+    for (const QLabel* label : details->findChildren<QLabel*>())
+        if (label->isVisible())
+            shown << label->text();
+    EXPECT_TRUE(shown.join(' ').contains(QStringLiteral("servers never get your spray")))
+        << qPrintable(shown.join(" | "));
+    EXPECT_EQ(table->item(0, 1 + static_cast<int>(SprayCheck::Upload))
+                  ->data(Qt::AccessibleDescriptionRole)
+                  .toString(),
+              dialog.checkOf(0).cell(SprayCheck::Upload).sentence);
+
+    QTest::keyClick(&dialog, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = copied.split(QLatin1Char('\n'));
+    ASSERT_GT(lines.size(), 10) << qPrintable(copied);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Velmira ")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("cstrike")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("  cl_allowupload 0 (cstrike/config.cfg line 1)")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("  cl_allowdownload 0 (dmc/userconfig.cfg line 1)")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("  mp_decals 300 (engine default)")));
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const QString& line) {
+        return line.startsWith(
+            QStringLiteral("  Others see it: \u2717 off in config.cfg \u2014 "
+                           "Uploads are off"));
+    })) << qPrintable(copied);
 }
 
 TEST_F(SprayCheckTest, FixesAreRefusedWhileTheGameRuns) {

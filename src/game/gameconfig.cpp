@@ -6,199 +6,140 @@
 #include <QThread>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace velmira {
 
 namespace {
 
-bool isSpace(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-// The first two words of one command (bytes [from, to) of the file), as the engine's tokenizer
-// reads them: blanks between, a quoted word up to its closing quote, "//" before a word ends
-// the command.
-std::optional<ConfigCommand> commandIn(const QByteArray& bytes, qsizetype from, qsizetype to,
-                                       int line) {
-    ConfigCommand command;
-    command.line = line;
-    qsizetype at = from;
-    for (int word = 0; word < 2; ++word) {
-        while (at < to && isSpace(bytes[at]))
-            ++at;
-        if (at >= to || (bytes[at] == '/' && at + 1 < to && bytes[at + 1] == '/'))
-            return std::nullopt;
-        const qsizetype start = at;
-        QByteArray text;
-        bool quoted = false;
-        if (bytes[at] == '"') {
-            quoted = true;
-            const qsizetype close = bytes.indexOf('"', at + 1);
-            const qsizetype end = (close < 0 || close >= to) ? to : close;
-            text = bytes.mid(at + 1, end - at - 1);
-            at = end < to ? end + 1 : to;
-        } else {
-            while (at < to && !isSpace(bytes[at]))
-                ++at;
-            text = bytes.mid(start, at - start);
-        }
-        if (word == 0) {
-            command.name = text;
-        } else {
-            command.value = text;
-            command.valueAt = start;
-            command.valueLength = at - start;
-            command.quoted = quoted;
-        }
-    }
-    return command;
-}
-
 QString translate(const char* text) {
     return QCoreApplication::translate("GameConfig", text);
 }
 
-}  // namespace
-
-std::vector<ConfigCommand> parseConfig(const QByteArray& bytes) {
-    std::vector<ConfigCommand> commands;
-    const qsizetype nul = bytes.indexOf('\0');
-    const qsizetype size = nul < 0 ? bytes.size() : nul;
-    int line = 1;
-    // A UTF-8 mark at the start is passed over, as the engine's exec does.
-    qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (start < size) {
-        // The command runs to a line end, or to a ';' that no quote opened before it (a \r is a
-        // blank like any other).
-        int quotes = 0;
-        qsizetype end = start;
-        for (; end < size; ++end) {
-            const char c = bytes[end];
-            if (c == '"')
-                ++quotes;
-            if ((quotes % 2 == 0 && c == ';') || c == '\n')
-                break;
-        }
-        if (auto command = commandIn(bytes, start, end, line))
-            commands.push_back(std::move(*command));
-        if (end < size && bytes[end] == '\n')
-            ++line;
-        start = end + 1;
+// How the start of an order is named to the player.
+QString startName(ConfigOrder order) {
+    switch (order) {
+        case ConfigOrder::GoldSrcWindows:
+            return translate("a start of the Windows game");
+        case ConfigOrder::GoldSrcLinux:
+            return translate("a start of the Linux game");
+        case ConfigOrder::Xash:
+            return translate("a start of Xash3D");
     }
-    return commands;
+    return QString();
 }
 
-bool settingIsOn(const QByteArray& value) {
-    // The number at the start of the value: its sign, digits and decimal point; on when any of
-    // its digits is not 0 (an exponent cannot make a non-zero number zero, nor zero non-zero).
-    qsizetype at = 0;
-    while (at < value.size() && isSpace(value[at]))
-        ++at;
-    if (at < value.size() && (value[at] == '+' || value[at] == '-'))
-        ++at;
-    bool point = false;
-    for (; at < value.size(); ++at) {
-        const char c = value[at];
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        if (c < '0' || c > '9')
-            break;
-        if (c != '0')
-            return true;
-    }
-    return false;
+// Where a setting was set, for the player: "cstrike/config.cfg line 12".
+QString placeOf(const SettingSet& set) {
+    return translate("%1 line %2").arg(set.file->shownName()).arg(set.command.line);
 }
 
-std::vector<ConfigFile> readModConfig(const OpenFolder& mod) {
-    std::vector<ConfigFile> files;
-    for (const QString& name : {kConfigFileName, kUserConfigFileName, kAutoexecFileName}) {
-        ConfigFile file;
-        file.name = name;
-        QString why;
-        switch (mod.kindOf(name)) {
-            case OpenFolder::Kind::Missing:
-                break;
-            case OpenFolder::Kind::Link:
-                file.present = true;
-                file.link = true;
-                if (!mod.linkIsPlayers(name, &why))
-                    file.problem = why;
-                else if (auto bytes = mod.readFile(name, kMaxConfigRead, &file.state,
-                                                   OpenFolder::Links::PlayersFollowed))
-                    file.bytes = std::move(*bytes);
-                else
-                    file.problem = translate("it cannot be read or is larger than 256 KB");
-                break;
-            case OpenFolder::Kind::Folder:
-            case OpenFolder::Kind::Other:
-                file.present = true;
-                file.problem = translate("it is not a plain file");
-                break;
-            case OpenFolder::Kind::File:
-                file.present = true;
-                if (auto bytes = mod.readFile(name, kMaxConfigRead, &file.state))
-                    file.bytes = std::move(*bytes);
-                else
-                    file.problem = translate("it cannot be read or is larger than 256 KB");
-                break;
+// The file with the listed values changed: only the number at each value's start (after any
+// blanks inside its quotes) is replaced, or, when it has none, the value's text up to its
+// trailing blanks; quotes, line ends and every other byte stay. A value that is a word of its
+// own next to another (`name:0`) gets blanks around the new value so it stays a word.
+QByteArray withValues(QByteArray bytes, std::vector<ConfigCommand> commands,
+                      const QByteArray& fixed) {
+    std::sort(commands.begin(), commands.end(),
+              [](const ConfigCommand& a, const ConfigCommand& b) { return a.valueAt > b.valueAt; });
+    for (const ConfigCommand& command : commands) {
+        const QByteArray value = command.value();
+        qsizetype from = 0;
+        while (from < value.size() && static_cast<unsigned char>(value[from]) <= ' ')
+            ++from;
+        qsizetype to = from;
+        while (to < value.size() && QByteArrayLiteral("+-.0123456789").contains(value[to]))
+            ++to;
+        if (to == from) {
+            to = value.size();
+            while (to > from && static_cast<unsigned char>(value[to - 1]) <= ' ')
+                --to;
         }
-        files.push_back(std::move(file));
+        QByteArray put = fixed;
+        const qsizetype at = command.valueAt + (command.quoted ? 1 : 0) + from;
+        // Only a value that is a word of its own (':' and the like) can touch another word.
+        if (!command.quoted && value.size() == 1 &&
+            QByteArrayLiteral("{}()',:").contains(value[0])) {
+            const auto blank = [&](qsizetype i) {
+                return i < 0 || i >= bytes.size() || static_cast<unsigned char>(bytes[i]) <= ' ';
+            };
+            if (!blank(at - 1))
+                put.prepend(' ');
+            if (!blank(at + (to - from)))
+                put.append(' ');
+        }
+        bytes.replace(at, to - from, put);
     }
-    return files;
+    return bytes;
 }
 
-ConfigSetting settingOf(const std::vector<ConfigFile>& files, const QByteArray& variable,
-                        const QByteArray& defaultValue) {
-    ConfigSetting setting;
-    setting.value = defaultValue;
-    const QString wanted = QString::fromLatin1(variable);
-    for (const ConfigFile& file : files) {
-        if (!file.problem.isEmpty())
-            continue;
-        for (const ConfigCommand& command : parseConfig(file.bytes)) {
-            if (QString::fromLatin1(command.name).compare(wanted, Qt::CaseInsensitive) != 0)
-                continue;
-            setting.file = file.name;
-            setting.command = command;
-            setting.value = command.value;
-        }
-    }
-    return setting;
-}
+// The start and its final value that goes against the player, or none.
+struct WrongEnd {
+    ConfigOrder order;
+    QByteArray value;
+    QString where;
+};
 
-namespace {
-
-// The file with one value changed to 1: only the number at the value's start (after any blanks
-// inside its quotes) is replaced, or, when it has none, the value's text up to its trailing
-// blanks; quotes, line ends and every other byte stay.
-QByteArray withValueOn(const QByteArray& bytes, const ConfigCommand& command) {
-    const QByteArray& value = command.value;
-    qsizetype from = 0;
-    while (from < value.size() && isSpace(value[from]))
-        ++from;
-    qsizetype to = from;
-    while (to < value.size() && QByteArrayLiteral("+-.0123456789").contains(value[to]))
-        ++to;
-    if (to == from) {
-        to = value.size();
-        while (to > from && isSpace(value[to - 1]))
-            --to;
+std::optional<WrongEnd> wrongEnd(ConfigFiles& files, const WantedSetting& wanted,
+                                 const std::vector<ConfigOrder>& orders) {
+    for (ConfigOrder order : orders) {
+        const ConfigRun run = runConfig(files, order);
+        const FinalSetting final = finalSetting(run, wanted.variable, wanted.defaultValue);
+        if (!settingIsGood(wanted, final.value, engineOf(order)))
+            return WrongEnd{order, final.value,
+                            final.set ? placeOf(*final.set) : translate("the engine's default")};
     }
-    QByteArray changed = bytes;
-    changed.replace(command.valueAt + (command.quoted ? 1 : 0) + from, to - from,
-                    QByteArrayLiteral("1"));
-    return changed;
+    return std::nullopt;
 }
 
 }  // namespace
+
+bool settingIsGood(const WantedSetting& wanted, const QByteArray& value, ConfigEngine engine) {
+    const double number = settingNumber(value, engine);
+    return wanted.count ? number >= 1 : number != 0;
+}
+
+std::vector<ConfigOrder> ordersOf(bool xash) {
+    if (xash)
+        return {ConfigOrder::Xash};
+    return {ConfigOrder::GoldSrcWindows, ConfigOrder::GoldSrcLinux};
+}
+
+bool settingHolds(const ModConfigFolders& folders, const WantedSetting& wanted,
+                  const std::vector<ConfigOrder>& orders, QString* why) {
+    const auto tell = [&](const WrongEnd& wrong, bool afterQuit) {
+        if (why)
+            *why = (afterQuit ? translate("After the game quits and starts again, %1 ends with "
+                                          "%2 \"%3\" (%4).")
+                              : translate("%1 ends with %2 \"%3\" (%4)."))
+                       .arg(startName(wrong.order), QString::fromLatin1(wanted.variable),
+                            QString::fromLatin1(wrong.value), wrong.where);
+        return false;
+    };
+    ConfigFiles files = folders.files();
+    if (const auto wrong = wrongEnd(files, wanted, orders))
+        return tell(*wrong, false);
+    // The game writes config.cfg as it quits, with the value the setting ended with; the next
+    // start may be of either client.
+    for (ConfigOrder order : orders) {
+        ConfigFiles before = folders.files();
+        const ConfigRun run = runConfig(before, order);
+        ConfigFiles after = folders.files();
+        after.overrideFile(QStringLiteral("config.cfg"),
+                           configAfterQuit(run, {{wanted.variable, wanted.defaultValue}}));
+        if (const auto wrong = wrongEnd(after, wanted, orders))
+            return tell(*wrong, true);
+    }
+    return true;
+}
 
 ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
-                           const QByteArray& variable, const std::function<bool()>& gameRunning,
+                           const WantedSetting& wanted, const std::vector<ConfigOrder>& orders,
+                           const std::function<bool()>& gameRunning,
                            const ConfigEditTiming& timing) {
     ConfigChange change;
-    const QString name = QString::fromLatin1(variable);
+    const QString name = QString::fromLatin1(wanted.variable);
     if (gameRunning && gameRunning()) {
         change.text = translate(
             "Quit the game first: it writes config.cfg as it quits, which "
@@ -207,30 +148,41 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
     }
     QString reason;
     const OpenFolder game = OpenFolder::open(gameFolder, &reason);
-    const OpenFolder folder = game.isOpen() ? game.child(mod, false, &reason) : OpenFolder();
-    if (!folder.isOpen()) {
+    if (!game.isOpen()) {
         change.text = translate("The mod folder %1 cannot be opened: %2").arg(mod, reason);
+        return change;
+    }
+    const ModConfigFolders folders(game, mod);
+    if (!folders.isOpen()) {
+        change.text =
+            translate("The mod folder %1 cannot be opened: %2").arg(mod, folders.problem());
         return change;
     }
     const auto settle = [&] { QThread::msleep(static_cast<unsigned long>(timing.settle.count())); };
     QString busy;
     for (int attempt = 0; attempt < std::max(timing.tries, 1); ++attempt) {
-        // Read again now: the file may have changed since it was checked.
-        const std::vector<ConfigFile> files = readModConfig(folder);
-        const auto unread = std::find_if(files.begin(), files.end(), [](const ConfigFile& file) {
-            return !file.problem.isEmpty() && !file.state.busy;
-        });
-        if (unread != files.end()) {
+        // Read again now: a file may have changed since it was checked.
+        ConfigFiles files = folders.files();
+        std::vector<ConfigRun> runs;
+        for (ConfigOrder order : orders)
+            runs.push_back(runConfig(files, order));
+        const ConfigFileRead* unread = nullptr;
+        const ConfigFileRead* written = nullptr;
+        std::set<const ConfigFileRead*> ran;
+        for (const ConfigRun& run : runs) {
+            for (const ConfigFileRead* file : run.unread)
+                (file->state.busy ? written : unread) = file;
+            ran.insert(run.ran.begin(), run.ran.end());
+        }
+        if (unread) {
             change.text = translate(
-                              "%1 in %2 cannot be read (%3), so whether it turns %4 off is "
+                              "%1 cannot be read (%2), so whether it turns %3 off is "
                               "not known; nothing was changed.")
-                              .arg(unread->name, folder.path(), unread->problem, name);
+                              .arg(unread->shownName(), unread->problem, name);
             return change;
         }
-        const auto written = std::find_if(files.begin(), files.end(),
-                                          [](const ConfigFile& file) { return file.state.busy; });
-        if (written != files.end()) {
-            busy = written->name;
+        if (written) {
+            busy = written->shownName();
             settle();
             continue;
         }
@@ -238,54 +190,91 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
         // is writing in place (the game, an editor, a sync tool) may be cut short as read, and
         // replacing it would lose what that program writes after.
         settle();
-        const auto moved = std::find_if(files.begin(), files.end(), [&](const ConfigFile& file) {
-            return file.present && !file.link && folder.stateOf(file.name) != file.state;
+        const auto moved = std::find_if(ran.begin(), ran.end(), [&](const ConfigFileRead* file) {
+            const OpenFolder* folder = folders.folder(file->folder);
+            return file->present && !file->link && !file->assumed && folder &&
+                   folder->stateOf(file->name) != file->state;
         });
-        if (moved != files.end()) {
-            busy = moved->name;
+        if (moved != ran.end()) {
+            busy = (*moved)->shownName();
             continue;
         }
-        const ConfigSetting setting = settingOf(files, variable, QByteArrayLiteral("1"));
-        if (setting.file.isEmpty() || settingIsOn(setting.value)) {
+        // Every command against the player, at any start, file by file.
+        std::map<const ConfigFileRead*, std::vector<ConfigCommand>> edits;
+        std::set<std::pair<const ConfigFileRead*, qsizetype>> seen;
+        for (const ConfigRun& run : runs)
+            for (const SettingSet& set : run.sets)
+                if (sameName(set.command.name(), wanted.variable) &&
+                    !settingIsGood(wanted, set.command.value(), engineOf(run.order)) &&
+                    seen.insert({set.file, set.command.valueAt}).second)
+                    edits[set.file].push_back(set.command);
+        if (edits.empty()) {
+            change.alreadyOn = true;
+            change.holds = true;
             change.text = translate("%1 is already on in %2.").arg(name, mod);
             return change;
         }
-        const ConfigFile& file =
-            *std::find_if(files.begin(), files.end(),
-                          [&](const ConfigFile& f) { return f.name == setting.file; });
-        if (file.link) {
-            change.text = translate("%1 in %2 is a link: change %3 in the file it leads to.")
-                              .arg(setting.file, folder.path(), name);
-            return change;
+        for (const auto& [file, commands] : edits) {
+            if (file->link) {
+                change.text = translate("%1 is a link: change %2 in the file it leads to.")
+                                  .arg(file->shownName(), name);
+                return change;
+            }
         }
-        busy = setting.file;
-        const QString copy = setting.file + kConfigCopySuffix;
-        if (!folder.keepCopy(setting.file, copy, file.bytes, &reason)) {
-            change.text = translate("%1 in %2 could not be changed: %3")
-                              .arg(setting.file, folder.path(), reason);
-            return change;
+        bool again = false;
+        for (const auto& [file, commands] : edits) {
+            const OpenFolder& folder = *folders.folder(file->folder);
+            busy = file->shownName();
+            const QString copy = file->name + kConfigCopySuffix;
+            const QString failed = translate("%1 could not be changed: %2");
+            if (!folder.keepCopy(file->name, copy, file->bytes, &reason)) {
+                change.text = failed.arg(folder.pathOf(file->name), reason);
+                return change;
+            }
+            const OpenFolder::Replaced replaced = folder.replaceIfUnchanged(
+                file->name, file->state, withValues(file->bytes, commands, wanted.fixedValue),
+                &reason);
+            if (replaced == OpenFolder::Replaced::Changed) {
+                again = true;
+                break;
+            }
+            if (replaced == OpenFolder::Replaced::Failed) {
+                change.text = failed.arg(folder.pathOf(file->name), reason);
+                return change;
+            }
+            change.changed = true;
+            for (const ConfigCommand& command : commands) {
+                change.places << translate("%1 line %2").arg(file->shownName()).arg(command.line);
+                change.text += translate(
+                                   "%1 line %2 now sets %3 to %4 (it was \"%5\"); the file "
+                                   "as it was is kept as %6.")
+                                   .arg(folder.pathOf(file->name))
+                                   .arg(command.line)
+                                   .arg(name, QString::fromLatin1(wanted.fixedValue),
+                                        QString::fromLatin1(command.value()), copy) +
+                               QLatin1Char(' ');
+            }
         }
-        const OpenFolder::Replaced replaced = folder.replaceIfUnchanged(
-            setting.file, file.state, withValueOn(file.bytes, setting.command), &reason);
-        if (replaced == OpenFolder::Replaced::Changed)
+        if (again)
             continue;
-        if (replaced == OpenFolder::Replaced::Failed) {
-            change.text = translate("%1 in %2 could not be changed: %3")
-                              .arg(setting.file, folder.path(), reason);
-            return change;
-        }
-        change.changed = true;
-        change.text = translate(
-                          "%1 line %2 now sets %3 to 1 (it was \"%4\"); the file as it was is "
-                          "kept as %5.")
-                          .arg(folder.pathOf(setting.file))
-                          .arg(setting.command.line)
-                          .arg(name, QString::fromLatin1(setting.value), copy);
+        // What the next start and the game's own quit will do with it.
+        QString why;
+        change.holds = settingHolds(folders, wanted, orders, &why);
+        if (!change.holds)
+            change.text += translate("But the game would still turn it off: %1").arg(why);
+        change.text = change.text.trimmed();
         return change;
     }
     change.text =
         translate("Another program is writing %1; try again when it has finished.").arg(busy);
     return change;
+}
+
+ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
+                           const QByteArray& variable, const std::function<bool()>& gameRunning,
+                           const ConfigEditTiming& timing) {
+    return turnSettingOn(gameFolder, mod, WantedSetting{variable, "1", "1"}, ordersOf(false),
+                         gameRunning, timing);
 }
 
 }  // namespace velmira

@@ -1,18 +1,21 @@
 #include "spraycheck.h"
 
 #include "game/cache.h"
-#include "game/gameconfig.h"
+#include "game/running.h"
 #include "game/seen.h"
+#include "game/spraycheck_parts.h"
 #include "platform/openfolder.h"
 #include "wad/wad.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QLocale>
 
 namespace velmira {
+
+using namespace sprayparts;
 
 namespace {
 
@@ -21,67 +24,126 @@ const QString kSprayFile = QStringLiteral("tempdecal.wad");
 // The largest tempdecal.wad read: the game takes none above 20 KB.
 constexpr qint64 kMaxSprayRead = 256 * 1024;
 
-// The engines' defaults where no config file sets a variable (both engines' clients register
-// the two transfer switches on, the logo as "lambda" in orange, and Xash3D's logo format as bmp).
-const QByteArray kOn = QByteArrayLiteral("1");
-const QByteArray kDefaultLogo = QByteArrayLiteral("lambda");
-const QByteArray kDefaultLogoColour = QByteArrayLiteral("orange");
-const QByteArray kDefaultLogoExt = QByteArrayLiteral("bmp");
-// The picture format Velmira writes into Xash3D's logos folder.
-const QByteArray kVelmiraLogoExt = QByteArrayLiteral("png");
+// The spray file the mod holds, and what the engine makes of it.
+struct SprayRead {
+    std::optional<QByteArray> bytes;  // set when the engine takes it
+    QSize size;
+};
 
-SprayCheckCell ok(const QString& detail) {
-    return SprayCheckCell{SprayCheckCell::State::Ok,
-                          QCoreApplication::translate("SprayCheck", "OK"), detail, SprayFix::None};
+SprayRead checkSpray(const OpenFolder& mod, const SprayCheckInput& input, SprayCheckCell& cell) {
+    SprayRead spray;
+    const OpenFolder::Kind kind = mod.kindOf(kSprayFile);
+    if (input.xash) {
+        // Xash3D sends the logo picture on its own servers and builds tempdecal.wad from it as it
+        // joins a Half-Life server: the file is not the player's spray there.
+        cell =
+            notApplicable(tr("Xash3D builds tempdecal.wad from the logo chosen in Customize "
+                             "each time it joins a server."));
+        return spray;
+    }
+    if (kind == OpenFolder::Kind::Missing) {
+        cell = problem(tr("missing"),
+                       tr("No tempdecal.wad: the game has no spray to send. Use \"Create "
+                          "Sprays\"."));
+    } else if (kind != OpenFolder::Kind::File) {
+        cell = problem(tr("not a file"),
+                       tr("tempdecal.wad is not a plain file: the game cannot use it."));
+    } else if (!(spray.bytes = mod.readFile(kSprayFile, kMaxSprayRead))) {
+        cell = problem(tr("unreadable"),
+                       tr("tempdecal.wad cannot be read, or is far larger than any spray."));
+    } else if (const auto taken = wad::checkSprayFile(*spray.bytes); !taken) {
+        cell = problem(tr("refused"), tr("The game will not use it: %1").arg(taken.error()));
+        spray.bytes.reset();
+    } else {
+        if (const auto lumps = wad::readWad(*spray.bytes, 1); lumps && !lumps->empty())
+            if (const auto picture = wad::readMipTexture(lumps->front().data))
+                spray.size = QSize(picture->width, picture->height);
+        const QString hash = QString::fromLatin1(
+            QCryptographicHash::hash(*spray.bytes, QCryptographicHash::Sha256).toHex());
+        const QString sized =
+            tr("%1 \u00d7 %2 pixels").arg(spray.size.width()).arg(spray.size.height());
+        if (!input.installed.isEmpty() && hash == input.installed)
+            cell = ok(tr("Velmira's"), tr("The spray Velmira installed, %1.").arg(sized));
+        else if (!input.installed.isEmpty())
+            cell = problem(tr("replaced"),
+                           tr("Replaced since Velmira installed its spray here, %1: the game's "
+                              "Options screen writes its logo over it when you press OK there.")
+                               .arg(sized));
+        else
+            cell = ok(tr("another"), tr("A spray Velmira did not install, %1.").arg(sized));
+    }
+    return spray;
 }
 
-SprayCheckCell problem(const QString& text, SprayFix fix = SprayFix::None,
-                       const QString& detail = QString()) {
-    return SprayCheckCell{SprayCheckCell::State::Problem, text, detail.isEmpty() ? text : detail,
-                          fix};
+SprayCheckCell everyServerCell(const SprayRead& spray, bool xash) {
+    if (!spray.bytes)
+        return notApplicable(xash ? tr("Xash3D scales the logo it sends itself.")
+                                  : tr("No spray the game takes."));
+    const QString sides = tr("%1 \u00d7 %2").arg(spray.size.width()).arg(spray.size.height());
+    if (everyServerTakes(spray.size))
+        return ok(sides, tr("%1: every server shows it.").arg(sides));
+    return problem(sides,
+                   tr("%1: servers that keep sprays to 64 \u00d7 64 do not show it.").arg(sides),
+                   SprayFix::EveryServerSize);
 }
 
-SprayCheckCell notApplicable(const QString& detail) {
-    return SprayCheckCell{SprayCheckCell::State::NotApplicable, QStringLiteral("\u2014"), detail,
-                          SprayFix::None};
-}
-
-// Where a setting came from, for the player: "config.cfg line 12" or "the engine's default".
-QString origin(const ConfigSetting& setting) {
-    if (setting.file.isEmpty())
-        return QCoreApplication::translate("SprayCheck",
-                                           "no config file sets it: the engine's default");
-    return QCoreApplication::translate("SprayCheck", "%1 line %2")
-        .arg(setting.file)
-        .arg(setting.command.line);
-}
-
-// A transfer switch (cl_allowupload, cl_allowdownload).
-SprayCheckCell transferCheck(const std::vector<ConfigFile>& files, const QByteArray& variable,
-                             const QString& offText, SprayFix fix) {
-    const ConfigSetting setting = settingOf(files, variable, kOn);
-    const QString where = QStringLiteral("%1 \"%2\" (%3)")
-                              .arg(QString::fromLatin1(variable),
-                                   QString::fromLatin1(setting.value), origin(setting));
-    if (settingIsOn(setting.value))
-        return ok(where);
+SprayCheckCell staysCell(const OpenFolder& mod, const SprayRead& spray,
+                         const SprayCheckInput& input, const ModSprayCheck& result) {
+    if (!spray.bytes)
+        return notApplicable(tr("No spray the game takes."));
+    // The mode's bits, not whether this user may write it (an administrator always may).
+    const QFileDevice::Permissions writable =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const bool readOnly = !(QFileInfo(mod.pathOf(kSprayFile)).permissions() & writable);
+    const QString logo = QString::fromLatin1(settingValue(result, "cl_logofile"));
+    const QString chosen =
+        tr("The Options screen has the logo \"%1\" (%2) chosen.")
+            .arg(logo, QString::fromLatin1(settingValue(result, "cl_logocolor")));
+    if (readOnly)
+        return ok(tr("read-only"),
+                  tr("Read-only: the Options screen cannot replace it. %1").arg(chosen));
     return problem(
-        offText.arg(QString::fromLatin1(variable), setting.file).arg(setting.command.line), fix,
-        where);
+        tr("not protected"),
+        tr("Not protected: pressing OK in Options writes the logo \"%1\" over it.").arg(logo),
+        input.installed.isEmpty() ? SprayFix::None : SprayFix::Protect, chosen);
 }
 
-// The config files that could not be read, as one sentence (empty when all could).
-QString unreadConfig(const std::vector<ConfigFile>& files) {
-    QStringList unread;
-    for (const ConfigFile& file : files)
-        if (!file.problem.isEmpty())
-            unread << QStringLiteral("%1: %2").arg(file.name, file.problem);
-    return unread.isEmpty() ? QString()
-                            : QCoreApplication::translate("SprayCheck", "Not read: %1.")
-                                  .arg(unread.join(QStringLiteral("; ")));
+// The engine keeps the cache itself: it deletes the whole file at a local map start once it
+// passes hpk_maxsize (4,000,000 bytes), and a damaged one at start-up.
+SprayCheckCell cacheCell(const OpenFolder& mod, const SprayCheckInput& input) {
+    const OpenFolder::Kind kind = mod.kindOf(kSprayCacheName);
+    if (kind == OpenFolder::Kind::Missing)
+        return ok(tr("none yet"), tr("No cache yet: the game makes one as it sees sprays."));
+    if (kind != OpenFolder::Kind::File)
+        return problem(tr("not a file"), tr("custom.hpk is not a plain file."));
+    const SeenCache seen = readSeenCache(input.gameFolder, input.mod);
+    const qint64 bytes = QFileInfo(mod.pathOf(kSprayCacheName)).size();
+    const QString size = QLocale::c().formattedDataSize(bytes);
+    if (!seen.problem.isEmpty())
+        return ok(tr("damaged"),
+                  tr("custom.hpk cannot be read (%1); the game deletes a damaged cache when it "
+                     "starts.")
+                      .arg(seen.problem));
+    const int sprays = static_cast<int>(seen.sprays.size());
+    const QString held = tr("%1; sprays kept: %n", nullptr, sprays).arg(size);
+    return ok(size, tr("%1. The game empties it itself when it grows past 4 MB.").arg(held), held);
 }
 
 }  // namespace
+
+std::vector<ConfigOrder> gameOrders(const QString& gameFolder, bool xash) {
+    if (xash)
+        return {ConfigOrder::Xash};
+    std::vector<ConfigOrder> orders;
+    const QDir folder(gameFolder);
+    if (folder.exists(QStringLiteral("hl.exe")))
+        orders.push_back(ConfigOrder::GoldSrcWindows);
+    if (folder.exists(QStringLiteral("hl_linux")))
+        orders.push_back(ConfigOrder::GoldSrcLinux);
+    if (orders.empty())
+        orders = {ConfigOrder::GoldSrcWindows, ConfigOrder::GoldSrcLinux};
+    return orders;
+}
 
 ModSprayCheck checkModSprays(const SprayCheckInput& input) {
     ModSprayCheck result;
@@ -92,210 +154,47 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
 
     QString reason;
     const OpenFolder game = OpenFolder::open(input.gameFolder, &reason);
-    const OpenFolder mod = game.isOpen() ? game.child(input.mod, false, &reason) : OpenFolder();
-    if (!mod.isOpen()) {
-        const QString text =
-            QCoreApplication::translate("SprayCheck", "The mod folder cannot be opened: %1")
-                .arg(reason);
+    const ModConfigFolders folders = game.isOpen() ? ModConfigFolders(game, input.mod)
+                                                   : ModConfigFolders(OpenFolder(), input.mod);
+    if (!folders.isOpen()) {
+        const QString text = tr("The mod folder cannot be opened: %1")
+                                 .arg(folders.problem().isEmpty() ? reason : folders.problem());
         for (SprayCheckCell& each : result.cells)
-            each = problem(text);
+            each = problem(tr("not opened"), text);
         return result;
     }
+    const OpenFolder& mod = folders.mod();
+    const std::vector<ConfigOrder> orders =
+        input.orders.empty() ? gameOrders(input.gameFolder, input.xash) : input.orders;
 
-    // The spray the mod will use.
-    std::optional<QByteArray> spray;
-    QSize size;
-    const OpenFolder::Kind kind = mod.kindOf(kSprayFile);
-    if (kind == OpenFolder::Kind::Missing) {
-        cell(SprayCheck::Spray) = problem(QCoreApplication::translate(
-            "SprayCheck",
-            "No tempdecal.wad: the game has no spray to send. Use \"Create Sprays\"."));
-    } else if (kind != OpenFolder::Kind::File) {
-        cell(SprayCheck::Spray) = problem(QCoreApplication::translate(
-            "SprayCheck", "tempdecal.wad is not a plain file: the game cannot use it."));
-    } else if (!(spray = mod.readFile(kSprayFile, kMaxSprayRead))) {
-        cell(SprayCheck::Spray) = problem(QCoreApplication::translate(
-            "SprayCheck", "tempdecal.wad cannot be read, or is far larger than any spray."));
-    } else if (const auto taken = wad::checkSprayFile(*spray); !taken) {
-        cell(SprayCheck::Spray) =
-            problem(QCoreApplication::translate("SprayCheck", "The game will not use it: %1")
-                        .arg(taken.error()));
-        spray.reset();
-    } else {
-        if (const auto lumps = wad::readWad(*spray, 1); lumps && !lumps->empty())
-            if (const auto picture = wad::readMipTexture(lumps->front().data))
-                size = QSize(picture->width, picture->height);
-        const QString hash = QString::fromLatin1(
-            QCryptographicHash::hash(*spray, QCryptographicHash::Sha256).toHex());
-        const QString sized = QCoreApplication::translate("SprayCheck", "%1 \u00d7 %2 pixels")
-                                  .arg(size.width())
-                                  .arg(size.height());
-        if (!input.installed.isEmpty() && hash == input.installed)
-            cell(SprayCheck::Spray) =
-                ok(QCoreApplication::translate("SprayCheck", "The spray Velmira installed, %1.")
-                       .arg(sized));
-        else if (!input.installed.isEmpty())
-            cell(SprayCheck::Spray) = problem(
-                QCoreApplication::translate(
-                    "SprayCheck",
-                    "Replaced since Velmira installed its spray (the Options screen's logo?)."),
-                SprayFix::None,
-                QCoreApplication::translate(
-                    "SprayCheck",
-                    "Replaced since Velmira installed its spray here, %1: the game's Options "
-                    "screen writes its logo over it when you press OK there.")
-                    .arg(sized));
-        else
-            cell(SprayCheck::Spray) =
-                ok(QCoreApplication::translate("SprayCheck", "A spray Velmira did not install, %1.")
-                       .arg(sized));
-    }
-
-    // Others see it, and you see theirs.
-    const std::vector<ConfigFile> config = readModConfig(mod);
-    const QString unread = unreadConfig(config);
-    cell(SprayCheck::Upload) = transferCheck(
-        config, QByteArrayLiteral("cl_allowupload"),
-        QCoreApplication::translate(
-            "SprayCheck", "Uploads are off (%1 in %2 line %3): servers never get your spray."),
-        SprayFix::TurnUploadsOn);
-    cell(SprayCheck::Download) = transferCheck(
-        config, QByteArrayLiteral("cl_allowdownload"),
-        QCoreApplication::translate(
-            "SprayCheck", "Downloads are off (%1 in %2 line %3): you see no one else's spray."),
-        SprayFix::TurnDownloadsOn);
-    // A file the game would execute but Velmira did not read may set either switch.
-    if (!unread.isEmpty())
-        for (SprayCheck check : {SprayCheck::Upload, SprayCheck::Download})
-            cell(check) =
-                problem(QCoreApplication::translate("SprayCheck", "Not checked. %1").arg(unread),
-                        SprayFix::None, cell(check).detail + QLatin1Char(' ') + unread);
-
-    // Every server shows it.
-    if (!spray)
-        cell(SprayCheck::EveryServer) =
-            notApplicable(QCoreApplication::translate("SprayCheck", "No spray the game takes."));
-    else if (everyServerTakes(size))
-        cell(SprayCheck::EveryServer) =
-            ok(QCoreApplication::translate("SprayCheck", "%1 \u00d7 %2: every server shows it.")
-                   .arg(size.width())
-                   .arg(size.height()));
-    else
-        cell(SprayCheck::EveryServer) =
-            problem(QCoreApplication::translate(
-                        "SprayCheck",
-                        "%1 \u00d7 %2: servers that keep sprays to 64 \u00d7 64 do not show it.")
-                        .arg(size.width())
-                        .arg(size.height()),
-                    SprayFix::EveryServerSize);
-
-    // It stays: a read-only spray survives the Options screen writing its logo over it.
-    if (!spray) {
-        cell(SprayCheck::Stays) =
-            notApplicable(QCoreApplication::translate("SprayCheck", "No spray the game takes."));
-    } else {
-        // The mode's bits, not whether this user may write it (an administrator always may).
-        const QFileDevice::Permissions writable =
-            QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-        const bool readOnly = !(QFileInfo(mod.pathOf(kSprayFile)).permissions() & writable);
-        const ConfigSetting logo =
-            settingOf(config, QByteArrayLiteral("cl_logofile"), kDefaultLogo);
-        const ConfigSetting colour =
-            settingOf(config, QByteArrayLiteral("cl_logocolor"), kDefaultLogoColour);
-        const QString chosen =
-            QCoreApplication::translate("SprayCheck",
-                                        "The Options screen has the logo \"%1\" (%2) chosen.")
-                .arg(QString::fromLatin1(logo.value), QString::fromLatin1(colour.value));
-        if (readOnly)
-            cell(SprayCheck::Stays) =
-                ok(QCoreApplication::translate(
-                       "SprayCheck", "Read-only: the Options screen cannot replace it. %1")
-                       .arg(chosen));
-        else
-            cell(SprayCheck::Stays) =
-                problem(QCoreApplication::translate(
-                            "SprayCheck",
-                            "Not protected: pressing OK in Options writes the logo \"%1\" over it.")
-                            .arg(QString::fromLatin1(logo.value)),
-                        input.installed.isEmpty() ? SprayFix::None : SprayFix::Protect,
-                        QCoreApplication::translate(
-                            "SprayCheck",
-                            "Not protected: %1 It replaces this spray when you press OK there.")
-                            .arg(chosen));
-    }
-
-    // The cache of sprays seen on servers.
-    const OpenFolder::Kind cacheKind = mod.kindOf(kSprayCacheName);
-    if (cacheKind == OpenFolder::Kind::Missing) {
-        cell(SprayCheck::Cache) = ok(QCoreApplication::translate(
-            "SprayCheck", "No cache yet: the game makes one as it sees sprays."));
-    } else if (cacheKind != OpenFolder::Kind::File) {
-        cell(SprayCheck::Cache) =
-            problem(QCoreApplication::translate("SprayCheck", "custom.hpk is not a plain file."));
-    } else {
-        const SeenCache seen = readSeenCache(input.gameFolder, input.mod);
-        const qint64 bytes = QFileInfo(mod.pathOf(kSprayCacheName)).size();
-        const int sprays = static_cast<int>(seen.sprays.size());
-        const QString held =
-            QCoreApplication::translate("SprayCheck", "%1; sprays kept: %n", nullptr, sprays)
-                .arg(QLocale::c().formattedDataSize(bytes));
-        if (!seen.problem.isEmpty())
-            cell(SprayCheck::Cache) =
-                problem(QCoreApplication::translate("SprayCheck", "custom.hpk cannot be read: %1")
-                            .arg(seen.problem),
-                        SprayFix::ClearCache);
-        else if (bytes >= kLargeCacheBytes)
-            cell(SprayCheck::Cache) =
-                problem(QCoreApplication::translate(
-                            "SprayCheck", "Large: %1. Clearing it lets the game keep new sprays.")
-                            .arg(held),
-                        SprayFix::ClearCache);
-        else
-            cell(SprayCheck::Cache) = ok(held);
-    }
-
-    // Xash3D: the engine packs logos/remapped.<cl_logoext> into the spray.
-    if (!input.xash) {
-        cell(SprayCheck::XashLogo) =
-            notApplicable(QCoreApplication::translate("SprayCheck", "Not Xash3D."));
-    } else {
-        const ConfigSetting ext =
-            settingOf(config, QByteArrayLiteral("cl_logoext"), kDefaultLogoExt);
-        const QString where = QStringLiteral("cl_logoext \"%1\" (%2)")
-                                  .arg(QString::fromLatin1(ext.value), origin(ext));
-        if (input.installedLogo.isEmpty())
-            cell(SprayCheck::XashLogo) = notApplicable(
-                QCoreApplication::translate("SprayCheck", "Velmira installed no logo here. %1")
-                    .arg(where));
-        else if (ext.value.compare(kVelmiraLogoExt, Qt::CaseInsensitive) == 0)
-            cell(SprayCheck::XashLogo) = ok(where);
-        else
-            cell(SprayCheck::XashLogo) = problem(
-                QCoreApplication::translate(
-                    "SprayCheck",
-                    "The engine packs the .%1 logo, not Velmira's PNG: choose it in Customize.")
-                    .arg(QString::fromLatin1(ext.value)),
-                SprayFix::None, where);
-    }
+    const SprayRead spray = checkSpray(mod, input, cell(SprayCheck::Spray));
+    checkConfig(folders, input, orders, result);
+    cell(SprayCheck::EveryServer) = everyServerCell(spray, input.xash);
+    cell(SprayCheck::Stays) = input.xash ? notApplicable(tr("Xash3D rewrites tempdecal.wad "
+                                                            "itself."))
+                                         : staysCell(mod, spray, input, result);
+    cell(SprayCheck::Cache) = cacheCell(mod, input);
     return result;
 }
 
 QString sprayCheckTitle(SprayCheck check) {
     switch (check) {
         case SprayCheck::Spray:
-            return QCoreApplication::translate("SprayCheck", "Spray");
+            return tr("Spray");
         case SprayCheck::Upload:
-            return QCoreApplication::translate("SprayCheck", "Others see it");
+            return tr("Others see it");
         case SprayCheck::Download:
-            return QCoreApplication::translate("SprayCheck", "You see theirs");
+            return tr("You see theirs");
+        case SprayCheck::Decals:
+            return tr("Decals");
         case SprayCheck::EveryServer:
-            return QCoreApplication::translate("SprayCheck", "Every server");
+            return tr("Every server");
         case SprayCheck::Stays:
-            return QCoreApplication::translate("SprayCheck", "It stays");
+            return tr("It stays");
         case SprayCheck::Cache:
-            return QCoreApplication::translate("SprayCheck", "Cache");
+            return tr("Cache");
         case SprayCheck::XashLogo:
-            return QCoreApplication::translate("SprayCheck", "Xash3D logo");
+            return tr("Xash3D logo");
     }
     return QString();
 }
@@ -305,17 +204,26 @@ QString sprayFixCaption(SprayFix fix) {
         case SprayFix::None:
             return QString();
         case SprayFix::TurnUploadsOn:
-            return QCoreApplication::translate("SprayCheck", "Turn &Uploads On");
+            return tr("Turn &Uploads On");
         case SprayFix::TurnDownloadsOn:
-            return QCoreApplication::translate("SprayCheck", "Turn &Downloads On");
+            return tr("Turn &Downloads On");
         case SprayFix::EveryServerSize:
-            return QCoreApplication::translate("SprayCheck", "Make &Every-Server Size\u2026");
+            return tr("Make &Every-Server Size\u2026");
         case SprayFix::Protect:
-            return QCoreApplication::translate("SprayCheck", "&Protect");
+            return tr("&Protect");
         case SprayFix::ClearCache:
-            return QCoreApplication::translate("SprayCheck", "C&lear Cached Sprays\u2026");
+            return tr("C&lear Cached Sprays\u2026");
+        case SprayFix::TurnDecalsOn:
+            return tr("Turn Decal&s On");
     }
     return QString();
+}
+
+QString serverSideNote() {
+    return tr(
+        "If it still fails on one server, the server may refuse uploads or large sprays "
+        "(sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): "
+        "no file of yours changes that.");
 }
 
 }  // namespace velmira

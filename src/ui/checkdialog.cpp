@@ -1,17 +1,22 @@
 #include "checkdialog.h"
 
 #include "core/prompts.h"
+#include "core/version.h"
 #include "core/windows.h"
-#include "game/gameconfig.h"
+#include "game/sprayreport.h"
+#include "ui/checkdetails.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
+#include <QSysInfo>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -25,7 +30,8 @@ constexpr int kModColumn = 0;
 constexpr int kFirstCheckColumn = 1;
 
 const SprayFix kFixes[] = {SprayFix::TurnUploadsOn, SprayFix::TurnDownloadsOn,
-                           SprayFix::EveryServerSize, SprayFix::Protect, SprayFix::ClearCache};
+                           SprayFix::TurnDecalsOn,  SprayFix::EveryServerSize,
+                           SprayFix::Protect,       SprayFix::ClearCache};
 
 QString fixName(SprayFix fix) {
     switch (fix) {
@@ -33,6 +39,8 @@ QString fixName(SprayFix fix) {
             return QStringLiteral("cmdCheckUploads");
         case SprayFix::TurnDownloadsOn:
             return QStringLiteral("cmdCheckDownloads");
+        case SprayFix::TurnDecalsOn:
+            return QStringLiteral("cmdCheckDecals");
         case SprayFix::EveryServerSize:
             return QStringLiteral("cmdCheckEveryServer");
         case SprayFix::Protect:
@@ -51,80 +59,70 @@ CheckSpraysDialog::CheckSpraysDialog(SprayCheckActions actions, Prompts& prompts
                                      LoadedWindows& windows, QWidget* parent)
     : QDialog(parent), m_actions(std::move(actions)), m_prompts(prompts), m_windows(windows) {
     setObjectName(QStringLiteral("frmCheck"));
-    setWindowTitle(tr("Check Sprays"));
     m_pool.setMaxThreadCount(1);
 
     m_table = new QTableWidget(0, kFirstCheckColumn + kSprayCheckCount, this);
     m_table->setObjectName(QStringLiteral("tableChecks"));
-    m_table->setAccessibleName(tr("Spray checks, a row for each mod"));
-    QStringList titles{tr("Mod")};
-    for (int check = 0; check < kSprayCheckCount; ++check)
-        titles << sprayCheckTitle(static_cast<SprayCheck>(check));
-    m_table->setHorizontalHeaderLabels(titles);
     m_table->verticalHeader()->setVisible(false);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setWordWrap(true);
+    m_table->setWordWrap(false);
+    // Arrows move between mods and checks; Tab goes on to the fixes and the buttons.
+    m_table->setTabKeyNavigation(false);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_table->horizontalHeader()->setDefaultSectionSize(122);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(kModColumn, 104);
-    // A column is at least as wide as its title: some languages' titles are longer.
-    for (int column = 0; column < m_table->columnCount(); ++column)
-        m_table->setColumnWidth(column,
-                                std::max(m_table->columnWidth(column),
-                                         m_table->horizontalHeader()->sectionSizeHint(column)));
-    m_table->setMinimumSize(600, 200);
+    m_table->setMinimumSize(600, 160);
 
-    m_status = new QLabel(tr("Checking\u2026"), this);
+    m_details = new CheckDetails(this);
+
+    m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblCheckStatus"));
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_server = new QLabel(this);
+    m_server->setObjectName(QStringLiteral("lblCheckServer"));
+    m_server->setTextFormat(Qt::PlainText);
+    m_server->setWordWrap(true);
 
-    auto* fixes = new QHBoxLayout;
-    auto* fixLabel = new QLabel(tr("Fix the chosen mod:"), this);
-    fixes->addWidget(fixLabel);
     for (SprayFix fix : kFixes) {
-        auto* button = new QPushButton(sprayFixCaption(fix), this);
+        auto* button = new QPushButton(this);
         button->setObjectName(fixName(fix));
         button->setAutoDefault(false);
         button->setEnabled(false);
+        button->hide();
         connect(button, &QPushButton::clicked, this, [this, fix] { applyFix(fix); });
-        fixes->addWidget(button);
         m_fixButtons[fix] = button;
     }
-    fixes->addStretch(1);
-    m_fixButtons[SprayFix::TurnUploadsOn]->setToolTip(
-        tr("Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the "
-           "file as it was"));
-    m_fixButtons[SprayFix::TurnDownloadsOn]->setToolTip(
-        tr("Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the "
-           "file as it was"));
-    m_fixButtons[SprayFix::EveryServerSize]->setToolTip(
-        tr("Open the spray maker on the mod's spray picture with the every-server size chosen"));
-    m_fixButtons[SprayFix::Protect]->setToolTip(
-        tr("Leave the sprays Velmira installed read-only, as \"Protect Sprays from the Game\" "
-           "does"));
-    m_fixButtons[SprayFix::ClearCache]->setToolTip(
-        tr("Move the mod's cache of sprays seen on servers aside"));
+    m_details->setFixButtons(m_fixButtons);
 
     auto* box = new QDialogButtonBox(this);
-    m_again = box->addButton(tr("Check &Again"), QDialogButtonBox::ResetRole);
+    m_copy = box->addButton(QString(), QDialogButtonBox::ActionRole);
+    m_copy->setObjectName(QStringLiteral("cmdCheckCopyReport"));
+    m_copy->setAutoDefault(false);
+    m_again = box->addButton(QString(), QDialogButtonBox::ResetRole);
     m_again->setObjectName(QStringLiteral("cmdCheckAgain"));
     m_again->setAutoDefault(false);
-    QPushButton* close = box->addButton(QDialogButtonBox::Close);
-    close->setAutoDefault(false);
+    m_close = box->addButton(QDialogButtonBox::Close);
+    m_close->setAutoDefault(false);
+    auto* copyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
 
     auto* whole = new QVBoxLayout(this);
     whole->addWidget(m_table, 1);
-    whole->addLayout(fixes);
+    whole->addWidget(m_details);
     whole->addWidget(m_status);
+    whole->addWidget(m_server);
     whole->addWidget(box);
 
     connect(m_again, &QPushButton::clicked, this, [this] { checkAgain(); });
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+    const auto copyReport = [this] {
+        if (m_actions.copy)
+            m_actions.copy(report());
+        tell(tr("The report is on the clipboard."));
+    };
+    connect(m_copy, &QPushButton::clicked, this, copyReport);
+    connect(copyKey, &QShortcut::activated, this, copyReport);
     connect(m_table, &QTableWidget::currentCellChanged, this, [this] { updateFixes(); });
     // Enter or a double click on a cell applies that cell's fix.
     connect(m_table, &QTableWidget::cellActivated, this, [this](int row, int column) {
@@ -145,8 +143,8 @@ CheckSpraysDialog::CheckSpraysDialog(SprayCheckActions actions, Prompts& prompts
             menu.exec(m_table->viewport()->mapToGlobal(at));
     });
 
-    // Every column in view on a screen 1024 pixels wide.
-    resize(1010, 600);
+    retranslate();
+    resize(1010, 640);
     m_windows.loaded(this);
     m_table->setFocus();
     checkAgain();
@@ -157,6 +155,49 @@ CheckSpraysDialog::~CheckSpraysDialog() {
     m_pool.clear();
     m_pool.waitForDone();
     m_windows.unloaded(this);
+}
+
+void CheckSpraysDialog::retranslate() {
+    setWindowTitle(tr("Check Sprays"));
+    m_table->setAccessibleName(tr("Spray checks, a row for each mod"));
+    QStringList titles{tr("Mod")};
+    for (int check = 0; check < kSprayCheckCount; ++check)
+        titles << sprayCheckTitle(static_cast<SprayCheck>(check));
+    m_table->setHorizontalHeaderLabels(titles);
+    for (SprayFix fix : kFixes)
+        m_fixButtons[fix]->setText(sprayFixCaption(fix));
+    m_fixButtons[SprayFix::TurnUploadsOn]->setToolTip(
+        tr("Set cl_allowupload to 1 on every line that turns it off in the files the game runs, "
+           "keeping a copy of each file as it was"));
+    m_fixButtons[SprayFix::TurnDownloadsOn]->setToolTip(
+        tr("Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off "
+           "in the files the game runs, keeping a copy of each file as it was"));
+    m_fixButtons[SprayFix::TurnDecalsOn]->setToolTip(
+        tr("Set mp_decals and r_decals back to the game's own numbers on every line that sets "
+           "them to 0, keeping a copy of each file as it was"));
+    m_fixButtons[SprayFix::EveryServerSize]->setToolTip(
+        tr("Open the spray maker on the mod's spray picture with the every-server size chosen"));
+    m_fixButtons[SprayFix::Protect]->setToolTip(
+        tr("Leave the sprays Velmira installed read-only, as \"Protect Sprays from the Game\" "
+           "does"));
+    m_fixButtons[SprayFix::ClearCache]->setToolTip(
+        tr("Move the mod's cache of sprays seen on servers aside"));
+    m_copy->setText(tr("Copy &Report"));
+    m_copy->setToolTip(
+        tr("Put the checks on the clipboard as plain text, to paste into a forum "
+           "or a bug report (Ctrl+Shift+C)"));
+    m_again->setText(tr("Check &Again"));
+    m_close->setText(QCoreApplication::translate("QPlatformTheme", "&Close"));
+    m_server->setText(serverSideNote());
+}
+
+void CheckSpraysDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // Every state and sentence is in the language the checks ran in.
+        checkAgain();
+    }
+    QDialog::changeEvent(event);
 }
 
 void CheckSpraysDialog::checkAgain() {
@@ -202,29 +243,34 @@ void CheckSpraysDialog::showChecks(const std::vector<ModSprayCheck>& checks, qui
         const ModSprayCheck& check = checkOf(row);
         if (check.mod == chosen)
             chosenRow = row;
-        auto* modItem = new QTableWidgetItem(check.mod);
-        m_table->setItem(row, kModColumn, modItem);
+        m_table->setItem(row, kModColumn, new QTableWidgetItem(check.mod));
         for (int column = 0; column < kSprayCheckCount; ++column) {
             const SprayCheckCell& cell = check.cells[static_cast<size_t>(column)];
             auto* item = new QTableWidgetItem(cell.text);
-            item->setToolTip(cell.detail);
+            item->setToolTip(cell.sentence);
+            // What the tooltip says, for those who hear the grid rather than point at it.
+            item->setData(Qt::AccessibleDescriptionRole, cell.sentence);
             if (cell.state == SprayCheckCell::State::Problem) {
                 ++problems;
-                item->setForeground(QColor(160, 0, 0));
+                // Marked by its symbol and weight, never by a colour a dark theme could hide.
                 QFont font = item->font();
                 font.setBold(true);
                 item->setFont(font);
             }
-            if (cell.state != SprayCheckCell::State::Problem)
-                item->setTextAlignment(Qt::AlignCenter);
             m_table->setItem(row, kFirstCheckColumn + column, item);
         }
     }
+    m_table->resizeColumnsToContents();
+    // A column is at least as wide as its title: some languages' titles are longer.
+    for (int column = 0; column < m_table->columnCount(); ++column)
+        m_table->setColumnWidth(column,
+                                std::max(m_table->columnWidth(column),
+                                         m_table->horizontalHeader()->sectionSizeHint(column)));
     m_table->resizeRowsToContents();
     if (chosenRow >= 0)
         m_table->setCurrentCell(chosenRow, std::max(m_table->currentColumn(), 0));
     updateFixes();
-    QString summary =
+    const QString summary =
         rowCount() == 0
             ? tr("No mods to check: set the Half-Life folder in File Locations.")
             : QCoreApplication::translate(
@@ -244,13 +290,15 @@ SprayFix CheckSpraysDialog::fixOfCell(int row, int column) const {
 
 void CheckSpraysDialog::updateFixes() {
     const int row = m_table->currentRow();
+    const bool chosen = row >= 0 && row < rowCount();
     for (auto& [fix, button] : m_fixButtons) {
         bool offered = false;
-        if (row >= 0 && row < rowCount())
+        if (chosen)
             for (const SprayCheckCell& cell : checkOf(row).cells)
                 offered = offered || cell.fix == fix;
-        button->setEnabled(offered);
+        button->setEnabled(offered && !m_fixing);
     }
+    m_details->show(chosen ? &checkOf(row) : nullptr);
 }
 
 void CheckSpraysDialog::tell(const QString& text) {
@@ -259,31 +307,45 @@ void CheckSpraysDialog::tell(const QString& text) {
     m_status->setText(text);
 }
 
+QString CheckSpraysDialog::report() const {
+    SprayReportHeader header;
+    header.version = QStringLiteral(VELMIRA_VERSION_STRING);
+    header.system = QSysInfo::prettyProductName();
+    if (!m_inputs.empty()) {
+        header.xash = m_inputs.front().xash;
+        header.orders = m_inputs.front().orders.empty()
+                            ? gameOrders(m_inputs.front().gameFolder, header.xash)
+                            : m_inputs.front().orders;
+    }
+    return sprayReport(header, m_checks);
+}
+
 void CheckSpraysDialog::applyFix(SprayFix fix) {
     const int row = m_table->currentRow();
     if (row < 0 || row >= rowCount() || fix == SprayFix::None || m_fixing)
         return;
     const QString mod = checkOf(row).mod;
     QString gameFolder;
+    bool xash = false;
     for (const SprayCheckInput& input : m_inputs)
-        if (input.mod == mod)
+        if (input.mod == mod) {
             gameFolder = input.gameFolder;
+            xash = input.xash;
+        }
     const bool running = m_actions.gameRunning && m_actions.gameRunning();
     switch (fix) {
         case SprayFix::TurnUploadsOn:
-        case SprayFix::TurnDownloadsOn: {
-            const QByteArray variable = fix == SprayFix::TurnUploadsOn
-                                            ? QByteArrayLiteral("cl_allowupload")
-                                            : QByteArrayLiteral("cl_allowdownload");
-            // The file must stay unchanged for a moment before it is replaced: off the
-            // window's thread, then checked again. No second fix meanwhile.
+        case SprayFix::TurnDownloadsOn:
+        case SprayFix::TurnDecalsOn: {
+            // A file must stay unchanged for a moment before it is replaced: off the window's
+            // thread, then checked again. No second fix meanwhile.
             m_checking = true;
             m_fixing = true;
             for (const auto& entry : m_fixButtons)
                 entry.second->setEnabled(false);
-            m_pool.start([this, gameFolder, mod, variable, running] {
+            m_pool.start([this, fix, gameFolder, mod, xash, running] {
                 const QString text =
-                    turnSettingOn(gameFolder, mod, variable, [running] { return running; }).text;
+                    applySettingFix(fix, gameFolder, mod, xash, [running] { return running; }).text;
                 QMetaObject::invokeMethod(
                     this,
                     [this, text] {

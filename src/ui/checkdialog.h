@@ -16,6 +16,7 @@ class QTableWidget;
 
 namespace velmira {
 
+class CheckDetails;
 class LoadedWindows;
 class Prompts;
 
@@ -34,11 +35,13 @@ struct SprayCheckActions {
         makeEveryServerSize;
     // Clears the mod's cached sprays, asking first; what was done.
     std::function<QString(const QString& mod)> clearCache;
+    // Puts text on the clipboard (the report).
+    std::function<void(const QString&)> copy;
 };
 
-// "Check Sprays...": a row for each mod, a column for each check, "OK" or the problem in one
-// line; the fixes that are safe, for the chosen row. The checks run off the window's thread and
-// run again after each fix.
+// "Check Sprays...": a row for each mod, a column for each check with its state in a word or
+// two; below, the chosen mod's checks in full sentences with the fixes that are safe beside its
+// problems. The checks run off the window's thread and run again after each fix.
 class CheckSpraysDialog : public QDialog {
     Q_OBJECT
   public:
@@ -54,12 +57,18 @@ class CheckSpraysDialog : public QDialog {
     const ModSprayCheck& checkOf(int row) const { return m_checks.at(static_cast<size_t>(row)); }
     // Applies a fix to the chosen row's mod, says what it did, and checks again.
     void applyFix(SprayFix fix);
+    // The report of the checks shown, as Copy Report puts it on the clipboard.
+    QString report() const;
 
   signals:
     // The latest checks are shown.
     void checksShown();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
     void showChecks(const std::vector<ModSprayCheck>& checks, quint64 generation);
     void updateFixes();
     SprayFix fixOfCell(int row, int column) const;
@@ -77,9 +86,13 @@ class CheckSpraysDialog : public QDialog {
     bool m_fixing = false;  // a config file is being changed
 
     QTableWidget* m_table = nullptr;
+    CheckDetails* m_details = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_server = nullptr;
     std::map<SprayFix, QPushButton*> m_fixButtons;
     QPushButton* m_again = nullptr;
+    QPushButton* m_copy = nullptr;
+    QPushButton* m_close = nullptr;
 };
 
 }  // namespace velmira

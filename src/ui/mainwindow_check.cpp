@@ -15,6 +15,8 @@
 #include "ui/makerdialog.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace velmira {
 
@@ -24,13 +26,14 @@ namespace {
 std::vector<SprayCheckInput> checkInputs(const AppState& state, const SettingsStore& settings) {
     std::vector<SprayCheckInput> inputs;
     const bool xash = isXashFolder(state.HalfLifeDir);
+    const std::vector<ConfigOrder> orders = gameOrders(state.HalfLifeDir, xash);
     for (int row = 0; row < state.Mods.size(); ++row) {
         const QString mod = state.Mods.at(row).ModFolder;
         if (mod.isEmpty())
             continue;
-        inputs.push_back(SprayCheckInput{state.HalfLifeDir, mod,
-                                         settings.read(kInstalledSection, mod, QString()),
-                                         settings.read(kLogosSection, mod, QString()), xash});
+        inputs.push_back(SprayCheckInput{
+            state.HalfLifeDir, mod, settings.read(kInstalledSection, mod, QString()),
+            settings.read(kLogosSection, mod, QString()), xash, orders});
     }
     return inputs;
 }
@@ -48,6 +51,7 @@ void MainWindow::mnuFileCheck_Click() {
     actions.gameRunning = [this] {
         return m_services.gameRunning && m_services.gameRunning(m_state.HalfLifeDir);
     };
+    actions.copy = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     actions.protect = [this] {
         if (!m_mnuFileProtect->isChecked())
             m_mnuFileProtect->setChecked(true);
