@@ -320,7 +320,10 @@ class BmpFormat final : public PictureFormat {
     Result<QImage> read(const QByteArray& bytes, const PictureHeaders& headers, QSize readAt,
                         const CancelCheck& cancel) const override {
         if (!isPalettedBmp(bytes))
-            return readByQt(bytes, kind(), headers.size, readAt, cancel);
+            return readByQt(
+                bytes, kind(), headers.size, readAt, cancel,
+                QCoreApplication::translate("velmira::picture::Bmp",
+                                            "the bitmap's headers are damaged or cut short"));
         auto image = decodePalettedBmp(bytes, cancel);
         if (!image || readAt == headers.size)
             return image;

@@ -10,10 +10,6 @@ namespace velmira::picture {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("velmira::picture::PictureCost", text);
-}
-
 // Skips a GIF's data sub-blocks from `at`; false when they run past the end.
 bool skipBlocks(const QByteArray& bytes, qint64& at) {
     for (;;) {
@@ -53,7 +49,8 @@ class GifFormat final : public PictureFormat {
             return static_cast<uchar>(bytes[at]) | (static_cast<uchar>(bytes[at + 1]) << 8);
         };
         if (bytes.size() < ScreenSize)
-            return Fail::failure(tr("the GIF picture is cut short"));
+            return Fail::failure(QCoreApplication::translate("velmira::picture::PictureCost",
+                                                             "the GIF picture is cut short"));
         PictureHeaders headers;
         headers.size = QSize(u16(ScreenWidth), u16(ScreenHeight));
         const auto tableSize = [](uchar flags) {
@@ -63,7 +60,8 @@ class GifFormat final : public PictureFormat {
         qint64 at = ScreenSize + tableSize(static_cast<uchar>(bytes[ScreenFlags]));
         for (;;) {
             if (at >= bytes.size())
-                return Fail::failure(tr("the GIF picture is cut short"));
+                return Fail::failure(QCoreApplication::translate("velmira::picture::PictureCost",
+                                                                 "the GIF picture is cut short"));
             const uchar block = static_cast<uchar>(bytes[at]);
             if (block == Trailer)
                 break;
@@ -71,21 +69,27 @@ class GifFormat final : public PictureFormat {
                 at += 2;
             } else if (block == Descriptor) {
                 if (at + DescriptorSize > bytes.size())
-                    return Fail::failure(tr("the GIF picture is cut short"));
+                    return Fail::failure(QCoreApplication::translate(
+                        "velmira::picture::PictureCost", "the GIF picture is cut short"));
                 const QSize frame(u16(at + 5), u16(at + 7));
                 if (u16(at + 1) + frame.width() > headers.size.width() ||
                     u16(at + 3) + frame.height() > headers.size.height())
-                    return Fail::failure(tr("a frame of the GIF picture lies outside the picture"));
+                    return Fail::failure(QCoreApplication::translate(
+                        "velmira::picture::PictureCost",
+                        "a frame of the GIF picture lies outside the picture"));
                 ++frames;
                 at += DescriptorSize + tableSize(static_cast<uchar>(bytes[at + 9])) + 1;
             } else {
-                return Fail::failure(tr("the GIF picture is damaged"));
+                return Fail::failure(QCoreApplication::translate("velmira::picture::PictureCost",
+                                                                 "the GIF picture is damaged"));
             }
             if (!skipBlocks(bytes, at))
-                return Fail::failure(tr("the GIF picture is cut short"));
+                return Fail::failure(QCoreApplication::translate("velmira::picture::PictureCost",
+                                                                 "the GIF picture is cut short"));
         }
         if (headers.size.isEmpty())
-            return Fail::failure(tr("the picture's size is not known"));
+            return Fail::failure(QCoreApplication::translate("velmira::picture::PictureCost",
+                                                             "the picture's size is not known"));
         headers.animated = frames > 1;
         return headers;
     }
@@ -100,7 +104,9 @@ class GifFormat final : public PictureFormat {
     }
     Result<QImage> read(const QByteArray& bytes, const PictureHeaders& headers, QSize readAt,
                         const CancelCheck& cancel) const override {
-        return readByQt(bytes, kind(), headers.size, readAt, cancel);
+        return readByQt(bytes, kind(), headers.size, readAt, cancel,
+                        QCoreApplication::translate("velmira::picture::PictureCost",
+                                                    "the GIF picture is damaged"));
     }
 };
 

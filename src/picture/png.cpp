@@ -104,7 +104,9 @@ class PngFormat final : public PictureFormat {
                         const CancelCheck& cancel) const override {
         const auto h = headerOf(bytes);
         if (readAt == headers.size || qtReadsReduced(h.value()))
-            return readByQt(bytes, kind(), headers.size, readAt, cancel);
+            return readByQt(bytes, kind(), headers.size, readAt, cancel,
+                            QCoreApplication::translate("velmira::picture::Png",
+                                                        "the PNG picture is damaged: %1"));
         return decodePngReduced(bytes, readAt, cancel);
     }
 };

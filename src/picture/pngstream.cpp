@@ -186,9 +186,7 @@ Result<QImage> decodePngReduced(const QByteArray& bytes, QSize target, const Can
     ReducedSums reduced(size, target);
     // Which reduced column each column adds to: a table as long as the picture is wide, within
     // the bound above.
-    std::vector<quint32> columnOf(width);
-    for (quint32 x = 0; x < width; ++x)
-        columnOf[x] = static_cast<quint32>(reduced.columns.of(x));
+    const std::vector<quint32> columnOf = reduced.columnTable();
     const int bitsPerPixel = channels * depth;
     const int filterStep = std::max(1, bitsPerPixel / 8);
     const int maximum = (1 << std::min(depth, 8)) - 1;

@@ -34,7 +34,7 @@ qint64 qtReadCost(qint64 wholeBytes, QSize readAt) {
 }
 
 Result<QImage> readByQt(const QByteArray& bytes, const QByteArray& kind, QSize size, QSize readAt,
-                        const CancelCheck& cancel) {
+                        const CancelCheck& cancel, const QString& damaged) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -51,6 +51,9 @@ Result<QImage> readByQt(const QByteArray& bytes, const QByteArray& kind, QSize s
     if (isCancelled(cancel))
         return Result<QImage>::failure(kCancelledText);
     QImage image = reader.read();
+    if (image.isNull() && !damaged.isEmpty())
+        return Result<QImage>::failure(
+            damaged.contains(QLatin1String("%1")) ? damaged.arg(reader.errorString()) : damaged);
     if (image.isNull())
         return Result<QImage>::failure(
             QCoreApplication::translate("velmira::picture::QtReader",

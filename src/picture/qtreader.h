@@ -26,9 +26,10 @@ QtHeaders qtHeaders(const QByteArray& bytes, const QByteArray& kind);
 qint64 qtReadCost(qint64 wholeBytes, QSize readAt);
 
 // The picture read by Qt's reader of `kind`, upright: straight at `readAt` where the reader
-// can, else whole and averaged down. Refused with the kind, size and Qt's reason where Qt
-// cannot read it.
+// can, else whole and averaged down. Where Qt cannot read it, refused with `damaged` (the
+// unit's own reason; Qt's goes in its %1 where it has one) or else with the kind, size and
+// Qt's reason.
 Result<QImage> readByQt(const QByteArray& bytes, const QByteArray& kind, QSize size, QSize readAt,
-                        const CancelCheck& cancel);
+                        const CancelCheck& cancel, const QString& damaged = {});
 
 }  // namespace velmira::picture

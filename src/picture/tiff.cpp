@@ -238,7 +238,8 @@ Result<QImage> decodeTiffReduced(const QByteArray& bytes, QSize target, const Ca
         std::memcpy(&value, pixel + 2 * sample, 2);
         return value >> 8;
     };
-    const auto add = [&](const uchar* pixel, int x, int y) {
+    const std::vector<quint32> columnOf = reduced.columnTable();
+    const auto add = [&](const uchar* pixel, quint32* row, qint64 x) {
         quint32 r = eight(pixel, 0);
         quint32 g = r, b = r;
         if (layout.colours == 3) {
@@ -256,9 +257,7 @@ Result<QImage> decodeTiffReduced(const QByteArray& bytes, QSize target, const Ca
             g = unmultiplied(g);
             b = unmultiplied(b);
         }
-        reduced.add(x, y,
-                    qRgba(static_cast<int>(r), static_cast<int>(g), static_cast<int>(b),
-                          static_cast<int>(a)));
+        ReducedSums::addTo(row, columnOf[static_cast<std::size_t>(x)], r, g, b, a);
     };
     const int width = layout.size.width();
     const int height = layout.size.height();
@@ -287,9 +286,9 @@ Result<QImage> decodeTiffReduced(const QByteArray& bytes, QSize target, const Ca
                 const qint64 columns = std::min<qint64>(tileWidth, width - left);
                 for (qint64 row = 0; row < rows; ++row) {
                     const uchar* line = piece.data() + row * rowBytes;
+                    quint32* sums = reduced.rowOf(top + row);
                     for (qint64 column = 0; column < columns; ++column)
-                        add(line + column * pixelBytes, static_cast<int>(left + column),
-                            static_cast<int>(top + row));
+                        add(line + column * pixelBytes, sums, left + column);
                 }
             }
             if (isCancelled(cancel))
@@ -301,8 +300,18 @@ Result<QImage> decodeTiffReduced(const QByteArray& bytes, QSize target, const Ca
         for (int y = 0; y < height; ++y) {
             if (TIFFReadScanline(tiff.get(), piece.data(), static_cast<uint32_t>(y), 0) < 0)
                 return cutShort();
-            for (int x = 0; x < width; ++x)
-                add(piece.data() + x * pixelBytes, x, y);
+            quint32* sums = reduced.rowOf(y);
+            const uchar* line = piece.data();
+            if (layout.colours == 3 && layout.bytesPerSample == 1 && !layout.alpha &&
+                !layout.floating) {
+                // The common 8-bit RGB picture, without a sample looked at twice.
+                for (int x = 0; x < width; ++x, line += pixelBytes)
+                    ReducedSums::addTo(sums, columnOf[static_cast<std::size_t>(x)], line[0],
+                                       line[1], line[2], 255);
+            } else {
+                for (int x = 0; x < width; ++x)
+                    add(line + x * pixelBytes, sums, x);
+            }
             if (y % 64 == 63 && isCancelled(cancel))
                 return Fail::failure(kCancelledText);
         }
@@ -391,7 +400,9 @@ class TiffFormat final : public PictureFormat {
                         const CancelCheck& cancel) const override {
         if (const auto tiff = readTiffHeaders(bytes); tiff && tiff->readsItself)
             return decodeTiffReduced(bytes, readAt, cancel);
-        return readByQt(bytes, kind(), headers.size, readAt, cancel);
+        return readByQt(bytes, kind(), headers.size, readAt, cancel,
+                        QCoreApplication::translate("velmira::picture::Tiff",
+                                                    "the TIFF picture is damaged: %1"));
     }
 };
 

@@ -7,13 +7,13 @@
 
 #include <QColorSpace>
 #include <QCoreApplication>
-#include <QPainter>
 
 #ifdef VELMIRA_HAVE_WEBP
 #include <webp/decode.h>
 #endif
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace velmira::picture {
@@ -217,7 +217,7 @@ class WebpFormat final : public PictureFormat {
     Result<QImage> read(const QByteArray& bytes, const PictureHeaders& headers, QSize readAt,
                         const CancelCheck& cancel) const override {
         if (!readsWebpItself())
-            return readByQt(bytes, kind(), headers.size, readAt, cancel);
+            return readByQt(bytes, kind(), headers.size, readAt, cancel, damaged());
         if (!headers.animated)
             return decodeWebpReduced(bytes, readAt, cancel);
         const auto frame = firstWebpFrame(bytes);
@@ -232,10 +232,11 @@ class WebpFormat final : public PictureFormat {
         // animation.
         QImage canvas(readAt, QImage::Format_ARGB32);
         canvas.fill(Qt::transparent);
-        QPainter painter(&canvas);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(at.topLeft(), decoded.value());
-        painter.end();
+        const QImage drawn = decoded->convertToFormat(QImage::Format_ARGB32);
+        const QRect inside = at.intersected(canvas.rect());
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            std::memcpy(canvas.scanLine(y) + 4 * qsizetype{inside.left()},
+                        drawn.constScanLine(y - at.top()), 4 * std::size_t(inside.width()));
         const QByteArray icc = riffChunk(bytes, "ICCP");
         if (!icc.isEmpty() && profileFits(iccModelOf(icc), false))
             canvas.setColorSpace(QColorSpace::fromIccProfile(icc));
