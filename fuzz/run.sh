@@ -9,7 +9,7 @@ CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Rel
   -DVELMIRA_FUZZ=ON -DVELMIRA_TESTS=OFF -DVELMIRA_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all" >/dev/null
 cmake --build "$build" --target fuzz_wad fuzz_lumpscript fuzz_bitmap fuzz_vdf fuzz_hpk fuzz_heif fuzz_exif \
-  fuzz_picture fuzz_config
+  fuzz_picture fuzz_formats fuzz_config
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 run() {
   local target=$1 corpus=$2
@@ -26,4 +26,5 @@ run fuzz_hpk hpk
 run fuzz_heif heif
 run fuzz_exif exif
 run fuzz_picture picture
+run fuzz_formats picture
 run fuzz_config cfg

@@ -8,12 +8,13 @@ set -euo pipefail
 # qt6-image-formats-plugins: Qt reads TGA, WebP and TIFF pictures with it.
 # libheif-dev: HEIF pictures (the iPhone's HEIC); libheif-examples makes them for the tests.
 # libwebp-dev and libtiff-dev: WebP and TIFF pictures read straight at their reduced size.
+# zlib1g-dev: a PNG's data inflated where it lies, row by row.
 # libclang-rt-dev: the sanitizers' run-time for the default clang (Debian 12 and 13 both have the
 # unversioned name; a Debian 12 machine that already has clang 14's is left as it is).
 # qt6-l10n-tools and qt6-tools-dev: lrelease and lupdate, which make and check the translations;
 # qt6-translations-l10n: Qt's own texts (standard buttons, file dialogs) in the player's language.
 run=(cmake ninja-build g++ pkg-config qt6-base-dev libimagequant-dev qt6-image-formats-plugins
-  libheif-dev libwebp-dev libtiff-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
+  libheif-dev libwebp-dev libtiff-dev zlib1g-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" libgtest-dev libbenchmark-dev clang

@@ -1105,14 +1105,14 @@ TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
     const auto plan16 = planPictureRead(pngClaiming(8000, 8000, 16));
     ASSERT_TRUE(plan16) << plan16.error().toStdString();
     EXPECT_TRUE(plan16->reduced);
-    EXPECT_TRUE(plan16->ownReader == OwnReader::Png);
+    EXPECT_FALSE(plan16->byQt);
     EXPECT_LT(plan16->cost, qint64{128} << 20);
     const auto whole16 = planPictureRead(pngClaiming(2048, 2048, 16));
     ASSERT_TRUE(whole16) << whole16.error().toStdString();
     EXPECT_FALSE(whole16->reduced);
-    EXPECT_FALSE(whole16->ownReader == OwnReader::Png);
+    EXPECT_TRUE(whole16->byQt);
     EXPECT_GE(whole16->cost, qint64{8} * 2048 * 2048);
-    EXPECT_FALSE(plan8->ownReader == OwnReader::Png) << "Qt reads an 8-bit PNG reduced itself";
+    EXPECT_TRUE(plan8->byQt) << "Qt reads an 8-bit PNG reduced itself";
     // At the budget's edge: the largest a picture of four bytes a pixel may be.
     const struct {
         qint64 perPixel;
@@ -1137,7 +1137,7 @@ TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
     // at a time, one of another kind (its planes apart) by Qt's reader, whole.
     const auto lossy = planPictureRead(lossyWebpClaiming(8192, 8192));
     ASSERT_TRUE(lossy) << lossy.error().toStdString();
-    EXPECT_TRUE(lossy->ownReader == OwnReader::Webp);
+    EXPECT_FALSE(lossy->byQt);
     EXPECT_TRUE(lossy->reduced);
     EXPECT_LT(lossy->cost, qint64{64} << 20);
     const auto seeThrough = planPictureRead(lossyWebpClaiming(8192, 8192, true));
@@ -1145,7 +1145,7 @@ TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
     EXPECT_GE(seeThrough->cost, qint64{8192} * 8192) << "its alpha plane, whole";
     const auto lossless = planPictureRead(losslessWebpClaiming(4096, 4096));
     ASSERT_TRUE(lossless) << lossless.error().toStdString();
-    EXPECT_TRUE(lossless->ownReader == OwnReader::Webp);
+    EXPECT_FALSE(lossless->byQt);
     EXPECT_GE(lossless->cost, qint64{4} * 4096 * 4096);
     EXPECT_FALSE(planPictureRead(losslessWebpClaiming(8192, 8192)));
     const auto deepTiff = [](quint32 planes) {
@@ -1163,7 +1163,7 @@ TEST(PictureBudget, EachKindIsCostedAsItsReaderDecodesIt) {
     };
     const auto tiff = planPictureRead(deepTiff(1));
     ASSERT_TRUE(tiff) << tiff.error().toStdString();
-    EXPECT_TRUE(tiff->ownReader == OwnReader::Tiff);
+    EXPECT_FALSE(tiff->byQt);
     EXPECT_EQ(tiff->readAt, readSize(QSize(8192, 8192)));
     EXPECT_LT(tiff->cost, qint64{128} << 20);
     EXPECT_GE(tiff->cost, qint64{16} * tiff->readAt.width() * tiff->readAt.height())
@@ -1382,7 +1382,7 @@ TEST(PictureBudget, PngsQtWouldDecodeWholeAreReadStraightIntoTheReducedPicture) 
     ASSERT_EQ(static_cast<uchar>(encoded[24]), 16);
     const auto plan = planPictureRead(encoded);
     ASSERT_TRUE(plan) << plan.error().toStdString();
-    EXPECT_TRUE(plan->ownReader == OwnReader::Png);
+    EXPECT_FALSE(plan->byQt);
     const auto image = decodePicture(encoded);
     ASSERT_TRUE(image) << image.error().toStdString();
     EXPECT_EQ(image->size(), readSize(QSize(2400, 1800)));

@@ -2,6 +2,9 @@
 
 #include "core/bytes.h"
 #include "picture/bmplayout.h"
+#include "picture/pictureformat.h"
+#include "picture/qtreader.h"
+#include "picture/reduce.h"
 
 #include <QCoreApplication>
 
@@ -266,6 +269,73 @@ Result<QImage> decodePalettedBmp(const QByteArray& bytes, const CancelCheck& can
     image.setText(kBitsKey, QString::number(h.bits));
     return rle ? decodeRle(bytes, h, std::move(image), cancel)
                : decodeUncompressed(bytes, h, std::move(image));
+}
+
+}  // namespace velmira::picture
+
+namespace velmira::picture {
+
+namespace {
+
+// Bitmaps: those of 1, 4 or 8 bits a pixel by our own decoder (Qt's leaves the pixels that RLE
+// escapes skip undefined and fills cut-short files with black) at a byte a pixel; any other by
+// Qt's reader, whole.
+class BmpFormat final : public PictureFormat {
+  public:
+    QByteArray kind() const override { return "bmp"; }
+    bool recognises(const QByteArray& bytes, const QByteArray&) const override {
+        return bytes.startsWith("BM");
+    }
+    Result<PictureHeaders> readHeaders(const QByteArray& bytes, const QByteArray&) const override {
+        PictureHeaders headers;
+        if (isPalettedBmp(bytes)) {
+            const auto size = checkPalettedBmp(bytes);
+            if (!size)
+                return Result<PictureHeaders>::failure(size.error());
+            headers.size = size.value();
+            return headers;
+        }
+        if (bmpCutShort(bytes))
+            return Result<PictureHeaders>::failure(QCoreApplication::translate(
+                "velmira::picture::PictureCost", "the bitmap is cut short"));
+        headers.size = qtHeaders(bytes, kind()).size;
+        if (headers.size.isEmpty())
+            return Result<PictureHeaders>::failure(QCoreApplication::translate(
+                "velmira::picture::Bmp", "the bitmap's headers are damaged or cut short"));
+        return headers;
+    }
+    Result<ReadCost> cost(const QByteArray& bytes, const PictureHeaders& headers,
+                          QSize readAt) const override {
+        const qint64 pixels = qint64{headers.size.width()} * headers.size.height();
+        ReadCost cost;
+        if (isPalettedBmp(bytes)) {
+            // A byte a pixel, and the sums of a row of the reduced picture.
+            cost.bytes = pixels + 24 * qint64{readAt.width()};
+            return cost;
+        }
+        cost.byQt = true;
+        cost.bytes = qtReadCost(qint64{qtHeaders(bytes, kind()).bytesPerPixel} * pixels, readAt);
+        return cost;
+    }
+    Result<QImage> read(const QByteArray& bytes, const PictureHeaders& headers, QSize readAt,
+                        const CancelCheck& cancel) const override {
+        if (!isPalettedBmp(bytes))
+            return readByQt(
+                bytes, kind(), headers.size, readAt, cancel,
+                QCoreApplication::translate("velmira::picture::Bmp",
+                                            "the bitmap's headers are damaged or cut short"));
+        auto image = decodePalettedBmp(bytes, cancel);
+        if (!image || readAt == headers.size)
+            return image;
+        return averagedDown(image.value(), readAt);
+    }
+};
+
+}  // namespace
+
+const PictureFormat& bmpFormat() {
+    static const BmpFormat format;
+    return format;
 }
 
 }  // namespace velmira::picture

@@ -1,8 +1,8 @@
 #include "heif.h"
 
 #include "picture/colourprofile.h"
-
 #include "picture/picturecost.h"
+#include "picture/pictureformat.h"
 #include "picture/readpicture.h"
 
 #include <QColorSpace>
@@ -14,7 +14,7 @@
 #include <vector>
 
 #ifdef VELMIRA_HAVE_HEIF
-#include <libheif/heif.h>
+#include "picture/heiflib.h"
 
 #include <memory>
 #include <thread>
@@ -40,175 +40,7 @@ PlanesProfile planesProfile(bool decodedHasNclx, bool fileHasNclx) {
 
 namespace {
 
-struct ContextFree {
-    void operator()(heif_context* context) const { heif_context_free(context); }
-};
-struct HandleRelease {
-    void operator()(heif_image_handle* handle) const { heif_image_handle_release(handle); }
-};
-struct ImageRelease {
-    void operator()(heif_image* image) const { heif_image_release(image); }
-};
-using Context = std::unique_ptr<heif_context, ContextFree>;
-using Handle = std::unique_ptr<heif_image_handle, HandleRelease>;
-
-QString reasonOf(const heif_error& error) {
-    return QCoreApplication::translate("velmira::picture::Heif",
-                                       "the HEIF picture cannot be read: %1")
-        .arg(QString::fromUtf8(error.message ? error.message : "unknown error"));
-}
-
-// The file read from its bytes (never copied: the bytes outlive it) and its primary picture.
-struct Opened {
-    Context context;
-    Handle handle;
-    QString error;
-};
-
-Opened openHeif(const QByteArray& bytes) {
-    Opened opened;
-    if (!isHeif(bytes)) {
-        opened.error =
-            QCoreApplication::translate("velmira::picture::Heif", "it is not a HEIF picture");
-        return opened;
-    }
-    opened.context.reset(heif_context_alloc());
-    heif_context_set_maximum_image_size_limit(opened.context.get(), kMaxHeifSide);
-    heif_error error = heif_context_read_from_memory_without_copy(
-        opened.context.get(), bytes.constData(), static_cast<size_t>(bytes.size()), nullptr);
-    if (error.code != heif_error_Ok) {
-        opened.error = reasonOf(error);
-        return opened;
-    }
-    heif_image_handle* handle = nullptr;
-    error = heif_context_get_primary_image_handle(opened.context.get(), &handle);
-    if (error.code != heif_error_Ok) {
-        opened.error = reasonOf(error);
-        return opened;
-    }
-    opened.handle.reset(handle);
-    return opened;
-}
-
-// The colour space the picture's profile names; invalid where it names none, or sRGB, or its
-// ICC profile is of another colour model than the picture's red, green and blue (a grey one).
-QColorSpace colourSpaceOf(const heif_image_handle* handle) {
-    const heif_color_profile_type type = heif_image_handle_get_color_profile_type(handle);
-    if (type == heif_color_profile_type_prof || type == heif_color_profile_type_rICC) {
-        QByteArray icc(static_cast<qsizetype>(heif_image_handle_get_raw_color_profile_size(handle)),
-                       Qt::Uninitialized);
-        if (!icc.isEmpty() &&
-            heif_image_handle_get_raw_color_profile(handle, icc.data()).code == heif_error_Ok)
-            return profileFits(iccModelOf(icc), false) ? QColorSpace::fromIccProfile(icc)
-                                                       : QColorSpace();
-    }
-    heif_color_profile_nclx* nclx = nullptr;
-    if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
-        return QColorSpace();
-    // Today's phones write Display P3 (SMPTE EG 432-1 primaries).
-    const bool p3 = nclx->color_primaries == heif_color_primaries_SMPTE_EG_432_1;
-    heif_nclx_color_profile_free(nclx);
-    return p3 ? QColorSpace(QColorSpace::DisplayP3) : QColorSpace();
-}
-
-// How a picture's luma and colour differences make red, green and blue: the matrix and range
-// its profile names (libheif's own default where it names none: BT.601, full range).
-struct YCbCrMatrix {
-    double kr = 0.299;
-    double kb = 0.114;
-    bool fullRange = true;
-};
-
-YCbCrMatrix matrixOf(const heif_color_profile_nclx* nclx) {
-    YCbCrMatrix matrix;
-    if (!nclx)
-        return matrix;
-    switch (nclx->matrix_coefficients) {
-        case heif_matrix_coefficients_ITU_R_BT_709_5:
-            matrix.kr = 0.2126;
-            matrix.kb = 0.0722;
-            break;
-        case heif_matrix_coefficients_ITU_R_BT_2020_2_non_constant_luminance:
-            matrix.kr = 0.2627;
-            matrix.kb = 0.0593;
-            break;
-        default:
-            break;
-    }
-    matrix.fullRange = nclx->full_range_flag != 0;
-    return matrix;
-}
-
-struct NclxFree {
-    void operator()(heif_color_profile_nclx* nclx) const { heif_nclx_color_profile_free(nclx); }
-};
-using Nclx = std::unique_ptr<heif_color_profile_nclx, NclxFree>;
-
-// The nclx profile the file gives its picture; null where it gives none.
-Nclx fileNclx(const heif_image_handle* handle) {
-    heif_color_profile_nclx* nclx = nullptr;
-    const bool ok = heif_image_handle_get_nclx_color_profile(handle, &nclx).code == heif_error_Ok;
-    Nclx profile(nclx);
-    if (!ok)
-        profile.reset();
-    return profile;
-}
-
-// How the planes as the file stores them make colours: as its own profile says.
-YCbCrMatrix storedMatrix(const heif_image_handle* handle) {
-    return matrixOf(fileNclx(handle).get());
-}
-
-// How the decoded planes make colours: as the decoded picture's own profile says where libheif
-// gives it one (a newer libheif hands back planes it has already converted, and says so), as
-// the file's says where it gives none (an older one hands them back as stored).
-YCbCrMatrix planesMatrix(const heif_image* decoded, const heif_image_handle* handle) {
-    heif_color_profile_nclx* own = nullptr;
-    const bool decodedHas =
-        heif_image_get_nclx_color_profile(decoded, &own).code == heif_error_Ok && own;
-    const Nclx ownProfile(own);
-    const Nclx fileProfile = fileNclx(handle);
-    switch (planesProfile(decodedHas, fileProfile != nullptr)) {
-        case PlanesProfile::Decoded:
-            return matrixOf(ownProfile.get());
-        case PlanesProfile::File:
-            return matrixOf(fileProfile.get());
-        case PlanesProfile::None:
-            break;
-    }
-    return matrixOf(nullptr);
-}
-
-// The colour of a block from the sums of its luma and colour differences, `each` being one
-// over the number of its pixels.
-QRgb averagedColour(const quint32* sum, float each, const YCbCrMatrix& matrix) {
-    const float kr = static_cast<float>(matrix.kr), kb = static_cast<float>(matrix.kb);
-    const float kg = 1.0f - kr - kb;
-    const auto channel = [](float v) {
-        return static_cast<int>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
-    };
-    float luma = static_cast<float>(sum[0]) * each;
-    float cb = static_cast<float>(sum[1]) * each - 128.0f;
-    float cr = static_cast<float>(sum[2]) * each - 128.0f;
-    if (!matrix.fullRange) {
-        luma = (luma - 16.0f) * (255.0f / 219.0f);
-        cb *= 255.0f / 224.0f;
-        cr *= 255.0f / 224.0f;
-    }
-    const float r = luma + 2.0f * (1.0f - kr) * cr;
-    const float b = luma + 2.0f * (1.0f - kb) * cb;
-    const float g = (luma - kr * r - kb * b) / kg;
-    return qRgb(channel(r), channel(g), channel(b));
-}
-
-// The planes of an 8-bit 4:2:0 picture.
-struct Planes {
-    const uint8_t* y = nullptr;
-    const uint8_t* cb = nullptr;
-    const uint8_t* cr = nullptr;
-    int yStride = 0, cbStride = 0, crStride = 0;
-    int width = 0, height = 0;
-};
+using namespace heif;
 
 // Rows [first, last) of the reduced picture, each pixel the average of the block it stands for.
 void averageRows(const Planes& p, const ReducedColumns& blocks, const YCbCrMatrix& matrix,
@@ -301,158 +133,6 @@ QImage decodedYCbCr(const heif_image_handle* handle) {
     const QSize size(heif_image_get_width(decoded, heif_channel_Y),
                      heif_image_get_height(decoded, heif_channel_Y));
     return averagedYCbCr(decoded, readSize(size), planesMatrix(decoded, handle));
-}
-
-// A picture turned and mirrored as its headers say, in their order.
-QImage transformedBy(QImage image, const std::vector<int>& transforms) {
-    for (const int step : transforms) {
-        if (step > 0)
-            image = image.transformed(QTransform().rotate(-90.0 * step));
-        else
-            image = image.mirrored(step == -1, step == -2);
-    }
-    return image;
-}
-
-QByteArray bigEndian(quint32 value, int width) {
-    QByteArray out;
-    for (int i = width - 1; i >= 0; --i)
-        out.append(static_cast<char>((value >> (8 * i)) & 0xff));
-    return out;
-}
-QByteArray boxOf(const char* kind, const QByteArray& payload) {
-    return bigEndian(static_cast<quint32>(8 + payload.size()), 4) + kind + payload;
-}
-QByteArray fullBoxOf(const char* kind, int version, const QByteArray& payload) {
-    return boxOf(kind, bigEndian(static_cast<quint32>(version) << 24, 4) + payload);
-}
-
-// One tile of a grid as a HEIF file of its own: the tiles' decoder configuration and size, and
-// the tile's coded data.
-QByteArray tileFile(const QByteArray& bytes, const HeifHeaders& headers, std::size_t index) {
-    const bool av1 = headers.tileKind == "av01";
-    const QByteArray brand = av1 ? "avif" : "heic";
-    const QByteArray ftyp = boxOf("ftyp", brand + bigEndian(0, 4) + "mif1" + brand);
-    const qint64 offset = headers.tileData[index].first;
-    const qint64 length = headers.tileData[index].second;
-    const auto meta = [&](qint64 at) {
-        const QByteArray iloc = fullBoxOf(
-            "iloc", 1,
-            QByteArray("\x44\x00", 2) + bigEndian(1, 2) + bigEndian(1, 2) + bigEndian(0, 2) +
-                bigEndian(0, 2) + bigEndian(1, 2) + bigEndian(static_cast<quint32>(at), 4) +
-                bigEndian(static_cast<quint32>(length), 4));
-        const QByteArray infe =
-            fullBoxOf("infe", 2, bigEndian(1, 2) + bigEndian(0, 2) + headers.tileKind + '\0');
-        const QByteArray ispe =
-            fullBoxOf("ispe", 0,
-                      bigEndian(static_cast<quint32>(headers.tile.width()), 4) +
-                          bigEndian(static_cast<quint32>(headers.tile.height()), 4));
-        const QByteArray ipma =
-            fullBoxOf("ipma", 0, bigEndian(1, 4) + bigEndian(1, 2) + QByteArray("\x02\x81\x02", 3));
-        return fullBoxOf("meta", 0,
-                         fullBoxOf("hdlr", 0, QByteArray(4, '\0') + "pict" + QByteArray(13, '\0')) +
-                             fullBoxOf("pitm", 0, bigEndian(1, 2)) + iloc +
-                             fullBoxOf("iinf", 0, bigEndian(1, 2) + infe) +
-                             boxOf("iprp", boxOf("ipco", headers.tileConfig + ispe) + ipma));
-    };
-    const qint64 at = ftyp.size() + meta(0).size() + 8;
-    return ftyp + meta(at) + boxOf("mdat", bytes.mid(offset, length));
-}
-
-// A grid of 8-bit 4:2:0 tiles averaged tile by tile into the reduced picture, each tile decoded
-// on its own and let go: the whole picture never exists, at any size (a phone's 48-megapixel
-// photo, or a small file naming one tile ten thousand times). Null where a tile is not such a
-// tile (the picture is then decoded whole), with `problem` set where it cannot be read at all.
-QImage averagedTiles(const QByteArray& bytes, const heif_image_handle* grid,
-                     const HeifHeaders& headers, const CancelCheck& cancel, QString* problem) {
-    const QSize upright = readSize(headers.size);
-    const QSize target = headers.size == headers.stored ? upright : upright.transposed();
-    const QSize stored = headers.stored, tile = headers.tile;
-    const int columns = (stored.width() + tile.width() - 1) / tile.width();
-    const ReducedColumns across = reducedColumns(stored.width(), target.width());
-    const ReducedColumns down = reducedColumns(stored.height(), target.height());
-    std::vector<quint32> sums(static_cast<std::size_t>(qint64{target.width()} * target.height()) *
-                              3);
-    YCbCrMatrix matrix;
-    for (std::size_t i = 0; i < headers.tileIds.size(); ++i) {
-        if (isCancelled(cancel)) {
-            *problem = kCancelledText;
-            return QImage();
-        }
-        // libheif 1.15 hands out no tile of a grid: each is read as a file of its own.
-        const QByteArray file = tileFile(bytes, headers, i);
-        const Opened opened = openHeif(file);
-        if (!opened.handle)
-            return QImage();
-        const heif_image_handle* found = opened.handle.get();
-        if (heif_image_handle_has_alpha_channel(found) ||
-            heif_image_handle_get_luma_bits_per_pixel(found) != 8)
-            return QImage();
-        heif_decoding_options* options = heif_decoding_options_alloc();
-        options->ignore_transformations = 1;  // the grid's own are applied to the whole
-        heif_image* decoded = nullptr;
-        const heif_error error =
-            heif_decode_image(found, &decoded, heif_colorspace_YCbCr, heif_chroma_420, options);
-        heif_decoding_options_free(options);
-        if (error.code != heif_error_Ok) {
-            *problem = reasonOf(error);
-            return QImage();
-        }
-        const std::unique_ptr<heif_image, ImageRelease> image(decoded);
-        Planes p;
-        p.y = heif_image_get_plane_readonly(decoded, heif_channel_Y, &p.yStride);
-        p.cb = heif_image_get_plane_readonly(decoded, heif_channel_Cb, &p.cbStride);
-        p.cr = heif_image_get_plane_readonly(decoded, heif_channel_Cr, &p.crStride);
-        p.width = heif_image_get_width(decoded, heif_channel_Y);
-        p.height = heif_image_get_height(decoded, heif_channel_Y);
-        const QSize cb(heif_image_get_width(decoded, heif_channel_Cb),
-                       heif_image_get_height(decoded, heif_channel_Cb));
-        const QSize cr(heif_image_get_width(decoded, heif_channel_Cr),
-                       heif_image_get_height(decoded, heif_channel_Cr));
-        if (!p.y || !p.cb || !p.cr ||
-            heif_image_get_bits_per_pixel_range(decoded, heif_channel_Y) != 8 ||
-            !planesFit(QSize(p.width, p.height), cb, cr) || p.width < tile.width() ||
-            p.height < tile.height())
-            return QImage();
-        // A tile is handed to libheif as a file of its own, without the picture's colour
-        // profile: its planes come back as stored, whatever profile a newer libheif gives them.
-        if (i == 0)
-            matrix = storedMatrix(grid);
-        const int left = static_cast<int>(i % static_cast<std::size_t>(columns)) * tile.width();
-        const int top = static_cast<int>(i / static_cast<std::size_t>(columns)) * tile.height();
-        const int width = std::min(tile.width(), stored.width() - left);
-        const int height = std::min(tile.height(), stored.height() - top);
-        for (int y = 0; y < height; ++y) {
-            const uint8_t* luma = p.y + static_cast<qsizetype>(y) * p.yStride;
-            const uint8_t* blue = p.cb + static_cast<qsizetype>(y / 2) * p.cbStride;
-            const uint8_t* red = p.cr + static_cast<qsizetype>(y / 2) * p.crStride;
-            quint32* row =
-                sums.data() + static_cast<std::size_t>(down.of[static_cast<std::size_t>(top + y)]) *
-                                  static_cast<std::size_t>(target.width()) * 3;
-            for (int x = 0; x < width; ++x) {
-                quint32* sum = row + 3 * static_cast<std::size_t>(
-                                             across.of[static_cast<std::size_t>(left + x)]);
-                sum[0] += luma[x];
-                sum[1] += blue[x / 2];
-                sum[2] += red[x / 2];
-            }
-        }
-    }
-    QImage reduced(target, QImage::Format_RGB32);
-    for (int ty = 0; ty < target.height(); ++ty) {
-        auto* out = reinterpret_cast<QRgb*>(reduced.scanLine(ty));
-        for (int tx = 0; tx < target.width(); ++tx) {
-            const float each = 1.0f / static_cast<float>(std::max<quint64>(
-                                          1, across.count[static_cast<std::size_t>(tx)] *
-                                                 down.count[static_cast<std::size_t>(ty)]));
-            const quint32* sum = sums.data() + (static_cast<std::size_t>(ty) *
-                                                    static_cast<std::size_t>(target.width()) +
-                                                static_cast<std::size_t>(tx)) *
-                                                   3;
-            out[tx] = averagedColour(sum, each, matrix);
-        }
-    }
-    return transformedBy(std::move(reduced), headers.transforms);
 }
 
 // The picture decoded as RGB (with its alpha, if any) at its read size.
@@ -558,5 +238,74 @@ Result<QImage> decodeHeif(const QByteArray&, const CancelCheck&) {
 }
 
 #endif
+
+}  // namespace velmira::picture
+namespace velmira::picture {
+
+namespace {
+
+qint64 pixelsOf(QSize size) {
+    return qint64{size.width()} * size.height();
+}
+
+// HEIF pictures (the iPhone's HEIC, and AVIF) by libheif, upright and in sRGB; their cost from
+// their boxes, as measured with libheif 1.15 and libde265.
+class HeifFormat final : public PictureFormat {
+  public:
+    QByteArray kind() const override { return "heif"; }
+    bool recognises(const QByteArray& bytes, const QByteArray&) const override {
+        return isHeif(bytes);
+    }
+    Result<PictureHeaders> readHeaders(const QByteArray& bytes, const QByteArray&) const override {
+        using Fail = Result<PictureHeaders>;
+        if (heifExtensions().isEmpty())
+            return Fail::failure(QCoreApplication::translate(
+                "velmira::picture::PictureCost", "this build of Velmira reads no HEIF pictures"));
+        const auto h = readHeifHeaders(bytes);
+        if (!h)
+            return Fail::failure(h.error());
+        if (h->size.width() > kMaxHeifSide || h->size.height() > kMaxHeifSide)
+            return Fail::failure(tooLargeText(h->size));
+        PictureHeaders headers;
+        headers.size = h->size;  // upright: libheif turns it itself
+        return headers;
+    }
+    // A grid of 8-bit tiles to be reduced is read tile by tile: one tile decoded at a time (4.5
+    // bytes a pixel), and sums for each reduced pixel. Else an 8-bit picture without alpha,
+    // averaged straight from its planes, takes about 4.4 bytes a pixel while it is decoded
+    // whole (the decoder's frames and libheif's copy of them), a grid about 3 (its tiles
+    // decoded one by one into the picture's planes); twice that above 8 bits. A picture with
+    // alpha or of more bits is made RGB(A) by libheif besides, and scaled from a 32-bit copy.
+    Result<ReadCost> cost(const QByteArray& bytes, const PictureHeaders& headers,
+                          QSize readAt) const override {
+        const HeifHeaders h = readHeifHeaders(bytes).value();
+        ReadCost cost;
+        if (h.readByTiles() && readAt != headers.size) {
+            cost.reduced = true;
+            cost.bytes = static_cast<qint64>(4.5 * static_cast<double>(pixelsOf(h.tile))) +
+                         12 * pixelsOf(readAt);
+            return cost;
+        }
+        const double sample = h.bits > 8 ? 2 : 1;
+        double perPixel = (h.grid ? 3.0 : 4.5) * sample;
+        if (h.alpha)
+            perPixel += 1.5 * sample;
+        if (h.alpha || h.bits > 8)
+            perPixel += (h.alpha ? 4 : 3) + 4;
+        cost.bytes = static_cast<qint64>(perPixel * static_cast<double>(pixelsOf(headers.size)));
+        return cost;
+    }
+    Result<QImage> read(const QByteArray& bytes, const PictureHeaders&, QSize,
+                        const CancelCheck& cancel) const override {
+        return decodeHeif(bytes, cancel);
+    }
+};
+
+}  // namespace
+
+const PictureFormat& heifFormat() {
+    static const HeifFormat format;
+    return format;
+}
 
 }  // namespace velmira::picture

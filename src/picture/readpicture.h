@@ -31,11 +31,11 @@ ReducedColumns reducedColumns(int width, int reducedWidth);
 // The largest picture file that is read at all.
 constexpr qint64 kMaxPictureFileSize = 64 * 1024 * 1024;
 
-// Reads a picture from its bytes through planPictureRead (picturecost.h), within its budget:
-// paletted bitmaps by our own decoder, anything else by Qt's image readers, of the kind the
-// content names or, where it names none (TGA), of `kindByName` (the file name's extension). A
-// JPEG or GIF that is cut short is refused with the reason, as a cut-short bitmap is. A picture
-// of more than kMaxReadPixels is handed back at its readSize.
+// Reads a picture from its bytes through planPictureRead (picturecost.h), within its budget, by
+// the format the bytes are (or, where they name none, as TGA, `kindByName`: the file name's
+// extension), upright and in sRGB. A picture that is cut short is refused with the reason. A
+// picture of more than kMaxReadPixels is handed back at its readSize; an animated one's first
+// frame.
 Result<QImage> decodePicture(const QByteArray& bytes, const QByteArray& kindByName = {},
                              const CancelCheck& cancel = {});
 

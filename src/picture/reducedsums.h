@@ -47,6 +47,24 @@ struct ReducedSums {
         sums[at + 2] += static_cast<quint32>(qBlue(colour)) * a;
         sums[at + 3] += a;
     }
+    // The sums of the reduced row that row y falls in, and which reduced column each column
+    // falls in as a table (4 bytes a column): what a reader going row by row adds to.
+    quint32* rowOf(qint64 y) {
+        return sums.data() + rows.of(y) * static_cast<std::size_t>(target.width()) * 4;
+    }
+    std::vector<quint32> columnTable() const {
+        std::vector<quint32> table(static_cast<std::size_t>(columns.size));
+        for (qint64 x = 0; x < columns.size; ++x)
+            table[static_cast<std::size_t>(x)] = static_cast<quint32>(columns.of(x));
+        return table;
+    }
+    static void addTo(quint32* row, quint32 column, quint32 r, quint32 g, quint32 b, quint32 a) {
+        quint32* at = row + std::size_t{column} * 4;
+        at[0] += r * a;
+        at[1] += g * a;
+        at[2] += b * a;
+        at[3] += a;
+    }
     QImage picture(bool alpha) const {
         QImage out(target, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         for (int y = 0; y < target.height(); ++y) {

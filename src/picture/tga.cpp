@@ -1,6 +1,8 @@
 #include "tga.h"
 
 #include "core/bytes.h"
+#include "picture/pictureformat.h"
+#include "picture/reduce.h"
 
 #include <QCoreApplication>
 
@@ -145,6 +147,52 @@ Result<QSize> checkTga(const QByteArray& bytes) {
     if (!checked)
         return Result<QSize>::failure(checked.error());
     return size;
+}
+
+}  // namespace velmira::picture
+
+namespace velmira::picture {
+
+namespace {
+
+// TGA pictures (which have no signature: known by the file name's extension) by our own
+// decoder, whole at 4 bytes a pixel: Qt reads only those that end in the version-2 footer,
+// and none that are compressed.
+class TgaFormat final : public PictureFormat {
+  public:
+    QByteArray kind() const override { return "tga"; }
+    bool recognises(const QByteArray&, const QByteArray& kindByName) const override {
+        return kindByName == "tga";
+    }
+    Result<PictureHeaders> readHeaders(const QByteArray& bytes, const QByteArray&) const override {
+        const auto size = checkTga(bytes);
+        if (!size)
+            return Result<PictureHeaders>::failure(size.error());
+        PictureHeaders headers;
+        headers.size = size.value();
+        return headers;
+    }
+    Result<ReadCost> cost(const QByteArray&, const PictureHeaders& headers,
+                          QSize readAt) const override {
+        ReadCost cost;
+        cost.bytes = 4 * qint64{headers.size.width()} * headers.size.height() +
+                     (readAt != headers.size ? 16 * qint64{readAt.width()} * readAt.height() : 0);
+        return cost;
+    }
+    Result<QImage> read(const QByteArray& bytes, const PictureHeaders& headers, QSize readAt,
+                        const CancelCheck& cancel) const override {
+        auto image = decodeTga(bytes, cancel);
+        if (!image || readAt == headers.size)
+            return image;
+        return averagedDown(image.value(), readAt);
+    }
+};
+
+}  // namespace
+
+const PictureFormat& tgaFormat() {
+    static const TgaFormat format;
+    return format;
 }
 
 }  // namespace velmira::picture

@@ -2,10 +2,13 @@
 
 #include "picture/colourprofile.h"
 #include "picture/exif.h"
+#include "picture/pictureformat.h"
+#include "picture/qtreader.h"
 #include "picture/reducedsums.h"
 
 #include <QColorSpace>
 #include <QCoreApplication>
+#include <QFloat16>
 
 #ifdef VELMIRA_HAVE_TIFF
 #include <tiffio.h>
@@ -124,7 +127,8 @@ struct Layout {
     QSize size;
     int colours = 0;         // 1 (grey) or 3 (RGB); 0: not a kind read here
     int samples = 0;         // a pixel's samples, its alpha (or an unused extra) included
-    int bytesPerSample = 1;  // 1 or 2
+    int bytesPerSample = 1;  // 1 or 2; 2 or 4 for floating-point samples
+    bool floating = false;   // samples of 0.0 to 1.0, as renderers and HDR editors write
     bool alpha = false;      // the sample after the colours is its opacity
     bool premultiplied = false;
     bool minIsWhite = false;  // grey stored with 0 as white
@@ -151,12 +155,14 @@ Layout layoutOf(TIFF* tiff) {
         photometric == PHOTOMETRIC_RGB                                                   ? 3
         : photometric == PHOTOMETRIC_MINISBLACK || photometric == PHOTOMETRIC_MINISWHITE ? 1
                                                                                          : 0;
-    if (colours == 0 || (bits != 8 && bits != 16) || format != SAMPLEFORMAT_UINT ||
+    const bool floating = format == SAMPLEFORMAT_IEEEFP && (bits == 16 || bits == 32);
+    if (colours == 0 || (!floating && ((bits != 8 && bits != 16) || format != SAMPLEFORMAT_UINT)) ||
         planar != PLANARCONFIG_CONTIG || samples < colours || samples > colours + 1 ||
         !TIFFIsCODECConfigured(compression))
         return layout;
     layout.samples = samples;
     layout.bytesPerSample = bits / 8;
+    layout.floating = floating;
     layout.minIsWhite = photometric == PHOTOMETRIC_MINISWHITE;
     if (samples > colours) {
         uint16_t extras = 0;
@@ -214,13 +220,26 @@ Result<QImage> decodeTiffReduced(const QByteArray& bytes, QSize target, const Ca
     ReducedSums reduced(layout.size, target);
     const qint64 pixelBytes = qint64{layout.samples} * layout.bytesPerSample;
     const auto eight = [&](const uchar* pixel, int sample) -> quint32 {
+        if (layout.floating) {
+            // In the machine's order too; anything outside 0 to 1 (or not a number) clamped.
+            float value = 0;
+            if (layout.bytesPerSample == 4) {
+                std::memcpy(&value, pixel + 4 * sample, 4);
+            } else {
+                qfloat16 half;
+                std::memcpy(&half, pixel + 2 * sample, 2);
+                value = static_cast<float>(half);
+            }
+            return value > 0 ? static_cast<quint32>(std::min(value, 1.0f) * 255.0f + 0.5f) : 0;
+        }
         if (layout.bytesPerSample == 1)
             return pixel[sample];
         quint16 value = 0;  // libtiff hands 16-bit samples over in the machine's order
         std::memcpy(&value, pixel + 2 * sample, 2);
         return value >> 8;
     };
-    const auto add = [&](const uchar* pixel, int x, int y) {
+    const std::vector<quint32> columnOf = reduced.columnTable();
+    const auto add = [&](const uchar* pixel, quint32* row, qint64 x) {
         quint32 r = eight(pixel, 0);
         quint32 g = r, b = r;
         if (layout.colours == 3) {
@@ -238,9 +257,7 @@ Result<QImage> decodeTiffReduced(const QByteArray& bytes, QSize target, const Ca
             g = unmultiplied(g);
             b = unmultiplied(b);
         }
-        reduced.add(x, y,
-                    qRgba(static_cast<int>(r), static_cast<int>(g), static_cast<int>(b),
-                          static_cast<int>(a)));
+        ReducedSums::addTo(row, columnOf[static_cast<std::size_t>(x)], r, g, b, a);
     };
     const int width = layout.size.width();
     const int height = layout.size.height();
@@ -269,9 +286,9 @@ Result<QImage> decodeTiffReduced(const QByteArray& bytes, QSize target, const Ca
                 const qint64 columns = std::min<qint64>(tileWidth, width - left);
                 for (qint64 row = 0; row < rows; ++row) {
                     const uchar* line = piece.data() + row * rowBytes;
+                    quint32* sums = reduced.rowOf(top + row);
                     for (qint64 column = 0; column < columns; ++column)
-                        add(line + column * pixelBytes, static_cast<int>(left + column),
-                            static_cast<int>(top + row));
+                        add(line + column * pixelBytes, sums, left + column);
                 }
             }
             if (isCancelled(cancel))
@@ -283,8 +300,18 @@ Result<QImage> decodeTiffReduced(const QByteArray& bytes, QSize target, const Ca
         for (int y = 0; y < height; ++y) {
             if (TIFFReadScanline(tiff.get(), piece.data(), static_cast<uint32_t>(y), 0) < 0)
                 return cutShort();
-            for (int x = 0; x < width; ++x)
-                add(piece.data() + x * pixelBytes, x, y);
+            quint32* sums = reduced.rowOf(y);
+            const uchar* line = piece.data();
+            if (layout.colours == 3 && layout.bytesPerSample == 1 && !layout.alpha &&
+                !layout.floating) {
+                // The common 8-bit RGB picture, without a sample looked at twice.
+                for (int x = 0; x < width; ++x, line += pixelBytes)
+                    ReducedSums::addTo(sums, columnOf[static_cast<std::size_t>(x)], line[0],
+                                       line[1], line[2], 255);
+            } else {
+                for (int x = 0; x < width; ++x)
+                    add(line + x * pixelBytes, sums, x);
+            }
             if (y % 64 == 63 && isCancelled(cancel))
                 return Fail::failure(kCancelledText);
         }
@@ -318,5 +345,72 @@ Result<QImage> decodeTiffReduced(const QByteArray&, QSize, const CancelCheck&) {
 }
 
 #endif
+
+}  // namespace velmira::picture
+
+namespace velmira::picture {
+
+namespace {
+
+// TIFF pictures: those of the kinds scanners, editors and renderers write by libtiff a row or a
+// tile at a time straight into the reduced picture (turned by its orientation tag itself); any
+// other (CMYK, paletted, planes apart) by Qt's reader, whole.
+class TiffFormat final : public PictureFormat {
+  public:
+    QByteArray kind() const override { return "tiff"; }
+    bool recognises(const QByteArray& bytes, const QByteArray&) const override {
+        return bytes.startsWith("II*") || bytes.startsWith(QByteArray("MM\x00*", 4));
+    }
+    Result<PictureHeaders> readHeaders(const QByteArray& bytes, const QByteArray&) const override {
+        PictureHeaders headers;
+        if (readsTiffItself()) {
+            const auto tiff = readTiffHeaders(bytes);
+            if (!tiff)
+                return Result<PictureHeaders>::failure(tiff.error());
+            headers.size = tiff->size;
+        } else {
+            headers.size = qtHeaders(bytes, kind()).size;
+        }
+        if (headers.size.isEmpty())
+            return Result<PictureHeaders>::failure(damaged());
+        return headers;
+    }
+    Result<ReadCost> cost(const QByteArray& bytes, const PictureHeaders& headers,
+                          QSize readAt) const override {
+        const qint64 reduced = qint64{readAt.width()} * readAt.height();
+        ReadCost cost;
+        if (const auto tiff = readTiffHeaders(bytes); tiff && tiff->readsItself) {
+            // libtiff's copy of a strip's or tile's compressed bytes, the piece it decodes
+            // into, and the sums for each reduced pixel and the reduced picture made of them.
+            if (qint64{headers.size.width()} * headers.size.height() > kMaxTiffReadPixels)
+                return Result<ReadCost>::failure(tooLargeText(headers.size));
+            cost.reduced = readAt != headers.size;
+            cost.bytes = bytes.size() + 2 * tiff->pieceBytes + 20 * reduced;
+            return cost;
+        }
+        // Qt's reader decodes the whole picture at its own depth and converts it with a copy
+        // as large, as measured.
+        cost.byQt = true;
+        const QtHeaders qt = qtHeaders(bytes, kind());
+        cost.bytes = qtReadCost(
+            2 * qint64{qt.bytesPerPixel} * headers.size.width() * headers.size.height(), readAt);
+        return cost;
+    }
+    Result<QImage> read(const QByteArray& bytes, const PictureHeaders& headers, QSize readAt,
+                        const CancelCheck& cancel) const override {
+        if (const auto tiff = readTiffHeaders(bytes); tiff && tiff->readsItself)
+            return decodeTiffReduced(bytes, readAt, cancel);
+        return readByQt(bytes, kind(), headers.size, readAt, cancel,
+                        QCoreApplication::translate("velmira::picture::Tiff",
+                                                    "the TIFF picture is damaged: %1"));
+    }
+};
+
+}  // namespace
+
+const PictureFormat& tiffFormat() {
+    static const TiffFormat format;
+    return format;
+}
 
 }  // namespace velmira::picture

@@ -9,10 +9,10 @@
 
 namespace velmira::picture {
 
-// TIFF pictures of the kinds scanners and editors write (grey or RGB, 8 or 16 bits a channel,
-// with or without alpha, in strips or tiles, any compression libtiff has) read by libtiff a row
-// or a tile at a time straight into their reduced size, where the program was built with it;
-// any other kind is left to Qt's reader.
+// TIFF pictures of the kinds scanners and editors write (grey or RGB, 8 or 16 bits a channel or
+// floating point, with or without alpha, in strips or tiles, any compression libtiff has) read by
+// libtiff a row or a tile at a time straight into their reduced size, where the program was built
+// with it; any other kind is left to Qt's reader.
 
 // What a TIFF's first picture is, from its headers.
 struct TiffHeaders {
@@ -20,6 +20,10 @@ struct TiffHeaders {
     bool readsItself = false;  // decodeTiffReduced reads it
     qint64 pieceBytes = 0;     // the row or tile it holds while reading
 };
+
+// The most pixels decodeTiffReduced goes through (16,384 on a side): more would take long
+// however little memory it needs.
+constexpr qint64 kMaxTiffReadPixels = qint64{16384} * 16384;
 
 // Whether this build reads TIFF pictures itself (false: every TIFF goes to Qt's reader).
 bool readsTiffItself();

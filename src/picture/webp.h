@@ -5,12 +5,15 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QSize>
+
+#include <optional>
 
 namespace velmira::picture {
 
-// Still WebP pictures read by libwebp straight at their reduced size, where the program was
-// built with it; an animated one is left to Qt's reader.
+// WebP pictures read by libwebp straight at their reduced size, where the program was built
+// with it; of an animated one, its first frame.
 
 // What a WebP's headers say, without decoding it.
 struct WebpHeaders {
@@ -34,5 +37,17 @@ Result<WebpHeaders> readWebpHeaders(const QByteArray& bytes);
 // the reason when it is damaged, cut short or animated.
 Result<QImage> decodeWebpReduced(const QByteArray& bytes, QSize target,
                                  const CancelCheck& cancel = {});
+
+// An animation's first frame: where it lies on the canvas, and its own chunks (ALPH, VP8 or
+// VP8L) as the file holds them; none where the file has no frame.
+struct WebpFrame {
+    QRect rect;
+    QByteArray data;
+};
+std::optional<WebpFrame> firstWebpFrame(const QByteArray& bytes);
+
+// Where `rect` of a picture of `size` lies in the picture reduced to `target` (at least a
+// pixel).
+QRect reducedRect(QRect rect, QSize size, QSize target);
 
 }  // namespace velmira::picture
