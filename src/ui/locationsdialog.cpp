@@ -7,6 +7,7 @@
 #include "game/steam.h"
 #include "library/locations.h"
 #include "ui/geometry.h"
+#include "ui/keys.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -46,6 +47,8 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     m_txtBMPDir = new QLineEdit(this);
     m_txtBMPDir->setObjectName(QStringLiteral("txtBMPDir"));
     placeTwips(m_txtBMPDir, 345, 1440, 4815, 285);
+    // The label names the field for a screen reader.
+    lblBMPLoc->setBuddy(m_txtBMPDir);
 
     // More than one game found in Steam's libraries (Half-Life, Sven Co-op): offered beside
     // the folder field; choosing one fills the field, and nothing is stored before OK.
@@ -97,6 +100,8 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
 
     connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(m_cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    // Still no default: Enter presses the focused button only.
+    enterPressesFocusedButton(this);
 
     m_windows.loaded(this);
     Form_Load();

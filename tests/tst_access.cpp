@@ -1,0 +1,566 @@
+// Every player can use the windows: the keyboard alone, a screen reader, a dark theme, a larger
+// font.
+
+#include "helpers/testenv.h"
+#include "ui/aboutdialog.h"
+#include "ui/locationsdialog.h"
+#include "ui/mainwindow.h"
+#include "ui/makerdialog.h"
+#include "ui/palettecolours.h"
+#include "ui/programpictures.h"
+#include "ui/seendialog.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <map>
+#include <memory>
+
+using namespace velmira;
+using namespace velmira::test;
+
+namespace {
+
+void settle(QWidget* window) {
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window)) << qPrintable(window->objectName());
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+    }
+}
+
+// Closes whatever modal window a button opens (a colour chooser), so that the test goes on.
+class ModalCloser : public QObject {
+  public:
+    ModalCloser() {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        m_timer.start();
+    }
+
+  private:
+    QTimer m_timer;
+};
+
+// Every window the tests look at, with something in it: a library with sprays, a game with two
+// sprays of one size seen on servers, a picture to make a spray of.
+class AccessTest : public ::testing::Test {
+  protected:
+    TestEnv env;
+    QString hl = env.scratch.mkdir(QStringLiteral("Half-Life"));
+    QString library = env.scratch.mkdir(QStringLiteral("Sprays"));
+    QString picture;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<LocationsDialog> locations;
+    std::unique_ptr<AboutDialog> about;
+    std::unique_ptr<MakerDialog> maker;
+    std::unique_ptr<SeenDialog> seen;
+
+    void SetUp() override {
+        env.scratch.write(QStringLiteral("Half-Life/hl.exe"), "MZ");
+        env.scratch.mkdir(QStringLiteral("Half-Life/valve/dlls"));
+        env.scratch.mkdir(QStringLiteral("Half-Life/cstrike/dlls"));
+        env.scratch.write(QStringLiteral("Half-Life/cstrike/custom.hpk"),
+                          hpkOf({{sprayWad(64, 64, 1)}, {sprayWad(64, 64, 2)}}));
+        env.scratch.write(QStringLiteral("Sprays/a.bmp"), bitmap8(64, 64));
+        env.scratch.write(QStringLiteral("Sprays/b.bmp"), bitmap8(32, 32));
+        QImage blue(80, 60, QImage::Format_RGB32);
+        blue.fill(qRgb(30, 120, 200));
+        picture = env.scratch.path(QStringLiteral("picture.png"));
+        ASSERT_TRUE(blue.save(picture, "PNG"));
+        env.settings.write(QStringLiteral("File Locations"), QStringLiteral("HLDir"), hl);
+        env.settings.write(QStringLiteral("File Locations"), QStringLiteral("BMPDir"), library);
+        main = std::make_unique<MainWindow>(env.state, env.services, env.windows);
+        main->Form_Load();
+        settle(main.get());
+    }
+
+    MainWindow* openMain() {
+        settle(main.get());
+        return main.get();
+    }
+    LocationsDialog* openLocations() {
+        locations = std::make_unique<LocationsDialog>(env.state, main->controls(), env.services,
+                                                      env.windows, main.get());
+        settle(locations.get());
+        return locations.get();
+    }
+    AboutDialog* openAbout() {
+        about = std::make_unique<AboutDialog>(env.errors, env.windows);
+        settle(about.get());
+        return about.get();
+    }
+    MakerDialog* openMaker(const QString& from = QString()) {
+        maker = std::make_unique<MakerDialog>(from.isEmpty() ? picture : from, library, env.prompts,
+                                              env.windows, [](const QString&) {});
+        maker->waitForSpray();
+        settle(maker.get());
+        return maker.get();
+    }
+    SeenDialog* openSeen() {
+        seen = std::make_unique<SeenDialog>(
+            hl, QStringList{QStringLiteral("cstrike"), QStringLiteral("valve")},
+            [this] { return library; }, [](const QString&) {}, env.prompts, env.windows);
+        seen->askPictureTarget = [](const QString&, bool) { return QString(); };
+        seen->waitForLoading();
+        settle(seen.get());
+        return seen.get();
+    }
+
+    struct Window {
+        const char* name;
+        QWidget* (*open)(AccessTest*);
+    };
+    static std::vector<Window> windows() {
+        return {{"main window", [](AccessTest* t) -> QWidget* { return t->openMain(); }},
+                {"File Locations", [](AccessTest* t) -> QWidget* { return t->openLocations(); }},
+                {"About", [](AccessTest* t) -> QWidget* { return t->openAbout(); }},
+                {"Make Spray", [](AccessTest* t) -> QWidget* { return t->openMaker(); }},
+                {"Sprays Seen", [](AccessTest* t) -> QWidget* { return t->openSeen(); }}};
+    }
+};
+
+}  // namespace
+
+// -- Keys ------------------------------------------------------------------------------------
+
+// Each push button of each window, focused, takes Enter itself: its own action runs and no
+// other button's (the default's Save above all).
+TEST_F(AccessTest, EnterPressesTheFocusedButtonAndNoOther) {
+    ModalCloser closer;
+    for (const Window& row : windows()) {
+        const int count = static_cast<int>(row.open(this)->findChildren<QPushButton*>().size());
+        int tried = 0;
+        // Each button in a window of its own: one may close its window.
+        for (int which = 0; which < count; ++which) {
+            QWidget* window = row.open(this);
+            const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+            QPushButton* button = buttons.value(which);
+            if (!button || !button->isVisibleTo(window) || !button->isEnabled())
+                continue;
+            std::map<QPushButton*, int> pressed;
+            QObject counting;  // the counting ends with the round
+            for (QPushButton* any : buttons)
+                QObject::connect(any, &QPushButton::clicked, &counting,
+                                 [&pressed, any] { ++pressed[any]; });
+            button->setFocus();
+            ASSERT_TRUE(button->hasFocus()) << row.name << ": " << qPrintable(button->text());
+            const QString caption = button->text();
+            QTest::keyClick(button, Qt::Key_Return);
+            EXPECT_EQ(pressed[button], 1) << row.name << ": " << qPrintable(caption);
+            int others = 0;
+            for (const auto& [other, times] : pressed)
+                others += other == button ? 0 : times;
+            EXPECT_EQ(others, 0) << row.name << ": Enter on " << qPrintable(caption);
+            ++tried;
+        }
+        EXPECT_GT(tried, 0) << row.name;
+    }
+}
+
+// Enter away from any button: the default button where the window has one, else nothing.
+TEST_F(AccessTest, EnterElsewherePressesTheDefaultButtonOnly) {
+    const struct {
+        const char* window;
+        int which;            // index into windows()
+        const char* focus;    // the control with the focus
+        const char* pressed;  // the button Enter presses (empty: none)
+    } cases[] = {
+        {"main window, the mod list", 0, "listMods", ""},
+        {"main window, the spray list", 0, "fileBMPs", ""},
+        {"File Locations, the game folder", 1, "txtHLDir", ""},
+        {"File Locations, the spray folder", 1, "txtBMPDir", ""},
+        {"Make Spray, the picture", 3, "framing", "save"},
+        {"Sprays Seen, the grid", 4, "gridSeen", "cmdSeenSave"},
+    };
+    for (const auto& c : cases) {
+        QWidget* window = windows()[static_cast<std::size_t>(c.which)].open(this);
+        int presses = 0;
+        QPushButton* pressedButton = nullptr;
+        QObject counting;
+        for (QPushButton* button : window->findChildren<QPushButton*>())
+            QObject::connect(button, &QPushButton::clicked, &counting, [&, button] {
+                ++presses;
+                pressedButton = button;
+            });
+        auto* focus = window->findChild<QWidget*>(QLatin1String(c.focus));
+        ASSERT_TRUE(focus) << c.window;
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        if (*c.pressed) {
+            EXPECT_EQ(presses, 1) << c.window;
+            EXPECT_EQ(pressedButton ? pressedButton->objectName() : QString(),
+                      QLatin1String(c.pressed))
+                << c.window;
+        } else {
+            EXPECT_EQ(presses, 0) << c.window;
+        }
+    }
+}
+
+// Arrows move within a list; Tab leaves it for the next control.
+TEST_F(AccessTest, TabLeavesListsAndArrowsMoveInside) {
+    const struct {
+        const char* what;
+        int which;
+        const char* list;
+    } cases[] = {
+        {"the mod list", 0, "listMods"},
+        {"the spray list", 0, "fileBMPs"},
+        {"the grid of sprays seen", 4, "gridSeen"},
+    };
+    for (const auto& c : cases) {
+        QWidget* window = windows()[static_cast<std::size_t>(c.which)].open(this);
+        auto* list = window->findChild<QAbstractItemView*>(QLatin1String(c.list));
+        ASSERT_TRUE(list) << c.what;
+        ASSERT_GE(list->model()->rowCount(), 2) << c.what;
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(0, 0));
+        // The grid runs across, the lists down.
+        QTest::keyClick(list, c.which == 4 ? Qt::Key_Right : Qt::Key_Down);
+        EXPECT_TRUE(list->hasFocus()) << c.what;
+        EXPECT_EQ(list->currentIndex().row(), 1) << c.what;
+        QTest::keyClick(list, Qt::Key_Tab);
+        EXPECT_FALSE(list->hasFocus()) << c.what << ": Tab stayed in the list";
+    }
+}
+
+namespace {
+// The access key of a caption ('&' before it), lower case; none: a null char.
+QChar accessKey(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text.at(i + 1).toLower();
+    }
+    return QChar();
+}
+
+// Each access key used more than once among the captions given: "key: caption, caption".
+QStringList clashes(const QStringList& captions) {
+    std::map<QChar, QStringList> byKey;
+    for (const QString& caption : captions)
+        if (const QChar key = accessKey(caption); !key.isNull())
+            byKey[key] << caption;
+    QStringList found;
+    for (const auto& [key, owners] : byKey)
+        if (owners.size() > 1)
+            found << QString(key) + QStringLiteral(": ") + owners.join(QStringLiteral(", "));
+    return found;
+}
+}  // namespace
+
+// No two controls of a window, and no two items of a menu, share an access key.
+TEST_F(AccessTest, AccessKeysAreUniqueInEachWindowAndMenu) {
+    for (const Window& row : windows()) {
+        QWidget* window = row.open(this);
+        QStringList captions;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window))
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                captions << label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                captions << button->text();
+            else if (auto* group = qobject_cast<QGroupBox*>(widget))
+                captions << group->title();
+        }
+        if (auto* menuWindow = qobject_cast<QMainWindow*>(window)) {
+            QStringList titles;
+            for (QAction* top : menuWindow->menuBar()->actions())
+                titles << top->text();
+            captions << titles;
+        }
+        EXPECT_EQ(clashes(captions), QStringList()) << row.name;
+    }
+    for (QMenu* menu : main->menuBar()->findChildren<QMenu*>()) {
+        QStringList items;
+        for (QAction* action : menu->actions())
+            items << action->text();
+        EXPECT_EQ(clashes(items), QStringList()) << qPrintable(menu->objectName());
+    }
+}
+
+TEST(AccessKeys, AreFoundAndClashesNamed) {
+    EXPECT_EQ(accessKey(QStringLiteral("C&lear")), QLatin1Char('l'));
+    EXPECT_EQ(accessKey(QStringLiteral("Salt && &Pepper")), QLatin1Char('p'));
+    EXPECT_TRUE(accessKey(QStringLiteral("Salt && Pepper")).isNull());
+    EXPECT_EQ(clashes({QStringLiteral("Fi&ll"), QStringLiteral("One-colour &logo"),
+                       QStringLiteral("&Save")}),
+              QStringList({"l: Fi&ll, One-colour &logo"}));
+}
+
+// -- Screen readers --------------------------------------------------------------------------
+
+namespace {
+struct Named {
+    int controls = 0;
+    int named = 0;
+    QStringList unnamed;
+};
+
+// Walks what a screen reader sees of a window: every focusable, shown control and item.
+void walk(QAccessibleInterface* node, Named& count, int depth = 0) {
+    if (!node || depth > 40)
+        return;
+    const QAccessible::State state = node->state();
+    if (state.invisible)
+        return;
+    if (state.focusable) {
+        ++count.controls;
+        const QString name = node->text(QAccessible::Name).trimmed();
+        if (name.isEmpty()) {
+            QObject* object = node->object();
+            count.unnamed << (object ? object->objectName() + QStringLiteral(" (") +
+                                           QLatin1String(object->metaObject()->className()) +
+                                           QLatin1Char(')')
+                                     : QStringLiteral("an item of role %1").arg(node->role()));
+        } else {
+            ++count.named;
+        }
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        walk(node->child(i), count, depth + 1);
+}
+}  // namespace
+
+TEST_F(AccessTest, EveryFocusableControlHasAName) {
+    for (const Window& row : windows()) {
+        QWidget* window = row.open(this);
+        Named count;
+        walk(QAccessible::queryAccessibleInterface(window), count);
+        std::cout << "[ accessible ] " << row.name << ": " << count.controls << " controls, "
+                  << count.named << " named\n";
+        EXPECT_GT(count.controls, 0) << row.name;
+        EXPECT_EQ(count.unnamed, QStringList()) << row.name;
+    }
+}
+
+// A tooltip's meaning reaches a screen reader: the sprays seen are told apart by more than their
+// size, the preview says what it shows.
+TEST_F(AccessTest, ItemsAndThePreviewSayWhatTheyShow) {
+    SeenDialog* window = openSeen();
+    auto* grid = window->findChild<QListView*>(QStringLiteral("gridSeen"));
+    ASSERT_EQ(grid->model()->rowCount(), 2);
+    QStringList names;
+    for (int row = 0; row < 2; ++row) {
+        const QModelIndex index = grid->model()->index(row, 0);
+        names << index.data(Qt::AccessibleTextRole).toString();
+        EXPECT_FALSE(index.data(Qt::AccessibleDescriptionRole).toString().isEmpty());
+        EXPECT_TRUE(names.last().startsWith(QLatin1String("cstrike, custom.hpk at byte ")))
+            << qPrintable(names.last());
+        EXPECT_TRUE(names.last().endsWith(QStringLiteral("64 × 64 pixels")))
+            << qPrintable(names.last());
+    }
+    EXPECT_NE(names.at(0), names.at(1));
+
+    MainWindow* mainWindow = openMain();
+    mainWindow->setShowPreviewChecked(true);
+    mainWindow->controls().files.choose(QStringLiteral("b.bmp"));
+    auto* preview = mainWindow->findChild<QWidget*>(QStringLiteral("OLEpicture"));
+    QMetaObject::invokeMethod(preview, "update");
+    for (int i = 0; i < 100 && preview->accessibleDescription().isEmpty(); ++i)
+        QTest::qWait(20);
+    EXPECT_EQ(preview->accessibleDescription(),
+              QStringLiteral("spray preview: 32 × 32, 16 colours"));
+}
+
+// -- Colours ---------------------------------------------------------------------------------
+
+TEST(Contrast, IsMeasuredAsWcagDoes) {
+    EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(contrastRatio(Qt::white, Qt::white), 1.0, 0.001);
+    // The two the players found unreadable.
+    EXPECT_NEAR(contrastRatio(Qt::black, QColor(0x32, 0x32, 0x32)), 1.64, 0.01);
+    EXPECT_NEAR(contrastRatio(QColor(0xb0, 0x00, 0x20), QColor(0x32, 0x32, 0x32)), 1.75, 0.02);
+}
+
+namespace {
+QPalette paletteOf(QColor window, QColor text) {
+    QPalette palette(text, window);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, window.lighter(110));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    return palette;
+}
+
+struct Theme {
+    const char* name;
+    QColor window;
+    QColor text;
+};
+const Theme kThemes[] = {
+    {"light", QColor(0xef, 0xef, 0xef), Qt::black},
+    {"white", Qt::white, QColor(0x20, 0x20, 0x20)},
+    {"GNOME dark", QColor(0x24, 0x24, 0x24), Qt::white},
+    {"KDE dark", QColor(0x31, 0x36, 0x3b), QColor(0xfc, 0xfc, 0xfc)},
+    {"Fusion dark", QColor(0x32, 0x32, 0x32), QColor(0xf0, 0xf0, 0xf0)},
+    {"high contrast black", Qt::black, Qt::yellow},
+};
+}  // namespace
+
+TEST(ProblemColour, ReadsOnEveryThemeAndStaysRed) {
+    for (const Theme& theme : kThemes) {
+        const QColor red = problemColour(paletteOf(theme.window, theme.text));
+        EXPECT_GE(contrastRatio(red, theme.window), kReadableContrast) << theme.name;
+        EXPECT_GT(red.red(), red.green()) << theme.name << ": still a red";
+    }
+}
+
+namespace {
+// The application's palette for the test, then the one before.
+class AppPalette {
+  public:
+    explicit AppPalette(const QPalette& palette) : m_before(QApplication::palette()) {
+        QApplication::setPalette(palette);
+    }
+    ~AppPalette() { QApplication::setPalette(m_before); }
+    AppPalette(const AppPalette&) = delete;
+    AppPalette& operator=(const AppPalette&) = delete;
+
+  private:
+    QPalette m_before;
+};
+
+// The texts of a window whose colour does not read on what the window drew behind them: the
+// colour a label or a check box writes in, against the pixel drawn at its corner.
+QStringList unreadableTexts(QWidget* window) {
+    const QImage drawn = window->grab().toImage();
+    const qreal scale = drawn.devicePixelRatio();
+    QStringList found;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->text();
+        else if (auto* box = qobject_cast<QCheckBox*>(widget))
+            text = box->text();
+        // A control that takes no input may be dimmer, as every theme draws it.
+        if (text.isEmpty() || !widget->isVisibleTo(window) || !widget->isEnabled())
+            continue;
+        const QPoint corner = widget->mapTo(window, QPoint(widget->width() - 1, 0)) * scale;
+        if (!drawn.rect().contains(corner))
+            continue;
+        const QColor behind = drawn.pixelColor(corner);
+        const QColor ink = widget->palette().color(widget->foregroundRole());
+        const double ratio = contrastRatio(ink, behind);
+        if (ratio < kReadableContrast)
+            found << QStringLiteral("%1 \"%2\": %3 on %4, %5:1")
+                         .arg(widget->objectName(), text.left(30), ink.name(), behind.name())
+                         .arg(ratio, 0, 'f', 2);
+    }
+    return found;
+}
+}  // namespace
+
+// Every text of every window reads on a light theme and on a dark one, the maker's error
+// included.
+TEST_F(AccessTest, TextsReadOnLightAndDarkThemes) {
+    QImage clear(64, 64, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    const QString seeThrough = env.scratch.path(QStringLiteral("clear.png"));
+    ASSERT_TRUE(clear.save(seeThrough, "PNG"));
+    for (const Theme& theme : kThemes) {
+        AppPalette palette(paletteOf(theme.window, theme.text));
+        for (const Window& row : windows()) {
+            QWidget* window = row.open(this);
+            EXPECT_EQ(unreadableTexts(window), QStringList()) << row.name << ", " << theme.name;
+        }
+        MakerDialog* failing = openMaker(seeThrough);
+        auto* warnings = failing->findChild<QLabel*>(QStringLiteral("warnings"));
+        ASSERT_FALSE(warnings->text().isEmpty()) << "the maker tells why nothing shows";
+        EXPECT_NE(warnings->palette().color(QPalette::WindowText), theme.text)
+            << "an error is told in the problem colour";
+        EXPECT_EQ(unreadableTexts(failing), QStringList()) << "Make Spray's error, " << theme.name;
+    }
+}
+
+// -- Pictures --------------------------------------------------------------------------------
+
+TEST(ProgramPictures, ComeAtTwiceTheSizeAndLeaveNoFringe) {
+    EXPECT_EQ(doubleSizeName(QStringLiteral(":/velmira/folder.bmp")),
+              QStringLiteral(":/velmira/folder@2x.bmp"));
+    EXPECT_EQ(doubleSizeName(QStringLiteral("a.b/logo")), QStringLiteral("a.b/logo@2x"));
+    const struct {
+        const char* path;
+        QSize size;
+    } pictures[] = {{":/velmira/folder.bmp", {16, 16}}, {":/velmira/logo.bmp", {116, 44}}};
+    for (const auto& picture : pictures) {
+        const QIcon icon = programPicture(QLatin1String(picture.path), qRgb(128, 0, 0));
+        EXPECT_EQ(icon.availableSizes(), QList<QSize>({picture.size, picture.size * 2}))
+            << picture.path;
+    }
+    // Drawn see-through where the background was, smoothed larger: no pixel keeps its red.
+    const QIcon folder = programPicture(QStringLiteral(":/velmira/folder.bmp"), qRgb(128, 0, 0));
+    for (const int side : {16, 24, 32, 48}) {
+        const QImage shown =
+            folder.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32);
+        int fringe = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                fringe += pixel.alpha() > 0 && pixel.red() > 100 && pixel.green() < 40 ? 1 : 0;
+            }
+        EXPECT_EQ(fringe, 0) << "at " << side << " pixels";
+    }
+}
+
+// -- Fonts -----------------------------------------------------------------------------------
+
+// A 12 pt desktop font lays the main window out again: every caption fits its button.
+TEST_F(AccessTest, TheMainWindowFollowsALargerFont) {
+    const QFont before = QApplication::font();
+    QFont larger = before;
+    larger.setPointSizeF(12.0);
+    QApplication::setFont(larger);
+    QCoreApplication::processEvents();
+    QStringList clipped;
+    for (QAbstractButton* button : main->findChildren<QAbstractButton*>()) {
+        if (button->text().isEmpty() || !button->isVisibleTo(main.get()))
+            continue;
+        QString caption = button->text();
+        caption.remove(QLatin1Char('&'));
+        const int needed = button->fontMetrics().horizontalAdvance(caption);
+        int room = button->width();
+        if (auto* push = qobject_cast<QPushButton*>(button)) {
+            QStyleOptionButton option;
+            option.initFrom(push);
+            room =
+                push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).width();
+        } else {
+            room -= button->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        }
+        if (needed > room)
+            clipped
+                << QStringLiteral("%1: %2 > %3").arg(button->objectName()).arg(needed).arg(room);
+    }
+    QApplication::setFont(before);
+    EXPECT_EQ(clipped, QStringList());
+}
