@@ -8,7 +8,6 @@
 #include "core/state.h"
 #include "core/windows.h"
 #include "install/held.h"
-#include "install/held.h"
 #include "library/maker.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
