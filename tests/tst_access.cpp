@@ -564,3 +564,36 @@ TEST_F(AccessTest, TheMainWindowFollowsALargerFont) {
     QApplication::setFont(before);
     EXPECT_EQ(clipped, QStringList());
 }
+
+// -- First start -----------------------------------------------------------------------------
+
+// Sprays Seen says what to do first: with no game folder it asks for one, as Check Sprays does.
+TEST(SeenFirstStart, AsksForTheHalfLifeFolderUntilOneIsSet) {
+    TestEnv env;
+    const QString game = env.scratch.mkdir(QStringLiteral("Half-Life"));
+    const struct {
+        const char* what;
+        QString folder;
+        QStringList mods;
+        QString says;
+    } cases[] = {
+        {"no game folder",
+         QString(),
+         {},
+         "No game folder yet: set the Half-Life folder in File "
+         "Locations."},
+        {"a game with no sprays seen",
+         game,
+         {QStringLiteral("valve")},
+         "No sprays seen in games yet: the game keeps those it sees on servers in each mod's "
+         "custom.hpk."},
+    };
+    for (const auto& c : cases) {
+        SeenDialog seen(
+            c.folder, c.mods, [] { return QString(); }, [](const QString&) {}, env.prompts,
+            env.windows);
+        seen.waitForLoading();
+        EXPECT_EQ(seen.findChild<QLabel*>(QStringLiteral("lblSeenStatus"))->text(), c.says)
+            << c.what;
+    }
+}

@@ -60,6 +60,7 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
         for (const QString& game : found)
             m_cboFound->addItem(game);
         m_cboFound->setToolTip(tr("Games found in your Steam libraries"));
+        m_cboFound->setAccessibleDescription(m_cboFound->toolTip());
         m_cboFound->setAccessibleName(tr("Games found in Steam"));
         placeTwips(m_cboFound, 1560, 180, 3600, 315);
         connect(m_cboFound, &QComboBox::activated, this, [this](int index) {

@@ -115,6 +115,9 @@ void MakerDialog::buildControls() {
     m_save->setEnabled(false);
     QPushButton* cancel = box->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cancel"));
+    // Without the access key some desktops give it ("&Cancel"): C is the cut-off's. Escape
+    // cancels.
+    translated([=] { cancel->setText(tr("Cancel")); });
     // Save stays the default while the focus is on a field; a focused button takes Enter.
     enterPressesFocusedButton(this);
 

@@ -213,6 +213,7 @@ void SeenDialog::retranslateUi() {
     m_save->setText(tr("&Save to Library"));
     m_save->setToolTip(
         tr("Copy the chosen sprays, unchanged, into the category chosen in the main window"));
+    m_save->setAccessibleDescription(m_save->toolTip());
     m_savePicture->setText(tr("Save as &Picture…"));
     m_refresh->setText(tr("&Refresh"));
     showStatus();
