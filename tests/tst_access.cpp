@@ -245,6 +245,38 @@ TEST_F(AccessTest, TabLeavesListsAndArrowsMoveInside) {
     }
 }
 
+// Tab goes through a window as it reads: down the picture's column before the choices beside
+// it, along the buttons from the left.
+TEST_F(AccessTest, TabFollowsTheReadingOrder) {
+    const struct {
+        const char* what;
+        int which;
+        QStringList order;  // from the first, the controls Tab reaches that take input
+    } cases[] = {
+        {"Make Spray",
+         3,
+         {"framing", "background", "zoom", "fit", "fill", "rotate", "mirror", "around", "size"}},
+        {"Sprays Seen",
+         4,
+         {"cboSeenMods", "gridSeen", "cmdSeenRefresh", "cmdSeenSave", "cmdSeenPicture"}},
+    };
+    for (const auto& c : cases) {
+        QWidget* window = windows()[static_cast<std::size_t>(c.which)].open(this);
+        QWidget* at = window->findChild<QWidget*>(c.order.first());
+        ASSERT_TRUE(at) << c.what;
+        QStringList order;
+        while (order.size() < c.order.size()) {
+            order << at->objectName();
+            do
+                at = at->nextInFocusChain();
+            while (!(at->focusPolicy() & Qt::TabFocus) || !at->isEnabled() ||
+                   !at->isVisibleTo(window) || at->objectName().isEmpty() ||
+                   at->objectName().startsWith(QLatin1String("qt_")));
+        }
+        EXPECT_EQ(order, c.order) << c.what;
+    }
+}
+
 namespace {
 // The access key of a caption ('&' before it), lower case; none: a null char.
 QChar accessKey(const QString& text) {

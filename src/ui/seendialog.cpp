@@ -90,6 +90,11 @@ SeenDialog::SeenDialog(QString gameFolder, QStringList mods, std::function<QStri
     m_refresh = box->addButton(QString(), QDialogButtonBox::ResetRole);
     m_refresh->setObjectName(QStringLiteral("cmdSeenRefresh"));
     QPushButton* close = box->addButton(QDialogButtonBox::Close);
+    // Tab goes along the buttons as they read, Refresh on the left first.
+    setTabOrder(m_grid, m_refresh);
+    setTabOrder(m_refresh, m_save);
+    setTabOrder(m_save, m_savePicture);
+    setTabOrder(m_savePicture, close);
 
     // Save stays the default while the focus is in the grid or the list; a focused button takes
     // Enter.
