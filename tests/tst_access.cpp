@@ -597,6 +597,29 @@ TEST_F(AccessTest, TheMainWindowFollowsALargerFont) {
     EXPECT_EQ(clipped, QStringList());
 }
 
+// At 12 pt About's lines, designed 16 pixels apart, move apart rather than run into each other.
+TEST_F(AccessTest, AboutsLinesStayApartAtALargerFont) {
+    const QFont before = QApplication::font();
+    QFont larger = before;
+    larger.setPointSizeF(12.0);
+    QApplication::setFont(larger);
+    AboutDialog* window = openAbout();
+    QStringList overlapping;
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    for (QLabel* a : labels)
+        for (QLabel* b : labels)
+            if (a < b && a->geometry().intersects(b->geometry()))
+                overlapping << a->objectName() + QStringLiteral(" and ") + b->objectName();
+    QStringList outside;
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!window->rect().contains(child->geometry()))
+            outside << child->objectName();
+    about.reset();
+    QApplication::setFont(before);
+    EXPECT_EQ(overlapping, QStringList());
+    EXPECT_EQ(outside, QStringList());
+}
+
 // -- First start -----------------------------------------------------------------------------
 
 // Sprays Seen says what to do first: with no game folder it asks for one, as Check Sprays does.

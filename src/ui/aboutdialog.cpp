@@ -79,6 +79,7 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     placeTwips(m_cmdOK, 4245, 3000, 1467, 345);
     widenToCaption(m_cmdOK);
     widenForLongerLines();
+    spaceTallerLines();
     connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     enterPressesFocusedButton(this);
 
@@ -121,6 +122,32 @@ void AboutDialog::widenForLongerLines() {
         label->resize(label->width(), label->heightForWidth(label->width()));
         if (label->y() + label->height() + margin / 2 > height())
             setFixedSize(width(), label->y() + label->height() + margin / 2);
+    }
+}
+
+void AboutDialog::spaceTallerLines() {
+    // A larger desktop font makes the lines taller than their designed spacing: each line that
+    // would overlap the one above moves down, with everything below it, and the dialog grows.
+    // At the font the layout was made for nothing moves.
+    QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::sort(children.begin(), children.end(),
+              [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    int above = 0;  // the bottom of the line above
+    for (QWidget* child : children) {
+        auto* label = qobject_cast<QLabel*>(child);
+        if (!label || label->wordWrap() || !label->pixmap().isNull()) {
+            above = std::max(above, child->geometry().bottom() + 1);
+            continue;
+        }
+        const int overlap = above - label->y();
+        if (overlap > 0) {
+            const int from = label->y();
+            for (QWidget* below : children)
+                if (below->y() >= from)
+                    below->move(below->x(), below->y() + overlap);
+            setFixedSize(width(), height() + overlap);
+        }
+        above = label->geometry().bottom() + 1;
     }
 }
 
