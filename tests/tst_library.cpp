@@ -12,6 +12,7 @@
 #include "ui/categorycombo.h"
 #include "ui/mainwindow.h"
 #include "ui/makerdialog.h"
+#include "ui/palettecolours.h"
 #include "ui/previewwidget.h"
 #include "ui/spraylist.h"
 #include "wad/compile.h"
@@ -1196,7 +1197,7 @@ TEST(MakerControls, ShowWhatAppliesAndAColourStartsFromTheCorner) {
     const auto* warnings = empty.findChild<QLabel*>(QStringLiteral("warnings"));
     EXPECT_TRUE(warnings->text().startsWith(QStringLiteral("Nothing of the picture shows")))
         << warnings->text().toStdString();
-    EXPECT_TRUE(warnings->styleSheet().contains(QStringLiteral("#b00020")));
+    EXPECT_EQ(warnings->palette().color(QPalette::WindowText), problemColour(empty.palette()));
     EXPECT_FALSE(empty.findChild<QPushButton*>(QStringLiteral("save"))->isEnabled());
 }
 

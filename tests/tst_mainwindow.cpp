@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
         QStringList({"&File", "mnuFileLoc=&File Locations...", "mnuFileExit=E&xit", "=",
                      "mnuFileMake=&Make Spray\u2026", "mnuFileSeen=Sprays Seen in &Games\u2026",
                      "mnuFileProtect=&Protect Sprays from the Game",
-                     "mnuFileClearCache=C&lear Cached Sprays\u2026",
+                     "mnuFileClearCache=&Clear Cached Sprays\u2026",
                      "mnuFileCheck=Chec&k Sprays\u2026", "=", "mnuFileLanguage=&Language", "&Help",
                      "mnuHelpContents=&Contents...", "mnuHelpViewReadMe=&View ReadMe.txt ...",
                      "mnuHelpAbout=&About VELMR ..."}));

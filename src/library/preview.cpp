@@ -8,6 +8,7 @@
 #include "wad/wad.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 #include <array>
 #include <cstdlib>
@@ -55,6 +56,19 @@ bool isWad(const QString& path) {
     return extensionOf(path).compare(QLatin1String("wad"), Qt::CaseInsensitive) == 0;
 }
 
+// The colours a picture shows, see-through pixels not counted.
+int coloursOf(const QImage& picture) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> colours;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            if (qAlpha(row[x]) != 0)
+                colours.insert(row[x]);
+    }
+    return static_cast<int>(colours.size());
+}
+
 QString usedAsItIs(const QImage& picture) {
     return QStringLiteral("%1 \u00d7 %2, used as it is").arg(picture.width()).arg(picture.height());
 }
@@ -83,7 +97,7 @@ SprayPreview converted(const QImage& bitmap, const QString& path, const CancelCh
             QStringLiteral(", scaled from %1 \u00d7 %2").arg(source.width()).arg(source.height());
     else if (spray->note.endsWith(QLatin1String("kept")))
         note = QStringLiteral("%1 \u00d7 %2, used as it is").arg(picture.width).arg(picture.height);
-    return SprayPreview{sprayImage(picture), note};
+    return SprayPreview{sprayImage(picture), note, spray->oneColour ? 1 : colours};
 }
 
 }  // namespace
@@ -102,7 +116,8 @@ QImage sprayPictureOfWad(const QByteArray& bytes) {
 SprayPreview previewOf(const QString& path, const CancelCheck& cancel) {
     if (isWad(path)) {
         const QImage picture = wadPicture(path);
-        return picture.isNull() ? SprayPreview{} : SprayPreview{picture, usedAsItIs(picture)};
+        return picture.isNull() ? SprayPreview{}
+                                : SprayPreview{picture, usedAsItIs(picture), coloursOf(picture)};
     }
     const auto bytes = picture::readRegularFile(path, picture::kMaxPictureFileSize);
     if (!bytes || isCancelled(cancel))
@@ -117,8 +132,10 @@ SprayPreview previewOf(const QString& path, const CancelCheck& cancel) {
     const auto info = picture::bmpInfo(bytes.value());
     if (!preview.image.isNull() && info && info->bits == 8 &&
         spray::spraySizeAllowed(static_cast<int>(info->width),
-                                static_cast<int>(std::abs(info->height))))
+                                static_cast<int>(std::abs(info->height)))) {
         preview.note = usedAsItIs(bitmap.value());
+        preview.colours = coloursOf(preview.image);
+    }
     return preview;
 }
 

@@ -12,6 +12,7 @@ namespace velmira {
 struct SprayPreview {
     QImage image;
     QString note;
+    int colours = 0;  // the colours it shows (not counting see-through)
 };
 
 // The preview of a spray file: a WAD spray's first picture (transparent where a colour spray

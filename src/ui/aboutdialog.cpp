@@ -4,6 +4,8 @@
 #include "core/version.h"
 #include "core/windows.h"
 #include "ui/geometry.h"
+#include "ui/keys.h"
+#include "ui/programpictures.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -44,7 +46,9 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imageVELMR"));
-    logo->setPixmap(QPixmap(QStringLiteral(":/velmira/logo.bmp")));
+    // Sharp on a screen of twice the density too: Qt takes logo@2x.bmp there.
+    logo->setPixmap(programPicture(QStringLiteral(":/velmira/logo.bmp"))
+                        .pixmap(QSize(116, 44), logo->devicePixelRatioF()));
     placeTwips(logo, 2062, 120, 1740, 660);
 
     m_lblVersion = addLabel(this, "lblVersion", tr("Version"), 2587, 840, 690);
@@ -53,12 +57,8 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     m_lblVersion->setFont(versionFont);
     m_lblVersion->adjustSize();
 
-    QPalette black = palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    QLabel* description =
-        addLabel(this, "lblDescription",
-                 tr("The easiest way to switch between color Half-Life sprays!"), 900, 1200, 4050);
-    description->setPalette(black);
+    addLabel(this, "lblDescription",
+             tr("The easiest way to switch between color Half-Life sprays!"), 900, 1200, 4050);
     addLabel(this, "lblBy", tr("Written by the Velmira developers"), 1560, 1560, 2730);
     addLabel(this, "lblEmail", tr("Comments and problems: see ReadMe.txt"), 840, 1920, 4185);
     addLabel(this, "lblVELMRPage", tr("Velmira: colour sprays for every Half-Life mod"), 750, 2160,
@@ -71,7 +71,6 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
                    this);
     disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     disclaimer->setWordWrap(true);
-    disclaimer->setPalette(black);
     placeTwips(disclaimer, 240, 2880, 3870, 585);
 
     m_cmdOK = new QPushButton(tr("OK"), this);
@@ -80,7 +79,9 @@ AboutDialog::AboutDialog(ErrorReporter& errors, LoadedWindows& windows, QWidget*
     placeTwips(m_cmdOK, 4245, 3000, 1467, 345);
     widenToCaption(m_cmdOK);
     widenForLongerLines();
+    spaceTallerLines();
     connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    enterPressesFocusedButton(this);
 
     m_windows.loaded(this);
     Form_Load();
@@ -121,6 +122,32 @@ void AboutDialog::widenForLongerLines() {
         label->resize(label->width(), label->heightForWidth(label->width()));
         if (label->y() + label->height() + margin / 2 > height())
             setFixedSize(width(), label->y() + label->height() + margin / 2);
+    }
+}
+
+void AboutDialog::spaceTallerLines() {
+    // A larger desktop font makes the lines taller than their designed spacing: each line that
+    // would overlap the one above moves down, with everything below it, and the dialog grows.
+    // At the font the layout was made for nothing moves.
+    QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::sort(children.begin(), children.end(),
+              [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    int above = 0;  // the bottom of the line above
+    for (QWidget* child : children) {
+        auto* label = qobject_cast<QLabel*>(child);
+        if (!label || label->wordWrap() || !label->pixmap().isNull()) {
+            above = std::max(above, child->geometry().bottom() + 1);
+            continue;
+        }
+        const int overlap = above - label->y();
+        if (overlap > 0) {
+            const int from = label->y();
+            for (QWidget* below : children)
+                if (below->y() >= from)
+                    below->move(below->x(), below->y() + overlap);
+            setFixedSize(width(), height() + overlap);
+        }
+        above = label->geometry().bottom() + 1;
     }
 }
 

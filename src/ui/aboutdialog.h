@@ -25,6 +25,7 @@ class AboutDialog : public QDialog {
 
   private:
     void widenForLongerLines();
+    void spaceTallerLines();
 
     ErrorReporter& m_errors;
     LoadedWindows& m_windows;

@@ -27,6 +27,7 @@ void FramingView::retranslate() {
     setToolTip(
         tr("Drag to move the picture, turn the wheel to zoom; the arrow keys move it by one "
            "pixel, with Shift by ten"));
+    setAccessibleDescription(toolTip());
 }
 
 void FramingView::changeEvent(QEvent* event) {

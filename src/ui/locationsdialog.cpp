@@ -7,6 +7,7 @@
 #include "game/steam.h"
 #include "library/locations.h"
 #include "ui/geometry.h"
+#include "ui/keys.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -46,6 +47,8 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
     m_txtBMPDir = new QLineEdit(this);
     m_txtBMPDir->setObjectName(QStringLiteral("txtBMPDir"));
     placeTwips(m_txtBMPDir, 345, 1440, 4815, 285);
+    // The label names the field for a screen reader.
+    lblBMPLoc->setBuddy(m_txtBMPDir);
 
     // More than one game found in Steam's libraries (Half-Life, Sven Co-op): offered beside
     // the folder field; choosing one fills the field, and nothing is stored before OK.
@@ -57,6 +60,7 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
         for (const QString& game : found)
             m_cboFound->addItem(game);
         m_cboFound->setToolTip(tr("Games found in your Steam libraries"));
+        m_cboFound->setAccessibleDescription(m_cboFound->toolTip());
         m_cboFound->setAccessibleName(tr("Games found in Steam"));
         placeTwips(m_cboFound, 1560, 180, 3600, 315);
         connect(m_cboFound, &QComboBox::activated, this, [this](int index) {
@@ -97,6 +101,8 @@ LocationsDialog::LocationsDialog(AppState& state, MainControls& controls, const 
 
     connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(m_cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    // Still no default: Enter presses the focused button only.
+    enterPressesFocusedButton(this);
 
     m_windows.loaded(this);
     Form_Load();

@@ -23,22 +23,24 @@
 #include "ui/categorycombo.h"
 #include "ui/folderlabel.h"
 #include "ui/geometry.h"
+#include "ui/keys.h"
 #include "ui/locationsdialog.h"
 #include "ui/makerdialog.h"
 #include "ui/modlist.h"
 #include "ui/previewwidget.h"
+#include "ui/programpictures.h"
 #include "ui/progressbar.h"
 #include "ui/seendialog.h"
 #include "ui/spraylist.h"
 
 #include <QActionGroup>
-#include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -95,9 +97,8 @@ void MainWindow::buildControls() {
 
     m_cmdOpenBMPDir = new QPushButton(client);
     m_cmdOpenBMPDir->setObjectName(QStringLiteral("cmdOpenBMPDir"));
-    QPixmap folder(QStringLiteral(":/velmira/folder.bmp"));
-    folder.setMask(folder.createMaskFromColor(QColor(128, 0, 0)));
-    m_cmdOpenBMPDir->setIcon(QIcon(folder));
+    m_cmdOpenBMPDir->setIcon(
+        programPicture(QStringLiteral(":/velmira/folder.bmp"), qRgb(128, 0, 0)));
     placeTwips(m_cmdOpenBMPDir, 240, 60, 375, 255);
 
     m_lblBMPDir = new FolderLabel(client);
@@ -165,6 +166,7 @@ void MainWindow::buildControls() {
     setTabOrder(m_comboCats, m_checkShowPreview);
     setTabOrder(m_checkShowPreview, m_cmdOpenBMPDir);
     m_listMods->setFocus();
+    enterPressesFocusedButton(this);
 
     connect(m_cmdRefresh, &QPushButton::clicked, this, [this] { cmdRefresh_Click(); });
     connect(m_cmdOpenBMPDir, &QPushButton::clicked, this, [this] { cmdOpenBMPDir_Click(); });
@@ -196,13 +198,21 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    // A larger desktop font lays the window out again as a longer language does.
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
         retranslateUi();
     QMainWindow::changeEvent(event);
 }
 
 void MainWindow::retranslateUi() {
     m_cmdOpenBMPDir->setToolTip(tr("Open the spray folder"));
+    // The controls without a caption of their own, named for a screen reader.
+    m_cmdOpenBMPDir->setAccessibleName(tr("Open the spray folder"));
+    m_comboCats->setAccessibleName(tr("Category"));
+    m_comboCats->lineEdit()->setAccessibleName(tr("Category"));
+    m_fileBMPs->setAccessibleName(tr("Sprays in the category"));
+    m_listMods->setAccessibleName(tr("Mods"));
+    m_olePicture->setAccessibleName(tr("Spray preview"));
     m_cmdRefresh->setText(tr("Refresh"));
     m_checkShowPreview->setText(tr("Show Preview"));
     m_cmdApply->setText(tr("Apply to Selected"));
@@ -254,7 +264,7 @@ void MainWindow::retranslateUi() {
     setAction("mnuFileProtect", tr("&Protect Sprays from the Game", "File menu"),
               tr("Leave each installed tempdecal.wad read-only, so that the game's Options "
                  "screen cannot replace your spray"));
-    setAction("mnuFileClearCache", tr("C&lear Cached Sprays…", "File menu"));
+    setAction("mnuFileClearCache", tr("&Clear Cached Sprays…", "File menu"));
     m_mnuLanguage->setTitle(tr("&Language", "File menu"));
     setAction("mnuLanguageSystem", tr("As the System"));
     setMenu("mnuHelp", tr("&Help", "menu bar"));
@@ -401,130 +411,8 @@ void MainWindow::mnuFileProtect_Click() {
         });
 }
 
-void MainWindow::mnuFileMake_Click() {
-    QString why;
-    const QString picture = chosenPicture(m_state, m_fileBMPs->fileName(), &why);
-    if (picture.isEmpty()) {
-        m_services.prompts.show(
-            Message{why, tr("Make Spray"), Message::Icon::Information, Message::Buttons::Ok});
-        return;
-    }
-    openMaker(picture);
-}
-
-void MainWindow::openMaker(const QString& picture, std::function<void(QDialog*)> opened) {
-    const QString folder =
-        m_state.CurrentSprayDir.isEmpty() ? m_state.SprayRootDir : m_state.CurrentSprayDir;
-    if (!folderExists(folder)) {
-        m_services.prompts.show(
-            Message{tr("Set your spray folder first: the spray maker saves into it."),
-                    tr("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
-        if (opened)
-            opened(nullptr);
-        return;
-    }
-    // The picture is read and checked off the window's thread (a large file on a slow disk
-    // takes long); the window goes on meanwhile.
-    const quint64 generation = ++m_makerCheckGeneration;
-    m_makerCheck->start([this, picture, folder, generation, opened = std::move(opened)] {
-        const QString problem = makerPictureProblem(picture);
-        QMetaObject::invokeMethod(
-            this,
-            [this, picture, folder, generation, problem, opened] {
-                if (generation == m_makerCheckGeneration)
-                    openCheckedMaker(picture, folder, problem, opened);
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-void MainWindow::openCheckedMaker(const QString& picture, const QString& folder,
-                                  const QString& problem,
-                                  const std::function<void(QDialog*)>& opened) {
-    // A picture that cannot be read gets the reader's reason, and no maker.
-    if (!problem.isEmpty()) {
-        m_services.prompts.show(
-            Message{tr("Cannot make a spray of %1").arg(picture) + QChar(13) + problem,
-                    tr("Make Spray"), Message::Icon::Critical, Message::Buttons::Ok});
-        if (opened)
-            opened(nullptr);
-        return;
-    }
-    if (m_maker)
-        m_maker->close();
-    m_maker = new MakerDialog(
-        picture, folder, m_services.prompts, m_windows,
-        [this, folder](const QString& name) {
-            // The new spray is listed and chosen, where the list still shows its folder.
-            if (QDir::cleanPath(m_fileBMPs->folder()) == QDir::cleanPath(folder)) {
-                m_controls->files.reread();
-                m_controls->files.choose(name);
-            }
-        },
-        this);
-    m_maker->setAttribute(Qt::WA_DeleteOnClose);
-    m_maker->setWindowFlag(Qt::Window);
-    m_maker->show();
-    if (opened)
-        opened(m_maker);
-}
-
-void MainWindow::waitForMakerCheck() {
-    m_makerCheck->waitForDone();
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-}
-
-void MainWindow::mnuFileSeen_Click() {
-    if (m_seen) {
-        m_seen->raise();
-        m_seen->activateWindow();
-        return;
-    }
-    QStringList mods;
-    for (int row = 0; row < m_state.Mods.size(); ++row)
-        mods << m_state.Mods.at(row).ModFolder;
-    m_seen = new SeenDialog(
-        m_state.HalfLifeDir, mods,
-        [this] {
-            return m_state.CurrentSprayDir.isEmpty() ? m_state.SprayRootDir
-                                                     : m_state.CurrentSprayDir;
-        },
-        [this](const QString& name) {
-            // The kept spray is listed and chosen, where the list shows the folder it went to.
-            const QString folder =
-                m_state.CurrentSprayDir.isEmpty() ? m_state.SprayRootDir : m_state.CurrentSprayDir;
-            if (QDir::cleanPath(m_fileBMPs->folder()) == QDir::cleanPath(folder)) {
-                m_controls->files.reread();
-                m_controls->files.choose(name);
-            }
-        },
-        m_services.prompts, m_windows, this);
-    m_seen->setAttribute(Qt::WA_DeleteOnClose);
-    m_seen->setWindowFlag(Qt::Window);
-    m_seen->show();
-}
-
 void MainWindow::mnuFileClearCache_Click() {
     clearCachedSprays(m_state, *m_controls, m_services);
-}
-
-void MainWindow::mnuFileLoc_Click() {
-    m_services.errors.run(
-        "frmMain.mnuFileLoc_Click()", AfterReport::CloseMainWindow, [&](Procedure& p) {
-            p.step(1);
-            LocationsDialog dialog(m_state, *m_controls, m_services, m_windows, this);
-            m_services.errors.modal([&] { return dialog.exec(); });
-            showHeldSprays(m_state, m_controls->mods, m_services.settings);
-        });
-}
-
-void MainWindow::mnuHelpAbout_Click() {
-    m_services.errors.run("frmMain.mnuHelpAbout_Click()", AfterReport::CloseMainWindow,
-                          [&](Procedure& p) {
-                              p.step(1);
-                              AboutDialog dialog(m_services.errors, m_windows, this);
-                              m_services.errors.modal([&] { return dialog.exec(); });
-                          });
 }
 
 void MainWindow::mnuFileExit_Click() {

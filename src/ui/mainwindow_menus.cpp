@@ -40,7 +40,7 @@ void MainWindow::buildMenus() {
     m_mnuFileProtect->setToolTip(
         QStringLiteral("Leave each installed tempdecal.wad read-only, so that the game's "
                        "Options screen cannot replace your spray"));
-    QAction* clearCache = file->addAction(QStringLiteral("C&lear Cached Sprays\u2026"));
+    QAction* clearCache = file->addAction(QStringLiteral("&Clear Cached Sprays\u2026"));
     clearCache->setObjectName(QStringLiteral("mnuFileClearCache"));
     QAction* check = file->addAction(tr("Chec&k Sprays\u2026"));
     check->setObjectName(QStringLiteral("mnuFileCheck"));

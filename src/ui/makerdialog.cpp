@@ -4,6 +4,9 @@
 #include "core/windows.h"
 #include "library/maker.h"
 #include "library/preview.h"
+#include "ui/keys.h"
+#include "ui/makercontrols.h"
+#include "ui/palettecolours.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -12,8 +15,6 @@
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,39 +27,6 @@
 #include <cmath>
 
 namespace velmira {
-
-namespace {
-constexpr int kZoomSteps = 1000;
-
-QString colourText(QRgb colour) {
-    return QColor(colour).name();
-}
-
-void setSwatch(QPushButton* button, QRgb colour) {
-    QPixmap swatch(14, 14);
-    swatch.fill(QColor(colour));
-    button->setIcon(QIcon(swatch));
-    button->setToolTip(colourText(colour));
-}
-// A label for a form row, its access key moving the focus to the field.
-QLabel* labelFor(QWidget* field) {
-    auto* label = new QLabel(field->parentWidget());
-    label->setBuddy(field);
-    return label;
-}
-
-// A list's rows, made at the first call and named anew at the next.
-void setItemTexts(QComboBox* combo, const QStringList& texts) {
-    if (combo->count() == 0) {
-        combo->addItems(texts);
-        return;
-    }
-    for (int row = 0; row < texts.size() && row < combo->count(); ++row)
-        combo->setItemText(row, texts.at(row));
-}
-}  // namespace
-
-// The dialog --------------------------------------------------------------------------------------
 
 MakerDialog::MakerDialog(const QString& picturePath, const QString& folder, Prompts& prompts,
                          LoadedWindows& windows, std::function<void(const QString&)> saved,
@@ -101,156 +69,6 @@ void MakerDialog::buildControls() {
     m_sprayView = new SprayView(this);
     m_sprayView->setObjectName(QStringLiteral("sprayView"));
 
-    // Framing.
-    auto* framingBox = new QGroupBox(this);
-    translated([=] { framingBox->setTitle(tr("Framing")); });
-    auto* framingForm = new QFormLayout(framingBox);
-    m_zoom = new QSlider(Qt::Horizontal, framingBox);
-    m_zoom->setObjectName(QStringLiteral("zoom"));
-    m_zoom->setRange(0, kZoomSteps);
-    translated([=] { m_zoom->setAccessibleName(tr("Zoom")); });
-    QLabel* zoomLabel = labelFor(m_zoom);
-    framingForm->addRow(zoomLabel, m_zoom);
-    translated([=] { zoomLabel->setText(tr("&Zoom:")); });
-    auto* buttons = new QHBoxLayout;
-    auto* fitButton = new QPushButton(framingBox);
-    translated([=] { fitButton->setText(tr("F&it")); });
-    translated([=] { fitButton->setToolTip(tr("The whole picture inside the frame")); });
-    auto* fillButton = new QPushButton(framingBox);
-    translated([=] { fillButton->setText(tr("Fi&ll")); });
-    translated([=] { fillButton->setToolTip(tr("The frame covered by the picture")); });
-    auto* rotate = new QPushButton(framingBox);
-    translated([=] { rotate->setText(tr("&Rotate 90°")); });
-    auto* mirror = new QPushButton(framingBox);
-    translated([=] { mirror->setText(tr("&Mirror")); });
-    for (QPushButton* button : {fitButton, fillButton, rotate, mirror}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-    fitButton->setObjectName(QStringLiteral("fit"));
-    fillButton->setObjectName(QStringLiteral("fill"));
-    rotate->setObjectName(QStringLiteral("rotate"));
-    mirror->setObjectName(QStringLiteral("mirror"));
-    framingForm->addRow(buttons);
-    m_around = new QComboBox(framingBox);
-    m_around->setObjectName(QStringLiteral("around"));
-    translated([=] { setItemTexts(m_around, {tr("See-through"), tr("A colour…")}); });
-    QLabel* aroundLabel = labelFor(m_around);
-    framingForm->addRow(aroundLabel, m_around);
-    translated([=] { aroundLabel->setText(tr("&Around the picture:")); });
-
-    // Size.
-    auto* sizeBox = new QGroupBox(this);
-    translated([=] { sizeBox->setTitle(tr("Size")); });
-    auto* sizeForm = new QFormLayout(sizeBox);
-    m_size = new QComboBox(sizeBox);
-    m_size->setObjectName(QStringLiteral("size"));
-    translated([=] {
-        setItemTexts(m_size, {tr("Largest the game takes"), tr("Classic"),
-                              tr("Every server (64 × 64 at most)"), tr("Chosen freely")});
-    });
-    QLabel* sizeLabel = labelFor(m_size);
-    sizeForm->addRow(sizeLabel, m_size);
-    translated([=] { sizeLabel->setText(tr("&Size:")); });
-    auto* freeRow = new QHBoxLayout;
-    m_width = new QSpinBox(sizeBox);
-    m_height = new QSpinBox(sizeBox);
-    for (QSpinBox* box : {m_width, m_height}) {
-        box->setRange(spray::kSprayGrain, spray::kSprayMaxSide);
-        box->setSingleStep(spray::kSprayGrain);
-        box->setValue(112);
-        box->setEnabled(false);
-        freeRow->addWidget(box);
-    }
-    m_width->setObjectName(QStringLiteral("width"));
-    m_height->setObjectName(QStringLiteral("height"));
-    translated([=] { m_width->setAccessibleName(tr("Width")); });
-    translated([=] { m_height->setAccessibleName(tr("Height")); });
-    auto* freeLabel = new QLabel(sizeBox);
-    translated([=] { freeLabel->setText(tr("&Width × height:")); });
-    freeLabel->setBuddy(m_width);
-    sizeForm->addRow(freeLabel, freeRow);
-    m_enlarge = new QCheckBox(sizeBox);
-    translated([=] { m_enlarge->setText(tr("&Enlarge small pictures")); });
-    m_enlarge->setObjectName(QStringLiteral("enlarge"));
-    sizeForm->addRow(m_enlarge);
-
-    // See-through.
-    auto* seeBox = new QGroupBox(this);
-    translated([=] { seeBox->setTitle(tr("See-through")); });
-    auto* seeForm = new QFormLayout(seeBox);
-    m_seeThrough = new QComboBox(seeBox);
-    m_seeThrough->setObjectName(QStringLiteral("seeThrough"));
-    translated([=] {
-        setItemTexts(m_seeThrough,
-                     {tr("None (solid)"), tr("The picture's own transparency"),
-                      tr("A colour, everywhere"), tr("A colour, where it touches the edge")});
-    });
-    QLabel* seeThroughLabel = labelFor(m_seeThrough);
-    seeForm->addRow(seeThroughLabel, m_seeThrough);
-    translated([=] { seeThroughLabel->setText(tr("&What:")); });
-    m_cutoff = new QSlider(Qt::Horizontal, seeBox);
-    m_cutoff->setObjectName(QStringLiteral("cutoff"));
-    m_cutoff->setRange(1, 100);
-    m_cutoff->setValue(50);
-    translated([=] { m_cutoff->setAccessibleName(tr("Cut-off")); });
-    QLabel* cutoffLabel = labelFor(m_cutoff);
-    seeForm->addRow(cutoffLabel, m_cutoff);
-    translated([=] { cutoffLabel->setText(tr("&Cut-off:")); });
-    auto* colourRow = new QHBoxLayout;
-    m_pick = new QPushButton(seeBox);
-    translated([=] { m_pick->setText(tr("&Pick from the picture")); });
-    m_pick->setObjectName(QStringLiteral("pick"));
-    m_pick->setCheckable(true);
-    m_pick->setAutoDefault(false);
-    m_key = new QPushButton(seeBox);
-    translated([=] { m_key->setText(tr("C&olour…")); });
-    m_key->setObjectName(QStringLiteral("key"));
-    m_key->setAutoDefault(false);
-    colourRow->addWidget(m_pick);
-    colourRow->addWidget(m_key);
-    seeForm->addRow(colourRow);
-    m_tolerance = new QSlider(Qt::Horizontal, seeBox);
-    m_tolerance->setObjectName(QStringLiteral("tolerance"));
-    m_tolerance->setRange(0, 128);
-    m_tolerance->setValue(m_choices.tolerance);
-    translated([=] { m_tolerance->setAccessibleName(tr("Tolerance")); });
-    QLabel* toleranceLabel = labelFor(m_tolerance);
-    seeForm->addRow(toleranceLabel, m_tolerance);
-    translated([=] { toleranceLabel->setText(tr("&Tolerance:")); });
-    m_fringe = new QCheckBox(seeBox);
-    translated([=] { m_fringe->setText(tr("Remove the coloured &fringe")); });
-    m_fringe->setObjectName(QStringLiteral("fringe"));
-    seeForm->addRow(m_fringe);
-
-    // Colour.
-    auto* colourBox = new QGroupBox(this);
-    translated([=] { colourBox->setTitle(tr("Colour")); });
-    auto* colourForm = new QFormLayout(colourBox);
-    m_scaling = new QComboBox(colourBox);
-    m_scaling->setObjectName(QStringLiteral("scaling"));
-    translated([=] { setItemTexts(m_scaling, {tr("Smooth"), tr("Sharp (pixel art)")}); });
-    QLabel* scalingLabel = labelFor(m_scaling);
-    colourForm->addRow(scalingLabel, m_scaling);
-    translated([=] { scalingLabel->setText(tr("Scali&ng:")); });
-    m_dither = new QCheckBox(colourBox);
-    translated([=] { m_dither->setText(tr("&Dither")); });
-    m_dither->setObjectName(QStringLiteral("dither"));
-    m_dither->setChecked(true);
-    colourForm->addRow(m_dither);
-    auto* inkRow = new QHBoxLayout;
-    m_oneColour = new QCheckBox(colourBox);
-    translated([=] { m_oneColour->setText(tr("One-colour &logo")); });
-    m_oneColour->setObjectName(QStringLiteral("oneColour"));
-    m_ink = new QPushButton(colourBox);
-    translated([=] { m_ink->setText(tr("In&k…")); });
-    m_ink->setObjectName(QStringLiteral("ink"));
-    m_ink->setAutoDefault(false);
-    setSwatch(m_ink, m_choices.ink);
-    inkRow->addWidget(m_oneColour);
-    inkRow->addWidget(m_ink);
-    colourForm->addRow(inkRow);
-
     // The game's view.
     m_background = new QComboBox(this);
     m_background->setObjectName(QStringLiteral("background"));
@@ -268,6 +86,27 @@ void MakerDialog::buildControls() {
     m_warnings->setTextFormat(Qt::PlainText);
     m_warnings->setWordWrap(true);
 
+    // After the view's controls: Tab goes down the view, then down the choices.
+    m_panel = new MakerControls(this);
+    m_zoom = m_panel->zoom;
+    m_around = m_panel->around;
+    m_size = m_panel->size;
+    m_width = m_panel->width;
+    m_height = m_panel->height;
+    m_enlarge = m_panel->enlarge;
+    m_seeThrough = m_panel->seeThrough;
+    m_cutoff = m_panel->cutoff;
+    m_pick = m_panel->pick;
+    m_key = m_panel->key;
+    m_tolerance = m_panel->tolerance;
+    m_fringe = m_panel->fringe;
+    m_scaling = m_panel->scaling;
+    m_dither = m_panel->dither;
+    m_oneColour = m_panel->oneColour;
+    m_ink = m_panel->ink;
+    m_tolerance->setValue(m_choices.tolerance);
+    setSwatch(m_ink, m_choices.ink);
+
     auto* box = new QDialogButtonBox(this);
     m_save = box->addButton(QString(), QDialogButtonBox::AcceptRole);
     translated([=] { m_save->setText(tr("&Save")); });
@@ -276,13 +115,12 @@ void MakerDialog::buildControls() {
     m_save->setEnabled(false);
     QPushButton* cancel = box->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
+    // Without the access key some desktops give it ("&Cancel"): C is the cut-off's. Escape
+    // cancels.
+    translated([=] { cancel->setText(tr("Cancel")); });
+    // Save stays the default while the focus is on a field; a focused button takes Enter.
+    enterPressesFocusedButton(this);
 
-    auto* controls = new QVBoxLayout;
-    for (QWidget* group : {static_cast<QWidget*>(framingBox), static_cast<QWidget*>(sizeBox),
-                           static_cast<QWidget*>(seeBox), static_cast<QWidget*>(colourBox)})
-        controls->addWidget(group);
-    controls->addStretch();
     auto* view = new QVBoxLayout;
     view->addWidget(m_framing, 1);
     auto* backgroundRow = new QHBoxLayout;
@@ -295,7 +133,7 @@ void MakerDialog::buildControls() {
     view->addWidget(m_warnings);
     auto* columns = new QHBoxLayout;
     columns->addLayout(view, 1);
-    columns->addLayout(controls);
+    columns->addWidget(m_panel);
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(columns);
     whole->addWidget(box);
@@ -306,13 +144,13 @@ void MakerDialog::buildControls() {
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_zoom, &QSlider::valueChanged, this,
             [this](int value) { setZoom(zoomOfSlider(value)); });
-    connect(fitButton, &QPushButton::clicked, this, [this] { fit(); });
-    connect(fillButton, &QPushButton::clicked, this, [this] { fill(); });
-    connect(rotate, &QPushButton::clicked, this, [this] {
+    connect(m_panel->fit, &QPushButton::clicked, this, [this] { fit(); });
+    connect(m_panel->fill, &QPushButton::clicked, this, [this] { fill(); });
+    connect(m_panel->rotate, &QPushButton::clicked, this, [this] {
         m_choices.quarterTurns = (m_choices.quarterTurns + 1) % 4;
         fit();
     });
-    connect(mirror, &QPushButton::clicked, this, [this] {
+    connect(m_panel->mirror, &QPushButton::clicked, this, [this] {
         m_choices.mirrored = !m_choices.mirrored;
         changed();
     });
@@ -548,8 +386,7 @@ void MakerDialog::showMade(std::shared_ptr<const wad::MadeSpray> made, quint64 g
     if (!m_made->error.isEmpty())
         lines.prepend(m_made->error);
     m_warnings->setText(lines.join(QLatin1Char('\n')));
-    m_warnings->setStyleSheet(m_made->error.isEmpty() ? QString()
-                                                      : QStringLiteral("color: #b00020;"));
+    showWarningColour();
     m_save->setEnabled(m_made->error.isEmpty());
     emit sprayShown();
 }
@@ -567,12 +404,20 @@ void MakerDialog::showFacts() {
             .arg(QString::number(picture.width), QString::number(picture.height), colours));
 }
 
+void MakerDialog::showWarningColour() {
+    // An error in the problem colour of the theme in force; warnings in its plain text colour.
+    const bool error = m_made && !m_made->error.isEmpty();
+    m_warnings->setPalette(error ? problemPalette(palette()) : palette());
+}
+
 void MakerDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         for (const auto& text : m_texts)
             text();
         showFacts();
     }
+    if (event->type() == QEvent::PaletteChange)
+        showWarningColour();
     QDialog::changeEvent(event);
 }
 

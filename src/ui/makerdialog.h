@@ -25,6 +25,7 @@ class QSpinBox;
 namespace velmira {
 
 class LoadedWindows;
+class MakerControls;
 class Prompts;
 
 // "Make Spray...": frames a picture into a spray, shows it live as the game will draw it, and
@@ -59,6 +60,7 @@ class MakerDialog : public QDialog {
   private:
     void buildControls();
     void showFacts();
+    void showWarningColour();
     // Sets a text now, and again at each change of language.
     template <class Set>
     void translated(Set set) {
@@ -90,6 +92,7 @@ class MakerDialog : public QDialog {
     QThreadPool m_pool;
     std::atomic<quint64> m_latest{0};
 
+    MakerControls* m_panel = nullptr;
     FramingView* m_framing = nullptr;
     SprayView* m_sprayView = nullptr;
     QSlider* m_zoom = nullptr;

@@ -44,15 +44,32 @@ PreviewWidget::~PreviewWidget() {
     m_worker.waitForDone();
 }
 
-void PreviewWidget::show(const QImage& picture, const QString& note) {
+void PreviewWidget::show(const QImage& picture, const QString& note, int colours) {
     m_picture = picture;
+    m_colours = colours;
     setToolTip(note);
+    describe();
     update();
+}
+
+void PreviewWidget::describe() {
+    // What the tooltip says of the picture, said to a screen reader in the language in force.
+    setAccessibleDescription(
+        m_picture.isNull()
+            ? QString()
+            : tr("spray preview: %1 × %2, %n colours", nullptr, m_colours)
+                  .arg(QString::number(m_picture.width()), QString::number(m_picture.height())));
+}
+
+void PreviewWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        describe();
+    QWidget::changeEvent(event);
 }
 
 void PreviewWidget::clear() {
     ++m_latest;
-    show(QImage(), QString());
+    show(QImage(), QString(), 0);
 }
 
 bool PreviewWidget::load(const QString& path) {
@@ -71,7 +88,7 @@ bool PreviewWidget::load(const QString& path) {
             [this, preview, generation] {
                 // A file that cannot be shown changes nothing.
                 if (generation == m_latest && !preview.image.isNull())
-                    show(preview.image, preview.note);
+                    show(preview.image, preview.note, preview.colours);
             },
             Qt::QueuedConnection);
     });

@@ -38,12 +38,15 @@ class PreviewWidget : public QWidget, public PreviewArea {
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     std::function<void(const QString&)> m_dropped;
-    void show(const QImage& picture, const QString& note);
+    void show(const QImage& picture, const QString& note, int colours);
+    void describe();
 
     QImage m_picture;
+    int m_colours = 0;
     // The latest load's number: a job whose number is older is stale and stops.
     std::atomic<quint64> m_latest{0};
     std::atomic<int> m_conversions{0};
