@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>Die Engine packt das .%1-Logo, nicht Velmiras PNG: Wähle es unter „Customize“ (Anpassen).</translation>
+        <translation>Die Engine packt das .%1-Logo, nicht Velmiras PNG: Wähle es unter „Anpassen“.</translation>
     </message>
     <message>
         <source>Spray</source>
