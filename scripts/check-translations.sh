@@ -65,11 +65,15 @@ def edges(text):
 def breaks(text):
     return text.count("\r") + text.count("\n")
 
+# Texts made in one context and shown in another's window: the check's fixes are captions of
+# buttons in the Check Sprays window.
+shown_in = {"SprayCheck": "velmira::CheckSpraysDialog"}
+
 def window_or_menu(name, comment):
     # A menu's texts say which menu in their comment; a window's have none or another one.
     if comment.endswith(" menu"):
         return name, comment
-    return name, "its window"
+    return shown_in.get(name, name), "its window"
 
 def clashes(keyed):
     # keyed: (context, comment, source, text) -> each pair of texts on one key in one place,
