@@ -58,7 +58,7 @@ LangString ReadMeShortcut ${LANG_RUSSIAN} "Описание Velmira"
 LangString ReadMeShortcut ${LANG_SIMPCHINESE} "Velmira 自述文件"
 LangString ReadMeShortcut ${LANG_SPANISH} "Léame de Velmira"
 LangString ReadMeShortcut ${LANG_PORTUGUESEBR} "Leia-me do Velmira"
-LangString ReadMeShortcut ${LANG_GERMAN} "Velmira Liesmich"
+LangString ReadMeShortcut ${LANG_GERMAN} "Velmira-Liesmich"
 LangString ReadMeShortcut ${LANG_FRENCH} "Lisez-moi de Velmira"
 LangString ReadMeShortcut ${LANG_POLISH} "Velmira – plik ReadMe"
 LangString UninstallShortcut ${LANG_ENGLISH} "Uninstall Velmira"
@@ -68,7 +68,7 @@ LangString UninstallShortcut ${LANG_SPANISH} "Desinstalar Velmira"
 LangString UninstallShortcut ${LANG_PORTUGUESEBR} "Desinstalar o Velmira"
 LangString UninstallShortcut ${LANG_GERMAN} "Velmira deinstallieren"
 LangString UninstallShortcut ${LANG_FRENCH} "Désinstaller Velmira"
-LangString UninstallShortcut ${LANG_POLISH} "Odinstaluj Velmira"
+LangString UninstallShortcut ${LANG_POLISH} "Odinstaluj Velmirę"
 
 Function .onInit
   !insertmacro MUI_LANGDLL_DISPLAY

@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ShownCase{"ru", "&Файл", "В&ыход", "Не удалось найти ReadMe.txt!"},
                       ShownCase{"zh_CN", "文件(&F)", "退出(&X)", "找不到 ReadMe.txt！"},
                       ShownCase{"de", "&Datei", "&Beenden", "ReadMe.txt nicht gefunden!"},
-                      ShownCase{"pl", "&Plik", "&Wyjście", "Nie znaleziono ReadMe.txt!"}));
+                      ShownCase{"pl", "&Plik", "Za&kończ", "Nie znaleziono ReadMe.txt!"}));
 
 // The first-run hint and the buttons follow the language too.
 TEST(Language, TheHintRowsAndButtonsFollowTheLanguage) {
@@ -283,8 +283,8 @@ TEST(Language, TheOpenSprayMakerFollowsAChange) {
 
     language.choose(QStringLiteral("ru"));
     EXPECT_EQ(save->text(), QStringLiteral("&Сохранить"));
-    EXPECT_EQ(maker.windowTitle(), QStringLiteral("Создание спрея - red.png"));
-    EXPECT_EQ(seeThrough->itemText(0), QStringLiteral("Нет (сплошной)"));
+    EXPECT_EQ(maker.windowTitle(), QStringLiteral("Сделать спрей – red.png"));
+    EXPECT_EQ(seeThrough->itemText(0), QStringLiteral("Нет (без прозрачности)"));
     EXPECT_EQ(seeThrough->count(), 4);
     EXPECT_TRUE(facts->text().contains(QStringLiteral("пикселей"))) << facts->text().toStdString();
 

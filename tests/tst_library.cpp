@@ -800,8 +800,8 @@ TEST_F(LibraryTest, TheMakersRefusalsSpeakTheLanguageInForce) {
         const char* spray;
         const char* unreadable;  // the start, the reader's reason follows
     } rows[] = {
-        {"ru", "Создание спрея", "Сначала выберите картинку в списке спреев.",
-         "Создание спрея работает с картинками, а Clan.Wad — уже спрей.",
+        {"ru", "Сделать спрей", "Сначала выберите картинку в списке спреев.",
+         "Окно «Сделать спрей» делает спреи из картинок, а Clan.Wad — уже спрей.",
          "Не удаётся сделать спрей из "},
         {"zh_CN", "制作喷漆", "请先在喷漆列表中选择一张图片。",
          "“制作喷漆”用图片制作喷漆；Clan.Wad 已经是喷漆了。", "无法用 "},

@@ -59,11 +59,11 @@
     </message>
     <message>
         <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation>Ersetzt, seit Velmira sein Spray installiert hat (das Logo aus den Optionen?).</translation>
+        <translation>Ersetzt, seit Velmira ihr Spray installiert hat (das Logo aus den Optionen?).</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
-        <translation>Ersetzt, seit Velmira sein Spray hier installiert hat, jetzt %1: Die Optionen des Spiels überschreiben es mit ihrem Logo, wenn du dort auf „OK“ klickst.</translation>
+        <translation>Ersetzt, seit Velmira ihr Spray hier installiert hat, jetzt %1: Die Optionen des Spiels überschreiben es mit ihrem Logo, wenn du dort auf „OK“ klickst.</translation>
     </message>
     <message>
         <source>A spray Velmira did not install, %1.</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>Die Engine packt das .%1-Logo, nicht Velmiras PNG: Wähle es unter „Customize“ (Anpassen).</translation>
+        <translation>Die Engine packt das .%1-Logo, nicht Velmiras PNG: Wähle es unter „Anpassen“.</translation>
     </message>
     <message>
         <source>Spray</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
-        <translation>Zwischengespeicherte Sprays &amp;löschen…</translation>
+        <translation>Spray-Cache &amp;leeren…</translation>
     </message>
 </context>
 <context>
@@ -217,10 +217,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: the script names %2 lumps; a spray holds one</source>
-        <translation>%1: Das Skript nennt %2 Lumps; ein Spray enthält nur einen</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
@@ -231,6 +227,13 @@
     <message>
         <source>the disk may be full</source>
         <translation>der Datenträger ist vielleicht voll</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the script names %n lumps; a spray holds one</source>
+        <translation>
+            <numerusform>%1: Das Skript nennt %n Lump; ein Spray enthält nur einen</numerusform>
+            <numerusform>%1: Das Skript nennt %n Lumps; ein Spray enthält nur einen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -300,15 +303,15 @@
     </message>
     <message>
         <source>Clear Cached Sprays</source>
-        <translation>Zwischengespeicherte Sprays löschen</translation>
+        <translation>Spray-Cache leeren</translation>
     </message>
     <message>
         <source>Select the mods whose cached sprays you want to clear.</source>
-        <translation>Wähle die Mods aus, deren zwischengespeicherte Sprays du löschen willst.</translation>
+        <translation>Wähle die Mods aus, deren Spray-Cache du leeren willst.</translation>
     </message>
     <message>
         <source>The game is running from %1. Quit it before clearing its cached sprays: it keeps the cache open and writes it back.</source>
-        <translation>Das Spiel läuft aus %1. Beende es, bevor du seine zwischengespeicherten Sprays löschst: Es hält den Cache offen und schreibt ihn zurück.</translation>
+        <translation>Das Spiel wurde aus %1 gestartet und läuft noch. Beende es, bevor du seinen Spray-Cache leerst: Es hält den Cache offen und schreibt ihn zurück.</translation>
     </message>
     <message>
         <source>None of the selected mods has cached sprays (%1).</source>
@@ -362,7 +365,11 @@
     </message>
     <message>
         <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
-        <translation>WARNUNG: Der Ordner existiert nicht:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Klicke auf „Aktualisieren“ oder überprüfe deinen Spray-Ordner.</translation>
+        <translation>WARNUNG: Der Ordner existiert nicht:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Klicke auf „Neu laden“ oder überprüfe deinen Spray-Ordner.</translation>
+    </message>
+    <message>
+        <source>&lt;Favorites&gt;</source>
+        <translation>&lt;Favoriten&gt;</translation>
     </message>
 </context>
 <context>
@@ -385,7 +392,7 @@
     </message>
     <message>
         <source>Fix the chosen mod:</source>
-        <translation>Für die gewählte Mod beheben:</translation>
+        <translation>Bei der gewählten Mod beheben:</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
@@ -451,7 +458,7 @@
     </message>
     <message>
         <source>Could not install the spray in %1<byte value="xd"/>%2</source>
-        <translation>Das Spray konnte nicht installiert werden in %1<byte value="xd"/>%2</translation>
+        <translation>Das Spray konnte nicht in %1 installiert werden<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Could not use the folder %1<byte value="xd"/>%2</source>
@@ -463,7 +470,7 @@
     </message>
     <message>
         <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
-        <translation>Das Spiel läuft aus %1.<byte value="xd"/>Es liest dein Spray beim Start einer Map, und seine Optionen können das Spray ersetzen, wenn du dort auf „OK“ oder „Übernehmen“ klickst.<byte value="xd"/><byte value="xd"/>Sprays jetzt installieren?</translation>
+        <translation>Das Spiel wurde aus %1 gestartet und läuft noch.<byte value="xd"/>Es liest dein Spray beim Start einer Map, und seine Optionen können das Spray ersetzen, wenn du dort auf „OK“ oder „Anwenden“ klickst.<byte value="xd"/><byte value="xd"/>Sprays jetzt installieren?</translation>
     </message>
     <message>
         <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
@@ -574,7 +581,7 @@
     </message>
     <message>
         <source>Replaced since Velmira installed its spray here (the game&apos;s Options screen rewrites it when you press OK or Apply there).</source>
-        <translation>Ersetzt, seit Velmira sein Spray hier installiert hat (die Optionen des Spiels schreiben es neu, wenn du dort auf „OK“ oder „Übernehmen“ klickst).</translation>
+        <translation>Ersetzt, seit Velmira ihr Spray hier installiert hat (die Optionen des Spiels schreiben es neu, wenn du dort auf „OK“ oder „Anwenden“ klickst).</translation>
     </message>
     <message>
         <source>A spray Velmira did not install.</source>
@@ -651,7 +658,7 @@
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Auswahl leeren</translation>
+        <translation>Spray entfernen</translation>
     </message>
     <message>
         <source>Create Sprays</source>
@@ -671,7 +678,7 @@
     </message>
     <message>
         <source>As the System</source>
-        <translation>Wie das System</translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>Click on the help menu if you have</source>
@@ -727,7 +734,7 @@
     <message>
         <source>C&amp;lear Cached Sprays…</source>
         <comment>File menu</comment>
-        <translation>Zwischengespeicherte Sprays &amp;löschen…</translation>
+        <translation>Spray-Cache &amp;leeren…</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -784,7 +791,7 @@
     </message>
     <message>
         <source>Clear Cached Sprays</source>
-        <translation>Zwischengespeicherte Sprays löschen</translation>
+        <translation>Spray-Cache leeren</translation>
     </message>
     <message>
         <source>The cache was left as it is.</source>
@@ -882,7 +889,7 @@
     </message>
     <message>
         <source>Largest the game takes</source>
-        <translation>Die größte, die das Spiel nimmt</translation>
+        <translation>Größtmöglich (vom Spiel erlaubt)</translation>
     </message>
     <message>
         <source>Classic</source>
@@ -918,7 +925,7 @@
     </message>
     <message>
         <source>None (solid)</source>
-        <translation>Nichts (deckend)</translation>
+        <translation>Keine (deckend)</translation>
     </message>
     <message>
         <source>The picture&apos;s own transparency</source>
@@ -1116,6 +1123,32 @@
     <message>
         <source>the link was changed while it was being followed</source>
         <translation>der Link wurde geändert, während Velmira ihm folgte</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Preview</name>
+    <message>
+        <source>one colour</source>
+        <translation>eine Farbe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n Farbe</numerusform>
+            <numerusform>%n Farben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3, scaled from %4 × %5</source>
+        <translation>%1 × %2, %3, skaliert von %4 × %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2, used as it is</source>
+        <translation>%1 × %2, unverändert übernommen</translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3</source>
+        <translation>%1 × %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1659,10 +1692,6 @@
         <translation>das Verzeichnis des Caches liegt außerhalb davon</translation>
     </message>
     <message>
-        <source>the cache&apos;s directory counts %1 entries</source>
-        <translation>das Verzeichnis des Caches zählt %1 Einträge</translation>
-    </message>
-    <message>
         <source>the cache is cut short</source>
         <translation>der Cache ist abgeschnitten</translation>
     </message>
@@ -1689,6 +1718,13 @@
     <message>
         <source>it is shorter now</source>
         <translation>er ist jetzt kürzer</translation>
+    </message>
+    <message numerus="yes">
+        <source>the cache&apos;s directory counts %n entries</source>
+        <translation>
+            <numerusform>das Verzeichnis des Caches zählt %n Eintrag</numerusform>
+            <numerusform>das Verzeichnis des Caches zählt %n Einträge</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1805,10 +1841,6 @@
         <translation>die Dateigröße %1 liegt außerhalb von 1024 bis 20480 Bytes</translation>
     </message>
     <message>
-        <source>the file holds %1 lumps, not one</source>
-        <translation>die Datei enthält %1 Lumps statt einem</translation>
-    </message>
-    <message>
         <source>the directory is not at the end of the file</source>
         <translation>das Verzeichnis steht nicht am Ende der Datei</translation>
     </message>
@@ -1827,6 +1859,13 @@
     <message>
         <source>the palette&apos;s colour count %1 is not 1 to 256</source>
         <translation>die Farbanzahl %1 der Palette liegt nicht zwischen 1 und 256</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file holds %n lumps, not one</source>
+        <translation>
+            <numerusform>die Datei enthält %n Lump statt einem</numerusform>
+            <numerusform>die Datei enthält %n Lumps statt einem</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Not read: %1.</source>
-        <translation>Sin leer: %1.</translation>
+        <translation>No se pudo leer: %1.</translation>
     </message>
     <message>
         <source>The mod folder cannot be opened: %1</source>
@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>No tempdecal.wad: the game has no spray to send. Use &quot;Create Sprays&quot;.</source>
-        <translation>No hay tempdecal.wad: el juego no tiene ningún spray que enviar. Usa &quot;Crear sprays&quot;.</translation>
+        <translation>No hay tempdecal.wad: el juego no tiene ningún spray que enviar. Usa «Crear sprays».</translation>
     </message>
     <message>
         <source>tempdecal.wad is not a plain file: the game cannot use it.</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
-        <translation>La pantalla de Opciones tiene elegido el logo &quot;%1&quot; (%2).</translation>
+        <translation>La pantalla de Opciones tiene elegido el logo «%1» (%2).</translation>
     </message>
     <message>
         <source>Read-only: the Options screen cannot replace it. %1</source>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
-        <translation>Sin proteger: al pulsar Aceptar en Opciones se escribe el logo &quot;%1&quot; encima.</translation>
+        <translation>Sin proteger: al pulsar Aceptar en Opciones se escribe el logo «%1» encima.</translation>
     </message>
     <message>
         <source>Not protected: %1 It replaces this spray when you press OK there.</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Make &amp;Every-Server Size…</source>
-        <translation>&amp;Tamaño para todos los servidores…</translation>
+        <translation>Ajustar al &amp;tamaño de todos los servidores…</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
@@ -217,10 +217,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: the script names %2 lumps; a spray holds one</source>
-        <translation>%1: el script nombra %2 lumps; un spray tiene solo uno</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
@@ -231,6 +227,13 @@
     <message>
         <source>the disk may be full</source>
         <translation>puede que el disco esté lleno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the script names %n lumps; a spray holds one</source>
+        <translation>
+            <numerusform>%1: el script nombra %n lump; un spray tiene solo uno</numerusform>
+            <numerusform>%1: el script nombra %n lumps; un spray tiene solo uno</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -249,7 +252,7 @@
     </message>
     <message>
         <source>The easiest way to switch between color Half-Life sprays!</source>
-        <translation>¡La forma más fácil de cambiar entre sprays a color de Half-Life!</translation>
+        <translation>¡La forma más fácil de cambiar entre sprays en color de Half-Life!</translation>
     </message>
     <message>
         <source>Written by the Velmira developers</source>
@@ -261,7 +264,7 @@
     </message>
     <message>
         <source>Velmira: colour sprays for every Half-Life mod</source>
-        <translation>Velmira: sprays a color para cada mod de Half-Life</translation>
+        <translation>Velmira: sprays en color para cada mod de Half-Life</translation>
     </message>
     <message>
         <source>Made by players, for players</source>
@@ -292,7 +295,7 @@
     </message>
     <message>
         <source>%1 is in the way and is not a file</source>
-        <translation>%1 estorba y no es un archivo</translation>
+        <translation>en %1 hay algo que no es un archivo</translation>
     </message>
     <message>
         <source>it is no longer a plain file</source>
@@ -364,6 +367,10 @@
         <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
         <translation>ADVERTENCIA: la carpeta no existe:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Prueba con Actualizar o revisa tu carpeta de sprays.</translation>
     </message>
+    <message>
+        <source>&lt;Favorites&gt;</source>
+        <translation>&lt;Favoritos&gt;</translation>
+    </message>
 </context>
 <context>
     <name>velmira::CheckSpraysDialog</name>
@@ -397,11 +404,11 @@
     </message>
     <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
-        <translation>Abre el editor de sprays con la imagen del spray del mod y el tamaño para todos los servidores elegido</translation>
+        <translation>Abre la ventana Hacer spray con la imagen del spray del mod y el tamaño para todos los servidores elegido</translation>
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
-        <translation>Deja como de solo lectura los sprays que instaló Velmira, igual que &quot;Proteger sprays del juego&quot;</translation>
+        <translation>Deja como de solo lectura los sprays que instaló Velmira, igual que «Proteger los sprays frente al juego»</translation>
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
@@ -417,7 +424,7 @@
     </message>
     <message>
         <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
-        <translation>El editor de sprays está abierto con el tamaño para todos los servidores elegido: guarda el spray y luego usa &quot;Crear sprays&quot;.</translation>
+        <translation>La ventana Hacer spray está abierta con el tamaño para todos los servidores elegido: guarda el spray y luego usa «Crear sprays».</translation>
     </message>
     <message>
         <source>Quit the game first: its Options screen may be writing the spray.</source>
@@ -647,11 +654,11 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Aplicar</translation>
+        <translation>Aplicar a los seleccionados</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Quitar</translation>
+        <translation>Quitar de los seleccionados</translation>
     </message>
     <message>
         <source>Create Sprays</source>
@@ -722,7 +729,7 @@
     <message>
         <source>&amp;Protect Sprays from the Game</source>
         <comment>File menu</comment>
-        <translation>P&amp;roteger sprays del juego</translation>
+        <translation>P&amp;roteger los sprays frente al juego</translation>
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
@@ -768,7 +775,7 @@
     </message>
     <message>
         <source>The spray maker could not be opened on %1.</source>
-        <translation>No se pudo abrir el editor de sprays con %1.</translation>
+        <translation>No se pudo abrir la ventana Hacer spray con %1.</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
@@ -780,7 +787,7 @@
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>¿Apartar %1 como %2? El juego empezará una caché nueva.</translation>
+        <translation>¿Mover %1 a %2? El juego empezará una caché nueva.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
@@ -792,11 +799,11 @@
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation>%1 se apartó como %2.</translation>
+        <translation>%1 se movió a %2.</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation>No se pudo apartar %1: %2</translation>
+        <translation>No se pudo mover %1: %2</translation>
     </message>
     <message>
         <source>Make Spray</source>
@@ -804,7 +811,7 @@
     </message>
     <message>
         <source>Set your spray folder first: the spray maker saves into it.</source>
-        <translation>Primero elige tu carpeta de sprays: el editor de sprays guarda en ella.</translation>
+        <translation>Primero elige tu carpeta de sprays: la ventana Hacer spray guarda en ella.</translation>
     </message>
     <message>
         <source>Cannot make a spray of %1</source>
@@ -819,7 +826,7 @@
     </message>
     <message>
         <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
-        <translation>El editor de sprays hace sprays a partir de imágenes; %1 ya es un spray.</translation>
+        <translation>La ventana Hacer spray hace sprays a partir de imágenes; %1 ya es un spray.</translation>
     </message>
 </context>
 <context>
@@ -910,15 +917,15 @@
     </message>
     <message>
         <source>&amp;Width × height:</source>
-        <translation>A&amp;ncho × alto:</translation>
+        <translation>Anc&amp;ho × alto:</translation>
     </message>
     <message>
         <source>&amp;Enlarge small pictures</source>
-        <translation>Ampliar imágenes p&amp;equeñas</translation>
+        <translation>Ampliar imágenes pe&amp;queñas</translation>
     </message>
     <message>
         <source>None (solid)</source>
-        <translation>Nada (sólido)</translation>
+        <translation>Ninguna (opaco)</translation>
     </message>
     <message>
         <source>The picture&apos;s own transparency</source>
@@ -934,7 +941,7 @@
     </message>
     <message>
         <source>&amp;What:</source>
-        <translation>&amp;Qué:</translation>
+        <translation>T&amp;ipo:</translation>
     </message>
     <message>
         <source>Cut-off</source>
@@ -982,15 +989,15 @@
     </message>
     <message>
         <source>&amp;Dither</source>
-        <translation>&amp;Difuminado</translation>
+        <translation>Trama&amp;do</translation>
     </message>
     <message>
         <source>One-colour &amp;logo</source>
-        <translation>&amp;Logo de un color</translation>
+        <translation>Logo d&amp;e un color</translation>
     </message>
     <message>
         <source>In&amp;k…</source>
-        <translation>T&amp;inta…</translation>
+        <translation>Ti&amp;nta…</translation>
     </message>
     <message>
         <source>Checker</source>
@@ -1075,7 +1082,7 @@
     </message>
     <message>
         <source>%1 is in the way and is not a file</source>
-        <translation>%1 estorba y no es un archivo</translation>
+        <translation>en %1 hay algo que no es un archivo</translation>
     </message>
     <message>
         <source>cannot replace %1: it is not a file</source>
@@ -1116,6 +1123,32 @@
     <message>
         <source>the link was changed while it was being followed</source>
         <translation>el enlace cambió mientras Velmira lo seguía</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Preview</name>
+    <message>
+        <source>one colour</source>
+        <translation>un color</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n color</numerusform>
+            <numerusform>%n colores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3, scaled from %4 × %5</source>
+        <translation>%1 × %2, %3, escalado desde %4 × %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2, used as it is</source>
+        <translation>%1 × %2, se usa tal cual</translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3</source>
+        <translation>%1 × %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1369,15 +1402,15 @@
     <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
-        <translation>el BMP está cortado</translation>
+        <translation>el BMP está incompleto</translation>
     </message>
     <message>
         <source>the bitmap&apos;s compressed pixels are cut short</source>
-        <translation>los píxeles comprimidos del BMP están cortados</translation>
+        <translation>los píxeles comprimidos del BMP están incompletos</translation>
     </message>
     <message>
         <source>the bitmap&apos;s headers are damaged or cut short</source>
-        <translation>las cabeceras del BMP están dañadas o cortadas</translation>
+        <translation>las cabeceras del BMP están dañadas o incompletas</translation>
     </message>
     <message>
         <source>the bitmap is not 1, 4 or 8 bits per pixel</source>
@@ -1397,7 +1430,7 @@
     </message>
     <message>
         <source>the bitmap&apos;s palette is cut short</source>
-        <translation>la paleta del BMP está cortada</translation>
+        <translation>la paleta del BMP está incompleta</translation>
     </message>
 </context>
 <context>
@@ -1431,15 +1464,15 @@
     <name>velmira::picture::PictureCost</name>
     <message>
         <source>the JPEG picture is cut short</source>
-        <translation>la imagen JPEG está cortada</translation>
+        <translation>la imagen JPEG está incompleta</translation>
     </message>
     <message>
         <source>the PNG picture is cut short</source>
-        <translation>la imagen PNG está cortada</translation>
+        <translation>la imagen PNG está incompleta</translation>
     </message>
     <message>
         <source>the GIF picture is cut short</source>
-        <translation>la imagen GIF está cortada</translation>
+        <translation>la imagen GIF está incompleta</translation>
     </message>
     <message>
         <source>a frame of the GIF picture lies outside the picture</source>
@@ -1463,7 +1496,7 @@
     </message>
     <message>
         <source>the bitmap is cut short</source>
-        <translation>el BMP está cortado</translation>
+        <translation>el BMP está incompleto</translation>
     </message>
     <message>
         <source>the picture&apos;s kind is not known</source>
@@ -1482,7 +1515,7 @@
     </message>
     <message>
         <source>the compressed data is cut short</source>
-        <translation>los datos comprimidos están cortados</translation>
+        <translation>los datos comprimidos están incompletos</translation>
     </message>
     <message>
         <source>the PNG picture is damaged</source>
@@ -1490,7 +1523,7 @@
     </message>
     <message>
         <source>the PNG picture is cut short</source>
-        <translation>la imagen PNG está cortada</translation>
+        <translation>la imagen PNG está incompleta</translation>
     </message>
     <message>
         <source>the picture is %1 × %2 pixels, more than can be read</source>
@@ -1542,7 +1575,7 @@
     <name>velmira::picture::Tga</name>
     <message>
         <source>the TGA picture is cut short</source>
-        <translation>la imagen TGA está cortada</translation>
+        <translation>la imagen TGA está incompleta</translation>
     </message>
     <message>
         <source>the TGA picture&apos;s kind is not supported</source>
@@ -1573,7 +1606,7 @@
     </message>
     <message>
         <source>the TIFF picture is cut short</source>
-        <translation>la imagen TIFF está cortada</translation>
+        <translation>la imagen TIFF está incompleta</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1617,7 @@
     </message>
     <message>
         <source>the WebP picture is cut short</source>
-        <translation>la imagen WebP está cortada</translation>
+        <translation>la imagen WebP está incompleta</translation>
     </message>
 </context>
 <context>
@@ -1618,7 +1651,7 @@
     </message>
     <message>
         <source>colour spray</source>
-        <translation>spray a color</translation>
+        <translation>spray en color</translation>
     </message>
     <message>
         <source>Servers that keep sprays to 64 × 64 will not show this</source>
@@ -1626,7 +1659,7 @@
     </message>
     <message>
         <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Escalar una foto de forma nítida se ve pixelado</translation>
+        <translation>Con el escalado nítido, una foto se ve pixelada</translation>
     </message>
 </context>
 <context>
@@ -1659,12 +1692,8 @@
         <translation>el directorio de la caché queda fuera de ella</translation>
     </message>
     <message>
-        <source>the cache&apos;s directory counts %1 entries</source>
-        <translation>el directorio de la caché indica %1 entradas</translation>
-    </message>
-    <message>
         <source>the cache is cut short</source>
-        <translation>la caché está cortada</translation>
+        <translation>la caché está incompleta</translation>
     </message>
     <message>
         <source>the cache&apos;s entries add up to more than the file</source>
@@ -1689,6 +1718,13 @@
     <message>
         <source>it is shorter now</source>
         <translation>ahora es más corta</translation>
+    </message>
+    <message numerus="yes">
+        <source>the cache&apos;s directory counts %n entries</source>
+        <translation>
+            <numerusform>el directorio de la caché indica %n entrada</numerusform>
+            <numerusform>el directorio de la caché indica %n entradas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1786,7 +1822,7 @@
     </message>
     <message>
         <source>the picture&apos;s header is cut short</source>
-        <translation>la cabecera de la imagen está cortada</translation>
+        <translation>la cabecera de la imagen está incompleta</translation>
     </message>
     <message>
         <source>the picture&apos;s size %1 x %2 is not allowed</source>
@@ -1803,10 +1839,6 @@
     <message>
         <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
         <translation>el tamaño del archivo, %1, está fuera del rango de 1024 a 20480 bytes</translation>
-    </message>
-    <message>
-        <source>the file holds %1 lumps, not one</source>
-        <translation>el archivo tiene %1 lumps, no uno</translation>
     </message>
     <message>
         <source>the directory is not at the end of the file</source>
@@ -1827,6 +1859,13 @@
     <message>
         <source>the palette&apos;s colour count %1 is not 1 to 256</source>
         <translation>el número de colores de la paleta, %1, no está entre 1 y 256</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file holds %n lumps, not one</source>
+        <translation>
+            <numerusform>el archivo tiene %n lump, no uno</numerusform>
+            <numerusform>el archivo tiene %n lumps, no uno</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>It stays</source>
-        <translation>Il reste</translation>
+        <translation>Persistance</translation>
     </message>
     <message>
         <source>Cache</source>
@@ -197,7 +197,7 @@
     <name>qlumpy</name>
     <message>
         <source>%1 is a link; the WAD is not written through it</source>
-        <translation>%1 est un lien ; le WAD n’est pas écrit à travers lui</translation>
+        <translation>%1 est un lien ; le WAD n’est pas écrit en suivant ce lien</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
@@ -217,10 +217,6 @@
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>%1: the script names %2 lumps; a spray holds one</source>
-        <translation>%1 : le script nomme %2 lumps ; un spray n’en contient qu’un</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>impossible d’écrire %1</translation>
     </message>
@@ -231,6 +227,13 @@
     <message>
         <source>the disk may be full</source>
         <translation>le disque est peut-être plein</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the script names %n lumps; a spray holds one</source>
+        <translation>
+            <numerusform>%1 : le script nomme %n lump ; un spray n’en contient qu’un</numerusform>
+            <numerusform>%1 : le script nomme %n lumps ; un spray n’en contient qu’un</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -292,7 +295,7 @@
     </message>
     <message>
         <source>%1 is in the way and is not a file</source>
-        <translation>%1 gêne et n’est pas un fichier</translation>
+        <translation>%1 occupe déjà ce nom et n’est pas un fichier</translation>
     </message>
     <message>
         <source>it is no longer a plain file</source>
@@ -364,6 +367,10 @@
         <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
         <translation>ATTENTION : le dossier n’existe pas :<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Cliquez sur Actualiser ou vérifiez votre dossier des sprays.</translation>
     </message>
+    <message>
+        <source>&lt;Favorites&gt;</source>
+        <translation>&lt;Favoris&gt;</translation>
+    </message>
 </context>
 <context>
     <name>velmira::CheckSpraysDialog</name>
@@ -401,11 +408,11 @@
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
-        <translation>Laisser en lecture seule les sprays installés par Velmira, comme le fait « Protéger les sprays du jeu »</translation>
+        <translation>Laisser en lecture seule les sprays installés par Velmira, comme le fait « Protéger les sprays contre le jeu »</translation>
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Mettre de côté le cache du mod, où sont gardés les sprays vus sur les serveurs</translation>
+        <translation>Renommer en custom.hpk.old le cache du mod, où sont gardés les sprays vus sur les serveurs</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
@@ -647,7 +654,7 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Appliquer</translation>
+        <translation>Appliquer à la sélection</translation>
     </message>
     <message>
         <source>Clear Selected</source>
@@ -671,7 +678,7 @@
     </message>
     <message>
         <source>As the System</source>
-        <translation>Comme le système</translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>Click on the help menu if you have</source>
@@ -722,7 +729,7 @@
     <message>
         <source>&amp;Protect Sprays from the Game</source>
         <comment>File menu</comment>
-        <translation>&amp;Protéger les sprays du jeu</translation>
+        <translation>&amp;Protéger les sprays contre le jeu</translation>
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
@@ -780,7 +787,7 @@
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>Mettre %1 de côté sous le nom %2 ? Le jeu commencera un nouveau cache.</translation>
+        <translation>Renommer %1 en %2 ? Le jeu commencera un nouveau cache.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
@@ -792,11 +799,11 @@
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation>%1 a été mis de côté sous le nom %2.</translation>
+        <translation>%1 a été renommé en %2.</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation>%1 n’a pas pu être mis de côté : %2</translation>
+        <translation>%1 n’a pas pu être renommé : %2</translation>
     </message>
     <message>
         <source>Make Spray</source>
@@ -934,7 +941,7 @@
     </message>
     <message>
         <source>&amp;What:</source>
-        <translation>&amp;Quoi :</translation>
+        <translation>Mo&amp;de :</translation>
     </message>
     <message>
         <source>Cut-off</source>
@@ -946,7 +953,7 @@
     </message>
     <message>
         <source>&amp;Pick from the picture</source>
-        <translation>Prélever &amp;dans l’image</translation>
+        <translation>Préle&amp;ver dans l’image</translation>
     </message>
     <message>
         <source>C&amp;olour…</source>
@@ -986,7 +993,7 @@
     </message>
     <message>
         <source>One-colour &amp;logo</source>
-        <translation>Lo&amp;go d’une couleur</translation>
+        <translation>Lo&amp;go monochrome</translation>
     </message>
     <message>
         <source>In&amp;k…</source>
@@ -1075,7 +1082,7 @@
     </message>
     <message>
         <source>%1 is in the way and is not a file</source>
-        <translation>%1 gêne et n’est pas un fichier</translation>
+        <translation>%1 occupe déjà ce nom et n’est pas un fichier</translation>
     </message>
     <message>
         <source>cannot replace %1: it is not a file</source>
@@ -1116,6 +1123,32 @@
     <message>
         <source>the link was changed while it was being followed</source>
         <translation>le lien a été modifié pendant que Velmira le suivait</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Preview</name>
+    <message>
+        <source>one colour</source>
+        <translation>une couleur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n couleur</numerusform>
+            <numerusform>%n couleurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3, scaled from %4 × %5</source>
+        <translation>%1 × %2, %3, mis à l’échelle depuis %4 × %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2, used as it is</source>
+        <translation>%1 × %2, utilisé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3</source>
+        <translation>%1 × %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1443,7 +1476,7 @@
     </message>
     <message>
         <source>a frame of the GIF picture lies outside the picture</source>
-        <translation>une trame de l’image GIF sort de l’image</translation>
+        <translation>une image du GIF sort du cadre</translation>
     </message>
     <message>
         <source>the GIF picture is damaged</source>
@@ -1614,7 +1647,7 @@
     </message>
     <message>
         <source>one-colour decal</source>
-        <translation>décal d’une couleur</translation>
+        <translation>decal monochrome</translation>
     </message>
     <message>
         <source>colour spray</source>
@@ -1626,7 +1659,7 @@
     </message>
     <message>
         <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Une photo mise à l’échelle nette paraît pixelisée</translation>
+        <translation>Avec la mise à l’échelle nette, une photo paraît pixelisée</translation>
     </message>
 </context>
 <context>
@@ -1659,10 +1692,6 @@
         <translation>le répertoire du cache se trouve en dehors de celui-ci</translation>
     </message>
     <message>
-        <source>the cache&apos;s directory counts %1 entries</source>
-        <translation>le répertoire du cache compte %1 entrées</translation>
-    </message>
-    <message>
         <source>the cache is cut short</source>
         <translation>le cache est tronqué</translation>
     </message>
@@ -1689,6 +1718,13 @@
     <message>
         <source>it is shorter now</source>
         <translation>il est plus court maintenant</translation>
+    </message>
+    <message numerus="yes">
+        <source>the cache&apos;s directory counts %n entries</source>
+        <translation>
+            <numerusform>le répertoire du cache compte %n entrée</numerusform>
+            <numerusform>le répertoire du cache compte %n entrées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1782,7 +1818,7 @@
     </message>
     <message>
         <source>the lumps add up to more than the file</source>
-        <translation>les lumps font ensemble plus que le fichier</translation>
+        <translation>la taille totale des lumps dépasse celle du fichier</translation>
     </message>
     <message>
         <source>the picture&apos;s header is cut short</source>
@@ -1805,10 +1841,6 @@
         <translation>la taille du fichier, %1, n’est pas entre 1024 et 20480 octets</translation>
     </message>
     <message>
-        <source>the file holds %1 lumps, not one</source>
-        <translation>le fichier contient %1 lumps au lieu d’un</translation>
-    </message>
-    <message>
         <source>the directory is not at the end of the file</source>
         <translation>le répertoire n’est pas à la fin du fichier</translation>
     </message>
@@ -1827,6 +1859,13 @@
     <message>
         <source>the palette&apos;s colour count %1 is not 1 to 256</source>
         <translation>le nombre de couleurs de la palette, %1, n’est pas entre 1 et 256</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file holds %n lumps, not one</source>
+        <translation>
+            <numerusform>le fichier contient %n lump au lieu d’un</numerusform>
+            <numerusform>le fichier contient %n lumps au lieu d’un</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

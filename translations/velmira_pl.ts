@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>Silnik pakuje logo .%1, a nie PNG od Velmiry: wybierz je w „Customize”.</translation>
+        <translation>Silnik pakuje logo .%1, a nie PNG od Velmiry: wybierz je w „Dostosuj”.</translation>
     </message>
     <message>
         <source>Spray</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>You see theirs</source>
-        <translation>Ty widzisz ich</translation>
+        <translation>Widzisz cudze</translation>
     </message>
     <message>
         <source>Every server</source>
@@ -219,10 +219,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: the script names %2 lumps; a spray holds one</source>
-        <translation>%1: skrypt wymienia %2 lumpy; spray mieści tylko jeden</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>nie można zapisać %1</translation>
     </message>
@@ -233,6 +229,14 @@
     <message>
         <source>the disk may be full</source>
         <translation>dysk może być pełny</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the script names %n lumps; a spray holds one</source>
+        <translation>
+            <numerusform>%1: skrypt wymienia %n lump; spray mieści tylko jeden</numerusform>
+            <numerusform>%1: skrypt wymienia %n lumpy; spray mieści tylko jeden</numerusform>
+            <numerusform>%1: skrypt wymienia %n lumpów; spray mieści tylko jeden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -337,9 +341,9 @@
     <message numerus="yes">
         <source>custom.hpk holds the sprays of other players the game has seen on servers, so an old spray can show instead of a new one. The game builds it again as it needs.<byte value="xd"/><byte value="xd"/>Each of these is moved to custom.hpk.old beside it (an older custom.hpk.old is replaced):</source>
         <translation>
-            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Ten plik zostanie przeniesiony obok do custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
-            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Każdy z tych plików zostanie przeniesiony obok do custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
-            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Każdy z tych plików zostanie przeniesiony obok do custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
+            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Nazwa tego pliku zostanie zmieniona na custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
+            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Nazwa każdego z tych plików zostanie zmieniona na custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
+            <numerusform>custom.hpk przechowuje spraye innych graczy widziane przez grę na serwerach, więc zamiast nowego sprayu może pokazywać się stary. Gra tworzy go od nowa, gdy potrzebuje.<byte value="xd"/><byte value="xd"/>Nazwa każdego z tych plików zostanie zmieniona na custom.hpk.old (starszy custom.hpk.old zostanie zastąpiony):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -368,6 +372,10 @@
     <message>
         <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
         <translation>UWAGA: folder nie istnieje:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Kliknij „Odśwież” albo sprawdź swój folder sprayów.</translation>
+    </message>
+    <message>
+        <source>&lt;Favorites&gt;</source>
+        <translation>&lt;Ulubione&gt;</translation>
     </message>
 </context>
 <context>
@@ -410,7 +418,7 @@
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Odłóż na bok cache moda ze sprayami widzianymi na serwerach</translation>
+        <translation>Zmień nazwę cache moda ze sprayami widzianymi na serwerach na custom.hpk.old (gra utworzy nowy)</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
@@ -684,7 +692,7 @@
     </message>
     <message>
         <source>not used VELMR before.</source>
-        <translation>nie używałeś VELMR.</translation>
+        <translation>nie znasz VELMR.</translation>
     </message>
     <message>
         <source>Could not find ReadMe.txt!</source>
@@ -712,7 +720,7 @@
     <message>
         <source>E&amp;xit</source>
         <comment>File menu</comment>
-        <translation>&amp;Wyjście</translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>&amp;Make Spray…</source>
@@ -785,7 +793,7 @@
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>Odłożyć %1 na bok jako %2? Gra utworzy nowy cache.</translation>
+        <translation>Zmienić nazwę %1 na %2? Gra utworzy nowy cache.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
@@ -797,11 +805,11 @@
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation>%1 odłożono na bok jako %2.</translation>
+        <translation>Nazwa %1 została zmieniona na %2.</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation>Nie udało się odłożyć %1 na bok: %2</translation>
+        <translation>Nie udało się zmienić nazwy %1: %2</translation>
     </message>
     <message>
         <source>Make Spray</source>
@@ -923,7 +931,7 @@
     </message>
     <message>
         <source>None (solid)</source>
-        <translation>Brak (pełny)</translation>
+        <translation>Brak (nieprzezroczysty)</translation>
     </message>
     <message>
         <source>The picture&apos;s own transparency</source>
@@ -939,7 +947,7 @@
     </message>
     <message>
         <source>&amp;What:</source>
-        <translation>&amp;Co:</translation>
+        <translation>&amp;Tryb:</translation>
     </message>
     <message>
         <source>Cut-off</source>
@@ -951,7 +959,7 @@
     </message>
     <message>
         <source>&amp;Pick from the picture</source>
-        <translation>Pob&amp;ierz z obrazu</translation>
+        <translation>Pob&amp;ierz kolor z obrazu</translation>
     </message>
     <message>
         <source>C&amp;olour…</source>
@@ -963,7 +971,7 @@
     </message>
     <message>
         <source>&amp;Tolerance:</source>
-        <translation>&amp;Tolerancja:</translation>
+        <translation>Tol&amp;erancja:</translation>
     </message>
     <message>
         <source>Remove the coloured &amp;fringe</source>
@@ -1123,6 +1131,33 @@
     <message>
         <source>the link was changed while it was being followed</source>
         <translation>dowiązanie zmieniło się podczas otwierania</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Preview</name>
+    <message>
+        <source>one colour</source>
+        <translation>jeden kolor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n kolor</numerusform>
+            <numerusform>%n kolory</numerusform>
+            <numerusform>%n kolorów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3, scaled from %4 × %5</source>
+        <translation>%1 × %2, %3, przeskalowano z %4 × %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2, used as it is</source>
+        <translation>%1 × %2, bez zmian</translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3</source>
+        <translation>%1 × %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1679,10 +1714,6 @@
         <translation>katalog cache leży poza nim</translation>
     </message>
     <message>
-        <source>the cache&apos;s directory counts %1 entries</source>
-        <translation>katalog cache podaje liczbę wpisów: %1</translation>
-    </message>
-    <message>
         <source>the cache is cut short</source>
         <translation>cache jest ucięty</translation>
     </message>
@@ -1709,6 +1740,14 @@
     <message>
         <source>it is shorter now</source>
         <translation>jest teraz krótszy</translation>
+    </message>
+    <message numerus="yes">
+        <source>the cache&apos;s directory counts %n entries</source>
+        <translation>
+            <numerusform>katalog cache zawiera %n wpis</numerusform>
+            <numerusform>katalog cache zawiera %n wpisy</numerusform>
+            <numerusform>katalog cache zawiera %n wpisów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1825,10 +1864,6 @@
         <translation>rozmiar pliku %1 jest poza zakresem od 1024 do 20480 bajtów</translation>
     </message>
     <message>
-        <source>the file holds %1 lumps, not one</source>
-        <translation>plik zawiera %1 lumpy zamiast jednego</translation>
-    </message>
-    <message>
         <source>the directory is not at the end of the file</source>
         <translation>katalog nie znajduje się na końcu pliku</translation>
     </message>
@@ -1847,6 +1882,14 @@
     <message>
         <source>the palette&apos;s colour count %1 is not 1 to 256</source>
         <translation>liczba kolorów palety %1 nie mieści się w zakresie od 1 do 256</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file holds %n lumps, not one</source>
+        <translation>
+            <numerusform>plik zawiera %n lump zamiast jednego</numerusform>
+            <numerusform>plik zawiera %n lumpy zamiast jednego</numerusform>
+            <numerusform>plik zawiera %n lumpów zamiast jednego</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

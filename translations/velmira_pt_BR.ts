@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>A engine coloca no spray o logo .%1, não o PNG do Velmira: escolha o PNG em Personalizar (Customize).</translation>
+        <translation>A engine coloca no spray o logo .%1, não o PNG do Velmira: escolha o PNG em Personalizar.</translation>
     </message>
     <message>
         <source>Spray</source>
@@ -217,10 +217,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: the script names %2 lumps; a spray holds one</source>
-        <translation>%1: o script cita %2 lumps; um spray tem só um</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>não foi possível gravar %1</translation>
     </message>
@@ -231,6 +227,13 @@
     <message>
         <source>the disk may be full</source>
         <translation>o disco pode estar cheio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the script names %n lumps; a spray holds one</source>
+        <translation>
+            <numerusform>%1: o script cita %n lump; um spray tem só um</numerusform>
+            <numerusform>%1: o script cita %n lumps; um spray tem só um</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -292,7 +295,7 @@
     </message>
     <message>
         <source>%1 is in the way and is not a file</source>
-        <translation>%1 está no caminho e não é um arquivo</translation>
+        <translation>Já existe algo em %1 que não é um arquivo</translation>
     </message>
     <message>
         <source>it is no longer a plain file</source>
@@ -364,6 +367,10 @@
         <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
         <translation>AVISO: a pasta não existe:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Tente clicar em Atualizar ou confira sua pasta de sprays.</translation>
     </message>
+    <message>
+        <source>&lt;Favorites&gt;</source>
+        <translation>&lt;Favoritos&gt;</translation>
+    </message>
 </context>
 <context>
     <name>velmira::CheckSpraysDialog</name>
@@ -397,7 +404,7 @@
     </message>
     <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
-        <translation>Abre o Fazer spray com a imagem do spray do mod e o tamanho Todo servidor escolhido</translation>
+        <translation>Abre a janela Fazer spray com a imagem do spray do mod e o tamanho Todo servidor escolhido</translation>
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
@@ -405,7 +412,7 @@
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Põe de lado o cache do mod com os sprays vistos nos servidores</translation>
+        <translation>Renomeia o cache do mod com os sprays vistos nos servidores para custom.hpk.old</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
@@ -417,7 +424,7 @@
     </message>
     <message>
         <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
-        <translation>O Fazer spray está aberto com o tamanho Todo servidor escolhido: salve o spray e depois use &quot;Criar sprays&quot;.</translation>
+        <translation>A janela Fazer spray está aberta com o tamanho Todo servidor escolhido: salve o spray e depois use &quot;Criar sprays&quot;.</translation>
     </message>
     <message>
         <source>Quit the game first: its Options screen may be writing the spray.</source>
@@ -647,11 +654,11 @@
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation>Aplicar</translation>
+        <translation>Aplicar aos selecionados</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Limpar</translation>
+        <translation>Remover dos selecionados</translation>
     </message>
     <message>
         <source>Create Sprays</source>
@@ -717,12 +724,12 @@
     <message>
         <source>Sprays Seen in &amp;Games…</source>
         <comment>File menu</comment>
-        <translation>Sprays vistos nos &amp;jogos…</translation>
+        <translation>Sprays vistos nas &amp;partidas…</translation>
     </message>
     <message>
         <source>&amp;Protect Sprays from the Game</source>
         <comment>File menu</comment>
-        <translation>&amp;Proteger sprays contra o jogo</translation>
+        <translation>Proteger &amp;sprays contra o jogo</translation>
     </message>
     <message>
         <source>C&amp;lear Cached Sprays…</source>
@@ -768,11 +775,11 @@
     </message>
     <message>
         <source>The spray maker could not be opened on %1.</source>
-        <translation>Não foi possível abrir o Fazer spray com %1.</translation>
+        <translation>Não foi possível abrir a janela Fazer spray com %1.</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation>Não mexido: %1</translation>
+        <translation>Não alterado: %1</translation>
     </message>
     <message>
         <source>%1 has no cached sprays.</source>
@@ -804,7 +811,7 @@
     </message>
     <message>
         <source>Set your spray folder first: the spray maker saves into it.</source>
-        <translation>Defina primeiro a sua pasta de sprays: o Fazer spray salva nela.</translation>
+        <translation>Defina primeiro a sua pasta de sprays: a janela Fazer spray salva nela.</translation>
     </message>
     <message>
         <source>Cannot make a spray of %1</source>
@@ -819,7 +826,7 @@
     </message>
     <message>
         <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
-        <translation>O Fazer spray faz sprays a partir de imagens; %1 já é um spray.</translation>
+        <translation>A janela Fazer spray cria sprays a partir de imagens; %1 já é um spray.</translation>
     </message>
 </context>
 <context>
@@ -842,7 +849,7 @@
     </message>
     <message>
         <source>F&amp;it</source>
-        <translation>&amp;Encaixar</translation>
+        <translation>Encai&amp;xar</translation>
     </message>
     <message>
         <source>The whole picture inside the frame</source>
@@ -898,7 +905,7 @@
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Tamanho:</translation>
+        <translation>Tamanh&amp;o:</translation>
     </message>
     <message>
         <source>Width</source>
@@ -918,7 +925,7 @@
     </message>
     <message>
         <source>None (solid)</source>
-        <translation>Nenhuma (sólido)</translation>
+        <translation>Nenhuma (opaca)</translation>
     </message>
     <message>
         <source>The picture&apos;s own transparency</source>
@@ -934,7 +941,7 @@
     </message>
     <message>
         <source>&amp;What:</source>
-        <translation>&amp;O quê:</translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>Cut-off</source>
@@ -958,7 +965,7 @@
     </message>
     <message>
         <source>&amp;Tolerance:</source>
-        <translation>Toler&amp;ância:</translation>
+        <translation>Tol&amp;erância:</translation>
     </message>
     <message>
         <source>Remove the coloured &amp;fringe</source>
@@ -974,7 +981,7 @@
     </message>
     <message>
         <source>Sharp (pixel art)</source>
-        <translation>Nítido (pixel art)</translation>
+        <translation>Nítida (pixel art)</translation>
     </message>
     <message>
         <source>Scali&amp;ng:</source>
@@ -982,7 +989,7 @@
     </message>
     <message>
         <source>&amp;Dither</source>
-        <translation>Ditheri&amp;ng</translation>
+        <translation>Pontilhame&amp;nto</translation>
     </message>
     <message>
         <source>One-colour &amp;logo</source>
@@ -1075,7 +1082,7 @@
     </message>
     <message>
         <source>%1 is in the way and is not a file</source>
-        <translation>%1 está no caminho e não é um arquivo</translation>
+        <translation>Já existe algo em %1 que não é um arquivo</translation>
     </message>
     <message>
         <source>cannot replace %1: it is not a file</source>
@@ -1116,6 +1123,32 @@
     <message>
         <source>the link was changed while it was being followed</source>
         <translation>o link foi alterado enquanto era seguido</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Preview</name>
+    <message>
+        <source>one colour</source>
+        <translation>uma cor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n cor</numerusform>
+            <numerusform>%n cores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3, scaled from %4 × %5</source>
+        <translation>%1 × %2, %3, redimensionado de %4 × %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2, used as it is</source>
+        <translation>%1 × %2, usado como está</translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3</source>
+        <translation>%1 × %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1208,7 +1241,7 @@
     </message>
     <message>
         <source>No sprays seen in games yet: the game keeps those it sees on servers in each mod&apos;s custom.hpk.</source>
-        <translation>Ainda não há sprays vistos nos jogos: o jogo guarda os que vê nos servidores no custom.hpk de cada mod.</translation>
+        <translation>Ainda não há sprays vistos nas partidas: o jogo guarda os que vê nos servidores no custom.hpk de cada mod.</translation>
     </message>
     <message numerus="yes">
         <source>%n sprays seen.</source>
@@ -1223,7 +1256,7 @@
     </message>
     <message>
         <source>Sprays Seen in Games</source>
-        <translation>Sprays vistos nos jogos</translation>
+        <translation>Sprays vistos nas partidas</translation>
     </message>
     <message>
         <source>&amp;Mod:</source>
@@ -1235,7 +1268,7 @@
     </message>
     <message>
         <source>Sprays seen in games</source>
-        <translation>Sprays vistos nos jogos</translation>
+        <translation>Sprays vistos nas partidas</translation>
     </message>
     <message>
         <source>&amp;Save to Library</source>
@@ -1336,7 +1369,7 @@
     </message>
     <message>
         <source>Set your spray folder first: dropped files are copied into it.</source>
-        <translation>Defina primeiro a sua pasta de sprays: os arquivos soltos são copiados para ela.</translation>
+        <translation>Defina primeiro a sua pasta de sprays: os arquivos arrastados para cá são copiados para ela.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -1369,15 +1402,15 @@
     <name>velmira::picture::Bmp</name>
     <message>
         <source>the bitmap is cut short</source>
-        <translation>o BMP está cortado</translation>
+        <translation>o BMP está incompleto</translation>
     </message>
     <message>
         <source>the bitmap&apos;s compressed pixels are cut short</source>
-        <translation>os pixels compactados do BMP estão cortados</translation>
+        <translation>os pixels compactados do BMP estão incompletos</translation>
     </message>
     <message>
         <source>the bitmap&apos;s headers are damaged or cut short</source>
-        <translation>os cabeçalhos do BMP estão danificados ou cortados</translation>
+        <translation>os cabeçalhos do BMP estão danificados ou incompletos</translation>
     </message>
     <message>
         <source>the bitmap is not 1, 4 or 8 bits per pixel</source>
@@ -1397,7 +1430,7 @@
     </message>
     <message>
         <source>the bitmap&apos;s palette is cut short</source>
-        <translation>a paleta do BMP está cortada</translation>
+        <translation>a paleta do BMP está incompleta</translation>
     </message>
 </context>
 <context>
@@ -1431,15 +1464,15 @@
     <name>velmira::picture::PictureCost</name>
     <message>
         <source>the JPEG picture is cut short</source>
-        <translation>a imagem JPEG está cortada</translation>
+        <translation>a imagem JPEG está incompleta</translation>
     </message>
     <message>
         <source>the PNG picture is cut short</source>
-        <translation>a imagem PNG está cortada</translation>
+        <translation>a imagem PNG está incompleta</translation>
     </message>
     <message>
         <source>the GIF picture is cut short</source>
-        <translation>a imagem GIF está cortada</translation>
+        <translation>a imagem GIF está incompleta</translation>
     </message>
     <message>
         <source>a frame of the GIF picture lies outside the picture</source>
@@ -1463,7 +1496,7 @@
     </message>
     <message>
         <source>the bitmap is cut short</source>
-        <translation>o BMP está cortado</translation>
+        <translation>o BMP está incompleto</translation>
     </message>
     <message>
         <source>the picture&apos;s kind is not known</source>
@@ -1482,7 +1515,7 @@
     </message>
     <message>
         <source>the compressed data is cut short</source>
-        <translation>os dados compactados estão cortados</translation>
+        <translation>os dados compactados estão incompletos</translation>
     </message>
     <message>
         <source>the PNG picture is damaged</source>
@@ -1490,7 +1523,7 @@
     </message>
     <message>
         <source>the PNG picture is cut short</source>
-        <translation>a imagem PNG está cortada</translation>
+        <translation>a imagem PNG está incompleta</translation>
     </message>
     <message>
         <source>the picture is %1 × %2 pixels, more than can be read</source>
@@ -1542,7 +1575,7 @@
     <name>velmira::picture::Tga</name>
     <message>
         <source>the TGA picture is cut short</source>
-        <translation>a imagem TGA está cortada</translation>
+        <translation>a imagem TGA está incompleta</translation>
     </message>
     <message>
         <source>the TGA picture&apos;s kind is not supported</source>
@@ -1573,7 +1606,7 @@
     </message>
     <message>
         <source>the TIFF picture is cut short</source>
-        <translation>a imagem TIFF está cortada</translation>
+        <translation>a imagem TIFF está incompleta</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1617,7 @@
     </message>
     <message>
         <source>the WebP picture is cut short</source>
-        <translation>a imagem WebP está cortada</translation>
+        <translation>a imagem WebP está incompleta</translation>
     </message>
 </context>
 <context>
@@ -1622,11 +1655,11 @@
     </message>
     <message>
         <source>Servers that keep sprays to 64 × 64 will not show this</source>
-        <translation>Servidores que limitam os sprays a 64 × 64 não vão mostrar este</translation>
+        <translation>Servidores que limitam os sprays a 64 × 64 não vão mostrar este spray</translation>
     </message>
     <message>
         <source>Sharp scaling of a photo looks blocky</source>
-        <translation>Redimensionar uma foto de forma nítida fica quadriculado</translation>
+        <translation>Com a escala nítida, a foto fica pixelada</translation>
     </message>
 </context>
 <context>
@@ -1659,12 +1692,8 @@
         <translation>o diretório do cache fica fora dele</translation>
     </message>
     <message>
-        <source>the cache&apos;s directory counts %1 entries</source>
-        <translation>o diretório do cache indica %1 entradas</translation>
-    </message>
-    <message>
         <source>the cache is cut short</source>
-        <translation>o cache está truncado</translation>
+        <translation>o cache está incompleto</translation>
     </message>
     <message>
         <source>the cache&apos;s entries add up to more than the file</source>
@@ -1672,7 +1701,7 @@
     </message>
     <message>
         <source>no spray of the cache lies there</source>
-        <translation>nenhum spray do cache fica ali</translation>
+        <translation>não há spray do cache nessa posição</translation>
     </message>
     <message>
         <source>it is no longer a file</source>
@@ -1689,6 +1718,13 @@
     <message>
         <source>it is shorter now</source>
         <translation>agora ele está menor</translation>
+    </message>
+    <message numerus="yes">
+        <source>the cache&apos;s directory counts %n entries</source>
+        <translation>
+            <numerusform>o diretório do cache indica %n entrada</numerusform>
+            <numerusform>o diretório do cache indica %n entradas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1786,7 +1822,7 @@
     </message>
     <message>
         <source>the picture&apos;s header is cut short</source>
-        <translation>o cabeçalho da imagem está cortado</translation>
+        <translation>o cabeçalho da imagem está incompleto</translation>
     </message>
     <message>
         <source>the picture&apos;s size %1 x %2 is not allowed</source>
@@ -1803,10 +1839,6 @@
     <message>
         <source>the file&apos;s size %1 is outside 1024 to 20480 bytes</source>
         <translation>o tamanho do arquivo, %1, está fora do intervalo de 1024 a 20480 bytes</translation>
-    </message>
-    <message>
-        <source>the file holds %1 lumps, not one</source>
-        <translation>o arquivo tem %1 lumps, não um</translation>
     </message>
     <message>
         <source>the directory is not at the end of the file</source>
@@ -1827,6 +1859,13 @@
     <message>
         <source>the palette&apos;s colour count %1 is not 1 to 256</source>
         <translation>o número de cores da paleta, %1, não está entre 1 e 256</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file holds %n lumps, not one</source>
+        <translation>
+            <numerusform>o arquivo tem %n lump, não um</numerusform>
+            <numerusform>o arquivo tem %n lumps, não um</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>No tempdecal.wad: the game has no spray to send. Use &quot;Create Sprays&quot;.</source>
-        <translation>Нет tempdecal.wad: у игры нет спрея для отправки. Нажмите «Создать спреи».</translation>
+        <translation>Нет tempdecal.wad: игре нечего отправить на сервер. Нажмите «Создать спреи».</translation>
     </message>
     <message>
         <source>tempdecal.wad is not a plain file: the game cannot use it.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation>Выгрузка отключена (%1 в %2, строка %3): серверы никогда не получат ваш спрей.</translation>
+        <translation>Отправка отключена (%1 в %2, строка %3): серверы никогда не получат ваш спрей.</translation>
     </message>
     <message>
         <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>Движок упаковывает логотип .%1, а не PNG от Velmira: выберите PNG в меню Customize.</translation>
+        <translation>Движок упаковывает логотип .%1, а не PNG от Velmira: выберите PNG в разделе «Настроить».</translation>
     </message>
     <message>
         <source>Spray</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Turn &amp;Uploads On</source>
-        <translation>Включить &amp;выгрузку</translation>
+        <translation>Включить о&amp;тправку</translation>
     </message>
     <message>
         <source>Turn &amp;Downloads On</source>
@@ -219,10 +219,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: the script names %2 lumps; a spray holds one</source>
-        <translation>%1: в скрипте %2 лампов, а в спрее может быть только один</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>не удаётся записать %1</translation>
     </message>
@@ -233,6 +229,14 @@
     <message>
         <source>the disk may be full</source>
         <translation>возможно, диск заполнен</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the script names %n lumps; a spray holds one</source>
+        <translation>
+            <numerusform>%1: в скрипте %n лумп, а в спрее может быть только один</numerusform>
+            <numerusform>%1: в скрипте %n лумпа, а в спрее может быть только один</numerusform>
+            <numerusform>%1: в скрипте %n лумпов, а в спрее может быть только один</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -369,6 +373,10 @@
         <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
         <translation>ВНИМАНИЕ: папка не существует:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Нажмите «Обновить» или проверьте папку спреев.</translation>
     </message>
+    <message>
+        <source>&lt;Favorites&gt;</source>
+        <translation>&lt;Избранное&gt;</translation>
+    </message>
 </context>
 <context>
     <name>velmira::CheckSpraysDialog</name>
@@ -402,7 +410,7 @@
     </message>
     <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
-        <translation>Открыть создание спрея с картинкой спрея этого мода и размером для любого сервера</translation>
+        <translation>Открыть окно «Сделать спрей» с картинкой спрея этого мода и размером для любого сервера</translation>
     </message>
     <message>
         <source>Leave the sprays Velmira installed read-only, as &quot;Protect Sprays from the Game&quot; does</source>
@@ -410,7 +418,7 @@
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Убрать в сторону кэш этого мода со спреями, увиденными на серверах</translation>
+        <translation>Переименовать кэш спреев, увиденных на серверах, в custom.hpk.old (игра создаст новый)</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
@@ -422,7 +430,7 @@
     </message>
     <message>
         <source>The spray maker is open with the every-server size chosen: save the spray, then use &quot;Create Sprays&quot;.</source>
-        <translation>Окно создания спрея открыто с размером для любого сервера: сохраните спрей, затем нажмите «Создать спреи».</translation>
+        <translation>Окно «Сделать спрей» открыто с размером для любого сервера: сохраните спрей, затем нажмите «Создать спреи».</translation>
     </message>
     <message>
         <source>Quit the game first: its Options screen may be writing the spray.</source>
@@ -773,7 +781,7 @@
     </message>
     <message>
         <source>The spray maker could not be opened on %1.</source>
-        <translation>Не удалось открыть %1 в окне создания спрея.</translation>
+        <translation>Не удалось открыть %1 в окне «Сделать спрей».</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
@@ -785,7 +793,7 @@
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>Переименовать %1 в %2? Игра начнёт новый кэш.</translation>
+        <translation>Переименовать %1 в %2? Игра создаст новый кэш.</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
@@ -805,7 +813,7 @@
     </message>
     <message>
         <source>Make Spray</source>
-        <translation>Создание спрея</translation>
+        <translation>Сделать спрей</translation>
     </message>
     <message>
         <source>Set your spray folder first: the spray maker saves into it.</source>
@@ -824,14 +832,14 @@
     </message>
     <message>
         <source>The spray maker makes sprays from pictures; %1 is already a spray.</source>
-        <translation>Создание спрея работает с картинками, а %1 — уже спрей.</translation>
+        <translation>Окно «Сделать спрей» делает спреи из картинок, а %1 — уже спрей.</translation>
     </message>
 </context>
 <context>
     <name>velmira::MakerDialog</name>
     <message>
         <source>Make Spray - %1</source>
-        <translation>Создание спрея - %1</translation>
+        <translation>Сделать спрей – %1</translation>
     </message>
     <message>
         <source>Framing</source>
@@ -867,7 +875,7 @@
     </message>
     <message>
         <source>&amp;Mirror</source>
-        <translation>О&amp;тразить</translation>
+        <translation>Отраз&amp;ить</translation>
     </message>
     <message>
         <source>See-through</source>
@@ -887,7 +895,7 @@
     </message>
     <message>
         <source>Largest the game takes</source>
-        <translation>Наибольший, что берёт игра</translation>
+        <translation>Наибольший допустимый</translation>
     </message>
     <message>
         <source>Classic</source>
@@ -923,7 +931,7 @@
     </message>
     <message>
         <source>None (solid)</source>
-        <translation>Нет (сплошной)</translation>
+        <translation>Нет (без прозрачности)</translation>
     </message>
     <message>
         <source>The picture&apos;s own transparency</source>
@@ -935,11 +943,11 @@
     </message>
     <message>
         <source>A colour, where it touches the edge</source>
-        <translation>Цвет, там где он касается края</translation>
+        <translation>Цвет там, где он касается края</translation>
     </message>
     <message>
         <source>&amp;What:</source>
-        <translation>&amp;Что:</translation>
+        <translation>&amp;Тип:</translation>
     </message>
     <message>
         <source>Cut-off</source>
@@ -1035,7 +1043,7 @@
     </message>
     <message>
         <source>Make Spray</source>
-        <translation>Создание спрея</translation>
+        <translation>Сделать спрей</translation>
     </message>
     <message>
         <source>one-colour logo</source>
@@ -1126,6 +1134,33 @@
     </message>
 </context>
 <context>
+    <name>velmira::Preview</name>
+    <message>
+        <source>one colour</source>
+        <translation>один цвет</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n цвет</numerusform>
+            <numerusform>%n цвета</numerusform>
+            <numerusform>%n цветов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3, scaled from %4 × %5</source>
+        <translation>%1 × %2, %3, масштабировано из %4 × %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2, used as it is</source>
+        <translation>%1 × %2, без изменений</translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3</source>
+        <translation>%1 × %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>velmira::Protect</name>
     <message>
         <source>%1: %2</source>
@@ -1143,9 +1178,9 @@
     <message numerus="yes">
         <source>The sprays Velmira installed can be replaced by the game again in:</source>
         <translation>
-            <numerusform>Спреи, установленные Velmira, снова может заменять игра в моде:</numerusform>
-            <numerusform>Спреи, установленные Velmira, снова может заменять игра в модах:</numerusform>
-            <numerusform>Спреи, установленные Velmira, снова может заменять игра в модах:</numerusform>
+            <numerusform>Игра снова может заменять спреи, установленные Velmira, в моде:</numerusform>
+            <numerusform>Игра снова может заменять спреи, установленные Velmira, в модах:</numerusform>
+            <numerusform>Игра снова может заменять спреи, установленные Velmira, в модах:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1478,7 +1513,7 @@
     </message>
     <message>
         <source>the picture is %1 × %2 pixels, more than can be read: reading it would take %3 MB, and a picture may take at most %4 MB</source>
-        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать: на её чтение ушло бы %3 МБ, а картинке можно занять не больше %4 МБ</translation>
+        <translation>картинка размером %1 × %2 пикселей — больше, чем можно прочитать: на её чтение ушло бы %3 МБ, а на одну картинку отводится не больше %4 МБ</translation>
     </message>
     <message>
         <source>the bitmap is cut short</source>
@@ -1657,7 +1692,7 @@
     </message>
     <message>
         <source>the lump&apos;s area lies outside the bitmap</source>
-        <translation>область лампа выходит за пределы BMP-файла</translation>
+        <translation>область лумпа выходит за пределы BMP-файла</translation>
     </message>
     <message>
         <source>the picture is empty</source>
@@ -1677,10 +1712,6 @@
     <message>
         <source>the cache&apos;s directory lies outside it</source>
         <translation>каталог кэша лежит за его пределами</translation>
-    </message>
-    <message>
-        <source>the cache&apos;s directory counts %1 entries</source>
-        <translation>в каталоге кэша указано записей: %1</translation>
     </message>
     <message>
         <source>the cache is cut short</source>
@@ -1710,6 +1741,14 @@
         <source>it is shorter now</source>
         <translation>теперь он короче</translation>
     </message>
+    <message numerus="yes">
+        <source>the cache&apos;s directory counts %n entries</source>
+        <translation>
+            <numerusform>в каталоге кэша %n запись</numerusform>
+            <numerusform>в каталоге кэша %n записи</numerusform>
+            <numerusform>в каталоге кэша %n записей</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmira::wad::LumpScript</name>
@@ -1727,27 +1766,27 @@
     </message>
     <message>
         <source>line %1: a lump line needs a type</source>
-        <translation>строка %1: в строке лампа нужен тип</translation>
+        <translation>строка %1: в строке лумпа нужен тип</translation>
     </message>
     <message>
         <source>line %1: the lump name %2 is 16 characters or more</source>
-        <translation>строка %1: имя лампа %2 длиной 16 символов или больше</translation>
+        <translation>строка %1: имя лумпа %2 длиной 16 символов или больше</translation>
     </message>
     <message>
         <source>line %1: lumps of type %2 are not supported</source>
-        <translation>строка %1: лампы типа %2 не поддерживаются</translation>
+        <translation>строка %1: лумпы типа %2 не поддерживаются</translation>
     </message>
     <message>
         <source>line %1: a miptex lump needs x, y, width and height</source>
-        <translation>строка %1: лампу miptex нужны x, y, ширина и высота</translation>
+        <translation>строка %1: лумпу miptex нужны x, y, ширина и высота</translation>
     </message>
     <message>
         <source>line %1: the lump&apos;s area is not valid</source>
-        <translation>строка %1: недопустимая область лампа</translation>
+        <translation>строка %1: недопустимая область лумпа</translation>
     </message>
     <message>
         <source>line %1: no $loadbmp before this lump</source>
-        <translation>строка %1: перед этим лампом нет $loadbmp</translation>
+        <translation>строка %1: перед этим лумпом нет $loadbmp</translation>
     </message>
     <message>
         <source>the script names no $DEST file</source>
@@ -1755,7 +1794,7 @@
     </message>
     <message>
         <source>the script holds no lump</source>
-        <translation>в скрипте нет ни одного лампа</translation>
+        <translation>в скрипте нет ни одного лумпа</translation>
     </message>
 </context>
 <context>
@@ -1794,15 +1833,15 @@
     </message>
     <message>
         <source>lump %1 is compressed</source>
-        <translation>ламп %1 сжат</translation>
+        <translation>лумп %1 сжат</translation>
     </message>
     <message>
         <source>lump %1 lies outside the file</source>
-        <translation>ламп %1 лежит за пределами файла</translation>
+        <translation>лумп %1 лежит за пределами файла</translation>
     </message>
     <message>
         <source>the lumps add up to more than the file</source>
-        <translation>лампы в сумме больше файла</translation>
+        <translation>лумпы в сумме больше файла</translation>
     </message>
     <message>
         <source>the picture&apos;s header is cut short</source>
@@ -1814,7 +1853,7 @@
     </message>
     <message>
         <source>the picture runs past the end of its lump</source>
-        <translation>картинка выходит за конец своего лампа</translation>
+        <translation>картинка выходит за конец своего лумпа</translation>
     </message>
     <message>
         <source>the palette is damaged</source>
@@ -1825,16 +1864,12 @@
         <translation>размер файла %1 вне диапазона от 1024 до 20480 байт</translation>
     </message>
     <message>
-        <source>the file holds %1 lumps, not one</source>
-        <translation>в файле %1 лампов, а не один</translation>
-    </message>
-    <message>
         <source>the directory is not at the end of the file</source>
         <translation>каталог находится не в конце файла</translation>
     </message>
     <message>
         <source>the lump&apos;s sizes are wrong</source>
-        <translation>размеры лампа неверны</translation>
+        <translation>размеры лумпа неверны</translation>
     </message>
     <message>
         <source>the mip levels&apos; offsets do not follow each other</source>
@@ -1842,11 +1877,19 @@
     </message>
     <message>
         <source>the palette lies outside the lump</source>
-        <translation>палитра лежит за пределами лампа</translation>
+        <translation>палитра лежит за пределами лумпа</translation>
     </message>
     <message>
         <source>the palette&apos;s colour count %1 is not 1 to 256</source>
         <translation>число цветов палитры %1 не в пределах от 1 до 256</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file holds %n lumps, not one</source>
+        <translation>
+            <numerusform>в файле %n лумп вместо одного</numerusform>
+            <numerusform>в файле %n лумпа вместо одного</numerusform>
+            <numerusform>в файле %n лумпов вместо одного</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

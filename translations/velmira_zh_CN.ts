@@ -58,11 +58,11 @@
     </message>
     <message>
         <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation>Velmira 安装喷漆后已被替换（可能是选项界面的标志？）。</translation>
+        <translation>Velmira 安装喷漆后已被替换（可能是选项界面的喷漆图案？）。</translation>
     </message>
     <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
-        <translation>Velmira 在这里安装喷漆后已被替换，%1：在游戏的选项界面点“确定”时，它会用自己的标志覆盖喷漆。</translation>
+        <translation>Velmira 在这里安装喷漆后已被替换，%1：在游戏的选项界面点“确定”时，它会用自己的喷漆图案覆盖喷漆。</translation>
     </message>
     <message>
         <source>A spray Velmira did not install, %1.</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
-        <translation>选项界面选中的标志是“%1”（%2）。</translation>
+        <translation>选项界面选中的喷漆图案是“%1”（%2）。</translation>
     </message>
     <message>
         <source>Read-only: the Options screen cannot replace it. %1</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
-        <translation>未保护：在选项中点“确定”会用标志“%1”覆盖它。</translation>
+        <translation>未保护：在选项中点“确定”会用喷漆图案“%1”覆盖它。</translation>
     </message>
     <message>
         <source>Not protected: %1 It replaces this spray when you press OK there.</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation>过大：%1。清除后游戏才能保存新的喷漆。</translation>
+        <translation>过大：%1。清除后游戏可以保存新的喷漆。</translation>
     </message>
     <message>
         <source>Not Xash3D.</source>
@@ -136,11 +136,11 @@
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
-        <translation>Velmira 没有在这里安装标志。%1</translation>
+        <translation>Velmira 没有在这里安装喷漆图案。%1</translation>
     </message>
     <message>
         <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>引擎打包的是 .%1 标志，而不是 Velmira 的 PNG：请在“自定义”中选择它。</translation>
+        <translation>引擎打包的是 .%1 喷漆图案，而不是 Velmira 的 PNG：请在“自定义”中选择它。</translation>
     </message>
     <message>
         <source>Spray</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Xash3D logo</source>
-        <translation>Xash3D 标志</translation>
+        <translation>Xash3D 喷漆图案</translation>
     </message>
     <message>
         <source>Turn &amp;Uploads On</source>
@@ -215,10 +215,6 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1: the script names %2 lumps; a spray holds one</source>
-        <translation>%1：脚本列出了 %2 个数据块；一个喷漆只能有一个</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>无法写入 %1</translation>
     </message>
@@ -229,6 +225,12 @@
     <message>
         <source>the disk may be full</source>
         <translation>磁盘可能已满</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the script names %n lumps; a spray holds one</source>
+        <translation>
+            <numerusform>%1：脚本列出了 %n 个数据块；一个喷漆只能有一个</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -263,7 +265,7 @@
     </message>
     <message>
         <source>Made by players, for players</source>
-        <translation>玩家制作，为玩家而做</translation>
+        <translation>由玩家打造，为玩家服务</translation>
     </message>
     <message>
         <source>(C) the Velmira developers. GPL-3.0-or-later, with NO WARRANTY. See ReadMe.txt for details.</source>
@@ -290,7 +292,7 @@
     </message>
     <message>
         <source>%1 is in the way and is not a file</source>
-        <translation>%1 挡住了位置，而且不是文件</translation>
+        <translation>%1 已存在且不是文件</translation>
     </message>
     <message>
         <source>it is no longer a plain file</source>
@@ -359,6 +361,10 @@
         <source>WARNING: Folder does not exist:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Try hitting refresh or varify your spray folder.</source>
         <translation>警告：文件夹不存在：<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>请点“刷新”或检查你的喷漆文件夹。</translation>
     </message>
+    <message>
+        <source>&lt;Favorites&gt;</source>
+        <translation>&lt;收藏夹&gt;</translation>
+    </message>
 </context>
 <context>
     <name>velmira::CheckSpraysDialog</name>
@@ -400,7 +406,7 @@
     </message>
     <message>
         <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>把该模组在服务器上见过的喷漆缓存移到一旁</translation>
+        <translation>把该模组在服务器上见过的喷漆缓存改名移走</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
@@ -442,7 +448,7 @@
     </message>
     <message>
         <source>Error creating spray!</source>
-        <translation>创建喷漆出错！</translation>
+        <translation>生成喷漆出错！</translation>
     </message>
     <message>
         <source>Could not install the spray in %1<byte value="xd"/>%2</source>
@@ -458,7 +464,7 @@
     </message>
     <message>
         <source>The game is running from %1.<byte value="xd"/>It reads your spray when it starts a map, and its Options screen may replace the spray when you press OK or Apply there.<byte value="xd"/><byte value="xd"/>Install the sprays now?</source>
-        <translation>游戏正在从 %1 运行。<byte value="xd"/>游戏在开始地图时读取你的喷漆，而在它的选项界面中点“确定”或“应用”可能会替换喷漆。<byte value="xd"/><byte value="xd"/>现在安装喷漆吗？</translation>
+        <translation>游戏正在从 %1 运行。<byte value="xd"/>游戏在载入地图时读取你的喷漆，而在它的选项界面中点“确定”或“应用”可能会替换喷漆。<byte value="xd"/><byte value="xd"/>现在安装喷漆吗？</translation>
     </message>
     <message>
         <source>The game would not use this spray, so it was not installed:<byte value="xd"/>%1</source>
@@ -470,7 +476,7 @@
     </message>
     <message>
         <source>Spray(s) Created!</source>
-        <translation>喷漆已创建！</translation>
+        <translation>喷漆已生成！</translation>
     </message>
     <message>
         <source>Could not find %1</source>
@@ -775,7 +781,7 @@
     </message>
     <message>
         <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>要把 %1 移到一旁并改名为 %2 吗？游戏会重新建立缓存。</translation>
+        <translation>要把 %1 改名为 %2 移走吗？游戏会重新建立缓存。</translation>
     </message>
     <message>
         <source>Clear Cached Sprays</source>
@@ -787,11 +793,11 @@
     </message>
     <message>
         <source>%1 was moved aside as %2.</source>
-        <translation>%1 已移到一旁并改名为 %2。</translation>
+        <translation>%1 已改名为 %2 移走。</translation>
     </message>
     <message>
         <source>%1 could not be moved aside: %2</source>
-        <translation>无法将 %1 移到一旁：%2</translation>
+        <translation>无法将 %1 改名移走：%2</translation>
     </message>
     <message>
         <source>Make Spray</source>
@@ -893,7 +899,7 @@
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>尺寸(&amp;S)：</translation>
+        <translation>尺寸(&amp;U)：</translation>
     </message>
     <message>
         <source>Width</source>
@@ -921,11 +927,11 @@
     </message>
     <message>
         <source>A colour, everywhere</source>
-        <translation>某种颜色，所有位置</translation>
+        <translation>指定颜色（全图）</translation>
     </message>
     <message>
         <source>A colour, where it touches the edge</source>
-        <translation>某种颜色，仅与边缘相连处</translation>
+        <translation>指定颜色（仅边缘相连区域）</translation>
     </message>
     <message>
         <source>&amp;What:</source>
@@ -981,7 +987,7 @@
     </message>
     <message>
         <source>One-colour &amp;logo</source>
-        <translation>单色标志(&amp;G)</translation>
+        <translation>单色喷漆图案(&amp;G)</translation>
     </message>
     <message>
         <source>In&amp;k…</source>
@@ -1017,7 +1023,7 @@
     </message>
     <message>
         <source>Logo colour</source>
-        <translation>标志颜色</translation>
+        <translation>喷漆图案颜色</translation>
     </message>
     <message>
         <source>Cannot make a spray of %1<byte value="xd"/>%2</source>
@@ -1029,7 +1035,7 @@
     </message>
     <message>
         <source>one-colour logo</source>
-        <translation>单色标志</translation>
+        <translation>单色喷漆图案</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -1068,7 +1074,7 @@
     </message>
     <message>
         <source>%1 is in the way and is not a file</source>
-        <translation>%1 挡住了位置，而且不是文件</translation>
+        <translation>%1 已存在且不是文件</translation>
     </message>
     <message>
         <source>cannot replace %1: it is not a file</source>
@@ -1109,6 +1115,31 @@
     <message>
         <source>the link was changed while it was being followed</source>
         <translation>访问链接指向的目标时，链接发生了变化</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::Preview</name>
+    <message>
+        <source>one colour</source>
+        <translation>单色</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n 种颜色</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3, scaled from %4 × %5</source>
+        <translation>%1 × %2，%3，由 %4 × %5 缩放而来</translation>
+    </message>
+    <message>
+        <source>%1 × %2, used as it is</source>
+        <translation>%1 × %2，原样使用</translation>
+    </message>
+    <message>
+        <source>%1 × %2, %3</source>
+        <translation>%1 × %2，%3</translation>
     </message>
 </context>
 <context>
@@ -1632,15 +1663,11 @@
     </message>
     <message>
         <source>the cache is of a version the game does not write</source>
-        <translation>这个缓存的版本不是游戏会写的版本</translation>
+        <translation>该缓存的版本与游戏不符</translation>
     </message>
     <message>
         <source>the cache&apos;s directory lies outside it</source>
         <translation>缓存的目录位于文件之外</translation>
-    </message>
-    <message>
-        <source>the cache&apos;s directory counts %1 entries</source>
-        <translation>缓存的目录记有 %1 个条目</translation>
     </message>
     <message>
         <source>the cache is cut short</source>
@@ -1652,7 +1679,7 @@
     </message>
     <message>
         <source>no spray of the cache lies there</source>
-        <translation>缓存里没有喷漆位于那里</translation>
+        <translation>缓存中该位置没有喷漆</translation>
     </message>
     <message>
         <source>it is no longer a file</source>
@@ -1664,11 +1691,17 @@
     </message>
     <message>
         <source>it is gone</source>
-        <translation>它已经不在了</translation>
+        <translation>文件已不存在</translation>
     </message>
     <message>
         <source>it is shorter now</source>
-        <translation>它现在变短了</translation>
+        <translation>文件变小了</translation>
+    </message>
+    <message numerus="yes">
+        <source>the cache&apos;s directory counts %n entries</source>
+        <translation>
+            <numerusform>缓存的目录记有 %n 个条目</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1785,10 +1818,6 @@
         <translation>文件大小 %1 不在 1024 到 20480 字节之间</translation>
     </message>
     <message>
-        <source>the file holds %1 lumps, not one</source>
-        <translation>文件包含 %1 个数据块，而不是一个</translation>
-    </message>
-    <message>
         <source>the directory is not at the end of the file</source>
         <translation>目录不在文件末尾</translation>
     </message>
@@ -1807,6 +1836,12 @@
     <message>
         <source>the palette&apos;s colour count %1 is not 1 to 256</source>
         <translation>调色板的颜色数 %1 不在 1 到 256 之间</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file holds %n lumps, not one</source>
+        <translation>
+            <numerusform>文件包含 %n 个数据块，而不是一个</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

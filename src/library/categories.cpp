@@ -15,6 +15,11 @@
 
 namespace velmira {
 
+QString shownCategoryName(const QString& stored) {
+    return stored == kFavorites ? QCoreApplication::translate("velmira::Categories", "<Favorites>")
+                                : stored;
+}
+
 void ListCats(const AppState& state, CategoryRows& categories, ErrorReporter& errors) {
     errors.run("Module1.ListCats()", AfterReport::EndProgram, [&](Procedure& p) {
         p.step(2);

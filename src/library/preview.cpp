@@ -7,6 +7,7 @@
 #include "spray/spray.h"
 #include "wad/wad.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -70,7 +71,7 @@ int coloursOf(const QImage& picture) {
 }
 
 QString usedAsItIs(const QImage& picture) {
-    return QStringLiteral("%1 \u00d7 %2, used as it is").arg(picture.width()).arg(picture.height());
+    return QStringLiteral("%1 × %2, used as it is").arg(picture.width()).arg(picture.height());
 }
 
 // The spray the compiler makes of a picture, as the game draws it, with what was done to it.
@@ -87,16 +88,27 @@ SprayPreview converted(const QImage& bitmap, const QString& path, const CancelCh
     for (std::size_t i = 0; i < spray::kTransparentIndex; ++i)
         colours += used[i] ? 1 : 0;
     const QSize source = bitmap.size();
-    QString note = QStringLiteral("%1 \u00d7 %2").arg(picture.width).arg(picture.height);
-    if (spray->oneColour)
-        note += QStringLiteral(", one colour");
-    else
-        note += QStringLiteral(", %1 colours").arg(colours);
+    const QString palette =
+        spray->oneColour
+            ? QCoreApplication::translate("velmira::Preview", "one colour")
+            : QCoreApplication::translate("velmira::Preview", "%n colours", nullptr, colours);
+    QString note;
     if (source != QSize(picture.width, picture.height))
-        note +=
-            QStringLiteral(", scaled from %1 \u00d7 %2").arg(source.width()).arg(source.height());
+        note = QCoreApplication::translate("velmira::Preview", "%1 × %2, %3, scaled from %4 × %5")
+                   .arg(picture.width)
+                   .arg(picture.height)
+                   .arg(palette)
+                   .arg(source.width())
+                   .arg(source.height());
     else if (spray->note.endsWith(QLatin1String("kept")))
-        note = QStringLiteral("%1 \u00d7 %2, used as it is").arg(picture.width).arg(picture.height);
+        note = QCoreApplication::translate("velmira::Preview", "%1 × %2, used as it is")
+                   .arg(picture.width)
+                   .arg(picture.height);
+    else
+        note = QCoreApplication::translate("velmira::Preview", "%1 × %2, %3")
+                   .arg(picture.width)
+                   .arg(picture.height)
+                   .arg(palette);
     return SprayPreview{sprayImage(picture), note, spray->oneColour ? 1 : colours};
 }
 

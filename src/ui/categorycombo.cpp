@@ -1,7 +1,9 @@
 #include "categorycombo.h"
 
 #include "core/sorting.h"
+#include "library/categories.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
 
 namespace velmira {
@@ -25,7 +27,7 @@ void CategoryCombo::clear() {
 
 void CategoryCombo::addPinned(const QString& text) {
     const QSignalBlocker blocker(this);
-    insertItem(m_pinned++, text);
+    insertItem(m_pinned++, shownCategoryName(text), text);
     setCurrentIndex(-1);
 }
 
@@ -35,6 +37,26 @@ void CategoryCombo::addSorted(const QString& text) {
     const int current = currentIndex();
     insertItem(row, text);
     setCurrentIndex(current >= row ? current + 1 : current);
+}
+
+QString CategoryCombo::text() const {
+    // The line can be edited: a name typed over the row's is taken as typed.
+    const int row = currentIndex();
+    if (row >= 0 && currentText() == itemText(row)) {
+        const QVariant stored = itemData(row);
+        if (stored.isValid())
+            return stored.toString();
+    }
+    return currentText();
+}
+
+void CategoryCombo::changeEvent(QEvent* event) {
+    QComboBox::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    const QSignalBlocker blocker(this);
+    for (int row = 0; row < m_pinned; ++row)
+        setItemText(row, shownCategoryName(itemData(row).toString()));
 }
 
 void CategoryCombo::select(int row) {

@@ -9,7 +9,8 @@
 namespace velmira {
 
 // The category list: "<Favorites>" pinned first, the categories sorted after it. A choice by
-// the user or a selection from code runs the chosen-handler.
+// the user or a selection from code runs the chosen-handler. Each row shows its category's name
+// in the player's language and answers text() with the stored name.
 class CategoryCombo : public QComboBox, public CategoryRows {
     Q_OBJECT
   public:
@@ -21,7 +22,10 @@ class CategoryCombo : public QComboBox, public CategoryRows {
     int count() const override { return QComboBox::count(); }
     int selected() const override { return currentIndex(); }
     void select(int row) override;
-    QString text() const override { return currentText(); }
+    QString text() const override;
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
     int m_pinned = 0;

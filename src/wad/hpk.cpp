@@ -1,6 +1,7 @@
 #include "hpk.h"
 
 #include "core/bytes.h"
+#include "core/plural.h"
 #include "wad/layout.h"
 #include "wad/wad.h"
 
@@ -36,9 +37,10 @@ Result<SprayCache> readSprayCache(const QByteArray& bytes) {
         return Fail::failure(QCoreApplication::translate("velmira::wad::Hpk",
                                                          "the cache's directory lies outside it"));
     if (*count < 1 || *count > MaxEntries)
-        return Fail::failure(QCoreApplication::translate("velmira::wad::Hpk",
-                                                         "the cache's directory counts %1 entries")
-                                 .arg(*count));
+        return Fail::failure(translatedCount(
+            "velmira::wad::Hpk",
+            QT_TRANSLATE_N_NOOP("velmira::wad::Hpk", "the cache's directory counts %n entries"),
+            *count));
     // Checked before anything is kept: the whole directory is inside the file.
     const qint64 entries = qint64{*count};
     if (directory + CountSize + entries * EntrySize > bytes.size())

@@ -1,6 +1,7 @@
 #include "wad.h"
 
 #include "core/bytes.h"
+#include "core/plural.h"
 #include "spray/palette.h"
 #include "wad/layout.h"
 
@@ -193,9 +194,9 @@ Result<bool> checkSprayFile(const QByteArray& bytes) {
             QCoreApplication::translate("velmira::wad::Wad", "the file is not a WAD3 file"));
     const qint64 count = *readU32(bytes, WadLayout::LumpCountOffset);
     if (count != 1)
-        return Fail::failure(
-            QCoreApplication::translate("velmira::wad::Wad", "the file holds %1 lumps, not one")
-                .arg(count));
+        return Fail::failure(translatedCount(
+            "velmira::wad::Wad",
+            QT_TRANSLATE_N_NOOP("velmira::wad::Wad", "the file holds %n lumps, not one"), count));
     const qint64 directory = *readU32(bytes, WadLayout::DirectoryOffsetOffset);
     if (directory < 1 || directory + WadLayout::DirEntrySize != bytes.size())
         return Fail::failure(QCoreApplication::translate(

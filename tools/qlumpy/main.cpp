@@ -6,6 +6,7 @@
 // A spray file holds exactly one lump, so a script with more is refused unless --many-lumps
 // says that a WAD of several lumps is wanted.
 
+#include "core/plural.h"
 #include "picture/readfile.h"
 #include "platform/offeredlanguages.h"
 #include "platform/openfolder.h"
@@ -116,10 +117,12 @@ int main(int argc, char* argv[]) {
         return fail(QCoreApplication::translate("qlumpy", "%1: %2", "the script and what is wrong")
                         .arg(args[0], script.error()));
     if (script->lumps.size() > 1 && !manyLumps)
-        return fail(QCoreApplication::translate("qlumpy",
-                                                "%1: the script names %2 lumps; a spray "
-                                                "holds one")
-                        .arg(args[0], QString::number(script->lumps.size())));
+        return fail(velmira::translatedCount("qlumpy",
+                                             QT_TRANSLATE_N_NOOP("qlumpy",
+                                                                 "%1: the script names %n lumps; "
+                                                                 "a spray holds one"),
+                                             qint64(script->lumps.size()))
+                        .arg(args[0]));
     const QString problem = destinationProblem(script->destination);
     if (!problem.isEmpty())
         return fail(QCoreApplication::translate("qlumpy", "cannot write %1").arg(problem));
