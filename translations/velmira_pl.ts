@@ -13,15 +13,89 @@
     </message>
 </context>
 <context>
+    <name>GameConfig</name>
+    <message>
+        <source>a start of the Windows game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a start of the Linux game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a start of Xash3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation type="unfinished">%1, wiersz %2</translation>
+    </message>
+    <message>
+        <source>the engine&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After the game quits and starts again, %1 ends with %2 &quot;%3&quot; (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ends with %2 &quot;%3&quot; (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the game first: it writes config.cfg as it quits, which would undo the change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mod folder %1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2), so whether it turns %3 off is not known; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already on in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link: change %2 in the file it leads to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be changed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line %2 now sets %3 to %4 (it was &quot;%5&quot;); the file as it was is kept as %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>But the game would still turn it off: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is writing %1; try again when it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read or is larger than 256 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SprayCheck</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>no config file sets it: the engine&apos;s default</source>
-        <translation>żaden plik konfiguracyjny tego nie ustawia: domyślna wartość silnika</translation>
-    </message>
     <message>
         <source>%1 line %2</source>
         <translation>%1, wiersz %2</translation>
@@ -59,10 +133,6 @@
         <translation>Spray zainstalowany przez Velmirę, %1.</translation>
     </message>
     <message>
-        <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation>Zastąpiony od czasu, gdy Velmira zainstalowała swój spray (logo z ekranu Opcji?).</translation>
-    </message>
-    <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
         <translation>Zastąpiony od czasu, gdy Velmira zainstalowała tu swój spray, %1: ekran Opcji gry nadpisuje go swoim logo, gdy klikniesz tam „OK”.</translation>
     </message>
@@ -71,28 +141,12 @@
         <translation>Spray, którego nie zainstalowała Velmira, %1.</translation>
     </message>
     <message>
-        <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation>Wysyłanie jest wyłączone (%1 w %2, wiersz %3): serwery nigdy nie dostaną twojego sprayu.</translation>
-    </message>
-    <message>
-        <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
-        <translation>Pobieranie jest wyłączone (%1 w %2, wiersz %3): nie widzisz sprayów innych graczy.</translation>
-    </message>
-    <message>
         <source>Not checked. %1</source>
         <translation>Nie sprawdzono. %1</translation>
     </message>
     <message>
         <source>No spray the game takes.</source>
         <translation>Brak sprayu, który przyjmuje gra.</translation>
-    </message>
-    <message>
-        <source>%1 × %2: every server shows it.</source>
-        <translation>%1 × %2: każdy serwer go pokaże.</translation>
-    </message>
-    <message>
-        <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation>%1 × %2: serwery ograniczające spraye do 64 × 64 go nie pokażą.</translation>
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
@@ -105,10 +159,6 @@
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
         <translation>Niechroniony: kliknięcie „OK” w Opcjach nadpisze go logo „%1”.</translation>
-    </message>
-    <message>
-        <source>Not protected: %1 It replaces this spray when you press OK there.</source>
-        <translation>Niechroniony: %1 To logo zastąpi ten spray, gdy klikniesz tam „OK”.</translation>
     </message>
     <message>
         <source>No cache yet: the game makes one as it sees sprays.</source>
@@ -127,24 +177,12 @@
         </translation>
     </message>
     <message>
-        <source>custom.hpk cannot be read: %1</source>
-        <translation>Nie można odczytać custom.hpk: %1</translation>
-    </message>
-    <message>
-        <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation>Duży: %1. Wyczyszczenie go pozwoli grze zachowywać nowe spraye.</translation>
-    </message>
-    <message>
         <source>Not Xash3D.</source>
         <translation>To nie Xash3D.</translation>
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
         <translation>Velmira nie zainstalowała tu logo. %1</translation>
-    </message>
-    <message>
-        <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>Silnik pakuje logo .%1, a nie PNG od Velmiry: wybierz je w „Dostosuj”.</translation>
     </message>
     <message>
         <source>Spray</source>
@@ -193,6 +231,201 @@
     <message>
         <source>C&amp;lear Cached Sprays…</source>
         <translation>Wyczyść spr&amp;aye w cache…</translation>
+    </message>
+    <message>
+        <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmira&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D scales the logo it sends itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: every server shows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: servers that keep sprays to 64 × 64 do not show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>custom.hpk cannot be read (%1); the game deletes a damaged cache when it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. The game empties it itself when it grows past 4 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D rewrites tempdecal.wad itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Decal&amp;s On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If it still fails on one server, the server may refuse uploads or large sprays (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): no file of yours changes that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of the Windows game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of the Linux game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of Xash3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the engine&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sends .%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends logos/remapped.%1, not Velmira&apos;s PNG logo (%2): choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no logos/remapped.png, the picture Xash3D sends: choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends logos/remapped.png, which is not the logo Velmira installed: choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends the logo Velmira installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploads are off (%1, %2): servers never get your spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads are off (%1, %2): you see no one else&apos;s spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads during a game are off (%1, %2): you do not see the sprays of players who join after you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No decals are drawn (%1, %2): no one&apos;s spray shows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already on in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SprayReport</name>
+    <message>
+        <source>Half-Life, Windows client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Life, Linux client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D FWGS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts checked: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -397,18 +630,6 @@
         <translation>Sprawdzanie…</translation>
     </message>
     <message>
-        <source>Fix the chosen mod:</source>
-        <translation>Napraw wybrany mod:</translation>
-    </message>
-    <message>
-        <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation>Ustaw cl_allowupload na 1 w jedynym wierszu, który go wyłącza, zachowując kopię pliku w pierwotnej postaci</translation>
-    </message>
-    <message>
-        <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation>Ustaw cl_allowdownload na 1 w jedynym wierszu, który go wyłącza, zachowując kopię pliku w pierwotnej postaci</translation>
-    </message>
-    <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
         <translation>Otwórz okno „Zrób spray” z obrazem sprayu tego moda i wybranym rozmiarem „Każdy serwer”</translation>
     </message>
@@ -443,6 +664,30 @@
     <message>
         <source>Quit the game first: it keeps the cache open and writes it back.</source>
         <translation>Najpierw zamknij grę: trzyma cache otwarty i zapisuje go z powrotem.</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set cl_allowupload to 1 on every line that turns it off in the files the game runs, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off in the files the game runs, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set mp_decals and r_decals back to the game&apos;s own numbers on every line that sets them to 0, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the checks on the clipboard as plain text, to paste into a forum or a bug report (Ctrl+Shift+C)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -738,11 +983,6 @@
         <translation>&amp;Chroń spraye przed grą</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <comment>File menu</comment>
-        <translation>Wyczyść spr&amp;aye w cache…</translation>
-    </message>
-    <message>
         <source>&amp;Language</source>
         <comment>File menu</comment>
         <translation>&amp;Język</translation>
@@ -766,10 +1006,6 @@
         <source>&amp;About VELMR ...</source>
         <comment>Help menu</comment>
         <translation>&amp;O programie VELMR ...</translation>
-    </message>
-    <message>
-        <source>Chec&amp;k Sprays…</source>
-        <translation>&amp;Sprawdź spraye…</translation>
     </message>
     <message>
         <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
@@ -822,6 +1058,32 @@
     <message>
         <source>Cannot make a spray of %1</source>
         <translation>Nie można zrobić sprayu z %1</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprays in the category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spray preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Sprays…</source>
+        <comment>File menu</comment>
+        <translation type="unfinished">&amp;Sprawdź spraye…</translation>
     </message>
 </context>
 <context>
@@ -910,10 +1172,6 @@
         <translation>Dowolny</translation>
     </message>
     <message>
-        <source>&amp;Size:</source>
-        <translation>&amp;Rozmiar:</translation>
-    </message>
-    <message>
         <source>Width</source>
         <translation>Szerokość</translation>
     </message>
@@ -924,10 +1182,6 @@
     <message>
         <source>&amp;Width × height:</source>
         <translation>&amp;Szerokość × wysokość:</translation>
-    </message>
-    <message>
-        <source>&amp;Enlarge small pictures</source>
-        <translation>Powiększaj &amp;małe obrazy</translation>
     </message>
     <message>
         <source>None (solid)</source>
@@ -944,10 +1198,6 @@
     <message>
         <source>A colour, where it touches the edge</source>
         <translation>Kolor, tam gdzie styka się z krawędzią</translation>
-    </message>
-    <message>
-        <source>&amp;What:</source>
-        <translation>&amp;Tryb:</translation>
     </message>
     <message>
         <source>Cut-off</source>
@@ -996,10 +1246,6 @@
     <message>
         <source>&amp;Dither</source>
         <translation>Dit&amp;hering</translation>
-    </message>
-    <message>
-        <source>One-colour &amp;logo</source>
-        <translation>Jednokolorowe &amp;logo</translation>
     </message>
     <message>
         <source>In&amp;k…</source>
@@ -1068,6 +1314,26 @@
     <message>
         <source>Could not save the spray in %1<byte value="xd"/>%2</source>
         <translation>Nie udało się zapisać sprayu w %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Siz&amp;e:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enlar&amp;ge small pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W&amp;hat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-colo&amp;ur logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Anuluj</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1424,17 @@
     <message>
         <source>%1 × %2, %3</source>
         <translation>%1 × %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::PreviewWidget</name>
+    <message numerus="yes">
+        <source>spray preview: %1 × %2, %n colours</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1614,10 @@
             <numerusform>Zapisywanie %n obrazów w %1…</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No game folder yet: set the Half-Life folder in File Locations.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmira::SeenSave</name>
@@ -1359,6 +1640,13 @@
             <numerusform>i %n więcej</numerusform>
             <numerusform>i %n więcej</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSprayModel</name>
+    <message>
+        <source>%1, %2 at byte %3, %4 × %5 pixels</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1553,6 +1841,13 @@
     <message>
         <source>the PNG picture is damaged: %1</source>
         <translation>obraz PNG jest uszkodzony: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::QtReader</name>
+    <message>
+        <source>the %1 picture of %2 × %3 pixels cannot be read: %4</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -12,15 +12,89 @@
     </message>
 </context>
 <context>
+    <name>GameConfig</name>
+    <message>
+        <source>a start of the Windows game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a start of the Linux game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a start of Xash3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation type="unfinished">%1, linha %2</translation>
+    </message>
+    <message>
+        <source>the engine&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After the game quits and starts again, %1 ends with %2 &quot;%3&quot; (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ends with %2 &quot;%3&quot; (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the game first: it writes config.cfg as it quits, which would undo the change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mod folder %1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2), so whether it turns %3 off is not known; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already on in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link: change %2 in the file it leads to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be changed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line %2 now sets %3 to %4 (it was &quot;%5&quot;); the file as it was is kept as %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>But the game would still turn it off: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is writing %1; try again when it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read or is larger than 256 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SprayCheck</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>no config file sets it: the engine&apos;s default</source>
-        <translation>nenhum arquivo de configuração o define: padrão da engine</translation>
-    </message>
     <message>
         <source>%1 line %2</source>
         <translation>%1, linha %2</translation>
@@ -58,10 +132,6 @@
         <translation>O spray que o Velmira instalou, %1.</translation>
     </message>
     <message>
-        <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation>Substituído depois que o Velmira instalou o spray (o logo da tela de Opções?).</translation>
-    </message>
-    <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
         <translation>Substituído depois que o Velmira instalou o spray aqui, %1: a tela de Opções do jogo grava o logo dela por cima quando você clica em OK lá.</translation>
     </message>
@@ -70,28 +140,12 @@
         <translation>Um spray que não foi instalado pelo Velmira, %1.</translation>
     </message>
     <message>
-        <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation>Uploads desativados (%1 em %2, linha %3): os servidores nunca recebem o seu spray.</translation>
-    </message>
-    <message>
-        <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
-        <translation>Downloads desativados (%1 em %2, linha %3): você não vê o spray de mais ninguém.</translation>
-    </message>
-    <message>
         <source>Not checked. %1</source>
         <translation>Não verificado. %1</translation>
     </message>
     <message>
         <source>No spray the game takes.</source>
         <translation>Nenhum spray que o jogo aceite.</translation>
-    </message>
-    <message>
-        <source>%1 × %2: every server shows it.</source>
-        <translation>%1 × %2: todos os servidores mostram.</translation>
-    </message>
-    <message>
-        <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation>%1 × %2: servidores que limitam os sprays a 64 × 64 não vão mostrá-lo.</translation>
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
@@ -104,10 +158,6 @@
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
         <translation>Sem proteção: clicar em OK nas Opções grava o logo &quot;%1&quot; por cima dele.</translation>
-    </message>
-    <message>
-        <source>Not protected: %1 It replaces this spray when you press OK there.</source>
-        <translation>Sem proteção: %1 Esse logo substitui este spray quando você clica em OK lá.</translation>
     </message>
     <message>
         <source>No cache yet: the game makes one as it sees sprays.</source>
@@ -125,24 +175,12 @@
         </translation>
     </message>
     <message>
-        <source>custom.hpk cannot be read: %1</source>
-        <translation>O custom.hpk não pode ser lido: %1</translation>
-    </message>
-    <message>
-        <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation>Grande: %1. Limpá-lo permite que o jogo guarde sprays novos.</translation>
-    </message>
-    <message>
         <source>Not Xash3D.</source>
         <translation>Não é Xash3D.</translation>
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
         <translation>O Velmira não instalou nenhum logo aqui. %1</translation>
-    </message>
-    <message>
-        <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>A engine coloca no spray o logo .%1, não o PNG do Velmira: escolha o PNG em Personalizar.</translation>
     </message>
     <message>
         <source>Spray</source>
@@ -191,6 +229,201 @@
     <message>
         <source>C&amp;lear Cached Sprays…</source>
         <translation>Limpar sprays em &amp;cache…</translation>
+    </message>
+    <message>
+        <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmira&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D scales the logo it sends itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: every server shows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: servers that keep sprays to 64 × 64 do not show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>custom.hpk cannot be read (%1); the game deletes a damaged cache when it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. The game empties it itself when it grows past 4 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D rewrites tempdecal.wad itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Decal&amp;s On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If it still fails on one server, the server may refuse uploads or large sprays (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): no file of yours changes that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of the Windows game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of the Linux game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of Xash3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the engine&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sends .%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends logos/remapped.%1, not Velmira&apos;s PNG logo (%2): choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no logos/remapped.png, the picture Xash3D sends: choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends logos/remapped.png, which is not the logo Velmira installed: choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends the logo Velmira installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploads are off (%1, %2): servers never get your spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads are off (%1, %2): you see no one else&apos;s spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads during a game are off (%1, %2): you do not see the sprays of players who join after you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No decals are drawn (%1, %2): no one&apos;s spray shows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already on in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SprayReport</name>
+    <message>
+        <source>Half-Life, Windows client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Life, Linux client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D FWGS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts checked: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -391,18 +624,6 @@
         <translation>Verificando…</translation>
     </message>
     <message>
-        <source>Fix the chosen mod:</source>
-        <translation>Corrigir o mod escolhido:</translation>
-    </message>
-    <message>
-        <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation>Define cl_allowupload como 1 na única linha que o desativa, guardando uma cópia do arquivo como estava</translation>
-    </message>
-    <message>
-        <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation>Define cl_allowdownload como 1 na única linha que o desativa, guardando uma cópia do arquivo como estava</translation>
-    </message>
-    <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
         <translation>Abre a janela Fazer spray com a imagem do spray do mod e o tamanho Todo servidor escolhido</translation>
     </message>
@@ -437,6 +658,30 @@
     <message>
         <source>Quit the game first: it keeps the cache open and writes it back.</source>
         <translation>Feche o jogo primeiro: ele mantém o cache aberto e o grava de volta.</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set cl_allowupload to 1 on every line that turns it off in the files the game runs, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off in the files the game runs, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set mp_decals and r_decals back to the game&apos;s own numbers on every line that sets them to 0, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the checks on the clipboard as plain text, to paste into a forum or a bug report (Ctrl+Shift+C)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -732,11 +977,6 @@
         <translation>Proteger &amp;sprays contra o jogo</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <comment>File menu</comment>
-        <translation>Limpar sprays em &amp;cache…</translation>
-    </message>
-    <message>
         <source>&amp;Language</source>
         <comment>File menu</comment>
         <translation>I&amp;dioma</translation>
@@ -760,10 +1000,6 @@
         <source>&amp;About VELMR ...</source>
         <comment>Help menu</comment>
         <translation>&amp;Sobre o VELMR ...</translation>
-    </message>
-    <message>
-        <source>Chec&amp;k Sprays…</source>
-        <translation>&amp;Verificar sprays…</translation>
     </message>
     <message>
         <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
@@ -816,6 +1052,32 @@
     <message>
         <source>Cannot make a spray of %1</source>
         <translation>Não é possível fazer um spray de %1</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprays in the category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spray preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Sprays…</source>
+        <comment>File menu</comment>
+        <translation type="unfinished">&amp;Verificar sprays…</translation>
     </message>
 </context>
 <context>
@@ -904,10 +1166,6 @@
         <translation>Livre</translation>
     </message>
     <message>
-        <source>&amp;Size:</source>
-        <translation>Tamanh&amp;o:</translation>
-    </message>
-    <message>
         <source>Width</source>
         <translation>Largura</translation>
     </message>
@@ -918,10 +1176,6 @@
     <message>
         <source>&amp;Width × height:</source>
         <translation>&amp;Largura × altura:</translation>
-    </message>
-    <message>
-        <source>&amp;Enlarge small pictures</source>
-        <translation>Ampliar imagens pe&amp;quenas</translation>
     </message>
     <message>
         <source>None (solid)</source>
@@ -938,10 +1192,6 @@
     <message>
         <source>A colour, where it touches the edge</source>
         <translation>Uma cor, onde encosta na borda</translation>
-    </message>
-    <message>
-        <source>&amp;What:</source>
-        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>Cut-off</source>
@@ -990,10 +1240,6 @@
     <message>
         <source>&amp;Dither</source>
         <translation>Pontilhame&amp;nto</translation>
-    </message>
-    <message>
-        <source>One-colour &amp;logo</source>
-        <translation>Logo de &amp;uma cor</translation>
     </message>
     <message>
         <source>In&amp;k…</source>
@@ -1060,6 +1306,26 @@
     <message>
         <source>Could not save the spray in %1<byte value="xd"/>%2</source>
         <translation>Não foi possível salvar o spray em %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Siz&amp;e:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enlar&amp;ge small pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W&amp;hat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-colo&amp;ur logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1415,16 @@
     <message>
         <source>%1 × %2, %3</source>
         <translation>%1 × %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::PreviewWidget</name>
+    <message numerus="yes">
+        <source>spray preview: %1 × %2, %n colours</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1320,6 +1596,10 @@
             <numerusform>Salvando %n imagens em %1…</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No game folder yet: set the Half-Life folder in File Locations.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmira::SeenSave</name>
@@ -1341,6 +1621,13 @@
             <numerusform>e mais %n</numerusform>
             <numerusform>e mais %n</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSprayModel</name>
+    <message>
+        <source>%1, %2 at byte %3, %4 × %5 pixels</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1819,13 @@
     <message>
         <source>the PNG picture is damaged: %1</source>
         <translation>a imagem PNG está danificada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::QtReader</name>
+    <message>
+        <source>the %1 picture of %2 × %3 pixels cannot be read: %4</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

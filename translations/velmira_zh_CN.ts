@@ -11,15 +11,89 @@
     </message>
 </context>
 <context>
+    <name>GameConfig</name>
+    <message>
+        <source>a start of the Windows game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a start of the Linux game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a start of Xash3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation type="unfinished">%1 第 %2 行</translation>
+    </message>
+    <message>
+        <source>the engine&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After the game quits and starts again, %1 ends with %2 &quot;%3&quot; (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ends with %2 &quot;%3&quot; (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the game first: it writes config.cfg as it quits, which would undo the change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mod folder %1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2), so whether it turns %3 off is not known; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already on in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link: change %2 in the file it leads to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be changed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line %2 now sets %3 to %4 (it was &quot;%5&quot;); the file as it was is kept as %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>But the game would still turn it off: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is writing %1; try again when it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read or is larger than 256 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SprayCheck</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>no config file sets it: the engine&apos;s default</source>
-        <translation>没有配置文件设置它：使用引擎的默认值</translation>
-    </message>
     <message>
         <source>%1 line %2</source>
         <translation>%1 第 %2 行</translation>
@@ -57,10 +131,6 @@
         <translation>Velmira 安装的喷漆，%1。</translation>
     </message>
     <message>
-        <source>Replaced since Velmira installed its spray (the Options screen&apos;s logo?).</source>
-        <translation>Velmira 安装喷漆后已被替换（可能是选项界面的喷漆图案？）。</translation>
-    </message>
-    <message>
         <source>Replaced since Velmira installed its spray here, %1: the game&apos;s Options screen writes its logo over it when you press OK there.</source>
         <translation>Velmira 在这里安装喷漆后已被替换，%1：在游戏的选项界面点“确定”时，它会用自己的喷漆图案覆盖喷漆。</translation>
     </message>
@@ -69,28 +139,12 @@
         <translation>不是 Velmira 安装的喷漆，%1。</translation>
     </message>
     <message>
-        <source>Uploads are off (%1 in %2 line %3): servers never get your spray.</source>
-        <translation>上传已关闭（%2 第 %3 行的 %1）：服务器永远收不到你的喷漆。</translation>
-    </message>
-    <message>
-        <source>Downloads are off (%1 in %2 line %3): you see no one else&apos;s spray.</source>
-        <translation>下载已关闭（%2 第 %3 行的 %1）：你看不到任何其他人的喷漆。</translation>
-    </message>
-    <message>
         <source>Not checked. %1</source>
         <translation>未检查。%1</translation>
     </message>
     <message>
         <source>No spray the game takes.</source>
         <translation>没有游戏能使用的喷漆。</translation>
-    </message>
-    <message>
-        <source>%1 × %2: every server shows it.</source>
-        <translation>%1 × %2：所有服务器都会显示它。</translation>
-    </message>
-    <message>
-        <source>%1 × %2: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation>%1 × %2：把喷漆限制在 64 × 64 的服务器不会显示它。</translation>
     </message>
     <message>
         <source>The Options screen has the logo &quot;%1&quot; (%2) chosen.</source>
@@ -103,10 +157,6 @@
     <message>
         <source>Not protected: pressing OK in Options writes the logo &quot;%1&quot; over it.</source>
         <translation>未保护：在选项中点“确定”会用喷漆图案“%1”覆盖它。</translation>
-    </message>
-    <message>
-        <source>Not protected: %1 It replaces this spray when you press OK there.</source>
-        <translation>未保护：%1在选项界面点“确定”时，它会替换这个喷漆。</translation>
     </message>
     <message>
         <source>No cache yet: the game makes one as it sees sprays.</source>
@@ -123,24 +173,12 @@
         </translation>
     </message>
     <message>
-        <source>custom.hpk cannot be read: %1</source>
-        <translation>无法读取 custom.hpk：%1</translation>
-    </message>
-    <message>
-        <source>Large: %1. Clearing it lets the game keep new sprays.</source>
-        <translation>过大：%1。清除后游戏可以保存新的喷漆。</translation>
-    </message>
-    <message>
         <source>Not Xash3D.</source>
         <translation>不是 Xash3D。</translation>
     </message>
     <message>
         <source>Velmira installed no logo here. %1</source>
         <translation>Velmira 没有在这里安装喷漆图案。%1</translation>
-    </message>
-    <message>
-        <source>The engine packs the .%1 logo, not Velmira&apos;s PNG: choose it in Customize.</source>
-        <translation>引擎打包的是 .%1 喷漆图案，而不是 Velmira 的 PNG：请在“自定义”中选择它。</translation>
     </message>
     <message>
         <source>Spray</source>
@@ -189,6 +227,201 @@
     <message>
         <source>C&amp;lear Cached Sprays…</source>
         <translation>清除缓存的喷漆(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmira&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D scales the logo it sends itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: every server shows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: servers that keep sprays to 64 × 64 do not show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>custom.hpk cannot be read (%1); the game deletes a damaged cache when it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. The game empties it itself when it grows past 4 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D rewrites tempdecal.wad itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Decal&amp;s On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If it still fails on one server, the server may refuse uploads or large sprays (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): no file of yours changes that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of the Windows game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of the Linux game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at a start of Xash3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the engine&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sends .%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends logos/remapped.%1, not Velmira&apos;s PNG logo (%2): choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no logos/remapped.png, the picture Xash3D sends: choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends logos/remapped.png, which is not the logo Velmira installed: choose Velmira&apos;s logo in Customize.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D sends the logo Velmira installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploads are off (%1, %2): servers never get your spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads are off (%1, %2): you see no one else&apos;s spray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads during a game are off (%1, %2): you do not see the sprays of players who join after you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No decals are drawn (%1, %2): no one&apos;s spray shows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already on in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SprayReport</name>
+    <message>
+        <source>Half-Life, Windows client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Life, Linux client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xash3D FWGS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts checked: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -385,18 +618,6 @@
         <translation>正在检查…</translation>
     </message>
     <message>
-        <source>Fix the chosen mod:</source>
-        <translation>修复所选模组：</translation>
-    </message>
-    <message>
-        <source>Set cl_allowupload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation>在关闭它的那一行把 cl_allowupload 设为 1，并保留原文件的副本</translation>
-    </message>
-    <message>
-        <source>Set cl_allowdownload to 1 on the one line that turns it off, keeping a copy of the file as it was</source>
-        <translation>在关闭它的那一行把 cl_allowdownload 设为 1，并保留原文件的副本</translation>
-    </message>
-    <message>
         <source>Open the spray maker on the mod&apos;s spray picture with the every-server size chosen</source>
         <translation>用该模组的喷漆图片打开“制作喷漆”，并选好所有服务器通用的尺寸</translation>
     </message>
@@ -431,6 +652,30 @@
     <message>
         <source>Quit the game first: it keeps the cache open and writes it back.</source>
         <translation>请先退出游戏：游戏会一直打开缓存并把它写回去。</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set cl_allowupload to 1 on every line that turns it off in the files the game runs, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off in the files the game runs, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set mp_decals and r_decals back to the game&apos;s own numbers on every line that sets them to 0, keeping a copy of each file as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the checks on the clipboard as plain text, to paste into a forum or a bug report (Ctrl+Shift+C)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -726,11 +971,6 @@
         <translation>防止游戏替换喷漆(&amp;P)</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <comment>File menu</comment>
-        <translation>清除缓存的喷漆(&amp;L)…</translation>
-    </message>
-    <message>
         <source>&amp;Language</source>
         <comment>File menu</comment>
         <translation>语言(&amp;A)</translation>
@@ -754,10 +994,6 @@
         <source>&amp;About VELMR ...</source>
         <comment>Help menu</comment>
         <translation>关于 VELMR(&amp;A) ...</translation>
-    </message>
-    <message>
-        <source>Chec&amp;k Sprays…</source>
-        <translation>检查喷漆(&amp;K)…</translation>
     </message>
     <message>
         <source>See for each mod whether others will see your spray, and you theirs, and put right what can safely be</source>
@@ -810,6 +1046,32 @@
     <message>
         <source>Cannot make a spray of %1</source>
         <translation>无法用 %1 制作喷漆</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprays in the category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spray preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Cached Sprays…</source>
+        <comment>File menu</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Sprays…</source>
+        <comment>File menu</comment>
+        <translation type="unfinished">检查喷漆(&amp;K)…</translation>
     </message>
 </context>
 <context>
@@ -898,10 +1160,6 @@
         <translation>自定义</translation>
     </message>
     <message>
-        <source>&amp;Size:</source>
-        <translation>尺寸(&amp;U)：</translation>
-    </message>
-    <message>
         <source>Width</source>
         <translation>宽度</translation>
     </message>
@@ -912,10 +1170,6 @@
     <message>
         <source>&amp;Width × height:</source>
         <translation>宽 × 高(&amp;W)：</translation>
-    </message>
-    <message>
-        <source>&amp;Enlarge small pictures</source>
-        <translation>放大小图片(&amp;E)</translation>
     </message>
     <message>
         <source>None (solid)</source>
@@ -932,10 +1186,6 @@
     <message>
         <source>A colour, where it touches the edge</source>
         <translation>指定颜色（仅边缘相连区域）</translation>
-    </message>
-    <message>
-        <source>&amp;What:</source>
-        <translation>透明内容(&amp;H)：</translation>
     </message>
     <message>
         <source>Cut-off</source>
@@ -984,10 +1234,6 @@
     <message>
         <source>&amp;Dither</source>
         <translation>抖动(&amp;D)</translation>
-    </message>
-    <message>
-        <source>One-colour &amp;logo</source>
-        <translation>单色喷漆图案(&amp;G)</translation>
     </message>
     <message>
         <source>In&amp;k…</source>
@@ -1052,6 +1298,26 @@
     <message>
         <source>Could not save the spray in %1<byte value="xd"/>%2</source>
         <translation>无法将喷漆保存到 %1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Siz&amp;e:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enlar&amp;ge small pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W&amp;hat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-colo&amp;ur logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">取消</translation>
     </message>
 </context>
 <context>
@@ -1140,6 +1406,15 @@
     <message>
         <source>%1 × %2, %3</source>
         <translation>%1 × %2，%3</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::PreviewWidget</name>
+    <message numerus="yes">
+        <source>spray preview: %1 × %2, %n colours</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1578,10 @@
             <numerusform>正在把 %n 张图片保存到 %1…</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No game folder yet: set the Half-Life folder in File Locations.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmira::SeenSave</name>
@@ -1323,6 +1602,13 @@
         <translation>
             <numerusform>还有 %n 个</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::SeenSprayModel</name>
+    <message>
+        <source>%1, %2 at byte %3, %4 × %5 pixels</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1511,6 +1797,13 @@
     <message>
         <source>the PNG picture is damaged: %1</source>
         <translation>PNG 图片已损坏：%1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::picture::QtReader</name>
+    <message>
+        <source>the %1 picture of %2 × %3 pixels cannot be read: %4</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -13,26 +13,24 @@ namespace velmira {
 
 namespace {
 
-QString translate(const char* text) {
-    return QCoreApplication::translate("GameConfig", text);
-}
-
 // How the start of an order is named to the player.
 QString startName(ConfigOrder order) {
     switch (order) {
         case ConfigOrder::GoldSrcWindows:
-            return translate("a start of the Windows game");
+            return QCoreApplication::translate("GameConfig", "a start of the Windows game");
         case ConfigOrder::GoldSrcLinux:
-            return translate("a start of the Linux game");
+            return QCoreApplication::translate("GameConfig", "a start of the Linux game");
         case ConfigOrder::Xash:
-            return translate("a start of Xash3D");
+            return QCoreApplication::translate("GameConfig", "a start of Xash3D");
     }
     return QString();
 }
 
 // Where a setting was set, for the player: "cstrike/config.cfg line 12".
 QString placeOf(const SettingSet& set) {
-    return translate("%1 line %2").arg(set.file->shownName()).arg(set.command.line);
+    return QCoreApplication::translate("GameConfig", "%1 line %2")
+        .arg(set.file->shownName())
+        .arg(set.command.line);
 }
 
 // The file with the listed values changed: only the number at each value's start (after any
@@ -87,8 +85,10 @@ std::optional<WrongEnd> wrongEnd(ConfigFiles& files, const WantedSetting& wanted
         const ConfigRun run = runConfig(files, order);
         const FinalSetting final = finalSetting(run, wanted.variable, wanted.defaultValue);
         if (!settingIsGood(wanted, final.value, engineOf(order)))
-            return WrongEnd{order, final.value,
-                            final.set ? placeOf(*final.set) : translate("the engine's default")};
+            return WrongEnd{
+                order, final.value,
+                final.set ? placeOf(*final.set)
+                          : QCoreApplication::translate("GameConfig", "the engine's default")};
     }
     return std::nullopt;
 }
@@ -110,9 +110,12 @@ bool settingHolds(const ModConfigFolders& folders, const WantedSetting& wanted,
                   const std::vector<ConfigOrder>& orders, QString* why) {
     const auto tell = [&](const WrongEnd& wrong, bool afterQuit) {
         if (why)
-            *why = (afterQuit ? translate("After the game quits and starts again, %1 ends with "
-                                          "%2 \"%3\" (%4).")
-                              : translate("%1 ends with %2 \"%3\" (%4)."))
+            *why = (afterQuit
+                        ? QCoreApplication::translate(
+                              "GameConfig",
+                              "After the game quits and starts again, %1 ends with "
+                              "%2 \"%3\" (%4).")
+                        : QCoreApplication::translate("GameConfig", "%1 ends with %2 \"%3\" (%4)."))
                        .arg(startName(wrong.order), QString::fromLatin1(wanted.variable),
                             QString::fromLatin1(wrong.value), wrong.where);
         return false;
@@ -141,7 +144,8 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
     ConfigChange change;
     const QString name = QString::fromLatin1(wanted.variable);
     if (gameRunning && gameRunning()) {
-        change.text = translate(
+        change.text = QCoreApplication::translate(
+            "GameConfig",
             "Quit the game first: it writes config.cfg as it quits, which "
             "would undo the change.");
         return change;
@@ -149,13 +153,16 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
     QString reason;
     const OpenFolder game = OpenFolder::open(gameFolder, &reason);
     if (!game.isOpen()) {
-        change.text = translate("The mod folder %1 cannot be opened: %2").arg(mod, reason);
+        change.text =
+            QCoreApplication::translate("GameConfig", "The mod folder %1 cannot be opened: %2")
+                .arg(mod, reason);
         return change;
     }
     const ModConfigFolders folders(game, mod);
     if (!folders.isOpen()) {
         change.text =
-            translate("The mod folder %1 cannot be opened: %2").arg(mod, folders.problem());
+            QCoreApplication::translate("GameConfig", "The mod folder %1 cannot be opened: %2")
+                .arg(mod, folders.problem());
         return change;
     }
     const auto settle = [&] { QThread::msleep(static_cast<unsigned long>(timing.settle.count())); };
@@ -175,10 +182,11 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
             ran.insert(run.ran.begin(), run.ran.end());
         }
         if (unread) {
-            change.text = translate(
-                              "%1 cannot be read (%2), so whether it turns %3 off is "
-                              "not known; nothing was changed.")
-                              .arg(unread->shownName(), unread->problem, name);
+            change.text =
+                QCoreApplication::translate("GameConfig",
+                                            "%1 cannot be read (%2), so whether it turns %3 off is "
+                                            "not known; nothing was changed.")
+                    .arg(unread->shownName(), unread->problem, name);
             return change;
         }
         if (written) {
@@ -211,12 +219,14 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
         if (edits.empty()) {
             change.alreadyOn = true;
             change.holds = true;
-            change.text = translate("%1 is already on in %2.").arg(name, mod);
+            change.text =
+                QCoreApplication::translate("GameConfig", "%1 is already on in %2.").arg(name, mod);
             return change;
         }
         for (const auto& [file, commands] : edits) {
             if (file->link) {
-                change.text = translate("%1 is a link: change %2 in the file it leads to.")
+                change.text = QCoreApplication::translate(
+                                  "GameConfig", "%1 is a link: change %2 in the file it leads to.")
                                   .arg(file->shownName(), name);
                 return change;
             }
@@ -226,7 +236,8 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
             const OpenFolder& folder = *folders.folder(file->folder);
             busy = file->shownName();
             const QString copy = file->name + kConfigCopySuffix;
-            const QString failed = translate("%1 could not be changed: %2");
+            const QString failed =
+                QCoreApplication::translate("GameConfig", "%1 could not be changed: %2");
             if (!folder.keepCopy(file->name, copy, file->bytes, &reason)) {
                 change.text = failed.arg(folder.pathOf(file->name), reason);
                 return change;
@@ -244,8 +255,11 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
             }
             change.changed = true;
             for (const ConfigCommand& command : commands) {
-                change.places << translate("%1 line %2").arg(file->shownName()).arg(command.line);
-                change.text += translate(
+                change.places << QCoreApplication::translate("GameConfig", "%1 line %2")
+                                     .arg(file->shownName())
+                                     .arg(command.line);
+                change.text += QCoreApplication::translate(
+                                   "GameConfig",
                                    "%1 line %2 now sets %3 to %4 (it was \"%5\"); the file "
                                    "as it was is kept as %6.")
                                    .arg(folder.pathOf(file->name))
@@ -261,12 +275,16 @@ ConfigChange turnSettingOn(const QString& gameFolder, const QString& mod,
         QString why;
         change.holds = settingHolds(folders, wanted, orders, &why);
         if (!change.holds)
-            change.text += translate("But the game would still turn it off: %1").arg(why);
+            change.text += QCoreApplication::translate("GameConfig",
+                                                       "But the game would still turn it off: %1")
+                               .arg(why);
         change.text = change.text.trimmed();
         return change;
     }
     change.text =
-        translate("Another program is writing %1; try again when it has finished.").arg(busy);
+        QCoreApplication::translate(
+            "GameConfig", "Another program is writing %1; try again when it has finished.")
+            .arg(busy);
     return change;
 }
 

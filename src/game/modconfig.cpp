@@ -11,10 +11,6 @@ namespace velmira {
 
 namespace {
 
-QString translate(const char* text) {
-    return QCoreApplication::translate("GameConfig", text);
-}
-
 // The game's own folder, which every mod falls back to last.
 const QString kBaseFolder = QStringLiteral("valve");
 // The largest liblist.gam or gameinfo.txt read.
@@ -96,7 +92,10 @@ ConfigFileRead readConfigFile(const OpenFolder& folder, const QString& name) {
         return file;
     }
     file.name = name;
-    const auto unreadable = [] { return translate("it cannot be read or is larger than 256 KB"); };
+    const auto unreadable = [] {
+        return QCoreApplication::translate("GameConfig",
+                                           "it cannot be read or is larger than 256 KB");
+    };
     switch (folder.kindOf(name)) {
         case OpenFolder::Kind::Missing:
             break;
@@ -114,7 +113,7 @@ ConfigFileRead readConfigFile(const OpenFolder& folder, const QString& name) {
         case OpenFolder::Kind::Folder:
         case OpenFolder::Kind::Other:
             file.present = true;
-            file.problem = translate("it is not a plain file");
+            file.problem = QCoreApplication::translate("GameConfig", "it is not a plain file");
             break;
         case OpenFolder::Kind::File:
             file.present = true;

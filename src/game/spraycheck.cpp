@@ -36,23 +36,32 @@ SprayRead checkSpray(const OpenFolder& mod, const SprayCheckInput& input, SprayC
     if (input.xash) {
         // Xash3D sends the logo picture on its own servers and builds tempdecal.wad from it as it
         // joins a Half-Life server: the file is not the player's spray there.
-        cell =
-            notApplicable(tr("Xash3D builds tempdecal.wad from the logo chosen in Customize "
-                             "each time it joins a server."));
+        cell = notApplicable(QCoreApplication::translate(
+            "SprayCheck",
+            "Xash3D builds tempdecal.wad from the logo chosen in Customize "
+            "each time it joins a server."));
         return spray;
     }
     if (kind == OpenFolder::Kind::Missing) {
-        cell = problem(tr("missing"),
-                       tr("No tempdecal.wad: the game has no spray to send. Use \"Create "
-                          "Sprays\"."));
+        cell = problem(QCoreApplication::translate("SprayCheck", "missing"),
+                       QCoreApplication::translate(
+                           "SprayCheck",
+                           "No tempdecal.wad: the game has no spray to send. Use \"Create "
+                           "Sprays\"."));
     } else if (kind != OpenFolder::Kind::File) {
-        cell = problem(tr("not a file"),
-                       tr("tempdecal.wad is not a plain file: the game cannot use it."));
+        cell = problem(
+            QCoreApplication::translate("SprayCheck", "not a file"),
+            QCoreApplication::translate(
+                "SprayCheck", "tempdecal.wad is not a plain file: the game cannot use it."));
     } else if (!(spray.bytes = mod.readFile(kSprayFile, kMaxSprayRead))) {
-        cell = problem(tr("unreadable"),
-                       tr("tempdecal.wad cannot be read, or is far larger than any spray."));
+        cell = problem(
+            QCoreApplication::translate("SprayCheck", "unreadable"),
+            QCoreApplication::translate(
+                "SprayCheck", "tempdecal.wad cannot be read, or is far larger than any spray."));
     } else if (const auto taken = wad::checkSprayFile(*spray.bytes); !taken) {
-        cell = problem(tr("refused"), tr("The game will not use it: %1").arg(taken.error()));
+        cell = problem(QCoreApplication::translate("SprayCheck", "refused"),
+                       QCoreApplication::translate("SprayCheck", "The game will not use it: %1")
+                           .arg(taken.error()));
         spray.bytes.reset();
     } else {
         if (const auto lumps = wad::readWad(*spray.bytes, 1); lumps && !lumps->empty())
@@ -60,51 +69,72 @@ SprayRead checkSpray(const OpenFolder& mod, const SprayCheckInput& input, SprayC
                 spray.size = QSize(picture->width, picture->height);
         const QString hash = QString::fromLatin1(
             QCryptographicHash::hash(*spray.bytes, QCryptographicHash::Sha256).toHex());
-        const QString sized =
-            tr("%1 \u00d7 %2 pixels").arg(spray.size.width()).arg(spray.size.height());
+        const QString sized = QCoreApplication::translate("SprayCheck", "%1 \u00d7 %2 pixels")
+                                  .arg(spray.size.width())
+                                  .arg(spray.size.height());
         if (!input.installed.isEmpty() && hash == input.installed)
-            cell = ok(tr("Velmira's"), tr("The spray Velmira installed, %1.").arg(sized));
+            cell = ok(QCoreApplication::translate("SprayCheck", "Velmira's"),
+                      QCoreApplication::translate("SprayCheck", "The spray Velmira installed, %1.")
+                          .arg(sized));
         else if (!input.installed.isEmpty())
-            cell = problem(tr("replaced"),
-                           tr("Replaced since Velmira installed its spray here, %1: the game's "
-                              "Options screen writes its logo over it when you press OK there.")
+            cell = problem(QCoreApplication::translate("SprayCheck", "replaced"),
+                           QCoreApplication::translate(
+                               "SprayCheck",
+                               "Replaced since Velmira installed its spray here, %1: the game's "
+                               "Options screen writes its logo over it when you press OK there.")
                                .arg(sized));
         else
-            cell = ok(tr("another"), tr("A spray Velmira did not install, %1.").arg(sized));
+            cell =
+                ok(QCoreApplication::translate("SprayCheck", "another"),
+                   QCoreApplication::translate("SprayCheck", "A spray Velmira did not install, %1.")
+                       .arg(sized));
     }
     return spray;
 }
 
 SprayCheckCell everyServerCell(const SprayRead& spray, bool xash) {
     if (!spray.bytes)
-        return notApplicable(xash ? tr("Xash3D scales the logo it sends itself.")
-                                  : tr("No spray the game takes."));
-    const QString sides = tr("%1 \u00d7 %2").arg(spray.size.width()).arg(spray.size.height());
+        return notApplicable(
+            xash ? QCoreApplication::translate("SprayCheck",
+                                               "Xash3D scales the logo it sends itself.")
+                 : QCoreApplication::translate("SprayCheck", "No spray the game takes."));
+    const QString sides = QCoreApplication::translate("SprayCheck", "%1 \u00d7 %2")
+                              .arg(spray.size.width())
+                              .arg(spray.size.height());
     if (everyServerTakes(spray.size))
-        return ok(sides, tr("%1: every server shows it.").arg(sides));
+        return ok(
+            sides,
+            QCoreApplication::translate("SprayCheck", "%1: every server shows it.").arg(sides));
     return problem(sides,
-                   tr("%1: servers that keep sprays to 64 \u00d7 64 do not show it.").arg(sides),
+                   QCoreApplication::translate(
+                       "SprayCheck", "%1: servers that keep sprays to 64 \u00d7 64 do not show it.")
+                       .arg(sides),
                    SprayFix::EveryServerSize);
 }
 
 SprayCheckCell staysCell(const OpenFolder& mod, const SprayRead& spray,
                          const SprayCheckInput& input, const ModSprayCheck& result) {
     if (!spray.bytes)
-        return notApplicable(tr("No spray the game takes."));
+        return notApplicable(QCoreApplication::translate("SprayCheck", "No spray the game takes."));
     // The mode's bits, not whether this user may write it (an administrator always may).
     const QFileDevice::Permissions writable =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     const bool readOnly = !(QFileInfo(mod.pathOf(kSprayFile)).permissions() & writable);
     const QString logo = QString::fromLatin1(settingValue(result, "cl_logofile"));
     const QString chosen =
-        tr("The Options screen has the logo \"%1\" (%2) chosen.")
+        QCoreApplication::translate("SprayCheck",
+                                    "The Options screen has the logo \"%1\" (%2) chosen.")
             .arg(logo, QString::fromLatin1(settingValue(result, "cl_logocolor")));
     if (readOnly)
-        return ok(tr("read-only"),
-                  tr("Read-only: the Options screen cannot replace it. %1").arg(chosen));
+        return ok(QCoreApplication::translate("SprayCheck", "read-only"),
+                  QCoreApplication::translate("SprayCheck",
+                                              "Read-only: the Options screen cannot replace it. %1")
+                      .arg(chosen));
     return problem(
-        tr("not protected"),
-        tr("Not protected: pressing OK in Options writes the logo \"%1\" over it.").arg(logo),
+        QCoreApplication::translate("SprayCheck", "not protected"),
+        QCoreApplication::translate(
+            "SprayCheck", "Not protected: pressing OK in Options writes the logo \"%1\" over it.")
+            .arg(logo),
         input.installed.isEmpty() ? SprayFix::None : SprayFix::Protect, chosen);
 }
 
@@ -113,20 +143,31 @@ SprayCheckCell staysCell(const OpenFolder& mod, const SprayRead& spray,
 SprayCheckCell cacheCell(const OpenFolder& mod, const SprayCheckInput& input) {
     const OpenFolder::Kind kind = mod.kindOf(kSprayCacheName);
     if (kind == OpenFolder::Kind::Missing)
-        return ok(tr("none yet"), tr("No cache yet: the game makes one as it sees sprays."));
+        return ok(QCoreApplication::translate("SprayCheck", "none yet"),
+                  QCoreApplication::translate(
+                      "SprayCheck", "No cache yet: the game makes one as it sees sprays."));
     if (kind != OpenFolder::Kind::File)
-        return problem(tr("not a file"), tr("custom.hpk is not a plain file."));
+        return problem(
+            QCoreApplication::translate("SprayCheck", "not a file"),
+            QCoreApplication::translate("SprayCheck", "custom.hpk is not a plain file."));
     const SeenCache seen = readSeenCache(input.gameFolder, input.mod);
     const qint64 bytes = QFileInfo(mod.pathOf(kSprayCacheName)).size();
     const QString size = QLocale::c().formattedDataSize(bytes);
     if (!seen.problem.isEmpty())
-        return ok(tr("damaged"),
-                  tr("custom.hpk cannot be read (%1); the game deletes a damaged cache when it "
-                     "starts.")
+        return ok(QCoreApplication::translate("SprayCheck", "damaged"),
+                  QCoreApplication::translate(
+                      "SprayCheck",
+                      "custom.hpk cannot be read (%1); the game deletes a damaged cache when it "
+                      "starts.")
                       .arg(seen.problem));
     const int sprays = static_cast<int>(seen.sprays.size());
-    const QString held = tr("%1; sprays kept: %n", nullptr, sprays).arg(size);
-    return ok(size, tr("%1. The game empties it itself when it grows past 4 MB.").arg(held), held);
+    const QString held =
+        QCoreApplication::translate("SprayCheck", "%1; sprays kept: %n", nullptr, sprays).arg(size);
+    return ok(size,
+              QCoreApplication::translate("SprayCheck",
+                                          "%1. The game empties it itself when it grows past 4 MB.")
+                  .arg(held),
+              held);
 }
 
 }  // namespace
@@ -157,10 +198,11 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
     const ModConfigFolders folders = game.isOpen() ? ModConfigFolders(game, input.mod)
                                                    : ModConfigFolders(OpenFolder(), input.mod);
     if (!folders.isOpen()) {
-        const QString text = tr("The mod folder cannot be opened: %1")
-                                 .arg(folders.problem().isEmpty() ? reason : folders.problem());
+        const QString text =
+            QCoreApplication::translate("SprayCheck", "The mod folder cannot be opened: %1")
+                .arg(folders.problem().isEmpty() ? reason : folders.problem());
         for (SprayCheckCell& each : result.cells)
-            each = problem(tr("not opened"), text);
+            each = problem(QCoreApplication::translate("SprayCheck", "not opened"), text);
         return result;
     }
     const OpenFolder& mod = folders.mod();
@@ -170,9 +212,11 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
     const SprayRead spray = checkSpray(mod, input, cell(SprayCheck::Spray));
     checkConfig(folders, input, orders, result);
     cell(SprayCheck::EveryServer) = everyServerCell(spray, input.xash);
-    cell(SprayCheck::Stays) = input.xash ? notApplicable(tr("Xash3D rewrites tempdecal.wad "
-                                                            "itself."))
-                                         : staysCell(mod, spray, input, result);
+    cell(SprayCheck::Stays) =
+        input.xash ? notApplicable(QCoreApplication::translate("SprayCheck",
+                                                               "Xash3D rewrites tempdecal.wad "
+                                                               "itself."))
+                   : staysCell(mod, spray, input, result);
     cell(SprayCheck::Cache) = cacheCell(mod, input);
     return result;
 }
@@ -180,21 +224,21 @@ ModSprayCheck checkModSprays(const SprayCheckInput& input) {
 QString sprayCheckTitle(SprayCheck check) {
     switch (check) {
         case SprayCheck::Spray:
-            return tr("Spray");
+            return QCoreApplication::translate("SprayCheck", "Spray");
         case SprayCheck::Upload:
-            return tr("Others see it");
+            return QCoreApplication::translate("SprayCheck", "Others see it");
         case SprayCheck::Download:
-            return tr("You see theirs");
+            return QCoreApplication::translate("SprayCheck", "You see theirs");
         case SprayCheck::Decals:
-            return tr("Decals");
+            return QCoreApplication::translate("SprayCheck", "Decals");
         case SprayCheck::EveryServer:
-            return tr("Every server");
+            return QCoreApplication::translate("SprayCheck", "Every server");
         case SprayCheck::Stays:
-            return tr("It stays");
+            return QCoreApplication::translate("SprayCheck", "It stays");
         case SprayCheck::Cache:
-            return tr("Cache");
+            return QCoreApplication::translate("SprayCheck", "Cache");
         case SprayCheck::XashLogo:
-            return tr("Xash3D logo");
+            return QCoreApplication::translate("SprayCheck", "Xash3D logo");
     }
     return QString();
 }
@@ -204,23 +248,24 @@ QString sprayFixCaption(SprayFix fix) {
         case SprayFix::None:
             return QString();
         case SprayFix::TurnUploadsOn:
-            return tr("Turn &Uploads On");
+            return QCoreApplication::translate("SprayCheck", "Turn &Uploads On");
         case SprayFix::TurnDownloadsOn:
-            return tr("Turn &Downloads On");
+            return QCoreApplication::translate("SprayCheck", "Turn &Downloads On");
         case SprayFix::EveryServerSize:
-            return tr("Make &Every-Server Size\u2026");
+            return QCoreApplication::translate("SprayCheck", "Make &Every-Server Size\u2026");
         case SprayFix::Protect:
-            return tr("&Protect");
+            return QCoreApplication::translate("SprayCheck", "&Protect");
         case SprayFix::ClearCache:
-            return tr("C&lear Cached Sprays\u2026");
+            return QCoreApplication::translate("SprayCheck", "C&lear Cached Sprays\u2026");
         case SprayFix::TurnDecalsOn:
-            return tr("Turn Decal&s On");
+            return QCoreApplication::translate("SprayCheck", "Turn Decal&s On");
     }
     return QString();
 }
 
 QString serverSideNote() {
-    return tr(
+    return QCoreApplication::translate(
+        "SprayCheck",
         "If it still fails on one server, the server may refuse uploads or large sprays "
         "(sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): "
         "no file of yours changes that.");

@@ -27,11 +27,11 @@ constexpr qint64 kMaxLogoRead = 1024 * 1024;
 QString startName(ConfigOrder order) {
     switch (order) {
         case ConfigOrder::GoldSrcWindows:
-            return tr("at a start of the Windows game");
+            return QCoreApplication::translate("SprayCheck", "at a start of the Windows game");
         case ConfigOrder::GoldSrcLinux:
-            return tr("at a start of the Linux game");
+            return QCoreApplication::translate("SprayCheck", "at a start of the Linux game");
         case ConfigOrder::Xash:
-            return tr("at a start of Xash3D");
+            return QCoreApplication::translate("SprayCheck", "at a start of Xash3D");
     }
     return QString();
 }
@@ -58,9 +58,10 @@ Ending endingOf(const std::vector<ConfigRun>& runs, const WantedSetting& wanted)
 }
 
 QString placeOf(const FinalSetting& final) {
-    return final.set
-               ? tr("%1 line %2").arg(final.set->file->shownName()).arg(final.set->command.line)
-               : tr("the engine's default");
+    return final.set ? QCoreApplication::translate("SprayCheck", "%1 line %2")
+                           .arg(final.set->file->shownName())
+                           .arg(final.set->command.line)
+                     : QCoreApplication::translate("SprayCheck", "the engine's default");
 }
 
 QString readOf(const QByteArray& name, const FinalSetting& final) {
@@ -74,8 +75,10 @@ SprayCheckCell settingCell(const std::vector<ConfigRun>& runs, const WantedSetti
     const Ending ending = endingOf(runs, wanted);
     const QString read = readOf(wanted.variable, ending.final);
     if (ending.good)
-        return ok(tr("on"), tr("On: %1.").arg(read), read);
-    const QString where = ending.final.set ? ending.final.set->file->name : tr("default");
+        return ok(QCoreApplication::translate("SprayCheck", "on"),
+                  QCoreApplication::translate("SprayCheck", "On: %1.").arg(read), read);
+    const QString where = ending.final.set ? ending.final.set->file->name
+                                           : QCoreApplication::translate("SprayCheck", "default");
     QString place = placeOf(ending.final);
     if (runs.size() > 1)
         place += QLatin1Char(' ') + startName(ending.order);
@@ -84,7 +87,8 @@ SprayCheckCell settingCell(const std::vector<ConfigRun>& runs, const WantedSetti
                                           .arg(QString::fromLatin1(wanted.variable),
                                                QString::fromLatin1(ending.final.value)),
                                       place);
-    return problem(tr("off in %1").arg(where), sentence, fix, read);
+    return problem(QCoreApplication::translate("SprayCheck", "off in %1").arg(where), sentence, fix,
+                   read);
 }
 
 QString hashOf(const QByteArray& bytes) {
@@ -97,29 +101,40 @@ SprayCheckCell xashLogoCell(const ModConfigFolders& folders, const SprayCheckInp
                             const FinalSetting& ext) {
     const QString read = readOf(kLogoExt, ext);
     if (input.installedLogo.isEmpty())
-        return notApplicable(tr("Velmira installed no logo here. %1").arg(read));
+        return notApplicable(
+            QCoreApplication::translate("SprayCheck", "Velmira installed no logo here. %1")
+                .arg(read));
     const QByteArray packed = ext.value == kPng ? kPng : QByteArrayLiteral("bmp");
     if (packed != kPng)
-        return problem(tr("sends .%1").arg(QString::fromLatin1(packed)),
-                       tr("Xash3D sends logos/remapped.%1, not Velmira's PNG logo (%2): choose "
-                          "Velmira's logo in Customize.")
-                           .arg(QString::fromLatin1(packed), read),
-                       SprayFix::None, read);
+        return problem(
+            QCoreApplication::translate("SprayCheck", "sends .%1").arg(QString::fromLatin1(packed)),
+            QCoreApplication::translate(
+                "SprayCheck",
+                "Xash3D sends logos/remapped.%1, not Velmira's PNG logo (%2): choose "
+                "Velmira's logo in Customize.")
+                .arg(QString::fromLatin1(packed), read),
+            SprayFix::None, read);
     QString reason;
     const OpenFolder logos = folders.mod().child(QStringLiteral("logos"), false, &reason);
     const auto sent = logos.isOpen() ? logos.readFile(QStringLiteral("remapped.png"), kMaxLogoRead)
                                      : std::nullopt;
     if (!sent)
-        return problem(tr("none chosen"),
-                       tr("There is no logos/remapped.png, the picture Xash3D sends: choose "
-                          "Velmira's logo in Customize."),
+        return problem(QCoreApplication::translate("SprayCheck", "none chosen"),
+                       QCoreApplication::translate(
+                           "SprayCheck",
+                           "There is no logos/remapped.png, the picture Xash3D sends: choose "
+                           "Velmira's logo in Customize."),
                        SprayFix::None, read);
     if (hashOf(*sent) != input.installedLogo)
-        return problem(tr("another logo"),
-                       tr("Xash3D sends logos/remapped.png, which is not the logo Velmira "
-                          "installed: choose Velmira's logo in Customize."),
+        return problem(QCoreApplication::translate("SprayCheck", "another logo"),
+                       QCoreApplication::translate(
+                           "SprayCheck",
+                           "Xash3D sends logos/remapped.png, which is not the logo Velmira "
+                           "installed: choose Velmira's logo in Customize."),
                        SprayFix::None, read);
-    return ok(tr("Velmira's"), tr("Xash3D sends the logo Velmira installed."), read);
+    return ok(QCoreApplication::translate("SprayCheck", "Velmira's"),
+              QCoreApplication::translate("SprayCheck", "Xash3D sends the logo Velmira installed."),
+              read);
 }
 
 }  // namespace
@@ -175,10 +190,13 @@ void checkConfig(const ModConfigFolders& folders, const SprayCheckInput& input,
                 unread << line;
         }
     if (!unread.isEmpty()) {
-        const QString notRead = tr("Not read: %1.").arg(unread.join(QStringLiteral("; ")));
+        const QString notRead = QCoreApplication::translate("SprayCheck", "Not read: %1.")
+                                    .arg(unread.join(QStringLiteral("; ")));
         for (SprayCheck check : {SprayCheck::Upload, SprayCheck::Download, SprayCheck::Decals})
-            cell(check) = problem(tr("not read"), tr("Not checked. %1").arg(notRead),
-                                  SprayFix::None, cell(check).detail + QLatin1Char(' ') + notRead);
+            cell(check) =
+                problem(QCoreApplication::translate("SprayCheck", "not read"),
+                        QCoreApplication::translate("SprayCheck", "Not checked. %1").arg(notRead),
+                        SprayFix::None, cell(check).detail + QLatin1Char(' ') + notRead);
     }
 
     // The settings as the first start ends with them, for the report.
@@ -202,7 +220,8 @@ void checkConfig(const ModConfigFolders& folders, const SprayCheckInput& input,
     }
 
     if (!input.xash)
-        cell(SprayCheck::XashLogo) = notApplicable(tr("Not Xash3D."));
+        cell(SprayCheck::XashLogo) =
+            notApplicable(QCoreApplication::translate("SprayCheck", "Not Xash3D."));
     else
         cell(SprayCheck::XashLogo) =
             xashLogoCell(folders, input, finalSetting(runs.front(), kLogoExt, "bmp"));
@@ -244,10 +263,9 @@ ConfigChange applySettingFix(SprayFix fix, const QString& gameFolder, const QStr
         all.places << change.places;
     }
     told.removeDuplicates();
-    all.text =
-        told.isEmpty()
-            ? tr("%1 is already on in %2.").arg(QString::fromLatin1(wanted.front().variable), mod)
-            : told.join(QLatin1Char(' '));
+    all.text = told.isEmpty() ? QCoreApplication::translate("SprayCheck", "%1 is already on in %2.")
+                                    .arg(QString::fromLatin1(wanted.front().variable), mod)
+                              : told.join(QLatin1Char(' '));
     return all;
 }
 

@@ -6,18 +6,14 @@ namespace velmira {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SprayReport", text);
-}
-
 QString orderName(ConfigOrder order) {
     switch (order) {
         case ConfigOrder::GoldSrcWindows:
-            return tr("Half-Life, Windows client");
+            return QCoreApplication::translate("SprayReport", "Half-Life, Windows client");
         case ConfigOrder::GoldSrcLinux:
-            return tr("Half-Life, Linux client");
+            return QCoreApplication::translate("SprayReport", "Half-Life, Linux client");
         case ConfigOrder::Xash:
-            return tr("Xash3D FWGS");
+            return QCoreApplication::translate("SprayReport", "Xash3D FWGS");
     }
     return QString();
 }
@@ -30,7 +26,8 @@ QString sprayReport(const SprayReportHeader& header, const std::vector<ModSprayC
     QStringList starts;
     for (ConfigOrder order : header.orders)
         starts << orderName(order);
-    lines << tr("Starts checked: %1").arg(starts.join(QStringLiteral("; ")));
+    lines << QCoreApplication::translate("SprayReport", "Starts checked: %1")
+                 .arg(starts.join(QStringLiteral("; ")));
     for (const ModSprayCheck& check : checks) {
         lines << QString() << check.mod;
         // The setting lines stay in one language, so that anyone can read them.

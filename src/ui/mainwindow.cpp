@@ -265,6 +265,9 @@ void MainWindow::retranslateUi() {
               tr("Leave each installed tempdecal.wad read-only, so that the game's Options "
                  "screen cannot replace your spray"));
     setAction("mnuFileClearCache", tr("&Clear Cached Sprays…", "File menu"));
+    setAction("mnuFileCheck", tr("Chec&k Sprays…", "File menu"),
+              tr("See for each mod whether others will see your spray, and you theirs, "
+                 "and put right what can safely be"));
     m_mnuLanguage->setTitle(tr("&Language", "File menu"));
     setAction("mnuLanguageSystem", tr("As the System"));
     setMenu("mnuHelp", tr("&Help", "menu bar"));

@@ -42,7 +42,7 @@ void MainWindow::buildMenus() {
                        "Options screen cannot replace your spray"));
     QAction* clearCache = file->addAction(QStringLiteral("&Clear Cached Sprays\u2026"));
     clearCache->setObjectName(QStringLiteral("mnuFileClearCache"));
-    QAction* check = file->addAction(tr("Chec&k Sprays\u2026"));
+    QAction* check = file->addAction(tr("Chec&k Sprays\u2026", "File menu"));
     check->setObjectName(QStringLiteral("mnuFileCheck"));
     check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     check->setToolTip(
