@@ -87,13 +87,6 @@
     </message>
 </context>
 <context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>SprayCheck</name>
     <message>
         <source>%1 line %2</source>

@@ -187,7 +187,6 @@ void CheckSpraysDialog::retranslate() {
         tr("Put the checks on the clipboard as plain text, to paste into a forum "
            "or a bug report (Ctrl+Shift+C)"));
     m_again->setText(tr("Check &Again"));
-    m_close->setText(QCoreApplication::translate("QPlatformTheme", "&Close"));
     m_server->setText(serverSideNote());
 }
 
