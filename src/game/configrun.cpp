@@ -85,7 +85,12 @@ class Runner {
                 m_run.unread.push_back(file);
             return;
         }
-        for (ConfigCommand& command : parseConfig(file->bytes, engineOf(m_run.order))) {
+        const ConfigEngine engine = engineOf(m_run.order);
+        auto& split = file->split[engine == ConfigEngine::Xash ? 1 : 0];
+        if (!split)
+            split = std::make_shared<const std::vector<ConfigCommand>>(
+                parseConfig(file->bytes, engine));
+        for (const ConfigCommand& command : *split) {
             if (sameName(command.name(), QByteArrayLiteral("exec"))) {
                 const QString name = execName(command);
                 if (name.isEmpty())
@@ -96,7 +101,7 @@ class Runner {
                 }
                 execName(name, depth + 1);
             } else if (command.setsValue()) {
-                m_run.sets.push_back(SettingSet{file, std::move(command)});
+                m_run.sets.push_back(SettingSet{file, command});
             }
         }
     }

@@ -40,6 +40,9 @@ struct ConfigFileRead {
     bool overridden = false;      // bytes given instead of read (the next start after a quit)
     bool assumed = false;         // in no folder: the lines the game's own file holds are taken
 
+    // Its commands as each engine reads them, split once (GoldSrc, Xash3D).
+    mutable std::shared_ptr<const std::vector<ConfigCommand>> split[2];
+
     QString shownName() const { return folder.isEmpty() ? name : folder + QLatin1Char('/') + name; }
 };
 
