@@ -26,7 +26,7 @@ mkdir -p "$cache"
 say() { echo "build-windows: $*"; }
 
 # Debian packages: each missing one is named and installed, never skipped.
-"$top/scripts/need-packages.sh" g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev \
+"$top/scripts/need-packages.sh" g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev qt6-base-dev \
   qt6-l10n-tools qt6-tools-dev \
   ninja-build cmake dpkg-dev xz-utils googletest
 

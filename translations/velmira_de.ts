@@ -15,75 +15,75 @@
     <name>GameConfig</name>
     <message>
         <source>a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Start der Windows-Version</translation>
     </message>
     <message>
         <source>a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Start der Linux-Version</translation>
     </message>
     <message>
         <source>a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Start von Xash3D</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished">%1 Zeile %2</translation>
+        <translation>%1 Zeile %2</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwert der Engine</translation>
     </message>
     <message>
         <source>After the game quits and starts again, %1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird das Spiel beendet und neu gestartet, steht %2 bei %1 am Ende auf &quot;%3&quot; (%4).</translation>
     </message>
     <message>
         <source>%1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 steht %2 am Ende auf &quot;%3&quot; (%4).</translation>
     </message>
     <message>
         <source>Quit the game first: it writes config.cfg as it quits, which would undo the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beende zuerst das Spiel: Es schreibt beim Beenden die config.cfg und würde die Änderung damit rückgängig machen.</translation>
     </message>
     <message>
         <source>The mod folder %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mod-Ordner %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2), so whether it turns %3 off is not known; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden (%2), daher ist unklar, ob sie %3 ausschaltet; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in %2 bereits eingeschaltet.</translation>
     </message>
     <message>
         <source>%1 is a link: change %2 in the file it leads to.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Link: Ändere %2 in der Datei, auf die er verweist.</translation>
     </message>
     <message>
         <source>%1 could not be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geändert werden: %2</translation>
     </message>
     <message>
         <source>%1 line %2 now sets %3 to %4 (it was &quot;%5&quot;); the file as it was is kept as %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %2 von %1 setzt %3 jetzt auf %4 (vorher &quot;%5&quot;); die bisherige Fassung der Datei ist als %6 gesichert.</translation>
     </message>
     <message>
         <source>But the game would still turn it off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel würde die Einstellung aber trotzdem ausschalten: %1</translation>
     </message>
     <message>
         <source>Another program is writing %1; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm schreibt gerade %1; versuche es erneut, wenn es fertig ist.</translation>
     </message>
     <message>
         <source>it cannot be read or is larger than 256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist nicht lesbar oder größer als 256 KB</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine normale Datei</translation>
     </message>
 </context>
 <context>
@@ -225,198 +225,198 @@
     </message>
     <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D erstellt die tempdecal.wad jedes Mal, wenn es einem Server beitritt, aus dem unter „Anpassen“ gewählten Logo.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt</translation>
     </message>
     <message>
         <source>Velmira&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>von Velmira</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>ersetzt</translation>
     </message>
     <message>
         <source>another</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes</translation>
     </message>
     <message>
         <source>Xash3D scales the logo it sends itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D skaliert das Logo, das es sendet, selbst.</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>%1: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Jeder Server zeigt es an.</translation>
     </message>
     <message>
         <source>%1: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Server, die Sprays auf 64 × 64 begrenzen, zeigen es nicht an.</translation>
     </message>
     <message>
         <source>read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibgeschützt</translation>
     </message>
     <message>
         <source>not protected</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geschützt</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch keiner</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigt</translation>
     </message>
     <message>
         <source>custom.hpk cannot be read (%1); the game deletes a damaged cache when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>custom.hpk kann nicht gelesen werden (%1); das Spiel löscht einen beschädigten Cache beim Start.</translation>
     </message>
     <message>
         <source>%1. The game empties it itself when it grows past 4 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Das Spiel leert den Cache selbst, sobald er größer als 4 MB wird.</translation>
     </message>
     <message>
         <source>not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geöffnet</translation>
     </message>
     <message>
         <source>Xash3D rewrites tempdecal.wad itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D schreibt die tempdecal.wad selbst neu.</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals</translation>
     </message>
     <message>
         <source>Turn Decal&amp;s On</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;cals einschalten</translation>
     </message>
     <message>
         <source>If it still fails on one server, the server may refuse uploads or large sprays (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): no file of yours changes that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klappt es auf einem Server trotzdem nicht, lehnt dieser Server vielleicht Uploads oder große Sprays ab (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): Daran ändert keine deiner Dateien etwas.</translation>
     </message>
     <message>
         <source>at a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>bei einem Start der Windows-Version</translation>
     </message>
     <message>
         <source>at a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>bei einem Start der Linux-Version</translation>
     </message>
     <message>
         <source>at a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>bei einem Start von Xash3D</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwert der Engine</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>On: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet: %1.</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>off in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aus (%1)</translation>
     </message>
     <message>
         <source>sends .%1</source>
-        <translation type="unfinished"></translation>
+        <translation>sendet .%1</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.%1, not Velmira&apos;s PNG logo (%2): choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D sendet logos/remapped.%1, nicht Velmiras PNG-Logo (%2): Wähle unter „Anpassen“ Velmiras Logo.</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>keins gewählt</translation>
     </message>
     <message>
         <source>There is no logos/remapped.png, the picture Xash3D sends: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine logos/remapped.png, also kein Bild, das Xash3D senden kann: Wähle unter „Anpassen“ Velmiras Logo.</translation>
     </message>
     <message>
         <source>another logo</source>
-        <translation type="unfinished"></translation>
+        <translation>anderes Logo</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.png, which is not the logo Velmira installed: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D sendet logos/remapped.png, und das ist nicht das von Velmira installierte Logo: Wähle unter „Anpassen“ Velmiras Logo.</translation>
     </message>
     <message>
         <source>Xash3D sends the logo Velmira installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D sendet das von Velmira installierte Logo.</translation>
     </message>
     <message>
         <source>Uploads are off (%1, %2): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uploads sind ausgeschaltet (%1, %2): Server bekommen dein Spray nie.</translation>
     </message>
     <message>
         <source>Downloads are off (%1, %2): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads sind ausgeschaltet (%1, %2): Du siehst keine Sprays anderer Spieler.</translation>
     </message>
     <message>
         <source>Downloads during a game are off (%1, %2): you do not see the sprays of players who join after you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads während des Spiels sind ausgeschaltet (%1, %2): Du siehst die Sprays von Spielern nicht, die nach dir beitreten.</translation>
     </message>
     <message>
         <source>No decals are drawn (%1, %2): no one&apos;s spray shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden keine Decals gezeichnet (%1, %2): Es ist kein Spray zu sehen.</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gelesen</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in %2 bereits eingeschaltet.</translation>
     </message>
 </context>
 <context>
     <name>SprayReport</name>
     <message>
         <source>Half-Life, Windows client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, Windows-Client</translation>
     </message>
     <message>
         <source>Half-Life, Linux client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, Linux-Client</translation>
     </message>
     <message>
         <source>Xash3D FWGS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D FWGS</translation>
     </message>
     <message>
         <source>Starts checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüfte Spielstarts: %1</translation>
     </message>
 </context>
 <context>
@@ -654,27 +654,27 @@
     </message>
     <message>
         <source>The report is on the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht ist in der Zwischenablage.</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on every line that turns it off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>In jeder Zeile der vom Spiel ausgeführten Dateien, die cl_allowupload ausschaltet, den Wert auf 1 setzen und von jeder Datei eine Kopie des bisherigen Stands behalten</translation>
     </message>
     <message>
         <source>Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>In jeder Zeile der vom Spiel ausgeführten Dateien, die cl_allowdownload oder cl_download_ingame ausschaltet, den Wert auf 1 setzen und von jeder Datei eine Kopie des bisherigen Stands behalten</translation>
     </message>
     <message>
         <source>Set mp_decals and r_decals back to the game&apos;s own numbers on every line that sets them to 0, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>In jeder Zeile, die mp_decals oder r_decals auf 0 setzt, wieder den Standardwert des Spiels eintragen und von jeder Datei eine Kopie des bisherigen Stands behalten</translation>
     </message>
     <message>
         <source>Copy &amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht kopieren</translation>
     </message>
     <message>
         <source>Put the checks on the clipboard as plain text, to paste into a forum or a bug report (Ctrl+Shift+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfergebnisse als reinen Text in die Zwischenablage kopieren, um sie in ein Forum oder einen Fehlerbericht einzufügen (Strg+Umschalt+C)</translation>
     </message>
 </context>
 <context>
@@ -1048,29 +1048,29 @@
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Sprays in the category</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprays der Kategorie</translation>
     </message>
     <message>
         <source>Mods</source>
-        <translation type="unfinished"></translation>
+        <translation>Mods</translation>
     </message>
     <message>
         <source>Spray preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray-Vorschau</translation>
     </message>
     <message>
         <source>&amp;Clear Cached Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spray-Cache &amp;leeren…</translation>
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished">Sprays p&amp;rüfen…</translation>
+        <translation>Sprays p&amp;rüfen…</translation>
     </message>
 </context>
 <context>
@@ -1302,23 +1302,23 @@
     </message>
     <message>
         <source>Siz&amp;e:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>Enlar&amp;ge small pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Bilder &amp;vergrößern</translation>
     </message>
     <message>
         <source>W&amp;hat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Was:</translation>
     </message>
     <message>
         <source>One-colo&amp;ur logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfarbiges &amp;Logo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1414,9 +1414,9 @@
     <name>velmira::PreviewWidget</name>
     <message numerus="yes">
         <source>spray preview: %1 × %2, %n colours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Spray-Vorschau: %1 × %2, %n Farbe</numerusform>
+            <numerusform>Spray-Vorschau: %1 × %2, %n Farben</numerusform>
         </translation>
     </message>
 </context>
@@ -1591,7 +1591,7 @@
     </message>
     <message>
         <source>No game folder yet: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Spielordner: Lege den Half-Life-Ordner unter „Speicherorte“ fest.</translation>
     </message>
 </context>
 <context>
@@ -1620,7 +1620,7 @@
     <name>velmira::SeenSprayModel</name>
     <message>
         <source>%1, %2 at byte %3, %4 × %5 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 ab Byte %3, %4 × %5 Pixel</translation>
     </message>
 </context>
 <context>
@@ -1818,7 +1818,7 @@
     <name>velmira::picture::QtReader</name>
     <message>
         <source>the %1 picture of %2 × %3 pixels cannot be read: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>das %1-Bild mit %2 × %3 Pixeln kann nicht gelesen werden: %4</translation>
     </message>
 </context>
 <context>

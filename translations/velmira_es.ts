@@ -15,75 +15,75 @@
     <name>GameConfig</name>
     <message>
         <source>a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>iniciar el juego en Windows</translation>
     </message>
     <message>
         <source>a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>iniciar el juego en Linux</translation>
     </message>
     <message>
         <source>a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>iniciar Xash3D</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished">%1, línea %2</translation>
+        <translation>%1, línea %2</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor predeterminado del motor</translation>
     </message>
     <message>
         <source>After the game quits and starts again, %1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando el juego se cierre y vuelva a arrancar, %2 quedará en &quot;%3&quot; tras %1 (%4).</translation>
     </message>
     <message>
         <source>%1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras %1, %2 queda en &quot;%3&quot; (%4).</translation>
     </message>
     <message>
         <source>Quit the game first: it writes config.cfg as it quits, which would undo the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra primero el juego: escribe config.cfg al cerrarse, lo que desharía el cambio.</translation>
     </message>
     <message>
         <source>The mod folder %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta del mod %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2), so whether it turns %3 off is not known; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1 (%2), así que no se sabe si desactiva %3; no se cambió nada.</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está activado en %2.</translation>
     </message>
     <message>
         <source>%1 is a link: change %2 in the file it leads to.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace: cambia %2 en el archivo al que apunta.</translation>
     </message>
     <message>
         <source>%1 could not be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar %1: %2</translation>
     </message>
     <message>
         <source>%1 line %2 now sets %3 to %4 (it was &quot;%5&quot;); the file as it was is kept as %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2, ahora pone %3 a %4 (antes valía &quot;%5&quot;); el archivo tal como estaba se guarda como %6.</translation>
     </message>
     <message>
         <source>But the game would still turn it off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pero el juego lo seguiría desactivando: %1</translation>
     </message>
     <message>
         <source>Another program is writing %1; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está escribiendo %1; vuelve a intentarlo cuando termine.</translation>
     </message>
     <message>
         <source>it cannot be read or is larger than 256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer u ocupa más de 256 KB</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -225,198 +225,198 @@
     </message>
     <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D crea tempdecal.wad a partir del logo elegido en Personalizar cada vez que entra en un servidor.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es archivo</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazado</translation>
     </message>
     <message>
         <source>Velmira&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>de Velmira</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>reemplazado</translation>
     </message>
     <message>
         <source>another</source>
-        <translation type="unfinished"></translation>
+        <translation>otro</translation>
     </message>
     <message>
         <source>Xash3D scales the logo it sends itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D escala por sí mismo el logo que envía.</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>%1: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: todos los servidores lo muestran.</translation>
     </message>
     <message>
         <source>%1: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: los servidores que limitan los sprays a 64 × 64 no lo muestran.</translation>
     </message>
     <message>
         <source>read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo lectura</translation>
     </message>
     <message>
         <source>not protected</source>
-        <translation type="unfinished"></translation>
+        <translation>sin proteger</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no hay</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>dañada</translation>
     </message>
     <message>
         <source>custom.hpk cannot be read (%1); the game deletes a damaged cache when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer custom.hpk (%1); el juego borra una caché dañada al iniciarse.</translation>
     </message>
     <message>
         <source>%1. The game empties it itself when it grows past 4 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. El propio juego vacía la caché cuando pasa de 4 MB.</translation>
     </message>
     <message>
         <source>not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>inaccesible</translation>
     </message>
     <message>
         <source>Xash3D rewrites tempdecal.wad itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D reescribe tempdecal.wad por sí mismo.</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals</translation>
     </message>
     <message>
         <source>Turn Decal&amp;s On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar d&amp;ecals</translation>
     </message>
     <message>
         <source>If it still fails on one server, the server may refuse uploads or large sprays (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): no file of yours changes that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si aún falla en algún servidor, puede que ese servidor rechace las subidas o los sprays grandes (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): eso no lo cambia ningún archivo tuyo.</translation>
     </message>
     <message>
         <source>at a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>al iniciar el juego en Windows</translation>
     </message>
     <message>
         <source>at a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>al iniciar el juego en Linux</translation>
     </message>
     <message>
         <source>at a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>al iniciar Xash3D</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor predeterminado del motor</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>On: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado: %1.</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>predeterminado</translation>
     </message>
     <message>
         <source>off in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado (%1)</translation>
     </message>
     <message>
         <source>sends .%1</source>
-        <translation type="unfinished"></translation>
+        <translation>envía .%1</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.%1, not Velmira&apos;s PNG logo (%2): choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D envía logos/remapped.%1, no el logo PNG de Velmira (%2): elige el logo de Velmira en Personalizar.</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>sin elegir</translation>
     </message>
     <message>
         <source>There is no logos/remapped.png, the picture Xash3D sends: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay logos/remapped.png, la imagen que envía Xash3D: elige el logo de Velmira en Personalizar.</translation>
     </message>
     <message>
         <source>another logo</source>
-        <translation type="unfinished"></translation>
+        <translation>otro logo</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.png, which is not the logo Velmira installed: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D envía logos/remapped.png, que no es el logo que instaló Velmira: elige el logo de Velmira en Personalizar.</translation>
     </message>
     <message>
         <source>Xash3D sends the logo Velmira installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D envía el logo que instaló Velmira.</translation>
     </message>
     <message>
         <source>Uploads are off (%1, %2): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las subidas están desactivadas (%1, %2): los servidores nunca reciben tu spray.</translation>
     </message>
     <message>
         <source>Downloads are off (%1, %2): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las descargas están desactivadas (%1, %2): no ves el spray de nadie más.</translation>
     </message>
     <message>
         <source>Downloads during a game are off (%1, %2): you do not see the sprays of players who join after you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las descargas durante la partida están desactivadas (%1, %2): no ves los sprays de los jugadores que entran después de ti.</translation>
     </message>
     <message>
         <source>No decals are drawn (%1, %2): no one&apos;s spray shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se dibuja ningún decal (%1, %2): no se ve el spray de nadie.</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>no leído</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está activado en %2.</translation>
     </message>
 </context>
 <context>
     <name>SprayReport</name>
     <message>
         <source>Half-Life, Windows client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, cliente de Windows</translation>
     </message>
     <message>
         <source>Half-Life, Linux client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, cliente de Linux</translation>
     </message>
     <message>
         <source>Xash3D FWGS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D FWGS</translation>
     </message>
     <message>
         <source>Starts checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicios comprobados: %1</translation>
     </message>
 </context>
 <context>
@@ -654,27 +654,27 @@
     </message>
     <message>
         <source>The report is on the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe está en el portapapeles.</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on every line that turns it off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone cl_allowupload a 1 en cada línea que lo desactiva en los archivos que ejecuta el juego, y guarda una copia de cada archivo tal como estaba</translation>
     </message>
     <message>
         <source>Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone cl_allowdownload y cl_download_ingame a 1 en cada línea que los desactiva en los archivos que ejecuta el juego, y guarda una copia de cada archivo tal como estaba</translation>
     </message>
     <message>
         <source>Set mp_decals and r_decals back to the game&apos;s own numbers on every line that sets them to 0, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Devuelve mp_decals y r_decals a los valores propios del juego en cada línea que los pone a 0, y guarda una copia de cada archivo tal como estaba</translation>
     </message>
     <message>
         <source>Copy &amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;informe</translation>
     </message>
     <message>
         <source>Put the checks on the clipboard as plain text, to paste into a forum or a bug report (Ctrl+Shift+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia las comprobaciones al portapapeles como texto sin formato, para pegarlas en un foro o en un informe de errores (Ctrl+Mayús+C)</translation>
     </message>
 </context>
 <context>
@@ -1048,29 +1048,29 @@
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Sprays in the category</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprays de la categoría</translation>
     </message>
     <message>
         <source>Mods</source>
-        <translation type="unfinished"></translation>
+        <translation>Mods</translation>
     </message>
     <message>
         <source>Spray preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del spray</translation>
     </message>
     <message>
         <source>&amp;Clear Cached Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar sprays en caché…</translation>
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished">&amp;Comprobar sprays…</translation>
+        <translation>&amp;Comprobar sprays…</translation>
     </message>
 </context>
 <context>
@@ -1302,23 +1302,23 @@
     </message>
     <message>
         <source>Siz&amp;e:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño:</translation>
     </message>
     <message>
         <source>Enlar&amp;ge small pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampl&amp;iar las imágenes pequeñas</translation>
     </message>
     <message>
         <source>W&amp;hat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qué:</translation>
     </message>
     <message>
         <source>One-colo&amp;ur logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo d&amp;e un color</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1414,9 +1414,9 @@
     <name>velmira::PreviewWidget</name>
     <message numerus="yes">
         <source>spray preview: %1 × %2, %n colours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vista previa del spray: %1 × %2, %n color</numerusform>
+            <numerusform>vista previa del spray: %1 × %2, %n colores</numerusform>
         </translation>
     </message>
 </context>
@@ -1591,7 +1591,7 @@
     </message>
     <message>
         <source>No game folder yet: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay carpeta del juego: elige la carpeta de Half-Life en Ubicación de archivos.</translation>
     </message>
 </context>
 <context>
@@ -1620,7 +1620,7 @@
     <name>velmira::SeenSprayModel</name>
     <message>
         <source>%1, %2 at byte %3, %4 × %5 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 en el byte %3, %4 × %5 píxeles</translation>
     </message>
 </context>
 <context>
@@ -1818,7 +1818,7 @@
     <name>velmira::picture::QtReader</name>
     <message>
         <source>the %1 picture of %2 × %3 pixels cannot be read: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la imagen %1 de %2 × %3 píxeles: %4</translation>
     </message>
 </context>
 <context>

@@ -15,75 +15,75 @@
     <name>GameConfig</name>
     <message>
         <source>a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>un lancement de la version Windows du jeu</translation>
     </message>
     <message>
         <source>a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>un lancement de la version Linux du jeu</translation>
     </message>
     <message>
         <source>a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>un lancement de Xash3D</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished">%1 ligne %2</translation>
+        <translation>%1 ligne %2</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur par défaut du moteur</translation>
     </message>
     <message>
         <source>After the game quits and starts again, %1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois le jeu quitté puis relancé, %2 vaut « %3 » après %1 (%4).</translation>
     </message>
     <message>
         <source>%1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Après %1, %2 vaut « %3 » (%4).</translation>
     </message>
     <message>
         <source>Quit the game first: it writes config.cfg as it quits, which would undo the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittez d’abord le jeu : il écrit config.cfg en quittant, ce qui annulerait la modification.</translation>
     </message>
     <message>
         <source>The mod folder %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du mod %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2), so whether it turns %3 off is not known; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu (%2), on ne sait donc pas s’il désactive %3 ; rien n’a été modifié.</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà activé dans %2.</translation>
     </message>
     <message>
         <source>%1 is a link: change %2 in the file it leads to.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien : modifiez %2 dans le fichier vers lequel il pointe.</translation>
     </message>
     <message>
         <source>%1 could not be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être modifié : %2</translation>
     </message>
     <message>
         <source>%1 line %2 now sets %3 to %4 (it was &quot;%5&quot;); the file as it was is kept as %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne %2 règle maintenant %3 sur %4 (c’était « %5 ») ; le fichier d’origine est conservé sous le nom %6.</translation>
     </message>
     <message>
         <source>But the game would still turn it off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais le jeu le désactiverait quand même : %1</translation>
     </message>
     <message>
         <source>Another program is writing %1; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme est en train d’écrire %1 ; réessayez quand il aura terminé.</translation>
     </message>
     <message>
         <source>it cannot be read or is larger than 256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu ou dépasse 256 Ko</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -225,198 +225,198 @@
     </message>
     <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D crée tempdecal.wad à partir du logo choisi dans Personnaliser chaque fois qu’il rejoint un serveur.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>absent</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>refusé</translation>
     </message>
     <message>
         <source>Velmira&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>celui de Velmira</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>remplacé</translation>
     </message>
     <message>
         <source>another</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre</translation>
     </message>
     <message>
         <source>Xash3D scales the logo it sends itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D met lui-même à l’échelle le logo qu’il envoie.</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>%1: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : tous les serveurs l’affichent.</translation>
     </message>
     <message>
         <source>%1: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : les serveurs qui limitent les sprays à 64 × 64 ne l’affichent pas.</translation>
     </message>
     <message>
         <source>read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>lecture seule</translation>
     </message>
     <message>
         <source>not protected</source>
-        <translation type="unfinished"></translation>
+        <translation>non protégé</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun pour l’instant</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>endommagé</translation>
     </message>
     <message>
         <source>custom.hpk cannot be read (%1); the game deletes a damaged cache when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>custom.hpk ne peut pas être lu (%1) ; le jeu supprime un cache endommagé au démarrage.</translation>
     </message>
     <message>
         <source>%1. The game empties it itself when it grows past 4 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Le jeu le vide lui-même quand il dépasse 4 Mo.</translation>
     </message>
     <message>
         <source>not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>inaccessible</translation>
     </message>
     <message>
         <source>Xash3D rewrites tempdecal.wad itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D réécrit lui-même tempdecal.wad.</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals</translation>
     </message>
     <message>
         <source>Turn Decal&amp;s On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les &amp;decals</translation>
     </message>
     <message>
         <source>If it still fails on one server, the server may refuse uploads or large sprays (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): no file of yours changes that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cela ne fonctionne toujours pas sur un serveur, ce serveur refuse peut-être les envois ou les sprays de grande taille (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays) : aucun de vos fichiers n’y peut rien.</translation>
     </message>
     <message>
         <source>at a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>au lancement de la version Windows du jeu</translation>
     </message>
     <message>
         <source>at a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>au lancement de la version Linux du jeu</translation>
     </message>
     <message>
         <source>at a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>au lancement de Xash3D</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur par défaut du moteur</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activé</translation>
     </message>
     <message>
         <source>On: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé : %1.</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>par défaut</translation>
     </message>
     <message>
         <source>off in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>désactivé (%1)</translation>
     </message>
     <message>
         <source>sends .%1</source>
-        <translation type="unfinished"></translation>
+        <translation>envoie .%1</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.%1, not Velmira&apos;s PNG logo (%2): choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D envoie logos/remapped.%1, et non le logo PNG de Velmira (%2) : choisissez le logo de Velmira dans Personnaliser.</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun choisi</translation>
     </message>
     <message>
         <source>There is no logos/remapped.png, the picture Xash3D sends: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de logos/remapped.png, l’image qu’envoie Xash3D : choisissez le logo de Velmira dans Personnaliser.</translation>
     </message>
     <message>
         <source>another logo</source>
-        <translation type="unfinished"></translation>
+        <translation>autre logo</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.png, which is not the logo Velmira installed: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D envoie logos/remapped.png, qui n’est pas le logo installé par Velmira : choisissez le logo de Velmira dans Personnaliser.</translation>
     </message>
     <message>
         <source>Xash3D sends the logo Velmira installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D envoie le logo installé par Velmira.</translation>
     </message>
     <message>
         <source>Uploads are off (%1, %2): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’envoi est désactivé (%1, %2) : les serveurs ne reçoivent jamais votre spray.</translation>
     </message>
     <message>
         <source>Downloads are off (%1, %2): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement est désactivé (%1, %2) : vous ne voyez le spray d’aucun autre joueur.</translation>
     </message>
     <message>
         <source>Downloads during a game are off (%1, %2): you do not see the sprays of players who join after you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement en cours de partie est désactivé (%1, %2) : vous ne voyez pas les sprays des joueurs qui arrivent après vous.</translation>
     </message>
     <message>
         <source>No decals are drawn (%1, %2): no one&apos;s spray shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun decal n’est dessiné (%1, %2) : aucun spray ne s’affiche.</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>non lu</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà activé dans %2.</translation>
     </message>
 </context>
 <context>
     <name>SprayReport</name>
     <message>
         <source>Half-Life, Windows client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, client Windows</translation>
     </message>
     <message>
         <source>Half-Life, Linux client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, client Linux</translation>
     </message>
     <message>
         <source>Xash3D FWGS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D FWGS</translation>
     </message>
     <message>
         <source>Starts checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancements vérifiés : %1</translation>
     </message>
 </context>
 <context>
@@ -654,27 +654,27 @@
     </message>
     <message>
         <source>The report is on the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport est dans le presse-papiers.</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on every line that turns it off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre cl_allowupload à 1 sur chaque ligne qui le désactive dans les fichiers que le jeu exécute, en gardant une copie de chaque fichier tel qu’il était</translation>
     </message>
     <message>
         <source>Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre cl_allowdownload et cl_download_ingame à 1 sur chaque ligne qui les désactive dans les fichiers que le jeu exécute, en gardant une copie de chaque fichier tel qu’il était</translation>
     </message>
     <message>
         <source>Set mp_decals and r_decals back to the game&apos;s own numbers on every line that sets them to 0, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre mp_decals et r_decals aux valeurs d’origine du jeu sur chaque ligne qui les met à 0, en gardant une copie de chaque fichier tel qu’il était</translation>
     </message>
     <message>
         <source>Copy &amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le &amp;rapport</translation>
     </message>
     <message>
         <source>Put the checks on the clipboard as plain text, to paste into a forum or a bug report (Ctrl+Shift+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les vérifications dans le presse-papiers en texte brut, pour les coller dans un forum ou un rapport de bug (Ctrl+Maj+C)</translation>
     </message>
 </context>
 <context>
@@ -1048,29 +1048,29 @@
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Sprays in the category</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprays de la catégorie</translation>
     </message>
     <message>
         <source>Mods</source>
-        <translation type="unfinished"></translation>
+        <translation>Mods</translation>
     </message>
     <message>
         <source>Spray preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du spray</translation>
     </message>
     <message>
         <source>&amp;Clear Cached Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider le cache des sprays…</translation>
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished">Vé&amp;rifier les sprays…</translation>
+        <translation>Vé&amp;rifier les sprays…</translation>
     </message>
 </context>
 <context>
@@ -1302,23 +1302,23 @@
     </message>
     <message>
         <source>Siz&amp;e:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;ille :</translation>
     </message>
     <message>
         <source>Enlar&amp;ge small pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir les &amp;petites images</translation>
     </message>
     <message>
         <source>W&amp;hat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;de :</translation>
     </message>
     <message>
         <source>One-colo&amp;ur logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;go d’une couleur</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1414,9 +1414,9 @@
     <name>velmira::PreviewWidget</name>
     <message numerus="yes">
         <source>spray preview: %1 × %2, %n colours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>aperçu du spray : %1 × %2, %n couleur</numerusform>
+            <numerusform>aperçu du spray : %1 × %2, %n couleurs</numerusform>
         </translation>
     </message>
 </context>
@@ -1591,7 +1591,7 @@
     </message>
     <message>
         <source>No game folder yet: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de dossier du jeu : choisissez le dossier de Half-Life dans Emplacement des fichiers.</translation>
     </message>
 </context>
 <context>
@@ -1620,7 +1620,7 @@
     <name>velmira::SeenSprayModel</name>
     <message>
         <source>%1, %2 at byte %3, %4 × %5 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 à l’octet %3, %4 × %5 pixels</translation>
     </message>
 </context>
 <context>
@@ -1818,7 +1818,7 @@
     <name>velmira::picture::QtReader</name>
     <message>
         <source>the %1 picture of %2 × %3 pixels cannot be read: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l’image %1 de %2 × %3 pixels : %4</translation>
     </message>
 </context>
 <context>

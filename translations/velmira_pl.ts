@@ -16,75 +16,75 @@
     <name>GameConfig</name>
     <message>
         <source>a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>start gry w wersji dla Windows</translation>
     </message>
     <message>
         <source>a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>start gry w wersji dla Linuksa</translation>
     </message>
     <message>
         <source>a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>start Xash3D</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished">%1, wiersz %2</translation>
+        <translation>%1, wiersz %2</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>domyślna wartość silnika</translation>
     </message>
     <message>
         <source>After the game quits and starts again, %1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy gra zostanie zamknięta i uruchomiona ponownie, %1 zakończy się ustawieniem %2 „%3” (%4).</translation>
     </message>
     <message>
         <source>%1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kończy się ustawieniem %2 „%3” (%4).</translation>
     </message>
     <message>
         <source>Quit the game first: it writes config.cfg as it quits, which would undo the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zamknij grę: przy zamykaniu zapisuje ona config.cfg, co cofnęłoby zmianę.</translation>
     </message>
     <message>
         <source>The mod folder %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć folderu moda %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2), so whether it turns %3 off is not known; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać %1 (%2), więc nie wiadomo, czy wyłącza %3; niczego nie zmieniono.</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie %1 jest już włączone w modzie %2.</translation>
     </message>
     <message>
         <source>%1 is a link: change %2 in the file it leads to.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest dowiązaniem: zmień %2 w pliku, do którego prowadzi.</translation>
     </message>
     <message>
         <source>%1 could not be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zmienić %1: %2</translation>
     </message>
     <message>
         <source>%1 line %2 now sets %3 to %4 (it was &quot;%5&quot;); the file as it was is kept as %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %2 pliku %1 ustawia teraz %3 na %4 (było „%5”); kopię pliku sprzed zmiany zachowano jako %6.</translation>
     </message>
     <message>
         <source>But the game would still turn it off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ale gra i tak wyłączyłaby to ustawienie: %1</translation>
     </message>
     <message>
         <source>Another program is writing %1; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny program zapisuje %1; spróbuj ponownie, gdy skończy.</translation>
     </message>
     <message>
         <source>it cannot be read or is larger than 256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można go odczytać albo jest większy niż 256 KB</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest zwykły plik</translation>
     </message>
 </context>
 <context>
@@ -227,198 +227,198 @@
     </message>
     <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D tworzy tempdecal.wad z logo wybranego na ekranie „Dostosuj” przy każdym dołączeniu do serwera.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie plik</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelny</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>odrzucony</translation>
     </message>
     <message>
         <source>Velmira&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>od Velmiry</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>zastąpiony</translation>
     </message>
     <message>
         <source>another</source>
-        <translation type="unfinished"></translation>
+        <translation>inny</translation>
     </message>
     <message>
         <source>Xash3D scales the logo it sends itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D sam skaluje wysyłane logo.</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>%1: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: każdy serwer go pokaże.</translation>
     </message>
     <message>
         <source>%1: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: serwery ograniczające spraye do 64 × 64 go nie pokażą.</translation>
     </message>
     <message>
         <source>read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>tylko do odczytu</translation>
     </message>
     <message>
         <source>not protected</source>
-        <translation type="unfinished"></translation>
+        <translation>niechroniony</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>jeszcze brak</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>uszkodzony</translation>
     </message>
     <message>
         <source>custom.hpk cannot be read (%1); the game deletes a damaged cache when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać custom.hpk (%1); gra usuwa uszkodzony cache przy uruchomieniu.</translation>
     </message>
     <message>
         <source>%1. The game empties it itself when it grows past 4 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Gra sama opróżnia cache po przekroczeniu 4 MB.</translation>
     </message>
     <message>
         <source>not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>nie otwarto</translation>
     </message>
     <message>
         <source>Xash3D rewrites tempdecal.wad itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D sam zapisuje tempdecal.wad na nowo.</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Decale</translation>
     </message>
     <message>
         <source>Turn Decal&amp;s On</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz &amp;decale</translation>
     </message>
     <message>
         <source>If it still fails on one server, the server may refuse uploads or large sprays (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): no file of yours changes that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeśli na którymś serwerze nadal to nie działa, serwer może nie przyjmować wysyłanych plików lub dużych sprayów (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): żaden z twoich plików tego nie zmieni.</translation>
     </message>
     <message>
         <source>at a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>przy starcie gry w wersji dla Windows</translation>
     </message>
     <message>
         <source>at a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>przy starcie gry w wersji dla Linuksa</translation>
     </message>
     <message>
         <source>at a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>przy starcie Xash3D</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>domyślna wartość silnika</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>włączone</translation>
     </message>
     <message>
         <source>On: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Włączone: %1.</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>domyślnie</translation>
     </message>
     <message>
         <source>off in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wyłączone (%1)</translation>
     </message>
     <message>
         <source>sends .%1</source>
-        <translation type="unfinished"></translation>
+        <translation>wysyła .%1</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.%1, not Velmira&apos;s PNG logo (%2): choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D wysyła logos/remapped.%1 zamiast logo PNG od Velmiry (%2): wybierz logo Velmiry na ekranie „Dostosuj”.</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>nie wybrano</translation>
     </message>
     <message>
         <source>There is no logos/remapped.png, the picture Xash3D sends: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak logos/remapped.png, czyli obrazu wysyłanego przez Xash3D: wybierz logo Velmiry na ekranie „Dostosuj”.</translation>
     </message>
     <message>
         <source>another logo</source>
-        <translation type="unfinished"></translation>
+        <translation>inne logo</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.png, which is not the logo Velmira installed: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D wysyła logos/remapped.png, a to nie jest logo zainstalowane przez Velmirę: wybierz logo Velmiry na ekranie „Dostosuj”.</translation>
     </message>
     <message>
         <source>Xash3D sends the logo Velmira installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D wysyła logo zainstalowane przez Velmirę.</translation>
     </message>
     <message>
         <source>Uploads are off (%1, %2): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyłanie jest wyłączone (%1, %2): serwery nigdy nie dostaną twojego sprayu.</translation>
     </message>
     <message>
         <source>Downloads are off (%1, %2): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieranie jest wyłączone (%1, %2): nie widzisz sprayów innych graczy.</translation>
     </message>
     <message>
         <source>Downloads during a game are off (%1, %2): you do not see the sprays of players who join after you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieranie w trakcie gry jest wyłączone (%1, %2): nie widzisz sprayów graczy, którzy dołączą po tobie.</translation>
     </message>
     <message>
         <source>No decals are drawn (%1, %2): no one&apos;s spray shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Decale nie są rysowane (%1, %2): nie widać niczyjego sprayu.</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie odczytano</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie %1 jest już włączone w modzie %2.</translation>
     </message>
 </context>
 <context>
     <name>SprayReport</name>
     <message>
         <source>Half-Life, Windows client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, klient dla Windows</translation>
     </message>
     <message>
         <source>Half-Life, Linux client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, klient dla Linuksa</translation>
     </message>
     <message>
         <source>Xash3D FWGS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D FWGS</translation>
     </message>
     <message>
         <source>Starts checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzone uruchomienia gry: %1</translation>
     </message>
 </context>
 <context>
@@ -660,27 +660,27 @@
     </message>
     <message>
         <source>The report is on the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport jest w schowku.</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on every line that turns it off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw cl_allowupload na 1 w każdym wierszu, który wyłącza to ustawienie w plikach uruchamianych przez grę, i zachowaj kopię każdego pliku sprzed zmiany</translation>
     </message>
     <message>
         <source>Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw cl_allowdownload i cl_download_ingame na 1 w każdym wierszu, który wyłącza te ustawienia w plikach uruchamianych przez grę, i zachowaj kopię każdego pliku sprzed zmiany</translation>
     </message>
     <message>
         <source>Set mp_decals and r_decals back to the game&apos;s own numbers on every line that sets them to 0, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć domyślne wartości gry dla mp_decals i r_decals w każdym wierszu, który ustawia je na 0, i zachowaj kopię każdego pliku sprzed zmiany</translation>
     </message>
     <message>
         <source>Copy &amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj raport</translation>
     </message>
     <message>
         <source>Put the checks on the clipboard as plain text, to paste into a forum or a bug report (Ctrl+Shift+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiuj wyniki sprawdzania do schowka jako zwykły tekst, aby wkleić je na forum lub do zgłoszenia błędu (Ctrl+Shift+C)</translation>
     </message>
 </context>
 <context>
@@ -1054,29 +1054,29 @@
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoria</translation>
     </message>
     <message>
         <source>Sprays in the category</source>
-        <translation type="unfinished"></translation>
+        <translation>Spraye w kategorii</translation>
     </message>
     <message>
         <source>Mods</source>
-        <translation type="unfinished"></translation>
+        <translation>Mody</translation>
     </message>
     <message>
         <source>Spray preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd sprayu</translation>
     </message>
     <message>
         <source>&amp;Clear Cached Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyczyść spraye w cache…</translation>
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished">&amp;Sprawdź spraye…</translation>
+        <translation>&amp;Sprawdź spraye…</translation>
     </message>
 </context>
 <context>
@@ -1310,23 +1310,23 @@
     </message>
     <message>
         <source>Siz&amp;e:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar:</translation>
     </message>
     <message>
         <source>Enlar&amp;ge small pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększaj &amp;małe obrazy</translation>
     </message>
     <message>
         <source>W&amp;hat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tryb:</translation>
     </message>
     <message>
         <source>One-colo&amp;ur logo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jednokolorowe logo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Anuluj</translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -1423,10 +1423,10 @@
     <name>velmira::PreviewWidget</name>
     <message numerus="yes">
         <source>spray preview: %1 × %2, %n colours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>podgląd sprayu: %1 × %2, %n kolor</numerusform>
+            <numerusform>podgląd sprayu: %1 × %2, %n kolory</numerusform>
+            <numerusform>podgląd sprayu: %1 × %2, %n kolorów</numerusform>
         </translation>
     </message>
 </context>
@@ -1609,7 +1609,7 @@
     </message>
     <message>
         <source>No game folder yet: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak folderu gry: ustaw folder Half-Life w oknie „Lokalizacje plików”.</translation>
     </message>
 </context>
 <context>
@@ -1639,7 +1639,7 @@
     <name>velmira::SeenSprayModel</name>
     <message>
         <source>%1, %2 at byte %3, %4 × %5 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (bajt %3), %4 × %5 pikseli</translation>
     </message>
 </context>
 <context>
@@ -1840,7 +1840,7 @@
     <name>velmira::picture::QtReader</name>
     <message>
         <source>the %1 picture of %2 × %3 pixels cannot be read: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać obrazu %1 o wymiarach %2 × %3 pikseli: %4</translation>
     </message>
 </context>
 <context>

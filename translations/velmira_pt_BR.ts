@@ -15,75 +15,75 @@
     <name>GameConfig</name>
     <message>
         <source>a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>a inicialização do jogo no Windows</translation>
     </message>
     <message>
         <source>a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>a inicialização do jogo no Linux</translation>
     </message>
     <message>
         <source>a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>a inicialização do Xash3D</translation>
     </message>
     <message>
         <source>%1 line %2</source>
-        <translation type="unfinished">%1, linha %2</translation>
+        <translation>%1, linha %2</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>valor padrão do motor</translation>
     </message>
     <message>
         <source>After the game quits and starts again, %1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois que o jogo é fechado e aberto de novo, %1 termina com %2 em &quot;%3&quot; (%4).</translation>
     </message>
     <message>
         <source>%1 ends with %2 &quot;%3&quot; (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 termina com %2 em &quot;%3&quot; (%4).</translation>
     </message>
     <message>
         <source>Quit the game first: it writes config.cfg as it quits, which would undo the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feche o jogo primeiro: ele grava o config.cfg ao fechar, o que desfaria a alteração.</translation>
     </message>
     <message>
         <source>The mod folder %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do mod %1 não pode ser aberta: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2), so whether it turns %3 off is not known; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1 (%2), então não dá para saber se ele desativa %3; nada foi alterado.</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já está ativado em %2.</translation>
     </message>
     <message>
         <source>%1 is a link: change %2 in the file it leads to.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um link: altere %2 no arquivo para o qual ele aponta.</translation>
     </message>
     <message>
         <source>%1 could not be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível alterar %1: %2</translation>
     </message>
     <message>
         <source>%1 line %2 now sets %3 to %4 (it was &quot;%5&quot;); the file as it was is kept as %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, linha %2, agora define %3 como %4 (era &quot;%5&quot;); o arquivo original foi guardado como %6.</translation>
     </message>
     <message>
         <source>But the game would still turn it off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mas o jogo ainda o desativaria: %1</translation>
     </message>
     <message>
         <source>Another program is writing %1; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro programa está gravando %1; tente de novo quando ele terminar.</translation>
     </message>
     <message>
         <source>it cannot be read or is larger than 256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido ou é maior que 256 KB</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
 </context>
 <context>
@@ -225,198 +225,198 @@
     </message>
     <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Xash3D cria o tempdecal.wad a partir do logo escolhido em Personalizar toda vez que entra em um servidor.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é arquivo</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegível</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>recusado</translation>
     </message>
     <message>
         <source>Velmira&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>do Velmira</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>substituído</translation>
     </message>
     <message>
         <source>another</source>
-        <translation type="unfinished"></translation>
+        <translation>outro</translation>
     </message>
     <message>
         <source>Xash3D scales the logo it sends itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>O próprio Xash3D redimensiona o logo que envia.</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>%1: every server shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aparece em todos os servidores.</translation>
     </message>
     <message>
         <source>%1: servers that keep sprays to 64 × 64 do not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: servidores que limitam os sprays a 64 × 64 não o mostram.</translation>
     </message>
     <message>
         <source>read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>somente leitura</translation>
     </message>
     <message>
         <source>not protected</source>
-        <translation type="unfinished"></translation>
+        <translation>sem proteção</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum ainda</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>danificado</translation>
     </message>
     <message>
         <source>custom.hpk cannot be read (%1); the game deletes a damaged cache when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o custom.hpk (%1); o jogo apaga um cache danificado ao iniciar.</translation>
     </message>
     <message>
         <source>%1. The game empties it itself when it grows past 4 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. O próprio jogo esvazia o cache quando ele passa de 4 MB.</translation>
     </message>
     <message>
         <source>not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>pasta inacessível</translation>
     </message>
     <message>
         <source>Xash3D rewrites tempdecal.wad itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>O próprio Xash3D regrava o tempdecal.wad.</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals</translation>
     </message>
     <message>
         <source>Turn Decal&amp;s On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar decal&amp;s</translation>
     </message>
     <message>
         <source>If it still fails on one server, the server may refuse uploads or large sprays (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): no file of yours changes that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ainda assim falhar em algum servidor, pode ser que o servidor recuse uploads ou sprays grandes (sv_allowupload, sv_allowdownload, sv_send_logos, sv_rehlds_allow_large_sprays): nenhum arquivo seu muda isso.</translation>
     </message>
     <message>
         <source>at a start of the Windows game</source>
-        <translation type="unfinished"></translation>
+        <translation>ao iniciar o jogo no Windows</translation>
     </message>
     <message>
         <source>at a start of the Linux game</source>
-        <translation type="unfinished"></translation>
+        <translation>ao iniciar o jogo no Linux</translation>
     </message>
     <message>
         <source>at a start of Xash3D</source>
-        <translation type="unfinished"></translation>
+        <translation>ao iniciar o Xash3D</translation>
     </message>
     <message>
         <source>the engine&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>valor padrão do motor</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ativado</translation>
     </message>
     <message>
         <source>On: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativado: %1.</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>padrão</translation>
     </message>
     <message>
         <source>off in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>desativado (%1)</translation>
     </message>
     <message>
         <source>sends .%1</source>
-        <translation type="unfinished"></translation>
+        <translation>envia .%1</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.%1, not Velmira&apos;s PNG logo (%2): choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Xash3D envia logos/remapped.%1 (%2), e não o logo PNG do Velmira: escolha o logo do Velmira em Personalizar.</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum escolhido</translation>
     </message>
     <message>
         <source>There is no logos/remapped.png, the picture Xash3D sends: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe logos/remapped.png, a imagem que o Xash3D envia: escolha o logo do Velmira em Personalizar.</translation>
     </message>
     <message>
         <source>another logo</source>
-        <translation type="unfinished"></translation>
+        <translation>outro logo</translation>
     </message>
     <message>
         <source>Xash3D sends logos/remapped.png, which is not the logo Velmira installed: choose Velmira&apos;s logo in Customize.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Xash3D envia logos/remapped.png, que não é o logo que o Velmira instalou: escolha o logo do Velmira em Personalizar.</translation>
     </message>
     <message>
         <source>Xash3D sends the logo Velmira installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Xash3D envia o logo que o Velmira instalou.</translation>
     </message>
     <message>
         <source>Uploads are off (%1, %2): servers never get your spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os uploads estão desativados (%1, %2): os servidores nunca recebem o seu spray.</translation>
     </message>
     <message>
         <source>Downloads are off (%1, %2): you see no one else&apos;s spray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os downloads estão desativados (%1, %2): você não vê o spray de mais ninguém.</translation>
     </message>
     <message>
         <source>Downloads during a game are off (%1, %2): you do not see the sprays of players who join after you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os downloads durante a partida estão desativados (%1, %2): você não vê os sprays dos jogadores que entram depois de você.</translation>
     </message>
     <message>
         <source>No decals are drawn (%1, %2): no one&apos;s spray shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum decal é desenhado (%1, %2): nenhum spray aparece.</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>não lido</translation>
     </message>
     <message>
         <source>%1 is already on in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já está ativado em %2.</translation>
     </message>
 </context>
 <context>
     <name>SprayReport</name>
     <message>
         <source>Half-Life, Windows client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, cliente Windows</translation>
     </message>
     <message>
         <source>Half-Life, Linux client</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life, cliente Linux</translation>
     </message>
     <message>
         <source>Xash3D FWGS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xash3D FWGS</translation>
     </message>
     <message>
         <source>Starts checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicializações verificadas: %1</translation>
     </message>
 </context>
 <context>
@@ -654,27 +654,27 @@
     </message>
     <message>
         <source>The report is on the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>O relatório foi copiado para a área de transferência.</translation>
     </message>
     <message>
         <source>Set cl_allowupload to 1 on every line that turns it off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Define cl_allowupload como 1 em cada linha que o desativa nos arquivos que o jogo executa, guardando uma cópia de cada arquivo como estava</translation>
     </message>
     <message>
         <source>Set cl_allowdownload and cl_download_ingame to 1 on every line that turns them off in the files the game runs, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Define cl_allowdownload e cl_download_ingame como 1 em cada linha que os desativa nos arquivos que o jogo executa, guardando uma cópia de cada arquivo como estava</translation>
     </message>
     <message>
         <source>Set mp_decals and r_decals back to the game&apos;s own numbers on every line that sets them to 0, keeping a copy of each file as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura mp_decals e r_decals para os valores do próprio jogo em cada linha que os define como 0, guardando uma cópia de cada arquivo como estava</translation>
     </message>
     <message>
         <source>Copy &amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;relatório</translation>
     </message>
     <message>
         <source>Put the checks on the clipboard as plain text, to paste into a forum or a bug report (Ctrl+Shift+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia as verificações para a área de transferência como texto simples, para colar num fórum ou num relatório de bug (Ctrl+Shift+C)</translation>
     </message>
 </context>
 <context>
@@ -1048,29 +1048,29 @@
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Sprays in the category</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprays da categoria</translation>
     </message>
     <message>
         <source>Mods</source>
-        <translation type="unfinished"></translation>
+        <translation>Mods</translation>
     </message>
     <message>
         <source>Spray preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévia do spray</translation>
     </message>
     <message>
         <source>&amp;Clear Cached Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Limpar sprays em &amp;cache…</translation>
     </message>
     <message>
         <source>Chec&amp;k Sprays…</source>
         <comment>File menu</comment>
-        <translation type="unfinished">&amp;Verificar sprays…</translation>
+        <translation>&amp;Verificar sprays…</translation>
     </message>
 </context>
 <context>
@@ -1302,23 +1302,23 @@
     </message>
     <message>
         <source>Siz&amp;e:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho:</translation>
     </message>
     <message>
         <source>Enlar&amp;ge small pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar imagens pe&amp;quenas</translation>
     </message>
     <message>
         <source>W&amp;hat:</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;odo:</translation>
     </message>
     <message>
         <source>One-colo&amp;ur logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de &amp;uma cor</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1414,9 +1414,9 @@
     <name>velmira::PreviewWidget</name>
     <message numerus="yes">
         <source>spray preview: %1 × %2, %n colours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>prévia do spray: %1 × %2, %n cor</numerusform>
+            <numerusform>prévia do spray: %1 × %2, %n cores</numerusform>
         </translation>
     </message>
 </context>
@@ -1591,7 +1591,7 @@
     </message>
     <message>
         <source>No game folder yet: set the Half-Life folder in File Locations.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do jogo ainda não foi definida: indique a pasta do Half-Life em Locais dos arquivos.</translation>
     </message>
 </context>
 <context>
@@ -1620,7 +1620,7 @@
     <name>velmira::SeenSprayModel</name>
     <message>
         <source>%1, %2 at byte %3, %4 × %5 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 no byte %3, %4 × %5 pixels</translation>
     </message>
 </context>
 <context>
@@ -1818,7 +1818,7 @@
     <name>velmira::picture::QtReader</name>
     <message>
         <source>the %1 picture of %2 × %3 pixels cannot be read: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler a imagem %1 de %2 × %3 pixels: %4</translation>
     </message>
 </context>
 <context>
