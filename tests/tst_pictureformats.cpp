@@ -66,6 +66,9 @@ std::vector<Sample> samples() {
 // decoded.
 TEST(PictureFormats, ExactlyOneUnitKnowsEachPictureAndReadsItsSizeFromItsHeaders) {
     for (const Sample& s : samples()) {
+        // A kind this build has no writer for (Qt for Windows writes no WebP) is not tried.
+        if (s.bytes.isEmpty())
+            continue;
         int knowing = 0;
         const PictureFormat* found = nullptr;
         for (const PictureFormat* format : pictureFormats())
@@ -161,6 +164,8 @@ TEST(PictureFormats, ABombIsRefusedFromItsHeadersWithItsSizeAndTheBudget) {
                          test::animatedWebp(QSize(9000, 9000), 1, QSize(9000, 9000)), "webp",
                          QStringLiteral("9000 \u00d7 9000")});
     for (const Bomb& b : bombs) {
+        if (b.bytes.isEmpty())  // a picture this build cannot make
+            continue;
         const auto plan = planPictureRead(b.bytes, b.extension);
         ASSERT_FALSE(plan) << b.what << " planned at " << plan->cost;
         EXPECT_TRUE(plan.error().contains(b.size)) << b.what << ": " << plan.error().toStdString();
@@ -221,6 +226,9 @@ TEST(PictureFormats, UnusualPicturesAreReadByTheirUnitWithTheColoursTheyHold) {
         {"16-bit interlaced PNG", test::deepPng(size, true), "png"},
     };
     for (const auto& c : cases) {
+        // A picture this build cannot make, or a TIFF where the build reads TIFF by Qt alone.
+        if (c.bytes.isEmpty() || (c.extension == "tif" && !readsTiffItself()))
+            continue;
         const auto plan = planPictureRead(c.bytes, c.extension);
         ASSERT_TRUE(plan) << c.what << ": " << plan.error().toStdString();
         const auto image = decodePicture(c.bytes, c.extension);
@@ -239,6 +247,8 @@ TEST(PictureFormats, UnusualPicturesAreReadByTheirUnitWithTheColoursTheyHold) {
         return;
     // Frames of 16 x 16 of grey 200, the first at the canvas's left edge.
     const QByteArray animated = test::animatedWebp(QSize(3000, 3000), 40, QSize(16, 16));
+    if (animated.isEmpty())  // no WebP encoder in this build
+        return;
     const auto plan = planPictureRead(animated, "webp");
     ASSERT_TRUE(plan) << plan.error().toStdString();
     EXPECT_TRUE(plan->headers.animated);
