@@ -55,7 +55,8 @@ class SprayCheckTest : public ::testing::Test {
         writeSpray(QStringLiteral("tfc"), large, true);
         env.scratch.write(QStringLiteral("Half-Life/cstrike/config.cfg"),
                           "cl_allowupload \"0\"\r\ncl_logofile \"lambda\"\r\n");
-        env.scratch.write(QStringLiteral("Half-Life/dmc/config.cfg"), "exec userconfig.cfg\n");
+        env.scratch.write(QStringLiteral("Half-Life/dmc/config.cfg"),
+                          "r_decals 0\nexec userconfig.cfg\n");
         env.scratch.write(QStringLiteral("Half-Life/dmc/userconfig.cfg"), "cl_allowdownload 0\n");
         env.scratch.write(QStringLiteral("Half-Life/ricochet/autoexec.cfg"), "mp_decals 0\n");
         // Over 2 MB: the same spray seen 600 times (the cache keeps each entry).
@@ -104,6 +105,7 @@ TEST_F(SprayCheckTest, EachCheckFailsWhereItsCauseLies) {
              {"gearbox", SprayCheck::Cache, S::Ok, SprayFix::None},
              {"ricochet", SprayCheck::Decals, S::Problem, SprayFix::TurnDecalsOn},
              {"cstrike", SprayCheck::Decals, S::Ok, SprayFix::None},
+             {"dmc", SprayCheck::Decals, S::Problem, SprayFix::TurnDecalsOn},
              {"cstrike", SprayCheck::Cache, S::Ok, SprayFix::None},
              {"ricochet", SprayCheck::Spray, S::Problem, SprayFix::None},
              {"ricochet", SprayCheck::EveryServer, S::NotApplicable, SprayFix::None},
@@ -158,6 +160,10 @@ TEST_F(SprayCheckTest, XashLogoFormatIsReadFromItsOwnSetting) {
     env.scratch.write(QStringLiteral("Half-Life/cstrike/logos/remapped.png"), "someone's");
     EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::XashLogo).text,
               QStringLiteral("\u2717 another logo"));
+    const auto& settings = checkModSprays(xash).settings;
+    EXPECT_TRUE(std::any_of(settings.begin(), settings.end(), [](const SettingLine& line) {
+        return line.name == "cl_logoext" && line.value == "png";
+    })) << "the report lists the logo format Xash3D reads";
     xash.installedLogo = sprayHash("someone's");
     EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::XashLogo).state, SprayCheckCell::State::Ok);
     EXPECT_EQ(checkModSprays(xash).cell(SprayCheck::Spray).state,
