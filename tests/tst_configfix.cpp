@@ -55,6 +55,21 @@ TEST(ConfigRead, TheSearchPathFollowsTheFallbackFolders) {
         << "never a folder outside the game's";
 }
 
+TEST(ConfigRead, XashReadsUserconfigDFromTheModFolder) {
+    Scratch scratch;
+    const QString game = scratch.mkdir(QStringLiteral("game"));
+    scratch.write(QStringLiteral("game/mod/userconfig.d/b.cfg"), "cl_allowupload 0\n");
+    scratch.write(QStringLiteral("game/mod/userconfig.d/a.cfg"), "cl_allowupload 1\n");
+    QString reason;
+    const OpenFolder opened = OpenFolder::open(game, &reason);
+    ConfigFiles files = ModConfigFolders(opened, QStringLiteral("mod")).files();
+    const ConfigRun run = runConfig(files, ConfigOrder::Xash);
+    const FinalSetting final = finalSetting(run, "cl_allowupload", "1");
+    ASSERT_NE(final.set, nullptr);
+    EXPECT_EQ(final.value, QByteArray("0"));
+    EXPECT_EQ(final.set->file->shownName(), QStringLiteral("mod/userconfig.d/b.cfg"));
+}
+
 // Fixing -------------------------------------------------------------------------------------
 
 class ConfigFixTest : public ::testing::Test {

@@ -144,25 +144,14 @@ TEST(EngineNumbers, EachEngineReadsAValueAsItsOwnAtofDoes) {
         const char* value;
         bool goldSrcOn, xashOn;
     };
-    for (const Case& c : std::initializer_list<Case>{{"1", true, true},
-                                                     {"0", false, false},
-                                                     {"", false, false},
-                                                     {"0.5", true, true},
-                                                     {"-1", true, true},
-                                                     {" 1", true, true},
-                                                     {"\t1", true, false},
-                                                     {"0.0", false, false},
-                                                     {"off", false, false},
-                                                     {"1abc", true, true},
-                                                     {"+1", true, false},
-                                                     {"0e5", false, false},
-                                                     {"1e-400", false, true},
-                                                     {"1e999", true, true},
-                                                     {"0x1", true, true},
-                                                     {"0x100000000", true, false},
-                                                     {"inf", true, false},
-                                                     {"nan", true, false},
-                                                     {"'a'", false, true}}) {
+    for (const Case& c : std::initializer_list<Case>{
+             {"1", true, true},       {"0", false, false},   {"", false, false},
+             {"0.5", true, true},     {"-1", true, true},    {" 1", true, true},
+             {"\t1", true, false},    {"0.0", false, false}, {"off", false, false},
+             {"1abc", true, true},    {"+1", true, false},   {"0e5", false, false},
+             {"1e-400", false, true}, {"1e999", true, true}, {"0x0z", false, false},
+             {"'a", false, true},     {"0x1", true, true},   {"0x100000000", true, false},
+             {"inf", true, false},    {"nan", true, false},  {"'a'", false, true}}) {
         EXPECT_EQ(settingIsOn(c.value, GoldSrc), c.goldSrcOn) << "GoldSrc \"" << c.value << '"';
         EXPECT_EQ(settingIsOn(c.value, Xash), c.xashOn) << "Xash3D \"" << c.value << '"';
     }
