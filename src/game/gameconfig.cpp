@@ -126,8 +126,7 @@ bool settingHolds(const ModConfigFolders& folders, const WantedSetting& wanted,
     // The game writes config.cfg as it quits, with the value the setting ended with; the next
     // start may be of either client.
     for (ConfigOrder order : orders) {
-        ConfigFiles before = folders.files();
-        const ConfigRun run = runConfig(before, order);
+        const ConfigRun run = runConfig(files, order);  // the files already read, not read again
         ConfigFiles after = folders.files();
         after.overrideFile(QStringLiteral("config.cfg"),
                            configAfterQuit(run, {{wanted.variable, wanted.defaultValue}}));
