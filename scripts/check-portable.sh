@@ -19,7 +19,12 @@ while IFS= read -r -d '' f; do
   head -c 4 "$f" | grep -q $'\x7fELF' && elves+=("$f")
 done < <(find "$dir/bin" "$dir/lib" "$dir/plugins" -type f -print0)
 [ ${#elves[@]} -gt 0 ] || fail "no programs or libraries in $dir"
-carried=$(cd "$dir/lib" && ls)
+declare -A carried=()
+for f in "$dir"/lib/*; do carried["${f##*/}"]=1; done
+
+# Where a path really leads, each asked once (ldd names the same libraries for every program).
+declare -A resolved=()
+resolve() { [ -n "${resolved[$1]:-}" ] || resolved["$1"]="$(readlink -f "$1")"; }
 
 for f in "${elves[@]}"; do
   rel="${f#"$dir"/}"
@@ -29,19 +34,21 @@ for f in "${elves[@]}"; do
     *) fail "$rel does not look in the folder first (run-path: ${runpath:-none})" ;;
   esac
   deps="$(env -u LD_LIBRARY_PATH ldd "$f" 2>&1)" || true
-  if grep -q "not found" <<<"$deps"; then
-    fail "$rel needs a library the folder does not carry: $(grep 'not found' <<<"$deps" | head -3 | tr -s ' \t' ' ')"
-  fi
+  case "$deps" in
+    *"not found"*)
+      fail "$rel needs a library the folder does not carry: $(grep 'not found' <<<"$deps" | head -3 | tr -s ' \t' ' ')" ;;
+  esac
   # A library the folder carries, or any Qt library, must come from the folder.
-  while read -r name _ path _; do
-    [ -n "${path:-}" ] || continue
-    if grep -qxF "$name" <<<"$carried" || [[ "$name" == libQt6* ]]; then
-      case "$(readlink -f "$path")" in
+  while read -r name arrow path _; do
+    [ "$arrow" = "=>" ] && [ -n "${path:-}" ] || continue
+    if [ -n "${carried[$name]:-}" ] || [[ "$name" == libQt6* ]]; then
+      resolve "$path"
+      case "${resolved[$path]}" in
         "$dir"/*) ;;
         *) fail "$rel takes $name from $path, not from the folder" ;;
       esac
     fi
-  done < <(grep '=>' <<<"$deps")
+  done <<<"$deps"
 done
 
 # Qt's own search: qt.conf names the folder's plugins, and they are all there is.
@@ -81,10 +88,8 @@ searched="$({ grep -o 'checking directory path "[^"]*"' "$log" || true; } | sed 
 [ -z "$searched" ] || fail "plugins are looked for outside the folder: $searched"
 
 # The newest C library and C++ run-time symbols needed.
-newest() {
-  for f in "${elves[@]}"; do objdump -T "$f"; done | grep -o "$1[0-9.]*" | sed "s/^$1//" |
-    sort -uV | tail -1
-}
+symbols="$(for f in "${elves[@]}"; do objdump -T "$f"; done | grep -o 'GLIBC\(XX\)\?_[0-9.]*' | sort -u)"
+newest() { grep "^$1[0-9]" <<<"$symbols" | sed "s/^$1//" | sort -uV | tail -1 || true; }
 glibc="$(newest GLIBC_)"
 glibcxx="$(newest GLIBCXX_)"
 newer() { [ "$(printf '%s\n%s\n' "$1" "$2" | sort -V | tail -1)" != "$2" ]; }

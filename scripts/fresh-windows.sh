@@ -5,7 +5,8 @@
 # (empty: libheif, the WebP and TIFF plugins, libimagequant and GoogleTest are built from
 # Debian's sources there), given the Qt for Windows archive. Each script it calls installs what
 # it needs itself; a script that hands back a folder on standard output must keep apt's output
-# off it. Needs root (debootstrap, chroot and mounts).
+# off it. What it built for Windows then fills this machine's Windows cache where that lacks it.
+# Needs root (debootstrap, chroot and mounts).
 #   fresh-windows.sh [QT_ARCHIVE]   (default ../shared/toolchains/qt-6.4.2-mingw-w64-x86_64.tar.xz)
 #   VELMIRA_FRESH_CACHE   the minimal system's cache (default ~/.cache/velmira-fresh)
 set -euo pipefail
@@ -40,4 +41,15 @@ STEPS
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
   bash /work/steps.sh
+# What it built for Windows (Qt, libheif, the WebP and TIFF plugins, libimagequant, GoogleTest)
+# goes to this machine's Windows cache where that has no entry of the same recipe, so that
+# build-windows.sh here does not build it all a second time.
+host_cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
+mkdir -p "$host_cache"
+for entry in "$root"/work/windows-cache/{qt,heif,imageformats,deps}-*; do
+  [ -d "$entry" ] && [ ! -e "$host_cache/${entry##*/}" ] || continue
+  name="${entry##*/}"
+  cp -a "$entry" "$host_cache/$name.part" && mv "$host_cache/$name.part" "$host_cache/$name"
+  say "kept $name in $host_cache"
+done
 say "passed in $((SECONDS - start)) s"

@@ -184,7 +184,6 @@ TEST_F(SprayCheckTest, AMissingModFolderFailsEveryCheckWithItsReason) {
 
 TEST_F(SprayCheckTest, TheWindowShowsARowPerModAndAppliesAFixFromTheKeyboard) {
     bool protectedAll = false;
-    QStringList cleared;
     SprayCheckActions actions;
     actions.inputs = [this] {
         std::vector<SprayCheckInput> all;
@@ -194,10 +193,6 @@ TEST_F(SprayCheckTest, TheWindowShowsARowPerModAndAppliesAFixFromTheKeyboard) {
     };
     actions.gameRunning = [] { return false; };
     actions.protect = [&] { protectedAll = true; };
-    actions.clearCache = [&](const QString& mod) {
-        cleared << mod;
-        return QStringLiteral("cleared");
-    };
     CheckSpraysDialog dialog(actions, env.prompts, env.windows);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));

@@ -220,10 +220,6 @@
         <translation>&amp;Schützen</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>Spray-Cache &amp;leeren…</translation>
-    </message>
-    <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
         <translation>Xash3D erstellt die tempdecal.wad jedes Mal, wenn es einem Server beitritt, aus dem unter „Anpassen“ gewählten Logo.</translation>
     </message>
@@ -625,10 +621,6 @@
         <translation>Die von Velmira installierten Sprays schreibgeschützt lassen, wie es „Sprays vor dem Spiel schützen“ tut</translation>
     </message>
     <message>
-        <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Den Cache der Mod mit den auf Servern gesehenen Sprays beiseitelegen (umbenennen)</translation>
-    </message>
-    <message>
         <source>Check &amp;Again</source>
         <translation>&amp;Erneut prüfen</translation>
     </message>
@@ -647,10 +639,6 @@
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
         <translation>Die von Velmira installierten Sprays sind jetzt schreibgeschützt.</translation>
-    </message>
-    <message>
-        <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation>Beende zuerst das Spiel: Es hält den Cache offen und schreibt ihn zurück.</translation>
     </message>
     <message>
         <source>The report is on the clipboard.</source>
@@ -1005,34 +993,6 @@
     <message>
         <source>The spray maker could not be opened on %1.</source>
         <translation>„Spray machen“ konnte mit %1 nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>Left alone: %1</source>
-        <translation>Nicht angerührt: %1</translation>
-    </message>
-    <message>
-        <source>%1 has no cached sprays.</source>
-        <translation>%1 hat keine zwischengespeicherten Sprays.</translation>
-    </message>
-    <message>
-        <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>%1 in %2 umbenennen? Das Spiel legt einen neuen Cache an.</translation>
-    </message>
-    <message>
-        <source>Clear Cached Sprays</source>
-        <translation>Spray-Cache leeren</translation>
-    </message>
-    <message>
-        <source>The cache was left as it is.</source>
-        <translation>Der Cache wurde so gelassen, wie er ist.</translation>
-    </message>
-    <message>
-        <source>%1 was moved aside as %2.</source>
-        <translation>%1 wurde in %2 umbenannt.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved aside: %2</source>
-        <translation>%1 konnte nicht umbenannt werden: %2</translation>
     </message>
     <message>
         <source>Make Spray</source>

@@ -220,10 +220,6 @@
         <translation>&amp;Proteger</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>&amp;Borrar sprays en caché…</translation>
-    </message>
-    <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
         <translation>Xash3D crea tempdecal.wad a partir del logo elegido en Personalizar cada vez que entra en un servidor.</translation>
     </message>
@@ -625,10 +621,6 @@
         <translation>Deja como de solo lectura los sprays que instaló Velmira, igual que «Proteger los sprays frente al juego»</translation>
     </message>
     <message>
-        <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Aparta la caché del mod con los sprays vistos en servidores</translation>
-    </message>
-    <message>
         <source>Check &amp;Again</source>
         <translation>Comprobar de &amp;nuevo</translation>
     </message>
@@ -647,10 +639,6 @@
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
         <translation>Los sprays que instaló Velmira ahora son de solo lectura.</translation>
-    </message>
-    <message>
-        <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation>Cierra primero el juego: mantiene la caché abierta y la vuelve a escribir.</translation>
     </message>
     <message>
         <source>The report is on the clipboard.</source>
@@ -1005,34 +993,6 @@
     <message>
         <source>The spray maker could not be opened on %1.</source>
         <translation>No se pudo abrir la ventana Hacer spray con %1.</translation>
-    </message>
-    <message>
-        <source>Left alone: %1</source>
-        <translation>No se tocó: %1</translation>
-    </message>
-    <message>
-        <source>%1 has no cached sprays.</source>
-        <translation>%1 no tiene sprays en caché.</translation>
-    </message>
-    <message>
-        <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>¿Mover %1 a %2? El juego empezará una caché nueva.</translation>
-    </message>
-    <message>
-        <source>Clear Cached Sprays</source>
-        <translation>Borrar sprays en caché</translation>
-    </message>
-    <message>
-        <source>The cache was left as it is.</source>
-        <translation>La caché se dejó como estaba.</translation>
-    </message>
-    <message>
-        <source>%1 was moved aside as %2.</source>
-        <translation>%1 se movió a %2.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved aside: %2</source>
-        <translation>No se pudo mover %1: %2</translation>
     </message>
     <message>
         <source>Make Spray</source>

@@ -220,10 +220,6 @@
         <translation>&amp;Protéger</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>&amp;Vider le cache des sprays…</translation>
-    </message>
-    <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
         <translation>Xash3D crée tempdecal.wad à partir du logo choisi dans Personnaliser chaque fois qu’il rejoint un serveur.</translation>
     </message>
@@ -625,10 +621,6 @@
         <translation>Laisser en lecture seule les sprays installés par Velmira, comme le fait « Protéger les sprays contre le jeu »</translation>
     </message>
     <message>
-        <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Renommer en custom.hpk.old le cache du mod, où sont gardés les sprays vus sur les serveurs</translation>
-    </message>
-    <message>
         <source>Check &amp;Again</source>
         <translation>Vérifier à &amp;nouveau</translation>
     </message>
@@ -647,10 +639,6 @@
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
         <translation>Les sprays installés par Velmira sont maintenant en lecture seule.</translation>
-    </message>
-    <message>
-        <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation>Quittez d’abord le jeu : il garde le cache ouvert et le réécrit.</translation>
     </message>
     <message>
         <source>The report is on the clipboard.</source>
@@ -1005,34 +993,6 @@
     <message>
         <source>The spray maker could not be opened on %1.</source>
         <translation>« Faire un spray » n’a pas pu être ouvert sur %1.</translation>
-    </message>
-    <message>
-        <source>Left alone: %1</source>
-        <translation>Laissés tels quels : %1</translation>
-    </message>
-    <message>
-        <source>%1 has no cached sprays.</source>
-        <translation>%1 n’a pas de sprays en cache.</translation>
-    </message>
-    <message>
-        <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>Renommer %1 en %2 ? Le jeu commencera un nouveau cache.</translation>
-    </message>
-    <message>
-        <source>Clear Cached Sprays</source>
-        <translation>Vider le cache des sprays</translation>
-    </message>
-    <message>
-        <source>The cache was left as it is.</source>
-        <translation>Le cache a été laissé tel quel.</translation>
-    </message>
-    <message>
-        <source>%1 was moved aside as %2.</source>
-        <translation>%1 a été renommé en %2.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved aside: %2</source>
-        <translation>%1 n’a pas pu être renommé : %2</translation>
     </message>
     <message>
         <source>Make Spray</source>

@@ -222,10 +222,6 @@
         <translation>&amp;Chroń</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>Wyczyść spr&amp;aye w cache…</translation>
-    </message>
-    <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
         <translation>Xash3D tworzy tempdecal.wad z logo wybranego na ekranie „Dostosuj” przy każdym dołączeniu do serwera.</translation>
     </message>
@@ -631,10 +627,6 @@
         <translation>Zostaw spraye zainstalowane przez Velmirę tylko do odczytu, tak jak robi to „Chroń spraye przed grą”</translation>
     </message>
     <message>
-        <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Zmień nazwę cache moda ze sprayami widzianymi na serwerach na custom.hpk.old (gra utworzy nowy)</translation>
-    </message>
-    <message>
         <source>Check &amp;Again</source>
         <translation>&amp;Sprawdź ponownie</translation>
     </message>
@@ -653,10 +645,6 @@
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
         <translation>Spraye zainstalowane przez Velmirę są teraz tylko do odczytu.</translation>
-    </message>
-    <message>
-        <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation>Najpierw zamknij grę: trzyma cache otwarty i zapisuje go z powrotem.</translation>
     </message>
     <message>
         <source>The report is on the clipboard.</source>
@@ -1011,34 +999,6 @@
     <message>
         <source>The spray maker could not be opened on %1.</source>
         <translation>Nie udało się otworzyć okna „Zrób spray” z obrazem %1.</translation>
-    </message>
-    <message>
-        <source>Left alone: %1</source>
-        <translation>Pozostawiono bez zmian: %1</translation>
-    </message>
-    <message>
-        <source>%1 has no cached sprays.</source>
-        <translation>%1 nie ma sprayów w cache.</translation>
-    </message>
-    <message>
-        <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>Zmienić nazwę %1 na %2? Gra utworzy nowy cache.</translation>
-    </message>
-    <message>
-        <source>Clear Cached Sprays</source>
-        <translation>Czyszczenie sprayów w cache</translation>
-    </message>
-    <message>
-        <source>The cache was left as it is.</source>
-        <translation>Cache pozostawiono bez zmian.</translation>
-    </message>
-    <message>
-        <source>%1 was moved aside as %2.</source>
-        <translation>Nazwa %1 została zmieniona na %2.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved aside: %2</source>
-        <translation>Nie udało się zmienić nazwy %1: %2</translation>
     </message>
     <message>
         <source>Make Spray</source>

@@ -220,10 +220,6 @@
         <translation>&amp;Proteger</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>Limpar sprays em &amp;cache…</translation>
-    </message>
-    <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
         <translation>O Xash3D cria o tempdecal.wad a partir do logo escolhido em Personalizar toda vez que entra em um servidor.</translation>
     </message>
@@ -625,10 +621,6 @@
         <translation>Deixa os sprays que o Velmira instalou como somente leitura, como faz &quot;Proteger sprays contra o jogo&quot;</translation>
     </message>
     <message>
-        <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Renomeia o cache do mod com os sprays vistos nos servidores para custom.hpk.old</translation>
-    </message>
-    <message>
         <source>Check &amp;Again</source>
         <translation>&amp;Verificar de novo</translation>
     </message>
@@ -647,10 +639,6 @@
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
         <translation>Os sprays que o Velmira instalou agora são somente leitura.</translation>
-    </message>
-    <message>
-        <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation>Feche o jogo primeiro: ele mantém o cache aberto e o grava de volta.</translation>
     </message>
     <message>
         <source>The report is on the clipboard.</source>
@@ -1005,34 +993,6 @@
     <message>
         <source>The spray maker could not be opened on %1.</source>
         <translation>Não foi possível abrir a janela Fazer spray com %1.</translation>
-    </message>
-    <message>
-        <source>Left alone: %1</source>
-        <translation>Não alterado: %1</translation>
-    </message>
-    <message>
-        <source>%1 has no cached sprays.</source>
-        <translation>%1 não tem sprays em cache.</translation>
-    </message>
-    <message>
-        <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>Mover %1 para %2? O jogo começa um cache novo.</translation>
-    </message>
-    <message>
-        <source>Clear Cached Sprays</source>
-        <translation>Limpar sprays em cache</translation>
-    </message>
-    <message>
-        <source>The cache was left as it is.</source>
-        <translation>O cache ficou como estava.</translation>
-    </message>
-    <message>
-        <source>%1 was moved aside as %2.</source>
-        <translation>%1 foi movido para %2.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved aside: %2</source>
-        <translation>Não foi possível mover %1: %2</translation>
     </message>
     <message>
         <source>Make Spray</source>

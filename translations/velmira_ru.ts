@@ -222,10 +222,6 @@
         <translation>&amp;Защитить</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>&amp;Очистить кэш спреев…</translation>
-    </message>
-    <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
         <translation>Xash3D создаёт tempdecal.wad из логотипа, выбранного на экране «Настроить», при каждом подключении к серверу.</translation>
     </message>
@@ -631,10 +627,6 @@
         <translation>Оставить спреи, установленные Velmira, только для чтения, как это делает «Защитить спреи от игры»</translation>
     </message>
     <message>
-        <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>Переименовать кэш спреев, увиденных на серверах, в custom.hpk.old (игра создаст новый)</translation>
-    </message>
-    <message>
         <source>Check &amp;Again</source>
         <translation>&amp;Проверить снова</translation>
     </message>
@@ -653,10 +645,6 @@
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
         <translation>Спреи, установленные Velmira, теперь только для чтения.</translation>
-    </message>
-    <message>
-        <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation>Сначала закройте игру: она держит кэш открытым и записывает его обратно.</translation>
     </message>
     <message>
         <source>The report is on the clipboard.</source>
@@ -1011,34 +999,6 @@
     <message>
         <source>The spray maker could not be opened on %1.</source>
         <translation>Не удалось открыть %1 в окне «Сделать спрей».</translation>
-    </message>
-    <message>
-        <source>Left alone: %1</source>
-        <translation>Оставлено без изменений: %1</translation>
-    </message>
-    <message>
-        <source>%1 has no cached sprays.</source>
-        <translation>У мода %1 нет кэша спреев.</translation>
-    </message>
-    <message>
-        <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>Переименовать %1 в %2? Игра создаст новый кэш.</translation>
-    </message>
-    <message>
-        <source>Clear Cached Sprays</source>
-        <translation>Очистка кэша спреев</translation>
-    </message>
-    <message>
-        <source>The cache was left as it is.</source>
-        <translation>Кэш оставлен как есть.</translation>
-    </message>
-    <message>
-        <source>%1 was moved aside as %2.</source>
-        <translation>%1 переименован в %2.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved aside: %2</source>
-        <translation>Не удалось переименовать %1: %2</translation>
     </message>
     <message>
         <source>Make Spray</source>

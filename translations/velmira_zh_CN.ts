@@ -218,10 +218,6 @@
         <translation>保护(&amp;P)</translation>
     </message>
     <message>
-        <source>C&amp;lear Cached Sprays…</source>
-        <translation>清除缓存的喷漆(&amp;L)…</translation>
-    </message>
-    <message>
         <source>Xash3D builds tempdecal.wad from the logo chosen in Customize each time it joins a server.</source>
         <translation>Xash3D每次加入服务器时，都会用“自定义”中选择的喷漆图案生成tempdecal.wad。</translation>
     </message>
@@ -619,10 +615,6 @@
         <translation>将 Velmira 安装的喷漆设为只读，与“防止游戏替换喷漆”的作用相同</translation>
     </message>
     <message>
-        <source>Move the mod&apos;s cache of sprays seen on servers aside</source>
-        <translation>把该模组在服务器上见过的喷漆缓存改名移走</translation>
-    </message>
-    <message>
         <source>Check &amp;Again</source>
         <translation>重新检查(&amp;A)</translation>
     </message>
@@ -641,10 +633,6 @@
     <message>
         <source>The sprays Velmira installed are now read-only.</source>
         <translation>Velmira 安装的喷漆现已设为只读。</translation>
-    </message>
-    <message>
-        <source>Quit the game first: it keeps the cache open and writes it back.</source>
-        <translation>请先退出游戏：游戏会一直打开缓存并把它写回去。</translation>
     </message>
     <message>
         <source>The report is on the clipboard.</source>
@@ -999,34 +987,6 @@
     <message>
         <source>The spray maker could not be opened on %1.</source>
         <translation>无法用 %1 打开“制作喷漆”。</translation>
-    </message>
-    <message>
-        <source>Left alone: %1</source>
-        <translation>未作改动：%1</translation>
-    </message>
-    <message>
-        <source>%1 has no cached sprays.</source>
-        <translation>%1 没有缓存的喷漆。</translation>
-    </message>
-    <message>
-        <source>Move %1 aside as %2? The game starts a new cache.</source>
-        <translation>要把 %1 改名为 %2 移走吗？游戏会重新建立缓存。</translation>
-    </message>
-    <message>
-        <source>Clear Cached Sprays</source>
-        <translation>清除缓存的喷漆</translation>
-    </message>
-    <message>
-        <source>The cache was left as it is.</source>
-        <translation>缓存保持原样。</translation>
-    </message>
-    <message>
-        <source>%1 was moved aside as %2.</source>
-        <translation>%1 已改名为 %2 移走。</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved aside: %2</source>
-        <translation>无法将 %1 改名移走：%2</translation>
     </message>
     <message>
         <source>Make Spray</source>

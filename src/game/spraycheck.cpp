@@ -255,8 +255,6 @@ QString sprayFixCaption(SprayFix fix) {
             return QCoreApplication::translate("SprayCheck", "Make &Every-Server Size\u2026");
         case SprayFix::Protect:
             return QCoreApplication::translate("SprayCheck", "&Protect");
-        case SprayFix::ClearCache:
-            return QCoreApplication::translate("SprayCheck", "C&lear Cached Sprays\u2026");
         case SprayFix::TurnDecalsOn:
             return QCoreApplication::translate("SprayCheck", "Turn Decal&s On");
     }

@@ -34,7 +34,6 @@ enum class SprayFix {
     TurnDownloadsOn,
     EveryServerSize,
     Protect,
-    ClearCache,
     TurnDecalsOn,
 };
 

@@ -30,8 +30,7 @@ constexpr int kModColumn = 0;
 constexpr int kFirstCheckColumn = 1;
 
 const SprayFix kFixes[] = {SprayFix::TurnUploadsOn, SprayFix::TurnDownloadsOn,
-                           SprayFix::TurnDecalsOn,  SprayFix::EveryServerSize,
-                           SprayFix::Protect,       SprayFix::ClearCache};
+                           SprayFix::TurnDecalsOn, SprayFix::EveryServerSize, SprayFix::Protect};
 
 QString fixName(SprayFix fix) {
     switch (fix) {
@@ -45,8 +44,6 @@ QString fixName(SprayFix fix) {
             return QStringLiteral("cmdCheckEveryServer");
         case SprayFix::Protect:
             return QStringLiteral("cmdCheckProtect");
-        case SprayFix::ClearCache:
-            return QStringLiteral("cmdCheckClearCache");
         case SprayFix::None:
             break;
     }
@@ -180,8 +177,6 @@ void CheckSpraysDialog::retranslate() {
     m_fixButtons[SprayFix::Protect]->setToolTip(
         tr("Leave the sprays Velmira installed read-only, as \"Protect Sprays from the Game\" "
            "does"));
-    m_fixButtons[SprayFix::ClearCache]->setToolTip(
-        tr("Move the mod's cache of sprays seen on servers aside"));
     m_copy->setText(tr("Copy &Report"));
     m_copy->setToolTip(
         tr("Put the checks on the clipboard as plain text, to paste into a forum "
@@ -378,13 +373,6 @@ void CheckSpraysDialog::applyFix(SprayFix fix) {
             if (m_actions.protect)
                 m_actions.protect();
             tell(tr("The sprays Velmira installed are now read-only."));
-            break;
-        case SprayFix::ClearCache:
-            if (running) {
-                tell(tr("Quit the game first: it keeps the cache open and writes it back."));
-                break;
-            }
-            tell(m_actions.clearCache ? m_actions.clearCache(mod) : QString());
             break;
         case SprayFix::None:
             break;

@@ -33,8 +33,6 @@ struct SprayCheckActions {
     // cannot (empty: opened).
     std::function<void(const QString& mod, const std::function<void(const QString&)>& told)>
         makeEveryServerSize;
-    // Clears the mod's cached sprays, asking first; what was done.
-    std::function<QString(const QString& mod)> clearCache;
     // Puts text on the clipboard (the report).
     std::function<void(const QString&)> copy;
 };

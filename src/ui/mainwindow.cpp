@@ -201,6 +201,9 @@ void MainWindow::changeEvent(QEvent* event) {
     // A larger desktop font lays the window out again as a longer language does.
     if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
         retranslateUi();
+    // What each mod holds is told in the language in force.
+    if (event->type() == QEvent::LanguageChange && m_state.Mods.size() > 0)
+        showHeldSprays(m_state, m_controls->mods, m_services.settings);
     QMainWindow::changeEvent(event);
 }
 

@@ -3,7 +3,6 @@
 #include "core/context.h"
 #include "core/prompts.h"
 #include "core/state.h"
-#include "game/cache.h"
 #include "game/folders.h"
 #include "install/held.h"
 #include "library/maker.h"
@@ -87,22 +86,6 @@ void MainWindow::mnuFileCheck_Click() {
             maker->chooseSize(spray::SizeChoice::EveryServer);
             told(QString());
         });
-    };
-    actions.clearCache = [this](const QString& mod) -> QString {
-        const SprayCaches caches = sprayCachesOf(m_state.HalfLifeDir, {mod});
-        if (!caches.refused.isEmpty())
-            return tr("Left alone: %1").arg(caches.refused.join(QStringLiteral("; ")));
-        if (caches.movable.isEmpty())
-            return tr("%1 has no cached sprays.").arg(mod);
-        const QString cache = caches.movable.front();
-        const Answer answer = m_services.prompts.show(Message{
-            tr("Move %1 aside as %2? The game starts a new cache.").arg(cache, kClearedCacheName),
-            tr("Clear Cached Sprays"), Message::Icon::None, Message::Buttons::YesNo});
-        if (answer != Answer::Yes)
-            return tr("The cache was left as it is.");
-        const QString failed = moveCacheAside(cache);
-        return failed.isEmpty() ? tr("%1 was moved aside as %2.").arg(cache, kClearedCacheName)
-                                : tr("%1 could not be moved aside: %2").arg(cache, failed);
     };
     m_check = new CheckSpraysDialog(std::move(actions), m_services.prompts, m_windows, this);
     m_check->setAttribute(Qt::WA_DeleteOnClose);

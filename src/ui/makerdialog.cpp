@@ -415,6 +415,9 @@ void MakerDialog::changeEvent(QEvent* event) {
         for (const auto& text : m_texts)
             text();
         showFacts();
+        // The made spray's warnings are worded as it was made: it is made again in this language.
+        if (m_made && (!m_made->warnings.isEmpty() || !m_made->error.isEmpty()))
+            changed();
     }
     if (event->type() == QEvent::PaletteChange)
         showWarningColour();

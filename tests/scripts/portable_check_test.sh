@@ -24,9 +24,12 @@ expect() {  # expect pass|fail WHAT FOLDER [ARGS...]
     echo "ok: $what: ${out##*check-portable: }"
   fi
 }
-plant() {  # plant NAME: a copy of the good folder to plant a fault in
-  cp -a "$good" "$scratch/$1"
+plant() {  # plant NAME: a copy of the good folder to plant a fault in (its files linked)
+  cp -al "$good" "$scratch/$1"
   echo "$scratch/$1"
+}
+own() {  # own FILE: a file of a planted copy made its own before it is changed where it lies
+  cp "$1" "$1.own" && mv "$1.own" "$1"
 }
 # The download is made on Debian 12, whose C library and C++ run-time are the floor the check
 # holds it to; a build made on a newer system needs that system's, so the folder as laid out
@@ -39,7 +42,7 @@ expect pass "the folder as laid out" "$good" "$(newer_of 2.35 "$glibc")" \
   "$(newer_of 3.4.30 "$glibcxx")"
 f=$(plant no-gui); rm "$f/lib/libQt6Gui.so.6"
 expect fail "Qt's GUI library left out" "$f"
-f=$(plant no-runpath); patchelf --remove-rpath "$f/bin/velmira"
+f=$(plant no-runpath); own "$f/bin/velmira"; patchelf --remove-rpath "$f/bin/velmira"
 expect fail "a program without a run-path" "$f"
 f=$(plant system-plugins); sed -i 's|^Prefix.*|Prefix = /usr/lib/x86_64-linux-gnu/qt6|' "$f/bin/qt.conf"
 expect fail "qt.conf pointing at the system's Qt" "$f"
@@ -49,7 +52,11 @@ f=$(plant no-platforms); rm -r "$f/plugins/platforms"
 expect fail "no platform plugins" "$f"
 f=$(plant no-russian); rm "$f/bin/translations/qtbase_ru.qm"
 expect fail "Qt's own Russian texts left out" "$f"
-f=$(plant not-a-translation); echo "not a translation" > "$f/bin/translations/qtbase_de.qm"
+f=$(plant not-a-translation); own "$f/bin/translations/qtbase_de.qm"
+echo "not a translation" > "$f/bin/translations/qtbase_de.qm"
 expect fail "Qt's own German texts not a translation file" "$f"
 expect fail "a C library newer than allowed" "$good" 2.30
+# No planted fault reached the good folder through a shared file.
+expect pass "the folder as laid out, after the plants" "$good" "$(newer_of 2.35 "$glibc")" \
+  "$(newer_of 3.4.30 "$glibcxx")"
 exit $failed
