@@ -1,3 +1,4 @@
+#include "core/version.h"
 #include "game/gameconfig.h"
 #include "game/spraycheck.h"
 #include "helpers/testenv.h"
@@ -293,7 +294,9 @@ TEST_F(SprayCheckTest, TabLeavesTheGridAndTheReportListsWhatWasRead) {
     QTest::keyClick(&dialog, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = copied.split(QLatin1Char('\n'));
     ASSERT_GT(lines.size(), 10) << qPrintable(copied);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Velmira ")));
+    // The version as the caption and About show it.
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Velmira " VELMIRA_DISPLAY_VERSION " (")))
+        << qPrintable(lines[0]);
     EXPECT_TRUE(lines.contains(QStringLiteral("cstrike")));
     EXPECT_TRUE(lines.contains(QStringLiteral("  cl_allowupload 0 (cstrike/config.cfg line 1)")));
     EXPECT_TRUE(lines.contains(QStringLiteral("  cl_allowdownload 0 (dmc/userconfig.cfg line 1)")));

@@ -303,7 +303,7 @@ void CheckSpraysDialog::tell(const QString& text) {
 
 QString CheckSpraysDialog::report() const {
     SprayReportHeader header;
-    header.version = QStringLiteral(VELMIRA_VERSION_STRING);
+    header.version = QStringLiteral(VELMIRA_DISPLAY_VERSION);
     header.system = QSysInfo::prettyProductName();
     if (!m_inputs.empty()) {
         header.xash = m_inputs.front().xash;
