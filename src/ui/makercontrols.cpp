@@ -39,6 +39,9 @@ void setSwatch(QPushButton* button, QRgb colour) {
 }
 
 void setItemTexts(QComboBox* combo, const QStringList& texts) {
+    // The box takes the room of its texts whenever they change (another language), not only
+    // those it was first shown with.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     if (combo->count() == 0) {
         combo->addItems(texts);
         return;
