@@ -286,7 +286,8 @@ else
   fi
 fi
 # The build files brought up to date (a source added to a CMakeLists.txt), then the program's
-# objects alone: src/ and tools/, as compile_commands.json lists them with their sources.
+# objects alone: src/ and tools/, as compile_commands.json lists them with their sources (the
+# precompiled Qt headers are no object of ours).
 if [ ! -f "$build/build.ninja" ]; then
   echo "check-writes: $build is no Ninja build (as scripts/test.sh makes)" >&2
   exit 2
@@ -298,7 +299,8 @@ while IFS=$'\t' read -r object source; do
   objects+=("$object")
   sources+=("$source")
 done < <(sed -n -e 's/^ *"command": ".* -o \([^ ]*\) .*/\1/p' -e 's/^ *"file": "\(.*\)".*/\1/p' \
-           "$build/compile_commands.json" | paste - - | grep -E '^(src/CMakeFiles|tools)/' || true)
+           "$build/compile_commands.json" | paste - - | grep -E '^(src/CMakeFiles|tools)/' |
+           grep -vE $'\\.(gch|pch)\t' || true)
 if [ ${#objects[@]} -eq 0 ]; then
   echo "check-writes: $build/compile_commands.json lists no object of the program" >&2
   exit 2
