@@ -61,23 +61,32 @@ QString Inflater::feed(const uchar* bytes, qint64 count, const Sink& sink) {
         }
     }
     z_stream& stream = m_state->stream;
+    // One call of zlib into the output buffer, what it made handed on; false where the data is
+    // damaged.
+    int status = Z_OK;
+    qint64 made = 0;
+    const auto step = [&] {
+        stream.next_out = m_state->out.data();
+        stream.avail_out = static_cast<uInt>(kOut);
+        status = inflate(&stream, Z_NO_FLUSH);
+        if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
+            m_failed = true;
+            return false;
+        }
+        made = static_cast<qint64>(kOut - stream.avail_out);
+        if (made > 0 && !sink(m_state->out.data(), made))
+            m_stopped = true;
+        m_ended = status == Z_STREAM_END;
+        return true;
+    };
     while (count > 0 && !m_ended && !m_stopped) {
         // zlib counts in unsigned ints: a piece larger than that is fed in parts.
         const auto piece = static_cast<uInt>(std::min<qint64>(count, UINT_MAX / 2));
         stream.next_in = const_cast<Bytef*>(bytes);
         stream.avail_in = piece;
         while (stream.avail_in > 0 && !m_ended && !m_stopped) {
-            stream.next_out = m_state->out.data();
-            stream.avail_out = static_cast<uInt>(kOut);
-            const int status = inflate(&stream, Z_NO_FLUSH);
-            if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
-                m_failed = true;
+            if (!step())
                 return damaged();
-            }
-            const auto made = static_cast<qint64>(kOut - stream.avail_out);
-            if (made > 0 && !sink(m_state->out.data(), made))
-                m_stopped = true;
-            m_ended = status == Z_STREAM_END;
             if (status == Z_BUF_ERROR && made == 0)
                 break;
         }
@@ -91,17 +100,8 @@ QString Inflater::feed(const uchar* bytes, qint64 count, const Sink& sink) {
     while (!m_ended && !m_stopped) {
         stream.next_in = nullptr;
         stream.avail_in = 0;
-        stream.next_out = m_state->out.data();
-        stream.avail_out = static_cast<uInt>(kOut);
-        const int status = inflate(&stream, Z_NO_FLUSH);
-        if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
-            m_failed = true;
+        if (!step())
             return damaged();
-        }
-        const auto made = static_cast<qint64>(kOut - stream.avail_out);
-        if (made > 0 && !sink(m_state->out.data(), made))
-            m_stopped = true;
-        m_ended = status == Z_STREAM_END;
         if (made == 0)
             break;
     }
