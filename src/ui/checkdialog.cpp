@@ -260,7 +260,12 @@ void CheckSpraysDialog::showChecks(const std::vector<ModSprayCheck>& checks, qui
         m_table->setColumnWidth(column,
                                 std::max(m_table->columnWidth(column),
                                          m_table->horizontalHeader()->sectionSizeHint(column)));
-    m_table->resizeRowsToContents();
+    // Every row holds one line: the first row's height serves them all, measured once rather than
+    // for each of thousands of mods.
+    if (rowCount() > 0) {
+        m_table->resizeRowToContents(0);
+        m_table->verticalHeader()->setDefaultSectionSize(m_table->rowHeight(0));
+    }
     if (chosenRow >= 0)
         m_table->setCurrentCell(chosenRow, std::max(m_table->currentColumn(), 0));
     updateFixes();
