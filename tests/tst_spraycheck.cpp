@@ -139,9 +139,34 @@ TEST_F(SprayCheckTest, ASwitchNoFileSetsIsTheDefaultAndAnUnreadFileLeavesItUnche
     const ModSprayCheck tfc = checkModSprays(input(QStringLiteral("tfc")));
     for (SprayCheck check : {SprayCheck::Upload, SprayCheck::Download}) {
         EXPECT_EQ(tfc.cell(check).state, SprayCheckCell::State::Problem);
-        EXPECT_TRUE(tfc.cell(check).sentence.contains(QStringLiteral("autoexec.cfg")))
+        // Named once, though both starts checked run it.
+        EXPECT_EQ(tfc.cell(check).sentence.count(QStringLiteral("autoexec.cfg")), 1)
             << qPrintable(tfc.cell(check).sentence);
         EXPECT_EQ(tfc.cell(check).fix, SprayFix::None);
+    }
+}
+
+// The starts a game folder meets, from the programs it holds.
+TEST(GameStarts, FollowTheProgramsInTheGameFolder) {
+    TestEnv env;
+    using O = ConfigOrder;
+    const struct {
+        const char* files;
+        bool xash;
+        std::vector<ConfigOrder> orders;
+    } cases[] = {
+        {"hl.exe", false, {O::GoldSrcWindows}},
+        {"hl_linux", false, {O::GoldSrcLinux}},
+        {"hl.exe hl_linux", false, {O::GoldSrcWindows, O::GoldSrcLinux}},
+        {"", false, {O::GoldSrcWindows, O::GoldSrcLinux}},
+        {"hl.exe", true, {O::Xash}},
+    };
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        const QString folder = env.scratch.mkdir(QStringLiteral("game%1").arg(n));
+        for (const QString& file :
+             QString::fromLatin1(cases[n].files).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            env.scratch.write(QStringLiteral("game%1/%2").arg(n).arg(file), "MZ");
+        EXPECT_TRUE(gameOrders(folder, cases[n].xash) == cases[n].orders) << cases[n].files;
     }
 }
 

@@ -30,6 +30,9 @@ struct PngHeader {
     int depth = 0;
     int channels = 0;
     bool interlaced = false;
+    // 16-bit RGB with a see-through colour: Qt 6.4's reader gives its pixels with their channels
+    // shifted, so ours reads it at any size.
+    bool keyedDeepRgb = false;
 };
 
 std::optional<PngHeader> headerOf(const QByteArray& bytes) {
@@ -46,6 +49,9 @@ std::optional<PngHeader> headerOf(const QByteArray& bytes) {
     const int type = static_cast<uchar>(bytes[ColourType]);
     h.channels = type == 2 ? 3 : type == 4 ? 2 : type == 6 ? 4 : 1;
     h.interlaced = bytes[Interlace] != 0;
+    const qsizetype key = bytes.indexOf("tRNS", HeaderEnd);
+    const qsizetype data = bytes.indexOf("IDAT", HeaderEnd);
+    h.keyedDeepRgb = h.depth == 16 && type == 2 && key > 0 && (data < 0 || key < data);
     return h;
 }
 
@@ -81,7 +87,7 @@ class PngFormat final : public PictureFormat {
         const qint64 reducedPixels = qint64{readAt.width()} * readAt.height();
         ReadCost cost;
         cost.reduced = readAt != headers.size;
-        if (!cost.reduced) {
+        if (!cost.reduced && !h->keyedDeepRgb) {
             // Read whole by Qt: 16 bits a channel at 8 bytes a pixel, else 4.
             cost.byQt = true;
             cost.bytes = (h->depth == 16 ? 8 : 4) * reducedPixels + 16 * qint64{h->size.width()};
@@ -103,7 +109,7 @@ class PngFormat final : public PictureFormat {
     Result<QImage> read(const QByteArray& bytes, const PictureHeaders& headers, QSize readAt,
                         const CancelCheck& cancel) const override {
         const auto h = headerOf(bytes);
-        if (readAt == headers.size || qtReadsReduced(h.value()))
+        if ((readAt == headers.size && !h->keyedDeepRgb) || qtReadsReduced(h.value()))
             return readByQt(bytes, kind(), headers.size, readAt, cancel,
                             QCoreApplication::translate("velmira::picture::Png",
                                                         "the PNG picture is damaged: %1"));
