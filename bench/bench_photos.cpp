@@ -3,6 +3,7 @@
 // picture made beforehand by a process of its own.
 
 #include "helpers/testenv.h"
+#include "holdmeter.h"
 #include "library/maker.h"
 #include "photolike.h"
 #include "picture/readpicture.h"
@@ -20,6 +21,7 @@
 
 using namespace velmira;
 using namespace velmira::test;
+using namespace velmira::bench;
 
 namespace {
 
@@ -81,22 +83,6 @@ QString photoPath(PhotoKind kind) {
         QProcess::execute(QCoreApplication::applicationFilePath(),
                           {QStringLiteral("--make-picture"), QString::number(kind), path});
     return path;
-}
-
-double peakMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
-void resetPeak() {
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
 }
 
 void OpenMakerOnAPhoto(benchmark::State& state) {
