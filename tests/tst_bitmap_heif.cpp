@@ -168,6 +168,25 @@ TEST(PictureBudget, HeifGridsAreReadTileByTile) {
                 << g.name << " corner " << i << " " << std::hex << got;
         }
     }
+    // Each tile's rows where they lie, brightness and colour: tiles that fade from blue at their
+    // top to yellow at their bottom.
+    const auto rows = decodePicture(fixture("grid-rows.heic"), "heic");
+    ASSERT_TRUE(rows) << rows.error().toStdString();
+    ASSERT_TRUE(readHeifHeaders(fixture("grid-rows.heic"))->readByTiles());
+    const struct {
+        QPoint at;
+        QRgb colour;
+    } shades[] = {{{5, 2}, qRgb(46, 45, 209)},
+                  {{5, 60}, qRgb(221, 211, 36)},
+                  {{5, 70}, qRgb(59, 58, 198)},
+                  {{100, 97}, qRgb(138, 134, 123)}};
+    for (const auto& s : shades) {
+        const QRgb got = rows->pixel(s.at);
+        EXPECT_LE(std::abs(qRed(got) - qRed(s.colour)) + std::abs(qGreen(got) - qGreen(s.colour)) +
+                      std::abs(qBlue(got) - qBlue(s.colour)),
+                  24)
+            << s.at.x() << "," << s.at.y() << " " << std::hex << got;
+    }
     // Planned tile by tile: the cost of a few tiles and the reduced picture, whatever the size.
     const QByteArray big = fixture("grid-quarters.heic");
     const auto plan = planPictureRead(big);
