@@ -46,7 +46,8 @@ chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
 # build-windows.sh here does not build it all a second time.
 host_cache="${VELMIRA_WINDOWS_CACHE:-$HOME/.cache/velmira-windows}"
 mkdir -p "$host_cache"
-for entry in "$root"/work/windows-cache/{qt,heif,imageformats,deps}-*; do
+for entry in "$root"/work/windows-cache/{qt,heif,imageformats}-*-mingw-w64-* \
+  "$root"/work/windows-cache/deps-r*; do
   [ -d "$entry" ] && [ ! -e "$host_cache/${entry##*/}" ] || continue
   name="${entry##*/}"
   cp -a "$entry" "$host_cache/$name.part" && mv "$host_cache/$name.part" "$host_cache/$name"
